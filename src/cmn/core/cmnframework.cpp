@@ -1,0 +1,57 @@
+#include "cmnframework.h"
+
+#include "cmnappdescriptor.h"
+#include "cmnsystemlocale.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString &DefaultDateInputFormat()
+{
+    static QString format;
+    return format;
+}
+
+// Value types travel inside variant hashes that the settings stores serialise,
+// so they must be known by name before any store is loaded.
+void RegisterValueTypes()
+{
+}
+
+} // namespace
+
+const QString &CmnDefaultDateInputFormat()
+{
+    return DefaultDateInputFormat();
+}
+
+QString CmnDateInputFormatForShortDateFormat(const QString &shortDateFormat)
+{
+    for (const QChar c : shortDateFormat) {
+        const QChar upper = c.toUpper();
+        if (upper == QLatin1Char('M'))
+            return QStringLiteral("[mm/[dd/]]yyyy");
+        if (upper == QLatin1Char('D'))
+            break;
+    }
+    return QStringLiteral("[[dd/]mm/]yyyy");
+}
+
+void CmnInitFramework(const CCmnAppDescriptor &descriptor)
+{
+    CCmnAppDescriptor &app = CmnGetAppDescriptor();
+    app = descriptor;
+    if (app.m_HomePage.isEmpty())
+        app.SetHomePageUrl(app.m_MakersWebDomain + QLatin1Char('/') + app.m_CompactDisplayName);
+
+    DefaultDateInputFormat() =
+        CmnDateInputFormatForShortDateFormat(CmnSystemLocale().dateFormat(QLocale::ShortFormat));
+
+    QCoreApplication::setOrganizationName(app.m_MakersCompanyName);
+    QCoreApplication::setOrganizationDomain(app.m_MakersWebDomain);
+    QCoreApplication::setApplicationName(app.m_ProductDisplayName);
+    QCoreApplication::setApplicationVersion(app.m_FullVersion);
+
+    RegisterValueTypes();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class CCmnAppDescriptor;
+
+// Prepares the framework once, at the very start of main: copies the descriptor
+// into the process-wide one, chooses the default date-input format, gives the
+// toolkit the settings-store identity and registers the framework's value types.
+void CmnInitFramework(const CCmnAppDescriptor &descriptor);
+
+// The default date-input format chosen by CmnInitFramework; empty before it runs.
+const QString &CmnDefaultDateInputFormat();
+
+// The date-input format that suits a locale's short date format: month first
+// when an "M" comes before any "D", else day first.
+QString CmnDateInputFormatForShortDateFormat(const QString &shortDateFormat);

@@ -1,0 +1,7 @@
+#include "cmnsystemlocale.h"
+
+const QLocale &CmnSystemLocale()
+{
+    static const QLocale locale = QLocale::system();
+    return locale;
+}
