@@ -1,0 +1,91 @@
+#include "cmnhtmlescape.h"
+
+namespace {
+
+bool NeedsEscape(char16_t c, bool lineBreaks)
+{
+    return c == u'<' || c == u'>' || c == u'&' || (lineBreaks && c == u'\n');
+}
+
+// Appends the escaped form of one character; false when the character is copied as it is.
+bool AppendEscaped(QString &out, char16_t c, bool lineBreaks)
+{
+    switch (c) {
+    case u'<':
+        out += QLatin1String("&lt;");
+        return true;
+    case u'>':
+        out += QLatin1String("&gt;");
+        return true;
+    case u'&':
+        out += QLatin1String("&amp;");
+        return true;
+    case u'"':
+        out += QLatin1String("&quot;");
+        return true;
+    case u'\n':
+        if (!lineBreaks)
+            return false;
+        out += QLatin1String("<br/>");
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool NeedsEscapeLatin1(QByteArrayView chars)
+{
+    for (const char c : chars) {
+        if (NeedsEscape(static_cast<unsigned char>(c), false))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool CmnHtmlNeedsEscape(QStringView chars, bool lineBreaks)
+{
+    for (const QChar c : chars) {
+        if (NeedsEscape(c.unicode(), lineBreaks))
+            return true;
+    }
+    return false;
+}
+
+QString CmnHtmlEscapeChars(QStringView chars, bool lineBreaks)
+{
+    QString out;
+    out.reserve(chars.size() + chars.size() / 8);
+    for (const QChar c : chars) {
+        if (!AppendEscaped(out, c.unicode(), lineBreaks))
+            out += c;
+    }
+    return out;
+}
+
+QString CmnHtmlEscapeLatin1(QByteArrayView chars, bool lineBreaks)
+{
+    QString out;
+    out.reserve(chars.size() + chars.size() / 8);
+    for (const char byte : chars) {
+        const char16_t c = static_cast<unsigned char>(byte);
+        if (!AppendEscaped(out, c, lineBreaks))
+            out += QChar(c);
+    }
+    return out;
+}
+
+QString CmnHtmlEscape(const QString &text)
+{
+    if (!CmnHtmlNeedsEscape(text, false))
+        return text;
+    return CmnHtmlEscapeChars(text, false);
+}
+
+QString CmnHtmlEscapeCString(QByteArrayView text)
+{
+    if (!NeedsEscapeLatin1(text))
+        return QString::fromLatin1(text);
+    return CmnHtmlEscapeLatin1(text, false);
+}

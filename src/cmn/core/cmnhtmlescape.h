@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// HTML escaping of plain text for rich-text labels, tool tips and form boxes.
+
+// True when the text holds "<", ">" or "&" or, with lineBreaks set, a line feed.
+// A double quote alone needs no escaping.
+bool CmnHtmlNeedsEscape(QStringView chars, bool lineBreaks);
+
+// "<", ">", "&" and double quotes become entities; with lineBreaks set each line
+// feed becomes "<br/>". Every other character is copied.
+QString CmnHtmlEscapeChars(QStringView chars, bool lineBreaks);
+
+// The same for 8-bit text, each other byte read as the Latin-1 character of its code.
+QString CmnHtmlEscapeLatin1(QByteArrayView chars, bool lineBreaks);
+
+// The text itself when it holds none of "<", ">" and "&"; otherwise escaped without
+// line breaks. So a quote survives unless one of the three is present as well.
+QString CmnHtmlEscape(const QString &text);
+QString CmnHtmlEscapeCString(QByteArrayView text);

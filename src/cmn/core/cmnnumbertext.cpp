@@ -1,0 +1,205 @@
+#include "cmnnumbertext.h"
+
+#include <cmath>
+#include <limits>
+
+QString CmnIntToString(qint32 value)
+{
+    return QString::number(value);
+}
+
+QString CmnInt64ToString(qint64 value)
+{
+    return QString::number(value);
+}
+
+QString CmnDoubleToString(double value, qint32 decimals)
+{
+    return QString::number(value, 'f', decimals < 0 ? 3 : decimals);
+}
+
+QString CmnPercentToString(double fraction, qint32 decimals)
+{
+    return QString::number(fraction * 100.0, 'f', decimals < 0 ? 2 : decimals) + QLatin1Char('%');
+}
+
+QString CmnIntWithThousands(qint32 value)
+{
+    return CmnInt64WithThousands(value);
+}
+
+QString CmnInt64WithThousands(qint64 value)
+{
+    QString text = QString::number(value);
+    if (value < 1000)
+        return text;
+    for (qsizetype at = text.size() - 3; at > 0; at -= 3)
+        text.insert(at, QLatin1Char(','));
+    return text;
+}
+
+QString CmnCountText(qint32 count, const QString &singular, const QString &plural)
+{
+    const QString &word = (count != 1 && !plural.isEmpty()) ? plural : singular;
+    return CmnIntWithThousands(count) + QLatin1Char(' ') + word;
+}
+
+namespace {
+
+// A value of at most this magnitude counts as zero.
+constexpr double kZero = 1e-12;
+// The largest binary denominator tried before continued fractions take over.
+constexpr double kMaxBinaryDenominator = 134217728.0; // 2^27
+constexpr double kMaxTerm = std::numeric_limits<qint32>::max();
+
+struct TFraction
+{
+    double numerator = 0.0;
+    double denominator = 1.0;
+};
+
+bool FindBinaryFraction(double e, TFraction *result)
+{
+    for (double q = 2.0; q <= kMaxBinaryDenominator; q *= 2.0) {
+        const double p = std::trunc(e * q + 0.5);
+        if (std::fabs(p / q - e) <= kZero) {
+            *result = {p, q};
+            return true;
+        }
+    }
+    return false;
+}
+
+// Continued fractions over the fractional part f of e. The convergents are kept
+// within 32 bits: when the next one would leave that range, the last one that fits
+// stands (0/1 when none does, the same answer as for a fraction too small to see).
+// Expanding a double ends on its own, but a bound on the terms guarantees it even
+// for a tolerance that is NaN or zero.
+TFraction FindContinuedFraction(double e, double f, double tolerance)
+{
+    TFraction best;
+    double l = 1.0 / f;
+    double a = std::floor(l);
+    double q = a;
+    double previousQ = 1.0;
+    for (;;) {
+        if (!(q <= kMaxTerm))
+            return best;
+        const double p = std::floor(q * e + 0.5);
+        if (!(p <= kMaxTerm))
+            return best;
+        best = {p, q};
+        if (tolerance > std::fabs(e - p / q))
+            return best;
+        const double r = l - a;
+        if (r <= kZero || r < tolerance)
+            return best;
+        l = 1.0 / r;
+        a = std::floor(l);
+        const double nextQ = a * q + previousQ;
+        previousQ = q;
+        q = nextQ;
+    }
+}
+
+} // namespace
+
+void CmnApproximateFraction(double value, bool binaryFirst, bool splitWhole, double tolerance,
+                            bool *negative, double *wholePart, qint32 *numerator,
+                            qint32 *denominator)
+{
+    bool isNegative = false;
+    double w = 0.0;
+    TFraction fraction;
+    if (std::isfinite(value)) {
+        isNegative = value < 0.0;
+        const double v = std::fabs(value);
+        double e = v;
+        if (splitWhole) {
+            w = std::trunc(v);
+            e = v - w;
+        }
+        const double f = e - std::floor(e);
+        if (f > kZero) {
+            if (!(binaryFirst && splitWhole && FindBinaryFraction(e, &fraction)))
+                fraction = FindContinuedFraction(e, f, tolerance);
+        }
+        // A value just below a whole number (2.9999999999999996 from arithmetic)
+        // rounds to a fraction of 1; it belongs to the whole part, not "2 + 1/1".
+        if (splitWhole && fraction.numerator >= fraction.denominator) {
+            w += 1.0;
+            fraction = TFraction();
+        }
+    }
+    if (negative)
+        *negative = isNegative;
+    if (wholePart)
+        *wholePart = w;
+    if (numerator)
+        *numerator = static_cast<qint32>(fraction.numerator);
+    if (denominator)
+        *denominator = static_cast<qint32>(fraction.denominator);
+}
+
+QString CmnMixedFractionText(double value, bool binaryFirst, bool splitWhole, double tolerance)
+{
+    bool negative = false;
+    double whole = 0.0;
+    qint32 numerator = 0;
+    qint32 denominator = 1;
+    CmnApproximateFraction(value, binaryFirst, splitWhole, tolerance, &negative, &whole,
+                           &numerator, &denominator);
+    QString text;
+    // A negative value too small to show as a fraction gives "", not a lone "-".
+    if (negative && (whole != 0.0 || numerator != 0))
+        text += QLatin1Char('-');
+    if (whole != 0.0)
+        text += QString::number(whole, 'f', 0);
+    if (numerator != 0) {
+        if (whole != 0.0)
+            text += QLatin1String(" + ");
+        text += QString::number(numerator) + QLatin1Char('/') + QString::number(denominator);
+    }
+    return text;
+}
+
+namespace {
+
+// Reads an optional sign and a run of digits from the trimmed text; returns the
+// position after them and counts the digits.
+qsizetype SkipSignAndDigits(QStringView text, qsizetype *digits)
+{
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    const qsizetype start = i;
+    while (i < text.size() && text[i].isDigit())
+        ++i;
+    *digits = i - start;
+    return i;
+}
+
+} // namespace
+
+bool CmnIsIntegerText(const QString &text)
+{
+    const QStringView trimmed = QStringView(text).trimmed();
+    qsizetype digits = 0;
+    const qsizetype end = SkipSignAndDigits(trimmed, &digits);
+    return digits > 0 && end == trimmed.size();
+}
+
+bool CmnIsDecimalNumberText(const QString &text)
+{
+    const QStringView trimmed = QStringView(text).trimmed();
+    qsizetype digits = 0;
+    qsizetype i = SkipSignAndDigits(trimmed, &digits);
+    if (i < trimmed.size() && trimmed[i] == u'.') {
+        ++i;
+        while (i < trimmed.size() && trimmed[i].isDigit()) {
+            ++i;
+            ++digits;
+        }
+    }
+    return digits > 0 && i == trimmed.size();
+}

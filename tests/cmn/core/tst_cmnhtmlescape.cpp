@@ -1,0 +1,96 @@
+#include "cmnhtmlescape.h"
+
+#include <QTest>
+
+class TestCmnHtmlEscape : public QObject
+{
+    Q_OBJECT
+private slots:
+    void escape_data();
+    void escape();
+    void escapeCString_data();
+    void escapeCString();
+    void escapeChars_data();
+    void escapeChars();
+    void latin1MatchesChars();
+};
+
+void TestCmnHtmlEscape::escape_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "Champion Bramble" << "Champion Bramble";
+    QTest::newRow("quote only stays") << "The \"Duke\"" << "The \"Duke\"";
+    QTest::newRow("less than") << "a<b" << "a&lt;b";
+    QTest::newRow("greater than") << "a>b" << "a&gt;b";
+    QTest::newRow("ampersand") << "Smith & Sons" << "Smith &amp; Sons";
+    QTest::newRow("quote escaped beside ampersand") << "\"A\" & B" << "&quot;A&quot; &amp; B";
+    QTest::newRow("line feed kept") << "a\nb<" << "a\nb&lt;";
+    QTest::newRow("entity escaped again") << "&amp;" << "&amp;amp;";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestCmnHtmlEscape::escape()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(CmnHtmlNeedsEscape(text, false), text != expected);
+    QCOMPARE(CmnHtmlEscape(text), expected);
+}
+
+void TestCmnHtmlEscape::escapeCString_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("quote only stays") << QByteArray("say \"hi\"") << "say \"hi\"";
+    QTest::newRow("quote escaped beside less than")
+        << QByteArray("\"<\"") << "&quot;&lt;&quot;";
+    QTest::newRow("high byte as latin-1 unescaped") << QByteArray("Z\xfcrich") << "Z\u00fcrich";
+    QTest::newRow("high byte as latin-1 escaped") << QByteArray("\xe9&") << "\u00e9&amp;";
+}
+
+void TestCmnHtmlEscape::escapeCString()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    QCOMPARE(CmnHtmlEscapeCString(text), expected);
+}
+
+void TestCmnHtmlEscape::escapeChars_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("lineBreaks");
+    QTest::addColumn<bool>("needsEscape");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("line feed with breaks") << "one\ntwo" << true << true << "one<br/>two";
+    QTest::newRow("line feed without breaks") << "one\ntwo" << false << false << "one\ntwo";
+    QTest::newRow("carriage return copied") << "one\r\ntwo" << true << true << "one\r<br/>two";
+    QTest::newRow("quote always escaped") << "\"x\"" << true << false << "&quot;x&quot;";
+    QTest::newRow("all together") << "<a href=\"x\">&\n" << true << true
+                                  << "&lt;a href=&quot;x&quot;&gt;&amp;<br/>";
+}
+
+void TestCmnHtmlEscape::escapeChars()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, lineBreaks);
+    QFETCH(bool, needsEscape);
+    QFETCH(QString, expected);
+    QCOMPARE(CmnHtmlNeedsEscape(text, lineBreaks), needsEscape);
+    QCOMPARE(CmnHtmlEscapeChars(text, lineBreaks), expected);
+}
+
+// The 8-bit escaper must agree with the 16-bit one on every byte, so that a text
+// escapes the same whichever form it is held in.
+void TestCmnHtmlEscape::latin1MatchesChars()
+{
+    QByteArray bytes;
+    for (int code = 0; code < 256; ++code)
+        bytes.append(static_cast<char>(code));
+    QCOMPARE(CmnHtmlEscapeLatin1(bytes, true), CmnHtmlEscapeChars(QString::fromLatin1(bytes), true));
+    QCOMPARE(CmnHtmlEscapeLatin1(bytes, false),
+             CmnHtmlEscapeChars(QString::fromLatin1(bytes), false));
+}
+
+QTEST_GUILESS_MAIN(TestCmnHtmlEscape)
+#include "tst_cmnhtmlescape.moc"
