@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QLatin1StringView>
 
+#include <iterator>
+
 namespace {
 
 struct TFoldRow
