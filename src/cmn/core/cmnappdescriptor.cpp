@@ -1,18 +1,11 @@
 #include "cmnappdescriptor.h"
 
+#include "cmnfilenames.h"
 #include "cmntext.h"
 
 namespace {
 
 const char *const kWebScheme = "https://";
-
-QString FilterEntry(const QString &description, const QStringList &extensions)
-{
-    QStringList patterns;
-    for (const QString &extension : extensions)
-        patterns << QStringLiteral("*.") + extension.toLower();
-    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-}
 
 } // namespace
 
@@ -47,7 +40,7 @@ QString CCmnAppDescriptor::ProductNameWithoutBlanks() const
 void CCmnAppDescriptor::SetDocumentType(const QString &extension, const QString &description)
 {
     m_DocumentExtension = extension.toLower();
-    m_MainDocumentFileFilter = FilterEntry(description, {m_DocumentExtension});
+    m_MainDocumentFileFilter = CmnFileDialogFilterOne(m_DocumentExtension, description);
 }
 
 void CCmnAppDescriptor::AddDocumentType(const QString &extension, const QString &description)
@@ -59,7 +52,7 @@ void CCmnAppDescriptor::AddDocumentTypes(const QStringList &extensions, const QS
 {
     if (!m_DocumentFileFilter.isEmpty())
         m_DocumentFileFilter += QStringLiteral(";;");
-    m_DocumentFileFilter += FilterEntry(description, extensions);
+    m_DocumentFileFilter += CmnFileDialogFilter(extensions, description);
     for (const QString &extension : extensions)
         m_DocumentExtensions << extension.toLower();
 }
