@@ -1,0 +1,6 @@
+#include "cmncheckbox.h"
+
+CCmnCheckBox::CCmnCheckBox(const QString &text, QWidget *parent)
+    : QCheckBox(text, parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmncombobox.h"
+
+CCmnComboBox::CCmnComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmndockwidget.h"
+
+CCmnDockWidget::CCmnDockWidget(QWidget *parent)
+    : QDockWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmndoublespinbox.h"
+
+CCmnDoubleSpinBox::CCmnDoubleSpinBox(QWidget *parent)
+    : QDoubleSpinBox(parent)
+{
+}

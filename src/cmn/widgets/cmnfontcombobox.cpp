@@ -1,0 +1,6 @@
+#include "cmnfontcombobox.h"
+
+CCmnFontComboBox::CCmnFontComboBox(QWidget *parent)
+    : QFontComboBox(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmnframe.h"
+
+CCmnFrame::CCmnFrame(QWidget *parent)
+    : QFrame(parent)
+{
+}

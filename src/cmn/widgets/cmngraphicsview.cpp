@@ -1,0 +1,6 @@
+#include "cmngraphicsview.h"
+
+CCmnGraphicsView::CCmnGraphicsView(QWidget *parent)
+    : QGraphicsView(parent)
+{
+}

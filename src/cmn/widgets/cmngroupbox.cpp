@@ -1,0 +1,6 @@
+#include "cmngroupbox.h"
+
+CCmnGroupBox::CCmnGroupBox(QWidget *parent)
+    : QGroupBox(parent)
+{
+}

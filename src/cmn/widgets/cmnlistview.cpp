@@ -1,0 +1,6 @@
+#include "cmnlistview.h"
+
+CCmnListView::CCmnListView(QWidget *parent)
+    : QListView(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmnlistwidget.h"
+
+CCmnListWidget::CCmnListWidget(QWidget *parent)
+    : QListWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmnmenu.h"
+
+CCmnMenu::CCmnMenu(QWidget *parent)
+    : QMenu(parent)
+{
+}

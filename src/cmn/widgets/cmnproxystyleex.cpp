@@ -1,0 +1,6 @@
+#include "cmnproxystyleex.h"
+
+CCmnProxyStyleEx::CCmnProxyStyleEx(QStyle *baseStyle)
+    : QProxyStyle(baseStyle)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmnslider.h"
+
+CCmnSlider::CCmnSlider(QWidget *parent)
+    : QSlider(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmnspinbox.h"
+
+CCmnSpinBox::CCmnSpinBox(QWidget *parent)
+    : QSpinBox(parent)
+{
+}

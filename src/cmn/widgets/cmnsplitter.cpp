@@ -1,0 +1,6 @@
+#include "cmnsplitter.h"
+
+CCmnSplitter::CCmnSplitter(QWidget *parent)
+    : QSplitter(parent)
+{
+}

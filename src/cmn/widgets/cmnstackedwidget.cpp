@@ -1,0 +1,6 @@
+#include "cmnstackedwidget.h"
+
+CCmnStackedWidget::CCmnStackedWidget(QWidget *parent)
+    : QStackedWidget(parent)
+{
+}

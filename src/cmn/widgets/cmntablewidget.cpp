@@ -1,0 +1,6 @@
+#include "cmntablewidget.h"
+
+CCmnTableWidget::CCmnTableWidget(QWidget *parent)
+    : QTableWidget(parent)
+{
+}

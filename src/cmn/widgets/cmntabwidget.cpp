@@ -1,0 +1,6 @@
+#include "cmntabwidget.h"
+
+CCmnTabWidget::CCmnTabWidget(QWidget *parent)
+    : QTabWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmntextedit.h"
+
+CCmnTextEdit::CCmnTextEdit(QWidget *parent)
+    : QTextEdit(parent)
+{
+}

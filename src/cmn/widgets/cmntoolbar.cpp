@@ -1,0 +1,6 @@
+#include "cmntoolbar.h"
+
+CCmnToolBar::CCmnToolBar(QWidget *parent)
+    : QToolBar(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "cmntoolbutton.h"
+
+CCmnToolButton::CCmnToolButton(QWidget *parent)
+    : QToolButton(parent)
+{
+}

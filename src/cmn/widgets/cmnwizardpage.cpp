@@ -1,0 +1,6 @@
+#include "cmnwizardpage.h"
+
+CCmnWizardPage::CCmnWizardPage(QWidget *parent)
+    : QWizardPage(parent)
+{
+}
