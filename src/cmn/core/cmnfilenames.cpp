@@ -151,6 +151,11 @@ QList<CCmnFileType> CmnImageFileTypes(const QList<QByteArray> &writerFormats)
     return types;
 }
 
+QList<CCmnFileType> CmnPdfFileTypes()
+{
+    return {CCmnFileType{QStringLiteral("PDF files (*.pdf)"), QStringLiteral("PDF files"), QStringLiteral("pdf")}};
+}
+
 QString CmnDefaultPictureFolder()
 {
     for (const auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DocumentsLocation}) {

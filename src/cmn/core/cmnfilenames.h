@@ -41,6 +41,9 @@ QString CmnImageOpenFilter(const QList<QByteArray> &readerFormats);
 QList<CCmnFileType> CmnImageFileTypes();
 QList<CCmnFileType> CmnImageFileTypes(const QList<QByteArray> &writerFormats);
 
+// The one save-dialog type of PDF output.
+QList<CCmnFileType> CmnPdfFileTypes();
+
 // The standard Pictures folder, else Documents, else the home folder.
 QString CmnDefaultPictureFolder();
 

@@ -242,6 +242,13 @@ QString CmnLengthUnitName(qint32 unit, qint32 style)
     }
 }
 
+QString CmnStripEllipsis(const QString &text)
+{
+    if (text.endsWith(QLatin1String("...")))
+        return text.chopped(3);
+    return text;
+}
+
 QRect CmnFitRectInto(const QRect &rect, const QRect &bounds)
 {
     QRect result = rect;

@@ -91,6 +91,10 @@ double CmnConvertLength(double value, qint32 fromUnit, qint32 toUnit);
 // ("Inches", "Centimeters", "Millimeters"); "??" for an unknown unit.
 QString CmnLengthUnitName(qint32 unit, qint32 style);
 
+// The text without a trailing "..." (a command's "Print..." shown on a push
+// button as "Print"); the single ellipsis character is left alone.
+QString CmnStripEllipsis(const QString &text);
+
 // The rectangle moved, never resized, so that it lies inside the bounds where it
 // can; one larger than the bounds ends aligned to their right or bottom edge.
 QRect CmnFitRectInto(const QRect &rect, const QRect &bounds);

@@ -18,6 +18,7 @@ private slots:
     void imageFileTypes_data();
     void imageFileTypes();
     void imageOpenFilterListsReaderFormats();
+    void pdfFileTypes();
     void fileErrorText_data();
     void fileErrorText();
     void defaultPictureFolder_data();
@@ -146,6 +147,15 @@ void TestCmnFileNames::imageOpenFilterListsReaderFormats()
     QVERIFY2(filter.startsWith(QStringLiteral("Images (*.")) && filter.contains(QStringLiteral(" *.png"))
                  && filter.endsWith(QLatin1Char(')')),
              qPrintable(filter));
+}
+
+void TestCmnFileNames::pdfFileTypes()
+{
+    const QList<CCmnFileType> types = CmnPdfFileTypes();
+    QCOMPARE(types.size(), 1);
+    QCOMPARE(types.first().m_Filter, QStringLiteral("PDF files (*.pdf)"));
+    QCOMPARE(types.first().m_Description, QStringLiteral("PDF files"));
+    QCOMPARE(types.first().m_Extension, QStringLiteral("pdf"));
 }
 
 void TestCmnFileNames::fileErrorText_data()

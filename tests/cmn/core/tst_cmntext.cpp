@@ -28,6 +28,8 @@ private slots:
     void convertLength();
     void lengthUnitName_data();
     void lengthUnitName();
+    void stripEllipsis_data();
+    void stripEllipsis();
     void fitRectInto_data();
     void fitRectInto();
 };
@@ -284,6 +286,26 @@ void TestCmnText::lengthUnitName()
     QFETCH(qint32, style);
     QFETCH(QString, expected);
     QCOMPARE(CmnLengthUnitName(unit, style), expected);
+}
+
+void TestCmnText::stripEllipsis_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("command") << "Print..." << "Print";
+    QTest::newRow("only the ellipsis") << "..." << "";
+    QTest::newRow("four points lose three") << "Wait...." << "Wait.";
+    QTest::newRow("two points stay") << "Wait.." << "Wait..";
+    QTest::newRow("ellipsis character stays") << QStringLiteral("Print\u2026") << QStringLiteral("Print\u2026");
+    QTest::newRow("points inside stay") << "a...b" << "a...b";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestCmnText::stripEllipsis()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(CmnStripEllipsis(text), expected);
 }
 
 void TestCmnText::fitRectInto_data()
