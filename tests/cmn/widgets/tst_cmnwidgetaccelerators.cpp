@@ -1,0 +1,142 @@
+#include "cmnwidgetaccelerators.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The character an "&" marks in the text (upper case), or a null character.
+QChar MarkedCharacter(const QString &text)
+{
+    const QString withoutLiterals = QString(text).remove(QStringLiteral("&&"));
+    const qsizetype mark = withoutLiterals.indexOf(u'&');
+    if (mark < 0 || mark + 1 >= withoutLiterals.size())
+        return {};
+    return withoutLiterals.at(mark + 1).toUpper();
+}
+
+// Fails unless every text carries a mark and no two marks share a character.
+void VerifyDistinctMarks(const QStringList &texts)
+{
+    QSet<QChar> seen;
+    for (const QString &text : texts) {
+        const QChar c = MarkedCharacter(text);
+        QVERIFY2(!c.isNull(), qPrintable(QStringLiteral("no mark: ") + text));
+        QVERIFY2(!seen.contains(c), qPrintable(QStringLiteral("mark used twice: ") + text));
+        seen.insert(c);
+    }
+}
+
+QStringList ActionTexts(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (const QAction *action : actions) {
+        if (!action->isSeparator())
+            texts.append(action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestCmnWidgetAccelerators : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dialogControlsGetDistinctAccelerators();
+    void menusAreGroupedByActionList();
+    void menuLoopEnds();
+};
+
+void TestCmnWidgetAccelerators::dialogControlsGetDistinctAccelerators()
+{
+    QDialog dialog;
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *nameLabel = new QLabel(QStringLiteral("Name"), &dialog);
+    auto *nameEdit = new QLineEdit(&dialog);
+    nameLabel->setBuddy(nameEdit);
+    auto *notesLabel = new QLabel(QStringLiteral("Notes"), &dialog);
+    auto *notesEdit = new QLineEdit(&dialog);
+    notesLabel->setBuddy(notesEdit);
+    auto *plainLabel = new QLabel(QStringLiteral("No buddy"), &dialog);
+    auto *options = new QGroupBox(QStringLiteral("Options"), &dialog);
+    options->setCheckable(true);
+    auto *frame = new QGroupBox(QStringLiteral("Frame"), &dialog);
+    auto *frameLayout = new QVBoxLayout(frame);
+    auto *showNames = new QCheckBox(QStringLiteral("Show names"), frame);
+    auto *sorted = new QRadioButton(QStringLiteral("Sorted"), frame);
+    frameLayout->addWidget(showNames);
+    frameLayout->addWidget(sorted);
+    auto *tool = new QToolButton(&dialog);
+    tool->setText(QStringLiteral("Tool"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    for (QWidget *widget : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(nameEdit),
+                            static_cast<QWidget *>(notesLabel), static_cast<QWidget *>(notesEdit),
+                            static_cast<QWidget *>(plainLabel), static_cast<QWidget *>(options),
+                            static_cast<QWidget *>(frame), static_cast<QWidget *>(tool),
+                            static_cast<QWidget *>(buttons)})
+        layout->addWidget(widget);
+
+    AssignDialogAccelerators(&dialog);
+
+    QStringList marked{nameLabel->text(), notesLabel->text(), options->title(), showNames->text(),
+                       sorted->text()};
+    for (const QAbstractButton *button : buttons->buttons())
+        marked.append(button->text());
+    VerifyDistinctMarks(marked);
+    QCOMPARE(plainLabel->text(), QStringLiteral("No buddy"));
+    QCOMPARE(frame->title(), QStringLiteral("Frame"));
+    QCOMPARE(tool->text(), QStringLiteral("Tool"));
+}
+
+void TestCmnWidgetAccelerators::menusAreGroupedByActionList()
+{
+    QMenuBar bar;
+    QMenu *file = bar.addMenu(QStringLiteral("File"));
+    file->addAction(QStringLiteral("Save"));
+    file->addAction(QStringLiteral("Save As"));
+    file->addSeparator();
+    QMenu *recent = file->addMenu(QStringLiteral("Recent"));
+    recent->addAction(QStringLiteral("Show"));
+    recent->addAction(QStringLiteral("Sort"));
+    file->addAction(QStringLiteral("E&xit"));
+    QMenu *view = bar.addMenu(QStringLiteral("Fit"));
+    view->addAction(QStringLiteral("Zoom"));
+
+    AssignMenuAccelerators(&bar);
+
+    QCOMPARE(ActionTexts(bar.actions()), (QStringList{"&File", "F&it"}));
+    QCOMPARE(ActionTexts(file->actions()), (QStringList{"&Save", "Save &As", "&Recent", "E&xit"}));
+    VerifyDistinctMarks(ActionTexts(recent->actions()));
+    QCOMPARE(ActionTexts(view->actions()), QStringList{"&Zoom"});
+}
+
+// Menus that hold each other's actions, or their own, are handled once per chain.
+void TestCmnWidgetAccelerators::menuLoopEnds()
+{
+    QMenu first(QStringLiteral("First"));
+    QMenu second(QStringLiteral("Second"));
+    first.addAction(QStringLiteral("Open"));
+    first.addMenu(&second);
+    second.addMenu(&first);
+    first.addMenu(&first);
+
+    AssignMenuAccelerators(&first);
+
+    VerifyDistinctMarks(ActionTexts(first.actions()));
+    VerifyDistinctMarks(ActionTexts(second.actions()));
+}
+
+QTEST_MAIN(TestCmnWidgetAccelerators)
+#include "tst_cmnwidgetaccelerators.moc"
