@@ -1,6 +1,7 @@
 #include "cmnframework.h"
 
 #include "cmnappdescriptor.h"
+#include "cmndate.h"
 #include "cmnsystemlocale.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ QString &DefaultDateInputFormat()
 // so they must be known by name before any store is loaded.
 void RegisterValueTypes()
 {
+    qRegisterMetaType<CCmnDate>("CCmnDate");
 }
 
 } // namespace
