@@ -81,9 +81,11 @@ int DigitsValue(const QString &text, qsizetype pos, qsizetype count)
 }
 
 // Two-digit years fall in the century that puts them no later than this year's
-// last two digits: with 2024, 24 is 2024 and 25 is 1925.
-int CenturyYear(int twoDigits, int currentYear)
+// last two digits: with 2024, 24 is 2024 and 25 is 1925. The clock is read only here:
+// reading it means a time-zone lookup, too dear for every date an import reads.
+int CenturyYear(int twoDigits)
 {
+    const int currentYear = CmnGetDateProvider().Today().year();
     return twoDigits > currentYear % 100 ? 1900 + twoDigits : 2000 + twoDigits;
 }
 
@@ -388,7 +390,6 @@ CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, i
 {
     if (format.isEmpty())
         return CCmnDate();
-    const int currentYear = CmnGetDateProvider().Today().year();
     int day = 0;
     int month = 0;
     int year = 0;
@@ -413,7 +414,7 @@ CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, i
         }
         const QString &name = token.text;
         const qsizetype digits = DigitRun(text, pos);
-        if (name == u"d" || name == u"dd" || name == u"m" || name == u"mm") {
+        if (name == QLatin1String("d") || name == QLatin1String("dd") || name == QLatin1String("m") || name == QLatin1String("mm")) {
             if (digits == 0)
                 return CCmnDate();
             const qsizetype used = qMin<qsizetype>(digits, 2);
@@ -422,7 +423,7 @@ CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, i
                 return CCmnDate();
             (name.startsWith(QLatin1Char('d')) ? day : month) = value;
             pos += used;
-        } else if (name == u"mmm" || name == u"mmmm") {
+        } else if (name == QLatin1String("mmm") || name == QLatin1String("mmmm")) {
             qsizetype end = pos;
             while (end < text.size() && text.at(end).isLetterOrNumber())
                 ++end;
@@ -431,17 +432,17 @@ CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, i
                 return CCmnDate();
             month = value;
             pos = end;
-        } else if (name == u"yy") {
+        } else if (name == QLatin1String("yy")) {
             if (digits != 2)
                 return CCmnDate();
             const int value = DigitsValue(text, pos, 2);
             if (value == 0)
                 return CCmnDate();
-            year = CenturyYear(value, currentYear);
+            year = CenturyYear(value);
             pos += 2;
-        } else if (name == u"yyyy") {
+        } else if (name == QLatin1String("yyyy")) {
             if (digits == 2) {
-                year = CenturyYear(DigitsValue(text, pos, 2), currentYear);
+                year = CenturyYear(DigitsValue(text, pos, 2));
             } else if (digits == 4) {
                 year = DigitsValue(text, pos, 4);
                 if (year == 0)
@@ -512,13 +513,13 @@ CCmnDate CCmnDate::ParseGedcomTokens(const QStringList &words, int start, int *c
     int used = 0;
     if (start >= 0 && start < words.size()) {
         const QString &word = words.at(start);
-        if (word == u"@#DGREGORIAN@")
+        if (word == QLatin1String("@#DGREGORIAN@"))
             used = 1 + ParseGedcomPart(words, start + 1, GedcomCalendar::Gregorian, date);
-        else if (word == u"@#DJULIAN@")
+        else if (word == QLatin1String("@#DJULIAN@"))
             used = 1 + ParseGedcomPart(words, start + 1, GedcomCalendar::Julian, date);
-        else if (word == u"@#DHEBREW@")
+        else if (word == QLatin1String("@#DHEBREW@"))
             used = 1 + ParseGedcomPart(words, start + 1, GedcomCalendar::Hebrew, date);
-        else if (word == u"@#DFRENCH" && start + 1 < words.size() && words.at(start + 1) == u"R@")
+        else if (word == QLatin1String("@#DFRENCH") && start + 1 < words.size() && words.at(start + 1) == QLatin1String("R@"))
             used = 2 + ParseGedcomPart(words, start + 2, GedcomCalendar::French, date);
         else
             used = ParseGedcomPart(words, start, GedcomCalendar::Gregorian, date);

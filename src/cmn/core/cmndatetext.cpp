@@ -241,24 +241,24 @@ QString CmnFormatDateFields(const QString &format, const CCmnDateFields &fields,
 
 QString CmnFormatDateField(const QString &name, const CCmnDateFields &fields)
 {
-    if (name == u"d")
+    if (name == QLatin1String("d"))
         return fields.m_DayKnown ? QString::number(fields.m_Day) : QString();
-    if (name == u"dd")
+    if (name == QLatin1String("dd"))
         return fields.m_DayKnown ? TwoDigits(fields.m_Day) : QString();
     const QString lower = name.toLower();
-    if (lower == u"m")
+    if (lower == QLatin1String("m"))
         return fields.m_MonthKnown ? QString::number(fields.m_Month) : QString();
-    if (lower == u"mm")
+    if (lower == QLatin1String("mm"))
         return fields.m_MonthKnown ? TwoDigits(fields.m_Month) : QString();
-    if (lower == u"mmm" || lower == u"mmmm") {
+    if (lower == QLatin1String("mmm") || lower == QLatin1String("mmmm")) {
         if (!fields.m_MonthKnown)
             return QString();
         const QString &monthName = lower.size() == 3 ? fields.m_MonthAbbreviated : fields.m_MonthFull;
         return name == lower ? monthName : monthName.toUpper();
     }
-    if (lower == u"yy")
+    if (lower == QLatin1String("yy"))
         return CmnDateYearText(fields.m_Year, 2, fields.m_Dual);
-    if (lower == u"yyyy")
+    if (lower == QLatin1String("yyyy"))
         return CmnDateYearText(fields.m_Year, 4, fields.m_Dual);
     return QString();
 }
