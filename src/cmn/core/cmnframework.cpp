@@ -1,6 +1,7 @@
 #include "cmnframework.h"
 
 #include "cmnappdescriptor.h"
+#include "cmndate.h"
 #include "cmnhighlight.h"
 #include "cmnsystemlocale.h"
 
@@ -18,6 +19,7 @@ QString &DefaultDateInputFormat()
 // so they must be known by name before any store is loaded.
 void RegisterValueTypes()
 {
+    qRegisterMetaType<CCmnDate>("CCmnDate");
     qRegisterMetaType<CCmnHighlight>("CCmnHighlight");
 }
 
