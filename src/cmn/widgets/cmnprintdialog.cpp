@@ -1,0 +1,6 @@
+#include "cmnprintdialog.h"
+
+CCmnPrintDialog::CCmnPrintDialog(QPrinter *printer, QWidget *parent)
+    : QPrintDialog(printer, parent)
+{
+}
