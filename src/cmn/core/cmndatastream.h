@@ -1,8 +1,19 @@
 #pragma once
 
+class QByteArray;
 class QDataStream;
+class QString;
 
 // Every stream the program stores (documents, settings blobs, values inside them)
 // is read and written in one pinned form, so that files stay the same whatever
 // toolkit release builds the program: version 12, big-endian, double precision.
 void CmnPrepareDataStream(QDataStream &stream);
+
+// Read a byte array or a string written with the stream's own operators, without
+// trusting the length in front of it: on a device whose size is known the length
+// must fit in the bytes that remain (else ReadCorruptData, nothing allocated); on
+// a sequential device, such as the decompressor, the buffer grows only as data
+// actually arrives. On any failure the value is left empty and the stream's status
+// says why. A string with an odd byte count is corrupt.
+void CmnReadByteArray(QDataStream &stream, QByteArray &bytes);
+void CmnReadString(QDataStream &stream, QString &text);
