@@ -7,6 +7,13 @@
 
 #include <QCoreApplication>
 
+// The resources live in a static library, whose registration the linker would
+// drop unless it is named here; the macro cannot stand inside a namespace.
+static void InitFrameworkResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace {
 
 QString &DefaultDateInputFormat()
@@ -58,4 +65,5 @@ void CmnInitFramework(const CCmnAppDescriptor &descriptor)
     QCoreApplication::setApplicationVersion(app.m_FullVersion);
 
     RegisterValueTypes();
+    InitFrameworkResources();
 }

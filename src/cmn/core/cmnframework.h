@@ -6,7 +6,8 @@ class CCmnAppDescriptor;
 
 // Prepares the framework once, at the very start of main: copies the descriptor
 // into the process-wide one, chooses the default date-input format, gives the
-// toolkit the settings-store identity and registers the framework's value types.
+// toolkit the settings-store identity, registers the framework's value types and
+// makes the built-in resources (":/WhatsThisDefs.txt") readable.
 void CmnInitFramework(const CCmnAppDescriptor &descriptor);
 
 // The default date-input format chosen by CmnInitFramework; empty before it runs.

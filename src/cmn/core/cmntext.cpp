@@ -201,6 +201,12 @@ QString CmnLineEndingText(qint32 code)
         return QStringLiteral("\r");
     case CmnLineEndingCRLF:
         return QStringLiteral("\r\n");
+    case CmnLineEndingPlatform:
+#ifdef Q_OS_WIN
+        return QStringLiteral("\r\n");
+#else
+        return QStringLiteral("\n");
+#endif
     default:
         return QStringLiteral("\n");
     }

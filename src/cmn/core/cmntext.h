@@ -33,6 +33,9 @@ enum ECmnLineEnding {
     CmnLineEndingCR = 0,
     CmnLineEndingLF = 1,
     CmnLineEndingCRLF = 2,
+    // The platform's own: written as LF here; reading accepts CR LF, LF and CR alike,
+    // since a file of unknown origin may use any of them.
+    CmnLineEndingPlatform = 3,
 };
 
 // "None", "Upper Case", "Lower Case", "Title", "Sentence"; "??" for another mode.
@@ -78,7 +81,8 @@ QString CmnToHex(const QByteArray &bytes);
 // characters are not validated (the reverse of CmnToHex for its own output).
 QByteArray CmnFromHex(const QString &text);
 
-// The characters of an ECmnLineEnding code; line feed for an unknown code.
+// The characters of an ECmnLineEnding code; the platform's line ending (line feed
+// here) for CmnLineEndingPlatform, line feed for an unknown code.
 QString CmnLineEndingText(qint32 code);
 
 // Width in pixels for n characters in an edit field: the width of "x" times n + 2.

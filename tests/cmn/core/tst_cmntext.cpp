@@ -237,6 +237,7 @@ void TestCmnText::lineEndingText()
     QCOMPARE(CmnLineEndingText(CmnLineEndingCR), QStringLiteral("\r"));
     QCOMPARE(CmnLineEndingText(CmnLineEndingLF), QStringLiteral("\n"));
     QCOMPARE(CmnLineEndingText(CmnLineEndingCRLF), QStringLiteral("\r\n"));
+    QCOMPARE(CmnLineEndingText(CmnLineEndingPlatform), QStringLiteral("\n"));
     QCOMPARE(CmnLineEndingText(7), QStringLiteral("\n"));
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+class CCmnTextEncoding;
+
+// Whole text files read and written through the text reader and writer, and the
+// small line filters of the wizards' parameter files.
+
+// The lines of the file at the path, after the folder mapping, with the encoding
+// deduced from its bytes. When the file cannot be opened the list is empty,
+// *success (when given) false and *errorText (when given) the file error text;
+// decoding itself never fails.
+QStringList CmnReadTextFileLines(const QString &path, bool *success = nullptr, QString *errorText = nullptr);
+
+// Writes each line followed by the encoding's line ending to the file opened in
+// the given mode; "" on success, else the file error text.
+[[nodiscard]] QString CmnWriteTextFile(const QString &path, const QStringList &lines, QIODevice::OpenMode mode,
+                                       const CCmnTextEncoding &encoding);
+// The same, replacing the file.
+[[nodiscard]] QString CmnWriteTextFileLines(const QString &path, const QStringList &lines,
+                                            const CCmnTextEncoding &encoding);
+
+// Every line except those beginning with "#"; empty lines stay.
+QStringList CmnRemoveCommentLines(const QStringList &lines);
+// A non-empty line beginning with "+" continues the line before it (without the
+// "+"); the first such line starts the result when nothing comes before it.
+QStringList CmnJoinContinuationLines(const QStringList &lines);
+
+// The path without its extension, then the suffix, "." and the extension:
+// ("a/wiz.csv", "txt", "-imp") gives "a/wiz-imp.txt".
+QString CmnCompanionFileName(const QString &path, const QString &extension, const QString &suffix);
+QStringList CmnReadCompanionFileLines(const QString &path, const QString &extension, const QString &suffix);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class CCmnTextEncoding;
+class QIODevice;
+class QTextCodec;
+
+// Writes lines to an open device in an encoding: the byte-order mark once at the
+// start, then each line encoded and followed by the chosen line ending. Every
+// failure comes back as a file error text; Close closes the device.
+class CCmnTextWriter
+{
+public:
+    CCmnTextWriter();
+
+    // "unknown/invalid codec '%1'" for a codec the registry does not know; writes
+    // the codec's mark when the encoding asks for one.
+    [[nodiscard]] QString Open(const CCmnTextEncoding &encoding, QIODevice *file);
+    // A text holding LF is written as one line per piece between LFs; a CR in
+    // front of an LF stays in its piece.
+    [[nodiscard]] QString WriteLine(const QString &text);
+    // The text and the line ending, encoded without a second mark.
+    [[nodiscard]] QString WriteEncoded(const QString &text);
+    // Flushes and closes the device.
+    [[nodiscard]] QString Close();
+
+    CCmnTextWriter(const CCmnTextWriter &) = delete;
+    CCmnTextWriter &operator=(const CCmnTextWriter &) = delete;
+
+private:
+    QTextCodec *m_Codec = nullptr; // the registry's, never deleted
+    QString m_LineEndingText;
+    QIODevice *m_File = nullptr; // the caller's
+    qint32 m_LineEndingCode;
+};

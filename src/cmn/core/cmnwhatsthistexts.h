@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// The What's This help of the controls: HTML texts keyed by the help page name,
+// ":" and the control's help name ("CBioTerminologySettingsTab.html:Sire").
+//
+// In the help file a record opens with "{begin KEY}" or "{begin KEY,FOOTER}", holds
+// any number of lines of HTML and closes with "{end}" or "{end TAIL}"; the footer
+// and then the tail are appended to the text. Directive words are matched in any
+// letter case, a directive may span lines, and each line end reads as one blank.
+// Directives of other kinds are dropped; there are no escapes.
+
+using TCmnWhatsThisTable = QHash<QString, QString>;
+
+// The process-wide table: empty until CmnLoadWhatsThisTexts fills it at start-up.
+const TCmnWhatsThisTable &CmnWhatsThisTexts();
+
+// Reads the built-in ":/WhatsThisDefs.txt" into the table. Nothing is reported: a
+// missing or unreadable file leaves the table as it was.
+void CmnLoadWhatsThisTexts();
+
+// Parses the lines of a help file into the table, a later record replacing an
+// earlier one with the same key; a record without a closing directive is never stored.
+void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table);
