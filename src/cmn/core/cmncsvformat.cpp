@@ -70,6 +70,7 @@ public:
     QStringList Next()
     {
         QStringList fields;
+        fields.reserve(m_LastFieldCount);
         QStringView line = m_Lines.at(m_Line);
         if (IsCommentLine(line, m_Comment)) {
             ++m_Line;
@@ -83,7 +84,7 @@ public:
             if (quotePos >= 0) {
                 qsizetype endLine = m_Line;
                 qsizetype endPos = quotePos + 1;
-                if (ReadEnclosed(endLine, endPos, value)) {
+                if (ReadEnclosed(endLine, endPos, &value)) {
                     enclosed = true;
                     m_Line = endLine;
                     line = m_Lines.at(m_Line);
@@ -109,6 +110,7 @@ public:
             pos = end + 1;
         }
         ++m_Line;
+        m_LastFieldCount = fields.size();
         return fields;
     }
 
@@ -129,20 +131,33 @@ private:
 
     // Reads an enclosed field from just after its opening quote up to its closing
     // quote, continuing over line ends. True with line and pos just after the
-    // closing quote; false when the input ends first.
-    bool ReadEnclosed(qsizetype &lineIndex, qsizetype &pos, QString &value) const
+    // closing quote; false when the input ends first. Without a value it only
+    // finds the end.
+    bool ReadEnclosed(qsizetype &lineIndex, qsizetype &pos, QString *value) const
     {
+        bool closes = value == nullptr;
         for (;;) {
             const QStringView text = m_Lines.at(lineIndex);
             const qsizetype q = text.indexOf(m_Quote, pos);
             if (q < 0) {
-                value += text.mid(pos);
+                if (value)
+                    *value += text.mid(pos);
                 // Once one quote has run to the end of the input unclosed, no later
                 // one can close on another line either (every quote after it was
                 // escaped), so stop at the line end instead of rescanning the rest.
                 if (m_Unclosed || lineIndex + 1 >= m_Lines.size())
                     return false;
-                value += QChar(u'\n');
+                // Make sure something closes the field before copying lines into
+                // it: an unclosed quote would copy the whole rest of the input.
+                if (!closes) {
+                    qsizetype endLine = lineIndex + 1;
+                    qsizetype endPos = 0;
+                    if (!ReadEnclosed(endLine, endPos, nullptr))
+                        return false;
+                    closes = true;
+                }
+                if (value)
+                    *value += QChar(u'\n');
                 ++lineIndex;
                 pos = 0;
                 continue;
@@ -153,17 +168,22 @@ private:
                 qsizetype run = 0;
                 while (q - run > pos && text[q - run - 1] == QChar(kBackslash))
                     ++run;
-                value += text.mid(pos, q - run - pos);
-                value += QString(run / 2, QChar(kBackslash));
+                if (value) {
+                    *value += text.mid(pos, q - run - pos);
+                    *value += QString(run / 2, QChar(kBackslash));
+                }
                 pos = q + 1;
                 if (run % 2 == 0)
                     return true;
-                value += m_Quote;
+                if (value)
+                    *value += m_Quote;
                 continue;
             }
-            value += text.mid(pos, q - pos);
+            if (value)
+                *value += text.mid(pos, q - pos);
             if (q + 1 < text.size() && text[q + 1] == m_Quote) {
-                value += m_Quote;
+                if (value)
+                    *value += m_Quote;
                 pos = q + 2;
                 continue;
             }
@@ -178,15 +198,20 @@ private:
     {
         const QChar lead = m_EscapeFlag ? QChar(kBackslash) : m_Quote;
         QString result;
-        result.reserve(raw.size());
-        for (qsizetype i = 0; i < raw.size(); ++i) {
-            if (raw[i] == lead && i + 1 < raw.size() && raw[i + 1] == m_Quote) {
-                result += m_Quote;
+        qsizetype copied = 0;
+        for (qsizetype i = raw.indexOf(lead); i >= 0 && i + 1 < raw.size(); i = raw.indexOf(lead, i)) {
+            if (raw[i + 1] != m_Quote) {
                 ++i;
-            } else {
-                result += raw[i];
+                continue;
             }
+            result += raw.mid(copied, i - copied);
+            result += m_Quote;
+            i += 2;
+            copied = i;
         }
+        if (copied == 0)
+            return raw.toString();
+        result += raw.mid(copied);
         return result;
     }
 
@@ -198,6 +223,7 @@ private:
     const bool m_Backslash;
     const bool m_Trim;
     qsizetype m_Line = 0;
+    qsizetype m_LastFieldCount = 0;   // rows are mostly alike: a good first guess
     bool m_Unclosed = false;
 };
 
