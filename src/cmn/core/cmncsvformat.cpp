@@ -144,7 +144,8 @@ private:
                     *value += text.mid(pos);
                 // Once one quote has run to the end of the input unclosed, no later
                 // one can close on another line either (every quote after it was
-                // escaped), so stop at the line end instead of rescanning the rest.
+                // paired or escaped), so stop at the line end instead of rescanning
+                // the rest.
                 if (m_Unclosed || lineIndex + 1 >= m_Lines.size())
                     return false;
                 // Make sure something closes the field before copying lines into
