@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// How the lines of a delimited text file break into fields: the separator, the
+// character that may enclose a field and how it is escaped inside one, the
+// comment character, whether the first line names the columns and whether
+// blanks around fields are dropped. A plain value, stored as one line of text.
+//
+// A field that begins with the quote character is enclosed: inside it the
+// separator and line breaks are data, and an escaped quote character is one
+// quote character. With no quote character, lines split plainly.
+class CCmnCsvFormat
+{
+public:
+    CCmnCsvFormat();
+
+    // Six items joined by ",": quote, escape flag, separator, comment, header flag,
+    // trim flag; the defaults read "none,1,tab,#,1,1".
+    QString ToText() const;
+    // False, leaving the format unchanged, when the text has fewer than six items.
+    bool FromText(const QString &text);
+
+    // True: double-quote enclosed, comma separated; false: as SetTabSeparated(true).
+    void SetCommaSeparated(bool comma);
+    // True: no quote character, TAB separated; false: as SetCommaSeparated(true).
+    void SetTabSeparated(bool tab);
+
+    // The fields of one line; the empty list for a comment line. An enclosed field
+    // that is never closed falls back to plain splitting, its quote kept as text.
+    QStringList SplitLine(const QString &line) const;
+    // The data rows of the lines, after the header line when there is one. A record
+    // whose enclosed field holds a line break spans several lines, joined with LF.
+    QList<QStringList> ParseRows(const QStringList &lines) const;
+    // The column names (always trimmed), or the empty list without a header.
+    QStringList ParseHeader(const QStringList &lines) const;
+    // One line of output without a line ending; reads back through SplitLine.
+    QString JoinFields(const QStringList &fields) const;
+
+    // Sets the comment character, deduces separator, quote character, escape flag
+    // and header flag from sample lines, and turns trimming on.
+    CCmnCsvFormat &Deduce(const QStringList &lines, QChar comment);
+
+    QChar QuoteChar() const { return m_QuoteChar; }
+    void SetQuoteChar(QChar quote) { m_QuoteChar = quote; }
+    // True: a quote character inside a field is written as backslash + quote;
+    // false: as the quote character doubled.
+    bool EscapeFlag() const { return m_EscapeFlag; }
+    void SetEscapeFlag(bool escape) { m_EscapeFlag = escape; }
+    QChar Separator() const { return m_Separator; }
+    void SetSeparator(QChar separator) { m_Separator = separator; }
+    QChar CommentChar() const { return m_CommentChar; }
+    void SetCommentChar(QChar comment) { m_CommentChar = comment; }
+    bool HeaderFlag() const { return m_HeaderFlag; }
+    void SetHeaderFlag(bool header) { m_HeaderFlag = header; }
+    bool TrimFlag() const { return m_TrimFlag; }
+    void SetTrimFlag(bool trim) { m_TrimFlag = trim; }
+
+    friend bool operator==(const CCmnCsvFormat &, const CCmnCsvFormat &) = default;
+
+private:
+    QChar m_QuoteChar;       // code 0: none
+    bool m_EscapeFlag;
+    QChar m_Separator;
+    QChar m_CommentChar;     // code 0: none
+    bool m_HeaderFlag;
+    bool m_TrimFlag;
+};
