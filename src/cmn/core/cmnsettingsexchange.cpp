@@ -48,6 +48,15 @@ std::map<qint32, QString> PartKeys(const QStringList &keys, const QString &count
     return parts;
 }
 
+// Keys in sorted order, so that the same content always writes the same store.
+template <typename THash>
+QStringList SortedKeys(const THash &hash)
+{
+    QStringList keys = hash.keys();
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
 } // namespace
 
 CCmnSettingsExchange::CCmnSettingsExchange(bool save, QSharedPointer<QSettings> settings,
@@ -166,12 +175,10 @@ void CCmnSettingsExchange::ExchangeByteArrayHash(const QString &name, TCmnByteAr
                 m_Settings->remove(key);
             }
         }
-        QStringList keys = variable.keys();
-        std::sort(keys.begin(), keys.end());
-        for (const QString &key : std::as_const(keys)) {
+        for (const QString &key : SortedKeys(variable)) {
             if (!WarnUnlessSingleKey(key))
                 continue;
-            const QByteArray &value = variable[key];
+            const QByteArray value = variable.value(key);
             if (value.size() <= kValuePartSize) {
                 m_Settings->setValue(key, value);
                 continue;
@@ -217,9 +224,7 @@ void CCmnSettingsExchange::ExchangeVariantHash(const QString &name, QVariantHash
             if (!variable.contains(key))
                 m_Settings->remove(key);
         }
-        QStringList keys = variable.keys();
-        std::sort(keys.begin(), keys.end());
-        for (const QString &key : std::as_const(keys)) {
+        for (const QString &key : SortedKeys(variable)) {
             if (WarnUnlessSingleKey(key))
                 m_Settings->setValue(key, variable.value(key));
         }
@@ -260,10 +265,9 @@ TCmnByteArrayHash CmnVariantHashesToByteArrays(const TCmnVariantHashHash &hashes
         CmnPrepareDataStream(stream);
         // The toolkit's own hash form, entries in key order so that equal content
         // always gives equal bytes.
-        QStringList keys = it.value().keys();
-        std::sort(keys.begin(), keys.end());
+        const QStringList keys = SortedKeys(it.value());
         stream << quint32(keys.size());
-        for (const QString &key : std::as_const(keys))
+        for (const QString &key : keys)
             stream << key << it.value().value(key);
         arrays.insert(CmnToHex(it.key().toUtf8()), bytes);
     }

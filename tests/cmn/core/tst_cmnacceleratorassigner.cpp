@@ -1,19 +1,10 @@
+#include "acceleratortesting.h"
 #include "cmnacceleratorassigner.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
-
-// The character an "&" marks in the text (upper case), or a null character.
-QChar MarkedCharacter(const QString &text)
-{
-    const QString withoutLiterals = QString(text).remove(QStringLiteral("&&"));
-    const qsizetype mark = withoutLiterals.indexOf(u'&');
-    if (mark < 0 || mark + 1 >= withoutLiterals.size())
-        return {};
-    return withoutLiterals.at(mark + 1).toUpper();
-}
 
 // Whether the result is the text itself or the text with one "&" put in.
 bool GainedAtMostOneMark(const QString &text, const QString &result)
@@ -167,7 +158,7 @@ void TestCmnAcceleratorAssigner::fortyTextsShareThirtySixCharacters()
         if (result.at(i) == texts.at(i))
             ++unchanged;
         else
-            marked.insert(MarkedCharacter(result.at(i)));
+            marked.insert(OrvMarkedCharacter(result.at(i)));
     }
     QCOMPARE(marked.size(), 36);
     QCOMPARE(unchanged, 4);
@@ -197,7 +188,7 @@ void TestCmnAcceleratorAssigner::largeGroupsMarkAsManyAsPossible()
         QVERIFY2(GainedAtMostOneMark(texts.at(i), result.at(i)), qPrintable(result.at(i)));
         if (result.at(i) == texts.at(i))
             continue;
-        const QChar c = MarkedCharacter(result.at(i));
+        const QChar c = OrvMarkedCharacter(result.at(i));
         QVERIFY2(!marked.contains(c), qPrintable(result.at(i)));
         marked.insert(c);
         ++markedTexts;

@@ -2,6 +2,7 @@
 #include "cmncalendars.h"
 #include "cmndatastream.h"
 #include "cmndate.h"
+#include "cmndatetostring.h"
 #include "cmndateprovider.h"
 #include "cmnframework.h"
 
@@ -32,19 +33,6 @@ QByteArray Written(const CCmnDate &date)
 }
 
 } // namespace
-
-namespace QTest {
-template <>
-char *toString(const CCmnDate &date)
-{
-    return qstrdup(QStringLiteral("[%1..%2 cal %3]")
-                       .arg(date.FirstDay())
-                       .arg(date.LastDay())
-                       .arg(date.Calendar())
-                       .toLatin1()
-                       .constData());
-}
-} // namespace QTest
 
 class TestCmnDate : public QObject
 {

@@ -1,6 +1,7 @@
 #include "cmncalendars.h"
 #include "cmndatastream.h"
 #include "cmndate.h"
+#include "cmndatetostring.h"
 #include "cmndateprovider.h"
 #include "cmndatetext.h"
 #include "cmnframework.h"
@@ -38,19 +39,6 @@ CCmnDate Range(quint32 first, quint32 last)
 }
 
 } // namespace
-
-namespace QTest {
-template <>
-char *toString(const CCmnDate &date)
-{
-    return qstrdup(QStringLiteral("[%1..%2 cal %3]")
-                       .arg(date.FirstDay())
-                       .arg(date.LastDay())
-                       .arg(date.Calendar())
-                       .toLatin1()
-                       .constData());
-}
-} // namespace QTest
 
 class TestCmnDateText : public QObject
 {

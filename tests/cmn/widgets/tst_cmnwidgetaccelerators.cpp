@@ -1,3 +1,4 @@
+#include "acceleratortesting.h"
 #include "cmnwidgetaccelerators.h"
 
 #include <QCheckBox>
@@ -16,22 +17,12 @@
 
 namespace {
 
-// The character an "&" marks in the text (upper case), or a null character.
-QChar MarkedCharacter(const QString &text)
-{
-    const QString withoutLiterals = QString(text).remove(QStringLiteral("&&"));
-    const qsizetype mark = withoutLiterals.indexOf(u'&');
-    if (mark < 0 || mark + 1 >= withoutLiterals.size())
-        return {};
-    return withoutLiterals.at(mark + 1).toUpper();
-}
-
 // Fails unless every text carries a mark and no two marks share a character.
 void VerifyDistinctMarks(const QStringList &texts)
 {
     QSet<QChar> seen;
     for (const QString &text : texts) {
-        const QChar c = MarkedCharacter(text);
+        const QChar c = OrvMarkedCharacter(text);
         QVERIFY2(!c.isNull(), qPrintable(QStringLiteral("no mark: ") + text));
         QVERIFY2(!seen.contains(c), qPrintable(QStringLiteral("mark used twice: ") + text));
         seen.insert(c);
