@@ -1,9 +1,11 @@
+#include "cmnbitmaskcombobox.h"
 #include "cmncheckcombobox.h"
 #include "cmncheckcombomodel.h"
 #include "cmnslotblocker.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -108,6 +110,8 @@ private slots:
     void blockedComboIgnoresClicks();
     void rowsAreCheckableButNeverCurrent();
     void recordsFollowTheirRows();
+    void bitmaskReportsUsersChanges();
+    void bitmaskValueMapsPlainRowsToBits();
 };
 
 void TestCmnCheckComboBox::summaryOfTickedRows_data()
@@ -367,6 +371,68 @@ void TestCmnCheckComboBox::recordsFollowTheirRows()
     combo.clear();
     QVERIFY(!model->HasItem(0));
     QCOMPARE(combo.CheckedRows(false, true), Rows{});
+}
+
+void TestCmnCheckComboBox::bitmaskReportsUsersChanges()
+{
+    CCmnBitmaskComboBox combo;
+    FillColours(combo);
+    combo.SetValue(0b010); // Green
+    QSignalSpy changed(&combo, &CCmnBitmaskComboBox::SignalValueChanged);
+
+    ClickRow(combo, kBlue);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0), (QVariantList{quint64(0b110), quint64(0b010)}));
+
+    // A group click is one change, from the state before the click.
+    ClickRow(combo, kRedAndBlue);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1), (QVariantList{quint64(0b101), quint64(0b110)}));
+
+    // Clicks that change nothing report nothing.
+    ClickRow(combo, kBlue, false);
+    ClickRow(combo, kHeading);
+    QCOMPARE(changed.count(), 2);
+
+    // Neither the program's changes nor clicks while the combo is blocked.
+    combo.SetValue(0b111);
+    combo.CheckOnlyRows({kRed});
+    {
+        const CCmnSlotBlocker blocker(&combo);
+        ClickRow(combo, kGreen);
+    }
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(combo.Value(), quint64(0b011));
+
+    // The next click starts from the value as it now stands.
+    ClickRow(combo, kRed);
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(changed.at(2), (QVariantList{quint64(0b010), quint64(0b011)}));
+}
+
+void TestCmnCheckComboBox::bitmaskValueMapsPlainRowsToBits()
+{
+    CCmnBitmaskComboBox combo;
+    FillColours(combo);
+
+    // Bits without a row are dropped; the summary follows.
+    combo.SetValue(0xFF00'0000'0000'0005ull);
+    QCOMPARE(TickedRows(combo), (Rows{kRed, kBlue, kRedAndBlue}));
+    QCOMPARE(combo.Value(), quint64(0b101));
+    QCOMPARE(combo.currentText(), QString("Red+Blue"));
+
+    combo.SetValue(0);
+    QCOMPARE(combo.Value(), quint64(0));
+    QCOMPARE(combo.currentText(), QString());
+
+    // Only the first 64 plain rows carry a bit.
+    CCmnBitmaskComboBox wide;
+    for (int row = 0; row < 70; ++row)
+        wide.AddRow(QString::number(row), Plain(QString::number(row)));
+    wide.CheckRows({0, 63, 64, 69});
+    QCOMPARE(wide.Value(), quint64(0x8000'0000'0000'0001ull));
+    wide.SetValue(~quint64(0));
+    QCOMPARE(wide.CheckedRows(true, true).size(), 64);
 }
 
 QTEST_MAIN(TestCmnCheckComboBox)
