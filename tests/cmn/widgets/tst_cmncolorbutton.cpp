@@ -104,6 +104,7 @@ private slots:
     void keyboardNavigation();
     void returnPicksFocusedColour();
     void escapeClosesWithoutChange();
+    void releaseOutsideCloses();
     void clickPicksColour();
     void moreCellAsksForColourWithAlpha_data();
     void moreCellAsksForColourWithAlpha();
@@ -362,6 +363,21 @@ void TestCmnColorButton::escapeClosesWithoutChange()
     QCOMPARE(hid.count(), 1);
     QVERIFY(!button.isChecked());
     QCOMPARE(changed.count(), 0);
+    QVERIFY(!button.Value().isValid());
+}
+
+void TestCmnColorButton::releaseOutsideCloses()
+{
+    TCmnItemChoices<QColor> choices = BasicPalette();
+    CCmnColorButton button(&choices, kDefaultEntry, QString());
+    CCmnColorPopup *popup = OpenPopup(button);
+    QVERIFY(popup);
+
+    QTest::mouseRelease(popup, Qt::LeftButton, {}, QPoint(popup->width() / 2, popup->height() / 2));
+    QVERIFY(popup->isVisible());
+    QTest::mouseRelease(popup, Qt::LeftButton, {}, QPoint(popup->width() + 5, 2));
+    QVERIFY(!popup->isVisible());
+    QVERIFY(!button.isChecked());
     QVERIFY(!button.Value().isValid());
 }
 
