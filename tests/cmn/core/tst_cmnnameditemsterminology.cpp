@@ -113,18 +113,22 @@ void TestCmnNamedItemsTerminology::texts_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("item: add caption") << FieldWords << AddCaption << "Coat" << "Add Field";
-    QTest::newRow("item: delete caption") << FieldWords << DeleteCaption << "Coat" << "Delete Field";
+    QTest::newRow("item: delete caption")
+        << FieldWords << DeleteCaption << "Coat" << "Delete Field";
     QTest::newRow("item: edit caption") << FieldWords << EditCaption << "Coat" << "Edit Field";
-    QTest::newRow("item: rename caption") << FieldWords << RenameCaption << "Coat" << "Rename Field";
+    QTest::newRow("item: rename caption")
+        << FieldWords << RenameCaption << "Coat" << "Rename Field";
     QTest::newRow("item: name label") << FieldWords << NameLabel << "Coat" << "Field name:";
     QTest::newRow("item: new-name prompt")
         << FieldWords << NewNamePrompt << "Coat" << "Please choose a name for the new field:";
     QTest::newRow("item: new-name prompt as label")
         << FieldWords << NewNamePromptAsLabel << "Coat" << "Field name:";
     QTest::newRow("item: rename prompt")
-        << FieldWords << RenamePrompt << "Coat" << "Please enter the new name for the field 'Coat':";
+        << FieldWords << RenamePrompt << "Coat"
+        << "Please enter the new name for the field 'Coat':";
     QTest::newRow("item: confirm")
-        << FieldWords << ConfirmQuestion << "Coat" << "Are you sure you want to delete the field 'Coat'?";
+        << FieldWords << ConfirmQuestion << "Coat"
+        << "Are you sure you want to delete the field 'Coat'?";
     QTest::newRow("item: base on current")
         << FieldWords << BaseOnCurrentQuestion << "Coat"
         << "Do you want to base the new Field on the current Field ('Coat')?";
@@ -136,15 +140,19 @@ void TestCmnNamedItemsTerminology::texts_data()
         << "'Coat' is used internally within Orvanta. Please choose a different name.";
 
     QTest::newRow("no item: add caption") << NoItemWord << AddCaption << "Coat" << "Add Themes";
-    QTest::newRow("no item: delete caption") << NoItemWord << DeleteCaption << "Coat" << "Delete Theme Name";
-    QTest::newRow("no item: edit caption") << NoItemWord << EditCaption << "Coat" << "Edit Theme Name";
-    QTest::newRow("no item: rename caption") << NoItemWord << RenameCaption << "Coat" << "Rename Theme Name";
+    QTest::newRow("no item: delete caption")
+        << NoItemWord << DeleteCaption << "Coat" << "Delete Theme Name";
+    QTest::newRow("no item: edit caption")
+        << NoItemWord << EditCaption << "Coat" << "Edit Theme Name";
+    QTest::newRow("no item: rename caption")
+        << NoItemWord << RenameCaption << "Coat" << "Rename Theme Name";
     QTest::newRow("no item: name label") << NoItemWord << NameLabel << "Coat" << "theme name:";
     QTest::newRow("no item: new-name prompt")
         << NoItemWord << NewNamePrompt << "Coat" << "Please enter a new theme name:";
     QTest::newRow("no item: new-name prompt as label")
         << NoItemWord << NewNamePromptAsLabel << "Coat" << "theme name:";
-    QTest::newRow("no item: rename prompt") << NoItemWord << RenamePrompt << "Coat" << "Rename 'Coat':";
+    QTest::newRow("no item: rename prompt")
+        << NoItemWord << RenamePrompt << "Coat" << "Rename 'Coat':";
     QTest::newRow("no item: confirm")
         << NoItemWord << ConfirmQuestion << "Coat" << "Are you sure you want to delete 'Coat'?";
     QTest::newRow("no item: base on current")

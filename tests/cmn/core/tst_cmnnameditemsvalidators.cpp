@@ -76,7 +76,8 @@ void TestCmnNamedItemsValidators::duplicates_data()
     QTest::addColumn<QString>("oldName");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("message");
-    const QString taken = QStringLiteral("Field 'Coat' already exists - please choose a different name.");
+    const QString taken =
+        QStringLiteral("Field 'Coat' already exists - please choose a different name.");
     for (ESource source : {KeyedSet, SortedList, AnyOrderList}) {
         const QByteArray prefix = source == KeyedSet ? "keyed set: "
             : source == SortedList                   ? "sorted list: "
