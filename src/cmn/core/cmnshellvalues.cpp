@@ -1,0 +1,5 @@
+#include "cmnshellvalues.h"
+
+bool CmnEmbedPictures = false;
+
+Qt::WindowFlags CmnDefaultDialogFlags = Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
