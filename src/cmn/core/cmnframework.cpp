@@ -12,6 +12,7 @@
 static void InitFrameworkResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(cmnpixmaps);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #include "cmnframe.h"
 
-CCmnFrame::CCmnFrame(QWidget *parent)
-    : QFrame(parent)
+CCmnFrame::CCmnFrame(QWidget *parent, Qt::WindowFlags flags)
+    : QFrame(parent, flags)
 {
 }

@@ -1,0 +1,6 @@
+#include "tcmnitemchoices.h"
+
+QString CmnCustomItemName(int index)
+{
+    return QStringLiteral("Custom %1").arg(index + 1);
+}
