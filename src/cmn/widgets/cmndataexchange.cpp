@@ -1,6 +1,7 @@
 #include "cmndataexchange.h"
 
 #include "cmnappdescriptor.h"
+#include "cmncolorbutton.h"
 #include "cmndatebox.h"
 #include "cmndialogex.h"
 #include "cmnexchangeflags.h"
@@ -8,6 +9,7 @@
 #include "cmnmessageboxes.h"
 #include "cmnnumberboxes.h"
 #include "cmnnumbertext.h"
+#include "cmnpixmapbutton.h"
 #include "cmntabdialog.h"
 #include "cmntextboxes.h"
 
@@ -230,6 +232,24 @@ bool CCmnDataExchange::ExchangeComboText(QString *value, QComboBox *comboBox, qi
         if ((flags & CmnExchangeSelectAll) && comboBox->lineEdit())
             comboBox->lineEdit()->selectAll();
     }
+    return true;
+}
+
+bool CCmnDataExchange::ExchangeColorButton(QColor *value, CCmnColorButton *button, const QString &) const
+{
+    if (m_Save)
+        *value = button->Value();
+    else
+        button->SetColor(*value);
+    return true;
+}
+
+bool CCmnDataExchange::ExchangePixmapButton(QString *value, CCmnPixmapButton *button, const QString &) const
+{
+    if (m_Save)
+        *value = button->Value();
+    else
+        button->SetFilename(*value);
     return true;
 }
 

@@ -3,10 +3,12 @@
 #include <QString>
 #include <QtGlobal>
 
+class CCmnColorButton;
 class CCmnDate;
 class CCmnDialogEx;
 class CCmnExchangeVerdict;
 struct CCmnIntegerBoxRule;
+class CCmnPixmapButton;
 struct CCmnRealBoxRule;
 class CCmnTabDialog;
 class QAbstractButton;
@@ -49,7 +51,7 @@ public:
     CCmnDataExchange(bool save, CCmnTabDialog *tabDialog, QWidget *tabPage);
     CCmnDataExchange(bool save, QWizard *wizard, QWizardPage *wizardPage);
 
-    // Buttons, spin boxes and sliders: never refused. The label is not used.
+    // Buttons, spin boxes, sliders and pickers: never refused. The label is not used.
     [[nodiscard]] bool ExchangeCheckBox(bool *value, QAbstractButton *button, const QString &label = {}) const;
     // 0 unchecked, 1 partly checked, 2 checked.
     [[nodiscard]] bool ExchangeCheckState(qint32 *value, QCheckBox *checkBox, const QString &label = {}) const;
@@ -81,6 +83,10 @@ public:
     // A text no item holds goes into an editable combo box's line edit.
     [[nodiscard]] bool ExchangeComboText(QString *value, QComboBox *comboBox, qint32 flags,
                                          const QString &label = {}) const;
+    [[nodiscard]] bool ExchangeColorButton(QColor *value, CCmnColorButton *button, const QString &label = {}) const;
+    // The file name of a built-in image; empty for none.
+    [[nodiscard]] bool ExchangePixmapButton(QString *value, CCmnPixmapButton *button,
+                                            const QString &label = {}) const;
     [[nodiscard]] bool ExchangeTextEdit(QString *value, QTextEdit *textEdit, qint32 flags,
                                         const QString &label = {}) const;
     [[nodiscard]] bool ExchangeCharLineEdit(QChar *value, QLineEdit *lineEdit, qint32 flags,

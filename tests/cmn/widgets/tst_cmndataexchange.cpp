@@ -1,9 +1,13 @@
 #include "cmnappdescriptor.h"
+#include "cmncolorbutton.h"
+#include "cmncolorchoices.h"
 #include "cmndataexchange.h"
 #include "cmndate.h"
 #include "cmndateprovider.h"
 #include "cmndialogex.h"
 #include "cmnexchangeflags.h"
+#include "cmnpixmapbutton.h"
+#include "cmnpixmapchoices.h"
 #include "cmnsystemsettings.h"
 #include "testmessageboxscope.h"
 
@@ -42,6 +46,7 @@ private slots:
     void loadsLineEdits();
     void buttonsAndSpinBoxes();
     void comboBoxes();
+    void pickers();
     void messageGoesToOwnerAndShowsListRow();
     void formatsMessage_data();
     void formatsMessage();
@@ -414,6 +419,26 @@ void TestCmnDataExchange::comboBoxes()
     QString text;
     QVERIFY(!save.ExchangeTextEdit(&text, &notes, CmnExchangeRequired, QString()));
     QCOMPARE(boxes.Requests().last().m_Text, QString("<p>This box may not be empty</p>"));
+}
+
+void TestCmnDataExchange::pickers()
+{
+    TCmnItemChoices<QColor> colors = *CmnGetBasicColors();
+    CCmnColorButton colorButton(&colors, 0, QString());
+    QColor color = colors.NamedChoices().last().m_Value;
+    QVERIFY(CCmnDataExchange(false).ExchangeColorButton(&color, &colorButton));
+    QCOMPARE(colorButton.Value(), color);
+    colorButton.SetColor(Qt::darkRed);
+    QVERIFY(CCmnDataExchange(true).ExchangeColorButton(&color, &colorButton));
+    QCOMPARE(color, QColor(Qt::darkRed));
+
+    CCmnPixmapButton pixmapButton(CmnGetPixmapChoices(), 0, QString());
+    QString image = CmnGetPixmapChoices()->NamedChoices().last().m_Value;
+    QVERIFY(CCmnDataExchange(false).ExchangePixmapButton(&image, &pixmapButton));
+    QCOMPARE(pixmapButton.Value(), image);
+    pixmapButton.SetFilename(CmnGetPixmapChoices()->NamedChoices().first().m_Value);
+    QVERIFY(CCmnDataExchange(true).ExchangePixmapButton(&image, &pixmapButton));
+    QCOMPARE(image, CmnGetPixmapChoices()->NamedChoices().first().m_Value);
 }
 
 void TestCmnDataExchange::messageGoesToOwnerAndShowsListRow()
