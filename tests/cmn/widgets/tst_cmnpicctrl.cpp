@@ -14,6 +14,8 @@
 #include "cmnshellvalues.h"
 #include "cmnslider.h"
 #include "cmnsystemsettings.h"
+#include "cmntabordialogorpanelorpagemixin.h"
+#include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
 
@@ -68,6 +70,11 @@ public:
 
 private:
     TCmnFileChooser m_Previous;
+};
+
+// The smallest host that attaches What's This texts.
+class CHelpHost : public QWidget, public CCmnTabOrDialogOrPanelOrPageMixin
+{
 };
 
 // The owner window with the control placed in it, as a tab would place it.
@@ -141,6 +148,7 @@ private slots:
     void removeEnabledWhilePictureCannotShow_data();
     void removeEnabledWhilePictureCannotShow();
     void exchangeTellsWhetherPhotoWasNewlySet();
+    void builtInHelpCoversEveryWidget();
     void cropWarningText_data();
     void cropWarningText();
     void cropWarningSuppressedOnceTicked();
@@ -495,6 +503,29 @@ void TestCmnPicCtrl::exchangeTellsWhetherPhotoWasNewlySet()
     const CCmnDataExchange save(true);
     QVERIFY(control.ExchangePicture(&save, nullptr));
     QVERIFY(control.PictureAtSave());
+}
+
+void TestCmnPicCtrl::builtInHelpCoversEveryWidget()
+{
+    CmnLoadWhatsThisTexts();
+    CHelpHost host;
+    host.SetHelpPage(QStringLiteral("CBioRegRecordPicTab.html"));
+    CCmnPicCtrl control(&host, QSize(45, 15));
+
+    control.RegisterWhatsThis(&host, QStringLiteral("PicCtrl"));
+
+    QStringList withoutHelp;
+    const QList<QWidget *> helped{control.SelectButton(),      control.RemoveButton(),
+                                  control.BrightnessSlider(),  control.ContrastSlider(),
+                                  control.GammaSlider(),       control.FlipVerticalBox(),
+                                  control.FlipHorizontalBox(), control.RotationBox()};
+    for (QWidget *widget : helped) {
+        if (widget->whatsThis().isEmpty())
+            withoutHelp << QString::fromLatin1(widget->metaObject()->className());
+    }
+    QCOMPARE(withoutHelp, QStringList());
+    QVERIFY(host.HasWhatsThis());
+    QVERIFY(control.SelectButton()->whatsThis() != control.RemoveButton()->whatsThis());
 }
 
 void TestCmnPicCtrl::cropWarningText_data()
