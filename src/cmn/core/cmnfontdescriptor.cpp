@@ -119,14 +119,16 @@ QFont CmnFontFromDescriptor(const QString &text, CCmnFontDescriptor *completed)
         completed->m_Family = descriptor.m_Family;
         completed->m_PointSize = descriptor.m_PointSize > 0 ? descriptor.m_PointSize : font.pointSize();
         completed->m_Style = descriptor.m_Style;
-        if (completed->m_Style.isEmpty()) {
-            // The style name of the face actually used, as the family's style list
-            // has it ("Book", "Regular"); the database's string for the request
-            // would be "Normal", which few families list.
-            completed->m_Style = QFontInfo(font).styleName();
-            if (completed->m_Style.isEmpty())
-                completed->m_Style = QFontDatabase::styleString(font);
-        }
+        if (completed->m_Style.isEmpty())
+            completed->m_Style = CmnFontFaceStyleName(font);
     }
     return font;
+}
+
+QString CmnFontFaceStyleName(const QFont &font)
+{
+    if (!font.styleName().isEmpty())
+        return font.styleName();
+    const QString faceStyle = QFontInfo(font).styleName();
+    return faceStyle.isEmpty() ? QFontDatabase::styleString(font) : faceStyle;
 }

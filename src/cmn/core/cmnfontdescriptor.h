@@ -58,3 +58,9 @@ QString CmnMergeFontDescriptors(const QString &text, const QString &fallback);
 // descriptor is asked for, it receives the parsed family and, for an unset size
 // or style, those of the font returned.
 QFont CmnFontFromDescriptor(const QString &text, CCmnFontDescriptor *completed = nullptr);
+
+// The style name of the face the font resolves to, as the family's style list
+// has it ("Book", "Regular"). For a font that names no style the database's
+// string would be "Normal", which few families list, so a style list could not
+// select it and the family's sizes could not be looked up.
+QString CmnFontFaceStyleName(const QFont &font);
