@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kLastResortFamily = QStringLiteral("Times New Roman");
+constexpr QLatin1String kLastResortFamily("Times New Roman");
 
 // The text's parts, padded with empty ones to at least three.
 QStringList SplitPadded(const QString &text)
@@ -16,15 +16,6 @@ QStringList SplitPadded(const QString &text)
     while (parts.size() < 3)
         parts.append(QString());
     return parts;
-}
-
-qint32 ParsePointSize(const QString &part)
-{
-    bool ok = false;
-    const qint64 size = part.toLongLong(&ok, 10);
-    if (!ok)
-        return 0;
-    return static_cast<qint32>(qBound(qint64(0), size, qint64(CmnMaxFontPointSize)));
 }
 
 } // namespace
@@ -46,8 +37,17 @@ void ParseFontDescriptor(CCmnFontDescriptor *descriptor, const QString &text)
     const QStringList parts = text.split(QLatin1Char(';'), Qt::KeepEmptyParts);
     const QString family = parts.value(0);
     descriptor->m_Family = family.isEmpty() ? CmnDefaultFontFamily() : family;
-    descriptor->m_PointSize = ParsePointSize(parts.value(1));
+    descriptor->m_PointSize = CmnParseFontPointSize(parts.value(1));
     descriptor->m_Style = parts.value(2);
+}
+
+qint32 CmnParseFontPointSize(const QString &text)
+{
+    bool ok = false;
+    const qint64 size = text.toLongLong(&ok, 10);
+    if (!ok)
+        return 0;
+    return static_cast<qint32>(qBound(qint64(0), size, qint64(CmnMaxFontPointSize)));
 }
 
 QString CmnChooseDefaultFontFamily(const QStringList &families)
@@ -57,7 +57,7 @@ QString CmnChooseDefaultFontFamily(const QStringList &families)
         if (families.contains(preferred, Qt::CaseSensitive))
             return preferred;
     }
-    return kLastResortFamily;
+    return QString(kLastResortFamily);
 }
 
 QString CmnDefaultFontFamily()
@@ -65,7 +65,7 @@ QString CmnDefaultFontFamily()
     // The font database aborts the process when asked before a QGuiApplication
     // exists; a tool that only reads descriptors gets the last resort, uncached.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return kLastResortFamily;
+        return QString(kLastResortFamily);
     // The installed fonts do not change in a way that matters during one run,
     // and every parse of an unset family would otherwise list them all.
     static const QString family = CmnChooseDefaultFontFamily(QFontDatabase::families());

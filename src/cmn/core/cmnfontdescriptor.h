@@ -36,6 +36,9 @@ constexpr qint32 CmnMaxFontPointSize = 1000;
 // A null descriptor is ignored.
 void ParseFontDescriptor(CCmnFontDescriptor *descriptor, const QString &text);
 
+// A size part read as ParseFontDescriptor reads it: 0 to CmnMaxFontPointSize.
+qint32 CmnParseFontPointSize(const QString &text);
+
 // The family that stands for an unset one: the first of "Georgia", "Palatino
 // Linotype" and "Book Antiqua" that the font database has, else "Times New
 // Roman". Worked out on first use and kept for the run.
