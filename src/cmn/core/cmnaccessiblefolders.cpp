@@ -47,3 +47,9 @@ QString CmnAccessibleFolderWarning(const QString &path)
     Q_UNUSED(path);
     return QString();
 }
+
+bool CmnIsInAccessibleFolder(const QString &path)
+{
+    Q_UNUSED(path);
+    return false;
+}

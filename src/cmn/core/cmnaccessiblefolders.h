@@ -20,3 +20,6 @@ void CmnDestroyAccessibleFolders();
 // The warning that a chosen path lies outside the accessible folders; always
 // empty on this platform.
 QString CmnAccessibleFolderWarning(const QString &path);
+// Whether the path lies inside one of the accessible folders; always false on
+// this platform, where no path needs the grant.
+bool CmnIsInAccessibleFolder(const QString &path);

@@ -1,6 +1,7 @@
 #include "cmndesktopopener.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 
 namespace {
 
@@ -21,4 +22,13 @@ bool CmnOpenUrl(const QUrl &url)
 TCmnUrlOpener CmnSetUrlOpener(TCmnUrlOpener opener)
 {
     return std::exchange(CurrentOpener(), std::move(opener));
+}
+
+QUrl CmnCreatedFileUrl(const QString &path)
+{
+    if (path.isEmpty())
+        return QUrl();
+    const QFileInfo info(path);
+    // A relative path would give a URL that no desktop handler resolves.
+    return info.isFile() ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl();
 }

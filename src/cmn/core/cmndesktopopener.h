@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QUrl>
 
 #include <functional>
@@ -14,3 +15,7 @@ bool CmnOpenUrl(const QUrl &url);
 // Replaces the opener and returns the one it replaces; an empty opener restores
 // the desktop's own.
 TCmnUrlOpener CmnSetUrlOpener(TCmnUrlOpener opener);
+
+// The local-file URL (absolute) of a file the program has just written, for the
+// offer to view it; empty when the path is empty or names no file.
+QUrl CmnCreatedFileUrl(const QString &path);

@@ -94,6 +94,65 @@ QString CmnFileDialogFilterOne(const QString &extension, const QString &descript
     return CmnFileDialogFilter(QStringList{extension}, description);
 }
 
+QString CmnTextFilesFilter()
+{
+    return CmnFileDialogFilter({QStringLiteral("txt"), QStringLiteral("csv")},
+                               QStringLiteral("Text files"));
+}
+
+QStringList CmnFileDialogFilterExtensions(const QString &filter)
+{
+    QStringList extensions;
+    const QStringList entries = filter.split(QStringLiteral(";;"));
+    for (QString entry : entries) {
+        const qsizetype open = entry.lastIndexOf(QLatin1Char('('));
+        if (open >= 0) {
+            entry = entry.mid(open + 1);
+            const qsizetype close = entry.indexOf(QLatin1Char(')'));
+            if (close >= 0)
+                entry.truncate(close);
+        }
+        const QStringList pieces = entry.split(QLatin1Char(' '));
+        for (const QString &piece : pieces) {
+            // A bare "*." would demand an empty extension, which no name can have
+            // once the check insists on an extension.
+            if (piece.startsWith(QStringLiteral("*.")) && piece.size() > 2)
+                extensions << piece.mid(2);
+        }
+    }
+    return extensions;
+}
+
+QString CmnFileExtensionMismatch(const QString &extension, const QString &filter)
+{
+    const QStringList allowed = CmnFileDialogFilterExtensions(filter);
+    if (allowed.isEmpty())
+        return QString();
+
+    QString problem;
+    if (extension.isEmpty())
+        problem = QStringLiteral("The filename has no extension.");
+    else if (!allowed.contains(extension, Qt::CaseInsensitive))
+        problem = QStringLiteral("The filename does not have a valid extension.");
+    else
+        return QString();
+
+    QString advice;
+    if (allowed.size() == 1) {
+        advice = QStringLiteral("Please choose a filename with extension '%1'.").arg(allowed.first());
+    } else if (allowed.size() == 2) {
+        advice = QStringLiteral("Please choose a filename with extension '%1' or '%2'.")
+                     .arg(allowed.at(0), allowed.at(1));
+    } else {
+        advice = QStringLiteral("Please choose a filename with one of the following extensions");
+        for (qsizetype i = 0; i + 1 < allowed.size(); ++i)
+            advice += (i == 0 ? QStringLiteral(": '") : QStringLiteral(", '")) + allowed.at(i)
+                + QLatin1Char('\'');
+        advice += QStringLiteral(" or '") + allowed.last() + QStringLiteral("'.");
+    }
+    return problem + QLatin1Char(' ') + advice;
+}
+
 QString CmnImageOpenFilter()
 {
     return CmnImageOpenFilter(QImageReader::supportedImageFormats());

@@ -31,6 +31,17 @@ bool CmnIsHtmlExtension(const QString &extension);
 // "Text files (*.txt *.csv)"; the extensions are written in lower case.
 QString CmnFileDialogFilter(const QStringList &extensions, const QString &description);
 QString CmnFileDialogFilterOne(const QString &extension, const QString &description);
+// "Text files (*.txt *.csv)", the filter of the text-import dialog.
+QString CmnTextFilesFilter();
+
+// The extensions a file-dialog filter offers, in filter order: each ";;" entry's
+// last parenthesised group (the whole entry when it has none) split at blanks,
+// every "*.ext" pattern giving "ext". "*" and "*." name no extension.
+QStringList CmnFileDialogFilterExtensions(const QString &filter);
+// Why a chosen file's extension (the text after its last dot) does not suit the
+// filter, with advice naming the extensions it offers; empty when it suits, and
+// when the filter names no extension at all. Letter case does not matter.
+QString CmnFileExtensionMismatch(const QString &extension, const QString &filter);
 
 // "Images (*.bmp *.gif ...)" for the formats the image reader supports.
 QString CmnImageOpenFilter();

@@ -2,6 +2,8 @@
 
 #include "cmntextfile.h"
 
+#include <utility>
+
 namespace {
 
 TCmnWhatsThisTable &WhatsThisTable()
@@ -87,6 +89,12 @@ const TCmnWhatsThisTable &CmnWhatsThisTexts()
 void CmnLoadWhatsThisTexts()
 {
     CmnParseWhatsThisTexts(CmnReadTextFileLines(QStringLiteral(":/WhatsThisDefs.txt")), WhatsThisTable());
+}
+
+TCmnWhatsThisTable CmnSetWhatsThisTexts(TCmnWhatsThisTable table)
+{
+    std::swap(WhatsThisTable(), table);
+    return table;
 }
 
 void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table)

@@ -22,6 +22,10 @@ const TCmnWhatsThisTable &CmnWhatsThisTexts();
 // missing or unreadable file leaves the table as it was.
 void CmnLoadWhatsThisTexts();
 
+// Puts the given table in force and returns the one it replaces, so that a test can
+// give the windows it builds the texts it needs and put the old table back after.
+TCmnWhatsThisTable CmnSetWhatsThisTexts(TCmnWhatsThisTable table);
+
 // Parses the lines of a help file into the table, a later record replacing an
 // earlier one with the same key; a record without a closing directive is never stored.
 void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table);

@@ -15,6 +15,11 @@ private slots:
     void htmlExtension();
     void dialogFilter_data();
     void dialogFilter();
+    void textFilesFilter();
+    void filterExtensions_data();
+    void filterExtensions();
+    void extensionMismatch_data();
+    void extensionMismatch();
     void imageFileTypes_data();
     void imageFileTypes();
     void imageOpenFilterListsReaderFormats();
@@ -93,6 +98,83 @@ void TestCmnFileNames::dialogFilter()
     QCOMPARE(CmnFileDialogFilter(extensions, description), filter);
     if (extensions.size() == 1)
         QCOMPARE(CmnFileDialogFilterOne(extensions.first(), description), filter);
+}
+
+void TestCmnFileNames::textFilesFilter()
+{
+    QCOMPARE(CmnTextFilesFilter(), QStringLiteral("Text files (*.txt *.csv)"));
+}
+
+void TestCmnFileNames::filterExtensions_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("extensions");
+
+    QTest::newRow("two entries")
+        << "Text files (*.txt);;CSV files (*.csv)" << QStringList{"txt", "csv"};
+    QTest::newRow("several in one entry, order kept")
+        << "Images (*.png *.jpg *.bmp)" << QStringList{"png", "jpg", "bmp"};
+    QTest::newRow("star names none") << "All files (*)" << QStringList();
+    QTest::newRow("star beside extensions")
+        << "Images (*.png);;All files (*)" << QStringList{"png"};
+    QTest::newRow("no parentheses") << "*.orv *.bak" << QStringList{"orv", "bak"};
+    QTest::newRow("last parenthesis counts")
+        << "Dogs (old format) (*.dog)" << QStringList{"dog"};
+    QTest::newRow("text after the closing one")
+        << "Dogs (*.dog) and more *.x" << QStringList{"dog"};
+    QTest::newRow("unclosed") << "Dogs (*.dog *.cat" << QStringList{"dog", "cat"};
+    QTest::newRow("double blanks") << "Dogs (*.dog  *.cat)" << QStringList{"dog", "cat"};
+    QTest::newRow("bare star dot names none") << "Odd (*.)" << QStringList();
+    QTest::newRow("no star") << "Dogs (dog .cat)" << QStringList();
+    QTest::newRow("empty") << "" << QStringList();
+}
+
+void TestCmnFileNames::filterExtensions()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, extensions);
+    QCOMPARE(CmnFileDialogFilterExtensions(filter), extensions);
+}
+
+void TestCmnFileNames::extensionMismatch_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("message");
+
+    const QString invalid = QStringLiteral("The filename does not have a valid extension. ");
+    const QString pdf = QStringLiteral("PDF files (*.pdf)");
+    const QString text = QStringLiteral("Text files (*.txt);;CSV files (*.csv)");
+
+    QTest::newRow("offered") << "csv" << text << "";
+    QTest::newRow("offered, other case") << "PDF" << pdf << "";
+    QTest::newRow("star, any extension") << "doc" << "All files (*)" << "";
+    QTest::newRow("star, no extension") << "" << "All files (*)" << "";
+    QTest::newRow("one offered")
+        << "pdf2" << pdf << invalid + "Please choose a filename with extension 'pdf'.";
+    QTest::newRow("none given")
+        << "" << pdf
+        << "The filename has no extension. Please choose a filename with extension 'pdf'.";
+    QTest::newRow("two offered")
+        << "doc" << text << invalid + "Please choose a filename with extension 'txt' or 'csv'.";
+    QTest::newRow("three offered")
+        << "gif" << "Images (*.png *.jpg *.bmp)"
+        << invalid
+            + "Please choose a filename with one of the following extensions: 'png', 'jpg' or 'bmp'.";
+    QTest::newRow("four offered")
+        << "e" << "(*.a *.b);;(*.c *.d)"
+        << invalid
+            + "Please choose a filename with one of the following extensions: 'a', 'b', 'c' or 'd'.";
+    QTest::newRow("placeholder in an extension")
+        << "x" << "(*.%2 *.%1)" << invalid + "Please choose a filename with extension '%2' or '%1'.";
+}
+
+void TestCmnFileNames::extensionMismatch()
+{
+    QFETCH(QString, extension);
+    QFETCH(QString, filter);
+    QFETCH(QString, message);
+    QCOMPARE(CmnFileExtensionMismatch(extension, filter), message);
 }
 
 void TestCmnFileNames::imageFileTypes_data()

@@ -186,6 +186,7 @@ void TestCmnMappedFoldersStore::accessibleFoldersRoundTripInTheirGroup()
     CmnExchangeAccessibleFolders(CCmnSettingsExchange(false).Child(kAccessibleGroup));
     QCOMPARE(*CmnGetAccessibleFolders(), folders);
     QCOMPARE(CmnAccessibleFolderWarning(QStringLiteral("/elsewhere/x.orv")), QString());
+    QCOMPARE(CmnIsInAccessibleFolder(QStringLiteral("/home/u/Dogs/x.orv")), false);
 }
 
 QTEST_GUILESS_MAIN(TestCmnMappedFoldersStore)

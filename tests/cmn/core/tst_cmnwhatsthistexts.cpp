@@ -27,6 +27,7 @@ private slots:
     void parses_data();
     void parses();
     void loadsBuiltInFile();
+    void replacedTableComesBack();
 };
 
 void TestCmnWhatsThisTexts::parses_data()
@@ -89,6 +90,19 @@ void TestCmnWhatsThisTexts::loadsBuiltInFile()
 
     CmnLoadWhatsThisTexts();
     QCOMPARE(Entries(CmnWhatsThisTexts()), Entries(expected));
+}
+
+void TestCmnWhatsThisTexts::replacedTableComesBack()
+{
+    const TCmnWhatsThisTable loaded = CmnWhatsThisTexts();
+    const TCmnWhatsThisTable own{{"Page.html:Name", "The animal's name."}};
+
+    const TCmnWhatsThisTable previous = CmnSetWhatsThisTexts(own);
+    QCOMPARE(Entries(previous), Entries(loaded));
+    QCOMPARE(CmnWhatsThisTexts().value("Page.html:Name"), QString("The animal's name."));
+
+    QCOMPARE(Entries(CmnSetWhatsThisTexts(previous)), Entries(own));
+    QCOMPARE(Entries(CmnWhatsThisTexts()), Entries(loaded));
 }
 
 QTEST_GUILESS_MAIN(TestCmnWhatsThisTexts)

@@ -1,0 +1,36 @@
+#include "cmnfileprompts.h"
+
+#include "cmnappdescriptor.h"
+#include "cmndesktopopener.h"
+#include "cmnfilenames.h"
+#include "cmnmessageboxes.h"
+
+bool CmnCheckFileExtension(const QString &extension, const QString &filter, QWidget *parent)
+{
+    const QString mismatch = CmnFileExtensionMismatch(extension, filter);
+    if (mismatch.isEmpty())
+        return true;
+    ShowRememberedMessage(QMessageBox::Warning, parent, CmnGetAppDescriptor().m_ProductDisplayName,
+                          mismatch);
+    return false;
+}
+
+void CmnOfferToViewCreatedFile(QWidget *parent, const QString &path, qint32 messageId,
+                               const QPoint &position)
+{
+    const QUrl url = CmnCreatedFileUrl(path);
+    if (url.isEmpty())
+        return;
+
+    CCmnMessageBoxOptions options;
+    options.m_MessageId = messageId;
+    options.m_Position = position;
+    const QString title = CmnGetAppDescriptor().m_ProductDisplayName;
+    const QString text = QStringLiteral("Would you like to view the file you just created?");
+    // Only the three-way question can remember its answer; No is the default of both.
+    const qint32 answer = messageId > 0
+        ? AskYesNoCancel(QMessageBox::Question, 1, parent, title, text, &options)
+        : AskYesNo(QMessageBox::Question, true, parent, title, text, &options);
+    if (answer == QMessageBox::Yes)
+        CmnOpenUrl(url);
+}

@@ -1,0 +1,3 @@
+#include "cmnstringentry.h"
+
+CCmnStringEntry::~CCmnStringEntry() = default;

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "cmnmessageboxes.h"
+#include "tcmnnameditemshelperbase.h"
+#include "tcmnnameditemssortedlist.h"
+
+#include <utility>
+
+class QWidget;
+
+// The add, delete, rename and edit flows of a sorted named-items list: each asks
+// the user, checks the answer and updates the list, and works on the list's
+// current row, which the caller sets first. A cancelled dialog or a No leaves the
+// list unchanged. The list itself refuses a duplicate a second time, so no flow can
+// produce two equal names.
+template <typename T>
+class TCmnNamedItemsSortedListHelper : public TCmnNamedItemsHelperBase<T>
+{
+public:
+    using CList = TCmnNamedItemsSortedList<T>;
+    using CValidator = TCmnNamedItemsValidator<T>;
+    // The item's row before and after the change; (-1, -1) when nothing changed.
+    using CRows = std::pair<qint32, qint32>;
+
+    // The new item's row, which becomes current; -1 when nothing was added.
+    qint32 AddItem(CList &list, QWidget *parent)
+    {
+        bool baseOnCurrent = false;
+        if ((this->m_Flags & CmnNamedItemsOfferBaseOnCurrent) && list.HasCurrentRow()) {
+            baseOnCurrent = AskYesNo(QMessageBox::Question, false, parent, this->AddCaption(),
+                                     this->BaseOnCurrentQuestion(list.NameAt(list.m_CurrentRow)))
+                == QMessageBox::Yes;
+        }
+        T value = baseOnCurrent ? list.m_Items.at(list.m_CurrentRow).second : list.m_DefaultValue;
+        const CValidator duplicates(this, nullptr, &list, nullptr);
+        const QString name = this->AskForNewName(value, duplicates, parent);
+        if (name.isEmpty())
+            return -1;
+        const qint32 row = list.InsertSorted(name, value);
+        if (row >= 0)
+            list.m_CurrentRow = row;
+        return row;
+    }
+
+    // The removed row; -1 when nothing was removed. Asks once, and a second time
+    // with the delete warning when there is one.
+    qint32 DeleteItem(CList &list, QWidget *parent)
+    {
+        if (!list.HasCurrentRow())
+            return -1;
+        const qint32 row = list.m_CurrentRow;
+        const QString caption = this->DeleteCaption();
+        const QString question = this->ConfirmQuestion(list.NameAt(row));
+        if (AskYesNo(QMessageBox::Question, true, parent, caption, question) != QMessageBox::Yes)
+            return -1;
+        if (!this->m_DeleteWarning.isEmpty()) {
+            const QString warning = QStringLiteral("<p>WARNING!</p><p>%1</p><p>%2</p>")
+                                        .arg(this->m_DeleteWarning, question);
+            if (AskYesNo(QMessageBox::Warning, true, parent, caption, warning) != QMessageBox::Yes)
+                return -1;
+        }
+        list.RemoveAt(row);
+        return row;
+    }
+
+    CRows RenameItem(CList &list, QWidget *parent)
+    {
+        if (!list.HasCurrentRow())
+            return {-1, -1};
+        const qint32 row = list.m_CurrentRow;
+        const CValidator duplicates(this, nullptr, &list, nullptr, list.NameAt(row));
+        const QString name = this->PromptRename(duplicates, parent);
+        if (name.isEmpty())
+            return {-1, -1};
+        const qint32 newRow = list.ReplaceName(row, name);
+        if (newRow < 0)
+            return {-1, -1};
+        return {row, newRow};
+    }
+
+    // As RenameItem, with the edit dialog, which may also change the item's value.
+    CRows EditItem(CList &list, QWidget *parent)
+    {
+        if (!list.HasCurrentRow())
+            return {-1, -1};
+        const qint32 row = list.m_CurrentRow;
+        T value = list.m_Items.at(row).second;
+        const CValidator duplicates(this, nullptr, &list, nullptr, list.NameAt(row));
+        const QString name = this->AskForEdit(value, duplicates, parent);
+        if (name.isEmpty())
+            return {-1, -1};
+        const qint32 newRow = list.ReplaceName(row, name);
+        if (newRow < 0)
+            return {-1, -1};
+        list.m_Items[newRow].second = value;
+        return {row, newRow};
+    }
+};
