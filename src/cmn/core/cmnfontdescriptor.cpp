@@ -127,8 +127,6 @@ QFont CmnFontFromDescriptor(const QString &text, CCmnFontDescriptor *completed)
 
 QString CmnFontFaceStyleName(const QFont &font)
 {
-    if (!font.styleName().isEmpty())
-        return font.styleName();
     const QString faceStyle = QFontInfo(font).styleName();
     return faceStyle.isEmpty() ? QFontDatabase::styleString(font) : faceStyle;
 }

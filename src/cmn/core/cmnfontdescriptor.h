@@ -63,7 +63,8 @@ QString CmnMergeFontDescriptors(const QString &text, const QString &fallback);
 QFont CmnFontFromDescriptor(const QString &text, CCmnFontDescriptor *completed = nullptr);
 
 // The style name of the face the font resolves to, as the family's style list
-// has it ("Book", "Regular"). For a font that names no style the database's
-// string would be "Normal", which few families list, so a style list could not
-// select it and the family's sizes could not be looked up.
+// has it ("Book", "Regular"). The font's own style name can be one its family
+// lacks (a face box keeps it when the family changes), and for a font that names
+// none the database's string is "Normal", which few families list: with either,
+// a style list could not select it and the face's sizes could not be looked up.
 QString CmnFontFaceStyleName(const QFont &font);
