@@ -1,7 +1,9 @@
 #include "cmnwizardex.h"
 
+#include "cmnappdescriptor.h"
 #include "cmndataexchange.h"
 #include "cmntabordialogorpanelorpagemixin.h"
+#include "cmntextfile.h"
 #include "cmnwaitcursor.h"
 #include "cmnwidgetaccelerators.h"
 #include "cmnwizardpageex.h"
@@ -40,6 +42,24 @@ CCmnWizardPageEx *CCmnWizardEx::OwnPage(qint32 id) const
     if (!m_OwnPages.contains(id))
         return nullptr;
     return qobject_cast<CCmnWizardPageEx *>(page(id));
+}
+
+QString CCmnWizardEx::GetParameter(const QString &key) const
+{
+    const QString prefix = key + QLatin1Char(':');
+    for (const QString &parameter : m_Parameters) {
+        if (parameter.startsWith(prefix))
+            return parameter.mid(prefix.size());
+    }
+    return QString();
+}
+
+void CCmnWizardEx::LoadParameters(const QString &path)
+{
+    const QString suffix = QLatin1Char('-') + CmnGetAppDescriptor().m_ShortNameLower;
+    m_Parameters = CmnJoinContinuationLines(
+        CmnRemoveCommentLines(CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix)));
+    ApplyParameters();
 }
 
 void CCmnWizardEx::Prepare()
@@ -112,6 +132,10 @@ bool CCmnWizardEx::event(QEvent *event)
     if (CmnOpenWhatsThisLink(event, this))
         return true;
     return QWizard::event(event);
+}
+
+void CCmnWizardEx::ApplyParameters()
+{
 }
 
 void CCmnWizardEx::PageShown(qint32 id)

@@ -1,18 +1,22 @@
 #include "cmndataexchange.h"
 #include "cmndesktopopener.h"
+#include "cmnappdescriptor.h"
 #include "cmnexchangeflags.h"
 #include "cmnmessageboxpresenter.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnwizardex.h"
 #include "cmnwizardpageex.h"
 #include "acceleratortesting.h"
+#include "testdata.h"
 #include "testmessageboxscope.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -126,6 +130,14 @@ public:
     qint32 m_Inits = 0;
 };
 
+// Reads its settings from the parameters, as the import and export wizards do.
+class CParameterWizard : public CCmnWizardEx
+{
+public:
+    void ApplyParameters() override { m_Applied << GetParameter("columns"); }
+    QStringList m_Applied;
+};
+
 QList<qint32> Commits(const CBreedWizard &wizard)
 {
     QList<qint32> commits;
@@ -158,19 +170,27 @@ private slots:
     void ordinaryPagesKeepQtBehaviour();
     void whatsThisButtonForPageTexts_data();
     void whatsThisButtonForPageTexts();
+    void readsCompanionParameterFile();
+    void missingParameterFileClearsParameters();
+    void getsParameterByExactKey_data();
+    void getsParameterByExactKey();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
+    QString m_PreviousShortName;
 };
 
 void TestCmnWizardEx::initTestCase()
 {
     m_PreviousTexts = CmnSetWhatsThisTexts({{QString(kLittersHelp) + ":Value", "How many litters the dam had."}});
+    m_PreviousShortName = CmnGetAppDescriptor().m_ShortNameLower;
+    CmnGetAppDescriptor().m_ShortNameLower = "orv";
 }
 
 void TestCmnWizardEx::cleanupTestCase()
 {
     CmnSetWhatsThisTexts(m_PreviousTexts);
+    CmnGetAppDescriptor().m_ShortNameLower = m_PreviousShortName;
 }
 
 void TestCmnWizardEx::buildsPagesOnFirstVisitAndLoadsOnEvery()
@@ -382,6 +402,58 @@ void TestCmnWizardEx::whatsThisButtonForPageTexts()
     wizard.Prepare();
     QCOMPARE(wizard.windowFlags().testFlag(Qt::WindowContextHelpButtonHint), button);
     QCOMPARE(wizard.isVisible(), false);
+}
+
+void TestCmnWizardEx::readsCompanionParameterFile()
+{
+    // The file being imported need not exist: only its companion is read.
+    CParameterWizard wizard;
+    wizard.LoadParameters(OrvTestDataFile("herd.csv"));
+    QCOMPARE(wizard.Parameters(), QStringList{"columns:a,b,c"});
+    QCOMPARE(wizard.m_Applied, QStringList{"a,b,c"});
+}
+
+void TestCmnWizardEx::missingParameterFileClearsParameters()
+{
+    CTestMessageBoxScope boxes;
+    const QTemporaryDir folder;
+    CParameterWizard wizard;
+    wizard.LoadParameters(OrvTestDataFile("herd.csv"));
+    wizard.LoadParameters(folder.filePath("herd.csv"));
+    QVERIFY(wizard.Parameters().isEmpty());
+    QCOMPARE(wizard.m_Applied, (QStringList{"a,b,c", ""}));
+    QVERIFY(boxes.Requests().isEmpty());
+}
+
+void TestCmnWizardEx::getsParameterByExactKey_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("longer key first") << QByteArray("separator:tab\nsep:comma\n") << "sep" << "comma";
+    QTest::newRow("empty value") << QByteArray("sep:\n") << "sep" << "";
+    QTest::newRow("first of two") << QByteArray("sep:tab\nsep:comma\n") << "sep" << "tab";
+    QTest::newRow("value with colon") << QByteArray("date:dd:mm\n") << "date" << "dd:mm";
+    QTest::newRow("case differs") << QByteArray("Sep:tab\n") << "sep" << "";
+    QTest::newRow("comment is no parameter") << QByteArray("#sep:tab\n") << "#sep" << "";
+}
+
+void TestCmnWizardEx::getsParameterByExactKey()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+
+    const QTemporaryDir folder;
+    QFile parameters(folder.filePath("herd-orv.txt"));
+    QVERIFY(parameters.open(QIODevice::WriteOnly));
+    QCOMPARE(parameters.write(file), file.size());
+    parameters.close();
+
+    CParameterWizard wizard;
+    wizard.LoadParameters(folder.filePath("herd.csv"));
+    QCOMPARE(wizard.GetParameter(key), value);
 }
 
 QTEST_MAIN(TestCmnWizardEx)
