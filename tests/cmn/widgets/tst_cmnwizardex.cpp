@@ -3,9 +3,11 @@
 #include "cmnappdescriptor.h"
 #include "cmnexchangeflags.h"
 #include "cmnmessageboxpresenter.h"
+#include "cmnpanel.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnwizardex.h"
 #include "cmnwizardpageex.h"
+#include "cmnwizardpanelpage.h"
 #include "acceleratortesting.h"
 #include "testdata.h"
 #include "testmessageboxscope.h"
@@ -22,6 +24,7 @@
 namespace {
 
 const char kLittersHelp[] = "BreedWizard_Litters.html";
+const char kColumnsHelp[] = "CsvColumnsPanel.html";
 
 // What the wizard edits: one number per page, and page 1's choice to skip page 2.
 struct CBreedData
@@ -130,6 +133,62 @@ public:
     qint32 m_Inits = 0;
 };
 
+// A panel with a plain edit and, taking the initial focus, a required number box;
+// built into its host's layout, it edits the host's number directly.
+class CColumnsPanel : public CCmnPanel
+{
+public:
+    CColumnsPanel(QBoxLayout *layout, qint32 *columns)
+        : m_Columns(columns)
+    {
+        SetHelpPage(kColumnsHelp);
+        m_First = new QLineEdit;
+        m_Edit = new QLineEdit;
+        layout->addWidget(m_First);
+        layout->addWidget(m_Edit);
+        SetInitialFocusWidget(m_Edit);
+        SetWidgetHelpName(this, m_Edit, "Columns");
+    }
+
+    bool DataExchange(CCmnDataExchange *context) override
+    {
+        if (!context->ExchangeIntLineEdit(m_Columns, m_Edit, CmnExchangeRequired, 0, 1, 9, "Columns"))
+            return false;
+        return CCmnPanel::DataExchange(context);
+    }
+
+    qint32 *m_Columns;
+    QLineEdit *m_First;
+    QLineEdit *m_Edit;
+};
+
+// A panel page; without a number to edit it gets no panel.
+class CColumnsPage : public CCmnWizardPanelPage
+{
+public:
+    explicit CColumnsPage(qint32 *columns)
+        : m_Columns(columns)
+    {
+        setTitle("Columns");
+        if (m_Columns) {
+            m_Panel = QSharedPointer<CColumnsPanel>::create(PageLayout(), m_Columns);
+            SetPanel(m_Panel);
+        }
+        ApplyLayout();
+    }
+
+    void InitPageData() override { m_Snapshot = m_Columns ? *m_Columns : 0; }
+    void CommitPageData() override
+    {
+        if (m_Columns)
+            *m_Columns = m_Snapshot;
+    }
+
+    qint32 *m_Columns;
+    qint32 m_Snapshot = 0;
+    QSharedPointer<CColumnsPanel> m_Panel;
+};
+
 // Reads its settings from the parameters, as the import and export wizards do.
 class CParameterWizard : public CCmnWizardEx
 {
@@ -170,6 +229,8 @@ private slots:
     void ordinaryPagesKeepQtBehaviour();
     void whatsThisButtonForPageTexts_data();
     void whatsThisButtonForPageTexts();
+    void panelPageWorksThroughItsPanel();
+    void panelPageWithoutPanel();
     void readsCompanionParameterFile();
     void missingParameterFileClearsParameters();
     void getsParameterByExactKey_data();
@@ -182,7 +243,8 @@ private:
 
 void TestCmnWizardEx::initTestCase()
 {
-    m_PreviousTexts = CmnSetWhatsThisTexts({{QString(kLittersHelp) + ":Value", "How many litters the dam had."}});
+    m_PreviousTexts = CmnSetWhatsThisTexts({{QString(kLittersHelp) + ":Value", "How many litters the dam had."},
+                                            {QString(kColumnsHelp) + ":Columns", "How many columns the file has."}});
     m_PreviousShortName = CmnGetAppDescriptor().m_ShortNameLower;
     CmnGetAppDescriptor().m_ShortNameLower = "orv";
 }
@@ -402,6 +464,54 @@ void TestCmnWizardEx::whatsThisButtonForPageTexts()
     wizard.Prepare();
     QCOMPARE(wizard.windowFlags().testFlag(Qt::WindowContextHelpButtonHint), button);
     QCOMPARE(wizard.isVisible(), false);
+}
+
+void TestCmnWizardEx::panelPageWorksThroughItsPanel()
+{
+    CTestMessageBoxScope boxes;
+    QList<QUrl> opened;
+    const TCmnUrlOpener previous = CmnSetUrlOpener([&opened](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    qint32 columns = 2;
+    CBreedData data;
+    CCmnWizardEx wizard;
+    auto *page = new CColumnsPage(&columns);
+    const qint32 pageId = wizard.AddOwnPage(page);
+    const qint32 nextId = wizard.AddOwnPage(new CValuePage(&data, 1, QString()));
+    wizard.Prepare();
+    QVERIFY(wizard.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+    QCOMPARE(page->m_Panel->m_Edit->text(), QString("2"));
+    QCOMPARE(wizard.focusWidget(), page->m_Panel->m_Edit);
+    QVERIFY(wizard.button(QWizard::HelpButton)->isEnabled());
+    wizard.button(QWizard::HelpButton)->click();
+    CmnSetUrlOpener(previous);
+    QCOMPARE(opened.size(), 1);
+    QVERIFY2(opened.first().toString().endsWith(QString("/help/") + kColumnsHelp),
+             qPrintable(opened.first().toString()));
+
+    page->m_Panel->m_Edit->clear();
+    wizard.next();
+    QCOMPARE(wizard.currentId(), pageId);
+    QCOMPARE(boxes.Requests().size(), 1);
+    QCOMPARE(boxes.Requests().first().m_Parent, &wizard);
+
+    page->m_Panel->m_Edit->setText("5");
+    wizard.next();
+    QCOMPARE(wizard.currentId(), nextId);
+    QCOMPARE(columns, 5);
+}
+
+void TestCmnWizardEx::panelPageWithoutPanel()
+{
+    CColumnsPage page(nullptr);
+    QVERIFY(!page.HasHelp());
+    QVERIFY(!page.HasWhatsThis());
+    CCmnDataExchange save(true, nullptr, &page);
+    QVERIFY(page.DataExchange(&save));
+    page.ShowHelp(nullptr);
+    page.SetInitialFocus();
 }
 
 void TestCmnWizardEx::readsCompanionParameterFile()
