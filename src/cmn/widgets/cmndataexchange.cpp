@@ -12,6 +12,7 @@
 #include "cmnpixmapbutton.h"
 #include "cmntabdialog.h"
 #include "cmntextboxes.h"
+#include "cmnwizardex.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -22,7 +23,6 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTextEdit>
-#include <QWizard>
 
 #include <algorithm>
 #include <limits>
@@ -70,7 +70,7 @@ CCmnDataExchange::CCmnDataExchange(bool save, CCmnTabDialog *tabDialog, QWidget 
 {
 }
 
-CCmnDataExchange::CCmnDataExchange(bool save, QWizard *wizard, QWizardPage *wizardPage)
+CCmnDataExchange::CCmnDataExchange(bool save, CCmnWizardEx *wizard, QWizardPage *wizardPage)
     : m_Save(save), m_Wizard(wizard), m_WizardPage(wizardPage)
 {
 }

@@ -11,6 +11,7 @@ struct CCmnIntegerBoxRule;
 class CCmnPixmapButton;
 struct CCmnRealBoxRule;
 class CCmnTabDialog;
+class CCmnWizardEx;
 class QAbstractButton;
 class QAbstractSlider;
 class QCheckBox;
@@ -23,7 +24,6 @@ class QListWidget;
 class QSpinBox;
 class QTextEdit;
 class QWidget;
-class QWizard;
 class QWizardPage;
 
 // One pass of the two-way exchange between a window's widgets and its data: a load
@@ -49,7 +49,7 @@ public:
     explicit CCmnDataExchange(bool save);
     CCmnDataExchange(bool save, CCmnDialogEx *dialog);
     CCmnDataExchange(bool save, CCmnTabDialog *tabDialog, QWidget *tabPage);
-    CCmnDataExchange(bool save, QWizard *wizard, QWizardPage *wizardPage);
+    CCmnDataExchange(bool save, CCmnWizardEx *wizard, QWizardPage *wizardPage);
 
     // Buttons, spin boxes, sliders and pickers: never refused. The label is not used.
     [[nodiscard]] bool ExchangeCheckBox(bool *value, QAbstractButton *button, const QString &label = {}) const;
@@ -144,7 +144,7 @@ public:
     CCmnDialogEx *m_Dialog = nullptr;
     CCmnTabDialog *m_TabDialog = nullptr;
     QWidget *m_TabPage = nullptr;
-    QWizard *m_Wizard = nullptr;
+    CCmnWizardEx *m_Wizard = nullptr;
     QWizardPage *m_WizardPage = nullptr;
     // When set, the row of the list that holds the value being exchanged.
     QListWidget *m_ListWidget = nullptr;
