@@ -12,7 +12,6 @@
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
