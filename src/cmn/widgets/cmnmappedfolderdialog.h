@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cmndialogex.h"
+#include "cmnstringentry.h"
+
+#include <QList>
+#include <QString>
+
+class CCmnLabel;
+class CCmnLineEdit;
+class CCmnPushButton;
+
+// The dialog that edits one folder mapping: the source folder is the dialog's
+// string value (the name of the mapping in its list) and the destination folder is
+// edited in place. A source must be given and must not be another mapping's; the
+// destination must be given, and one that is not an existing folder stays only when
+// the user says so. A backslash typed in either folder reads as "/".
+class CCmnMappedFolderDialog : public CCmnDialogEx, public CCmnStringEntry
+{
+    Q_OBJECT
+public:
+    // The destination is edited in place and must outlive the dialog; the caller
+    // hands a copy when a cancel must leave its own value alone.
+    explicit CCmnMappedFolderDialog(QString &destination, QWidget *parent = nullptr);
+
+    void SetTitle(const QString &title) override;
+    void SetPrompt(const QString &prompt) override;
+    void SetValue(const QString &value) override;
+    // The source folder, trimmed, once the dialog was accepted.
+    QString Value() const override;
+    void AddValidator(const CCmnValidator *validator) override;
+    // The modal run; true when the user accepted.
+    bool Exec() override;
+
+    bool DataExchange(CCmnDataExchange *context) override;
+
+    CCmnLineEdit *SourceLineEdit() const { return m_SourceEdit; }
+    CCmnLineEdit *DestinationLineEdit() const { return m_DestinationEdit; }
+    CCmnPushButton *SelectButton() const { return m_SelectButton; }
+
+public Q_SLOTS:
+    // Offers the folder chooser, starting at the folder in the destination box.
+    void Slot_clicked_DestDir();
+
+private:
+    QString &m_Destination;
+    QString m_Value;
+    QList<const CCmnValidator *> m_Validators;
+    CCmnLabel *m_PromptLabel;
+    CCmnLineEdit *m_SourceEdit;
+    CCmnLineEdit *m_DestinationEdit;
+    CCmnPushButton *m_SelectButton;
+};
