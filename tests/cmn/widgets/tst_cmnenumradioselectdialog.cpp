@@ -1,9 +1,12 @@
 #include "cmncheckbox.h"
+#include "cmnappdescriptor.h"
 #include "cmndialogbuttonbox.h"
 #include "cmnenumradioselectdialog.h"
+#include "cmnframework.h"
 #include "cmnlabel.h"
 #include "cmnradiobutton.h"
 #include "cmnslotblocker.h"
+#include "cmnwhatsthistexts.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -54,6 +57,7 @@ class TestCmnEnumRadioSelectDialog : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void fillsColumnsFirst_data();
     void fillsColumnsFirst();
     void preselectsFirstChoiceWithValue_data();
@@ -65,7 +69,14 @@ private slots:
     void headerFooterAndCheckBoxInOrder();
     void linksOpenOnlyForAnchors_data();
     void linksOpenOnlyForAnchors();
+    void builtInHelpForTheControls();
 };
+
+void TestCmnEnumRadioSelectDialog::initTestCase()
+{
+    // Makes the built-in help file readable.
+    CmnInitFramework(CCmnAppDescriptor());
+}
 
 void TestCmnEnumRadioSelectDialog::fillsColumnsFirst_data()
 {
@@ -257,6 +268,23 @@ void TestCmnEnumRadioSelectDialog::linksOpenOnlyForAnchors()
     dialog.Prepare();
     QCOMPARE(dialog.HeaderLabel()->openExternalLinks(), opens);
     QCOMPARE(dialog.FooterLabel()->openExternalLinks(), opens);
+}
+
+void TestCmnEnumRadioSelectDialog::builtInHelpForTheControls()
+{
+    const TCmnWhatsThisTable previous = CmnWhatsThisTexts();
+    CmnLoadWhatsThisTexts();
+    CCmnEnumRadioSelectDialog dialog;
+    dialog.m_Choices = Choices(2);
+    dialog.m_CheckBoxText = QStringLiteral("Remember");
+    dialog.Prepare();
+    CmnSetWhatsThisTexts(previous);
+
+    QCOMPARE(dialog.HelpPage(), QString("CCmnEnumRadioSelectDialog.html"));
+    QVERIFY(!dialog.RadioButtons().at(0)->whatsThis().isEmpty());
+    QCOMPARE(dialog.RadioButtons().at(1)->whatsThis(), dialog.RadioButtons().at(0)->whatsThis());
+    QVERIFY(!dialog.CheckBox()->whatsThis().isEmpty());
+    QVERIFY(dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
 }
 
 QTEST_MAIN(TestCmnEnumRadioSelectDialog)

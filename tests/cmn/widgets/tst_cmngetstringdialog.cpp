@@ -1,10 +1,12 @@
 #include "cmnappdescriptor.h"
 #include "cmndialogbuttonbox.h"
+#include "cmnframework.h"
 #include "cmngetstringdialog.h"
 #include "cmnlabel.h"
 #include "cmnlineedit.h"
 #include "cmnstringentrydialog.h"
 #include "cmnvalidator.h"
+#include "cmnwhatsthistexts.h"
 #include "tcmnnameditemssortedlisthelper.h"
 #include "testmessageboxscope.h"
 
@@ -105,6 +107,7 @@ private slots:
     void firstRefusalKeepsTheDialogOpen();
     void readOnlyAcceptsUnchecked();
     void derivedDialogKeepsItsOwnEditors();
+    void builtInHelpForTheLineEdit();
     void entryPassesEverythingToTheDialog();
     void entryOfDestroyedDialogIsCancelled();
     void namedItemsUseTheStringDialog();
@@ -112,6 +115,8 @@ private slots:
 
 void TestCmnGetStringDialog::initTestCase()
 {
+    // Makes the built-in help file readable.
+    CmnInitFramework(CCmnAppDescriptor());
     CmnGetAppDescriptor().SetProductName(kProductName);
 }
 
@@ -239,6 +244,22 @@ void TestCmnGetStringDialog::derivedDialogKeepsItsOwnEditors()
     QCOMPARE(dialog.PromptLabel()->text(), QString("From:"));
     QCOMPARE(own->text(), QString("/home/breeder/old"));
     QCOMPARE(dialog.InitialFocusWidget(), nullptr);
+}
+
+void TestCmnGetStringDialog::builtInHelpForTheLineEdit()
+{
+    const TCmnWhatsThisTable previous = CmnWhatsThisTexts();
+    CmnLoadWhatsThisTexts();
+    CCmnGetStringDialog dialog;
+    dialog.Prepare();
+    COwnEditorsDialog own;
+    own.Prepare();
+    CmnSetWhatsThisTexts(previous);
+
+    QCOMPARE(dialog.HelpPage(), QString("CCmnGetStringDialog.html"));
+    QVERIFY(!dialog.LineEdit()->whatsThis().isEmpty());
+    // A derived dialog's own line edit carries the help it registers itself.
+    QVERIFY(own.LineEdit()->whatsThis().isEmpty());
 }
 
 void TestCmnGetStringDialog::entryPassesEverythingToTheDialog()
