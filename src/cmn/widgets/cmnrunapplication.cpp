@@ -100,8 +100,8 @@ void CStartChoice::Run()
                     return;
                 reopenFailed = true;
                 if (app.m_WelcomeDialog) {
-                    // The user chose to skip the welcome dialog because this file
-                    // would open; it no longer does, so offer the dialog again.
+                    // The remembered answer stood for "reopen the last file", which
+                    // no longer works: offer the welcome dialog again.
                     SetWelcomeAnswer(0);
                     continue;
                 }

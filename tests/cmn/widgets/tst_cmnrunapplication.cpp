@@ -81,7 +81,8 @@ struct CStart
     bool m_HasNew = true;
     QStringList m_Commands;
     QString m_Recent;
-    bool m_RecentGone = false;
+    // Paths the window fails to open.
+    QStringList m_Unopenable;
     QString m_UpdateInfo;
     int m_ExitCode = 0;
     // Welcome answers in order: the text of the choice to click (kTick appended to
@@ -106,8 +107,8 @@ struct CStart
         m_Window = &window;
         window.SetHasNewCommand(m_HasNew);
         window.SetUpdateInfo(m_UpdateInfo);
-        if (m_RecentGone)
-            window.SetUnopenable(m_Recent);
+        for (const QString &path : std::as_const(m_Unopenable))
+            window.SetUnopenable(path);
         std::vector<std::unique_ptr<QAction>> actions;
         for (const QString &label : std::as_const(m_Commands)) {
             actions.push_back(std::make_unique<QAction>(label.isEmpty() ? QStringLiteral("Unlabelled") : label));
@@ -278,14 +279,8 @@ void TestCmnRunApplication::commandLineDocument()
     CStart start;
     start.m_Arguments = arguments;
     start.m_Answers = QStringList{kNew};
-    start.m_RecentGone = !opens;
-    start.m_Recent = opens ? QString() : arguments.at(1);
-    if (!opens) {
-        // The remembered welcome answer would reopen the most recent file; an
-        // argument that fails to open must not lead there either.
-        CmnGetSystemSettings()->SetDontAskAgainResult(kWelcomeId, kOk);
-        start.m_Recent = QStringLiteral("/data/Recent.orv");
-    }
+    if (!opens)
+        start.m_Unopenable << arguments.at(1);
     start.Run();
     QCOMPARE(start.m_CallsBeforeLoop, calls);
     QCOMPARE(start.m_Welcomes.size(), welcomes);
@@ -393,7 +388,8 @@ void TestCmnRunApplication::startUpChoice()
     CStart start;
     start.m_HasNew = hasNew;
     start.m_Recent = recent;
-    start.m_RecentGone = recentGone;
+    if (recentGone)
+        start.m_Unopenable << recent;
     start.m_Answers = answers;
     start.Run();
 
