@@ -3,6 +3,7 @@
 #include "cmnappdescriptor.h"
 #include "cmndataexchange.h"
 #include "cmndialogbuttonbox.h"
+#include "cmnwaitcursor.h"
 #include "cmnwidgetaccelerators.h"
 
 #include <QBoxLayout>
@@ -37,6 +38,9 @@ void CCmnDialogEx::Prepare()
 int CCmnDialogEx::Exec()
 {
     Prepare();
+    // A dialog opened during a long operation waits for the user, who should see
+    // the normal cursor meanwhile.
+    const CCmnWaitCursorSuspender suspender;
     return exec();
 }
 

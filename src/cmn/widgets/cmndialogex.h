@@ -26,7 +26,7 @@ public:
     // load, initial focus. Runs once; Exec calls it, and tests call it to drive the
     // dialog without a modal loop.
     void Prepare();
-    // Prepare, then the modal run; its result.
+    // Prepare, then the modal run with the wait cursor suspended; its result.
     int Exec();
 
     // Lays out the controls and the button box (part of Prepare).

@@ -3,6 +3,7 @@
 #include "cmnnameditemsinternalnamestoavoidvalidator.h"
 #include "cmnnameditemsterminology.h"
 #include "cmnstringentry.h"
+#include "cmnstringentrydialog.h"
 #include "tcmnnameditemsvalidator.h"
 
 #include <QMap>
@@ -31,8 +32,9 @@ enum ECmnNamedItemsFlag : quint32 {
 // terminology. Subclasses may obtain new items by their own means (GetNewItem) or
 // edit the value in a dialog of their own (CreateEditDialog).
 //
-// The plain name dialog comes from the string-entry factory; without one, every
-// dialog counts as cancelled.
+// The plain name dialog comes from the string-entry factory: by default the string
+// dialog, which tests replace with a scripted one. Without a factory, every dialog
+// counts as cancelled.
 template <typename T>
 class TCmnNamedItemsHelperBase : public CCmnNamedItemsTerminology
 {
@@ -158,5 +160,5 @@ private:
         }
     }
 
-    TCmnStringEntryFactory m_StringEntryFactory;
+    TCmnStringEntryFactory m_StringEntryFactory = CmnStringEntryDialogFactory();
 };

@@ -3,6 +3,7 @@
 #include "cmndialogbuttonbox.h"
 #include "cmndialogex.h"
 #include "cmnexchangeflags.h"
+#include "cmnwaitcursor.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
 
@@ -100,6 +101,7 @@ private slots:
     void whatsThisLinkOpensPage();
     void initialFocusOnlyOnce();
     void verticalButtonsSitBesideControls();
+    void runSuspendsTheWaitCursor();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -283,6 +285,28 @@ void TestCmnDialogEx::verticalButtonsSitBesideControls()
     QCOMPARE(outer->itemAt(0)->layout(), dialog.MainLayout());
     QCOMPARE(dialog.ButtonBox()->orientation(), Qt::Vertical);
     QCOMPARE(dialog.ButtonBox()->standardButtons(), QDialogButtonBox::Close);
+}
+
+void TestCmnDialogEx::runSuspendsTheWaitCursor()
+{
+    // Stands in for the modal run and notes the cursor the user would see.
+    class CRunDialog : public CCmnDialogEx
+    {
+    public:
+        int exec() override
+        {
+            m_CursorWhileRunning = QGuiApplication::overrideCursor() != nullptr;
+            return QDialog::Accepted;
+        }
+        bool m_CursorWhileRunning = true;
+    };
+
+    const CCmnWaitCursorScope busy;
+    QVERIFY(QGuiApplication::overrideCursor());
+    CRunDialog dialog;
+    QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
+    QVERIFY(!dialog.m_CursorWhileRunning);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 QTEST_MAIN(TestCmnDialogEx)

@@ -543,6 +543,8 @@ void TestTCmnNamedItemsSortedListHelper::noDialogMeansCancelled()
     CTestMessageBoxScope boxes;
     CHelper helper;
     helper.Set(QStringLiteral("Tree"), QStringLiteral("Trees"), QStringLiteral("Name"));
+    // The string dialog is the default; only a removed factory leaves no dialog.
+    helper.SetStringEntryFactory({});
     CList list = MakeList(kTrees, 1, 1);
 
     QCOMPARE(helper.AddItem(list, nullptr), -1);
