@@ -16,12 +16,12 @@ constexpr quint8 kFlagHatchStyle = 0x10;
 constexpr quint8 kFlagUnderline = 0x20;
 constexpr quint8 kFlagDecoration = 0x40;
 
-// A colour's stream form from version 7 on: a spec byte and five 16-bit words.
+// A colour's stream form from version 7 on: a kind byte and five 16-bit words.
 constexpr int kColorBytes = 11;
 
-// The toolkit keeps whatever spec byte it reads, so a damaged one would give a
+// The toolkit keeps whatever kind byte it reads, so a damaged one would give a
 // colour of no known kind. The bytes are read first and handed to the toolkit's
-// own decoding only when the spec is one it knows.
+// own decoding only when the kind is one it knows.
 bool ReadColor(QDataStream &in, QColor &color)
 {
     if (in.version() < QDataStream::Qt_4_0) {
@@ -33,8 +33,8 @@ bool ReadColor(QDataStream &in, QColor &color)
         in.setStatus(QDataStream::ReadPastEnd);
         return false;
     }
-    const qint8 spec = qint8(bytes[0]);
-    if (spec < qint8(QColor::Invalid) || spec > qint8(QColor::ExtendedRgb))
+    const qint8 kind = qint8(bytes[0]);
+    if (kind < qint8(QColor::Invalid) || kind > qint8(QColor::ExtendedRgb))
         return false;
     QDataStream colorStream(QByteArray::fromRawData(bytes, kColorBytes));
     colorStream.setVersion(in.version());

@@ -46,7 +46,7 @@ CCmnHighlight FullHighlight()
     return Highlight(true, true, true, Qt::green, Qt::red, Qt::CrossPattern, QStringLiteral(":/a"));
 }
 
-// Colours in their version-12 stream form: spec byte 1 (RGB), alpha, red,
+// Colours in their version-12 stream form: kind byte 1 (RGB), alpha, red,
 // green, blue as 16-bit words, then a padding word.
 const char *const kRed = "01ffffffff000000000000";
 const char *const kGreen = "01ffff0000ffff00000000";

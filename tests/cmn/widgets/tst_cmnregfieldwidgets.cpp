@@ -27,7 +27,7 @@ const QString kHelpPage = QStringLiteral("CBreedRecordTab.html");
 
 // One field row of a grid case: label text (empty for none), label above, row
 // span, column start, and a multi-line text edit instead of a line edit.
-struct RowSpec
+struct TRowShape
 {
     QString label;
     bool above = false;
@@ -36,7 +36,7 @@ struct RowSpec
     bool textEdit = false;
 };
 
-RowSpec Beside(const QString &label = QStringLiteral("Sire"), bool start = false)
+TRowShape Beside(const QString &label = QStringLiteral("Sire"), bool start = false)
 {
     return {label, false, 1, start, false};
 }
@@ -83,7 +83,7 @@ QList<int> StretchedColumns(const QGridLayout *grid)
 
 } // namespace
 
-Q_DECLARE_METATYPE(RowSpec)
+Q_DECLARE_METATYPE(TRowShape)
 
 class TestCmnRegFieldWidgets : public QObject
 {
@@ -136,64 +136,64 @@ void TestCmnRegFieldWidgets::newAndReset()
 
 void TestCmnRegFieldWidgets::columnsGrid_data()
 {
-    QTest::addColumn<QList<RowSpec>>("fullWidth");
-    QTest::addColumn<QList<RowSpec>>("columnRows");
+    QTest::addColumn<QList<TRowShape>>("fullWidth");
+    QTest::addColumn<QList<TRowShape>>("columnRows");
     QTest::addColumn<QStringList>("cells");   // editor cell of each row, full-width rows first
     QTest::addColumn<QList<int>>("stretched");
 
-    const RowSpec above{QStringLiteral("Notes"), true, 1, false, false};
-    const RowSpec aboveNoLabel{QString(), true, 1, false, false};
+    const TRowShape above{QStringLiteral("Notes"), true, 1, false, false};
+    const TRowShape aboveNoLabel{QString(), true, 1, false, false};
 
     QTest::newRow("five rows, third starts a column")
-        << QList<RowSpec>{}
-        << QList<RowSpec>{Beside(), Beside(), Beside("Breeder", true), Beside(), Beside()}
+        << QList<TRowShape>{}
+        << QList<TRowShape>{Beside(), Beside(), Beside("Breeder", true), Beside(), Beside()}
         << QStringList{"0 1 1 1 -", "1 1 2 1 T", "0 3 1 1 -", "1 3 1 1 -", "2 3 1 1 T"} << QList<int>{1, 3};
     QTest::newRow("label above takes two rows")
-        << QList<RowSpec>{} << QList<RowSpec>{above, Beside(), Beside("Owner", true)}
+        << QList<TRowShape>{} << QList<TRowShape>{above, Beside(), Beside("Owner", true)}
         << QStringList{"0 0 2 2 -", "2 1 1 1 T", "0 3 3 1 T"} << QList<int>{1, 3};
     QTest::newRow("label above without label takes its span")
-        << QList<RowSpec>{} << QList<RowSpec>{aboveNoLabel, Beside()} << QStringList{"0 0 1 2 -", "1 1 1 1 T"}
+        << QList<TRowShape>{} << QList<TRowShape>{aboveNoLabel, Beside()} << QStringList{"0 0 1 2 -", "1 1 1 1 T"}
         << QList<int>{1};
     QTest::newRow("column start on the first row opens no column")
-        << QList<RowSpec>{} << QList<RowSpec>{Beside("Sire", true), Beside()}
+        << QList<TRowShape>{} << QList<TRowShape>{Beside("Sire", true), Beside()}
         << QStringList{"0 1 1 1 -", "1 1 1 1 T"} << QList<int>{1};
     QTest::newRow("full-width rows alone, all top-aligned")
-        << QList<RowSpec>{Beside("Name"), Beside("Call name")} << QList<RowSpec>{}
+        << QList<TRowShape>{Beside("Name"), Beside("Call name")} << QList<TRowShape>{}
         << QStringList{"0 1 1 1 T", "1 1 1 1 T"} << QList<int>{1};
     QTest::newRow("full-width row above two columns")
-        << QList<RowSpec>{Beside("Name")} << QList<RowSpec>{Beside(), Beside("Dam", true)}
+        << QList<TRowShape>{Beside("Name")} << QList<TRowShape>{Beside(), Beside("Dam", true)}
         << QStringList{"0 1 1 3 -", "1 1 1 1 T", "1 3 1 1 T"} << QList<int>{1, 3};
     QTest::newRow("full-width label above spans every column")
-        << QList<RowSpec>{above} << QList<RowSpec>{Beside(), Beside("Dam", true)}
+        << QList<TRowShape>{above} << QList<TRowShape>{Beside(), Beside("Dam", true)}
         << QStringList{"0 0 2 4 -", "2 1 1 1 T", "2 3 1 1 T"} << QList<int>{1, 3};
     QTest::newRow("text edit grows with a stretched row")
-        << QList<RowSpec>{}
-        << QList<RowSpec>{Beside(), Beside(), Beside("Notes", true), RowSpec{"Remarks", false, 1, false, true}}
+        << QList<TRowShape>{}
+        << QList<TRowShape>{Beside(), Beside(), Beside("Notes", true), TRowShape{"Remarks", false, 1, false, true}}
         << QStringList{"0 1 1 1 -", "1 1 1 1 T", "0 3 1 1 -", "1 3 1 1 -"} << QList<int>{1, 3};
     QTest::newRow("spans held to 1 .. the maximum")
-        << QList<RowSpec>{}
-        << QList<RowSpec>{RowSpec{"Sire", false, 0, false, false}, RowSpec{"Notes", false, INT_MAX, false, false}}
+        << QList<TRowShape>{}
+        << QList<TRowShape>{TRowShape{"Sire", false, 0, false, false}, TRowShape{"Notes", false, INT_MAX, false, false}}
         << QStringList{"0 1 1 1 -", QStringLiteral("1 1 %1 1 T").arg(CCmnRegFieldWidgets::kMaxRowSpan)}
         << QList<int>{1};
 }
 
 void TestCmnRegFieldWidgets::columnsGrid()
 {
-    QFETCH(QList<RowSpec>, fullWidth);
-    QFETCH(QList<RowSpec>, columnRows);
+    QFETCH(QList<TRowShape>, fullWidth);
+    QFETCH(QList<TRowShape>, columnRows);
     QFETCH(QStringList, cells);
     QFETCH(QList<int>, stretched);
 
     QWidget window;
     QList<QWidget *> editors;
-    const auto makeRows = [&editors](const QList<RowSpec> &specs) {
+    const auto makeRows = [&editors](const QList<TRowShape> &shapes) {
         QList<CCmnRegFieldWidgets> rows;
-        for (const RowSpec &spec : specs) {
-            CCmnRegFieldWidgets row(spec.label);
-            row.m_LabelAbove = spec.above;
-            row.m_RowSpan = spec.span;
-            row.m_ColumnStart = spec.start;
-            if (spec.textEdit)
+        for (const TRowShape &shape : shapes) {
+            CCmnRegFieldWidgets row(shape.label);
+            row.m_LabelAbove = shape.above;
+            row.m_RowSpan = shape.span;
+            row.m_ColumnStart = shape.start;
+            if (shape.textEdit)
                 editors.append(row.m_TextEdit = new CCmnTextEdit);
             else
                 editors.append(row.m_LineEdit = new CCmnLineEdit);
