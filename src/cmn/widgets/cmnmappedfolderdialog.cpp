@@ -6,7 +6,6 @@
 #include "cmnlabel.h"
 #include "cmnlineedit.h"
 #include "cmnpushbutton.h"
-#include "cmnvalidator.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -26,18 +25,22 @@ void ReadBackslashesAsSlashes(QLineEdit *lineEdit)
 } // namespace
 
 CCmnMappedFolderDialog::CCmnMappedFolderDialog(QString &destination, QWidget *parent)
-    : CCmnDialogEx(parent)
+    : CCmnGetStringDialog(parent)
     , m_Destination(destination)
-    , m_PromptLabel(new CCmnLabel(tr("From:")))
-    , m_SourceEdit(new CCmnLineEdit)
     , m_DestinationEdit(new CCmnLineEdit)
     , m_SelectButton(new CCmnPushButton(tr("Select...")))
 {
     SetHelpPage(QStringLiteral("CCmnMappedFolderDialog.html"));
+    m_Prompt = tr("From:");
 
-    m_SourceEdit->SetMinimumWidthInChars(70);
-    m_PromptLabel->setBuddy(m_SourceEdit);
-    SetWidgetHelpName(this, m_SourceEdit, QStringLiteral("SrcDir"));
+    // The string dialog's prompt and value editor, made here so that they sit in the
+    // grid beside the destination rather than one under the other.
+    m_PromptLabel = new CCmnLabel(m_Prompt);
+    m_LineEdit = new CCmnLineEdit;
+    m_LineEdit->SetMinimumWidthInChars(70);
+    m_PromptLabel->setBuddy(m_LineEdit);
+    SetWidgetHelpName(this, m_LineEdit, QStringLiteral("SrcDir"));
+    SetInitialFocusWidget(m_LineEdit);
 
     m_DestinationEdit->SetMinimumWidthInChars(70);
     auto *destinationLabel = new CCmnLabel(tr("To:"));
@@ -52,11 +55,10 @@ CCmnMappedFolderDialog::CCmnMappedFolderDialog(QString &destination, QWidget *pa
 
     auto *grid = new QGridLayout;
     grid->addWidget(m_PromptLabel, 0, 0);
-    grid->addWidget(m_SourceEdit, 0, 1);
+    grid->addWidget(m_LineEdit, 0, 1);
     grid->addWidget(destinationLabel, 1, 0);
     grid->addLayout(destinationRow, 1, 1);
     MainLayout()->addLayout(grid);
-    SetInitialFocusWidget(m_SourceEdit);
 }
 
 void CCmnMappedFolderDialog::SetTitle(const QString &title)
@@ -66,7 +68,7 @@ void CCmnMappedFolderDialog::SetTitle(const QString &title)
 
 void CCmnMappedFolderDialog::SetPrompt(const QString &prompt)
 {
-    m_PromptLabel->setText(prompt);
+    m_Prompt = prompt;
 }
 
 void CCmnMappedFolderDialog::SetValue(const QString &value)
@@ -86,37 +88,25 @@ void CCmnMappedFolderDialog::AddValidator(const CCmnValidator *validator)
 
 bool CCmnMappedFolderDialog::Exec()
 {
-    return CCmnDialogEx::Exec() == QDialog::Accepted;
+    return CCmnGetStringDialog::Exec() == QDialog::Accepted;
 }
 
 bool CCmnMappedFolderDialog::DataExchange(CCmnDataExchange *context)
 {
     if (context->m_Save) {
-        ReadBackslashesAsSlashes(m_SourceEdit);
+        ReadBackslashesAsSlashes(m_LineEdit);
         ReadBackslashesAsSlashes(m_DestinationEdit);
-        if (m_SourceEdit->text().trimmed().isEmpty()) {
+        // The string dialog lets an empty value pass; a mapping needs its source.
+        if (m_LineEdit->text().trimmed().isEmpty()) {
             return context->ShowInvalidLineEdit(tr("The source folder must be given"), QString(), QString(),
-                                                QString(), m_SourceEdit);
+                                                QString(), m_LineEdit);
         }
     }
     if (!context->ExchangePathLineEdit(&m_Destination, m_DestinationEdit,
                                        CmnExchangeRequired | CmnExchangeTrim | CmnExchangeFolder
                                            | CmnExchangeNativeSeparators))
         return false;
-
-    if (!context->m_Save) {
-        m_SourceEdit->setText(m_Value);
-        if (IsFirstLoad(context))
-            m_SourceEdit->selectAll();
-        m_SourceEdit->setFocus();
-    } else {
-        m_Value = m_SourceEdit->text().trimmed();
-        QString note;
-        const QString message = CmnRunValidators(m_Validators, m_Value, &note);
-        if (!message.isEmpty())
-            return context->ShowInvalidLineEdit(message, QString(), QString(), note, m_SourceEdit);
-    }
-    return CCmnDialogEx::DataExchange(context);
+    return CCmnGetStringDialog::DataExchange(context);
 }
 
 void CCmnMappedFolderDialog::Slot_clicked_DestDir()

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "cmndialogex.h"
+#include "cmngetstringdialog.h"
 #include "cmnstringentry.h"
 
-#include <QList>
 #include <QString>
 
-class CCmnLabel;
-class CCmnLineEdit;
 class CCmnPushButton;
 
 // The dialog that edits one folder mapping: the source folder is the dialog's
@@ -15,7 +12,10 @@ class CCmnPushButton;
 // edited in place. A source must be given and must not be another mapping's; the
 // destination must be given, and one that is not an existing folder stays only when
 // the user says so. A backslash typed in either folder reads as "/".
-class CCmnMappedFolderDialog : public CCmnDialogEx, public CCmnStringEntry
+//
+// The folder-mapping list drives it through the name-dialog view, which it answers
+// from the string dialog's own value, prompt and validators.
+class CCmnMappedFolderDialog : public CCmnGetStringDialog, public CCmnStringEntry
 {
     Q_OBJECT
 public:
@@ -34,7 +34,7 @@ public:
 
     bool DataExchange(CCmnDataExchange *context) override;
 
-    CCmnLineEdit *SourceLineEdit() const { return m_SourceEdit; }
+    CCmnLineEdit *SourceLineEdit() const { return LineEdit(); }
     CCmnLineEdit *DestinationLineEdit() const { return m_DestinationEdit; }
     CCmnPushButton *SelectButton() const { return m_SelectButton; }
 
@@ -44,10 +44,6 @@ public Q_SLOTS:
 
 private:
     QString &m_Destination;
-    QString m_Value;
-    QList<const CCmnValidator *> m_Validators;
-    CCmnLabel *m_PromptLabel;
-    CCmnLineEdit *m_SourceEdit;
     CCmnLineEdit *m_DestinationEdit;
     CCmnPushButton *m_SelectButton;
 };

@@ -54,6 +54,7 @@ private slots:
     void missingDestinationAsked_data();
     void missingDestinationAsked();
     void duplicateSourceRefused();
+    void refusedSourceLeavesValue();
     void backslashesReadAsSlashes();
     void selectOffersFolderChooser();
 
@@ -168,6 +169,21 @@ void TestCmnMappedFolderDialog::duplicateSourceRefused()
         QCOMPARE(again.m_Dialog.Value(), source);
     }
     QCOMPARE(boxes.Requests().size(), 1);
+}
+
+void TestCmnMappedFolderDialog::refusedSourceLeavesValue()
+{
+    TCmnNamedItemsSortedList<QString> list;
+    list.InsertSorted("/media/a", "/srv/a");
+    CTestMessageBoxScope boxes;
+    CDialogFixture fixture("/media/b", m_Folder.path());
+    const TCmnNamedItemsValidator<QString> duplicates(&fixture.m_Terminology, nullptr, &list, nullptr, "/media/b");
+    fixture.m_Dialog.AddValidator(&duplicates);
+
+    fixture.m_Dialog.SourceLineEdit()->setText("/media/a");
+    QVERIFY(!fixture.Accept());
+    fixture.m_Dialog.ButtonBox()->button(QDialogButtonBox::Cancel)->click();
+    QCOMPARE(fixture.m_Dialog.Value(), QString("/media/b"));
 }
 
 void TestCmnMappedFolderDialog::backslashesReadAsSlashes()
