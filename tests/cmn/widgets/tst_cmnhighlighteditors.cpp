@@ -106,6 +106,7 @@ private slots:
     void flagsLeaveOutRows();
     void dialogLoadsAndSavesOnlyOnOk();
     void hiddenRowsKeepTheirValues();
+    void foreignDecorationSurvivesOk();
     void hatchColourOnlyWithHatchStyle();
 
     void samplePaintsInsideContents_data();
@@ -377,6 +378,19 @@ void TestCmnHighlightEditors::hiddenRowsKeepTheirValues()
     QCOMPARE(dialog.SampleWidget()->Highlight(), expected);
     QVERIFY(Click(dialog, QDialogButtonBox::Ok));
     QCOMPARE(dialog.Highlight(), expected);
+}
+
+void TestCmnHighlightEditors::foreignDecorationSurvivesOk()
+{
+    // A decoration a document names that is none of the built-in images.
+    CCmnHighlight start = BoldRed();
+    start.m_Decoration = QStringLiteral("/photos/rosette.png");
+    CCmnHighlightDialog dialog(0, QString());
+    dialog.SetHighlight(start);
+    dialog.Prepare();
+    QCOMPARE(dialog.DecorationButton()->Value(), start.m_Decoration);
+    QVERIFY(Click(dialog, QDialogButtonBox::Ok));
+    QCOMPARE(dialog.Highlight(), start);
 }
 
 void TestCmnHighlightEditors::hatchColourOnlyWithHatchStyle()
