@@ -61,36 +61,6 @@ CCmnMappedFolderDialog::CCmnMappedFolderDialog(QString &destination, QWidget *pa
     MainLayout()->addLayout(grid);
 }
 
-void CCmnMappedFolderDialog::SetTitle(const QString &title)
-{
-    setWindowTitle(title);
-}
-
-void CCmnMappedFolderDialog::SetPrompt(const QString &prompt)
-{
-    m_Prompt = prompt;
-}
-
-void CCmnMappedFolderDialog::SetValue(const QString &value)
-{
-    m_Value = value;
-}
-
-QString CCmnMappedFolderDialog::Value() const
-{
-    return m_Value;
-}
-
-void CCmnMappedFolderDialog::AddValidator(const CCmnValidator *validator)
-{
-    m_Validators.append(validator);
-}
-
-bool CCmnMappedFolderDialog::Exec()
-{
-    return CCmnGetStringDialog::Exec() == QDialog::Accepted;
-}
-
 bool CCmnMappedFolderDialog::DataExchange(CCmnDataExchange *context)
 {
     if (context->m_Save) {

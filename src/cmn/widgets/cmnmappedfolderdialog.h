@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cmngetstringdialog.h"
-#include "cmnstringentry.h"
 
 #include <QString>
 
@@ -13,24 +12,15 @@ class CCmnPushButton;
 // destination must be given, and one that is not an existing folder stays only when
 // the user says so. A backslash typed in either folder reads as "/".
 //
-// The folder-mapping list drives it through the name-dialog view, which it answers
-// from the string dialog's own value, prompt and validators.
-class CCmnMappedFolderDialog : public CCmnGetStringDialog, public CCmnStringEntry
+// The folder-mapping list drives it through the name-dialog adapter
+// (CCmnStringEntryDialog), like any other string dialog.
+class CCmnMappedFolderDialog : public CCmnGetStringDialog
 {
     Q_OBJECT
 public:
     // The destination is edited in place and must outlive the dialog; the caller
     // hands a copy when a cancel must leave its own value alone.
     explicit CCmnMappedFolderDialog(QString &destination, QWidget *parent = nullptr);
-
-    void SetTitle(const QString &title) override;
-    void SetPrompt(const QString &prompt) override;
-    void SetValue(const QString &value) override;
-    // The source folder, trimmed, once the dialog was accepted.
-    QString Value() const override;
-    void AddValidator(const CCmnValidator *validator) override;
-    // The modal run; true when the user accepted.
-    bool Exec() override;
 
     bool DataExchange(CCmnDataExchange *context) override;
 

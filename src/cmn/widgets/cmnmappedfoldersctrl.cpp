@@ -1,6 +1,7 @@
 #include "cmnmappedfoldersctrl.h"
 
 #include "cmnmappedfolderdialog.h"
+#include "cmnstringentrydialog.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ CCmnMappedFoldersCtrl::CCmnMappedFoldersCtrl(QObject *parent)
 
 std::unique_ptr<CCmnStringEntry> CCmnMappedFoldersCtrl::CreateEditDialog(QString &value, QWidget *parent)
 {
-    return std::make_unique<CCmnMappedFolderDialog>(value, parent);
+    // The adapter lets go of the dialog safely should its parent destroy it first.
+    return std::make_unique<CCmnStringEntryDialog>(new CCmnMappedFolderDialog(value, parent));
 }
 
 void CCmnMappedFoldersCtrl::PrepareEditDialog(CCmnStringEntry &dialog, const QString &name,

@@ -5,7 +5,12 @@
 #include <QDialog>
 
 CCmnStringEntryDialog::CCmnStringEntryDialog(QWidget *parent, TCmnGetStringDialogRunner runner)
-    : m_Dialog(new CCmnGetStringDialog(parent))
+    : CCmnStringEntryDialog(new CCmnGetStringDialog(parent), std::move(runner))
+{
+}
+
+CCmnStringEntryDialog::CCmnStringEntryDialog(CCmnGetStringDialog *dialog, TCmnGetStringDialogRunner runner)
+    : m_Dialog(dialog)
     , m_Runner(std::move(runner))
 {
 }

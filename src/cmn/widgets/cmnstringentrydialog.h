@@ -19,6 +19,9 @@ class CCmnStringEntryDialog : public CCmnStringEntry
 public:
     // An empty runner runs the dialog modally.
     explicit CCmnStringEntryDialog(QWidget *parent, TCmnGetStringDialogRunner runner = {});
+    // Takes over a dialog built by the caller, such as a string dialog with fields
+    // of its own; its Qt parent may still destroy it first.
+    explicit CCmnStringEntryDialog(CCmnGetStringDialog *dialog, TCmnGetStringDialogRunner runner = {});
     ~CCmnStringEntryDialog() override;
 
     void SetTitle(const QString &title) override;

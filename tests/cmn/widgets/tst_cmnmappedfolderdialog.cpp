@@ -25,8 +25,8 @@ struct CDialogFixture
         , m_Dialog(m_Destination)
     {
         m_Terminology.Set("Folder Mapping", "Folder Mappings", "NAME");
-        m_Dialog.SetTitle("Update Folder Mapping");
-        m_Dialog.SetValue(source);
+        m_Dialog.setWindowTitle("Update Folder Mapping");
+        m_Dialog.m_Value = source;
         m_Dialog.Prepare();
     }
 
@@ -139,7 +139,7 @@ void TestCmnMappedFolderDialog::missingDestinationAsked()
                                   .arg(missing));
     if (accepted) {
         QCOMPARE(fixture.m_Destination, missing);
-        QCOMPARE(fixture.m_Dialog.Value(), QString("/media/old"));
+        QCOMPARE(fixture.m_Dialog.m_Value, QString("/media/old"));
     }
 }
 
@@ -151,7 +151,7 @@ void TestCmnMappedFolderDialog::duplicateSourceRefused()
     CTestMessageBoxScope boxes;
     CDialogFixture fixture("/media/b", m_Folder.path());
     const TCmnNamedItemsValidator<QString> duplicates(&fixture.m_Terminology, nullptr, &list, nullptr, "/media/b");
-    fixture.m_Dialog.AddValidator(&duplicates);
+    fixture.m_Dialog.m_Validators << &duplicates;
 
     fixture.m_Dialog.SourceLineEdit()->setText(" /media/a ");
     QVERIFY(!fixture.Accept());
@@ -163,10 +163,10 @@ void TestCmnMappedFolderDialog::duplicateSourceRefused()
     // The mapping's own source, and a source that differs only in letter case, pass.
     for (const QString source : {"/media/b", "/Media/A"}) {
         CDialogFixture again("/media/b", m_Folder.path());
-        again.m_Dialog.AddValidator(&duplicates);
+        again.m_Dialog.m_Validators << &duplicates;
         again.m_Dialog.SourceLineEdit()->setText(source);
         QVERIFY2(again.Accept(), qPrintable(source));
-        QCOMPARE(again.m_Dialog.Value(), source);
+        QCOMPARE(again.m_Dialog.m_Value, source);
     }
     QCOMPARE(boxes.Requests().size(), 1);
 }
@@ -178,12 +178,12 @@ void TestCmnMappedFolderDialog::refusedSourceLeavesValue()
     CTestMessageBoxScope boxes;
     CDialogFixture fixture("/media/b", m_Folder.path());
     const TCmnNamedItemsValidator<QString> duplicates(&fixture.m_Terminology, nullptr, &list, nullptr, "/media/b");
-    fixture.m_Dialog.AddValidator(&duplicates);
+    fixture.m_Dialog.m_Validators << &duplicates;
 
     fixture.m_Dialog.SourceLineEdit()->setText("/media/a");
     QVERIFY(!fixture.Accept());
     fixture.m_Dialog.ButtonBox()->button(QDialogButtonBox::Cancel)->click();
-    QCOMPARE(fixture.m_Dialog.Value(), QString("/media/b"));
+    QCOMPARE(fixture.m_Dialog.m_Value, QString("/media/b"));
 }
 
 void TestCmnMappedFolderDialog::backslashesReadAsSlashes()
@@ -195,7 +195,7 @@ void TestCmnMappedFolderDialog::backslashesReadAsSlashes()
 
     QVERIFY(fixture.Accept());
     QCOMPARE(boxes.Requests().size(), 0);
-    QCOMPARE(fixture.m_Dialog.Value(), QString("/media/old/photos"));
+    QCOMPARE(fixture.m_Dialog.m_Value, QString("/media/old/photos"));
     QCOMPARE(fixture.m_Destination, m_Folder.path());
 }
 

@@ -4,6 +4,7 @@
 #include "cmnlineedit.h"
 #include "cmnlistwidget.h"
 #include "cmnmappedfolderdialog.h"
+#include "cmnstringentrydialog.h"
 #include "cmnmappedfoldersctrl.h"
 #include "cmnmappedfoldersettingstab.h"
 #include "cmnmappedfoldersstore.h"
@@ -82,7 +83,8 @@ public:
 
     bool Exec() override
     {
-        auto *dialog = dynamic_cast<CCmnMappedFolderDialog *>(m_Real.get());
+        const auto *entry = dynamic_cast<CCmnStringEntryDialog *>(m_Real.get());
+        auto *dialog = entry ? qobject_cast<CCmnMappedFolderDialog *>(entry->Dialog()) : nullptr;
         if (!dialog)
             return false;
         dialog->Prepare();
