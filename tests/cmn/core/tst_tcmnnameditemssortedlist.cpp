@@ -1,3 +1,4 @@
+#include "nameditemstesting.h"
 #include "tcmnnameditemssortedlist.h"
 
 #include <QTest>
@@ -10,20 +11,12 @@ using CList = TCmnNamedItemsSortedList<int>;
 // its row times ten, with the given current and tagged rows.
 CList MakeList(const QStringList &names, qint32 current = -1, qint32 tagged = -1)
 {
-    CList list;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        list.m_Items.append({names.at(i), int(i) * 10});
-    list.m_CurrentRow = current;
-    list.m_TaggedRow = tagged;
-    return list;
+    return OrvMakeNamedList(names, current, tagged);
 }
 
 QStringList Names(const CList &list)
 {
-    QStringList names;
-    for (const CList::CItem &item : list.m_Items)
-        names << item.first;
-    return names;
+    return OrvNamedListNames(list);
 }
 
 const QStringList kTrees{"Ash", "Birch", "Cedar"};

@@ -1,3 +1,4 @@
+#include "nameditemstesting.h"
 #include "cmnappdescriptor.h"
 #include "cmnpushbutton.h"
 #include "tcmnnameditemssortedlistctrl.h"
@@ -33,10 +34,7 @@ CList Trees(qint32 current, qint32 tagged)
 
 QStringList Names(const CList &list)
 {
-    QStringList names;
-    for (const CList::CItem &item : list.m_Items)
-        names << item.first;
-    return names;
+    return OrvNamedListNames(list);
 }
 
 // The control on a window, its name dialogs answered by a script.

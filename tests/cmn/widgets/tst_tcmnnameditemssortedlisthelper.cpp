@@ -1,3 +1,4 @@
+#include "nameditemstesting.h"
 #include "cmnappdescriptor.h"
 #include "tcmnnameditemssortedlisthelper.h"
 #include "testmessageboxscope.h"
@@ -34,21 +35,14 @@ QString Reserved(const QString &name)
 // Each item is valued by its row times ten.
 CList MakeList(const QStringList &names, qint32 current, qint32 tagged)
 {
-    CList list;
+    CList list = OrvMakeNamedList(names, current, tagged);
     list.m_DefaultValue = kDefaultValue;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        list.m_Items.append({names.at(i), int(i) * 10});
-    list.m_CurrentRow = current;
-    list.m_TaggedRow = tagged;
     return list;
 }
 
 QStringList Names(const CList &list)
 {
-    QStringList names;
-    for (const CList::CItem &item : list.m_Items)
-        names << item.first;
-    return names;
+    return OrvNamedListNames(list);
 }
 
 void SetUp(CHelper &helper, CTestStringEntryScript &script)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tcmnnameditemssortedlist.h"
+
+#include <QStringList>
+
+// The list the named-item tests share: items valued by their row times ten.
+using TOrvTestNamedList = TCmnNamedItemsSortedList<int>;
+
+// A list of the names in the order given, each valued by its row times ten,
+// with the given current and tagged rows.
+inline TOrvTestNamedList OrvMakeNamedList(const QStringList &names, qint32 current = -1, qint32 tagged = -1)
+{
+    TOrvTestNamedList list;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        list.m_Items.append({names.at(i), int(i) * 10});
+    list.m_CurrentRow = current;
+    list.m_TaggedRow = tagged;
+    return list;
+}
+
+inline QStringList OrvNamedListNames(const TOrvTestNamedList &list)
+{
+    QStringList names;
+    for (const TOrvTestNamedList::CItem &item : list.m_Items)
+        names << item.first;
+    return names;
+}
