@@ -1,6 +1,7 @@
 #include "cmnreg.h"
 
 #include "cmnframework.h"
+#include "cmnregindexlist.h"
 #include "cmnregrecord.h"
 
 #include <QSet>
@@ -49,8 +50,10 @@ CCmnReg::CRecordPtr CCmnReg::GetRecordPtr(int id) const
 
 int CCmnReg::AddRecord(const CRecordPtr &record, bool update)
 {
-    Q_UNUSED(update)
-    return AddRecordQuietly(record);
+    const int id = AddRecordQuietly(record);
+    if (update)
+        InsertIntoIndexLists(id, *record);
+    return id;
 }
 
 int CCmnReg::AddRecordQuietly(const CRecordPtr &record)
@@ -62,19 +65,25 @@ int CCmnReg::AddRecordQuietly(const CRecordPtr &record)
 
 void CCmnReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
 {
-    Q_UNUSED(update)
-    if (!m_Records.contains(id))
+    const CRecordPtr stored = m_Records.value(id);
+    if (!stored)
         return;
+    const bool moved = update && IndexKeyChanged(*stored, *record);
+    if (moved)
+        RemoveFromIndexLists(id, *stored);
     m_Records.insert(id, record);
+    if (moved)
+        InsertIntoIndexLists(id, *record);
 }
 
 bool CCmnReg::DeleteRecord(int id, bool update)
 {
-    Q_UNUSED(update)
     const CRecordPtr record = m_Records.take(id);
     if (!record)
         return false;
     m_Ids.Free(id);
+    if (update)
+        RemoveFromIndexLists(id, *record);
     QVector<int> referring = GetRecordsReferringTo(id);
     std::sort(referring.begin(), referring.end());
     referring.erase(std::unique(referring.begin(), referring.end()), referring.end());
@@ -259,6 +268,73 @@ bool CCmnReg::GetFieldValueText(int recordId, int fieldId, const CCmnRegFieldDef
     const QVariant value = record ? record->GetValue(fieldId, def->ValueKind()) : QVariant();
     std::tie(valueText, displayText) = def->GetExportTexts(value, format);
     return true;
+}
+
+void CCmnReg::SetIndexKeyFolding(bool foldAccents)
+{
+    m_FoldIndexAccents = foldAccents;
+    RebuildIndexLists();
+}
+
+void CCmnReg::InsertIntoIndexLists(int recordId, const CCmnRegRecord &record)
+{
+    CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record.GetName(), m_FoldIndexAccents);
+    entry.m_Id = recordId;
+    for (CCmnRegIndexList *list : GetIndexListsForRecord(record))
+        list->InsertSorted(entry);
+}
+
+void CCmnReg::RemoveFromIndexLists(int recordId, const CCmnRegRecord &record)
+{
+    CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record.GetName(), m_FoldIndexAccents);
+    entry.m_Id = recordId;
+    for (CCmnRegIndexList *list : GetIndexListsForRecord(record))
+        list->Remove(entry);
+}
+
+void CCmnReg::ClearIndexLists()
+{
+    for (CCmnRegIndexList *list : GetIndexLists())
+        list->Clear();
+}
+
+void CCmnReg::RebuildIndexLists()
+{
+    const QList<CCmnRegIndexList *> lists = GetIndexLists();
+    for (CCmnRegIndexList *list : lists)
+        list->BeginRebuild(m_FoldIndexAccents);
+    const CCmnBitSet &used = m_Ids.GetUsed();
+    for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
+        const CCmnRegRecord *record = GetRecord(index + 1);
+        if (!record)
+            continue;
+        CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record->GetName(), m_FoldIndexAccents);
+        entry.m_Id = index + 1;
+        for (CCmnRegIndexList *list : GetIndexListsForRecord(*record))
+            list->Append(entry);
+    }
+    for (CCmnRegIndexList *list : lists)
+        list->EndRebuild();
+}
+
+bool CCmnReg::IndexKeyChanged(const CCmnRegRecord &, const CCmnRegRecord &) const
+{
+    return false;
+}
+
+QList<CCmnRegIndexList *> CCmnReg::GetIndexLists()
+{
+    return {};
+}
+
+QList<CCmnRegIndexList *> CCmnReg::GetIndexListsForRecord(const CCmnRegRecord &)
+{
+    return {};
+}
+
+CCmnRegIndexList *CCmnReg::GetIndexListForModel(const CCmnRegIndexListModel *)
+{
+    return nullptr;
 }
 
 bool CCmnReg::ClearReferencesToRecord(int, int)

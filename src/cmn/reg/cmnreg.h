@@ -12,6 +12,8 @@
 #include <QSharedPointer>
 
 class CCmnRegFieldContexts;
+class CCmnRegIndexList;
+class CCmnRegIndexListModel;
 class CCmnRegRecord;
 class QWidget;
 
@@ -93,6 +95,17 @@ public:
     bool GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
                                QString &displayText) const;
 
+    // Whether index keys fold accented letters; set when the document is created.
+    // The lists are rebuilt at once, so they are never searched another way than
+    // they were filled.
+    void SetIndexKeyFolding(bool foldAccents);
+    bool FoldsIndexAccents() const { return m_FoldIndexAccents; }
+    void InsertIntoIndexLists(int recordId, const CCmnRegRecord &record);
+    void RemoveFromIndexLists(int recordId, const CCmnRegRecord &record);
+    void ClearIndexLists();
+    // Files every record afresh, sorting each list once.
+    void RebuildIndexLists();
+
     virtual CRecordPtr CreateRecord() = 0;
     virtual bool ClearReferencesToRecord(int recordId, int deletedId);
     virtual void TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent);
@@ -113,6 +126,10 @@ public:
     virtual QString GetSystemFieldLabel(int fieldId, bool builtInWording) const;
     virtual QString GetSystemFieldInternalName(int fieldId) const;
     virtual int FindSystemField(const QString &label, bool builtInWording) const;
+    virtual bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const;
+    virtual QList<CCmnRegIndexList *> GetIndexLists();
+    virtual QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record);
+    virtual CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model);
 
 Q_SIGNALS:
     void RegModified(CCmnReg *reg);
@@ -139,4 +156,5 @@ private:
     QHash<int, CRecordPtr> m_Records;
     CCmnRegFieldsSettings m_FieldsSettings;
     QList<QPair<int, CCmnRegFieldDef>> m_IdentityFields;
+    bool m_FoldIndexAccents = true;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmnreg.h"
+#include "cmnregindexlist.h"
 #include "cmnregrecord.h"
 
 #include <QMultiHash>
@@ -16,6 +17,7 @@ public:
 
     QString m_Name;
     int m_RefersTo = 0;
+    int m_Group = 0;   // 0 or 1: which of the two group lists files the record
 };
 
 // A register of test records whose records may point at one another, answering
@@ -46,7 +48,21 @@ public:
         return true;
     }
 
+    QList<CCmnRegIndexList *> GetIndexLists() override { return {&m_All, &m_Groups[0], &m_Groups[1]}; }
+    QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record) override
+    {
+        return {&m_All, &m_Groups[static_cast<const CTestRecord &>(record).m_Group & 1]};
+    }
+    bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const override
+    {
+        const auto &a = static_cast<const CTestRecord &>(oldRecord);
+        const auto &b = static_cast<const CTestRecord &>(newRecord);
+        return a.m_Name != b.m_Name || a.m_Group != b.m_Group;
+    }
+
     QList<QPair<int, int>> m_ClearCalls;
+    CCmnRegIndexList m_All;
+    CCmnRegIndexList m_Groups[2];
 
 protected:
     QVector<int> GetRecordsReferringTo(int deletedId) const override
