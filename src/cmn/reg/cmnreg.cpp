@@ -1,0 +1,433 @@
+#include "cmnreg.h"
+
+#include "cmnframework.h"
+#include "cmnregindexlist.h"
+#include "cmnregrecord.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QString kIdLabel = QStringLiteral("ID");
+constexpr int kRecordNumberField = -1;
+
+QSet<int> SystemAndUserFieldIds(const CCmnRegFieldsSettings &settings)
+{
+    QSet<int> ids;
+    for (const QList<int> &group : {settings.GetSystemFieldIds(0), settings.GetUserFieldIds(0)}) {
+        for (int id : group)
+            ids.insert(id);
+    }
+    return ids;
+}
+
+const CCmnRegFieldDef *FindDef(const QList<CCmnRegField> &fields, int fieldId)
+{
+    for (const CCmnRegField &field : fields) {
+        if (field.m_Id == fieldId)
+            return &field.m_Def;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CCmnReg::CCmnReg() = default;
+
+CCmnReg::~CCmnReg() = default;
+
+CCmnRegRecord *CCmnReg::GetRecord(int id) const
+{
+    return m_Records.value(id).data();
+}
+
+CCmnReg::CRecordPtr CCmnReg::GetRecordPtr(int id) const
+{
+    return m_Records.value(id);
+}
+
+int CCmnReg::AddRecord(const CRecordPtr &record, bool update)
+{
+    const int id = AddRecordQuietly(record);
+    if (update)
+        InsertIntoIndexLists(id, *record);
+    return id;
+}
+
+int CCmnReg::AddRecordQuietly(const CRecordPtr &record)
+{
+    const int id = m_Ids.Allocate();
+    m_Records.insert(id, record);
+    return id;
+}
+
+void CCmnReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
+{
+    const CRecordPtr stored = m_Records.value(id);
+    if (!stored)
+        return;
+    const bool moved = update && IndexKeyChanged(*stored, *record);
+    if (moved)
+        RemoveFromIndexLists(id, *stored);
+    m_Records.insert(id, record);
+    if (moved)
+        InsertIntoIndexLists(id, *record);
+}
+
+bool CCmnReg::DeleteRecord(int id, bool update)
+{
+    const CRecordPtr record = m_Records.take(id);
+    if (!record)
+        return false;
+    m_Ids.Free(id);
+    if (update)
+        RemoveFromIndexLists(id, *record);
+    QVector<int> referring = GetRecordsReferringTo(id);
+    std::sort(referring.begin(), referring.end());
+    referring.erase(std::unique(referring.begin(), referring.end()), referring.end());
+    for (int other : std::as_const(referring)) {
+        if (HasRecNo(other))
+            ClearReferencesToRecord(other, id);
+    }
+    return true;
+}
+
+bool CCmnReg::DiscardRecord(int id)
+{
+    if (!m_Records.remove(id))
+        return false;
+    m_Ids.Free(id);
+    return true;
+}
+
+void CCmnReg::RemoveAllRecords()
+{
+    m_Ids.Clear();
+    m_Records.clear();
+}
+
+void CCmnReg::Clear()
+{
+    RemoveAllRecords();
+    m_FieldsSettings.Clear();
+    m_IdentityFields.clear();
+}
+
+void CCmnReg::AddIdentityField(int fieldId, const CCmnRegFieldDef &def)
+{
+    m_IdentityFields.append({fieldId, def});
+}
+
+void CCmnReg::AddIdField()
+{
+    AddIdentityField(kRecordNumberField, CCmnRegFieldDef(CmnRegFieldInteger, 0));
+}
+
+QList<int> CCmnReg::GetIdentityFieldIds() const
+{
+    QList<int> ids;
+    for (const auto &field : m_IdentityFields)
+        ids.append(field.first);
+    return ids;
+}
+
+QList<int> CCmnReg::GetInbuiltFieldIds() const
+{
+    return GetIdentityFieldIds() + m_FieldsSettings.GetSpecialFieldIds(0) + m_FieldsSettings.GetSystemFieldIds(0);
+}
+
+bool CCmnReg::IsIdentityField(int fieldId) const
+{
+    return std::any_of(m_IdentityFields.cbegin(), m_IdentityFields.cend(),
+                       [fieldId](const auto &field) { return field.first == fieldId; });
+}
+
+bool CCmnReg::IsSpecialField(int fieldId) const
+{
+    return FindDef(m_FieldsSettings.GetSpecialFields(), fieldId) != nullptr;
+}
+
+bool CCmnReg::IsSystemField(int fieldId) const
+{
+    return FindSystemFieldDef(fieldId) != nullptr;
+}
+
+const CCmnRegFieldDef *CCmnReg::FindSystemFieldDef(int fieldId) const
+{
+    return FindDef(m_FieldsSettings.GetSystemFields(), fieldId);
+}
+
+const CCmnRegFieldDef *CCmnReg::FindUserFieldDef(int fieldId) const
+{
+    const int row = m_FieldsSettings.IndexOfUserField(fieldId);
+    return row < 0 ? nullptr : &m_FieldsSettings.GetUserFields().m_Items.at(row).second.m_Def;
+}
+
+void CCmnReg::SetFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues)
+{
+    ApplyFieldsSettings(settings, clearValues);
+}
+
+void CCmnReg::ApplyFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues)
+{
+    const QSet<int> before = clearValues ? SystemAndUserFieldIds(m_FieldsSettings) : QSet<int>();
+    m_FieldsSettings = settings;
+    if (!clearValues)
+        return;
+    const QSet<int> after = SystemAndUserFieldIds(m_FieldsSettings);
+    // Fields created now must not show what an earlier field of the same id left
+    // behind, and a removed field's data goes with it.
+    QSet<int> cleared = after - before;
+    if (!before.isEmpty())
+        cleared += before - after;
+    if (cleared.isEmpty())
+        return;
+    for (int id : m_Ids.GetUsedIds()) {
+        CCmnRegRecord *record = GetRecord(id);
+        QList<CCmnRegStoredValue> values = record->GetValues();
+        const qsizetype removed = values.removeIf( [&cleared](const CCmnRegStoredValue &value) {
+            return cleared.contains(value.m_FieldId);
+        });
+        if (removed > 0)
+            record->SetValues(values);
+    }
+}
+
+void CCmnReg::ApplyFieldDefaults(CCmnRegRecord &record) const
+{
+    for (const CCmnRegField &field : m_FieldsSettings.GetSystemFields())
+        field.m_Def.ApplyDefaultValue(record, field.m_Id);
+    for (const auto &item : m_FieldsSettings.GetUserFields().m_Items)
+        item.second.m_Def.ApplyDefaultValue(record, item.second.m_Id);
+}
+
+QString CCmnReg::GetFieldLabel(int fieldId, bool builtInWording) const
+{
+    if (IsIdentityField(fieldId))
+        return GetIdentityFieldLabel(fieldId, builtInWording);
+    if (IsSpecialField(fieldId))
+        return GetSpecialFieldLabel(fieldId, builtInWording);
+    if (IsSystemField(fieldId))
+        return GetSystemFieldLabel(fieldId, builtInWording);
+    return GetUserFieldLabel(fieldId);
+}
+
+QString CCmnReg::GetFieldInternalName(int fieldId) const
+{
+    if (IsIdentityField(fieldId))
+        return GetIdentityFieldInternalName(fieldId);
+    if (IsSpecialField(fieldId))
+        return GetSpecialFieldInternalName(fieldId);
+    if (IsSystemField(fieldId))
+        return GetSystemFieldInternalName(fieldId);
+    return QStringLiteral("UserField");
+}
+
+QString CCmnReg::GetUserFieldLabel(int fieldId) const
+{
+    const int row = m_FieldsSettings.IndexOfUserField(fieldId);
+    return row < 0 ? QString() : m_FieldsSettings.GetUserFields().m_Items.at(row).first;
+}
+
+bool CCmnReg::GetSystemFieldColumnType(int fieldId, CCmnExportCellFormat &format) const
+{
+    const CCmnRegFieldDef *def = FindSystemFieldDef(fieldId);
+    if (def)
+        format = def->GetColumnType();
+    return def != nullptr;
+}
+
+bool CCmnReg::GetUserFieldColumnType(int fieldId, CCmnExportCellFormat &format) const
+{
+    const CCmnRegFieldDef *def = FindUserFieldDef(fieldId);
+    if (def)
+        format = def->GetColumnType();
+    return def != nullptr;
+}
+
+bool CCmnReg::GetSystemFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
+                                      QString &valueText, QString &displayText) const
+{
+    return GetFieldValueText(recordId, fieldId, FindSystemFieldDef(fieldId), format, valueText, displayText);
+}
+
+bool CCmnReg::GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
+                                    QString &valueText, QString &displayText) const
+{
+    return GetFieldValueText(recordId, fieldId, FindUserFieldDef(fieldId), format, valueText, displayText);
+}
+
+bool CCmnReg::GetFieldValueText(int recordId, int fieldId, const CCmnRegFieldDef *def,
+                                const CCmnExportCellFormat &format, QString &valueText, QString &displayText) const
+{
+    if (!def)
+        return false;
+    const CCmnRegRecord *record = GetRecord(recordId);
+    const QVariant value = record ? record->GetValue(fieldId, def->ValueKind()) : QVariant();
+    std::tie(valueText, displayText) = def->GetExportTexts(value, format);
+    return true;
+}
+
+void CCmnReg::SetIndexKeyFolding(bool foldAccents)
+{
+    m_FoldIndexAccents = foldAccents;
+    RebuildIndexLists();
+}
+
+void CCmnReg::InsertIntoIndexLists(int recordId, const CCmnRegRecord &record)
+{
+    CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record.GetName(), m_FoldIndexAccents);
+    entry.m_Id = recordId;
+    for (CCmnRegIndexList *list : GetIndexListsForRecord(record))
+        list->InsertSorted(entry);
+}
+
+void CCmnReg::RemoveFromIndexLists(int recordId, const CCmnRegRecord &record)
+{
+    CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record.GetName(), m_FoldIndexAccents);
+    entry.m_Id = recordId;
+    for (CCmnRegIndexList *list : GetIndexListsForRecord(record))
+        list->Remove(entry);
+}
+
+void CCmnReg::ClearIndexLists()
+{
+    for (CCmnRegIndexList *list : GetIndexLists())
+        list->Clear();
+}
+
+void CCmnReg::RebuildIndexLists()
+{
+    const QList<CCmnRegIndexList *> lists = GetIndexLists();
+    for (CCmnRegIndexList *list : lists)
+        list->BeginRebuild(m_FoldIndexAccents);
+    const CCmnBitSet &used = m_Ids.GetUsed();
+    for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
+        const CCmnRegRecord *record = GetRecord(index + 1);
+        if (!record)
+            continue;
+        CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record->GetName(), m_FoldIndexAccents);
+        entry.m_Id = index + 1;
+        for (CCmnRegIndexList *list : GetIndexListsForRecord(*record))
+            list->Append(entry);
+    }
+    for (CCmnRegIndexList *list : lists)
+        list->EndRebuild();
+}
+
+bool CCmnReg::IndexKeyChanged(const CCmnRegRecord &, const CCmnRegRecord &) const
+{
+    return false;
+}
+
+QList<CCmnRegIndexList *> CCmnReg::GetIndexLists()
+{
+    return {};
+}
+
+QList<CCmnRegIndexList *> CCmnReg::GetIndexListsForRecord(const CCmnRegRecord &)
+{
+    return {};
+}
+
+CCmnRegIndexList *CCmnReg::GetIndexListForModel(const CCmnRegIndexListModel *)
+{
+    return nullptr;
+}
+
+bool CCmnReg::ClearReferencesToRecord(int, int)
+{
+    return false;
+}
+
+QVector<int> CCmnReg::GetRecordsReferringTo(int) const
+{
+    return {};
+}
+
+void CCmnReg::TestRecordDetailsLayout(const CCmnRegFieldsSettings &, QWidget *)
+{
+}
+
+void CCmnReg::TestSelectRecordLayout(const CCmnRegFieldsSettings &, QWidget *)
+{
+}
+
+bool CCmnReg::IsInbuiltField(int) const
+{
+    return false;
+}
+
+QString CCmnReg::GetIdentityFieldLabel(int fieldId, bool) const
+{
+    return fieldId == kRecordNumberField ? kIdLabel : QString();
+}
+
+QString CCmnReg::GetIdentityFieldInternalName(int fieldId) const
+{
+    return fieldId == kRecordNumberField ? kIdLabel : QString();
+}
+
+int CCmnReg::FindIdentityField(const QString &label, bool builtInWording) const
+{
+    return !builtInWording && label.compare(kIdLabel, Qt::CaseInsensitive) == 0 ? kRecordNumberField : 0;
+}
+
+bool CCmnReg::GetIdentityFieldColumnType(int fieldId, CCmnExportCellFormat &format) const
+{
+    if (fieldId != kRecordNumberField)
+        return false;
+    format = CCmnExportCellFormat{4, 0, -1, CmnDefaultDateInputFormat()};
+    return true;
+}
+
+bool CCmnReg::GetIdentityFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &, QString &valueText,
+                                        QString &displayText) const
+{
+    if (fieldId != kRecordNumberField)
+        return false;
+    valueText = displayText = QString::number(recordId);
+    return true;
+}
+
+QString CCmnReg::GetSpecialFieldLabel(int, bool) const
+{
+    return QString();
+}
+
+QString CCmnReg::GetSpecialFieldInternalName(int) const
+{
+    return QString();
+}
+
+int CCmnReg::FindSpecialField(const QString &, bool) const
+{
+    return 0;
+}
+
+bool CCmnReg::GetSpecialFieldColumnType(int, CCmnExportCellFormat &) const
+{
+    return false;
+}
+
+bool CCmnReg::GetSpecialFieldValueText(int, int, const CCmnExportCellFormat &, QString &, QString &) const
+{
+    return false;
+}
+
+QString CCmnReg::GetSystemFieldLabel(int, bool) const
+{
+    return QString();
+}
+
+QString CCmnReg::GetSystemFieldInternalName(int) const
+{
+    return QString();
+}
+
+int CCmnReg::FindSystemField(const QString &, bool) const
+{
+    return 0;
+}

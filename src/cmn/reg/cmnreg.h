@@ -1,0 +1,160 @@
+#pragma once
+
+#include "cmnexportcellformat.h"
+#include "cmnregfielddef.h"
+#include "cmnregfieldssettings.h"
+#include "cmnregidallocator.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSharedPointer>
+
+class CCmnRegFieldContexts;
+class CCmnRegIndexList;
+class CCmnRegIndexListModel;
+class CCmnRegRecord;
+class QWidget;
+
+// The document's store of records: every record under a positive id, the fields
+// settings that say which fields the records carry, and the identity fields that
+// name a record. It knows nothing of animals; the breeding register derives from
+// it, makes its records and answers the questions about built-in fields. No
+// operation of the store emits a signal: the record commands that change it do.
+class CCmnReg : public QObject
+{
+    Q_OBJECT
+public:
+    using CRecordPtr = QSharedPointer<CCmnRegRecord>;
+
+    // Codes of RegRecordNotification.
+    enum ENotification {
+        RecordAdded = 1,
+        RecordChanged = 2,
+        RecordDeleted = 3,
+        SireSet = 101,
+        DamSet = 102,
+    };
+
+    CCmnReg();
+    ~CCmnReg() override;
+
+    // The record under the id; null for an id not in use.
+    CCmnRegRecord *GetRecord(int id) const;
+    CRecordPtr GetRecordPtr(int id) const;
+    bool HasRecNo(int id) const { return m_Ids.IsUsed(id); }
+    QVector<int> GetRecordIds() const { return m_Ids.GetUsedIds(); }
+    int GetRecordCount() const { return m_Ids.Count(); }
+    const CCmnRegIdAllocator &GetIdAllocator() const { return m_Ids; }
+
+    // Stores the record under a new id. With `update` the record is also filed
+    // where the register keeps its lists up to date; bulk fillers pass false and
+    // rebuild once at the end.
+    int AddRecord(const CRecordPtr &record, bool update);
+    // Stores a temporary record and nothing else; DiscardRecord takes it away again.
+    int AddRecordQuietly(const CRecordPtr &record);
+    // The id must be in use.
+    void ReplaceRecord(int id, const CRecordPtr &record, bool update);
+    // Frees the id and clears every reference other records hold to it. False for
+    // an id not in use.
+    bool DeleteRecord(int id, bool update);
+    // Frees the id and touches nothing else. False for an id not in use.
+    bool DiscardRecord(int id);
+    void RemoveAllRecords();
+    // Also clears the fields settings and the identity fields.
+    void Clear();
+
+    void AddIdentityField(int fieldId, const CCmnRegFieldDef &def);
+    // The record number, id -1.
+    void AddIdField();
+    QList<int> GetIdentityFieldIds() const;
+    // Identity, then special, then system field ids.
+    QList<int> GetInbuiltFieldIds() const;
+    bool IsIdentityField(int fieldId) const;
+
+    CCmnRegFieldContexts *GetFieldContexts() const { return m_FieldContexts; }
+    void SetFieldContexts(CCmnRegFieldContexts *contexts) { m_FieldContexts = contexts; }
+
+    const CCmnRegFieldsSettings &GetFieldsSettings() const { return m_FieldsSettings; }
+    // With `clearValues`, records lose the values stored under the ids of fields
+    // that the new settings create or remove: a new field starts empty, and a
+    // deleted field's data really is deleted, as the user was warned.
+    void SetFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues);
+    // The default values of the system fields, then of the user fields.
+    void ApplyFieldDefaults(CCmnRegRecord &record) const;
+
+    // Field access by group: identity, special, system, then user fields.
+    QString GetFieldLabel(int fieldId, bool builtInWording) const;
+    QString GetFieldInternalName(int fieldId) const;
+    QString GetUserFieldLabel(int fieldId) const;
+    bool GetSystemFieldColumnType(int fieldId, CCmnExportCellFormat &format) const;
+    bool GetUserFieldColumnType(int fieldId, CCmnExportCellFormat &format) const;
+    bool GetSystemFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
+                                 QString &displayText) const;
+    bool GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
+                               QString &displayText) const;
+
+    // Whether index keys fold accented letters; set when the document is created.
+    // The lists are rebuilt at once, so they are never searched another way than
+    // they were filled.
+    void SetIndexKeyFolding(bool foldAccents);
+    bool FoldsIndexAccents() const { return m_FoldIndexAccents; }
+    void InsertIntoIndexLists(int recordId, const CCmnRegRecord &record);
+    void RemoveFromIndexLists(int recordId, const CCmnRegRecord &record);
+    void ClearIndexLists();
+    // Files every record afresh, sorting each list once.
+    void RebuildIndexLists();
+
+    virtual CRecordPtr CreateRecord() = 0;
+    virtual bool ClearReferencesToRecord(int recordId, int deletedId);
+    virtual void TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent);
+    virtual void TestSelectRecordLayout(const CCmnRegFieldsSettings &settings, QWidget *parent);
+    virtual bool IsInbuiltField(int fieldId) const;
+    virtual QString GetIdentityFieldLabel(int fieldId, bool builtInWording) const;
+    virtual QString GetIdentityFieldInternalName(int fieldId) const;
+    virtual int FindIdentityField(const QString &label, bool builtInWording) const;
+    virtual bool GetIdentityFieldColumnType(int fieldId, CCmnExportCellFormat &format) const;
+    virtual bool GetIdentityFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
+                                           QString &valueText, QString &displayText) const;
+    virtual QString GetSpecialFieldLabel(int fieldId, bool builtInWording) const;
+    virtual QString GetSpecialFieldInternalName(int fieldId) const;
+    virtual int FindSpecialField(const QString &label, bool builtInWording) const;
+    virtual bool GetSpecialFieldColumnType(int fieldId, CCmnExportCellFormat &format) const;
+    virtual bool GetSpecialFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
+                                          QString &valueText, QString &displayText) const;
+    virtual QString GetSystemFieldLabel(int fieldId, bool builtInWording) const;
+    virtual QString GetSystemFieldInternalName(int fieldId) const;
+    virtual int FindSystemField(const QString &label, bool builtInWording) const;
+    virtual bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const;
+    virtual QList<CCmnRegIndexList *> GetIndexLists();
+    virtual QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record);
+    virtual CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model);
+
+Q_SIGNALS:
+    void RegModified(CCmnReg *reg);
+    void RegRecordNotification(CCmnReg *reg, int recordId, int code);
+
+protected:
+    // The records that may hold a reference to the deleted one, which deleting
+    // asks to clear it (ascending). The store keeps no references between
+    // records, so none; a register whose records point at each other answers from
+    // its own index, so that a deletion never visits every record.
+    virtual QVector<int> GetRecordsReferringTo(int deletedId) const;
+
+private:
+    bool IsSystemField(int fieldId) const;
+    bool IsSpecialField(int fieldId) const;
+    const CCmnRegFieldDef *FindUserFieldDef(int fieldId) const;
+    const CCmnRegFieldDef *FindSystemFieldDef(int fieldId) const;
+    bool GetFieldValueText(int recordId, int fieldId, const CCmnRegFieldDef *def, const CCmnExportCellFormat &format,
+                           QString &valueText, QString &displayText) const;
+    void ApplyFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues);
+
+    CCmnRegFieldContexts *m_FieldContexts = nullptr;
+    CCmnRegIdAllocator m_Ids;
+    QHash<int, CRecordPtr> m_Records;
+    CCmnRegFieldsSettings m_FieldsSettings;
+    QList<QPair<int, CCmnRegFieldDef>> m_IdentityFields;
+    bool m_FoldIndexAccents = true;
+};

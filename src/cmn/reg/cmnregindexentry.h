@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// One record in one index list, under the keys its name gives: the normalised
+// key (white space collapsed, upper case, accents folded when the register asks),
+// the name upper-cased, and the name as the record holds it.
+struct CCmnRegIndexEntry
+{
+    QString m_Key1;
+    QString m_Key2;
+    QString m_Key3;
+    int m_Id = 0;
+
+    friend bool operator==(const CCmnRegIndexEntry &, const CCmnRegIndexEntry &) = default;
+};
+
+// The keys of a name (the id left 0). Nothing is trimmed.
+CCmnRegIndexEntry CmnRegMakeIndexKeys(const QString &name, bool foldAccents);
+
+// Index order: the three keys by code units, then the id. The normalised key
+// decides; the upper-case key separates names that only normalise alike; the name
+// separates letter cases; the id separates identical names.
+bool CmnRegIndexEntryLess(const CCmnRegIndexEntry &a, const CCmnRegIndexEntry &b);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cmnregfielddef.h"
+
+// A request to create a field, from an import column or a new document's field
+// choice; MakeFieldDef turns it into a definition.
+class CCmnRegNewFieldSpec
+{
+public:
+    enum EFlags : quint32 {
+        Multiline = 0x1,
+        KeyField = 0x2,
+        PrivateList = 0x4,
+        SharedList = 0x8,
+        WordWrap = 0x10,
+        Date = 0x20,
+        Boolean = 0x40,
+        Integer = 0x80,
+        FormatParagraphs = 0x100,
+    };
+
+    CCmnRegFieldDef MakeFieldDef() const;
+
+    quint32 m_Flags = 0;
+    int m_MultilineWidth = 0;
+    int m_MultilineLines = 0;
+    QString m_SharedListName;
+    int m_TextWidth = 0;
+};
