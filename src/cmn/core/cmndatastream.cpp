@@ -1,6 +1,7 @@
 #include "cmndatastream.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QDataStream>
 #include <QIODevice>
 #include <QString>
@@ -61,6 +62,9 @@ bool ReadRaw(QDataStream &stream, TValue &value, qint64 byteCount)
     return true;
 }
 
+// A colour's stream form from version 7 on: a kind byte and five 16-bit words.
+constexpr int kColorBytes = 11;
+
 } // namespace
 
 void CmnPrepareDataStream(QDataStream &stream)
@@ -104,4 +108,25 @@ void CmnReadString(QDataStream &stream, QString &text)
         for (QChar &c : text)
             c = QChar(quint16((c.unicode() << 8) | (c.unicode() >> 8)));
     }
+}
+
+bool CmnReadColor(QDataStream &in, QColor &color)
+{
+    if (in.version() < QDataStream::Qt_4_0) {
+        in >> color;   // the oldest form is a plain RGB word with nothing to check
+        return in.status() == QDataStream::Ok;
+    }
+    char bytes[kColorBytes];
+    if (in.readRawData(bytes, kColorBytes) != kColorBytes) {
+        in.setStatus(QDataStream::ReadPastEnd);
+        return false;
+    }
+    const qint8 kind = qint8(bytes[0]);
+    if (kind < qint8(QColor::Invalid) || kind > qint8(QColor::ExtendedRgb))
+        return false;
+    QDataStream colorStream(QByteArray::fromRawData(bytes, kColorBytes));
+    colorStream.setVersion(in.version());
+    colorStream.setByteOrder(in.byteOrder());
+    colorStream >> color;
+    return colorStream.status() == QDataStream::Ok;
 }

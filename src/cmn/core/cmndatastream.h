@@ -1,6 +1,7 @@
 #pragma once
 
 class QByteArray;
+class QColor;
 class QDataStream;
 class QString;
 
@@ -17,3 +18,10 @@ void CmnPrepareDataStream(QDataStream &stream);
 // says why. A string with an odd byte count is corrupt.
 void CmnReadByteArray(QDataStream &stream, QByteArray &bytes);
 void CmnReadString(QDataStream &stream, QString &text);
+
+// The toolkit keeps whatever kind byte it reads, so a damaged one would give a
+// colour of no known kind. The bytes are read first and handed to the toolkit's
+// own decoding only when the kind is one it knows.
+// False with the colour untouched (status left alone) on a kind no colour has;
+// false with the status set when the stream ends early.
+bool CmnReadColor(QDataStream &stream, QColor &color);

@@ -1,5 +1,7 @@
 #include "cmnhighlight.h"
 
+#include "cmndatastream.h"
+
 #include <QDataStream>
 #include <QFont>
 
@@ -15,33 +17,6 @@ constexpr quint8 kFlagHatchColor = 0x08;
 constexpr quint8 kFlagHatchStyle = 0x10;
 constexpr quint8 kFlagUnderline = 0x20;
 constexpr quint8 kFlagDecoration = 0x40;
-
-// A colour's stream form from version 7 on: a kind byte and five 16-bit words.
-constexpr int kColorBytes = 11;
-
-// The toolkit keeps whatever kind byte it reads, so a damaged one would give a
-// colour of no known kind. The bytes are read first and handed to the toolkit's
-// own decoding only when the kind is one it knows.
-bool ReadColor(QDataStream &in, QColor &color)
-{
-    if (in.version() < QDataStream::Qt_4_0) {
-        in >> color;   // the oldest form is a plain RGB word with nothing to check
-        return in.status() == QDataStream::Ok;
-    }
-    char bytes[kColorBytes];
-    if (in.readRawData(bytes, kColorBytes) != kColorBytes) {
-        in.setStatus(QDataStream::ReadPastEnd);
-        return false;
-    }
-    const qint8 kind = qint8(bytes[0]);
-    if (kind < qint8(QColor::Invalid) || kind > qint8(QColor::ExtendedRgb))
-        return false;
-    QDataStream colorStream(QByteArray::fromRawData(bytes, kColorBytes));
-    colorStream.setVersion(in.version());
-    colorStream.setByteOrder(in.byteOrder());
-    colorStream >> color;
-    return colorStream.status() == QDataStream::Ok;
-}
 
 // Only the styles the hatch chooser offers, no brush to diagonal cross, paint a
 // background; gradient and texture styles need data a highlight does not carry.
@@ -103,9 +78,9 @@ bool CCmnHighlight::Read(QDataStream &in)
     read.m_Bold = flags & kFlagBold;
     read.m_Italic = flags & kFlagItalic;
     read.m_Underline = flags & kFlagUnderline;
-    if ((flags & kFlagTextColor) && !ReadColor(in, read.m_TextColor))
+    if ((flags & kFlagTextColor) && !CmnReadColor(in, read.m_TextColor))
         return false;
-    if ((flags & kFlagHatchColor) && !ReadColor(in, read.m_HatchColor))
+    if ((flags & kFlagHatchColor) && !CmnReadColor(in, read.m_HatchColor))
         return false;
     if (flags & kFlagHatchStyle) {
         qint8 style = 0;

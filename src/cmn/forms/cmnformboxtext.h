@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QDataStream;
+
+// The text of a theme data element: plain text, or HTML when the flag is set.
+class CCmnFormBoxText
+{
+public:
+    bool operator==(const CCmnFormBoxText &) const = default;
+
+    // Empty for an empty text; plain text is escaped.
+    QString ToHtml() const;
+
+    // Tag 51, a zero byte, the text and the HTML flag byte.
+    void Write(QDataStream &out) const;
+    [[nodiscard]] bool Read(QDataStream &in);
+
+    QString m_Text;
+    bool m_Html = false;
+};

@@ -1,0 +1,6 @@
+#include "cmngraphicstextitem.h"
+
+CCmnGraphicsTextItem::CCmnGraphicsTextItem(QGraphicsItem *parent)
+    : QGraphicsTextItem(parent)
+{
+}

@@ -1,0 +1,45 @@
+#include "cmnthemedformboxgenericdata.h"
+
+#include "cmnformvalueblock.h"
+
+#include <QDataStream>
+
+namespace {
+
+constexpr quint8 kTag = 35;
+constexpr quint8 kVersion = 0;
+
+} // namespace
+
+void CCmnThemedFormBoxGenericData::Write(QDataStream &out) const
+{
+    out << kTag << kVersion;
+    CmnWritePictureBlock(out, m_Picture);
+    m_Text.Write(out);
+}
+
+bool CCmnThemedFormBoxGenericData::Read(QDataStream &in)
+{
+    *this = CCmnThemedFormBoxGenericData();
+    quint8 tag = 0;
+    quint8 version = 0;
+    in >> tag >> version;
+    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+        return false;
+    CCmnThemedFormBoxGenericData read;
+    if (!CmnReadPictureBlock(in, read.m_Picture) || !read.m_Text.Read(in))
+        return false;
+    *this = read;
+    return true;
+}
+
+void CmnWriteThemedFormBoxGenericData(QDataStream &out, const CCmnThemedFormBoxGenericData &data)
+{
+    data.Write(out);
+}
+
+void CmnReadThemedFormBoxGenericData(QDataStream &in, CCmnThemedFormBoxGenericData &data)
+{
+    if (!data.Read(in))
+        CmnFailBlock(in);
+}
