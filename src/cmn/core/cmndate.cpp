@@ -432,15 +432,10 @@ CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, i
                 return CCmnDate();
             month = value;
             pos = end;
-        } else if (name == QLatin1String("yy")) {
-            if (digits != 2)
-                return CCmnDate();
-            const int value = DigitsValue(text, pos, 2);
-            if (value == 0)
-                return CCmnDate();
-            year = CenturyYear(value);
-            pos += 2;
-        } else if (name == QLatin1String("yyyy")) {
+        } else if (name == QLatin1String("yy") || name == QLatin1String("yyyy")) {
+            // Either width under either name: "00" is a year of the two-digit window
+            // like any other, and a year outside that window is written with four
+            // digits even where the format asks for two.
             if (digits == 2) {
                 year = CenturyYear(DigitsValue(text, pos, 2));
             } else if (digits == 4) {

@@ -6,6 +6,8 @@
 #include "cmnframework.h"
 #include "cmnsystemsettings.h"
 
+#include <QRegularExpression>
+
 QString CmnDateBoxFormat(const QString &givenFormat)
 {
     if (!givenFormat.isEmpty())
@@ -17,7 +19,16 @@ QString CmnDateBoxFormat(const QString &givenFormat)
 
 QString CmnDateBoxText(const CCmnDate &date, const QString &givenFormat)
 {
-    return date.Format(CmnDateBoxFormat(givenFormat), CmnDateCalendarGregorian);
+    const QString format = CmnDateBoxFormat(givenFormat);
+    const QString text = date.Format(format, CmnDateCalendarGregorian);
+    // Two digits name a year of the window around today only: 1750 would read back
+    // as 1950. Such a year is shown with all its digits, so that a window opened and
+    // confirmed stores the date it showed.
+    if (text.isEmpty() || CCmnDate::Parse(text, format, CmnDateCalendarGregorian) == date)
+        return text;
+    QString fourDigitFormat = format;
+    fourDigitFormat.replace(QRegularExpression(QStringLiteral("(?<![yY])[yY]{2}(?![yY])")), QStringLiteral("yyyy"));
+    return date.Format(fourDigitFormat, CmnDateCalendarGregorian);
 }
 
 CCmnExchangeVerdict CmnReadDateBox(const QString &text, qint32 flags, const QString &givenFormat,

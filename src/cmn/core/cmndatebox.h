@@ -15,7 +15,8 @@ class CCmnDate;
 // framework's default before the settings exist).
 QString CmnDateBoxFormat(const QString &givenFormat);
 
-// The date under the format; empty for the empty date.
+// The date under the format; empty for the empty date. A year that the format's two
+// digits would read back as another is written with four.
 QString CmnDateBoxText(const CCmnDate &date, const QString &givenFormat);
 
 // The trimmed text read under the format. A date that was read is stored. When none

@@ -89,3 +89,8 @@ QString CmnHtmlEscapeCString(QByteArrayView text)
         return QString::fromLatin1(text);
     return CmnHtmlEscapeLatin1(text, false);
 }
+
+QString CmnHtmlEscapedParagraph(const QString &text)
+{
+    return QStringLiteral("<p>") + CmnHtmlEscapeChars(text, false) + QStringLiteral("</p>");
+}

@@ -21,3 +21,8 @@ QString CmnHtmlEscapeLatin1(QByteArrayView chars, bool lineBreaks);
 // line breaks. So a quote survives unless one of the three is present as well.
 QString CmnHtmlEscape(const QString &text);
 QString CmnHtmlEscapeCString(QByteArrayView text);
+
+// Plain text as one rich-text paragraph, "<p>" escaped text "</p>": a message that
+// quotes a name or a path then shows it exactly, even one such as "<b>" that a
+// message box would otherwise take for markup.
+QString CmnHtmlEscapedParagraph(const QString &text);

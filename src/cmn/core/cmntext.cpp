@@ -248,6 +248,11 @@ QString CmnLengthUnitName(qint32 unit, qint32 style)
     }
 }
 
+QString CmnMnemonicSafe(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 QString CmnStripEllipsis(const QString &text)
 {
     if (text.endsWith(QLatin1String("...")))

@@ -95,6 +95,11 @@ double CmnConvertLength(double value, qint32 fromUnit, qint32 toUnit);
 // ("Inches", "Centimeters", "Millimeters"); "??" for an unknown unit.
 QString CmnLengthUnitName(qint32 unit, qint32 style);
 
+// The text with every "&" doubled, for a widget that reads "&" as the mark of its
+// keyboard mnemonic (buttons, radio and check boxes, menu entries, labels with a
+// buddy): a name the user typed then shows exactly as typed and marks nothing.
+QString CmnMnemonicSafe(const QString &text);
+
 // The text without a trailing "..." (a command's "Print..." shown on a push
 // button as "Print"); the single ellipsis character is left alone.
 QString CmnStripEllipsis(const QString &text);

@@ -6,6 +6,7 @@
 #include "cmndialogex.h"
 #include "cmnexchangeflags.h"
 #include "cmnexchangeverdict.h"
+#include "cmnhtmlescape.h"
 #include "cmnmessageboxes.h"
 #include "cmnnumberboxes.h"
 #include "cmnnumbertext.h"
@@ -404,11 +405,13 @@ bool CCmnDataExchange::ConfirmWidget(const QString &hereMessage, const QString &
 QString CCmnDataExchange::FormatMessage(const QString &hereMessage, const QString &inBoxMessage,
                                         const QString &label, const QString &note)
 {
+    // Messages and labels are plain text that may quote what the user typed (a name,
+    // a path); only the note is HTML.
     QString text = QStringLiteral("<p>");
     if (label.isEmpty() || inBoxMessage.isEmpty())
-        text += hereMessage;
+        text += CmnHtmlEscapeChars(hereMessage, false);
     else
-        text += QString(inBoxMessage).replace(QLatin1String("%1"), label);
+        text += CmnHtmlEscapeChars(inBoxMessage, false).replace(QLatin1String("%1"), CmnHtmlEscapeChars(label, false));
     text += QStringLiteral("</p>");
     if (note.startsWith(QLatin1String("<p>")))
         text += note;

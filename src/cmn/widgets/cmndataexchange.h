@@ -132,6 +132,7 @@ public:
 
     // The message as HTML paragraphs: the in-box form with the label in place of its
     // "%1" when both are given, else the here form; then the note, when there is one.
+    // The messages and the label are plain text, escaped here; the note is HTML.
     static QString FormatMessage(const QString &hereMessage, const QString &inBoxMessage, const QString &label,
                                  const QString &note);
 

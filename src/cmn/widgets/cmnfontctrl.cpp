@@ -54,37 +54,107 @@ CCmnFontCtrl::CCmnFontCtrl(QObject *parent, qint32 flags, const QString &word)
     SetLayout(layout);
 }
 
+namespace {
+
+enum EPart { kFamilyPart = 0, kSizePart = 1, kStylePart = 2 };
+
+// Selects the text in the combo box, adding it first when the list lacks it: a value
+// the list does not offer (a style of a font not installed here) is still the value.
+void ShowComboText(QComboBox *comboBox, const QString &text)
+{
+    if (comboBox->currentText() == text)
+        return;
+    const int index = comboBox->findText(text, Qt::MatchExactly);
+    if (index >= 0) {
+        comboBox->setCurrentIndex(index);
+    } else if (comboBox->isEditable()) {
+        comboBox->setEditText(text);
+    } else {
+        comboBox->insertItem(0, text);
+        comboBox->setCurrentIndex(0);
+    }
+}
+
+// Shows an empty box for a part the descriptor leaves unset.
+void ShowUnset(QComboBox *comboBox)
+{
+    comboBox->setCurrentIndex(-1);
+    if (comboBox->isEditable())
+        comboBox->setEditText(QString());
+}
+
+} // namespace
+
 void CCmnFontCtrl::SetFont(const QString &text)
 {
+    // Every part is shown afresh from the text alone: nothing of an earlier load
+    // may stand in for a part this one leaves unset or the font database lacks.
+    m_LoadedText = text;
+    m_Loaded = text.split(QLatin1Char(';'), Qt::KeepEmptyParts);
+    while (m_Loaded.size() < 3)
+        m_Loaded.append(QString());
     CCmnFontDescriptor descriptor;
     const QFont font = CmnFontFromDescriptor(text, &descriptor);
+    const qint32 size = CmnParseFontPointSize(m_Loaded.at(kSizePart));
+    const QString &style = m_Loaded.at(kStylePart);
     const CCmnSlotBlocker blocker(this);
-    if (m_FaceComboBox)
+    if (m_FaceComboBox) {
         m_FaceComboBox->setCurrentFont(font);
+        // A family not installed here stays as it was typed; the list would show
+        // its substitute.
+        if (m_FaceComboBox->currentText() != m_Loaded.at(kFamilyPart))
+            m_FaceComboBox->setEditText(m_Loaded.at(kFamilyPart));
+    }
     if (m_SizeComboBox) {
         if (m_FaceComboBox)
-            CmnComboFillFontSizes(m_SizeComboBox, m_FaceComboBox->currentFont(), descriptor.m_PointSize);
+            CmnComboFillFontSizes(m_SizeComboBox, font, size);
         else
-            CmnComboFillSizes(m_SizeComboBox, QFontDatabase::standardSizes(), true, descriptor.m_PointSize);
+            CmnComboFillSizes(m_SizeComboBox, QFontDatabase::standardSizes(), true, size);
+        if (size > 0)
+            ShowComboText(m_SizeComboBox, QString::number(size));
+        else
+            ShowUnset(m_SizeComboBox);
     }
     if (m_StyleComboBox) {
-        // Without a face box to read them from, the styles are those of the
-        // descriptor's own font.
-        CmnComboFillFontStyles(m_StyleComboBox, m_FaceComboBox ? m_FaceComboBox->currentFont() : font,
-                               descriptor.m_Style);
+        CmnComboFillFontStyles(m_StyleComboBox, font, style);
+        if (!style.isEmpty())
+            ShowComboText(m_StyleComboBox, style);
+        else
+            ShowUnset(m_StyleComboBox);
     }
+    m_Shown = ShownTexts();
+}
+
+QStringList CCmnFontCtrl::ShownTexts() const
+{
+    return {m_FaceComboBox ? m_FaceComboBox->currentText() : QString(),
+            m_SizeComboBox ? m_SizeComboBox->currentText() : QString(),
+            m_StyleComboBox ? m_StyleComboBox->currentText() : QString()};
 }
 
 bool CCmnFontCtrl::GetFont(QString *text) const
 {
-    CCmnFontDescriptor descriptor;
-    if (m_FaceComboBox)
-        descriptor.m_Family = m_FaceComboBox->currentFont().family();
-    if (m_SizeComboBox)
-        descriptor.m_PointSize = CmnParseFontPointSize(m_SizeComboBox->currentText());
-    if (m_StyleComboBox)
-        descriptor.m_Style = m_StyleComboBox->currentText();
-    *text = descriptor.ToString();
+    // A box the user left as loaded gives back the loaded part byte for byte; only
+    // the parts the user changed are read from the boxes.
+    QStringList parts = m_Loaded;
+    while (parts.size() < 3)
+        parts.append(QString());
+    const QStringList shown = ShownTexts();
+    const auto changed = [&](EPart part) { return shown.at(part) != m_Shown.value(part); };
+    if (!m_FaceComboBox)
+        parts[kFamilyPart].clear();
+    else if (changed(kFamilyPart))
+        parts[kFamilyPart] = shown.at(kFamilyPart);
+    if (!m_SizeComboBox)
+        parts[kSizePart] = QStringLiteral("0");
+    else if (changed(kSizePart))
+        parts[kSizePart] = QString::number(CmnParseFontPointSize(shown.at(kSizePart)));
+    if (!m_StyleComboBox)
+        parts[kStylePart].clear();
+    else if (changed(kStylePart))
+        parts[kStylePart] = shown.at(kStylePart);
+    // The parts were padded to three: an unchanged empty text stays empty.
+    *text = parts == m_Loaded ? m_LoadedText : parts.join(QLatin1Char(';'));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "cmnctrl.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class CCmnComboBox;
@@ -35,10 +36,14 @@ public:
     // gives each widget a tool tip ("The font face").
     CCmnFontCtrl(QObject *parent, qint32 flags, const QString &word);
 
-    // Shows the descriptor; a damaged text shows what can be read of it.
+    // Shows the descriptor; a damaged text shows what can be read of it. A family
+    // not installed here shows as written, a style the face lacks is added to the
+    // list, and an unset size or style shows an empty box.
     void SetFont(const QString &text);
-    // The descriptor of what the control shows: the face's family, the size read
-    // as a whole number and the style; each empty or 0 when not shown. Always true.
+    // The descriptor last set, with each part the user changed read from its box
+    // (the size as a whole number), so that an unchanged control gives back the
+    // very text it was given, further fields included. A part the control does not
+    // show is unset: an empty family or style, a size of 0. Always true.
     bool GetFont(QString *text) const;
     // SetFont on a load, GetFont on a save; never refuses.
     bool ExchangeFont(const CCmnDataExchange *context, QString *text);
@@ -63,7 +68,15 @@ private Q_SLOTS:
     void Slot_currentIndexChanged_Style(int index);
 
 private:
+    // The face, size and style boxes' texts; empty for a box not shown.
+    QStringList ShownTexts() const;
+
     qint32 m_Flags;
+    // The parts of the descriptor last set, at least three, and what the boxes
+    // showed for it.
+    QString m_LoadedText;
+    QStringList m_Loaded;
+    QStringList m_Shown;
     CCmnFontComboBox *m_FaceComboBox = nullptr;
     CCmnComboBox *m_SizeComboBox = nullptr;
     QLabel *m_PointsLabel = nullptr;

@@ -70,6 +70,8 @@ void CCmnGetStringDialog::CreateEditors()
         m_PromptLabel = new CCmnLabel;
         MainLayout()->addWidget(m_PromptLabel);
     }
+    // Prompts quote names the user typed ("Rename 'Tom<Jerry':").
+    m_PromptLabel->setTextFormat(Qt::PlainText);
     if (!m_LineEdit) {
         m_LineEdit = new CCmnLineEdit;
         MainLayout()->addWidget(m_LineEdit);

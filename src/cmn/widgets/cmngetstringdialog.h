@@ -40,6 +40,7 @@ public:
 
     // In: the text to start from; out: the accepted text.
     QString m_Value;
+    // Plain text, shown as it stands.
     QString m_Prompt;
     // Not owned; each must outlive the dialog's runs.
     QList<const CCmnValidator *> m_Validators;

@@ -5,6 +5,7 @@
 #include "cmnhtmltags.h"
 #include "cmnlabel.h"
 #include "cmnregfieldwidgets.h"
+#include "cmntext.h"
 
 #include <algorithm>
 
@@ -51,8 +52,14 @@ CCmnGridLayoutEx *CmnNewColumnsGridLayout(CCmnTabOrDialogOrPanelOrPageMixin *hos
     return grid;
 }
 
-CCmnLabel *CmnNewFieldLabel(const QString &text, bool bold)
+CCmnLabel *CmnNewFieldLabel(const QString &text, bool bold, QWidget *buddy)
 {
+    if (buddy && !bold) {
+        auto *label = new CCmnLabel(CmnMnemonicSafe(text + QLatin1Char(':')));
+        label->setTextFormat(Qt::PlainText);
+        label->setBuddy(buddy);
+        return label;
+    }
     const QString escaped = CmnHtmlEscape(text + QLatin1Char(':'));
     auto *label = new CCmnLabel(bold ? CmnHtmlBold(escaped) : escaped);
     label->setTextFormat(Qt::RichText);

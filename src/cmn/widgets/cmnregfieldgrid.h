@@ -7,6 +7,7 @@ class CCmnGridLayoutEx;
 class CCmnLabel;
 class CCmnRegFieldWidgets;
 class CCmnTabOrDialogOrPanelOrPageMixin;
+class QWidget;
 
 // The grid of register-field rows that record edit tabs and record select dialogs
 // show, and the labels of its rows.
@@ -22,6 +23,8 @@ CCmnGridLayoutEx *CmnNewColumnsGridLayout(CCmnTabOrDialogOrPanelOrPageMixin *hos
                                           const QList<CCmnRegFieldWidgets> &fullWidthRows,
                                           const QList<CCmnRegFieldWidgets> &columnRows);
 
-// A new parentless rich-text label: the text and ":", HTML-escaped, in bold when
-// asked. Field names are typed by the user, so "<" or "&" must show as such.
-CCmnLabel *CmnNewFieldLabel(const QString &text, bool bold);
+// A new parentless label of the text and ":". Field names are typed by the user, so
+// "<" or "&" must show as such: a label for a buddy is plain text with every "&"
+// doubled, since its mnemonic is given later by the accelerator assignment; a bold
+// label, which never has a buddy, and one without a buddy are HTML-escaped rich text.
+CCmnLabel *CmnNewFieldLabel(const QString &text, bool bold, QWidget *buddy = nullptr);

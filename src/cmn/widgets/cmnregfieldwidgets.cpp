@@ -82,11 +82,8 @@ void CCmnRegFieldWidgets::AddToGrid(CCmnGridLayoutEx *grid, CCmnTabOrDialogOrPan
         editorWidget ? CCmnLayoutItem(editorWidget) : CCmnLayoutItem::Layout(editorLayout);
 
     CCmnLabel *label = nullptr;
-    if (m_HasLabel) {
-        label = CmnNewFieldLabel(m_Label, m_BoldLabel);
-        if (!m_BoldLabel)
-            label->setBuddy(FirstEditorWidget());
-    }
+    if (m_HasLabel)
+        label = CmnNewFieldLabel(m_Label, m_BoldLabel, FirstEditorWidget());
 
     // A text edit keeps all the height the row gets; other editors sit at the top.
     const bool stretchBelow = topAlign && !m_TextEdit;

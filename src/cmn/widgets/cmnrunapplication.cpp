@@ -5,6 +5,7 @@
 #include "cmnmainwindowex.h"
 #include "cmnmessageboxes.h"
 #include "cmnsystemsettings.h"
+#include "cmntext.h"
 #include "cmnwhatsthistexts.h"
 
 #include <QAction>
@@ -74,6 +75,9 @@ private:
     const CCmnRunApplicationHooks &m_Hooks;
     // Stays true until the welcome dialog is cancelled.
     bool m_FirstPass = true;
+    // The flow comes back here after a failed reopen; the notice that a file
+    // selection window follows is given once.
+    bool m_FileSelectionAnnounced = false;
 };
 
 void CStartChoice::Run()
@@ -130,12 +134,14 @@ CStartChoice::EWelcome CStartChoice::RunWelcomeDialog()
     };
     qint32 lastFileChoice = -1;
     if (!recent.isEmpty() && !recentName.isEmpty())
-        lastFileChoice = addChoice(QStringLiteral("Open the file you used last [%1]").arg(recentName));
+        lastFileChoice =
+            addChoice(QStringLiteral("Open the file you used last [%1]").arg(CmnMnemonicSafe(recentName)));
     qint32 newDocumentChoice = -1;
     if (m_MainWindow->HasNewCommand())
         newDocumentChoice = addChoice(QStringLiteral("Start a new %1").arg(app.m_DocumentTypeName));
     if (lastFileChoice < 0 && newDocumentChoice < 0 && m_MainWindow->WelcomeCommands().isEmpty()) {
-        if (m_FirstPass && app.m_ReopenLastDocument) {
+        if (m_FirstPass && app.m_ReopenLastDocument && !m_FileSelectionAnnounced) {
+            m_FileSelectionAnnounced = true;
             ShowRememberedMessage(QMessageBox::Information, m_MainWindow, app.m_ProductDisplayName,
                                   QStringLiteral("<p>%1 will now display a file selection window.</p>"
                                                  "<p>Use this to select the %2 you wish to open.</p>")

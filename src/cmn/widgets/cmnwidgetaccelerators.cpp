@@ -1,15 +1,33 @@
 #include "cmnwidgetaccelerators.h"
 
 #include "cmnacceleratorassigner.h"
+#include "cmntext.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 
 namespace {
+
+bool ShowsRichText(const QLabel *label)
+{
+    return label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+}
+
+// A label marks its mnemonic with "&" only in plain text; in rich text an "&" starts
+// an entity ("&amp;", "&lt;"), which must never be taken for a mark. So a rich-text
+// label with a buddy is assigned through the text it shows, its "&"s literal.
+QString MnemonicTextOfLabel(const QLabel *label)
+{
+    if (!ShowsRichText(label))
+        return label->text();
+    return CmnMnemonicSafe(QTextDocumentFragment::fromHtml(label->text()).toPlainText());
+}
 
 void AssignActions(const QList<QAction *> &actions, QList<const QWidget *> &open);
 
@@ -59,10 +77,13 @@ void AssignDialogAccelerators(QObject *window)
     QList<QWidget *> widgets;
     QStringList texts;
     const QList<QLabel *> labels = window->findChildren<QLabel *>();
+    QList<QLabel *> richLabels;
     for (QLabel *label : labels) {
         if (label->buddy() && !label->text().isEmpty()) {
             widgets.append(label);
-            texts.append(label->text());
+            texts.append(MnemonicTextOfLabel(label));
+            if (ShowsRichText(label))
+                richLabels.append(label);
         }
     }
     const QList<QGroupBox *> groupBoxes = window->findChildren<QGroupBox *>();
@@ -84,10 +105,18 @@ void AssignDialogAccelerators(QObject *window)
 
     const QStringList assigned = AssignTextAccelerators(texts);
     for (qsizetype i = 0; i < widgets.size(); ++i) {
+        QWidget *widget = widgets.at(i);
+        auto *label = qobject_cast<QLabel *>(widget);
+        // A rich-text label becomes plain even without a mark of its own: QLabel reads
+        // the mnemonic of a buddy label from the raw text, entities included.
+        if (label && richLabels.contains(label)) {
+            label->setTextFormat(Qt::PlainText);
+            label->setText(assigned.at(i));
+            continue;
+        }
         if (assigned.at(i) == texts.at(i))
             continue;
-        QWidget *widget = widgets.at(i);
-        if (auto *label = qobject_cast<QLabel *>(widget))
+        if (label)
             label->setText(assigned.at(i));
         else if (auto *groupBox = qobject_cast<QGroupBox *>(widget))
             groupBox->setTitle(assigned.at(i));

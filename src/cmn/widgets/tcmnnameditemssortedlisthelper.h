@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmnhtmlescape.h"
 #include "cmnmessageboxes.h"
 #include "tcmnnameditemshelperbase.h"
 #include "tcmnnameditemssortedlist.h"
@@ -28,7 +29,8 @@ public:
         bool baseOnCurrent = false;
         if ((this->m_Flags & CmnNamedItemsOfferBaseOnCurrent) && list.HasCurrentRow()) {
             baseOnCurrent = AskYesNo(QMessageBox::Question, false, parent, this->AddCaption(),
-                                     this->BaseOnCurrentQuestion(list.NameAt(list.m_CurrentRow)))
+                                     CmnHtmlEscapedParagraph(
+                                         this->BaseOnCurrentQuestion(list.NameAt(list.m_CurrentRow))))
                 == QMessageBox::Yes;
         }
         T value = baseOnCurrent ? list.m_Items.at(list.m_CurrentRow).second : list.m_DefaultValue;
@@ -50,11 +52,12 @@ public:
             return -1;
         const qint32 row = list.m_CurrentRow;
         const QString caption = this->DeleteCaption();
-        const QString question = this->ConfirmQuestion(list.NameAt(row));
+        // The question quotes the item's name, which the user typed.
+        const QString question = CmnHtmlEscapedParagraph(this->ConfirmQuestion(list.NameAt(row)));
         if (AskYesNo(QMessageBox::Question, true, parent, caption, question) != QMessageBox::Yes)
             return -1;
         if (!this->m_DeleteWarning.isEmpty()) {
-            const QString warning = QStringLiteral("<p>WARNING!</p><p>%1</p><p>%2</p>")
+            const QString warning = QStringLiteral("<p>WARNING!</p><p>%1</p>%2")
                                         .arg(this->m_DeleteWarning, question);
             if (AskYesNo(QMessageBox::Warning, true, parent, caption, warning) != QMessageBox::Yes)
                 return -1;

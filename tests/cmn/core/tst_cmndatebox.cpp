@@ -20,6 +20,9 @@ private slots:
     void givenFormatHasNoNote();
     void inputFormats();
     void outputFormats();
+    void twoDigitYears_data();
+    void twoDigitYears();
+    void everyYearRoundTripsInEveryFormat();
 };
 
 namespace {
@@ -116,6 +119,54 @@ void TestCmnDateBox::outputFormats()
     QCOMPARE(formats.size(), 96 + 16 * 4);
     QCOMPARE(formats.mid(8, 4), QStringList({"[mmm/[dd/]]yyyy", "[MMM/[dd/]]yyyy", "[mmm:[dd:]]yyyy", "[MMM:[dd:]]yyyy"}));
     QCOMPARE(formats.last(), QString("[[dd ]MMMM ]yy"));
+}
+
+void TestCmnDateBox::twoDigitYears_data()
+{
+    QTest::addColumn<CCmnDate>("date");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("2000 in the window") << Day(1, 1, 2000) << "01/01/00";
+    QTest::newRow("1950 in the window") << Day(15, 6, 1950) << "06/15/50";
+    QTest::newRow("1750 outside the window") << Day(15, 6, 1750) << "06/15/1750";
+    QTest::newRow("2050 outside the window") << Day(15, 6, 2050) << "06/15/2050";
+    QTest::newRow("year 5") << Day(2, 3, 5) << "03/02/0005";
+}
+
+// Shown under a two-digit-year format and confirmed unchanged, the date stays.
+void TestCmnDateBox::twoDigitYears()
+{
+    QFETCH(CCmnDate, date);
+    QFETCH(QString, shown);
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2024, 7, 4), QLocale::c()));
+    const QString format = QStringLiteral("[mm/[dd/]]yy");
+
+    QCOMPARE(CmnDateBoxText(date, format), shown);
+    CCmnDate read;
+    QVERIFY(CmnReadDateBox(shown, int(CmnExchangeRequired), format, &read).IsAccepted());
+    QCOMPARE(read, date);
+}
+
+// Every year from 1 to 9999, as a day (a different one each year), a month or a
+// year, shown in each of the offered formats and read back in the same format.
+void TestCmnDateBox::everyYearRoundTripsInEveryFormat()
+{
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2024, 7, 4), QLocale::c()));
+    for (const QString &format : CmnGetDateInputFormats()) {
+        for (int year = 1; year <= 9999; ++year) {
+            CCmnDate date = Day(1 + year % 28, 1 + year % 12, year);
+            if (year % 7 == 3)
+                date.WidenToMonth();
+            else if (year % 7 == 5)
+                date.WidenToYear();
+            const QString shown = CmnDateBoxText(date, format);
+            CCmnDate read;
+            const CCmnExchangeVerdict verdict = CmnReadDateBox(shown, int(CmnExchangeRequired), format, &read);
+            if (!verdict.IsAccepted() || !(read == date))
+                QFAIL(qPrintable(QStringLiteral("%1 in %2 shown as '%3' reads back as '%4'")
+                                     .arg(date.DefaultText(0), format, shown, read.DefaultText(0))));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCmnDateBox)

@@ -175,7 +175,9 @@ void TestCmnDateText::twoDigitYearsFollowTheClock_data()
     QTest::addColumn<int>("year");
     QTest::newRow("yy this year") << QDate(2024, 1, 1) << "yy" << "24" << 2024;
     QTest::newRow("yy next year is last century") << QDate(2024, 1, 1) << "yy" << "25" << 1925;
-    QTest::newRow("yy 00 refused") << QDate(2024, 1, 1) << "yy" << "00" << 0;
+    QTest::newRow("yy 00") << QDate(2024, 1, 1) << "yy" << "00" << 2000;
+    QTest::newRow("yy four digits") << QDate(2024, 1, 1) << "yy" << "1750" << 1750;
+    QTest::newRow("yy three digits refused") << QDate(2024, 1, 1) << "yy" << "750" << 0;
     QTest::newRow("yyyy 00") << QDate(2024, 1, 1) << "yyyy" << "00" << 2000;
     QTest::newRow("yy in 2031") << QDate(2031, 1, 1) << "yy" << "30" << 2030;
     QTest::newRow("yy in 2099") << QDate(2099, 12, 31) << "yy" << "99" << 2099;

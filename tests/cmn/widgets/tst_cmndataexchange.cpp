@@ -10,6 +10,7 @@
 #include "cmnpixmapchoices.h"
 #include "cmnsystemsettings.h"
 #include "testmessageboxscope.h"
+#include "usertexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +51,8 @@ private slots:
     void messageGoesToOwnerAndShowsListRow();
     void formatsMessage_data();
     void formatsMessage();
+    void messagesShowUserTextAsTyped_data();
+    void messagesShowUserTextAsTyped();
 };
 
 namespace {
@@ -483,6 +486,37 @@ void TestCmnDataExchange::formatsMessage()
     QFETCH(QString, note);
     QFETCH(QString, expected);
     QCOMPARE(CCmnDataExchange::FormatMessage("Fill here", inBox, label, note), expected);
+}
+
+void TestCmnDataExchange::messagesShowUserTextAsTyped_data()
+{
+    OrvAddUserTextColumn();
+}
+
+// A path the user typed and a box label the user named both reach the warning as typed.
+void TestCmnDataExchange::messagesShowUserTextAsTyped()
+{
+    QFETCH(QString, typed);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(typed);
+
+    CTestMessageBoxScope boxes;
+    boxes.Answer(QMessageBox::No);
+    CCmnDialogEx dialog;
+    auto *edit = new QLineEdit(&dialog);
+    edit->setText(path);
+    const CCmnDataExchange context(true, &dialog);
+    QString value;
+    QVERIFY(!context.ExchangePathLineEdit(&value, edit, 0x3005, typed));
+    edit->clear();
+    QVERIFY(!context.ExchangePathLineEdit(&value, edit, 0x3005, typed));
+
+    QCOMPARE(boxes.Requests().size(), 2);
+    QCOMPARE(OrvShownRichText(boxes.Requests().at(0).m_Text),
+             QStringLiteral("Folder %1 not found (or cannot be accessed)\nDo you wish to continue anyway?").arg(path));
+    QCOMPARE(OrvShownRichText(boxes.Requests().at(1).m_Text),
+             QStringLiteral("A folder name is required in the '%1' box").arg(typed));
 }
 
 QTEST_MAIN(TestCmnDataExchange)

@@ -9,6 +9,7 @@
 #include "cmnwhatsthistexts.h"
 #include "tcmnnameditemssortedlisthelper.h"
 #include "testmessageboxscope.h"
+#include "usertexts.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -81,7 +82,8 @@ struct CDialogUser
         return [this](CCmnGetStringDialog &dialog) {
             dialog.Prepare();
             m_Shown << QStringLiteral("%1 | %2 | %3")
-                           .arg(dialog.windowTitle(), dialog.PromptLabel()->text(), dialog.LineEdit()->text());
+                           .arg(dialog.windowTitle(), OrvShownLabelText(dialog.PromptLabel()),
+                                dialog.LineEdit()->text());
             while (!m_Typed.isEmpty()) {
                 dialog.LineEdit()->setText(m_Typed.takeFirst());
                 ClickOk(dialog);
@@ -111,6 +113,8 @@ private slots:
     void entryPassesEverythingToTheDialog();
     void entryOfDestroyedDialogIsCancelled();
     void namedItemsUseTheStringDialog();
+    void namedItemsShowNamesAsTyped_data();
+    void namedItemsShowNamesAsTyped();
 };
 
 void TestCmnGetStringDialog::initTestCase()
@@ -340,6 +344,45 @@ void TestCmnGetStringDialog::namedItemsUseTheStringDialog()
     QVERIFY2(user.m_Shown.at(2).endsWith(" | Birch"), qPrintable(user.m_Shown.at(2)));
     QCOMPARE(boxes.Requests().size(), 1);
     QVERIFY2(boxes.Requests().first().m_Text.contains("already exists"), qPrintable(boxes.Requests().first().m_Text));
+}
+
+void TestCmnGetStringDialog::namedItemsShowNamesAsTyped_data()
+{
+    OrvAddUserTextColumn();
+}
+
+// The name is quoted in the rename prompt, the refusal of a duplicate and the delete
+// question, each exactly as typed.
+void TestCmnGetStringDialog::namedItemsShowNamesAsTyped()
+{
+    QFETCH(QString, typed);
+    TCmnNamedItemsSortedListHelper<int> helper;
+    helper.Set(QStringLiteral("Tree"), QStringLiteral("Trees"), QStringLiteral("Name"));
+    CTestMessageBoxScope boxes;
+    CDialogUser user;
+    helper.SetStringEntryFactory(CmnStringEntryDialogFactory(user.Runner()));
+    TCmnNamedItemsSortedList<int> list;
+    list.InsertSorted(QStringLiteral("Ash"), 1);
+    list.InsertSorted(typed, 2);
+    list.m_CurrentRow = list.IndexOf(QStringLiteral("Ash"));
+    QWidget parent;
+
+    user.m_Typed = QStringList{typed};
+    QCOMPARE(helper.RenameItem(list, &parent), TCmnNamedItemsSortedListHelper<int>::CRows(-1, -1));
+    QCOMPARE(boxes.Requests().size(), 1);
+    QCOMPARE(OrvShownRichText(boxes.Requests().first().m_Text),
+             QStringLiteral("Tree '%1' already exists - please choose a different name.").arg(typed));
+
+    list.m_CurrentRow = list.IndexOf(typed);
+    boxes.Answer(QMessageBox::No);
+    QCOMPARE(helper.DeleteItem(list, &parent), -1);
+    QCOMPARE(OrvShownRichText(boxes.Requests().last().m_Text),
+             QStringLiteral("Are you sure you want to delete the tree '%1'?").arg(typed));
+
+    user.m_Typed = QStringList{QStringLiteral("Birch")};
+    const qint32 renamed = helper.RenameItem(list, &parent).second;
+    QCOMPARE(renamed, list.IndexOf(QStringLiteral("Birch")));
+    QVERIFY(user.m_Shown.last().contains(QStringLiteral(" '%1':").arg(typed)));
 }
 
 QTEST_MAIN(TestCmnGetStringDialog)

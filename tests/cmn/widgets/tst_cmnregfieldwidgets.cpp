@@ -292,25 +292,35 @@ void TestCmnRegFieldWidgets::fieldLabel_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("withBuddy");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("format");
 
-    QTest::newRow("plain") << "Breeder" << false << "Breeder:";
-    QTest::newRow("ampersand escaped") << "Sire & Dam" << false << "Sire &amp; Dam:";
-    QTest::newRow("bold ampersand") << "Sire & Dam" << true << "<b>Sire &amp; Dam:</b>";
-    QTest::newRow("angle brackets") << "Height <cm>" << false << "Height &lt;cm&gt;:";
-    QTest::newRow("quote alone kept") << "\"Pet\" name" << false << "\"Pet\" name:";
+    const int rich = Qt::RichText;
+    const int plain = Qt::PlainText;
+    QTest::newRow("plain") << "Breeder" << false << false << "Breeder:" << rich;
+    QTest::newRow("ampersand escaped") << "Sire & Dam" << false << false << "Sire &amp; Dam:" << rich;
+    QTest::newRow("bold ampersand") << "Sire & Dam" << true << false << "<b>Sire &amp; Dam:</b>" << rich;
+    QTest::newRow("bold never buddies") << "Sire & Dam" << true << true << "<b>Sire &amp; Dam:</b>" << rich;
+    QTest::newRow("angle brackets") << "Height <cm>" << false << false << "Height &lt;cm&gt;:" << rich;
+    QTest::newRow("quote alone kept") << "\"Pet\" name" << false << false << "\"Pet\" name:" << rich;
+    QTest::newRow("buddy ampersand doubled") << "Sire & Dam" << false << true << "Sire && Dam:" << plain;
+    QTest::newRow("buddy angle brackets kept") << "Height <cm>" << false << true << "Height <cm>:" << plain;
 }
 
 void TestCmnRegFieldWidgets::fieldLabel()
 {
     QFETCH(QString, text);
     QFETCH(bool, bold);
+    QFETCH(bool, withBuddy);
     QFETCH(QString, shown);
+    QFETCH(int, format);
 
-    std::unique_ptr<CCmnLabel> label(CmnNewFieldLabel(text, bold));
+    CCmnLineEdit editor;
+    std::unique_ptr<CCmnLabel> label(CmnNewFieldLabel(text, bold, withBuddy ? &editor : nullptr));
     QCOMPARE(label->parent(), nullptr);
     QCOMPARE(label->text(), shown);
-    QCOMPARE(label->textFormat(), Qt::RichText);
+    QCOMPARE(int(label->textFormat()), format);
 }
 
 void TestCmnRegFieldWidgets::labelBuddy_data()

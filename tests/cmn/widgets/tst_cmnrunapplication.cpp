@@ -10,6 +10,7 @@
 #include "testmainwindow.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
+#include "usertexts.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -68,6 +69,8 @@ struct CWelcomeShown
     QString m_Header;
     QString m_CheckBoxText;
     QStringList m_Choices;
+    // What the radio buttons show, marks taken out.
+    QStringList m_RadioTexts;
     QString m_Preselected;
     bool m_ChoiceHelp = false;
     bool m_CheckBoxHelp = false;
@@ -137,6 +140,8 @@ struct CStart
         shown.m_Title = dialog.windowTitle();
         shown.m_Header = dialog.m_Header;
         shown.m_CheckBoxText = dialog.m_CheckBoxText;
+        for (const QAbstractButton *radio : dialog.RadioButtons())
+            shown.m_RadioTexts << OrvShownMnemonicText(radio->text());
         for (qsizetype i = 0; i < dialog.m_Choices.size(); ++i) {
             shown.m_Choices << dialog.m_Choices.at(i).m_Text;
             if (dialog.RadioButtons().at(i)->isChecked())
@@ -210,6 +215,8 @@ private slots:
     void afterTheLoop_data();
     void afterTheLoop();
     void helpTextsLoadedBeforeTheWelcome();
+    void welcomeShowsTheRecentNameAsTyped_data();
+    void welcomeShowsTheRecentNameAsTyped();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -355,11 +362,11 @@ void TestCmnRunApplication::startUpChoice_data()
         << QStringList{} << QStringList{} << 0;
     // The most recent entry names no file, so the welcome dialog has nothing to
     // offer, and it cannot be opened: the reopen is tried once, then the start
-    // falls through to the open-file dialog instead of taking turns for ever.
+    // falls through to the open-file dialog instead of taking turns for ever, and
+    // announces that dialog once.
     QTest::newRow("nothing to offer, most recent unusable: the loop ends")
         << true << true << true << false << 0 << "/data/" << true << QStringList{}
-        << QStringList{Open("/data/"), kOpenWithDialog} << QStringList{}
-        << QStringList{kFileSelection, kFileSelection} << 0;
+        << QStringList{Open("/data/"), kOpenWithDialog} << QStringList{} << QStringList{kFileSelection} << 0;
     QTest::newRow("remembered, nothing to offer, most recent unusable: the loop ends")
         << true << true << true << false << kOk << "/data/" << true << QStringList{}
         << QStringList{Open("/data/"), kOpenWithDialog} << QStringList{} << QStringList{kFileSelection} << 0;
@@ -528,6 +535,24 @@ void TestCmnRunApplication::helpTextsLoadedBeforeTheWelcome()
     QVERIFY(start.m_Welcomes.first().m_ChoiceHelp);
     QVERIFY(start.m_Welcomes.first().m_CheckBoxHelp);
     QVERIFY(!CmnWhatsThisTexts().isEmpty());
+}
+
+void TestCmnRunApplication::welcomeShowsTheRecentNameAsTyped_data()
+{
+    OrvAddUserTextColumn();
+}
+
+void TestCmnRunApplication::welcomeShowsTheRecentNameAsTyped()
+{
+    QFETCH(QString, typed);
+    CStart start;
+    start.m_Recent = QStringLiteral("/data/") + typed + QStringLiteral(".orv");
+    start.m_Answers = QStringList{kNew};
+    start.Run();
+
+    QCOMPARE(start.m_Welcomes.size(), 1);
+    QCOMPARE(start.m_Welcomes.first().m_RadioTexts.value(0),
+             QStringLiteral("Open the file you used last [%1.orv]").arg(typed));
 }
 
 QTEST_MAIN(TestCmnRunApplication)

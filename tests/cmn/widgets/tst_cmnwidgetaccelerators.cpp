@@ -1,5 +1,10 @@
 #include "acceleratortesting.h"
+#include "cmngridlayoutex.h"
+#include "cmnhtmlescape.h"
+#include "cmnlineedit.h"
+#include "cmnregfieldwidgets.h"
 #include "cmnwidgetaccelerators.h"
+#include "usertexts.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -48,6 +53,8 @@ private slots:
     void dialogControlsGetDistinctAccelerators();
     void menusAreGroupedByActionList();
     void menuLoopEnds();
+    void userTextLabelsShowAsTyped_data();
+    void userTextLabelsShowAsTyped();
 };
 
 void TestCmnWidgetAccelerators::dialogControlsGetDistinctAccelerators()
@@ -127,6 +134,45 @@ void TestCmnWidgetAccelerators::menuLoopEnds()
 
     VerifyDistinctMarks(ActionTexts(first.actions()));
     VerifyDistinctMarks(ActionTexts(second.actions()));
+}
+
+void TestCmnWidgetAccelerators::userTextLabelsShowAsTyped_data()
+{
+    OrvAddUserTextColumn();
+}
+
+// A register-form label and a rich-text label, both with a buddy: after the
+// assignment each shows the text as typed, and the key the label grabs is the one
+// it underlines, never one read out of an entity.
+void TestCmnWidgetAccelerators::userTextLabelsShowAsTyped()
+{
+    QFETCH(QString, typed);
+
+    QDialog dialog;
+    CCmnRegFieldWidgets row(typed);
+    row.m_LineEdit = new CCmnLineEdit;
+    row.AddToGrid(new CCmnGridLayoutEx(&dialog), nullptr, 0, 0, 1, 2, false);
+    auto *richLabel = new QLabel(CmnHtmlEscape(typed), &dialog);
+    richLabel->setTextFormat(Qt::RichText);
+    richLabel->setBuddy(new QLineEdit(&dialog));
+    const QList<QLabel *> labels = dialog.findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 2);
+    QLabel *formLabel = labels.first() == richLabel ? labels.last() : labels.first();
+    AssignDialogAccelerators(&dialog);
+
+    QCOMPARE(OrvShownLabelText(formLabel), typed + QLatin1Char(':'));
+    QCOMPARE(OrvShownLabelText(richLabel), typed);
+    for (const QLabel *label : {static_cast<const QLabel *>(formLabel), static_cast<const QLabel *>(richLabel)}) {
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        const QChar marked = OrvMarkedCharacter(label->text());
+        const QKeySequence expected = marked.isNull() ? QKeySequence()
+                                                      : QKeySequence(QStringLiteral("Alt+") + marked);
+        QCOMPARE(QKeySequence::mnemonic(label->text()), expected);
+    }
+    // Both texts are assigned in one group, so the two marks differ where both exist.
+    const QChar first = OrvMarkedCharacter(formLabel->text());
+    if (!first.isNull())
+        QVERIFY(first != OrvMarkedCharacter(richLabel->text()));
 }
 
 QTEST_MAIN(TestCmnWidgetAccelerators)

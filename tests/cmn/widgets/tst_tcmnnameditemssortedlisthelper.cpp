@@ -236,7 +236,7 @@ void TestTCmnNamedItemsSortedListHelper::addItem()
         QCOMPARE(asked.m_Icon, QMessageBox::Question);
         QCOMPARE(asked.m_Title, QStringLiteral("Add Tree"));
         QCOMPARE(asked.m_Text,
-                 QStringLiteral("Do you want to base the new Tree on the current Tree ('Birch')?"));
+                 QStringLiteral("<p>Do you want to base the new Tree on the current Tree ('Birch')?</p>"));
         QCOMPARE(DefaultAnswer(asked), kYes);
     }
     // A dialog asked again after an empty name starts from the empty text.
@@ -329,7 +329,7 @@ void TestTCmnNamedItemsSortedListHelper::deleteQuestionsAsComposed()
 
     QCOMPARE(helper.DeleteItem(list, &parent), 1);
     QCOMPARE(boxes.Requests().size(), 2);
-    const QString question = QStringLiteral("Are you sure you want to fell the tree 'Birch'?");
+    const QString question = QStringLiteral("<p>Are you sure you want to fell the tree 'Birch'?</p>");
     const CCmnMessageBoxRequest &first = boxes.Requests().at(0);
     QCOMPARE(first.m_Icon, QMessageBox::Question);
     QCOMPARE(first.m_Parent, &parent);
@@ -340,7 +340,7 @@ void TestTCmnNamedItemsSortedListHelper::deleteQuestionsAsComposed()
     QCOMPARE(second.m_Icon, QMessageBox::Warning);
     QCOMPARE(second.m_Title, QStringLiteral("Fell Tree"));
     QCOMPARE(second.m_Text,
-             QStringLiteral("<p>WARNING!</p><p>Charts lose this tree.</p><p>%1</p>").arg(question));
+             QStringLiteral("<p>WARNING!</p><p>Charts lose this tree.</p>%1").arg(question));
     QCOMPARE(DefaultAnswer(second), kNo);
 }
 
