@@ -6,10 +6,12 @@
 #include "cmntab.h"
 #include "cmntabdialog.h"
 #include "cmntabwidget.h"
+#include "cmnwaitcursor.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
 
 #include <QBoxLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +101,7 @@ private slots:
     void userSwitchShowsAndFocusesOnce();
     void helpFollowsCurrentTab();
     void noHelpNoHelpButton();
+    void runSuspendsTheWaitCursor();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -250,6 +253,28 @@ void TestCmnTabDialog::noHelpNoHelpButton()
     dialog.Prepare();
     QVERIFY(!dialog.ButtonBox()->button(QDialogButtonBox::Help));
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+}
+
+void TestCmnTabDialog::runSuspendsTheWaitCursor()
+{
+    // Stands in for the modal run and notes the cursor the user would see.
+    class CRunDialog : public CRecordingTabDialog
+    {
+    public:
+        int exec() override
+        {
+            m_CursorWhileRunning = QGuiApplication::overrideCursor() != nullptr;
+            return QDialog::Accepted;
+        }
+        bool m_CursorWhileRunning = true;
+    };
+
+    const CCmnWaitCursorScope busy;
+    QVERIFY(QGuiApplication::overrideCursor());
+    CRunDialog dialog;
+    QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
+    QVERIFY(!dialog.m_CursorWhileRunning);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 QTEST_MAIN(TestCmnTabDialog)
