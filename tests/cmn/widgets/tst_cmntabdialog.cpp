@@ -6,12 +6,11 @@
 #include "cmntab.h"
 #include "cmntabdialog.h"
 #include "cmntabwidget.h"
-#include "cmnwaitcursor.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
+#include "waitcursortesting.h"
 
 #include <QBoxLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -257,24 +256,10 @@ void TestCmnTabDialog::noHelpNoHelpButton()
 
 void TestCmnTabDialog::runSuspendsTheWaitCursor()
 {
-    // Stands in for the modal run and notes the cursor the user would see.
-    class CRunDialog : public CRecordingTabDialog
-    {
-    public:
-        int exec() override
-        {
-            m_CursorWhileRunning = QGuiApplication::overrideCursor() != nullptr;
-            return QDialog::Accepted;
-        }
-        bool m_CursorWhileRunning = true;
-    };
-
-    const CCmnWaitCursorScope busy;
-    QVERIFY(QGuiApplication::overrideCursor());
-    CRunDialog dialog;
-    QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
-    QVERIFY(!dialog.m_CursorWhileRunning);
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    const COrvWaitCursorRun run = OrvRunDuringLongOperation<CRecordingTabDialog>();
+    QCOMPARE(run.m_Result, int(QDialog::Accepted));
+    QVERIFY(!run.m_WaitCursorWhileRunning);
+    QVERIFY(run.m_WaitCursorAfter);
 }
 
 QTEST_MAIN(TestCmnTabDialog)
