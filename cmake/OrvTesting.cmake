@@ -23,7 +23,8 @@ function(orv_add_test name)
     file(MAKE_DIRECTORY "${config_home}")
     # The data folder travels in the environment rather than as a compile definition:
     # an absolute path compiled in would defeat the compiler cache across clones.
-    set(env "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${config_home};LC_ALL=C.UTF-8")
+    # Help pages are written into the cache folder: a test's own, never the user's.
+    set(env "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${config_home};XDG_CACHE_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}.cache;LC_ALL=C.UTF-8")
     if(ARG_DATA)
         list(APPEND env "ORV_TEST_DATA_DIR=${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DATA}")
     endif()

@@ -1,16 +1,27 @@
 #include "cmnhelplocator.h"
 
 #include "cmndesktopopener.h"
+#include "cmnhelppages.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 
-QString UserGuidePath()
+// The page's URL with the fragment the page name carried, once the page is written.
+QString WrittenPageUrl(const QString &page, const QString &title, QString *error)
 {
-    return CmnApplicationDirPath() + QStringLiteral("/userguide.pdf");
+    const qsizetype hash = page.indexOf(QLatin1Char('#'));
+    const QString name = hash < 0 ? page : page.left(hash);
+    QString path;
+    *error = CmnWriteHelpPage(name, title, &path);
+    if (!error->isEmpty())
+        return QString();
+    QUrl url = QUrl::fromLocalFile(path);
+    if (hash >= 0)
+        url.setFragment(page.mid(hash + 1));
+    return url.toString();
 }
 
 } // namespace
@@ -22,7 +33,7 @@ QString CmnApplicationDirPath()
 
 QString CmnHelpFolder()
 {
-    return CmnApplicationDirPath() + QStringLiteral("/help/");
+    return CmnGeneratedHelpFolder();
 }
 
 QString CmnHelpFolderUrl()
@@ -32,31 +43,40 @@ QString CmnHelpFolderUrl()
 
 bool CmnHelpPageExists(const QString &page)
 {
-    return !page.isEmpty() && QFileInfo::exists(CmnHelpFolder() + page);
+    return !page.isEmpty() && CmnHelpPageNames().contains(page.section(QLatin1Char('#'), 0, 0));
 }
 
 QString CmnHelpPageUrl(const QString &page)
 {
-    const QString folderUrl = CmnHelpFolderUrl();
-    if (page.isEmpty() || folderUrl.isEmpty())
+    if (page.isEmpty())
         return QString();
-    return folderUrl + page;
+    QString error;
+    return WrittenPageUrl(page, QString(), &error);
 }
 
-void CmnShowHelpPage(QWidget *parent, const QString &page)
+QString CmnShowHelpPage(QWidget *parent, const QString &page)
 {
-    Q_UNUSED(parent)
     if (page.isEmpty())
-        return;
-    CmnOpenUrl(QUrl(CmnHelpFolderUrl() + page));
+        return QString();
+    const QString title = parent ? parent->window()->windowTitle() : QString();
+    QString error;
+    const QString url = WrittenPageUrl(page, title, &error);
+    if (error.isEmpty())
+        CmnOpenUrl(QUrl(url));
+    return error;
 }
 
 bool CmnUserGuideExists()
 {
-    return QFileInfo::exists(UserGuidePath());
+    QString path;
+    return CmnWriteUserGuide(&path).isEmpty();
 }
 
-void CmnShowUserGuide()
+QString CmnShowUserGuide()
 {
-    CmnOpenUrl(QUrl::fromLocalFile(UserGuidePath()));
+    QString path;
+    const QString error = CmnWriteUserGuide(&path);
+    if (error.isEmpty())
+        CmnOpenUrl(QUrl::fromLocalFile(path));
+    return error;
 }

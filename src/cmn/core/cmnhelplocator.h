@@ -4,16 +4,23 @@
 
 class QWidget;
 
-// Finds the help pages (folder "help") and the user guide ("userguide.pdf") that
-// ship beside the program, and opens them with the desktop's handler.
+// Finds the help pages and the user guide ("userguide.pdf"), which the program
+// writes from its help texts into the user's cache folder, and opens them with the
+// desktop's handler.
 
 QString CmnApplicationDirPath();
-QString CmnHelpFolder();                 // program folder + "/help/"
+QString CmnHelpFolder();                 // the generated pages' folder, with "/"
 QString CmnHelpFolderUrl();              // the help folder as a local-file URL
+// Whether the page (a fragment after "#" aside) has help texts of its own.
 bool CmnHelpPageExists(const QString &page);
-// The page is appended to the URL text, not to the path, so it may carry a
-// fragment ("importing_csv.html#columndata").
+// The local-file URL of the page, written first when needed; the page may carry a
+// fragment ("importing_csv.html#columndata"). Empty when the page is empty or
+// cannot be written.
 QString CmnHelpPageUrl(const QString &page);
-void CmnShowHelpPage(QWidget *parent, const QString &page);
+// Writes the page, titled after the parent's window, and opens it. "" on success
+// or for an empty page, else the message.
+[[nodiscard]] QString CmnShowHelpPage(QWidget *parent, const QString &page);
+// Whether the user guide is there, written first when needed.
 bool CmnUserGuideExists();
-void CmnShowUserGuide();
+// Writes the user guide when needed and opens it. "" on success, else the message.
+[[nodiscard]] QString CmnShowUserGuide();

@@ -12,12 +12,19 @@ TCmnWhatsThisTable &WhatsThisTable()
     return table;
 }
 
+QStringList &WhatsThisKeyOrder()
+{
+    static QStringList order;
+    return order;
+}
+
 // The parser's state between characters, which carries across line ends.
 class CWhatsThisParser
 {
 public:
-    explicit CWhatsThisParser(TCmnWhatsThisTable &table)
+    CWhatsThisParser(TCmnWhatsThisTable &table, QStringList *order)
         : m_Table(table)
+        , m_Order(order)
     {
     }
 
@@ -68,11 +75,14 @@ private:
         }
         if (directive.size() > 4)
             m_Text += QStringView(directive).mid(4);
+        if (m_Order && !m_Table.contains(m_Key))
+            m_Order->append(m_Key);
         m_Table.insert(m_Key, m_Text);
         m_Key.clear();
     }
 
     TCmnWhatsThisTable &m_Table;
+    QStringList *m_Order;
     QString m_Key;       // the record's key and footer; empty outside a record
     QString m_Text;
     QString m_Directive; // what stands between the braces so far
@@ -86,20 +96,27 @@ const TCmnWhatsThisTable &CmnWhatsThisTexts()
     return WhatsThisTable();
 }
 
+const QStringList &CmnWhatsThisKeyOrder()
+{
+    return WhatsThisKeyOrder();
+}
+
 void CmnLoadWhatsThisTexts()
 {
-    CmnParseWhatsThisTexts(CmnReadTextFileLines(QStringLiteral(":/WhatsThisDefs.txt")), WhatsThisTable());
+    CmnParseWhatsThisTexts(CmnReadTextFileLines(QStringLiteral(":/WhatsThisDefs.txt")), WhatsThisTable(),
+                           &WhatsThisKeyOrder());
 }
 
 TCmnWhatsThisTable CmnSetWhatsThisTexts(TCmnWhatsThisTable table)
 {
     std::swap(WhatsThisTable(), table);
+    WhatsThisKeyOrder().clear();
     return table;
 }
 
-void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table)
+void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table, QStringList *order)
 {
-    CWhatsThisParser parser(table);
+    CWhatsThisParser parser(table, order);
     for (const QString &line : lines)
         parser.ParseLine(line);
 }

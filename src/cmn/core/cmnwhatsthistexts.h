@@ -22,10 +22,16 @@ const TCmnWhatsThisTable &CmnWhatsThisTexts();
 // missing or unreadable file leaves the table as it was.
 void CmnLoadWhatsThisTexts();
 
+// The keys of the table in force in the order the help file first gives them, which
+// is the order of the controls in their windows; empty for a table put in force by
+// CmnSetWhatsThisTexts.
+const QStringList &CmnWhatsThisKeyOrder();
+
 // Puts the given table in force and returns the one it replaces, so that a test can
 // give the windows it builds the texts it needs and put the old table back after.
 TCmnWhatsThisTable CmnSetWhatsThisTexts(TCmnWhatsThisTable table);
 
 // Parses the lines of a help file into the table, a later record replacing an
 // earlier one with the same key; a record without a closing directive is never stored.
-void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table);
+// Each key stored for the first time is appended to the order, when one is given.
+void CmnParseWhatsThisTexts(const QStringList &lines, TCmnWhatsThisTable &table, QStringList *order = nullptr);

@@ -4,10 +4,14 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
 constexpr int kGroupFlag = CCmnCheckComboItem::FlagGroup;
+// The most characters of summary the minimum width makes room for.
+constexpr int kMinimumSummaryChars = 40;
 
 } // namespace
 
@@ -134,6 +138,33 @@ void CCmnCheckComboBox::UpdateSummary()
     if (QLineEdit *edit = lineEdit())
         edit->setCursorPosition(0);
     setToolTip(summary);
+    updateGeometry();
+}
+
+QSize CCmnCheckComboBox::SizeForTextWidth(int textWidth) const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    // The line edit's own text margins and cursor room, as QLineEdit sizes itself.
+    const int editChrome = 2 * 2 + 2;
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                     QSize(textWidth + editChrome, fontMetrics().height()), this);
+}
+
+QSize CCmnCheckComboBox::sizeHint() const
+{
+    const QSize base = CCmnComboBox::sizeHint();
+    const int summaryWidth = fontMetrics().horizontalAdvance(currentText());
+    return base.expandedTo(QSize(SizeForTextWidth(summaryWidth).width(), 0));
+}
+
+QSize CCmnCheckComboBox::minimumSizeHint() const
+{
+    const QSize base = CCmnComboBox::minimumSizeHint();
+    const QFontMetrics metrics = fontMetrics();
+    const int summaryWidth = qMin(metrics.horizontalAdvance(currentText()),
+                                  metrics.averageCharWidth() * kMinimumSummaryChars);
+    return base.expandedTo(QSize(SizeForTextWidth(summaryWidth).width(), 0));
 }
 
 void CCmnCheckComboBox::Slot_clicked_View(const QModelIndex &index)

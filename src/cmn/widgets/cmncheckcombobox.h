@@ -53,6 +53,11 @@ public:
     // caller updates it once at the end.
     void SetSummaryEnabled(bool enabled) { m_SummaryEnabled = enabled; }
     [[nodiscard]] QString Separator() const { return m_Separator; }
+
+    // Wide enough for the whole summary; the minimum stops at a width that a long
+    // summary cannot push past, and the tool tip shows what is cut off there.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     void SetSeparator(const QString &separator) { m_Separator = separator; }
 
 public Q_SLOTS:
@@ -67,6 +72,8 @@ protected:
 
 private:
     [[nodiscard]] bool IsPlainCheckableRow(int row) const;
+    // The box's size for a text of the given width in its edit field.
+    [[nodiscard]] QSize SizeForTextWidth(int textWidth) const;
     void SetRowsChecked(const QList<int> &group, bool checked);
 
     CCmnCheckComboModel *m_Model;

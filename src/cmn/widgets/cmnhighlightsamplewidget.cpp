@@ -74,6 +74,10 @@ void CCmnHighlightSampleWidget::paintEvent(QPaintEvent *event)
     // frame.
     painter.setClipRect(r);
 
+    // The sample shows how the highlight will print: in the normal colours even
+    // while the widget is disabled, which it is where it only shows.
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+
     if (IsHatchPattern(m_Highlight.m_HatchStyle)) {
         const QColor color = m_Highlight.m_HatchColor.isValid() ? m_Highlight.m_HatchColor : painter.pen().color();
         painter.fillRect(r, QBrush(color, Qt::BrushStyle(m_Highlight.m_HatchStyle)));

@@ -4,6 +4,7 @@
 #include "cmndialogbuttonbox.h"
 #include "cmntab.h"
 #include "cmntabwidget.h"
+#include "cmnwaitcursor.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -82,6 +83,8 @@ void CCmnTabDialog::Prepare()
 int CCmnTabDialog::Exec()
 {
     Prepare();
+    // As any dialog: the user waited on sees the normal cursor.
+    const CCmnWaitCursorSuspender suspender;
     return exec();
 }
 

@@ -2,6 +2,8 @@
 
 #include "cmndataexchange.h"
 #include "cmnhelplocator.h"
+#include "cmnhtmlescape.h"
+#include "cmnmessageboxes.h"
 #include "cmnwhatsthistexts.h"
 
 #include <QWhatsThisClickedEvent>
@@ -53,8 +55,7 @@ void CCmnTabOrDialogOrPanelOrPageMixin::SetInitialFocus()
 
 void CCmnTabOrDialogOrPanelOrPageMixin::ShowHelp(QWidget *parent) const
 {
-    if (!m_HelpPage.isEmpty())
-        CmnShowHelpPage(parent, m_HelpPage);
+    CmnShowHelpPageOrWarn(parent, m_HelpPage);
 }
 
 void CCmnTabOrDialogOrPanelOrPageMixin::SetWhatsThisHtml(QWidget *widget, const QString &text)
@@ -81,8 +82,13 @@ bool CmnOpenWhatsThisLink(QEvent *event, QWidget *parent)
 {
     if (event->type() != QEvent::WhatsThisClicked)
         return false;
-    const QString page = static_cast<QWhatsThisClickedEvent *>(event)->href();
-    if (!page.isEmpty())
-        CmnShowHelpPage(parent, page);
+    CmnShowHelpPageOrWarn(parent, static_cast<QWhatsThisClickedEvent *>(event)->href());
     return true;
+}
+
+void CmnShowHelpPageOrWarn(QWidget *parent, const QString &page)
+{
+    const QString error = CmnShowHelpPage(parent, page);
+    if (!error.isEmpty())
+        ShowRememberedMessage(QMessageBox::Warning, parent, QString(), CmnHtmlEscapedParagraph(error));
 }

@@ -35,7 +35,7 @@ public:
     // The first call focuses the initial-focus widget, when there is one; later calls
     // do nothing, even when the first found no widget.
     void SetInitialFocus();
-    // Opens the help page, when there is one.
+    // Opens the help page, when there is one, written from the help texts.
     void ShowHelp(QWidget *parent) const;
     // Wraps the help text in the help style sheet, takes its images from the built-in
     // pixmaps and attaches it to the widget.
@@ -62,3 +62,7 @@ void SetWidgetHelpName(CCmnTabOrDialogOrPanelOrPageMixin *mixin, QWidget *widget
 // this opens the linked help page. True when the event was such a click (handled,
 // whether or not it named a page); hosts pass every other event to their base.
 bool CmnOpenWhatsThisLink(QEvent *event, QWidget *parent);
+
+// Opens the help page (nothing for an empty name); a page that cannot be written
+// is reported in a message.
+void CmnShowHelpPageOrWarn(QWidget *parent, const QString &page);

@@ -1,5 +1,3 @@
-#include "cmndesktopopener.h"
-#include "cmnhelplocator.h"
 #include "cmnsettingsexchange.h"
 #include "cmnsystemsettings.h"
 #include "testsettingsscope.h"
@@ -17,21 +15,6 @@ CCmnSettingsExchange GroupExchange(bool save)
     return CCmnSettingsExchange(save).Child(kGroup);
 }
 
-// Records what would have been handed to the desktop, for its scope.
-class CUrlRecorder
-{
-public:
-    CUrlRecorder()
-        : m_Previous(CmnSetUrlOpener([this](const QUrl &url) { m_Urls << url; return true; }))
-    {
-    }
-    ~CUrlRecorder() { CmnSetUrlOpener(m_Previous); }
-    QList<QUrl> m_Urls;
-
-private:
-    TCmnUrlOpener m_Previous;
-};
-
 } // namespace
 
 class TestCmnSystemSettings : public QObject
@@ -47,9 +30,6 @@ private slots:
     void emptyDateFormatLoadsDefault();
     void namedStringsUseOneKeyEach();
     void outOfRangeUnitsLoadDefault();
-    void helpPageUrlKeepsFragment();
-    void showHelpPageOpensOnlyNamedPages();
-    void userGuideIsBesideProgram();
 };
 
 void TestCmnSystemSettings::cleanup()
@@ -165,38 +145,6 @@ void TestCmnSystemSettings::outOfRangeUnitsLoadDefault()
     CCmnSystemSettings loaded;
     loaded.Exchange(GroupExchange(false), defaults);
     QCOMPARE(loaded.m_MeasurementUnits, 2);
-}
-
-void TestCmnSystemSettings::helpPageUrlKeepsFragment()
-{
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
-    QCOMPARE(CmnHelpFolder(), folder);
-    QCOMPARE(CmnHelpPageUrl(QStringLiteral("importing_csv.html#columndata")),
-             QUrl::fromLocalFile(folder).toString() + QStringLiteral("importing_csv.html#columndata"));
-    QCOMPARE(CmnHelpPageUrl(QString()), QString());
-    QVERIFY(!CmnHelpPageExists(QString()));
-    QVERIFY(!CmnHelpPageExists(QStringLiteral("no-such-page.html")));
-}
-
-void TestCmnSystemSettings::showHelpPageOpensOnlyNamedPages()
-{
-    CUrlRecorder recorder;
-    CmnShowHelpPage(nullptr, QString());
-    QCOMPARE(recorder.m_Urls.size(), 0);
-    CmnShowHelpPage(nullptr, QStringLiteral("CBioTerminologySettingsTab.html"));
-    QCOMPARE(recorder.m_Urls.size(), 1);
-    QCOMPARE(recorder.m_Urls.at(0).toLocalFile(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/help/CBioTerminologySettingsTab.html"));
-}
-
-void TestCmnSystemSettings::userGuideIsBesideProgram()
-{
-    CUrlRecorder recorder;
-    QVERIFY(!CmnUserGuideExists());
-    CmnShowUserGuide();
-    QCOMPARE(recorder.m_Urls.size(), 1);
-    QCOMPARE(recorder.m_Urls.at(0).toLocalFile(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/userguide.pdf"));
 }
 
 QTEST_GUILESS_MAIN(TestCmnSystemSettings)

@@ -4,6 +4,7 @@
 #include "cmnslotblocker.h"
 
 #include <QAbstractItemView>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyle>
@@ -108,6 +109,8 @@ private slots:
     void clickOnOtherRows();
     void clickOnGroupRowTicksExactlyItsRows();
     void blockedComboIgnoresClicks();
+    void summaryIsWholeAtNaturalWidth_data();
+    void summaryIsWholeAtNaturalWidth();
     void rowsAreCheckableButNeverCurrent();
     void recordsFollowTheirRows();
     void bitmaskReportsUsersChanges();
@@ -433,6 +436,43 @@ void TestCmnCheckComboBox::bitmaskValueMapsPlainRowsToBits()
     QCOMPARE(wide.Value(), quint64(0x8000'0000'0000'0001ull));
     wide.SetValue(~quint64(0));
     QCOMPARE(wide.CheckedRows(true, true).size(), 64);
+}
+
+void TestCmnCheckComboBox::summaryIsWholeAtNaturalWidth_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("short rows, long summary") << QStringList{"Bold", "Italic", "Underline", "Strike out"};
+    QTest::newRow("names as typed") << QStringList{"Smith & Jones <UK>", "Bella {UK}", "Tom<Jerry"};
+    QTest::newRow("very long") << QStringList{QString(300, QLatin1Char('w')), QString(300, QLatin1Char('v'))};
+}
+
+// Laid out at its size hint, the edit field holds the whole summary, which the tool
+// tip holds too.
+void TestCmnCheckComboBox::summaryIsWholeAtNaturalWidth()
+{
+    QFETCH(QStringList, rows);
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *combo = new CCmnCheckComboBox;
+    layout->addWidget(combo);
+    layout->addStretch();
+    for (const QString &row : rows)
+        combo->AddRow(row, Plain(row));
+    Rows all;
+    for (int row = 0; row < rows.size(); ++row)
+        all << row;
+    combo->CheckRows(all);
+    const QString summary = rows.join(", ");
+    QCOMPARE(combo->currentText(), summary);
+    QCOMPARE(combo->toolTip(), summary);
+
+    window.resize(window.sizeHint());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QLineEdit *edit = combo->lineEdit();
+    QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(summary));
+    if (qEnvironmentVariableIsSet("ORV_RENDER_DIR"))
+        window.grab().save(qEnvironmentVariable("ORV_RENDER_DIR") + "/checkcombo-" + QTest::currentDataTag() + ".png");
 }
 
 QTEST_MAIN(TestCmnCheckComboBox)

@@ -6,6 +6,7 @@
 #include "cmnwaitcursor.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
+#include "waitcursortesting.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -289,24 +290,10 @@ void TestCmnDialogEx::verticalButtonsSitBesideControls()
 
 void TestCmnDialogEx::runSuspendsTheWaitCursor()
 {
-    // Stands in for the modal run and notes the cursor the user would see.
-    class CRunDialog : public CCmnDialogEx
-    {
-    public:
-        int exec() override
-        {
-            m_CursorWhileRunning = QGuiApplication::overrideCursor() != nullptr;
-            return QDialog::Accepted;
-        }
-        bool m_CursorWhileRunning = true;
-    };
-
-    const CCmnWaitCursorScope busy;
-    QVERIFY(QGuiApplication::overrideCursor());
-    CRunDialog dialog;
-    QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
-    QVERIFY(!dialog.m_CursorWhileRunning);
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    const COrvWaitCursorRun run = OrvRunDuringLongOperation<CCmnDialogEx>();
+    QCOMPARE(run.m_Result, int(QDialog::Accepted));
+    QVERIFY(!run.m_WaitCursorWhileRunning);
+    QVERIFY(run.m_WaitCursorAfter);
 }
 
 QTEST_MAIN(TestCmnDialogEx)

@@ -9,9 +9,11 @@
 #include "cmnwhatsthistexts.h"
 #include "tcmnnameditemssortedlisthelper.h"
 #include "testmessageboxscope.h"
+#include "testurlopenerscope.h"
 #include "usertexts.h"
 
 #include <QBoxLayout>
+#include <QFile>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QTest>
@@ -110,6 +112,7 @@ private slots:
     void readOnlyAcceptsUnchecked();
     void derivedDialogKeepsItsOwnEditors();
     void builtInHelpForTheLineEdit();
+    void helpButtonOpensTheWrittenPage();
     void entryPassesEverythingToTheDialog();
     void entryOfDestroyedDialogIsCancelled();
     void namedItemsUseTheStringDialog();
@@ -264,6 +267,27 @@ void TestCmnGetStringDialog::builtInHelpForTheLineEdit()
     QVERIFY(!dialog.LineEdit()->whatsThis().isEmpty());
     // A derived dialog's own line edit carries the help it registers itself.
     QVERIFY(own.LineEdit()->whatsThis().isEmpty());
+}
+
+void TestCmnGetStringDialog::helpButtonOpensTheWrittenPage()
+{
+    const TCmnWhatsThisTable previous = CmnWhatsThisTexts();
+    CmnLoadWhatsThisTexts();
+    const QString text = CmnWhatsThisTexts().value(QStringLiteral("CCmnGetStringDialog.html:Value"));
+    QVERIFY(!text.isEmpty());
+    CTestUrlOpenerScope opener;
+    CCmnGetStringDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Rename Smith & Jones <UK>"));
+    dialog.Prepare();
+    dialog.ButtonBox()->button(QDialogButtonBox::Help)->click();
+    CmnSetWhatsThisTexts(previous);
+
+    QCOMPARE(opener.m_Urls.size(), 1);
+    QFile page(opener.m_Urls.first().toLocalFile());
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY(html.contains(QStringLiteral("<title>Rename Smith &amp; Jones &lt;UK&gt;</title>")));
+    QVERIFY(html.contains(text));
 }
 
 void TestCmnGetStringDialog::entryPassesEverythingToTheDialog()

@@ -113,6 +113,7 @@ private slots:
     void samplePaintsInsideContents();
     void sampleHatchesOnlyPatterns_data();
     void sampleHatchesOnlyPatterns();
+    void sampleOfTheControlPaintsInNormalColours();
 
     void builtInHelpCoversEditors();
 };
@@ -538,6 +539,23 @@ void TestCmnHighlightEditors::builtInHelpCoversEditors()
     }
     QCOMPARE(withoutHelp, QStringList());
     QVERIFY(dialog.HasWhatsThis());
+}
+
+// The control's sample takes no clicks, yet the Bold preset must not look greyed.
+void TestCmnHighlightEditors::sampleOfTheControlPaintsInNormalColours()
+{
+    CControlWindow window(0, 3);
+    window.m_Control.SetHighlight(CCmnHighlight::Preset(CCmnHighlight::PresetNames().indexOf("Bold")));
+    CCmnHighlightSampleWidget *sample = window.m_Control.SampleWidget();
+    QVERIFY(!sample->isEnabled());
+    sample->resize(sample->sizeHint());
+    const QImage image = sample->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
+    }
+    QVERIFY2(dark > 20, qPrintable(QString::number(dark)));
 }
 
 QTEST_MAIN(TestCmnHighlightEditors)

@@ -8,6 +8,7 @@
 #include "cmntabwidget.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
+#include "waitcursortesting.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -99,6 +100,7 @@ private slots:
     void userSwitchShowsAndFocusesOnce();
     void helpFollowsCurrentTab();
     void noHelpNoHelpButton();
+    void runSuspendsTheWaitCursor();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -250,6 +252,14 @@ void TestCmnTabDialog::noHelpNoHelpButton()
     dialog.Prepare();
     QVERIFY(!dialog.ButtonBox()->button(QDialogButtonBox::Help));
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+}
+
+void TestCmnTabDialog::runSuspendsTheWaitCursor()
+{
+    const COrvWaitCursorRun run = OrvRunDuringLongOperation<CRecordingTabDialog>();
+    QCOMPARE(run.m_Result, int(QDialog::Accepted));
+    QVERIFY(!run.m_WaitCursorWhileRunning);
+    QVERIFY(run.m_WaitCursorAfter);
 }
 
 QTEST_MAIN(TestCmnTabDialog)

@@ -173,6 +173,13 @@ void TestCmnWidgetAccelerators::userTextLabelsShowAsTyped()
     const QChar first = OrvMarkedCharacter(formLabel->text());
     if (!first.isNull())
         QVERIFY(first != OrvMarkedCharacter(richLabel->text()));
+
+    // Painted, however long or full of marks.
+    dialog.resize(400, 120);
+    const QPixmap shot = dialog.grab();
+    QVERIFY(!shot.isNull());
+    if (qEnvironmentVariableIsSet("ORV_RENDER_DIR"))
+        shot.save(qEnvironmentVariable("ORV_RENDER_DIR") + "/labels-" + QTest::currentDataTag() + ".png");
 }
 
 QTEST_MAIN(TestCmnWidgetAccelerators)
