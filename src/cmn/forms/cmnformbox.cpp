@@ -6,7 +6,6 @@
 #include "cmngraphicsrectitemex.h"
 #include "cmngraphicssizedpixmapitem.h"
 #include "cmngraphicstextitem.h"
-#include "cmnhtmlescape.h"
 #include "cmnhtmltags.h"
 
 #include <QGraphicsScene>
@@ -349,7 +348,7 @@ void CCmnFormBox::LayoutAndPaintBox(const QPointF &position, const QSizeF &size,
     if (onScreen && m_ShowPlaceholder && m_Text.isEmpty()) {
         m_Picture.EnsureLoaded();
         if (!m_Picture.HasPixmap()) {
-            text = CmnHtmlEscape(m_ToolTip);
+            text = m_ToolTip; // HTML: the caller escaped what it put in
             textColor = m_PlaceholderColor;
         }
     }

@@ -108,7 +108,8 @@ public:
     CCmnFormBoxSplitSettings *FindSplitSettings() const;
     bool HasSplitSettings() const { return FindSplitSettings() != nullptr; }
 
-    // Content: each setter marks the box dirty only when the value changes.
+    // Content: each setter marks the box dirty only when the value changes. The
+    // text and the placeholder tool tip are HTML.
     void SetText(const QString &html);
     void SetPicture(const CCmnPicture &picture);
     void SetToolTip(const QString &text);
