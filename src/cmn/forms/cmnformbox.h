@@ -139,6 +139,8 @@ public:
     double GetTopInset(double verticalDpi) const;
     double GetBottomInset(double verticalDpi) const;
     QSizeF GetInsetSize(const QSizeF &dpi) const;
+    // The border line's width; 0 without a line, whatever the thickness.
+    double BorderLineWidth(double dotsPerInch) const;
     // The text's pixel size at the form's vertical resolution.
     qint32 GetTextPixelSize() const;
 
