@@ -25,12 +25,7 @@ CCmnForm::CCmnForm(const QPointF &position, const QSizeF &size, const QSizeF &re
 {
 }
 
-CCmnForm::~CCmnForm()
-{
-    // Children refer to their parents by plain pointer: let go of them first.
-    for (const QSharedPointer<CCmnFormBox> &box : std::as_const(m_Boxes))
-        box->Children().clear();
-}
+CCmnForm::~CCmnForm() = default;
 
 void CCmnForm::Register(const QSharedPointer<CCmnFormBox> &box, qint32 id)
 {
