@@ -126,6 +126,7 @@ void CCmnForm::LayoutFormBoxes()
     bool anotherPass = true;
     while (anotherPass) {
         anotherPass = false;
+        const qsizetype processedBefore = processed.size();
         for (const QSharedPointer<CCmnFormBox> &box : std::as_const(m_Boxes)) {
             if (!box->IsDirty())
                 continue;
@@ -135,6 +136,10 @@ void CCmnForm::LayoutFormBoxes()
             ProcessBox(box.data());
             processed.append(box.data());
         }
+        // A box whose parent left the table (replaced under its id) would wait
+        // for it for ever.
+        if (processed.size() == processedBefore)
+            break;
     }
     if (!m_DesignMode)
         return;
