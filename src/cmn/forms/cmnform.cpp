@@ -25,12 +25,7 @@ CCmnForm::CCmnForm(const QPointF &position, const QSizeF &size, const QSizeF &re
 {
 }
 
-CCmnForm::~CCmnForm()
-{
-    // Children refer to their parents by plain pointer: let go of them first.
-    for (const QSharedPointer<CCmnFormBox> &box : std::as_const(m_Boxes))
-        box->Children().clear();
-}
+CCmnForm::~CCmnForm() = default;
 
 void CCmnForm::Register(const QSharedPointer<CCmnFormBox> &box, qint32 id)
 {
@@ -131,6 +126,7 @@ void CCmnForm::LayoutFormBoxes()
     bool anotherPass = true;
     while (anotherPass) {
         anotherPass = false;
+        const qsizetype processedBefore = processed.size();
         for (const QSharedPointer<CCmnFormBox> &box : std::as_const(m_Boxes)) {
             if (!box->IsDirty())
                 continue;
@@ -140,6 +136,10 @@ void CCmnForm::LayoutFormBoxes()
             ProcessBox(box.data());
             processed.append(box.data());
         }
+        // A box whose parent left the table (replaced under its id) would wait
+        // for it for ever.
+        if (processed.size() == processedBefore)
+            break;
     }
     if (!m_DesignMode)
         return;

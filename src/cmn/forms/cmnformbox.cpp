@@ -6,7 +6,6 @@
 #include "cmngraphicsrectitemex.h"
 #include "cmngraphicssizedpixmapitem.h"
 #include "cmngraphicstextitem.h"
-#include "cmnhtmlescape.h"
 #include "cmnhtmltags.h"
 
 #include <QGraphicsScene>
@@ -293,32 +292,30 @@ bool CCmnFormBox::IsFilled()
     return m_ShowPlaceholder && !m_ToolTip.isEmpty();
 }
 
-double CCmnFormBox::GetLeftInset(double horizontalDpi) const
+double CCmnFormBox::BorderLineWidth(double dotsPerInch) const
 {
     const CCmnFormBoxBorderStyle &border = GetBorderStyle();
-    const double line = border.m_LineStyle != Qt::NoPen ? border.m_Thickness.ToDevice(horizontalDpi) : 0.0;
-    return GetPadding().m_Left.ToDevice(horizontalDpi) + line;
+    return border.m_LineStyle != Qt::NoPen ? border.m_Thickness.ToDevice(dotsPerInch) : 0.0;
+}
+
+double CCmnFormBox::GetLeftInset(double horizontalDpi) const
+{
+    return GetPadding().m_Left.ToDevice(horizontalDpi) + BorderLineWidth(horizontalDpi);
 }
 
 double CCmnFormBox::GetRightInset(double horizontalDpi) const
 {
-    const CCmnFormBoxBorderStyle &border = GetBorderStyle();
-    const double line = border.m_LineStyle != Qt::NoPen ? border.m_Thickness.ToDevice(horizontalDpi) : 0.0;
-    return GetPadding().m_Right.ToDevice(horizontalDpi) + line;
+    return GetPadding().m_Right.ToDevice(horizontalDpi) + BorderLineWidth(horizontalDpi);
 }
 
 double CCmnFormBox::GetTopInset(double verticalDpi) const
 {
-    const CCmnFormBoxBorderStyle &border = GetBorderStyle();
-    const double line = border.m_LineStyle != Qt::NoPen ? border.m_Thickness.ToDevice(verticalDpi) : 0.0;
-    return GetPadding().m_Top.ToDevice(verticalDpi) + line;
+    return GetPadding().m_Top.ToDevice(verticalDpi) + BorderLineWidth(verticalDpi);
 }
 
 double CCmnFormBox::GetBottomInset(double verticalDpi) const
 {
-    const CCmnFormBoxBorderStyle &border = GetBorderStyle();
-    const double line = border.m_LineStyle != Qt::NoPen ? border.m_Thickness.ToDevice(verticalDpi) : 0.0;
-    return GetPadding().m_Bottom.ToDevice(verticalDpi) + line;
+    return GetPadding().m_Bottom.ToDevice(verticalDpi) + BorderLineWidth(verticalDpi);
 }
 
 QSizeF CCmnFormBox::GetInsetSize(const QSizeF &dpi) const
@@ -349,7 +346,7 @@ void CCmnFormBox::LayoutAndPaintBox(const QPointF &position, const QSizeF &size,
     if (onScreen && m_ShowPlaceholder && m_Text.isEmpty()) {
         m_Picture.EnsureLoaded();
         if (!m_Picture.HasPixmap()) {
-            text = CmnHtmlEscape(m_ToolTip);
+            text = m_ToolTip; // HTML: the caller escaped what it put in
             textColor = m_PlaceholderColor;
         }
     }
@@ -357,7 +354,7 @@ void CCmnFormBox::LayoutAndPaintBox(const QPointF &position, const QSizeF &size,
     CCmnFormBoxPaintGeometry::CInput input;
     input.m_Size = size;
     input.m_Dpi = dpi;
-    input.m_BorderWidth = border.m_LineStyle != Qt::NoPen ? border.m_Thickness.ToDevice(dpi.width()) : 0.0;
+    input.m_BorderWidth = BorderLineWidth(dpi.width());
     input.m_PadLeft = padding.m_Left.ToDevice(dpi.width());
     input.m_PadTop = padding.m_Top.ToDevice(dpi.height());
     input.m_PadRight = padding.m_Right.ToDevice(dpi.width());

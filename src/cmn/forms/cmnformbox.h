@@ -108,7 +108,8 @@ public:
     CCmnFormBoxSplitSettings *FindSplitSettings() const;
     bool HasSplitSettings() const { return FindSplitSettings() != nullptr; }
 
-    // Content: each setter marks the box dirty only when the value changes.
+    // Content: each setter marks the box dirty only when the value changes. The
+    // text and the placeholder tool tip are HTML.
     void SetText(const QString &html);
     void SetPicture(const CCmnPicture &picture);
     void SetToolTip(const QString &text);
@@ -138,6 +139,8 @@ public:
     double GetTopInset(double verticalDpi) const;
     double GetBottomInset(double verticalDpi) const;
     QSizeF GetInsetSize(const QSizeF &dpi) const;
+    // The border line's width; 0 without a line, whatever the thickness.
+    double BorderLineWidth(double dotsPerInch) const;
     // The text's pixel size at the form's vertical resolution.
     qint32 GetTextPixelSize() const;
 

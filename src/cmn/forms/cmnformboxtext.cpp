@@ -19,24 +19,23 @@ QString CCmnFormBoxText::ToHtml() const
     return m_Html ? m_Text : CmnHtmlEscape(m_Text);
 }
 
-void CCmnFormBoxText::Write(QDataStream &out) const
+void CmnWriteFormBoxText(QDataStream &out, const CCmnFormBoxText &text)
 {
     CmnWriteBlockTag(out, kTag);
-    out << m_Text << quint8(m_Html ? 1 : 0);
+    out << text.m_Text << quint8(text.m_Html ? 1 : 0);
 }
 
-bool CCmnFormBoxText::Read(QDataStream &in)
+bool CmnReadFormBoxText(QDataStream &in, CCmnFormBoxText &text)
 {
-    *this = CCmnFormBoxText();
+    text = CCmnFormBoxText();
     if (!CmnReadBlockTag(in, kTag))
         return false;
-    QString text;
-    CmnReadString(in, text);
+    QString read;
+    CmnReadString(in, read);
     quint8 html = 0;
     in >> html;
     if (in.status() != QDataStream::Ok)
         return CmnFailBlock(in);
-    m_Text = text;
-    m_Html = html != 0;
+    text = {read, html != 0};
     return true;
 }

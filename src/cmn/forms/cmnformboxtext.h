@@ -13,10 +13,11 @@ public:
     // Empty for an empty text; plain text is escaped.
     QString ToHtml() const;
 
-    // Tag 51, a zero byte, the text and the HTML flag byte.
-    void Write(QDataStream &out) const;
-    [[nodiscard]] bool Read(QDataStream &in);
-
     QString m_Text;
     bool m_Html = false;
 };
+
+// Tag 51, a zero byte, the text and the HTML flag byte.
+void CmnWriteFormBoxText(QDataStream &out, const CCmnFormBoxText &text);
+// Resets the text first; another tag or a cut block marks the stream corrupt.
+[[nodiscard]] bool CmnReadFormBoxText(QDataStream &in, CCmnFormBoxText &text);

@@ -159,13 +159,13 @@ bool CmnReadSingleExtentBlock(QDataStream &in, CCmnMetric &extent)
     return CmnReadMetricInBlock(in, extent);
 }
 
-void CmnWritePictureBlock(QDataStream &out, const CCmnPicture &picture)
+void CmnWriteFormBoxPicture(QDataStream &out, const CCmnPicture &picture)
 {
     CmnWriteBlockTag(out, kPictureTag);
     out << picture;
 }
 
-bool CmnReadPictureBlock(QDataStream &in, CCmnPicture &picture)
+bool CmnReadFormBoxPicture(QDataStream &in, CCmnPicture &picture)
 {
     picture = CCmnPicture();
     if (!CmnReadBlockTag(in, kPictureTag))

@@ -65,8 +65,8 @@ void CmnWriteSingleExtentBlock(QDataStream &out, const CCmnMetric &extent);
 [[nodiscard]] bool CmnReadSingleExtentBlock(QDataStream &in, CCmnMetric &extent);
 
 // The picture of a theme data element: tag 52, a zero byte and the picture.
-void CmnWritePictureBlock(QDataStream &out, const CCmnPicture &picture);
-[[nodiscard]] bool CmnReadPictureBlock(QDataStream &in, CCmnPicture &picture);
+void CmnWriteFormBoxPicture(QDataStream &out, const CCmnPicture &picture);
+[[nodiscard]] bool CmnReadFormBoxPicture(QDataStream &in, CCmnPicture &picture);
 
 // Marks the stream corrupt unless it already failed; returns false, for readers
 // that stop there.

@@ -14,8 +14,8 @@ constexpr quint8 kVersion = 0;
 void CCmnThemedFormBoxGenericData::Write(QDataStream &out) const
 {
     out << kTag << kVersion;
-    CmnWritePictureBlock(out, m_Picture);
-    m_Text.Write(out);
+    CmnWriteFormBoxPicture(out, m_Picture);
+    CmnWriteFormBoxText(out, m_Text);
 }
 
 bool CCmnThemedFormBoxGenericData::Read(QDataStream &in)
@@ -27,7 +27,7 @@ bool CCmnThemedFormBoxGenericData::Read(QDataStream &in)
     if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
         return false;
     CCmnThemedFormBoxGenericData read;
-    if (!CmnReadPictureBlock(in, read.m_Picture) || !read.m_Text.Read(in))
+    if (!CmnReadFormBoxPicture(in, read.m_Picture) || !CmnReadFormBoxText(in, read.m_Text))
         return false;
     *this = read;
     return true;

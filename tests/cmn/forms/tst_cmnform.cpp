@@ -54,6 +54,7 @@ private Q_SLOTS:
     void childrenStartInsideTheInsets();
     void laysOutEveryLevelInOneCall();
     void designModeSortsChildrenByOrder();
+    void replacedParentDoesNotHangTheLayout();
     void addChildBoxOptions_data();
     void addChildBoxOptions();
     void draggingADividerChangesTheProportions();
@@ -141,6 +142,16 @@ void TestCmnForm::designModeSortsChildrenByOrder()
     QCOMPARE(children.at(1).m_Box, second);
     QCOMPARE(children.at(2).m_Box, third);
     QVERIFY(fixture.m_Form.Dividers().isEmpty());
+}
+
+void TestCmnForm::replacedParentDoesNotHangTheLayout()
+{
+    CFormFixture fixture(Split(true, 0), 0);
+    // The child takes the root's id, so its parent is no longer in the table.
+    const QSharedPointer<CCmnFormBox> child = fixture.m_Form.AddChildBox(fixture.m_Root, 1, 0, 0);
+    QCOMPARE(fixture.m_Form.GetBox(1), child);
+    fixture.m_Form.LayoutFormBoxes();
+    QVERIFY(child->IsDirty());
 }
 
 void TestCmnForm::addChildBoxOptions_data()

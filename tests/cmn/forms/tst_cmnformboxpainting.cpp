@@ -200,7 +200,7 @@ void TestCmnFormBoxPainting::placeholderShowsOnScreenOnly()
 {
     CPaintFixture fixture;
     CCmnFormBox &box = *fixture.m_Box;
-    box.SetToolTip(QStringLiteral("Click to set Smith & Jones <UK>"));
+    box.SetToolTip(QStringLiteral("Click to set Smith &amp; Jones &lt;UK&gt;"));
     fixture.m_Form.SetOnScreen(true);
     fixture.m_Form.LayoutFormBoxes();
     QVERIFY(box.TextItem()->isVisible());

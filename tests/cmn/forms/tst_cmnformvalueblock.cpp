@@ -97,7 +97,7 @@ void TestCmnFormValueBlock::writesTheBlockBytes_data()
         << Written([](QDataStream &out) { CmnWriteSingleExtentBlock(out, CCmnMetric(1, 2.0)); })
         << QByteArray::fromHex("200000") + MetricBytes(CCmnMetric(1, 2.0));
     QTest::newRow("text block")
-        << Written([](QDataStream &out) { CCmnFormBoxText{QStringLiteral("A"), true}.Write(out); })
+        << Written([](QDataStream &out) { CmnWriteFormBoxText(out, {QStringLiteral("A"), true}); })
         << QByteArray::fromHex("330000000002004101");
 }
 
@@ -121,11 +121,11 @@ void TestCmnFormValueBlock::valuesRoundTrip()
         extents.Write(out);
         border.Write(out);
         picture.Write(out);
-        text.Write(out);
+        CmnWriteFormBoxText(out, text);
         CmnWriteColorBlock(out, QColor(10, 20, 30, 40), CmnValueKindBlackColor);
         CmnWriteFontTextBlock(out, QStringLiteral("Georgia;12;Bold"));
         CmnWriteTextScaleBlock(out, 0.25);
-        CmnWritePictureBlock(out, photo);
+        CmnWriteFormBoxPicture(out, photo);
     });
     QDataStream in(bytes);
     CmnPrepareDataStream(in);
@@ -140,11 +140,11 @@ void TestCmnFormValueBlock::valuesRoundTrip()
     QVERIFY(extentsRead.Read(in));
     QVERIFY(borderRead.Read(in));
     QVERIFY(pictureRead.Read(in));
-    QVERIFY(textRead.Read(in));
+    QVERIFY(CmnReadFormBoxText(in, textRead));
     QVERIFY(CmnReadColorBlock(in, colorRead, CmnValueKindBlackColor));
     QVERIFY(CmnReadFontTextBlock(in, faceRead));
     QVERIFY(CmnReadTextScaleBlock(in, scaleRead));
-    QVERIFY(CmnReadPictureBlock(in, photoRead));
+    QVERIFY(CmnReadFormBoxPicture(in, photoRead));
     QCOMPARE(extentsRead, extents);
     QCOMPARE(borderRead, border);
     QCOMPARE(pictureRead, picture);
@@ -208,7 +208,7 @@ void TestCmnFormValueBlock::refusesDamagedBlocks()
         ok = CmnReadBlockTag(in, 46) && CmnReadColorBlock(in, color, CmnValueKindTransparentColor);
         break;
     default:
-        ok = text.Read(in);
+        ok = CmnReadFormBoxText(in, text);
         QCOMPARE(text, CCmnFormBoxText());
         break;
     }

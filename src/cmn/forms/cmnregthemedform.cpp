@@ -1,0 +1,5 @@
+#include "cmnregthemedform.h"
+
+void CCmnRegThemedForm::HandleRegRecordNotification(qint32, qint32)
+{
+}
