@@ -60,8 +60,10 @@ CCmnReg::CRecordPtr CCmnReg::GetRecordPtr(int id) const
 int CCmnReg::AddRecord(const CRecordPtr &record, bool update)
 {
     const int id = AddRecordQuietly(record);
-    if (update)
+    if (update) {
         InsertIntoIndexLists(id, *record);
+        m_LookupLists.Update(record.data(), nullptr, CCmnRegLookupLists::RecordAdded);
+    }
     return id;
 }
 
@@ -80,6 +82,8 @@ void CCmnReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
     const bool moved = update && IndexKeyChanged(*stored, *record);
     if (moved)
         RemoveFromIndexLists(id, *stored);
+    if (update)
+        m_LookupLists.Update(stored.data(), record.data(), CCmnRegLookupLists::RecordReplaced);
     m_Records.insert(id, record);
     if (moved)
         InsertIntoIndexLists(id, *record);
@@ -91,8 +95,10 @@ bool CCmnReg::DeleteRecord(int id, bool update)
     if (!record)
         return false;
     m_Ids.Free(id);
-    if (update)
+    if (update) {
         RemoveFromIndexLists(id, *record);
+        m_LookupLists.Update(record.data(), nullptr, CCmnRegLookupLists::RecordDeleted);
+    }
     QVector<int> referring = GetRecordsReferringTo(id);
     std::sort(referring.begin(), referring.end());
     referring.erase(std::unique(referring.begin(), referring.end()), referring.end());
@@ -122,6 +128,12 @@ void CCmnReg::Clear()
     RemoveAllRecords();
     m_FieldsSettings.Clear();
     m_IdentityFields.clear();
+    m_LookupLists.Clear();
+}
+
+void CCmnReg::RebuildLookupLists()
+{
+    m_LookupLists.Rebuild(m_FieldsSettings, *this, true);
 }
 
 void CCmnReg::AddIdentityField(int fieldId, const CCmnRegFieldDef &def)
@@ -177,6 +189,7 @@ const CCmnRegFieldDef *CCmnReg::FindUserFieldDef(int fieldId) const
 void CCmnReg::SetFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues)
 {
     ApplyFieldsSettings(settings, clearValues);
+    m_LookupLists.Rebuild(m_FieldsSettings, *this, false);
 }
 
 void CCmnReg::ApplyFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues)
@@ -362,6 +375,7 @@ bool CCmnReg::Read(QDataStream &stream)
 {
     RemoveAllRecords();
     ClearIndexLists();
+    m_LookupLists.Clear();
     m_FieldsSettings.Clear();
     quint8 tag = 0;
     quint8 version = 0;
@@ -396,6 +410,7 @@ bool CCmnReg::Read(QDataStream &stream)
         return false;
     }
     RebuildIndexLists();
+    RebuildLookupLists();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "cmnregfielddef.h"
 #include "cmnregfieldssettings.h"
 #include "cmnregidallocator.h"
+#include "cmnreglookuplists.h"
 
 #include <QHash>
 #include <QList>
@@ -96,6 +97,11 @@ public:
     bool GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
                                QString &displayText) const;
 
+    CCmnRegLookupLists &GetLookupLists() { return m_LookupLists; }
+    void ClearLookupLists() { m_LookupLists.Clear(); }
+    // From every record: bulk fillers call it once at the end.
+    void RebuildLookupLists();
+
     // Whether index keys fold accented letters; set when the document is created.
     // The lists are rebuilt at once, so they are never searched another way than
     // they were filled.
@@ -171,4 +177,5 @@ private:
     CCmnRegFieldsSettings m_FieldsSettings;
     QList<QPair<int, CCmnRegFieldDef>> m_IdentityFields;
     bool m_FoldIndexAccents = true;
+    CCmnRegLookupLists m_LookupLists;
 };
