@@ -1,6 +1,8 @@
 #include "cmnbitset.h"
 
-#include <QtAlgorithms>
+#include "cmnregstreamhelpers.h"
+
+#include <QDataStream>
 
 #include <algorithm>
 #include <bit>
@@ -11,6 +13,14 @@ constexpr int kBits = 32;
 // At least this many words come with every growth, so that allocation rarely
 // reallocates while a register fills.
 constexpr qsizetype kGrowthWords = 512;
+constexpr quint8 kTag = 4;
+constexpr quint8 kVersion = 0;
+constexpr int kMaxCount = 100000000;
+// Words beyond this would hold indexes past the largest int (ids are ints).
+constexpr qint32 kMaxWords = (0x7fffffff / kBits) & ~1;
+// Words are read in pieces, so that a device of unknown size never makes the
+// reader allocate much beyond what it really holds.
+constexpr qint32 kReadPiece = 1 << 16;
 
 // Scans words from `start` for a bit that `wanted` (the word, or its complement)
 // shows set.
@@ -108,4 +118,57 @@ void CCmnBitSet::SetWords(const QVector<quint32> &words)
         m_Count += std::popcount(bits);
         m_Highest = int(word * kBits + (kBits - 1 - std::countl_zero(bits)));
     }
+}
+
+void CCmnBitSet::Write(QDataStream &stream) const
+{
+    stream << kTag << kVersion << qint64(m_Count) << qint32(m_Words.size());
+    for (quint32 word : m_Words)
+        stream << word;
+}
+
+bool CCmnBitSet::Read(QDataStream &stream)
+{
+    Clear();
+    quint8 tag = 0;
+    quint8 version = 0;
+    stream >> tag >> version;
+    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+        return false;
+    qint64 count64 = 0;
+    qint32 wordCount = 0;
+    stream >> count64 >> wordCount;
+    const int count = int(quint32(quint64(count64)));
+    if (stream.status() != QDataStream::Ok || count < 0 || count > kMaxCount || wordCount < 0
+        || wordCount > kMaxWords || wordCount < (qint64(count) + 31) / 32 || wordCount % 2 != 0
+        || !CmnRegCountFits(stream, quint32(wordCount), 4))
+        return false;
+    QVector<quint32> words;
+    while (words.size() < wordCount && stream.status() == QDataStream::Ok) {
+        const qsizetype first = words.size();
+        words.resize(first + std::min<qsizetype>(kReadPiece, wordCount - first));
+        for (qsizetype i = first; i < words.size(); ++i)
+            stream >> words[i];
+    }
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    SetWords(words);
+    if (m_Count != count) {
+        Clear();
+        return false;
+    }
+    return true;
+}
+
+QDataStream &operator<<(QDataStream &stream, const CCmnBitSet &bits)
+{
+    bits.Write(stream);
+    return stream;
+}
+
+QDataStream &operator>>(QDataStream &stream, CCmnBitSet &bits)
+{
+    if (!bits.Read(stream))
+        stream.setStatus(QDataStream::ReadCorruptData);
+    return stream;
 }

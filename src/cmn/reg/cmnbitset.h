@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+class QDataStream;
+
 // A set of non-negative indexes held as 32-bit words (index i is bit i mod 32 of
 // word i / 32). The word count is always even. The highest mark is the highest
 // index ever set since the set was cleared or loaded: clearing a bit never lowers
@@ -25,6 +27,13 @@ public:
     // highest mark from the bits themselves.
     void SetWords(const QVector<quint32> &words);
 
+    // Block tag 4, version 0: the count, the word count and the words.
+    void Write(QDataStream &stream) const;
+    // Starts empty. False for another tag or version, a count outside 0 to
+    // 100,000,000, a word count that is odd, too small for the count or larger than
+    // the stream holds, or words whose set bits do not add up to the count.
+    [[nodiscard]] bool Read(QDataStream &stream);
+
     int Count() const { return m_Count; }
     int Highest() const { return m_Highest; }
     const QVector<quint32> &Words() const { return m_Words; }
@@ -36,3 +45,7 @@ private:
     int m_Count = 0;
     int m_Highest = -1;
 };
+
+QDataStream &operator<<(QDataStream &stream, const CCmnBitSet &bits);
+// A refused block marks the stream ReadCorruptData.
+QDataStream &operator>>(QDataStream &stream, CCmnBitSet &bits);

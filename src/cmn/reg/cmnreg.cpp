@@ -4,6 +4,9 @@
 #include "cmnregindexlist.h"
 #include "cmnregrecord.h"
 
+#include "cmnregstreamhelpers.h"
+
+#include <QDataStream>
 #include <QSet>
 
 #include <algorithm>
@@ -11,6 +14,12 @@
 namespace {
 
 const QString kIdLabel = QStringLiteral("ID");
+constexpr quint8 kTag = 9;
+constexpr quint8 kVersion = 0;
+constexpr quint8 kValuesTag = 8;
+constexpr quint8 kValuesVersion = 0;
+// A stored value: field id, format and kind bytes, the variant's type and null flag.
+constexpr qint64 kMinValueBytes = 4 + 1 + 1 + 4 + 1;
 constexpr int kRecordNumberField = -1;
 
 QSet<int> SystemAndUserFieldIds(const CCmnRegFieldsSettings &settings)
@@ -51,8 +60,10 @@ CCmnReg::CRecordPtr CCmnReg::GetRecordPtr(int id) const
 int CCmnReg::AddRecord(const CRecordPtr &record, bool update)
 {
     const int id = AddRecordQuietly(record);
-    if (update)
+    if (update) {
         InsertIntoIndexLists(id, *record);
+        m_LookupLists.Update(record.data(), nullptr, CCmnRegLookupLists::RecordAdded);
+    }
     return id;
 }
 
@@ -71,6 +82,8 @@ void CCmnReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
     const bool moved = update && IndexKeyChanged(*stored, *record);
     if (moved)
         RemoveFromIndexLists(id, *stored);
+    if (update)
+        m_LookupLists.Update(stored.data(), record.data(), CCmnRegLookupLists::RecordReplaced);
     m_Records.insert(id, record);
     if (moved)
         InsertIntoIndexLists(id, *record);
@@ -82,8 +95,10 @@ bool CCmnReg::DeleteRecord(int id, bool update)
     if (!record)
         return false;
     m_Ids.Free(id);
-    if (update)
+    if (update) {
         RemoveFromIndexLists(id, *record);
+        m_LookupLists.Update(record.data(), nullptr, CCmnRegLookupLists::RecordDeleted);
+    }
     QVector<int> referring = GetRecordsReferringTo(id);
     std::sort(referring.begin(), referring.end());
     referring.erase(std::unique(referring.begin(), referring.end()), referring.end());
@@ -113,6 +128,12 @@ void CCmnReg::Clear()
     RemoveAllRecords();
     m_FieldsSettings.Clear();
     m_IdentityFields.clear();
+    m_LookupLists.Clear();
+}
+
+void CCmnReg::RebuildLookupLists()
+{
+    m_LookupLists.Rebuild(m_FieldsSettings, *this, true);
 }
 
 void CCmnReg::AddIdentityField(int fieldId, const CCmnRegFieldDef &def)
@@ -168,6 +189,7 @@ const CCmnRegFieldDef *CCmnReg::FindUserFieldDef(int fieldId) const
 void CCmnReg::SetFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues)
 {
     ApplyFieldsSettings(settings, clearValues);
+    m_LookupLists.Rebuild(m_FieldsSettings, *this, false);
 }
 
 void CCmnReg::ApplyFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues)
@@ -335,6 +357,96 @@ QList<CCmnRegIndexList *> CCmnReg::GetIndexListsForRecord(const CCmnRegRecord &)
 CCmnRegIndexList *CCmnReg::GetIndexListForModel(const CCmnRegIndexListModel *)
 {
     return nullptr;
+}
+
+void CCmnReg::Write(QDataStream &stream) const
+{
+    stream << kTag << kVersion;
+    m_Ids.Write(stream);
+    // Ascending ids, so that the same register always gives the same bytes.
+    for (int id : m_Ids.GetUsedIds()) {
+        stream << qint32(id);
+        WriteRecord(id, stream);
+    }
+    stream << qint32(0);
+}
+
+bool CCmnReg::Read(QDataStream &stream)
+{
+    RemoveAllRecords();
+    ClearIndexLists();
+    m_LookupLists.Clear();
+    m_FieldsSettings.Clear();
+    quint8 tag = 0;
+    quint8 version = 0;
+    stream >> tag >> version;
+    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+        return false;
+    if (!m_Ids.Read(stream))
+        stream.setStatus(QDataStream::ReadCorruptData);
+
+    bool recordRefused = false;
+    while (stream.status() == QDataStream::Ok) {
+        qint32 id = 0;
+        stream >> id;
+        if (stream.status() != QDataStream::Ok || id == 0)
+            break;
+        // Every id must be one the allocator marks used, and only once: a record
+        // outside the allocator would be overwritten by the next new record.
+        if (!m_Ids.IsUsed(id) || m_Records.contains(id)) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            break;
+        }
+        m_Records.insert(id, CreateRecord());
+        if (!ReadRecord(id, stream)) {
+            recordRefused = true;
+            break;
+        }
+    }
+    if (stream.status() == QDataStream::Ok && !recordRefused && m_Records.size() != m_Ids.Count())
+        stream.setStatus(QDataStream::ReadCorruptData);
+    if (recordRefused || stream.status() != QDataStream::Ok) {
+        RemoveAllRecords();
+        return false;
+    }
+    RebuildIndexLists();
+    RebuildLookupLists();
+    return true;
+}
+
+void CCmnReg::WriteRecord(int recordId, QDataStream &stream) const
+{
+    const CCmnRegRecord *record = GetRecord(recordId);
+    const QList<CCmnRegStoredValue> values = record ? record->GetValues() : QList<CCmnRegStoredValue>();
+    stream << kValuesTag << kValuesVersion << qint32(values.size());
+    for (const CCmnRegStoredValue &value : values)
+        stream << qint32(value.m_FieldId) << value.m_Value;
+}
+
+bool CCmnReg::ReadRecord(int recordId, QDataStream &stream)
+{
+    CCmnRegRecord *record = GetRecord(recordId);
+    quint8 tag = 0;
+    quint8 version = 0;
+    stream >> tag >> version;
+    if (!record || stream.status() != QDataStream::Ok || tag != kValuesTag || version != kValuesVersion)
+        return false;
+    qint32 count = 0;
+    stream >> count;
+    if (stream.status() == QDataStream::Ok && count < 0)
+        stream.setStatus(QDataStream::ReadCorruptData);
+    if (!CmnRegCountFits(stream, quint64(std::max(count, 0)), kMinValueBytes))
+        return false;
+    QList<CCmnRegStoredValue> values;
+    for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        CCmnRegStoredValue value;
+        qint32 fieldId = 0;
+        stream >> fieldId >> value.m_Value;
+        value.m_FieldId = fieldId;
+        values.append(value);
+    }
+    record->SetValues(values);
+    return stream.status() == QDataStream::Ok;
 }
 
 bool CCmnReg::ClearReferencesToRecord(int, int)

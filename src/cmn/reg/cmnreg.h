@@ -4,6 +4,7 @@
 #include "cmnregfielddef.h"
 #include "cmnregfieldssettings.h"
 #include "cmnregidallocator.h"
+#include "cmnreglookuplists.h"
 
 #include <QHash>
 #include <QList>
@@ -15,6 +16,7 @@ class CCmnRegFieldContexts;
 class CCmnRegIndexList;
 class CCmnRegIndexListModel;
 class CCmnRegRecord;
+class QDataStream;
 class QWidget;
 
 // The document's store of records: every record under a positive id, the fields
@@ -95,6 +97,11 @@ public:
     bool GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
                                QString &displayText) const;
 
+    CCmnRegLookupLists &GetLookupLists() { return m_LookupLists; }
+    void ClearLookupLists() { m_LookupLists.Clear(); }
+    // From every record: bulk fillers call it once at the end.
+    void RebuildLookupLists();
+
     // Whether index keys fold accented letters; set when the document is created.
     // The lists are rebuilt at once, so they are never searched another way than
     // they were filled.
@@ -106,8 +113,21 @@ public:
     // Files every record afresh, sorting each list once.
     void RebuildIndexLists();
 
+    // The register block: the id allocator, then each record's id (ascending) and
+    // body, then 0.
+    void Write(QDataStream &stream) const;
+    // Replaces the contents with the block read. A damaged block (ids that are not
+    // the allocator's, a bad record, a stream that ends early) empties the register
+    // and returns false: a half register is never loaded.
+    [[nodiscard]] bool Read(QDataStream &stream);
+
     virtual CRecordPtr CreateRecord() = 0;
     virtual bool ClearReferencesToRecord(int recordId, int deletedId);
+    // The record values block of the record stored under the id.
+    virtual void WriteRecord(int recordId, QDataStream &stream) const;
+    // The record must be in the store. False for another tag or version; damage
+    // shows in the stream's status.
+    virtual bool ReadRecord(int recordId, QDataStream &stream);
     virtual void TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent);
     virtual void TestSelectRecordLayout(const CCmnRegFieldsSettings &settings, QWidget *parent);
     virtual bool IsInbuiltField(int fieldId) const;
@@ -157,4 +177,5 @@ private:
     CCmnRegFieldsSettings m_FieldsSettings;
     QList<QPair<int, CCmnRegFieldDef>> m_IdentityFields;
     bool m_FoldIndexAccents = true;
+    CCmnRegLookupLists m_LookupLists;
 };

@@ -166,6 +166,32 @@ void CCmnRegFieldDef::ApplyDefaultValue(CCmnRegRecord &record, int fieldId) cons
     record.SetValue(fieldId, ValueKind(), value);
 }
 
+int CCmnRegFieldDef::GetLayoutRows(bool forLayout) const
+{
+    if (!forLayout)
+        return 1;
+    if (m_Type == CmnRegFieldChoice && m_ChoiceStyle != CmnRegChoicePulldown) {
+        const int choices = int(m_Choices.size());
+        if (m_ChoiceStyle == CmnRegChoiceRadio1)
+            return choices + ((m_Flags & CmnRegFieldRequired) ? 0 : 1);
+        const int perRow = m_ChoiceStyle == CmnRegChoiceRadio3 ? 3 : 2;
+        return (choices + perRow - 1) / perRow;
+    }
+    if (m_Type == CmnRegFieldMultilineText)
+        return int(std::max(m_MultilineLines, 1) * 0.8 + 0.3);
+    return 1;
+}
+
+int CCmnRegFieldDef::LabelAboveRows() const
+{
+    switch (m_Type) {
+    case CmnRegFieldText: return (m_Flags & CmnRegFieldTextLabelAbove) ? 1 : 0;
+    case CmnRegFieldChoice: return (m_Flags & CmnRegFieldChoiceLabelAbove) ? 1 : 0;
+    case CmnRegFieldMultilineText: return (m_Flags & CmnRegFieldMultilineLabelAbove) ? 1 : 0;
+    default: return 0;
+    }
+}
+
 CCmnRegSubstitution CCmnRegFieldDef::FormatValue(const QVariant &value, int forms, int mode) const
 {
     CCmnRegSubstitution result;

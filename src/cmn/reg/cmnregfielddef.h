@@ -83,6 +83,12 @@ public:
     // Gives the record this field's default value when the field has one.
     void ApplyDefaultValue(CCmnRegRecord &record, int fieldId) const;
 
+    // Rows the field takes in the record window: radio-button choices and multiline
+    // texts take more than one. 1 unless asked for a layout.
+    int GetLayoutRows(bool forLayout) const;
+    // 1 when the field's label stands above its editor, else 0.
+    int LabelAboveRows() const;
+
     // forms: CCmnRegSubstitution::EForm bits. Mode 2 asks for one line (the key-field
     // panel); every other mode formats alike. An invalid value gives no forms.
     CCmnRegSubstitution FormatValue(const QVariant &value, int forms, int mode) const;

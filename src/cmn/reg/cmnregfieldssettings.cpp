@@ -19,6 +19,37 @@ constexpr quint8 kSectionVersion = 0;
 // The smallest field item: its header and id, the definition's header.
 constexpr qint64 kMinFieldItemBytes = 2 + 4 + 2;
 constexpr int kNameSuffixes = 26 * 27;
+// Placing new fields: rows a record-details column holds, columns a tab holds,
+// key fields a select-record column holds, and the smallest column kept apart.
+constexpr int kPlacedColumnRows = 12;
+constexpr int kPlacedColumnsPerTab = 2;
+constexpr int kPlacedKeyFieldsPerColumn = 12;
+constexpr int kSmallestPlacedColumn = 5;
+
+// "More", then "More 2", "More 3" ...: the first not yet taken.
+QString NextMoreTabName(QSet<QString> &taken)
+{
+    QString name = QStringLiteral("More");
+    for (int n = 2; taken.contains(name); ++n)
+        name = QStringLiteral("More %1").arg(n);
+    taken.insert(name);
+    return name;
+}
+
+// Keeps the items whose field is wanted (each once, in their order) and returns
+// the wanted fields that have none, in the wanted order.
+template <typename TItem>
+QList<int> KeepWanted(QList<TItem> &items, const QList<int> &wanted)
+{
+    QSet<int> missing(wanted.cbegin(), wanted.cend());
+    items.removeIf([&missing](const TItem &item) { return !missing.remove(item.m_FieldId); });
+    QList<int> appended;
+    for (int id : wanted) {
+        if (missing.contains(id))
+            appended.append(id);
+    }
+    return appended;
+}
 
 QList<int> IdsWithContext(const QList<CCmnRegField> &fields, int context)
 {
@@ -263,6 +294,376 @@ void CCmnRegFieldsSettings::NormaliseFormFieldOrder()
     m_Changed &= ~ChangedFormFieldOrder;
 }
 
+const CCmnRegFieldDef *CCmnRegFieldsSettings::FindFieldDef(int fieldId) const
+{
+    const int system = IndexOfId(m_SystemFields, fieldId);
+    if (system >= 0)
+        return &m_SystemFields.at(system).m_Def;
+    const int row = IndexOfUserField(fieldId);
+    if (row >= 0)
+        return &m_UserFields.m_Items.at(row).second.m_Def;
+    const int at = IndexOfId(m_SpecialFields, fieldId);
+    return at >= 0 ? &m_SpecialFields.at(at).m_Def : nullptr;
+}
+
+bool CCmnRegFieldsSettings::IsSystemOrUserField(int fieldId) const
+{
+    return IndexOfId(m_SystemFields, fieldId) >= 0 || IndexOfUserField(fieldId) >= 0;
+}
+
+bool CCmnRegFieldsSettings::IsKeyField(int fieldId) const
+{
+    const CCmnRegFieldDef *def = FindFieldDef(fieldId);
+    return def && (def->m_Flags & CmnRegFieldKey);
+}
+
+int CCmnRegFieldsSettings::LayoutRows(int fieldId) const
+{
+    const CCmnRegFieldDef *def = FindFieldDef(fieldId);
+    return def ? def->GetLayoutRows(true) : 1;
+}
+
+QList<int> CCmnRegFieldsSettings::RecordDetailsFieldsInOrder()
+{
+    NormaliseFormFieldOrder();
+    QList<int> ids;
+    for (int id : std::as_const(m_FormFieldOrder)) {
+        if (IsSystemOrUserField(id))
+            ids.append(id);
+    }
+    return ids;
+}
+
+QList<int> CCmnRegFieldsSettings::KeyFieldsInOrder()
+{
+    NormaliseFormFieldOrder();
+    QList<int> ids;
+    for (int id : std::as_const(m_FormFieldOrder)) {
+        if (IsKeyField(id))
+            ids.append(id);
+    }
+    return ids;
+}
+
+QPair<int, int> CCmnRegFieldsSettings::GetAutoRecordDetailsMetrics()
+{
+    int total = 0;
+    for (int id : RecordDetailsFieldsInOrder())
+        total += LayoutRows(id);
+    if (total > 10)
+        return {(std::min(total, 30) + 1) / 2, 3};
+    return {100, 1};
+}
+
+int CCmnRegFieldsSettings::GetAutoSelectRecordColumnLength()
+{
+    const qsizetype keyFields = KeyFieldsInOrder().size();
+    return keyFields >= 10 ? int(keyFields + 1) / 2 : 100;
+}
+
+void CCmnRegFieldsSettings::ComputeAutoRecordDetailsLayout()
+{
+    NormaliseFormFieldOrder();
+    if (!(m_Changed & ChangedRecordDetailsAuto))
+        return;
+    const auto [rowsPerColumn, columnsPerTab] = GetAutoRecordDetailsMetrics();
+    m_RecordDetailsComputed.clear();
+    int used = 0;
+    int column = 0;
+    int tabs = 0;
+    for (int id : RecordDetailsFieldsInOrder()) {
+        CCmnRegRecordDetailsLayoutItem item{id, false, QString()};
+        const int rows = LayoutRows(id);
+        if (used + rows > rowsPerColumn) {
+            used = 0;
+            if (++column == columnsPerTab) {
+                column = 0;
+                ++tabs;
+                item.m_TabName = tabs == 1 ? QStringLiteral("More") : QStringLiteral("More %1").arg(tabs);
+            } else {
+                item.m_NewColumn = true;
+            }
+        }
+        used += rows;
+        m_RecordDetailsComputed.append(item);
+    }
+    m_Changed &= ~ChangedRecordDetailsAuto;
+}
+
+void CCmnRegFieldsSettings::ComputeAutoSelectRecordLayout()
+{
+    NormaliseFormFieldOrder();
+    if (!(m_Changed & ChangedSelectRecordAuto))
+        return;
+    const int perColumn = GetAutoSelectRecordColumnLength();
+    m_SelectRecordComputed.clear();
+    int inColumn = 0;
+    for (int id : KeyFieldsInOrder()) {
+        CCmnRegSelectRecordLayoutItem item{id, false};
+        if (inColumn >= perColumn) {
+            item.m_NewColumn = true;
+            inColumn = 0;
+        }
+        ++inColumn;
+        m_SelectRecordComputed.append(item);
+    }
+    m_Changed &= ~ChangedSelectRecordAuto;
+}
+
+void CCmnRegFieldsSettings::NormaliseRecordDetailsLayout()
+{
+    NormaliseFormFieldOrder();
+    if (!(m_Changed & ChangedRecordDetailsManual))
+        return;
+    const QList<int> appended = KeepWanted(m_RecordDetailsManual, RecordDetailsFieldsInOrder());
+    auto [rowsPerColumn, columnsPerTab] = GetAutoRecordDetailsMetrics();
+    // The user's own columns and tabs may be larger than the automatic ones; the
+    // appended fields fill them as far as they go.
+    int used = 0;
+    int column = 0;
+    QSet<QString> taken;
+    for (const CCmnRegRecordDetailsLayoutItem &item : std::as_const(m_RecordDetailsManual)) {
+        if (!item.m_TabName.isEmpty()) {
+            used = 0;
+            column = 0;
+            taken.insert(item.m_TabName);
+        } else if (item.m_NewColumn) {
+            used = 0;
+            ++column;
+        }
+        used += LayoutRows(item.m_FieldId);
+        rowsPerColumn = std::max(rowsPerColumn, used);
+        columnsPerTab = std::max(columnsPerTab, column);
+    }
+    for (int id : appended) {
+        CCmnRegRecordDetailsLayoutItem item{id, false, QString()};
+        const int rows = LayoutRows(id);
+        if (used + rows > rowsPerColumn) {
+            used = 0;
+            if (++column >= columnsPerTab) {
+                column = 0;
+                item.m_TabName = NextMoreTabName(taken);
+            } else {
+                item.m_NewColumn = true;
+            }
+        }
+        used += rows;
+        m_RecordDetailsManual.append(item);
+    }
+    m_Changed &= ~ChangedRecordDetailsManual;
+}
+
+void CCmnRegFieldsSettings::NormaliseSelectRecordLayout()
+{
+    NormaliseFormFieldOrder();
+    if (!(m_Changed & ChangedSelectRecordManual))
+        return;
+    const QList<int> appended = KeepWanted(m_SelectRecordManual, KeyFieldsInOrder());
+    int perColumn = GetAutoSelectRecordColumnLength();
+    int inColumn = 0;
+    for (const CCmnRegSelectRecordLayoutItem &item : std::as_const(m_SelectRecordManual)) {
+        if (item.m_NewColumn)
+            inColumn = 0;
+        perColumn = std::max(perColumn, ++inColumn);
+    }
+    for (int id : appended) {
+        CCmnRegSelectRecordLayoutItem item{id, false};
+        if (inColumn >= perColumn) {
+            item.m_NewColumn = true;
+            inColumn = 0;
+        }
+        ++inColumn;
+        m_SelectRecordManual.append(item);
+    }
+    m_Changed &= ~ChangedSelectRecordManual;
+}
+
+const QList<CCmnRegSelectRecordLayoutItem> &CCmnRegFieldsSettings::GetSelectRecordLayout()
+{
+    if (m_SelectRecordAuto) {
+        ComputeAutoSelectRecordLayout();
+        return m_SelectRecordComputed;
+    }
+    NormaliseSelectRecordLayout();
+    return m_SelectRecordManual;
+}
+
+const QList<CCmnRegRecordDetailsLayoutItem> &CCmnRegFieldsSettings::GetRecordDetailsLayout()
+{
+    if (m_RecordDetailsAuto) {
+        ComputeAutoRecordDetailsLayout();
+        return m_RecordDetailsComputed;
+    }
+    NormaliseRecordDetailsLayout();
+    return m_RecordDetailsManual;
+}
+
+void CCmnRegFieldsSettings::PlaceNewFields(QList<CCmnRegNewFieldPlacement> placements)
+{
+    if (placements.isEmpty())
+        return;
+    std::stable_sort(placements.begin(), placements.end(),
+                     [](const CCmnRegNewFieldPlacement &a, const CCmnRegNewFieldPlacement &b) {
+                         return std::tie(a.m_Group, a.m_Order, a.m_FieldId)
+                                < std::tie(b.m_Group, b.m_Order, b.m_FieldId);
+                     });
+    MoveNewFieldsToEnd(placements);
+    PlaceNewFieldsInSelectRecordLayout(placements);
+    PlaceNewFieldsInRecordDetailsLayout(placements);
+}
+
+void CCmnRegFieldsSettings::MoveNewFieldsToEnd(const QList<CCmnRegNewFieldPlacement> &sorted)
+{
+    NormaliseFormFieldOrder();
+    QList<int> order = m_FormFieldOrder;
+    for (const CCmnRegNewFieldPlacement &placement : sorted)
+        order.removeOne(placement.m_FieldId);
+    for (const CCmnRegNewFieldPlacement &placement : sorted)
+        order.append(placement.m_FieldId);
+    m_FormFieldOrder = order;
+    m_Changed = ChangedAll;
+}
+
+void CCmnRegFieldsSettings::PlaceNewFieldsInSelectRecordLayout(const QList<CCmnRegNewFieldPlacement> &sorted)
+{
+    QSet<int> placed;
+    for (const CCmnRegNewFieldPlacement &placement : sorted)
+        placed.insert(placement.m_FieldId);
+    QList<CCmnRegSelectRecordLayoutItem> items = GetSelectRecordLayout();
+    items.removeIf([&placed](const CCmnRegSelectRecordLayoutItem &item) { return placed.contains(item.m_FieldId); });
+    for (CCmnRegSelectRecordLayoutItem &item : items)
+        item.m_NewColumn = false;
+    int inColumn = int(items.size());
+    for (const CCmnRegNewFieldPlacement &placement : sorted) {
+        const int row = IndexOfUserField(placement.m_FieldId);
+        if (row < 0 || !(m_UserFields.m_Items.at(row).second.m_Def.m_Flags & CmnRegFieldKey))
+            continue;
+        CCmnRegSelectRecordLayoutItem item{placement.m_FieldId, false};
+        if (inColumn + 1 > kPlacedKeyFieldsPerColumn) {
+            item.m_NewColumn = true;
+            inColumn = 0;
+        }
+        items.append(item);
+        ++inColumn;
+    }
+    m_SelectRecordManual = items;
+    m_SelectRecordAuto = false;
+    m_Changed |= ChangedSelectRecordManual;
+}
+
+void CCmnRegFieldsSettings::PlaceNewFieldsInRecordDetailsLayout(const QList<CCmnRegNewFieldPlacement> &sorted)
+{
+    struct SItem
+    {
+        CCmnRegRecordDetailsLayoutItem m_Item;
+        int m_Rows = 1;
+        int m_Group = 0;
+        bool m_Tall = false;
+    };
+    QHash<int, const CCmnRegNewFieldPlacement *> placed;
+    int lowestGroup = 0;
+    int highestGroup = 0;
+    for (const CCmnRegNewFieldPlacement &placement : sorted) {
+        placed.insert(placement.m_FieldId, &placement);
+        lowestGroup = placed.size() == 1 ? placement.m_Group : std::min(lowestGroup, placement.m_Group);
+        highestGroup = placed.size() == 1 ? placement.m_Group : std::max(highestGroup, placement.m_Group);
+    }
+    QList<CCmnRegRecordDetailsLayoutItem> existing = GetRecordDetailsLayout();
+    existing.removeIf([&placed](const CCmnRegRecordDetailsLayoutItem &item) { return placed.contains(item.m_FieldId); });
+    for (CCmnRegRecordDetailsLayoutItem &item : existing)
+        item = CCmnRegRecordDetailsLayoutItem{item.m_FieldId, false, QString()};
+    for (const CCmnRegNewFieldPlacement &placement : sorted)
+        existing.append(CCmnRegRecordDetailsLayoutItem{placement.m_FieldId, false, QString()});
+
+    // Ordinary fields first, then the new groups, then everything tall.
+    QList<SItem> ordinary;
+    QList<SItem> grouped;
+    QList<SItem> tall;
+    for (const CCmnRegRecordDetailsLayoutItem &item : std::as_const(existing)) {
+        const CCmnRegFieldDef *def = FindFieldDef(item.m_FieldId);
+        const int rows = def ? def->GetLayoutRows(true) + def->LabelAboveRows() : 1;
+        const CCmnRegNewFieldPlacement *placement = placed.value(item.m_FieldId);
+        const bool joinsFlow = placement && (placement->m_Flags & CCmnRegNewFieldPlacement::JoinFlow);
+        if (joinsFlow || (!placement && rows <= 2))
+            ordinary.append(SItem{item, rows, lowestGroup - 1, false});
+        else if (rows <= 2)
+            grouped.append(SItem{item, rows, placement->m_Group, false});
+        else
+            tall.append(SItem{item, rows, highestGroup + 1, true});
+    }
+    QList<SItem> items = ordinary + grouped + tall;
+
+    // Columns, as the indexes of the items that begin them.
+    QList<int> columnStarts{0};
+    int used = 0;
+    for (qsizetype runStart = 0; runStart < items.size();) {
+        qsizetype runEnd = runStart;
+        int runRows = 0;
+        while (runEnd < items.size() && items.at(runEnd).m_Group == items.at(runStart).m_Group)
+            runRows += items.at(runEnd++).m_Rows;
+        qsizetype first = runStart;
+        if (used > 0 && (items.at(runStart).m_Tall || used + runRows > kPlacedColumnRows)) {
+            columnStarts.append(int(first));
+            used = 0;
+        }
+        while (used + runRows > kPlacedColumnRows) {
+            int taken = items.at(first).m_Rows;
+            qsizetype next = first + 1;
+            while (next < runEnd && taken + items.at(next).m_Rows <= kPlacedColumnRows)
+                taken += items.at(next++).m_Rows;
+            if (next >= runEnd)
+                break;
+            columnStarts.append(int(next));
+            runRows -= taken;
+            first = next;
+            used = 0;
+        }
+        used += runRows;
+        runStart = runEnd;
+    }
+
+    // Columns too small to stand alone join the one before them.
+    QList<QPair<int, int>> columns;   // (first item, rows)
+    for (qsizetype c = 0; c < columnStarts.size(); ++c) {
+        const int start = columnStarts.at(c);
+        const int end = c + 1 < columnStarts.size() ? columnStarts.at(c + 1) : int(items.size());
+        int rows = 0;
+        for (int i = start; i < end; ++i)
+            rows += items.at(i).m_Rows;
+        if (!columns.isEmpty() && rows < kSmallestPlacedColumn)
+            columns.last().second += rows;
+        else
+            columns.append({start, rows});
+    }
+
+    QSet<QString> given;
+    int columnsInTab = 1;
+    for (qsizetype c = 1; c < columns.size(); ++c) {
+        SItem &first = items[columns.at(c).first];
+        if (columnsInTab == kPlacedColumnsPerTab || first.m_Tall) {
+            const int end = c + 1 < columns.size() ? columns.at(c + 1).first : int(items.size());
+            const int userRow = IndexOfUserField(first.m_Item.m_FieldId);
+            QString name = end - columns.at(c).first == 1 && userRow >= 0 ? m_UserFields.m_Items.at(userRow).first
+                                                                          : QStringLiteral("More");
+            if (given.contains(name)) {
+                for (int n = 2; given.contains(name); ++n)
+                    name = QStringLiteral("More %1").arg(n);
+            }
+            given.insert(name);
+            first.m_Item.m_TabName = name;
+            columnsInTab = 1;
+        } else {
+            first.m_Item.m_NewColumn = true;
+            ++columnsInTab;
+        }
+    }
+    m_RecordDetailsManual.clear();
+    for (const SItem &item : std::as_const(items))
+        m_RecordDetailsManual.append(item.m_Item);
+    m_RecordDetailsAuto = false;
+    m_Changed |= ChangedRecordDetailsManual;
+}
+
 bool CCmnRegFieldsSettings::operator==(CCmnRegFieldsSettings &other)
 {
     if (!(m_UserFields == other.m_UserFields) || m_SystemFields != other.m_SystemFields
@@ -272,13 +673,10 @@ bool CCmnRegFieldsSettings::operator==(CCmnRegFieldsSettings &other)
     other.NormaliseFormFieldOrder();
     if (m_FormFieldOrder != other.m_FormFieldOrder)
         return false;
-    // An automatic layout follows wholly from the order and the definitions,
-    // which are equal by now; a manual one is the user's own.
-    if (m_SelectRecordAuto != other.m_SelectRecordAuto
-        || (!m_SelectRecordAuto && m_SelectRecordManual != other.m_SelectRecordManual))
-        return false;
-    return m_RecordDetailsAuto == other.m_RecordDetailsAuto
-           && (m_RecordDetailsAuto || m_RecordDetailsManual == other.m_RecordDetailsManual);
+    return m_SelectRecordAuto == other.m_SelectRecordAuto
+           && GetSelectRecordLayout() == other.GetSelectRecordLayout()
+           && m_RecordDetailsAuto == other.m_RecordDetailsAuto
+           && GetRecordDetailsLayout() == other.GetRecordDetailsLayout();
 }
 
 void CCmnRegFieldsSettings::Write(QDataStream &stream) const

@@ -61,6 +61,26 @@ public:
     // fields in ascending id order; does nothing unless its changed bit is set.
     void NormaliseFormFieldOrder();
 
+    // The definition of a system, user or special field (searched in that order).
+    const CCmnRegFieldDef *FindFieldDef(int fieldId) const;
+    // (rows per column, columns per tab) of the automatic record-details layout.
+    QPair<int, int> GetAutoRecordDetailsMetrics();
+    int GetAutoSelectRecordColumnLength();
+    void ComputeAutoRecordDetailsLayout();
+    void NormaliseRecordDetailsLayout();
+    void ComputeAutoSelectRecordLayout();
+    void NormaliseSelectRecordLayout();
+    // The layouts as their windows show them: computed when automatic, the user's
+    // own brought up to date otherwise.
+    const QList<CCmnRegSelectRecordLayoutItem> &GetSelectRecordLayout();
+    const QList<CCmnRegRecordDetailsLayoutItem> &GetRecordDetailsLayout();
+    // Moves the new user fields to the end of the form field order and rewrites
+    // both layouts around them (both become manual).
+    void PlaceNewFields(QList<CCmnRegNewFieldPlacement> placements);
+    void MoveNewFieldsToEnd(const QList<CCmnRegNewFieldPlacement> &sorted);
+    void PlaceNewFieldsInSelectRecordLayout(const QList<CCmnRegNewFieldPlacement> &sorted);
+    void PlaceNewFieldsInRecordDetailsLayout(const QList<CCmnRegNewFieldPlacement> &sorted);
+
     const CCmnRegUserFieldSet &GetUserFields() const { return m_UserFields; }
     const QList<CCmnRegField> &GetSystemFields() const { return m_SystemFields; }
     const QList<CCmnRegField> &GetSpecialFields() const { return m_SpecialFields; }
@@ -88,6 +108,11 @@ public:
     [[nodiscard]] bool FromByteArray(const QByteArray &bytes);
 
 private:
+    bool IsSystemOrUserField(int fieldId) const;
+    bool IsKeyField(int fieldId) const;
+    int LayoutRows(int fieldId) const;
+    QList<int> RecordDetailsFieldsInOrder();
+    QList<int> KeyFieldsInOrder();
     void ReadFieldList(QDataStream &stream, quint8 sectionTag, quint8 itemTag, QList<CCmnRegField> &list);
     QList<int> ExistingFieldIdsInOrder() const;
 

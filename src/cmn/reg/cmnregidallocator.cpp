@@ -1,5 +1,16 @@
 #include "cmnregidallocator.h"
 
+#include <QDataStream>
+
+#include <algorithm>
+
+namespace {
+
+constexpr quint8 kTag = 7;
+constexpr quint8 kVersion = 0;
+
+} // namespace
+
 int CCmnRegIdAllocator::Allocate()
 {
     int index = -1;
@@ -45,4 +56,25 @@ void CCmnRegIdAllocator::Load(const QVector<quint32> &words, int hint)
 {
     m_Used.SetWords(words);
     m_Hint = hint;
+}
+
+void CCmnRegIdAllocator::Write(QDataStream &stream) const
+{
+    stream << kTag << kVersion << qint32(m_Hint) << m_Used;
+}
+
+bool CCmnRegIdAllocator::Read(QDataStream &stream)
+{
+    m_Used.Clear();
+    m_Hint = 0;
+    quint8 tag = 0;
+    quint8 version = 0;
+    stream >> tag >> version;
+    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+        return false;
+    qint32 hint = -1;
+    stream >> hint >> m_Used;
+    // Any negative hint means "after the highest", which the allocator writes as -1.
+    m_Hint = std::max(hint, -1);
+    return stream.status() == QDataStream::Ok;
 }

@@ -18,8 +18,12 @@ public:
 
     const CCmnBitSet &GetUsed() const { return m_Used; }
     int GetHint() const { return m_Hint; }
-    // For the register's reader, which checks what it loads before it gets here.
     void Load(const QVector<quint32> &words, int hint);
+
+    // Block tag 7, version 0: the hint and the used ids' bit set.
+    void Write(QDataStream &stream) const;
+    // Starts empty. False for another tag or version or a refused bit set.
+    [[nodiscard]] bool Read(QDataStream &stream);
 
 private:
     CCmnBitSet m_Used;

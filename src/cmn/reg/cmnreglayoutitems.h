@@ -21,3 +21,17 @@ struct CCmnRegRecordDetailsLayoutItem
 
     friend bool operator==(const CCmnRegRecordDetailsLayoutItem &, const CCmnRegRecordDetailsLayoutItem &) = default;
 };
+
+// A field just created, to be placed in the layouts: fields of one group stay
+// together in a column where they fit.
+struct CCmnRegNewFieldPlacement
+{
+    enum EFlags {
+        JoinFlow = 0x1,   // join the existing fields instead of forming a group
+    };
+
+    int m_Group = 0;
+    int m_Order = 0;
+    int m_FieldId = 0;
+    int m_Flags = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+class QComboBox;
+
+// A value offered in a drop-down list: its folded sort key, upper-cased, and as
+// typed. Triples sort by the three in turn, by code units.
+struct CCmnStringTriple
+{
+    QString m_Key;
+    QString m_Upper;
+    QString m_Text;
+
+    friend bool operator==(const CCmnStringTriple &, const CCmnStringTriple &) = default;
+};
+
+bool CmnStringTripleLess(const CCmnStringTriple &a, const CCmnStringTriple &b);
+
+// Sorted unique triples. Additions are queued while records are scanned and
+// merged at the first use, so a scan costs one sort, not one insertion per value.
+class CCmnSortedStringTripleList
+{
+public:
+    void QueueChange(const CCmnStringTriple &triple) { m_Queue.append(triple); }
+    // Merges the queue: a large batch (more than a tenth of the list, or more than
+    // 100) by sorting everything once, a small one by binary insertion.
+    void Flush();
+    void Clear();
+    // Flushes, then one item per triple with the typed text.
+    void FillComboBox(QComboBox *combo);
+
+    // The triples in order; queued ones are not among them until flushed.
+    const QVector<CCmnStringTriple> &Items() const { return m_Items; }
+    qsizetype QueuedCount() const { return m_Queue.size(); }
+
+private:
+    QVector<CCmnStringTriple> m_Items;
+    QList<CCmnStringTriple> m_Queue;
+};
