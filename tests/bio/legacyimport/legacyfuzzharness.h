@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+// Runs one legacy reader, chosen by the first byte, over the rest of the input until it
+// fails or the data ends. Shared by the libFuzzer target and the test that replays seeds
+// and their mutations; any crash, hang or runaway allocation is the finding.
+// Answers how many reads succeeded.
+int LegacyFuzzArchiveReaders(const QByteArray &input);
+
+// The selector byte of each reader, for building seeds.
+enum ELegacyFuzzReader {
+    LegacyFuzzString,
+    LegacyFuzzOptionals,
+    LegacyFuzzStringLists,
+    LegacyFuzzBlocks,
+    LegacyFuzzItemVector,
+    LegacyFuzzTokenStore,
+    LegacyFuzzBitArrays,
+    LegacyFuzzFieldIdSet,
+    LegacyFuzzCompareData,
+    LegacyFuzzMatchData,
+    LegacyFuzzRegMap,
+    LegacyFuzzReaderCount
+};
