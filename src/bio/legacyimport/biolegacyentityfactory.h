@@ -1,10 +1,12 @@
 #pragma once
 
 #include "biolegacydataimport_ent.h"
+#include "biolegacyversionfields.h"
 
 #include <memory>
 
-// The entity classes of the nine record kinds; they differ only in their kind.
+// The entity classes of the nine record kinds; they differ only in their kind, which
+// picks their schema and the field lists of their older record versions.
 template<int kKind>
 class TBioLegacyKindEnt : public CBioLegacyDataImport_Ent
 {
@@ -12,6 +14,10 @@ public:
     TBioLegacyKindEnt()
         : CBioLegacyDataImport_Ent(kKind)
     {
+    }
+    const CBioLegacyDataImport_FieldIdSet &RecordVersionFields(EBioLegacyGroup group, quint8 version) const override
+    {
+        return LegacyRecordVersionFields(kKind, group, version);
     }
 };
 
