@@ -2,6 +2,7 @@
 
 #include "biolegacydataimport_entschema.h"
 #include "biolegacydataimport_fieldvalarray.h"
+#include "biolegacydataimport_regtransientstate.h"
 
 class CBioLegacyDataImport_Cluster;
 class CBioLegacyDataImport_Reg;
@@ -31,6 +32,12 @@ public:
     CBioLegacyDataImport_Ent(const CBioLegacyDataImport_Ent &) = delete;
     CBioLegacyDataImport_Ent &operator=(const CBioLegacyDataImport_Ent &) = delete;
 
+    // The register's working state that a register of this kind keeps.
+    virtual std::unique_ptr<CBioLegacyDataImport_RegTransientState> CreateTransientState(
+        CBioLegacyDataImport_Reg *reg) const
+    {
+        return std::make_unique<CBioLegacyDataImport_RegTransientState>(reg);
+    }
     // The fields a record of an older version holds in one group; empty here.
     virtual const CBioLegacyDataImport_FieldIdSet &RecordVersionFields(EBioLegacyGroup group, quint8 version) const;
     // Gives missing or null booleans the defaults of the schema.

@@ -19,6 +19,13 @@ public:
     {
         return LegacyRecordVersionFields(kKind, group, version);
     }
+    std::unique_ptr<CBioLegacyDataImport_RegTransientState> CreateTransientState(
+        CBioLegacyDataImport_Reg *reg) const override
+    {
+        if constexpr (kKind == BioLegacyKindAnimal)
+            return std::make_unique<CBioLegacyDataImport_AnimalRegTransientState>(reg);
+        return CBioLegacyDataImport_Ent::CreateTransientState(reg);
+    }
 };
 
 using CBioLegacyDataImport_ContactEnt = TBioLegacyKindEnt<BioLegacyKindContact>;

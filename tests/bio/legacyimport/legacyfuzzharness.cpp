@@ -4,6 +4,8 @@
 #include "biolegacydataimport_boolarray.h"
 #include "biolegacydataimport_entmatchdata.h"
 #include "biolegacydataimport_fieldidset.h"
+#include "biolegacydataimport_hvdoc.h"
+#include "biolegacydataimport_recordiditerator.h"
 #include "biolegacydataimport_regmap.h"
 #include "biolegacydataimport_tokenstore.h"
 #include "legacyarchivetesting.h"
@@ -99,4 +101,27 @@ int LegacyFuzzArchiveReaders(const QByteArray &input)
     while (reads < 256 && ReadOnce(*archive, (selector & 0x0F) % LegacyFuzzReaderCount))
         ++reads;
     return reads;
+}
+
+int LegacyFuzzDocument(const QByteArray &input)
+{
+    QByteArray bytes = input;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CBioLegacyDataImport_HvDoc doc;
+    if (!doc.Load(&buffer).isEmpty())
+        return 0;
+    int decoded = 0;
+    for (int kind = 0; kind < doc.RegisterCount(); ++kind) {
+        CBioLegacyDataImport_Reg *reg = doc.RegisterOfKind(kind);
+        CBioLegacyDataImport_RecordIdIterator ids;
+        ids.Init(nullptr);
+        for (qint32 id = ids.First(&reg->Map()); id != kBioLegacyNoRecord; id = ids.Next()) {
+            if (reg->GetEntity(id))
+                ++decoded;
+            if (decoded % 1000 == 0)
+                reg->TrimCache();
+        }
+    }
+    return decoded;
 }

@@ -23,3 +23,8 @@ enum ELegacyFuzzReader {
     LegacyFuzzRegMap,
     LegacyFuzzReaderCount
 };
+
+// Loads the input as a legacy data file and, when it loads, decodes every record of every
+// register through the record-id walk, trimming the caches as the import does.
+// Answers the number of records decoded.
+int LegacyFuzzDocument(const QByteArray &input);
