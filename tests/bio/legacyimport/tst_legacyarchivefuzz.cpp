@@ -1,7 +1,6 @@
 #include "legacyfilewriter.h"
 #include "legacyfuzzharness.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 using Writer = CTestLegacyWriter;
@@ -71,27 +70,8 @@ void TestLegacyArchiveFuzz::seedsAndMutationsNeverCrash()
             LegacyFuzzArchiveReaders(changed);
         }
     }
-    QRandomGenerator random(0x5EED);
-    for (int round = 0; round < 3000; ++round) {
-        QByteArray mutated = seed;
-        const int edits = 1 + int(random.bounded(4));
-        for (int e = 0; e < edits; ++e) {
-            const int at = 1 + int(random.bounded(quint32(mutated.size() - 1)));
-            switch (random.bounded(3)) {
-            case 0:
-                mutated[at] = char(random.bounded(256));
-                break;
-            case 1:
-                mutated.insert(at, char(random.bounded(256)));
-                break;
-            default:
-                if (mutated.size() > 2)
-                    mutated.remove(at, 1);
-                break;
-            }
-        }
-        LegacyFuzzArchiveReaders(mutated);
-    }
+    LegacyFuzzMutations(seed, 0x5EED, 3000, 1,
+                        [](const QByteArray &mutated) { LegacyFuzzArchiveReaders(mutated); });
 }
 
 QTEST_GUILESS_MAIN(TestLegacyArchiveFuzz)

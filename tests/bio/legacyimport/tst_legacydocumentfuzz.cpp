@@ -1,7 +1,6 @@
 #include "legacyfuzzharness.h"
 #include "legacysamplefiles.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 // Replays the whole-file fuzz harness over the sample files of each product, every
@@ -38,18 +37,7 @@ void TestLegacyDocumentFuzz::samplesAndMutationsNeverCrash()
             }
         }
     }
-    QRandomGenerator random(0xF11E);
-    for (int round = 0; round < 400; ++round) {
-        QByteArray mutated = seed;
-        for (int e = 0, edits = 1 + int(random.bounded(3)); e < edits; ++e) {
-            const int at = int(random.bounded(quint32(mutated.size())));
-            if (random.bounded(2) == 0)
-                mutated[at] = char(random.bounded(256));
-            else
-                mutated.remove(at, 1 + int(random.bounded(4)));
-        }
-        LegacyFuzzDocument(mutated);
-    }
+    LegacyFuzzMutations(seed, 0xF11E, 400, 0, [](const QByteArray &mutated) { LegacyFuzzDocument(mutated); });
 }
 
 QTEST_GUILESS_MAIN(TestLegacyDocumentFuzz)
