@@ -6,6 +6,17 @@ CFailDevice::CFailDevice(qint64 failAfterBytes, QObject *parent)
 {
 }
 
+qint64 CFailDevice::readData(char *data, qint64 maxSize)
+{
+    if (m_ReadFailsAt < 0)
+        return QBuffer::readData(data, maxSize);
+    if (pos() >= m_ReadFailsAt) {
+        setErrorString(QStringLiteral("FAILDEVICE"));
+        return -1;
+    }
+    return QBuffer::readData(data, qMin(maxSize, m_ReadFailsAt - pos()));
+}
+
 qint64 CFailDevice::writeData(const char *data, qint64 size)
 {
     if (m_Remaining <= 0) {

@@ -57,9 +57,28 @@ bool IsListPlaceholder(const QString &trimmed)
     return trimmed.startsWith(u'$') || trimmed.startsWith(u'@');
 }
 
+// The names of a field list; a name in quotes (to hold a blank or a comma) is
+// given without them.
 QStringList SplitNames(const QString &list)
 {
-    return CmnTrimmedStrings(list.split(u','), false);
+    QStringList names = CmnTrimmedStrings(CmnSplitOutsideQuotes(list, u','), false);
+    for (QString &name : names) {
+        if (name.size() >= 2 && (name.front() == u'"' || name.front() == u'\'') && name.back() == name.front())
+            name = name.mid(1, name.size() - 2);
+    }
+    return names;
+}
+
+// The text of a placeholder as the user typed it: the line arrives as HTML, and
+// field names are looked up, and labels escaped, as plain text.
+QString PlainText(const QString &html)
+{
+    QString text = html;
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
 }
 
 QStringList SelectFields(const QString &fieldList, const QStringList &defaultFields)
@@ -89,7 +108,8 @@ QString ListPlaceholderToHtml(const QString &trimmed, qint32 baseSize,
                               const QStringList &defaultFields)
 {
     const bool withLabels = trimmed.startsWith(u'$');
-    const CListPlaceholder placeholder = ParseListPlaceholder(trimmed.mid(1));
+    CListPlaceholder placeholder = ParseListPlaceholder(PlainText(trimmed.mid(1)));
+    placeholder.style = CmnHtmlEscape(placeholder.style);
 
     QList<CPrintedField> fields;
     for (const QString &name : SelectFields(placeholder.fieldList, defaultFields)) {

@@ -100,11 +100,15 @@ public:
             if (end < 0)
                 end = line.size();
             const QStringView rest = line.mid(pos, end - pos);
-            if (enclosed)
-                value += rest;   // stray text after the closing quote is kept
-            else
+            if (enclosed) {
+                // Stray text after the closing quote is kept; the blanks inside
+                // the quotes are data, only those outside them are trimmed.
+                value += m_Trim ? rest.trimmed() : rest;
+                fields.append(value);
+            } else {
                 value = m_Quote.isNull() ? rest.toString() : Unescape(rest);
-            fields.append(m_Trim ? value.trimmed() : value);
+                fields.append(m_Trim ? value.trimmed() : value);
+            }
             if (end >= line.size())
                 break;
             pos = end + 1;
@@ -239,6 +243,16 @@ bool IsEnclosedBy(QStringView field, QChar c)
     return field.size() >= 2 && field.front() == c && field.back() == c;
 }
 
+// 1 when the piece begins or ends with the quote (blanks around it aside), as the
+// part of an enclosed field that a separator or line break cut off does.
+int OpensOrCloses(QStringView piece, QChar quote)
+{
+    const QStringView trimmed = piece.trimmed();
+    if (trimmed.isEmpty())
+        return 0;
+    return trimmed.front() == quote || trimmed.back() == quote ? 1 : 0;
+}
+
 qsizetype CountPairs(QStringView text, QChar first, QChar second)
 {
     qsizetype count = 0;
@@ -366,6 +380,24 @@ QStringList CCmnCsvFormat::ParseHeader(const QStringList &lines) const
     return {};
 }
 
+// Without a quote character, a field is still enclosed when written plainly it
+// would read back as something else: split at a separator or line break, taken for
+// an enclosed field or a comment line, or stripped of its blanks (which trimming
+// drops only outside quotes).
+bool CCmnCsvFormat::NeedsEnclosing(const QString &field, bool first) const
+{
+    if (field.isEmpty())
+        return false;
+    if (field.contains(m_Separator) || field.contains(QChar(u'\n')) || field.contains(QChar(u'\r')))
+        return true;
+    if (field.contains(QChar(kDoubleQuote)) || field.front() == QChar(kApostrophe)
+        || field.back() == QChar(kApostrophe))
+        return true;
+    if (first && !m_CommentChar.isNull() && field.front() == m_CommentChar)
+        return true;
+    return m_TrimFlag && (field.front().isSpace() || field.back().isSpace());
+}
+
 QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
 {
     const QChar quote = EffectiveQuote(m_QuoteChar, m_Separator);
@@ -374,12 +406,11 @@ QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
     const QChar fallback = m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
     QString line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QString field = m_TrimFlag ? fields.at(i).trimmed() : fields.at(i);
+        const QString &field = fields.at(i);
         if (i > 0)
             line += m_Separator;
         QChar enclose = quote;
-        if (enclose.isNull()
-            && (field.contains(m_Separator) || field.contains(QChar(u'\n')) || field.contains(QChar(u'\r')))) {
+        if (enclose.isNull() && NeedsEnclosing(field, i == 0)) {
             enclose = fallback;
         }
         if (enclose.isNull()) {
@@ -437,13 +468,19 @@ CCmnCsvFormat &CCmnCsvFormat::Deduce(const QStringList &lines, QChar comment)
         const QList<QStringView> fields = PlainSplit(line, m_Separator);
         if (fields.size() < 3)
             continue;
+        // An enclosed field that holds a separator or a line break is cut into
+        // pieces here: its opening and its closing quote each count.
         int apostrophes = 0;
         int doubleQuotes = 0;
         for (const QStringView field : fields) {
             if (IsEnclosedBy(field, QChar(kApostrophe)))
-                ++apostrophes;
+                apostrophes += 2;
             else if (IsEnclosedBy(field, QChar(kDoubleQuote)))
-                ++doubleQuotes;
+                doubleQuotes += 2;
+            else {
+                apostrophes += OpensOrCloses(field, QChar(kApostrophe));
+                doubleQuotes += OpensOrCloses(field, QChar(kDoubleQuote));
+            }
         }
         if (apostrophes > doubleQuotes)
             ++apostropheVotes;

@@ -62,6 +62,8 @@ public:
     friend bool operator==(const CCmnCsvFormat &, const CCmnCsvFormat &) = default;
 
 private:
+    bool NeedsEnclosing(const QString &field, bool first) const;
+
     QChar m_QuoteChar;       // code 0: none
     bool m_EscapeFlag;
     QChar m_Separator;

@@ -128,5 +128,13 @@ bool CmnReadColor(QDataStream &in, QColor &color)
     colorStream.setVersion(in.version());
     colorStream.setByteOrder(in.byteOrder());
     colorStream >> color;
-    return colorStream.status() == QDataStream::Ok;
+    if (colorStream.status() != QDataStream::Ok)
+        return false;
+    // Words after an invalid kind, or components that are not numbers, would give
+    // a colour not equal to itself once written and read again: read as no colour.
+    const bool finite = qIsFinite(color.redF()) && qIsFinite(color.greenF()) && qIsFinite(color.blueF())
+                        && qIsFinite(color.alphaF());
+    if (kind == qint8(QColor::Invalid) || !finite)
+        color = QColor();
+    return true;
 }

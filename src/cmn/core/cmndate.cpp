@@ -427,7 +427,21 @@ CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, i
             qsizetype end = pos;
             while (end < text.size() && text.at(end).isLetterOrNumber())
                 ++end;
-            const int value = MonthFromText(text.mid(pos, end - pos).toUpper(), calendar, name.size() == 4);
+            QString word = text.mid(pos, end - pos).toUpper();
+            // The French complementary days are written as two words.
+            if (calendar == CmnDateCalendarFrenchRepublican && word == QLatin1String("JOUR")) {
+                qsizetype next = end;
+                while (next < text.size() && text.at(next).isSpace())
+                    ++next;
+                qsizetype wordEnd = next;
+                while (wordEnd < text.size() && text.at(wordEnd).isLetter())
+                    ++wordEnd;
+                if (next > end && wordEnd > next) {
+                    word += text.mid(next, wordEnd - next).toUpper();
+                    end = wordEnd;
+                }
+            }
+            const int value = MonthFromText(word, calendar, name.size() == 4);
             if (value == 0)
                 return CCmnDate();
             month = value;

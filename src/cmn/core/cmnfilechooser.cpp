@@ -16,9 +16,18 @@ QString ToolkitChooser(const CCmnFileChooserRequest &request)
     case CCmnFileChooserRequest::OpenFile:
         return QFileDialog::getOpenFileName(request.m_Parent, request.m_Caption, request.m_Folder,
                                             request.m_Filter);
-    case CCmnFileChooserRequest::SaveFile:
-        return QFileDialog::getSaveFileName(request.m_Parent, request.m_Caption, request.m_Folder,
-                                            request.m_Filter);
+    case CCmnFileChooserRequest::SaveFile: {
+        if (request.m_DefaultSuffix.isEmpty()) {
+            return QFileDialog::getSaveFileName(request.m_Parent, request.m_Caption, request.m_Folder,
+                                                request.m_Filter);
+        }
+        QFileDialog dialog(request.m_Parent, request.m_Caption, request.m_Folder, request.m_Filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(request.m_DefaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
     case CCmnFileChooserRequest::Folder:
         return QFileDialog::getExistingDirectory(request.m_Parent, request.m_Caption, request.m_Folder);
     }
@@ -40,9 +49,9 @@ QString CmnGetOpenFileName(QWidget *parent, const QString &caption, const QStrin
 }
 
 QString CmnGetSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                           const QString &filter)
+                           const QString &filter, const QString &defaultSuffix)
 {
-    return Choose({CCmnFileChooserRequest::SaveFile, parent, caption, folder, filter});
+    return Choose({CCmnFileChooserRequest::SaveFile, parent, caption, folder, filter, defaultSuffix});
 }
 
 QString CmnGetExistingDirectory(QWidget *parent, const QString &caption, const QString &folder)

@@ -11,8 +11,10 @@ class QWidget;
 // never wait on one. Each returns the chosen path, or an empty text on cancel.
 QString CmnGetOpenFileName(QWidget *parent, const QString &caption, const QString &folder,
                            const QString &filter);
+// A default suffix (without the dot) is added by the chooser to a name typed
+// without one, before it asks whether to replace an existing file.
 QString CmnGetSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                           const QString &filter);
+                           const QString &filter, const QString &defaultSuffix = QString());
 // Offers folders only.
 QString CmnGetExistingDirectory(QWidget *parent, const QString &caption, const QString &folder);
 
@@ -26,6 +28,7 @@ struct CCmnFileChooserRequest
     QString m_Caption;
     QString m_Folder;
     QString m_Filter;
+    QString m_DefaultSuffix = QString(); // save choosers only
 };
 
 using TCmnFileChooser = std::function<QString(const CCmnFileChooserRequest &)>;

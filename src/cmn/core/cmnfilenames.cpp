@@ -225,6 +225,15 @@ QString CmnDefaultPictureFolder()
     return QDir::homePath();
 }
 
+QString CmnDeviceReadErrorText(const QIODevice &device)
+{
+    const QString text = CmnFileErrorText(QFileDevice::ReadError);
+    const QString reason = device.errorString();
+    if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
+        return text;
+    return text + QStringLiteral(" (") + reason + QLatin1Char(')');
+}
+
 QString CmnFileErrorText(int fileError)
 {
     switch (fileError) {

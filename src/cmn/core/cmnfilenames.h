@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 // What the program does with file names: extensions, file-dialog filters, the
 // image formats offered for export and pictures, and file errors in words.
 
@@ -60,3 +62,5 @@ QString CmnDefaultPictureFolder();
 
 // A file error code (QFileDevice::FileError) in words; empty for no error.
 QString CmnFileErrorText(int fileError);
+// "read error", followed by the device's own reason in brackets when it gives one.
+QString CmnDeviceReadErrorText(const QIODevice &device);

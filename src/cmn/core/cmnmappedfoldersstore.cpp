@@ -70,6 +70,14 @@ QString CCmnMappedFoldersStore::MapPath(const QString &path)
         if (source.size() < path.size() && path.at(source.size()) == QLatin1Char('/')
             && QStringView(path).left(source.size()).compare(source, cs) == 0)
             return m_DestinationBySource.value(source) + path.mid(source.size());
+        // A root such as "/" ends with its own "/" and maps every path below it.
+        if (source.endsWith(QLatin1Char('/')) && source.size() < path.size()
+            && QStringView(path).left(source.size()).compare(source, cs) == 0) {
+            QString destination = m_DestinationBySource.value(source);
+            if (!destination.endsWith(QLatin1Char('/')))
+                destination += QLatin1Char('/');
+            return destination + path.mid(source.size());
+        }
     }
     return path;
 }

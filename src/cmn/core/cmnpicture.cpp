@@ -13,6 +13,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,11 +31,13 @@ constexpr int kDefaultBrightness = 0;
 constexpr int kDefaultContrast = 100;
 
 // An image header may declare any size, and a damaged or hostile one in a
-// document would otherwise make the decoder allocate it: images above this many
-// pixels are refused before decoding. It is the bound the toolkit's own reader
-// applies by default (128 MiB of 32-bit pixels), kept here so that no image
-// plugin or environment setting can lift it.
-constexpr qint64 kMaxImagePixels = qint64(32) * 1024 * 1024;
+// document would otherwise make the decoder allocate it: images declaring more
+// pixels than any camera makes are refused before decoding.
+constexpr qint64 kMaxSourcePixels = qint64(200) * 1000 * 1000;
+// Forms and printing need no more than this (a full page at 300 dots per inch is
+// under 9 million): larger photos decode already scaled down to it, which keeps a
+// 50-megapixel camera photo well within memory.
+constexpr qint64 kMaxDecodedPixels = qint64(16) * 1000 * 1000;
 
 bool g_PictureCacheEnabled = true;
 
@@ -43,15 +46,33 @@ int ClampContrast(int value) { return std::clamp(value, 0, 500); }
 int ClampGamma(int value) { return std::clamp(value, 10, 500); }
 int ClampRotation(int value) { return std::clamp(value, 0, 3); }
 
-QImage ReadImage(QImageReader &reader)
+QString LoadFailedText() { return QStringLiteral("cannot load image"); }
+
+} // namespace
+
+QImage CmnReadPictureImage(QImageReader &reader, QString *errorText)
 {
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxImagePixels)
+    const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
+    const QString sizeText = QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+    if (pixels > kMaxSourcePixels) {
+        *errorText = QStringLiteral("image too large (%1)").arg(sizeText);
         return QImage();
-    return reader.read();
+    }
+    if (pixels > kMaxDecodedPixels) {
+        const double scale = std::sqrt(double(kMaxDecodedPixels) / double(pixels));
+        reader.setScaledSize(QSize(qMax(1, int(size.width() * scale)), qMax(1, int(size.height() * scale))));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *errorText = reader.errorString();
+        if (size.isValid())
+            *errorText += QStringLiteral(" (%1)").arg(sizeText);
+    }
+    return image;
 }
 
-QString LoadFailedText() { return QStringLiteral("cannot load image"); }
+namespace {
 
 } // namespace
 
@@ -159,14 +180,15 @@ void CCmnPicture::EnsureLoaded()
         buffer.setData(m_ImageBytes);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer);
-        const QImage image = ReadImage(reader);
+        QString reason;
+        const QImage image = CmnReadPictureImage(reader, &reason);
         if (!image.isNull())
             ApplyAdjustments(image);
         // Recorded, so that bytes that do not decode are not decoded again on
         // every repaint.
         if (!HasPixmap()) {
             m_Pixmap.reset();
-            m_ErrorText = LoadFailedText();
+            m_ErrorText = reason.isEmpty() ? LoadFailedText() : LoadFailedText() + QStringLiteral(", ") + reason;
         }
         return;
     }
@@ -174,8 +196,8 @@ void CCmnPicture::EnsureLoaded()
     if (m_Path.isEmpty())
         return;
     if (!CmnIsPictureFilePath(m_Path)) {
-        LoadThroughCache(m_Path, m_Path,
-                         QStringLiteral("INTERNAL ERROR: failed to load image '%1'").arg(m_Path));
+        if (!LoadThroughCache(m_Path, m_Path))
+            m_ErrorText = QStringLiteral("INTERNAL ERROR: failed to load image '%1'").arg(m_Path);
         return;
     }
 
@@ -185,10 +207,12 @@ void CCmnPicture::EnsureLoaded()
     const QString keySource = CmnFileNameCaseSensitivity() == Qt::CaseInsensitive
                                   ? mapped.m_MappedPath.toUpper()
                                   : mapped.m_MappedPath;
-    LoadThroughCache(mapped.m_MappedPath, keySource, mapped.MessageText(LoadFailedText()));
+    QString reason;
+    if (!LoadThroughCache(mapped.m_MappedPath, keySource, &reason))
+        m_ErrorText = mapped.MessageText(LoadFailedText(), reason);
 }
 
-void CCmnPicture::LoadThroughCache(const QString &fileName, const QString &keySource, const QString &failure)
+bool CCmnPicture::LoadThroughCache(const QString &fileName, const QString &keySource, QString *reason)
 {
     const bool useCache = CmnIsPictureCacheEnabled();
     const QString key = CacheKey(keySource);
@@ -196,21 +220,24 @@ void CCmnPicture::LoadThroughCache(const QString &fileName, const QString &keySo
         QPixmap cached;
         if (QPixmapCache::find(key, &cached) && !cached.isNull()) {
             m_Pixmap = cached;
-            return;
+            return true;
         }
     }
 
     QImageReader reader(fileName);
-    const QImage image = ReadImage(reader);
+    QString readError;
+    const QImage image = CmnReadPictureImage(reader, &readError);
     if (!image.isNull())
         ApplyAdjustments(image);
     if (!HasPixmap()) {
         m_Pixmap.reset();
-        m_ErrorText = failure;
-        return;
+        if (reason)
+            *reason = readError;
+        return false;
     }
     if (useCache)
         QPixmapCache::insert(key, *m_Pixmap);
+    return true;
 }
 
 QString CCmnPicture::CacheKey(const QString &source) const

@@ -8,6 +8,13 @@
 
 class QDataStream;
 class QImage;
+class QImageReader;
+
+// Decodes the image the reader is set up for at no more than the size forms and
+// printing need: a larger photo decodes already scaled down, its shape kept. An
+// image whose header declares more pixels than any camera makes is refused unread
+// with "image too large (W x H pixels)"; on any failure *errorText says why.
+QImage CmnReadPictureImage(QImageReader &reader, QString *errorText);
 
 // A photograph or picture as the program shows it: a file path (or a built-in
 // resource path beginning with ":") or the bytes of an image file embedded in the
@@ -71,8 +78,8 @@ private:
     void DropLoaded();
     QString CacheKey(const QString &source) const;
     // Loads fileName through the pixmap cache under the key made from keySource;
-    // on failure the error text becomes `failure`.
-    void LoadThroughCache(const QString &fileName, const QString &keySource, const QString &failure);
+    // false with the reader's reason when it fails.
+    bool LoadThroughCache(const QString &fileName, const QString &keySource, QString *reason = nullptr);
 
     QString m_Path;
     QByteArray m_ImageBytes; // when not empty this is the picture and the path is not used

@@ -43,13 +43,9 @@ quint32 PeekUInt32(const QDataStream &in, const QByteArray &bytes, qsizetype at)
                                                     : qFromLittleEndian<quint32>(data);
 }
 
-// The toolkit's variant reader trusts a container's item count and nests
-// containers without limit: a crafted document of a few hundred kilobytes
-// exhausts the stack. A field holds one flat value, so the type (and a user
-// type's name) is peeked at before the toolkit reads, and anything else is
-// refused. A stream too short to show the type is left to the reader, which
-// fails on it without harm.
-bool NextVariantIsFieldValue(QDataStream &in)
+} // namespace
+
+bool CmnNextVariantIsFlatValue(QDataStream &in)
 {
     QIODevice *device = in.device();
     if (!device || in.version() < QDataStream::Qt_4_0)
@@ -79,8 +75,6 @@ bool NextVariantIsFieldValue(QDataStream &in)
     return IsFrameworkValueType(name);
 }
 
-} // namespace
-
 QDataStream &operator<<(QDataStream &out, const CCmnRegFieldValue &value)
 {
     out << kVersion << quint8(value.m_Kind) << value.m_Value;
@@ -102,7 +96,7 @@ QDataStream &operator>>(QDataStream &in, CCmnRegFieldValue &value)
     in >> kind;
     if (in.status() != QDataStream::Ok)
         return in;
-    if (!NextVariantIsFieldValue(in)) {
+    if (!CmnNextVariantIsFlatValue(in)) {
         in.setStatus(QDataStream::ReadCorruptData);
         return in;
     }

@@ -19,3 +19,11 @@ QDataStream &operator<<(QDataStream &out, const CCmnRegFieldValue &value);
 // Another leading byte, or a variant of a type no field holds, marks the stream
 // ReadCorruptData; on any failure the value keeps what it held.
 QDataStream &operator>>(QDataStream &in, CCmnRegFieldValue &value);
+
+// The toolkit's variant reader trusts a container's item count and nests
+// containers without limit: a crafted file of a few hundred kilobytes exhausts
+// the stack. Stored values are flat (a number, a string, a framework date or
+// highlight), so the next variant's type (and a user type's name) is peeked at
+// before the toolkit reads it: false for anything else. A stream too short to
+// show the type gives true and is left to the reader, which fails on it harmlessly.
+bool CmnNextVariantIsFlatValue(QDataStream &in);

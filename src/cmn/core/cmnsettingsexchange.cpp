@@ -1,6 +1,7 @@
 #include "cmnsettingsexchange.h"
 
 #include "cmndatastream.h"
+#include "cmnregfieldvalue.h"
 #include "cmntext.h"
 
 #include <QDataStream>
@@ -274,17 +275,46 @@ TCmnByteArrayHash CmnVariantHashesToByteArrays(const TCmnVariantHashHash &hashes
     return arrays;
 }
 
+namespace {
+
+// The toolkit's hash form, read item by item: the count is checked against the
+// bytes there are (an item takes at least a key's and a type's 4 bytes each),
+// and every value must be a flat one before the toolkit reads it.
+bool ReadFlatVariantHash(QDataStream &stream, qsizetype size, QVariantHash &hash)
+{
+    quint32 count = 0;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok || qint64(count) > (size - 4) / 8)
+        return false;
+    for (quint32 i = 0; i < count; ++i) {
+        QString key;
+        stream >> key;
+        if (stream.status() != QDataStream::Ok || !CmnNextVariantIsFlatValue(stream))
+            return false;
+        QVariant value;
+        stream >> value;
+        if (stream.status() != QDataStream::Ok)
+            return false;
+        hash.insert(key, value);
+    }
+    return true;
+}
+
+} // namespace
+
 TCmnVariantHashHash CmnByteArraysToVariantHashes(const TCmnByteArrayHash &arrays)
 {
     TCmnVariantHashHash hashes;
     for (auto it = arrays.cbegin(); it != arrays.cend(); ++it) {
         QDataStream stream(it.value());
         CmnPrepareDataStream(stream);
+        const QString name = QString::fromUtf8(CmnFromHex(it.key()));
         QVariantHash inner;
-        stream >> inner;
-        if (stream.status() != QDataStream::Ok)
+        if (!ReadFlatVariantHash(stream, it.value().size(), inner)) {
+            qWarning("Settings value '%s' is damaged and was ignored", qPrintable(name));
             inner.clear();
-        hashes.insert(QString::fromUtf8(CmnFromHex(it.key())), inner);
+        }
+        hashes.insert(name, inner);
     }
     return hashes;
 }

@@ -94,9 +94,14 @@ CCmnTextEncoding CmnDeduceTextEncoding(const QByteArray &bytes)
         return encoding;
     QScopedPointer<QTextDecoder> decoder(codec->makeDecoder());
     CLineEndCounter counter;
-    for (qsizetype at = 0; at < bytes.size(); at += kDeductionPiece) {
-        const qsizetype size = qMin(kDeductionPiece, bytes.size() - at);
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype size = qMin(kDeductionPiece, bytes.size() - at);
+        if (at + size < bytes.size())
+            size -= CmnIncompleteTailLength(codec, bytes.constData() + at, size);
+        if (size <= 0) // a piece too short to hold one whole character
+            size = qMin(kDeductionPiece, bytes.size() - at);
         counter.Count(decoder->toUnicode(bytes.constData() + at, int(size)));
+        at += size;
     }
     encoding.m_LineEndingName = counter.MajorityName();
     return encoding;
@@ -112,6 +117,13 @@ QTextCodec *CmnCodecForName(const QString &name)
     if (name.isEmpty())
         return nullptr;
     return QTextCodec::codecForName(name.toLatin1());
+}
+
+QString CmnCheckCodecName(const QString &name)
+{
+    if (CmnCodecForName(name))
+        return QString();
+    return QStringLiteral("unknown/invalid codec '%1'").arg(name);
 }
 
 QString CmnCodecDisplayName(const QString &name)
@@ -133,6 +145,43 @@ qint32 CmnLineEndingCode(const QString &name)
     if (upper == QLatin1String("CRLF"))
         return CmnLineEndingCRLF;
     return CmnLineEndingPlatform;
+}
+
+qsizetype CmnIncompleteTailLength(const QTextCodec *codec, const char *bytes, qsizetype size)
+{
+    if (!codec || size <= 0)
+        return 0;
+    const auto *data = reinterpret_cast<const uchar *>(bytes);
+    switch (codec->mibEnum()) {
+    case 106: { // UTF-8: a lead byte among the last four with too few continuation bytes after it
+        for (qsizetype back = 1; back <= qMin<qsizetype>(4, size); ++back) {
+            const uchar byte = data[size - back];
+            if ((byte & 0xC0) == 0x80)
+                continue;
+            const qsizetype needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return back < needed ? back : 0;
+        }
+        return 0;
+    }
+    case 1013: // UTF-16BE
+    case 1014: // UTF-16LE
+    case 1015: { // UTF-16 with a mark
+        const qsizetype odd = size % 2;
+        if (size - odd < 2)
+            return odd;
+        const uchar *unit = data + size - odd - 2;
+        // The big-endian form unless the codec is the little-endian one; the marked
+        // form is read here as little-endian, like the rest of the program writes it.
+        const uchar high = codec->mibEnum() == 1013 ? unit[0] : unit[1];
+        return (high & 0xFC) == 0xD8 ? odd + 2 : odd;
+    }
+    case 1017: // UTF-32
+    case 1018: // UTF-32BE
+    case 1019: // UTF-32LE
+        return size % 4;
+    default:
+        return 0;
+    }
 }
 
 QByteArray CmnByteOrderMark(const QString &codecName)

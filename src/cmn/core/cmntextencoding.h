@@ -45,6 +45,9 @@ CCmnTextEncoding CmnDeduceTextEncoding(const QByteArray &bytes);
 // "LOCALE" and "System" give the system's codec, "UTF-16" the little-endian one.
 QTextCodec *CmnCodecForName(const QString &name);
 
+// "" when the registry has a codec for the name, else "unknown/invalid codec '%1'".
+[[nodiscard]] QString CmnCheckCodecName(const QString &name);
+
 // The name shown for a codec name: the system codec's own name for "LOCALE",
 // "UTF-16LE" for "UTF-16", any other name unchanged.
 QString CmnCodecDisplayName(const QString &name);
@@ -52,6 +55,12 @@ QString CmnCodecDisplayName(const QString &name);
 // The ECmnLineEnding code of a line-ending name, in any letter case: "CR" 0, "LF"
 // 1, "CRLF" 2; "SYSTEM", "LOCALE" and any other name the platform's line ending.
 qint32 CmnLineEndingCode(const QString &name);
+
+// How many bytes at the end of the bytes begin a character that they do not
+// finish, in the codec's Unicode encodings (0 for every other codec). Decoding in
+// pieces holds these back for the next piece: the toolkit's decoders lose a byte
+// when a piece ends inside a sequence that turns out to be invalid.
+qsizetype CmnIncompleteTailLength(const QTextCodec *codec, const char *bytes, qsizetype size);
 
 // The mark written before text in the named codec (the name compared exactly,
 // letter case included); empty for a codec that has none.

@@ -7,12 +7,51 @@
 #include "cmntextwriter.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
-QString OpenErrorText(const QFile &file)
+QString OpenErrorText(const QFileDevice &file)
 {
     return CmnFileErrorText(file.error() != QFileDevice::NoError ? file.error() : QFileDevice::UnspecifiedError);
+}
+
+QStringList ReadFailed(const QString &error, bool *success, QString *errorText)
+{
+    if (success)
+        *success = false;
+    if (errorText)
+        *errorText = error;
+    return QStringList();
+}
+
+// The whole device, or false with the error text when a read fails: readAll
+// would hand out what came before the failure as if it were all.
+bool ReadAllBytes(QIODevice &device, QByteArray *bytes, QString *error)
+{
+    constexpr qint64 kPiece = 1 << 16;
+    bytes->clear();
+    for (;;) {
+        const qsizetype at = bytes->size();
+        bytes->resize(at + kPiece);
+        const qint64 got = device.read(bytes->data() + at, kPiece);
+        bytes->resize(at + qMax<qint64>(got, 0));
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            *error = CmnDeviceReadErrorText(device);
+            return false;
+        }
+    }
+}
+
+QString WriteLines(CCmnTextWriter &writer, QIODevice &file, const QStringList &lines, const CCmnTextEncoding &encoding)
+{
+    QString error = writer.Open(encoding, &file);
+    for (qsizetype i = 0; error.isEmpty() && i < lines.size(); ++i)
+        error = writer.WriteLine(lines.at(i));
+    return error;
 }
 
 } // namespace
@@ -21,23 +60,30 @@ QStringList CmnReadTextFileLines(const QString &path, bool *success, QString *er
 {
     const CCmnMappedPath mapped(path);
     QFile file(mapped.m_MappedPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (success)
-            *success = false;
-        if (errorText)
-            *errorText = OpenErrorText(file);
-        return QStringList();
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadFailed(OpenErrorText(file), success, errorText);
+    return CmnReadTextDeviceLines(file, success, errorText);
+}
 
-    const CCmnTextEncoding encoding = CmnDeduceTextEncoding(file.readAll());
-    file.seek(0);
+QStringList CmnReadTextDeviceLines(QIODevice &device, bool *success, QString *errorText)
+{
+    QByteArray bytes;
+    QString error;
+    if (!device.seek(0) || !ReadAllBytes(device, &bytes, &error))
+        return ReadFailed(error.isEmpty() ? CmnFileErrorText(QFileDevice::PositionError) : error, success, errorText);
+    const CCmnTextEncoding encoding = CmnDeduceTextEncoding(bytes);
+    bytes.clear();
+    if (!device.seek(0))
+        return ReadFailed(CmnFileErrorText(QFileDevice::PositionError), success, errorText);
     QStringList lines;
     CCmnTextReader reader;
-    if (reader.Open(encoding, &file).isEmpty()) {
-        while (reader.HasMoreText())
-            lines.append(reader.ReadLine());
-    }
-    file.close();
+    error = reader.Open(encoding, &device);
+    while (error.isEmpty() && reader.HasMoreText())
+        lines.append(reader.ReadLine());
+    if (error.isEmpty())
+        error = reader.ErrorText();
+    if (!error.isEmpty())
+        return ReadFailed(error, success, errorText);
     if (success)
         *success = true;
     if (errorText)
@@ -45,22 +91,44 @@ QStringList CmnReadTextFileLines(const QString &path, bool *success, QString *er
     return lines;
 }
 
+
 QString CmnWriteTextFile(const QString &path, const QStringList &lines, QIODevice::OpenMode mode,
                          const CCmnTextEncoding &encoding)
 {
-    QFile file(path);
-    if (!file.open(mode))
-        return OpenErrorText(file);
-    CCmnTextWriter writer;
-    QString error = writer.Open(encoding, &file);
+    // Checked before the file is touched, so that a bad choice leaves it as it is.
+    QString error = CmnCheckCodecName(encoding.m_CodecName);
     if (!error.isEmpty())
         return error;
-    for (const QString &line : lines) {
-        error = writer.WriteLine(line);
-        if (!error.isEmpty()) {
-            file.close();
-            return error;
-        }
+    CCmnTextWriter writer;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A device or pipe holds no earlier text to keep, and cannot be replaced.
+        QFile device(path);
+        if (!device.open(mode))
+            return OpenErrorText(device);
+        error = WriteLines(writer, device, lines, encoding);
+        const QString closeError = writer.Close();
+        return error.isEmpty() ? closeError : error;
+    }
+
+    // The new text goes to a temporary file that replaces the old one only once
+    // all of it is written; appending copies the old text over first.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return OpenErrorText(file);
+    if ((mode & QIODevice::Append) && info.exists()) {
+        QFile old(path);
+        QByteArray bytes;
+        if (!old.open(QIODevice::ReadOnly))
+            error = OpenErrorText(old);
+        else if (ReadAllBytes(old, &bytes, &error) && file.write(bytes) != bytes.size())
+            error = CmnFileErrorText(QFileDevice::WriteError);
+    }
+    if (error.isEmpty())
+        error = WriteLines(writer, file, lines, encoding);
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        return error;
     }
     return writer.Close();
 }

@@ -10,10 +10,12 @@ class CCmnTextEncoding;
 // small line filters of the wizards' parameter files.
 
 // The lines of the file at the path, after the folder mapping, with the encoding
-// deduced from its bytes. When the file cannot be opened the list is empty,
-// *success (when given) false and *errorText (when given) the file error text;
-// decoding itself never fails.
+// deduced from its bytes. When the file cannot be opened or read the list is
+// empty, *success (when given) false and *errorText (when given) the file error
+// text; decoding itself never fails.
 QStringList CmnReadTextFileLines(const QString &path, bool *success = nullptr, QString *errorText = nullptr);
+// The same from an open device, read from its start.
+QStringList CmnReadTextDeviceLines(QIODevice &device, bool *success = nullptr, QString *errorText = nullptr);
 
 // Writes each line followed by the encoding's line ending to the file opened in
 // the given mode; "" on success, else the file error text.

@@ -1,5 +1,6 @@
 #include "cmntextreader.h"
 
+#include "cmnfilenames.h"
 #include "cmntext.h"
 #include "cmntextencoding.h"
 
@@ -27,12 +28,14 @@ QString CCmnTextReader::Open(const CCmnTextEncoding &encoding, QIODevice *device
     m_Buffer.clear();
     m_Position = 0;
     m_ExpectedMark.clear();
+    m_HeldBack.clear();
+    m_ErrorText.clear();
 
-    QTextCodec *codec = CmnCodecForName(encoding.m_CodecName);
-    if (!codec)
-        return QStringLiteral("unknown/invalid codec '%1'").arg(encoding.m_CodecName);
-    m_Codec = codec;
-    m_Decoder.reset(codec->makeDecoder());
+    const QString codecError = CmnCheckCodecName(encoding.m_CodecName);
+    if (!codecError.isEmpty())
+        return codecError;
+    m_Codec = CmnCodecForName(encoding.m_CodecName);
+    m_Decoder.reset(m_Codec->makeDecoder());
     if (!m_Decoder)
         return QStringLiteral("internal error, cannot create text decoder");
     m_LineEndingCode = CmnLineEndingCode(encoding.m_LineEndingName);
@@ -52,22 +55,35 @@ void CCmnTextReader::OpenString(qint32 lineEndingCode, const QString &text)
     m_Buffer = text;
     m_Position = 0;
     m_ExpectedMark.clear();
+    m_HeldBack.clear();
+    m_ErrorText.clear();
 }
 
 void CCmnTextReader::ReadChunk()
 {
     m_Position = 0;
     m_Buffer.clear();
-    if (!m_Device || !m_Decoder)
+    if (!m_Device || !m_Decoder || HasFailed())
         return;
     // Bytes that decode to nothing (only the mark, or the first part of one
     // character from a device that hands out little at a time) are not the end.
     while (m_Buffer.isEmpty()) {
-        QByteArray bytes = m_Device->read(kChunkSize);
-        if (bytes.isEmpty()) {
+        QByteArray bytes = m_HeldBack;
+        m_HeldBack.clear();
+        const qsizetype held = bytes.size();
+        bytes.resize(held + kChunkSize);
+        const qint64 got = m_Device->read(bytes.data() + held, kChunkSize);
+        if (got < 0) {
+            m_ErrorText = CmnDeviceReadErrorText(*m_Device);
+            return;
+        }
+        bytes.resize(held + got);
+        if (got == 0) {
             // A character cut off by the end of the data still shows as damaged.
+            if (!bytes.isEmpty())
+                m_Buffer = m_Decoder->toUnicode(bytes);
             if (m_Decoder->needsMoreData()) {
-                m_Buffer = QString(QChar::ReplacementCharacter);
+                m_Buffer += QChar(QChar::ReplacementCharacter);
                 m_Decoder.reset(m_Codec->makeDecoder());
             }
             return;
@@ -79,6 +95,9 @@ void CCmnTextReader::ReadChunk()
                 bytes.remove(0, m_ExpectedMark.size());
             m_ExpectedMark.clear();
         }
+        const qsizetype tail = CmnIncompleteTailLength(m_Codec, bytes.constData(), bytes.size());
+        m_HeldBack = bytes.right(tail);
+        bytes.chop(tail);
         m_Buffer = m_Decoder->toUnicode(bytes);
     }
 }
@@ -105,8 +124,11 @@ QString CCmnTextReader::ReadLine()
     for (;;) {
         if (m_Position >= m_Buffer.size()) {
             ReadChunk();
-            if (m_Buffer.isEmpty())
+            if (m_Buffer.isEmpty()) {
+                if (crPending)
+                    line.append(QLatin1Char('\r'));
                 return line;
+            }
         }
         // Ordinary characters are copied a run at a time, not one by one.
         const QChar *data = m_Buffer.constData();
@@ -121,8 +143,12 @@ QString CCmnTextReader::ReadLine()
                     return line;
                 }
                 if (m_LineEndingCode == CmnLineEndingCRLF) {
-                    // Dropped: it either starts the line ending or is stray.
+                    // Held back until the next character shows whether it starts
+                    // the line ending; a lone CR is data (in an enclosed field,
+                    // say) and stays.
                     line.append(data + runStart, m_Position - runStart);
+                    if (crPending)
+                        line.append(QLatin1Char('\r'));
                     ++m_Position;
                     runStart = m_Position;
                     crPending = true;
@@ -142,7 +168,10 @@ QString CCmnTextReader::ReadLine()
                     return line;
                 }
             }
-            crPending = false;
+            if (crPending) {
+                line.append(QLatin1Char('\r'));
+                crPending = false;
+            }
             ++m_Position;
         }
         line.append(data + runStart, end - runStart);

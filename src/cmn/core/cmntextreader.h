@@ -26,15 +26,22 @@ public:
     // Hands out the lines of the text, cut by an ECmnLineEnding code.
     void OpenString(qint32 lineEndingCode, const QString &text);
 
-    // Refills the buffer when it is used up; false once the text is exhausted.
+    // Refills the buffer when it is used up; false once the text is exhausted or
+    // the device failed.
     bool HasMoreText();
     // The next line without its line ending. CR (code 0) or LF (code 1) ends a
-    // line, the other staying in it; with code 2 only CR LF does, a lone CR is
-    // dropped and a lone LF stays; the platform code accepts CR LF, LF and CR.
+    // line, the other staying in it; with code 2 only CR LF does, and a lone CR or
+    // LF stays in the line; the platform code accepts CR LF, LF and CR.
     QString ReadLine();
     // Replaces the buffer with the next decoded chunk of the device (empty at its
-    // end, or without a device).
+    // end, without a device, or once the device failed).
     void ReadChunk();
+
+    // "read error", with the device's own reason when it gives one, once reading
+    // the device failed; the text read before the failure stays readable, and the
+    // reader then reports no more text. Empty while all is well.
+    const QString &ErrorText() const { return m_ErrorText; }
+    bool HasFailed() const { return !m_ErrorText.isEmpty(); }
 
     CCmnTextReader(const CCmnTextReader &) = delete;
     CCmnTextReader &operator=(const CCmnTextReader &) = delete;
@@ -53,4 +60,7 @@ private:
     qsizetype m_Position = 0;
     // Skipped at the start of the data; set only while the first chunk is read.
     QByteArray m_ExpectedMark;
+    // The end of the last chunk that begins a character the chunk does not finish.
+    QByteArray m_HeldBack;
+    QString m_ErrorText;
 };

@@ -5,6 +5,7 @@
 #include "cmntextencoding.h"
 
 #include <QFileDevice>
+#include <QSaveFile>
 #include <QStringView>
 #include <QTextCodec>
 
@@ -29,16 +30,21 @@ CCmnTextWriter::CCmnTextWriter()
 
 QString CCmnTextWriter::Open(const CCmnTextEncoding &encoding, QIODevice *file)
 {
+    m_Codec = nullptr;
+    const QString codecError = CmnCheckCodecName(encoding.m_CodecName);
+    if (!codecError.isEmpty())
+        return codecError;
     m_Codec = CmnCodecForName(encoding.m_CodecName);
-    if (!m_Codec)
-        return QStringLiteral("unknown/invalid codec '%1'").arg(encoding.m_CodecName);
     m_LineEndingCode = CmnLineEndingCode(encoding.m_LineEndingName);
     m_LineEndingText = CmnLineEndingText(m_LineEndingCode);
     m_File = file;
     if (!m_File)
         return CmnFileErrorText(QFileDevice::WriteError);
 
-    const QByteArray mark = encoding.m_ByteOrderMark ? CmnByteOrderMark(encoding.m_CodecName) : QByteArray();
+    // Text added to a device that already holds some (a file opened to append)
+    // continues it: a mark there would be a stray character in the middle.
+    const bool atStart = m_File->isSequential() || m_File->size() == 0;
+    const QByteArray mark = encoding.m_ByteOrderMark && atStart ? CmnByteOrderMark(encoding.m_CodecName) : QByteArray();
     if (!mark.isEmpty() && m_File->write(mark) < mark.size())
         return CmnFileErrorText(QFileDevice::WriteError);
     return QString();
@@ -63,7 +69,13 @@ QString CCmnTextWriter::WriteLine(const QString &text)
 {
     if (!text.contains(QLatin1Char('\n')))
         return WriteEncoded(text);
-    for (const QStringView piece : QStringView(text).split(QLatin1Char('\n'))) {
+    const QList<QStringView> pieces = QStringView(text).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        QStringView piece = pieces.at(i);
+        // A CR LF in the text is one line end: its CR must not stay in front of
+        // the line ending written for it.
+        if (i + 1 < pieces.size() && piece.endsWith(QLatin1Char('\r')))
+            piece.chop(1);
         const QString error = WriteEncoded(piece.toString());
         if (!error.isEmpty())
             return error;
@@ -76,6 +88,13 @@ QString CCmnTextWriter::Close()
     if (!m_File)
         return QString();
     QString result;
+    // A save file replaces its target only now, and only when every write succeeded.
+    if (auto *saveFile = qobject_cast<QSaveFile *>(m_File)) {
+        if (!saveFile->commit())
+            result = DeviceErrorText(saveFile);
+        m_File = nullptr;
+        return result;
+    }
     auto *file = qobject_cast<QFileDevice *>(m_File);
     if (file && !file->flush())
         result = CmnFileErrorText(QFileDevice::WriteError);

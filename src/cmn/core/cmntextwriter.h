@@ -15,14 +15,15 @@ public:
     CCmnTextWriter();
 
     // "unknown/invalid codec '%1'" for a codec the registry does not know; writes
-    // the codec's mark when the encoding asks for one.
+    // the codec's mark when the encoding asks for one and the device is empty.
     [[nodiscard]] QString Open(const CCmnTextEncoding &encoding, QIODevice *file);
     // A text holding LF is written as one line per piece between LFs; a CR in
-    // front of an LF stays in its piece.
+    // front of an LF goes with it.
     [[nodiscard]] QString WriteLine(const QString &text);
     // The text and the line ending, encoded without a second mark.
     [[nodiscard]] QString WriteEncoded(const QString &text);
-    // Flushes and closes the device.
+    // Flushes and closes the device; commits a save file, which replaces its
+    // target only then.
     [[nodiscard]] QString Close();
 
     CCmnTextWriter(const CCmnTextWriter &) = delete;

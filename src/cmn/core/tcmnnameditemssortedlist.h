@@ -83,15 +83,14 @@ public:
         return row;
     }
 
-    // False only for a row below 0. The tagged row is cleared when its item goes; the
+    // False for a row that does not exist. The tagged row is cleared when its item goes; the
     // current row stays on the same place, the item that moved up into it, or on the
     // last item when it fell off the end (-1 once the list is empty).
     bool RemoveAt(qint32 row)
     {
-        if (row < 0)
+        if (row < 0 || row >= m_Items.size())
             return false;
-        if (row < m_Items.size())
-            m_Items.removeAt(row);
+        m_Items.removeAt(row);
         if (m_TaggedRow > row)
             --m_TaggedRow;
         else if (m_TaggedRow == row)

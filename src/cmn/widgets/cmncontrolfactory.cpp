@@ -90,7 +90,8 @@ CCmnComboBox *CmnNewTextEncodingComboBox(QWidget *parent)
             combo->addItem(name, name);
             continue;
         }
-        combo->addItem(name, QStringLiteral("LOCALE"));
+        // Named apart from the codec itself, which follows as an entry of its own.
+        combo->addItem(QStringLiteral("System (%1)").arg(name), QStringLiteral("LOCALE"));
         if (name == utf8)
             combo->addItem(name, name);
     }

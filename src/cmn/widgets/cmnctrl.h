@@ -2,11 +2,12 @@
 
 #include "cmnslotblocker.h"
 
+#include <QLayout>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class CCmnTabOrDialogOrPanelOrPageMixin;
-class QLayout;
 class QWidget;
 
 // The base of composite controls: a group of widgets that edits one value (a font,
@@ -19,6 +20,8 @@ class CCmnCtrl : public QObject, public CCmnSlotBlockingMixin
 public:
     // The parent is the host the control works for.
     explicit CCmnCtrl(QObject *parent = nullptr);
+    // A control never placed in a window still owns its layout and the widgets in it.
+    ~CCmnCtrl() override;
 
     // Takes the layout that holds the control's widgets and lists every widget in
     // it, nested layouts included.
@@ -36,7 +39,7 @@ public:
 
 private:
     QObject *m_Owner;
-    QLayout *m_Layout = nullptr;
+    QPointer<QLayout> m_Layout; // the window's once placed, and may go with it
     QList<QWidget *> m_Widgets;
     QWidget *m_FirstWidget = nullptr;
 };

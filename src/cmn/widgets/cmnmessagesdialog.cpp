@@ -73,11 +73,11 @@ void CCmnMessagesDialog::Slot_clicked_Save()
 {
     if (SlotsBlocked())
         return;
-    QString fileName = CmnGetSaveFileName(this, windowTitle(), QString(), tr("Text files (*.txt)"));
+    // The chooser adds the suffix, so that it asks before replacing "name.txt".
+    const QString fileName =
+        CmnGetSaveFileName(this, windowTitle(), QString(), tr("Text files (*.txt)"), QStringLiteral("txt"));
     if (fileName.isEmpty())
         return;
-    if (CmnFileExtension(fileName).isEmpty())
-        fileName += QStringLiteral(".txt");
     const QString error = CmnWriteTextFileLines(fileName, m_Messages, CCmnTextEncoding());
     if (!error.isEmpty())
         ShowRememberedMessage(QMessageBox::Warning, this, windowTitle(),

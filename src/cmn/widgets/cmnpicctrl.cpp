@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImage>
+#include <QImageReader>
 
 namespace {
 
@@ -203,16 +204,19 @@ void CCmnPicCtrl::Slot_clicked_Select()
     QFile file(mapped.m_MappedPath);
     QByteArray bytes;
     bool decoded = false;
+    QString reason;
     if (file.open(QIODevice::ReadOnly)) {
         bytes = file.readAll();
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        QImage image;
-        decoded = image.load(&buffer, nullptr);
+        QImageReader reader(&buffer);
+        decoded = !CmnReadPictureImage(reader, &reason).isNull();
+    } else {
+        reason = file.errorString();
     }
     if (!decoded) {
         ShowRememberedMessage(QMessageBox::Warning, parent, m_DialogTitle,
-                              mapped.MessageText(QStringLiteral("Failed to load")));
+                              mapped.MessageText(QStringLiteral("Failed to load"), reason));
         return;
     }
 

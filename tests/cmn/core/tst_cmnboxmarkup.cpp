@@ -88,6 +88,11 @@ void TestCmnBoxMarkup::markup_data()
                                                 << QStringList{} << "<b>Rex wins";
     QTest::newRow("brackets in a value are text") << "[Name]" << Table{{"NAME", {"[Breed]"}}}
                                                   << QStringList{} << "[Breed]";
+    QTest::newRow("quoted names in a list")
+        << "[$ &quot;Coat colour&quot;,'Name, short' L]" << Table{{"COAT COLOUR", {"Red"}}, {"NAME, SHORT", {"Rex"}}}
+        << QStringList{} << "Coat colour: Red<br/>Name, short: Rex";
+    QTest::newRow("label escaped once") << "[$ Smith&amp;Jones]" << Table{{"SMITH&JONES", {"x"}}} << QStringList{}
+                                        << "Smith&amp;Jones: x";
 
     // List options and styles.
     dog("upper wins over lower", "[$UL * L]", "NAME: REX<br/>BREED: COLLIE");

@@ -1,5 +1,6 @@
 #include "cmncsvformat.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using TRows = QList<QStringList>;
@@ -26,6 +27,8 @@ private slots:
     void hostileInputStaysLinear();
     void deduce_data();
     void deduce();
+    void ownExportsReadBackUnchanged_data();
+    void ownExportsReadBackUnchanged();
 };
 
 namespace {
@@ -256,12 +259,16 @@ void TestCmnCsvFormat::joinFields_data()
     QTest::newRow("no quote: line feed encloses in double quotes")
         << "none,1,comma,#,1,1" << QStringList{"a", "x\n\"y"} << "a,\"x\n\\\"y\"";
     QTest::newRow("no quote: separator encloses")
-        << "none,0,tab,#,1,1" << QStringList{"a\tb", "say \"hi\""} << "\"a\tb\"\tsay \"hi\"";
+        << "none,0,tab,#,1,1" << QStringList{"a\tb", "say \"hi\""} << "\"a\tb\"\t\"say \"\"hi\"\"\"";
+    QTest::newRow("no quote: comment character first encloses")
+        << "none,0,tab,#,1,1" << QStringList{"#1", "#2"} << "\"#1\"\t#2";
+    QTest::newRow("no quote: blanks enclosed when trimming")
+        << "none,0,tab,#,1,1" << QStringList{" a", "b ", "c"} << "\" a\"\t\"b \"\tc";
     QTest::newRow("no quote: carriage return encloses")
         << "none,0,tab,#,1,0" << QStringList{"a\rb"} << "\"a\rb\"";
     QTest::newRow("quote: every field enclosed, empty too")
         << "\",0,comma,#,1,1" << QStringList{"Rex", "", "say \"hi\""} << "\"Rex\",\"\",\"say \"\"hi\"\"\"";
-    QTest::newRow("trim flag drops blanks") << "\",1,comma,#,1,1" << QStringList{" a ", "b\t"} << "\"a\",\"b\"";
+    QTest::newRow("blanks kept inside quotes") << "\",1,comma,#,1,1" << QStringList{" a ", "b\t"} << "\" a \",\"b\t\"";
     QTest::newRow("backslash escape doubles backslashes before a quote")
         << "\",1,comma,#,1,1" << QStringList{"C:\\dir\\", "a\\\"b", "\\x"} << "\"C:\\dir\\\\\",\"a\\\\\\\"b\",\"\\x\"";
     QTest::newRow("no fields") << "\",1,comma,#,1,1" << QStringList{} << "";
@@ -294,11 +301,8 @@ void TestCmnCsvFormat::joinedFieldsReadBack()
         "#first", "plain", "a,b", "a;b", "a\tb", "say \"hi\"", "it's", "'quoted'", "\"", "\"\"", "two\nlines",
         "\n", "cr\ronly", "", "  padded  ", " ", "C:\\dir\\", "\\", "\\\"", "\\\\\"\\", "a|b\\c", "",
     };
-    QStringList expected = values;
-    if (csv.TrimFlag()) {
-        for (QString &value : expected)
-            value = value.trimmed();
-    }
+    // Every field is enclosed, so trimming drops no blank of the data.
+    const QStringList expected = values;
 
     const QString line = csv.JoinFields(values);
     QCOMPARE(csv.SplitLine(line), expected);
@@ -410,4 +414,54 @@ void TestCmnCsvFormat::deduce()
 }
 
 QTEST_GUILESS_MAIN(TestCmnCsvFormat)
+void TestCmnCsvFormat::ownExportsReadBackUnchanged_data()
+{
+    QTest::addColumn<bool>("tab");
+    QTest::newRow("TAB") << true;
+    QTest::newRow("CSV") << false;
+}
+
+void TestCmnCsvFormat::ownExportsReadBackUnchanged()
+{
+    QFETCH(bool, tab);
+    CCmnCsvFormat written;
+    written.SetTabSeparated(tab);
+    // Pieces a breeder's fields may hold, the awkward ones included.
+    const QStringList pieces{"Bella", "of", "Smith & Jones", "\t", ",", "\"", "\"\"", "'", "\r", "\n", "\r\n", "#",
+                             " ", "  ", "\\", u"Gl\u00e9nmoor"_qs, u"\u00d8ster"_qs, "\"Nick\"", "2001", ""};
+    QRandomGenerator random(20250101);
+    const QStringList header{"Name", "Sire", "Dam", "Born", "Notes", "Owner"};
+    for (int trial = 0; trial < 200; ++trial) {
+        QList<QStringList> rows;
+        const int rowCount = 1 + random.bounded(6);
+        for (int r = 0; r < rowCount; ++r) {
+            QStringList row;
+            for (qsizetype c = 0; c < header.size(); ++c) {
+                QString field;
+                const int count = random.bounded(4);
+                for (int p = 0; p < count; ++p)
+                    field += pieces.at(random.bounded(int(pieces.size())));
+                row.append(field);
+            }
+            rows.append(row);
+        }
+        // The lines as a file holds them: the records joined, then cut at LF.
+        QStringList records{written.JoinFields(header)};
+        for (const QStringList &row : rows)
+            records.append(written.JoinFields(row));
+        const QStringList lines = records.join(QLatin1Char('\n')).split(QLatin1Char('\n'));
+
+        CCmnCsvFormat read;
+        read.Deduce(lines, QLatin1Char('#'));
+        const QString context = QStringLiteral("trial %1, format %2").arg(trial).arg(read.ToText());
+        QVERIFY2(read.HeaderFlag(), qPrintable(context));
+        QCOMPARE(read.ParseHeader(lines), header);
+        const QList<QList<QString>> parsed = read.ParseRows(lines);
+        if (parsed != rows) {
+            qDebug().noquote() << context << lines;
+            QCOMPARE(parsed, rows);
+        }
+    }
+}
+
 #include "tst_cmncsvformat.moc"

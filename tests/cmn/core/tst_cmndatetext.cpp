@@ -151,6 +151,8 @@ void TestCmnDateText::parse_data()
     QTest::newRow("hebrew 30 Adar common refused") << "d mmmm yyyy" << "30 Adar 5783" << 3 << none;
     QTest::newRow("french") << "d mmm yyyy" << "1 Vend 0001" << 4 << Ymd(4, 1, 1, 1);
     QTest::newRow("french comp") << "d mmmm yyyy" << "6 Jourcomplementairs 0003" << 4 << Ymd(4, 6, 13, 3);
+    QTest::newRow("french comp as written") << "d mmmm yyyy" << "6 Jour Complementairs 0003" << 4
+                                            << Ymd(4, 6, 13, 3);
     QTest::newRow("french year 15") << "yyyy" << "0015" << 4 << none;
     QTest::newRow("eight groups") << "[d/][d/][d/][d/][d/][d/][d/][d/]yyyy" << "2001" << 1 << year;
     QTest::newRow("nine groups refused") << "[d/][d/][d/][d/][d/][d/][d/][d/][d/]yyyy" << "2001" << 1 << none;
@@ -460,7 +462,8 @@ void TestCmnDateText::formattedTextReadsBack()
                                    Ymd(2, 0, 0, 1751) /* written as 1750/51: not typeable */,
                                    Ymd(5, 29, 2, 1700), Ymd(3, 30, 6, 5784), Ymd(3, 0, 7, 5784),
                                    Ymd(4, 6, 13, 3), Ymd(4, 0, 13, 14)};
-    for (const QString &format : {kMonthFirst, kDayFirst, QStringLiteral("[[d ]mmm ]yyyy")}) {
+    for (const QString &format :
+         {kMonthFirst, kDayFirst, QStringLiteral("[[d ]mmm ]yyyy"), QStringLiteral("[[d ]mmmm ]yyyy")}) {
         for (const CCmnDate &date : dates) {
             const int calendar = date.Calendar();
             const QString text = date.Format(format, calendar);

@@ -65,6 +65,8 @@ private slots:
     void rejectsBadBlock_data();
     void rejectsBadBlock();
     void everyCutOfAFullBlockFails();
+    void oddColoursReadBackEqual_data();
+    void oddColoursReadBackEqual();
     void clampsHatchStyle_data();
     void clampsHatchStyle();
     void equality_data();
@@ -171,6 +173,36 @@ void TestCmnHighlight::everyCutOfAFullBlockFails()
         QVERIFY2(in.status() != QDataStream::Ok, qPrintable(QString::number(length)));
         QCOMPARE(read, CCmnHighlight());
     }
+}
+
+void TestCmnHighlight::oddColoursReadBackEqual_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("invalid kind with words") << Hex("010005" "00ffff12340000abcd0000") << false;
+    QTest::newRow("extended, all NaN") << Hex("010004" "057e007e007e007e000000") << false;
+    QTest::newRow("extended, infinite red") << Hex("010004" "053c007c003c003c000000") << false;
+    QTest::newRow("extended, finite") << Hex("010004" "053c003c0000003c000000") << true;
+}
+
+void TestCmnHighlight::oddColoursReadBackEqual()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    QDataStream in(bytes);
+    CmnPrepareDataStream(in);
+    CCmnHighlight read;
+    in >> read;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(read.m_TextColor.isValid(), valid);
+    QVERIFY(read == read);
+    QDataStream again(Written(read));
+    CmnPrepareDataStream(again);
+    CCmnHighlight reread;
+    again >> reread;
+    QCOMPARE(again.status(), QDataStream::Ok);
+    QCOMPARE(reread, read);
+    QCOMPARE(reread.PresetName(), read.PresetName());
 }
 
 void TestCmnHighlight::clampsHatchStyle_data()

@@ -74,6 +74,10 @@ void TestCmnMappedFoldersStore::mapPath_data()
     QTest::newRow("rest keeps its case") << nested << "/p/Data/Sub/X.JPG" << "/q/Data/Sub/X.JPG";
     QTest::newRow("destination used as stored") << QStringList{"/p", "D:\\Moved"} << "/p/x" << "D:\\Moved/x";
     QTest::newRow("source with trailing slash") << QStringList{"/p/Data/", "/q"} << "/p/Data/x.orv" << "/q/x.orv";
+    QTest::newRow("root maps every absolute path") << QStringList{"/", "/mnt/old"} << "/home/x.jpg"
+                                                   << "/mnt/old/home/x.jpg";
+    QTest::newRow("root, a longer source wins") << QStringList{"/", "/r", "/home", "/h"} << "/home/x" << "/h/x";
+    QTest::newRow("drive root") << QStringList{"C:/", "/c"} << "C:/Photos/a.jpg" << "/c/Photos/a.jpg";
     QTest::newRow("empty source maps nothing") << QStringList{"", "/all"} << "/x.orv" << "/x.orv";
     QTest::newRow("later equal source wins") << QStringList{"/a", "/1", "/a", "/2"} << "/a/x" << "/2/x";
 }

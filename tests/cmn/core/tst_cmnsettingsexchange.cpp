@@ -1,6 +1,8 @@
 #include "cmnsettingsexchange.h"
 #include "testsettingsscope.h"
 
+#include <QDataStream>
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
 
@@ -41,6 +43,8 @@ private slots:
     void variantHashRoundTrip();
     void hashOfHashesKeepsNonAsciiGroupNames();
     void hashOfHashesWithUndecodableBytesGivesEmptyTable();
+    void hashOfHashesRefusesNestedAndHugeValues_data();
+    void hashOfHashesRefusesNestedAndHugeValues();
     void groupPresenceIsCaseSensitive();
     void keysWithSeparatorsAreNotStored();
 };
@@ -286,10 +290,53 @@ void TestCmnSettingsExchange::hashOfHashesKeepsNonAsciiGroupNames()
 void TestCmnSettingsExchange::hashOfHashesWithUndecodableBytesGivesEmptyTable()
 {
     const TCmnByteArrayHash arrays{{QStringLiteral("61"), QByteArray("\x00\x00\x00\x05garbage", 11)}};
+    QTest::ignoreMessage(QtWarningMsg, "Settings value 'a' is damaged and was ignored");
     const TCmnVariantHashHash hashes = CmnByteArraysToVariantHashes(arrays);
     QCOMPARE(hashes.size(), 1);
     QVERIFY(hashes.contains(QStringLiteral("a")));
     QCOMPARE(hashes.value(QStringLiteral("a")), QVariantHash());
+}
+
+void TestCmnSettingsExchange::hashOfHashesRefusesNestedAndHugeValues_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    // The hash form: an item count, then each key and its value as a variant
+    // (type, null flag, data), all big-endian.
+    const auto start = [](quint32 count) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << count << QStringLiteral("k");
+        return bytes;
+    };
+    const auto word = [](quint32 value) {
+        QByteArray bytes;
+        QDataStream(&bytes, QIODevice::WriteOnly) << value;
+        return bytes;
+    };
+    QByteArray nested = start(1);
+    for (int level = 0; level < 40000; ++level)
+        nested += word(QMetaType::QVariantList) + '\0' + word(1);
+    nested += word(QMetaType::Int) + '\0' + word(7);
+    QTest::newRow("40000 nested lists") << nested;
+    QTest::newRow("polygon of 2^31 points") << start(1) + word(QMetaType::QPolygon) + '\0' + word(0x80000000u);
+    QTest::newRow("list of 2^31 items") << start(1) + word(QMetaType::QVariantList) + '\0' + word(0x80000000u);
+    QTest::newRow("2^32-1 items") << word(0xffffffffu) + word(0);
+}
+
+void TestCmnSettingsExchange::hashOfHashesRefusesNestedAndHugeValues()
+{
+    QFETCH(QByteArray, bytes);
+    const TCmnVariantHashHash good{{QStringLiteral("b"), {{QStringLiteral("x"), 5}}}};
+    TCmnByteArrayHash arrays = CmnVariantHashesToByteArrays(good);
+    arrays.insert(QStringLiteral("61"), bytes);
+    QTest::ignoreMessage(QtWarningMsg, "Settings value 'a' is damaged and was ignored");
+    QElapsedTimer timer;
+    timer.start();
+    const TCmnVariantHashHash hashes = CmnByteArraysToVariantHashes(arrays);
+    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(hashes.value(QStringLiteral("a")), QVariantHash());
+    QCOMPARE(hashes.value(QStringLiteral("b")), good.value(QStringLiteral("b")));
 }
 
 void TestCmnSettingsExchange::groupPresenceIsCaseSensitive()

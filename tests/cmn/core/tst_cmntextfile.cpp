@@ -2,11 +2,30 @@
 #include "cmnmappedfoldersstore.h"
 #include "cmntextencoding.h"
 #include "cmntextfile.h"
+#include "faildevice.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCodec>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
 
 class TestCmnTextFile : public QObject
 {
@@ -19,6 +38,11 @@ private slots:
     void unreadableFileGivesErrorText_data();
     void unreadableFileGivesErrorText();
     void unwritableFileGivesErrorText();
+    void deviceFailureIsAnError_data();
+    void deviceFailureIsAnError();
+    void failedWriteKeepsThePreviousFile_data();
+    void failedWriteKeepsThePreviousFile();
+    void failureHalfwayKeepsThePreviousFile();
     void failedFlushIsAWriteError();
     void appendsInAppendMode();
     void removeCommentLines();
@@ -110,6 +134,116 @@ void TestCmnTextFile::unwritableFileGivesErrorText()
     QVERIFY(!CmnWriteTextFileLines(folder.path(), {"a"}, CCmnTextEncoding()).isEmpty());
 }
 
+void TestCmnTextFile::deviceFailureIsAnError_data()
+{
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<qint64>("failsAt");
+
+    for (const char *codec : {"UTF-8", "UTF-16LE", "UTF-16BE", "UTF-32LE", "ISO-8859-1"}) {
+        for (const qint64 failsAt : {0, 3, 9999, 15000, 40000})
+            QTest::addRow("%s at %lld", codec, failsAt) << QString::fromLatin1(codec) << failsAt;
+    }
+}
+
+void TestCmnTextFile::deviceFailureIsAnError()
+{
+    QFETCH(QString, codec);
+    QFETCH(qint64, failsAt);
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i)
+        lines.append(QStringLiteral("Bella %1").arg(i));
+    QTextCodec *textCodec = QTextCodec::codecForName(codec.toLatin1());
+    QVERIFY(textCodec);
+    CFailDevice device(0);
+    // Marked where the codec has a mark, so that the reader finds the encoding.
+    device.setData(CmnByteOrderMark(codec) + textCodec->fromUnicode(lines.join(QLatin1Char('\n'))));
+    device.SetReadFailsAt(failsAt);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    bool success = true;
+    QString errorText;
+    QCOMPARE(CmnReadTextDeviceLines(device, &success, &errorText), QStringList());
+    QVERIFY(!success);
+    QCOMPARE(errorText, QStringLiteral("read error (FAILDEVICE)"));
+
+    device.SetReadFailsAt(-1);
+    QCOMPARE(CmnReadTextDeviceLines(device, &success, &errorText), lines);
+    QVERIFY(success);
+}
+
+void TestCmnTextFile::failedWriteKeepsThePreviousFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("unknown codec") << "export.txt"
+                                   << "no-such-codec" << "unknown/invalid codec 'no-such-codec'";
+    QTest::newRow("unwritable folder") << "locked/export.txt"
+                                       << "UTF-8" << "";
+}
+
+void TestCmnTextFile::failedWriteKeepsThePreviousFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, codec);
+    QFETCH(QString, error);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("locked")));
+    const QString path = folder.filePath(name);
+    const QByteArray previous("\xEF\xBB\xBF" "Bella\r\nRex\r\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(previous), previous.size());
+    }
+    QFile::setPermissions(folder.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (error.isEmpty() && QFileInfo(folder.filePath(QStringLiteral("locked"))).isWritable())
+        QSKIP("the folder stays writable for this user");
+
+    for (const QIODevice::OpenMode mode : {QIODevice::WriteOnly, QIODevice::Append}) {
+        const QString result = CmnWriteTextFile(path, {"new"}, mode, CCmnTextEncoding(codec, "LF", 1));
+        if (error.isEmpty())
+            QVERIFY(!result.isEmpty());
+        else
+            QCOMPARE(result, error);
+        QCOMPARE(FileBytes(path), previous);
+    }
+    QFile::setPermissions(folder.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                         | QFileDevice::ExeOwner);
+}
+
+void TestCmnTextFile::failureHalfwayKeepsThePreviousFile()
+{
+#ifdef Q_OS_LINUX
+    // A file-size limit makes the disk refuse the export part of the way through.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("export.txt"));
+    const QByteArray previous("Bella\nRex\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(previous), previous.size());
+    }
+    const QStringList lines(20000, QStringLiteral("a line of the export"));
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 100000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const QString result = CmnWriteTextFileLines(path, lines, CCmnTextEncoding("UTF-8", "LF", 0));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+    QVERIFY(!result.isEmpty());
+    QCOMPARE(FileBytes(path), previous);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"export.txt"});
+#else
+    QSKIP("needs a file-size limit");
+#endif
+}
+
 void TestCmnTextFile::failedFlushIsAWriteError()
 {
     // The full device takes writes into the file's buffer and refuses them on flush.
@@ -129,6 +263,12 @@ void TestCmnTextFile::appendsInAppendMode()
     QCOMPARE(CmnWriteTextFileLines(path, {"one"}, encoding), QString());
     QCOMPARE(CmnWriteTextFile(path, {"two"}, QIODevice::Append, encoding), QString());
     QCOMPARE(CmnReadTextFileLines(path), (QStringList{"one", "two"}));
+    // The mark starts the file once, however often it is appended to.
+    const CCmnTextEncoding marked(QStringLiteral("UTF-8"), QStringLiteral("CRLF"), 1);
+    const QString markedPath = folder.filePath(QStringLiteral("marked.txt"));
+    QCOMPARE(CmnWriteTextFile(markedPath, {"a"}, QIODevice::Append, marked), QString());
+    QCOMPARE(CmnWriteTextFile(markedPath, {"b"}, QIODevice::Append, marked), QString());
+    QCOMPARE(FileBytes(markedPath), QByteArray("\xEF\xBB\xBF" "a\r\nb\r\n"));
     QCOMPARE(CmnWriteTextFileLines(path, {"three"}, encoding), QString());
     QCOMPARE(CmnReadTextFileLines(path), QStringList{"three"});
 }

@@ -1,8 +1,10 @@
 #include "cmntextencoding.h"
 #include "cmntextreader.h"
+#include "faildevice.h"
 
 #include <QBuffer>
 #include <QTest>
+#include <QTextCodec>
 
 #include <algorithm>
 #include <cstring>
@@ -85,6 +87,10 @@ private slots:
     void smallReadsGiveTheSameLines();
     void readsString_data();
     void readsString();
+    void everyCutAroundTheChunkEdge_data();
+    void everyCutAroundTheChunkEdge();
+    void deviceFailureIsAnError_data();
+    void deviceFailureIsAnError();
     void unknownCodecGivesNoText();
     void keepsHugeLineAndLeavesDeviceOpen();
 };
@@ -95,9 +101,10 @@ void TestCmnTextReader::readsLines_data()
     QTest::addColumn<QString>("encoding");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("CRLF drops a lone CR") << QByteArray("a\rb\r\nc") << "UTF-8,CRLF,0" << QStringList{"ab", "c"};
+    QTest::newRow("CRLF keeps a lone CR") << QByteArray("a\rb\r\nc") << "UTF-8,CRLF,0" << QStringList{"a\rb", "c"};
+    QTest::newRow("CRLF keeps a final lone CR") << QByteArray("a\r\nb\r") << "UTF-8,CRLF,0" << QStringList{"a", "b\r"};
     QTest::newRow("CRLF keeps a lone LF") << QByteArray("a\nb") << "UTF-8,CRLF,0" << QStringList{"a\nb"};
-    QTest::newRow("CRLF after CR CR") << QByteArray("a\r\r\nb") << "UTF-8,CRLF,0" << QStringList{"a", "b"};
+    QTest::newRow("CRLF after CR CR") << QByteArray("a\r\r\nb") << "UTF-8,CRLF,0" << QStringList{"a\r", "b"};
     QTest::newRow("LF keeps a CR") << QByteArray("a\r\nb") << "UTF-8,LF,0" << QStringList{"a\r", "b"};
     QTest::newRow("CR keeps an LF") << QByteArray("a\nb\rc") << "UTF-8,CR,0" << QStringList{"a\nb", "c"};
     QTest::newRow("LOCALE takes every ending")
@@ -150,6 +157,7 @@ void TestCmnTextReader::joinsAcrossChunks_data()
         << QByteArray::fromHex("fffe") + Utf16Le(utf16Text) << "UTF-16,LF,1"
         << QStringList{QString(4998, QLatin1Char('a')) + u"\U0001D11E"_qs, "z"};
     QTest::newRow("CR LF split, CRLF") << as.toUtf8() + "\r\nz" << "UTF-8,CRLF,0" << QStringList{as, "z"};
+    QTest::newRow("lone CR split, CRLF") << as.toUtf8() + "\rz\r\n" << "UTF-8,CRLF,0" << QStringList{as + "\rz"};
     QTest::newRow("CR LF split, LOCALE") << as.toUtf8() + "\r\nz" << "UTF-8,LOCALE,0" << QStringList{as, "z"};
     QTest::newRow("CR LF split, LOCALE, at the end") << as.toUtf8() + "\r\n" << "UTF-8,LOCALE,0" << QStringList{as};
 }
@@ -194,7 +202,7 @@ void TestCmnTextReader::readsString_data()
     QTest::newRow("empty") << 2 << "" << QStringList();
     QTest::newRow("CR") << 0 << "a\rb\n" << QStringList{"a", "b\n"};
     QTest::newRow("LF") << 1 << "a\nb\n" << QStringList{"a", "b"};
-    QTest::newRow("CRLF") << 2 << "a\r\nb\rc" << QStringList{"a", "bc"};
+    QTest::newRow("CRLF") << 2 << "a\r\nb\rc" << QStringList{"a", "b\rc"};
     QTest::newRow("platform") << 3 << "a\rb\r\nc\n" << QStringList{"a", "b", "c"};
     QTest::newRow("unknown code read as platform") << 9 << "a\rb" << QStringList{"a", "b"};
 }
@@ -207,6 +215,78 @@ void TestCmnTextReader::readsString()
     CCmnTextReader reader;
     reader.OpenString(code, text);
     QCOMPARE(ReadAll(reader), lines);
+}
+
+void TestCmnTextReader::everyCutAroundTheChunkEdge_data()
+{
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<QByteArray>("sequence");
+
+    QTest::newRow("UTF-8 two bytes") << "UTF-8" << QByteArray("\xC3\xA9");
+    QTest::newRow("UTF-8 three bytes") << "UTF-8" << QByteArray("\xE2\x82\xAC");
+    QTest::newRow("UTF-8 four bytes") << "UTF-8" << QByteArray("\xF0\x9D\x84\x9E");
+    // Latin-1 text read as UTF-8: lead bytes that no continuation byte follows.
+    QTest::newRow("UTF-8 invalid two-byte lead") << "UTF-8" << QByteArray("\xD4");
+    QTest::newRow("UTF-8 invalid three-byte lead") << "UTF-8" << QByteArray("\xE9");
+    QTest::newRow("UTF-8 invalid four-byte lead") << "UTF-8" << QByteArray("\xF4\x80");
+    QTest::newRow("UTF-16LE surrogate pair") << "UTF-16LE" << QByteArray::fromHex("34d81edd");
+    QTest::newRow("UTF-16BE surrogate pair") << "UTF-16BE" << QByteArray::fromHex("d834dd1e");
+    QTest::newRow("UTF-16LE lone high surrogate") << "UTF-16LE" << QByteArray::fromHex("34d8");
+    QTest::newRow("UTF-32LE") << "UTF-32LE" << QByteArray::fromHex("1ed10100");
+    QTest::newRow("Latin-1") << "ISO-8859-1" << QByteArray("\xD4");
+}
+
+void TestCmnTextReader::everyCutAroundTheChunkEdge()
+{
+    QFETCH(QString, codec);
+    QFETCH(QByteArray, sequence);
+    QTextCodec *textCodec = QTextCodec::codecForName(codec.toLatin1());
+    QVERIFY(textCodec);
+    const qsizetype unit = textCodec->fromUnicode(QStringLiteral("a")).size();
+    const QString encoding = codec + QStringLiteral(",LF,0");
+    // The sequence starts a few bytes before the 10000-byte edge of a chunk, and at
+    // every position after it until it lies wholly in the next chunk.
+    for (qsizetype at = 10000 - 6; at <= 10000 + 1; at += unit) {
+        const QByteArray bytes = textCodec->fromUnicode(QString(at / unit, QLatin1Char('a'))) + sequence
+                                 + textCodec->fromUnicode(QStringLiteral("\nxyz\n"));
+        QStringList expected = textCodec->toUnicode(bytes).split(QLatin1Char('\n'));
+        expected.removeLast();
+        QCOMPARE(expected.size(), 2);
+        QCOMPARE(ReadBytes(bytes, encoding), expected);
+    }
+}
+
+void TestCmnTextReader::deviceFailureIsAnError_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<qint64>("failsAt");
+
+    for (const char *encoding : {"UTF-8,LF,1", "UTF-16,CRLF,1", "ISO-8859-1,LOCALE,0"}) {
+        for (const qint64 failsAt : {0, 1, 9999, 10000, 10001, 15000, 29999})
+            QTest::addRow("%s at %lld", encoding, failsAt) << QString::fromLatin1(encoding) << failsAt;
+    }
+}
+
+void TestCmnTextReader::deviceFailureIsAnError()
+{
+    QFETCH(QString, encoding);
+    QFETCH(qint64, failsAt);
+    CCmnTextEncoding textEncoding;
+    QVERIFY(textEncoding.FromText(encoding));
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i)
+        lines.append(QStringLiteral("line %1 \u00e9").arg(i));
+    CFailDevice device(0);
+    device.setData(CmnCodecForName(textEncoding.m_CodecName)->fromUnicode(lines.join(QStringLiteral("\r\n"))));
+    device.SetReadFailsAt(failsAt);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    CCmnTextReader reader;
+    QCOMPARE(reader.Open(textEncoding, &device), QString());
+    const QStringList read = ReadAll(reader);
+    QVERIFY(reader.HasFailed());
+    QCOMPARE(reader.ErrorText(), QStringLiteral("read error (FAILDEVICE)"));
+    QVERIFY(read.size() < lines.size());
+    QVERIFY(!reader.HasMoreText());
 }
 
 void TestCmnTextReader::unknownCodecGivesNoText()

@@ -48,6 +48,7 @@ private slots:
     void reportsFailingDevice_data();
     void reportsFailingDevice();
     void closeClosesTheDevice();
+    void appendingWritesNoSecondMark();
 };
 
 void TestCmnTextWriter::writesBytes_data()
@@ -69,7 +70,9 @@ void TestCmnTextWriter::writesBytes_data()
     QTest::newRow("Latin-1 has no mark") << "ISO-8859-1,LF,1" << QStringList{u"\u00e9"_qs} << QByteArray("\xE9\n");
     QTest::newRow("LF inside a line") << "UTF-8,CRLF,0" << QStringList{"x\ny"} << QByteArray("x\r\ny\r\n");
     QTest::newRow("final LF adds an empty line") << "UTF-8,LF,0" << QStringList{"x\n"} << QByteArray("x\n\n");
-    QTest::newRow("CR before an LF stays") << "UTF-8,CRLF,0" << QStringList{"x\r\ny"} << QByteArray("x\r\r\ny\r\n");
+    QTest::newRow("CR LF inside a line, CRLF") << "UTF-8,CRLF,0" << QStringList{"x\r\ny"} << QByteArray("x\r\ny\r\n");
+    QTest::newRow("CR LF inside a line, LF") << "UTF-8,LF,0" << QStringList{"x\r\n\r\ny"} << QByteArray("x\n\ny\n");
+    QTest::newRow("CR without LF stays") << "UTF-8,LF,0" << QStringList{"x\ry\r"} << QByteArray("x\ry\r\n");
     QTest::newRow("no lines, only the mark") << "UTF-16,LF,1" << QStringList() << QByteArray::fromHex("fffe");
     QTest::newRow("unknown codec") << "no-such-codec,LF,1" << QStringList{"a"}
                                    << QByteArray("!unknown/invalid codec 'no-such-codec'");
@@ -144,6 +147,18 @@ void TestCmnTextWriter::closeClosesTheDevice()
     QCOMPARE(writer.Close(), QString());
     QVERIFY(!buffer.isOpen());
     QCOMPARE(buffer.data(), QByteArray("a\n"));
+}
+
+void TestCmnTextWriter::appendingWritesNoSecondMark()
+{
+    QBuffer buffer;
+    buffer.setData("\xEF\xBB\xBF" "a\r\n");
+    QVERIFY(buffer.open(QIODevice::WriteOnly | QIODevice::Append));
+    CCmnTextWriter writer;
+    QCOMPARE(writer.Open(Encoding(QStringLiteral("UTF-8,CRLF,1")), &buffer), QString());
+    QCOMPARE(writer.WriteLine(QStringLiteral("b")), QString());
+    QCOMPARE(writer.Close(), QString());
+    QCOMPARE(buffer.data(), QByteArray("\xEF\xBB\xBF" "a\r\nb\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCmnTextWriter)

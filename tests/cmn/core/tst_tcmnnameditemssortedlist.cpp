@@ -193,8 +193,8 @@ void TestTCmnNamedItemsSortedList::removeAt_data()
         << QStringList{"Ash"} << 0 << 0 << 0 << true << QStringList{} << -1 << -1;
     QTest::newRow("row below 0 refused")
         << kTrees << 2 << 1 << -1 << false << kTrees << 2 << 1;
-    QTest::newRow("row past the end removes nothing")
-        << kTrees << 2 << 1 << 3 << true << kTrees << 2 << 1;
+    QTest::newRow("row past the end refused")
+        << kTrees << 2 << 1 << 3 << false << kTrees << 2 << 1;
 }
 
 void TestTCmnNamedItemsSortedList::removeAt()

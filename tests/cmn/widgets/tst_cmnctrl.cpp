@@ -36,9 +36,9 @@ void TestCmnCtrl::listsWidgetsOfNestedLayouts()
 
 void TestCmnCtrl::emptyLayoutHasNoFirstWidget()
 {
-    QVBoxLayout layout;
+    // A control never placed in a window owns its layout.
     CCmnCtrl control;
-    control.SetLayout(&layout);
+    control.SetLayout(new QVBoxLayout);
     QVERIFY(control.Widgets().isEmpty());
     QCOMPARE(control.FirstWidget(), nullptr);
 }

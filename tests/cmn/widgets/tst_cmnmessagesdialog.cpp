@@ -139,10 +139,11 @@ void TestCmnMessagesDialog::saveWritesEveryMessage_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
 
-    QTest::newRow("no suffix") << "issues" << "issues.txt";
+    // The chooser adds the default suffix (and asks before replacing); the dialog
+    // writes exactly the name it confirmed.
     QTest::newRow("txt") << "issues.txt" << "issues.txt";
     QTest::newRow("another suffix kept") << "issues.log" << "issues.log";
-    QTest::newRow("dot only in the folder") << "check.d/issues" << "check.d/issues.txt";
+    QTest::newRow("confirmed name without suffix") << "check.d/issues" << "check.d/issues";
 }
 
 void TestCmnMessagesDialog::saveWritesEveryMessage()
@@ -166,6 +167,7 @@ void TestCmnMessagesDialog::saveWritesEveryMessage()
     QCOMPARE(request.m_Caption, kTitle);
     QCOMPARE(request.m_Folder, QString());
     QCOMPARE(request.m_Filter, QStringLiteral("Text files (*.txt)"));
+    QCOMPARE(request.m_DefaultSuffix, QStringLiteral("txt"));
 
     // The locale's codec (UTF-8 here; a codec named LOCALE has no byte-order mark)
     // and the platform's line ending, every message included.
@@ -193,7 +195,7 @@ void TestCmnMessagesDialog::failedSaveNamesTheFile_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
 
-    QTest::newRow("missing folder") << "gone/issues" << "gone/issues.txt";
+    QTest::newRow("missing folder") << "gone/issues.txt" << "gone/issues.txt";
     QTest::newRow("a folder") << "folder.txt" << "folder.txt";
 }
 

@@ -349,7 +349,9 @@ void TestCmnPicCtrl::undecodableFileWarnsAndKeepsPicture()
     QCOMPARE(request.m_Icon, QMessageBox::Warning);
     QCOMPARE(request.m_Parent, &window.m_Window);
     QCOMPARE(request.m_Title, QString("Select Photo"));
-    QCOMPARE(request.m_Text, QStringLiteral("Failed to load (%1)").arg(QDir::toNativeSeparators(broken)));
+    // The reason follows the file's name.
+    QCOMPARE(request.m_Text, QStringLiteral("Failed to load (%1), Unsupported image format")
+                                 .arg(QDir::toNativeSeparators(broken)));
     QVERIFY(window.m_Control.Picture().IsEmpty());
     QVERIFY(!window.m_Control.RemoveButton()->isEnabled());
     // The folder is remembered all the same: the user will look there again.
@@ -465,8 +467,8 @@ void TestCmnPicCtrl::removeEnabledWhilePictureCannotShow()
     QVERIFY(control.Preview()->Pixmap().isNull());
     // In red: the user sees why nothing shows.
     QCOMPARE(control.Preview()->FirstLine(),
-             brokenLink ? QStringLiteral("cannot load image (%1)").arg(QDir::toNativeSeparators(gone))
-                        : QStringLiteral("cannot load image"));
+             brokenLink ? QStringLiteral("cannot load image (%1), File not found").arg(QDir::toNativeSeparators(gone))
+                        : QStringLiteral("cannot load image, Unsupported image format"));
     QCOMPARE(window.AdjustersNotEnabled(false), QStringList());
     QVERIFY(control.RemoveButton()->isEnabled());
 
