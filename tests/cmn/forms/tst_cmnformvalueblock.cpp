@@ -13,27 +13,18 @@
 #include <QDataStream>
 #include <QTest>
 
-#include <functional>
+#include "streamtesting.h"
 
 namespace {
 
-QByteArray Written(const std::function<void(QDataStream &)> &write)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    write(out);
-    return bytes;
-}
-
 QByteArray ColorBytes(const QColor &color)
 {
-    return Written([&](QDataStream &out) { out << color; });
+    return CmnTestStreamBytes([&](QDataStream &out) { out << color; });
 }
 
 QByteArray MetricBytes(const CCmnMetric &metric)
 {
-    return Written([&](QDataStream &out) { metric.Write(out); });
+    return CmnTestStreamBytes([&](QDataStream &out) { metric.Write(out); });
 }
 
 } // namespace
@@ -57,47 +48,47 @@ void TestCmnFormValueBlock::writesTheBlockBytes_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("fill colour transparent")
-        << Written([](QDataStream &out) {
+        << CmnTestStreamBytes([](QDataStream &out) {
                CmnWriteBlockTag(out, 46);
                CmnWriteColorBlock(out, Qt::transparent, CmnValueKindTransparentColor);
            })
         << QByteArray::fromHex("2e000d00");
     QTest::newRow("fill colour red")
-        << Written([](QDataStream &out) {
+        << CmnTestStreamBytes([](QDataStream &out) {
                CmnWriteBlockTag(out, 46);
                CmnWriteColorBlock(out, Qt::red, CmnValueKindTransparentColor);
            })
         << QByteArray::fromHex("2e000e0000") + ColorBytes(Qt::red);
     QTest::newRow("border colour black")
-        << Written([](QDataStream &out) { CmnWriteColorBlock(out, Qt::black, CmnValueKindBlackColor); })
+        << CmnTestStreamBytes([](QDataStream &out) { CmnWriteColorBlock(out, Qt::black, CmnValueKindBlackColor); })
         << QByteArray::fromHex("1100");
     QTest::newRow("fill style default")
-        << Written([](QDataStream &out) { CCmnFormBoxFillStyle().Write(out); }) << QByteArray::fromHex("1900");
+        << CmnTestStreamBytes([](QDataStream &out) { CCmnFormBoxFillStyle().Write(out); }) << QByteArray::fromHex("1900");
     QTest::newRow("fill style 1, 50%")
-        << Written([](QDataStream &out) { CCmnFormBoxFillStyle{1, 50}.Write(out); })
+        << CmnTestStreamBytes([](QDataStream &out) { CCmnFormBoxFillStyle{1, 50}.Write(out); })
         << QByteArray::fromHex("1a00000000000132");
     QTest::newRow("extents with lengths in another unit still default")
-        << Written([](QDataStream &out) {
+        << CmnTestStreamBytes([](QDataStream &out) {
                CCmnFormBoxRectExtents extents;
                extents.m_Left = CCmnMetric(2, 0.0);
                extents.Write(out);
            })
         << QByteArray::fromHex("1500");
     QTest::newRow("border style")
-        << Written([](QDataStream &out) { CCmnFormBoxBorderStyle{CCmnMetric(0, 0.5), 2, 1}.Write(out); })
+        << CmnTestStreamBytes([](QDataStream &out) { CCmnFormBoxBorderStyle{CCmnMetric(0, 0.5), 2, 1}.Write(out); })
         << QByteArray::fromHex("18000002" "00000001") + MetricBytes(CCmnMetric(0, 0.5));
     QTest::newRow("text alignment")
-        << Written([](QDataStream &out) { CCmnFormBoxTextAlign{2, 1}.Write(out); })
+        << CmnTestStreamBytes([](QDataStream &out) { CCmnFormBoxTextAlign{2, 1}.Write(out); })
         << QByteArray::fromHex("1c00000201");
-    QTest::newRow("empty font text") << Written([](QDataStream &out) { CmnWriteFontTextBlock(out, {}); })
+    QTest::newRow("empty font text") << CmnTestStreamBytes([](QDataStream &out) { CmnWriteFontTextBlock(out, {}); })
                                      << QByteArray::fromHex("0f00");
-    QTest::newRow("zero scale") << Written([](QDataStream &out) { CmnWriteTextScaleBlock(out, 0.0); })
+    QTest::newRow("zero scale") << CmnTestStreamBytes([](QDataStream &out) { CmnWriteTextScaleBlock(out, 0.0); })
                                 << QByteArray::fromHex("1300");
     QTest::newRow("single extent")
-        << Written([](QDataStream &out) { CmnWriteSingleExtentBlock(out, CCmnMetric(1, 2.0)); })
+        << CmnTestStreamBytes([](QDataStream &out) { CmnWriteSingleExtentBlock(out, CCmnMetric(1, 2.0)); })
         << QByteArray::fromHex("200000") + MetricBytes(CCmnMetric(1, 2.0));
     QTest::newRow("text block")
-        << Written([](QDataStream &out) { CmnWriteFormBoxText(out, {QStringLiteral("A"), true}); })
+        << CmnTestStreamBytes([](QDataStream &out) { CmnWriteFormBoxText(out, {QStringLiteral("A"), true}); })
         << QByteArray::fromHex("330000000002004101");
 }
 
@@ -117,7 +108,7 @@ void TestCmnFormValueBlock::valuesRoundTrip()
     CCmnPicture photo;
     photo.SetFilePath(QStringLiteral(":/no/such.png"));
     photo.SetRotation(1);
-    const QByteArray bytes = Written([&](QDataStream &out) {
+    const QByteArray bytes = CmnTestStreamBytes([&](QDataStream &out) {
         extents.Write(out);
         border.Write(out);
         picture.Write(out);
@@ -218,7 +209,7 @@ void TestCmnFormValueBlock::refusesDamagedBlocks()
 
 void TestCmnFormValueBlock::cutBlocksEndInCorruption()
 {
-    const QByteArray whole = Written([](QDataStream &out) {
+    const QByteArray whole = CmnTestStreamBytes([](QDataStream &out) {
         CCmnFormBoxBorderStyle{CCmnMetric(2, 0.7), 3, 4}.Write(out);
         CCmnFormBoxPicturePos{CCmnMetric(0, 0.1), 1, 2, 80}.Write(out);
     });

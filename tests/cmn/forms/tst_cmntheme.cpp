@@ -8,22 +8,13 @@
 #include <QDataStream>
 #include <QTest>
 
-#include <functional>
+#include "streamtesting.h"
 
 namespace {
 
-QByteArray Written(const std::function<void(QDataStream &)> &write)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    write(out);
-    return bytes;
-}
-
 QByteArray ThemeBytes(const CCmnTheme &theme)
 {
-    return Written([&](QDataStream &out) { out << theme; });
+    return CmnTestStreamBytes([&](QDataStream &out) { out << theme; });
 }
 
 CCmnTheme ThemeFrom(const QByteArray &bytes)
@@ -114,14 +105,14 @@ void TestCmnTheme::layoutFlagWords_data()
     QColor red(Qt::red);
     QTest::newRow("text colour only") << TextColorLayout(red)
                                       << QByteArray::fromHex("2400" "00000f7f" "3200" "1200" "00")
-                                             + Written([&](QDataStream &out) { out << red; });
+                                             + CmnTestStreamBytes([&](QDataStream &out) { out << red; });
 }
 
 void TestCmnTheme::layoutFlagWords()
 {
     QFETCH(CCmnThemedFormBoxGenericLayout, layout);
     QFETCH(QByteArray, expected);
-    const QByteArray bytes = Written([&](QDataStream &out) { layout.Write(out); });
+    const QByteArray bytes = CmnTestStreamBytes([&](QDataStream &out) { layout.Write(out); });
     QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
     QDataStream in(bytes);
     CmnPrepareDataStream(in);
@@ -136,7 +127,7 @@ void TestCmnTheme::inheritingValuesAreNotStored()
     layout.SetBorderStyle({CCmnMetric(0, 0.1), 1, 1}); // the value of an inheriting property
     layout.m_Padding.m_Inherit = false;
     layout.m_Padding.m_Value.m_Left = CCmnMetric(2, 3);
-    const QByteArray bytes = Written([&](QDataStream &out) { layout.Write(out); });
+    const QByteArray bytes = CmnTestStreamBytes([&](QDataStream &out) { layout.Write(out); });
     QDataStream in(bytes);
     CmnPrepareDataStream(in);
     CCmnThemedFormBoxGenericLayout read;

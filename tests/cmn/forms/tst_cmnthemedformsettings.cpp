@@ -6,15 +6,13 @@
 #include <QDataStream>
 #include <QTest>
 
+#include "streamtesting.h"
+
 namespace {
 
 QByteArray Written(const CCmnThemedFormSettings &settings)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    settings.Write(out);
-    return bytes;
+    return CmnTestStreamBytes([&](QDataStream &out) { settings.Write(out); });
 }
 
 CCmnThemedFormBoxNames PedigreeNames()

@@ -6,6 +6,8 @@
 #include <QDataStream>
 #include <QTest>
 
+#include "streamtesting.h"
+
 Q_DECLARE_METATYPE(CCmnRegFieldDef)
 
 namespace {
@@ -19,11 +21,7 @@ CCmnRegFieldDef Def(int type, quint32 clearFlags = 0, quint32 setFlags = 0)
 
 QByteArray Written(const CCmnRegFieldDef &def)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    def.Write(out);
-    return bytes;
+    return CmnTestStreamBytes([&](QDataStream &out) { def.Write(out); });
 }
 
 // A definition that differs from the default in every member.

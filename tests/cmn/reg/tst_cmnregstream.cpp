@@ -6,6 +6,8 @@
 #include <QDataStream>
 #include <QTest>
 
+#include "streamtesting.h"
+
 namespace {
 
 QByteArray Hex(const char *hex)
@@ -15,11 +17,7 @@ QByteArray Hex(const char *hex)
 
 QByteArray Written(const CCmnReg &reg)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    reg.Write(out);
-    return bytes;
+    return CmnTestStreamBytes([&](QDataStream &out) { reg.Write(out); });
 }
 
 // Reads a register block; the stream must end where the block ends.
