@@ -1,7 +1,7 @@
 #include "cmndatastream.h"
 #include "cmnregfield.h"
 #include "cmnregfielddef.h"
-#include "cmnregnewfieldspec.h"
+#include "cmnregnewfieldoptions.h"
 
 #include <QDataStream>
 #include <QTest>
@@ -235,10 +235,10 @@ void TestCmnRegFieldDef::givesExportTexts()
 
 void TestCmnRegFieldDef::makesDefinitionsForNewFields_data()
 {
-    QTest::addColumn<quint32>("specFlags");
+    QTest::addColumn<quint32>("optionFlags");
     QTest::addColumn<int>("type");
     QTest::addColumn<quint32>("flags");
-    using F = CCmnRegNewFieldSpec::EFlags;
+    using F = CCmnRegNewFieldOptions::EFlags;
     QTest::newRow("plain text") << quint32(0) << int(CmnRegFieldText) << 0x020C0000u;
     QTest::newRow("key text with list and wrap") << quint32(F::KeyField | F::PrivateList | F::WordWrap)
                                                  << int(CmnRegFieldText) << 0x020C010Cu;
@@ -255,21 +255,21 @@ void TestCmnRegFieldDef::makesDefinitionsForNewFields_data()
 
 void TestCmnRegFieldDef::makesDefinitionsForNewFields()
 {
-    QFETCH(quint32, specFlags);
+    QFETCH(quint32, optionFlags);
     QFETCH(int, type);
     QFETCH(quint32, flags);
-    CCmnRegNewFieldSpec spec;
-    spec.m_Flags = specFlags;
-    spec.m_SharedListName = QStringLiteral("  Colours ");
-    spec.m_TextWidth = 40;
-    spec.m_MultilineLines = 8;
-    const CCmnRegFieldDef def = spec.MakeFieldDef();
+    CCmnRegNewFieldOptions options;
+    options.m_Flags = optionFlags;
+    options.m_SharedListName = QStringLiteral("  Colours ");
+    options.m_TextWidth = 40;
+    options.m_MultilineLines = 8;
+    const CCmnRegFieldDef def = options.MakeFieldDef();
     QCOMPARE(def.m_Type, type);
     QCOMPARE(def.m_Flags, flags);
     QCOMPARE(def.m_TextWidth, type == CmnRegFieldText ? 40 : 15);
     QCOMPARE(def.m_MultilineLines, type == CmnRegFieldMultilineText ? 8 : 3);
     QCOMPARE(def.m_MultilineWidth, 30);
-    QCOMPARE(def.m_SharedListName, specFlags & CCmnRegNewFieldSpec::SharedList ? QStringLiteral("Colours") : QString());
+    QCOMPARE(def.m_SharedListName, optionFlags & CCmnRegNewFieldOptions::SharedList ? QStringLiteral("Colours") : QString());
 }
 
 void TestCmnRegFieldDef::writesTheDefaultBlock()

@@ -1,6 +1,6 @@
-#include "cmnregnewfieldspec.h"
+#include "cmnregnewfieldoptions.h"
 
-CCmnRegFieldDef CCmnRegNewFieldSpec::MakeFieldDef() const
+CCmnRegFieldDef CCmnRegNewFieldOptions::MakeFieldDef() const
 {
     CCmnRegFieldDef def;
     if (!(m_Flags & KeyField))

@@ -4,7 +4,7 @@
 
 // A request to create a field, from an import column or a new document's field
 // choice; MakeFieldDef turns it into a definition.
-class CCmnRegNewFieldSpec
+class CCmnRegNewFieldOptions
 {
 public:
     enum EFlags : quint32 {
