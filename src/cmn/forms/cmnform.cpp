@@ -214,6 +214,9 @@ void CCmnForm::PlaceDividers(CCmnFormBox *box)
         const CCmnFormBox *a = children.at(divider.m_Index).m_Box.data();
         const CCmnFormBox *b = children.at(divider.m_Index + 1).m_Box.data();
         CCmnGraphicsRectItemEx *item = divider.m_Item;
+        // Placing a divider is not a drag: a live divider must not report it as one.
+        const bool live = item->IsLive();
+        item->SetLive(false);
         if (horizontal) {
             item->SetDividerRange(Qt::Horizontal, a->Position().x() + minimum + halfGap,
                                   b->Position().x() + b->Size().width() - minimum - halfGap, a->Position().y());
@@ -225,6 +228,7 @@ void CCmnForm::PlaceDividers(CCmnFormBox *box)
             item->setRect(0, -thickness / 2, b->Size().width(), thickness);
             item->setPos(a->Position().x(), b->Position().y() - halfGap);
         }
+        item->SetLive(live);
         item->setVisible(true);
     }
 }

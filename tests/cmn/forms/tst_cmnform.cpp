@@ -59,6 +59,7 @@ private Q_SLOTS:
     void addChildBoxOptions();
     void draggingADividerChangesTheProportions();
     void dividerIsClampedToItsRange();
+    void layingOutDoesNotReportLiveDividersAsMoved();
     void inheritedSettingsChangeAtTheirOwner();
     void boxEventsCarryTheBox();
 };
@@ -217,6 +218,24 @@ void TestCmnForm::dividerIsClampedToItsRange()
     QCOMPARE(divider->pos(), QPointF(0, 500 - 50 - 10));
     divider->setPos(0, -40);
     QCOMPARE(divider->pos(), QPointF(0, 50 + 10));
+}
+
+void TestCmnForm::layingOutDoesNotReportLiveDividersAsMoved()
+{
+    CCmnFormBoxSplitSettings split = Split(true, 0, {0.5, 0.5});
+    split.m_Dividers = true;
+    split.m_LiveDividers = true;
+    CFormFixture fixture(split, 2);
+    fixture.m_Form.SetDesignMode(true);
+    QSignalSpy moved(&fixture.m_Form, &CCmnForm::SignalDividerMoved);
+    fixture.m_Form.LayoutFormBoxes();
+    fixture.m_Form.LayoutFormBoxes();
+    QCOMPARE(moved.count(), 0);
+    QCOMPARE(fixture.m_Root->GetSplitSettings().m_Proportions, (Proportions{0.5, 0.5}));
+
+    fixture.m_Form.Dividers().at(0).m_Item->setPos(600, 0);
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(fixture.m_Children.at(1)->Position().x(), 600.0);
 }
 
 void TestCmnForm::inheritedSettingsChangeAtTheirOwner()
