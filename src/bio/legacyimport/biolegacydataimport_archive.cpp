@@ -272,10 +272,13 @@ bool CBioLegacyDataImport_Archive::ReadStringVector(QList<QByteArray> &strings)
     // Every string takes at least its length byte.
     if (!ReadCount(count) || !CanSupply(count))
         return false;
-    strings.resize(qsizetype(count));
-    for (QByteArray &string : strings) {
+    // Grown as the strings are read, so a damaged count cannot claim memory up front.
+    strings.clear();
+    for (quint32 i = 0; i < count; ++i) {
+        QByteArray string;
         if (!ReadString(string))
             return false;
+        strings.append(string);
     }
     return true;
 }
