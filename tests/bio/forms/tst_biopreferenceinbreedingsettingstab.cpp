@@ -4,9 +4,9 @@
 #include "cmncombobox.h"
 #include "cmndialogbuttonbox.h"
 #include "cmnframework.h"
-#include "cmnoptionsdialog.h"
 #include "cmnspinbox.h"
 #include "cmnwhatsthistexts.h"
+#include "preferencestesting.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,34 +14,15 @@
 
 namespace {
 
-// The preferences dialog as the shell builds it: the tab edits a copy, which goes
-// back to the application's settings only when the user confirms.
-class CPreferencesDialog : public CCmnOptionsDialog
+class CPreferencesDialog : public TOrvPreferencesDialog<CBioInbreedingSettings, CBioPreferenceInbreedingSettingsTab>
 {
 public:
-    explicit CPreferencesDialog(CBioInbreedingSettings *applicationSettings)
-        : m_Copy(*applicationSettings)
-        , m_Tab(new CBioPreferenceInbreedingSettingsTab(&m_Copy))
+    explicit CPreferencesDialog(CBioInbreedingSettings *application)
+        : TOrvPreferencesDialog(
+              *application, [application](const CBioInbreedingSettings &copy) { *application = copy; }, "Inbreeding")
     {
-        AddTab(m_Tab, "Inbreeding");
-        connect(this, &QDialog::accepted, this, [this, applicationSettings] { *applicationSettings = m_Copy; });
     }
-
-    CBioInbreedingSettings m_Copy;
-    CBioPreferenceInbreedingSettingsTab *m_Tab;
-
-protected:
-    void ResetAll() override {}
 };
-
-QLabel *LabelOf(const QWidget *tab, const QWidget *widget)
-{
-    for (QLabel *label : tab->findChildren<QLabel *>()) {
-        if (label->buddy() == widget)
-            return label;
-    }
-    return nullptr;
-}
 
 void ClickOk(CCmnTabDialog &dialog)
 {
@@ -86,8 +67,8 @@ void TestBioPreferenceInbreedingSettingsTab::showsTheChoicesAndThePrecisionBox()
     QCOMPARE(tab.PrecisionSpinBox()->maximum(), 8);
     QCOMPARE(tab.PrecisionSpinBox()->singleStep(), 1);
 
-    QLabel *generationsLabel = LabelOf(&tab, combo);
-    QLabel *precisionLabel = LabelOf(&tab, tab.PrecisionSpinBox());
+    QLabel *generationsLabel = OrvBuddyLabelOf(&tab, combo);
+    QLabel *precisionLabel = OrvBuddyLabelOf(&tab, tab.PrecisionSpinBox());
     QVERIFY(generationsLabel && precisionLabel);
     QCOMPARE(generationsLabel->text().remove('&'), QStringLiteral("Inbreeding #generations:"));
     QCOMPARE(precisionLabel->text().remove('&'), QStringLiteral("Inbreeding precision:"));
