@@ -46,6 +46,19 @@ void ReplaceWith(CBioReg &reg, int id, const std::function<void(CBioRegRecord &)
     reg.ReplaceRecord(id, copy, true);
 }
 
+// Counts the records a deletion asks to drop their links.
+class CCountingReg : public CBioReg
+{
+public:
+    CCountingReg() : CBioReg(CCmnRegFieldsSettings()) {}
+    bool ClearReferencesToRecord(int recordId, int removedId) override
+    {
+        m_Asked.append(recordId);
+        return CBioReg::ClearReferencesToRecord(recordId, removedId);
+    }
+    QList<int> m_Asked;
+};
+
 } // namespace
 
 class TestBioReg : public QObject
@@ -62,6 +75,7 @@ private slots:
     void unchangedParentEmitsNothing();
     void deletingASireClearsTheLinks();
     void deletingKeepsTheOffspringIndexCorrect();
+    void deletionAsksOnlyTheChildren();
     void offspringInAscendingIdOrder();
     void rebuildParentIndexFollowsTheAllRecordsList();
     void resetEmptiesEverything();
@@ -241,6 +255,23 @@ void TestBioReg::deletingKeepsTheOffspringIndexCorrect()
     QVERIFY(reg.DeleteRecord(grandsire, true));
     QCOMPARE(reg.GetBioRecord(pup2)->m_Sire, 0);
     QCOMPARE(IndexedParents(reg, pup2), qMakePair(0, 0));
+}
+
+void TestBioReg::deletionAsksOnlyTheChildren()
+{
+    CCountingReg reg;
+    for (int i = 0; i < 1000; ++i)
+        AddAnimal(reg, QStringLiteral("Animal %1").arg(i), i % 3);
+    const int sire = AddAnimal(reg, "Rex", 1);
+    const int first = AddAnimal(reg, "Pup 1", 0, sire);
+    const int second = AddAnimal(reg, "Pup 2", 0, 5, sire);
+    QVERIFY(reg.DeleteRecord(sire, true));
+    QCOMPARE(reg.m_Asked, QList<int>({first, second}));
+    QCOMPARE(reg.GetBioRecord(second)->m_Dam, 0);
+    QCOMPARE(reg.GetBioRecord(second)->m_Sire, 5);
+    reg.m_Asked.clear();
+    QVERIFY(reg.DeleteRecord(7, true));
+    QCOMPARE(reg.m_Asked, QList<int>());
 }
 
 void TestBioReg::offspringInAscendingIdOrder()
