@@ -170,7 +170,7 @@ bool CBioReg::DeleteRecord(int id, bool update)
 QVector<int> CBioReg::GetRecordsReferringTo(int deletedId) const
 {
     if (!m_OffspringValid)
-        const_cast<CBioReg *>(this)->BuildOffspringHash();
+        BuildOffspringHash();
     return m_Offspring.value(deletedId);
 }
 
@@ -183,7 +183,7 @@ void CBioReg::RebuildParentIndex()
     }
 }
 
-void CBioReg::BuildOffspringHash()
+void CBioReg::BuildOffspringHash() const
 {
     m_Offspring.clear();
     for (int id : GetRecordIds()) {
@@ -196,7 +196,7 @@ void CBioReg::BuildOffspringHash()
     m_OffspringValid = true;
 }
 
-QVector<int> CBioReg::GetOffspring(int parentId)
+QVector<int> CBioReg::GetOffspring(int parentId) const
 {
     if (!m_OffspringValid)
         BuildOffspringHash();

@@ -55,11 +55,11 @@ public:
     bool DeleteRecord(int id, bool update) override;
 
     void RebuildParentIndex();
-    void BuildOffspringHash();
+    void BuildOffspringHash() const;
     bool IsOffspringIndexValid() const { return m_OffspringValid; }
     // The records naming the parent as sire or dam, ascending; builds the index
     // when it is not valid.
-    QVector<int> GetOffspring(int parentId);
+    QVector<int> GetOffspring(int parentId) const;
 
     // The id must name a record of the register.
     QString RecordDisplayName(int id) const;
@@ -103,8 +103,9 @@ private:
     CBioPedigree m_ParentIndex;
     CBioNameDisplaySettings m_NameDisplaySettings;
     CBioInbreedingSettings m_InbreedingSettings;
-    bool m_OffspringValid = false;
-    QHash<int, QVector<int>> m_Offspring;
+    // A cache of the parent links, built on demand even by const questions.
+    mutable bool m_OffspringValid = false;
+    mutable QHash<int, QVector<int>> m_Offspring;
     QStringList m_ReadRepairs;
 };
 
