@@ -25,8 +25,8 @@ CCmnFormBoxPropertiesPanel::CCmnFormBoxPropertiesPanel(QWidget *parentWidget,
 CCmnFormBoxPropertiesPanel::~CCmnFormBoxPropertiesPanel()
 {
     // A grid never put into a window would take its items with nobody to free them.
-    if (!m_Grid->parent())
-        delete m_Grid;
+    if (m_Grid && !m_Grid->parent())
+        delete m_Grid.data();
 }
 
 template <typename TCtrl, typename T, typename... TExtra>

@@ -13,9 +13,10 @@
 #include "cmnformboxproptextscalectrl.h"
 #include "cmnformboxproptextsizectrl.h"
 #include "cmncheckbox.h"
+#include "cmngridcell.h"
+#include "cmngridlayoutex.h"
 #include "cmnpicctrl.h"
 #include "cmntextedit.h"
-#include "cmngridcell.h"
 #include "cmnmetric.h"
 #include "cmnpicture.h"
 #include "cmnsystemlocale.h"
@@ -27,7 +28,6 @@
 
 class CCmnAutoOrManualCtrl;
 class CCmnDataExchange;
-class CCmnGridLayoutEx;
 class CCmnLayoutItem;
 class CCmnPicCtrl;
 class CCmnTabOrDialogOrPanelOrPageMixin;
@@ -167,7 +167,8 @@ private:
     CCmnTabOrDialogOrPanelOrPageMixin *m_HelpHost;
     QLocale m_Locale = CmnSystemLocale();
     qint32 m_CtrlFlags;
-    CCmnGridLayoutEx *m_Grid;
+    // The host's once placed; the panel may outlive the host.
+    QPointer<CCmnGridLayoutEx> m_Grid;
     QPointer<CCmnPicCtrl> m_PicCtrl;
     QPointer<CCmnTextEdit> m_TextEdit;
     QPointer<CCmnCheckBox> m_HtmlCheckBox;

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void builtInLabelsSpellByLocale();
     void lengthWithoutLabelNeverShowsAnInternalName();
     void tabLaysOutItsPanelWhenShown();
+    void panelOutlivesItsDialog();
 };
 
 void TestCmnFormBoxPropertiesPanel::init()
@@ -209,6 +210,24 @@ void TestCmnFormBoxPropertiesPanel::tabLaysOutItsPanelWhenShown()
     QVERIFY(tab->Panel()->BorderStyleCtrl()->IsLoaded());
     QCOMPARE(GroupBoxTitles(*tab), QStringList{"Border Style"});
     QVERIFY(tab->isAncestorOf(tab->Panel()->TextEdit()));
+}
+
+// The owner may keep the panel after the dialog has gone with its widgets.
+void TestCmnFormBoxPropertiesPanel::panelOutlivesItsDialog()
+{
+    QSharedPointer<CCmnFormBoxPropertiesPanel> panel;
+    {
+        CCmnFormBoxPropertiesDialog dialog;
+        panel = dialog.Panel();
+        panel->AddTextCtrl("Title", 0, false, {});
+        panel->AddFillColorCtrl(false, Qt::red, Qt::transparent);
+        dialog.PrepareRun();
+        panel->TextEdit()->setPlainText("Smith & Jones <UK>");
+        ClickOk(dialog);
+    }
+    QCOMPARE(panel->m_Text, QString("Smith & Jones <UK>"));
+    QCOMPARE(panel->m_FillColor, QColor(Qt::red));
+    QCOMPARE(panel->Grid(), nullptr);
 }
 
 QTEST_MAIN(TestCmnFormBoxPropertiesPanel)
