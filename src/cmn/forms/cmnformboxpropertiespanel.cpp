@@ -31,12 +31,12 @@ CCmnFormBoxPropertiesPanel::~CCmnFormBoxPropertiesPanel()
 
 template <typename TCtrl, typename T, typename... TExtra>
 void CCmnFormBoxPropertiesPanel::AddCtrl(QPointer<TCtrl> &ctrl, T &edited, bool automatic, const T &current,
-                                         const T &defaultValue, const QString &label, const CCmnGridCell &cell,
-                                         const TExtra &...extra)
+                                         const T &defaultValue, const QString &label, const QString &builtInLabel,
+                                         const CCmnGridCell &cell, const TExtra &...extra)
 {
     edited = current;
     ctrl = new TCtrl(m_ParentWidget);
-    Place(ctrl->CreateWidgets(label, m_CtrlFlags, &edited, defaultValue, extra...), cell);
+    Place(ctrl->CreateWidgets(label.isEmpty() ? builtInLabel : label, m_CtrlFlags, &edited, defaultValue, extra...), cell);
     ctrl->RegisterWhatsThis(m_HelpHost, QString());
     ctrl->SetAutomatic(automatic);
 }
@@ -46,8 +46,7 @@ void CCmnFormBoxPropertiesPanel::AddBorderColorCtrl(bool automatic, const QColor
                                                     const CCmnGridCell &cell)
 {
     AddCtrl(m_BorderColorCtrl, m_BorderColor, automatic, current, defaultValue,
-            label.isEmpty() ? CmnLocaleSpelling(QStringLiteral("Border Color"), QStringLiteral("Border Colour"), m_Locale)
-                            : label,
+            label, CmnLocaleSpelling(QStringLiteral("Border Color"), QStringLiteral("Border Colour"), m_Locale),
             cell);
 }
 
@@ -56,15 +55,14 @@ void CCmnFormBoxPropertiesPanel::AddBorderStyleCtrl(bool automatic, const CCmnFo
                                                     const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_BorderStyleCtrl, m_BorderStyle, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Border Style") : label, cell);
+            label, QStringLiteral("Border Style"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddFillColorCtrl(bool automatic, const QColor &current, const QColor &defaultValue,
                                                   const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_FillColorCtrl, m_FillColor, automatic, current, defaultValue,
-            label.isEmpty() ? CmnLocaleSpelling(QStringLiteral("Fill Color"), QStringLiteral("Fill Colour"), m_Locale)
-                            : label,
+            label, CmnLocaleSpelling(QStringLiteral("Fill Color"), QStringLiteral("Fill Colour"), m_Locale),
             cell, m_Locale);
 }
 
@@ -73,7 +71,7 @@ void CCmnFormBoxPropertiesPanel::AddFillStyleCtrl(bool automatic, const CCmnForm
                                                   const CCmnGridCell &cell)
 {
     AddCtrl(m_FillStyleCtrl, m_FillStyle, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Fill Style") : label, cell);
+            label, QStringLiteral("Fill Style"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddPaddingCtrl(bool automatic, const CCmnFormBoxRectExtents &current,
@@ -81,7 +79,7 @@ void CCmnFormBoxPropertiesPanel::AddPaddingCtrl(bool automatic, const CCmnFormBo
                                                 const CCmnGridCell &cell)
 {
     AddCtrl(m_PaddingCtrl, m_Padding, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Padding") : label, cell);
+            label, QStringLiteral("Padding"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddPicturePosCtrl(bool automatic, const CCmnFormBoxPicturePos &current,
@@ -89,7 +87,7 @@ void CCmnFormBoxPropertiesPanel::AddPicturePosCtrl(bool automatic, const CCmnFor
                                                    const CCmnGridCell &cell)
 {
     AddCtrl(m_PicturePosCtrl, m_PicturePos, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Photo Position") : label, cell, m_Locale);
+            label, QStringLiteral("Photo Position"), cell, m_Locale);
 }
 
 void CCmnFormBoxPropertiesPanel::AddTextAlignCtrl(bool automatic, const CCmnFormBoxTextAlign &current,
@@ -97,15 +95,14 @@ void CCmnFormBoxPropertiesPanel::AddTextAlignCtrl(bool automatic, const CCmnForm
                                                   const CCmnGridCell &cell)
 {
     AddCtrl(m_TextAlignCtrl, m_TextAlign, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Text Alignment") : label, cell);
+            label, QStringLiteral("Text Alignment"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddTextColorCtrl(bool automatic, const QColor &current, const QColor &defaultValue,
                                                   const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_TextColorCtrl, m_TextColor, automatic, current, defaultValue,
-            label.isEmpty() ? CmnLocaleSpelling(QStringLiteral("Text Color"), QStringLiteral("Text Colour"), m_Locale)
-                            : label,
+            label, CmnLocaleSpelling(QStringLiteral("Text Color"), QStringLiteral("Text Colour"), m_Locale),
             cell);
 }
 
@@ -113,33 +110,32 @@ void CCmnFormBoxPropertiesPanel::AddTextFaceCtrl(bool automatic, const QString &
                                                  const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_TextFaceCtrl, m_TextFace, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Font Face") : label, cell);
+            label, QStringLiteral("Font Face"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddTextSizeCtrl(bool automatic, const QString &current, const QString &defaultValue,
                                                  const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_TextSizeCtrl, m_TextSize, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Font Size") : label, cell);
+            label, QStringLiteral("Font Size"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddTextScaleCtrl(bool automatic, double current, double defaultValue,
                                                   const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_TextScaleCtrl, m_TextScale, automatic, current, defaultValue,
-            label.isEmpty() ? QStringLiteral("Font Scaling") : label, cell);
+            label, QStringLiteral("Font Scaling"), cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddSingleExtentCtrl(bool automatic, const CCmnMetric &current,
                                                      const CCmnMetric &defaultValue, const QString &label,
                                                      const CCmnGridCell &cell)
 {
-    QString shownLabel = label;
-    if (shownLabel.isEmpty()) {
+    if (label.isEmpty())
         qWarning("CCmnFormBoxPropertiesPanel: a single length was added without a label");
-        shownLabel = QStringLiteral("Spacing");
-    }
-    AddCtrl(m_SingleExtentCtrl, m_SingleExtent, automatic, current, defaultValue, shownLabel, cell);
+    // A neutral word, never an internal name, until the caller is mended.
+    AddCtrl(m_SingleExtentCtrl, m_SingleExtent, automatic, current, defaultValue, label, QStringLiteral("Spacing"),
+            cell);
 }
 
 void CCmnFormBoxPropertiesPanel::AddPictureCtrl(const QString &title, const CCmnGridCell &cell)

@@ -154,7 +154,8 @@ public:
 private:
     template <typename TCtrl, typename T, typename... TExtra>
     void AddCtrl(QPointer<TCtrl> &ctrl, T &edited, bool automatic, const T &current, const T &defaultValue,
-                 const QString &label, const CCmnGridCell &cell, const TExtra &...extra);
+                 const QString &label, const QString &builtInLabel, const CCmnGridCell &cell,
+                 const TExtra &...extra);
     // Places the item at the cell (the next free one for a negative row or column)
     // and returns the cell it took.
     CCmnGridCell Place(const CCmnLayoutItem &item, const CCmnGridCell &cell);
