@@ -43,9 +43,9 @@ public:
     // With `update` the record is filed in the lists and gets an empty parent
     // index entry: a caller adding an animal that names parents enters them with
     // ReplaceRecord or RebuildParentIndex.
-    int AddRecord(const CRecordPtr &record, bool update);
+    int AddRecord(const CRecordPtr &record, bool update) override;
     int AddNamedRecord(const QString &name, bool update);
-    void ReplaceRecord(int id, const CRecordPtr &record, bool update);
+    void ReplaceRecord(int id, const CRecordPtr &record, bool update) override;
     // which: 1 sire, 2 dam. Emits the sire or dam notification, then RegModified;
     // false, and nothing emitted, when the parent is unchanged.
     bool SetParent(int recordId, int which, int parentId);

@@ -78,6 +78,7 @@ private slots:
     void deletionAsksOnlyTheChildren();
     void offspringInAscendingIdOrder();
     void rebuildParentIndexFollowsTheAllRecordsList();
+    void fillingThroughTheBaseKeepsTheParentIndex();
     void resetEmptiesEverything();
     void modelChoosesTheListByItsSexFilter();
 };
@@ -301,6 +302,23 @@ void TestBioReg::rebuildParentIndexFollowsTheAllRecordsList()
     reg.RebuildParentIndex();
     QCOMPARE(IndexedParents(reg, pupId), qMakePair(sire, 77));
     QCOMPARE(IndexedParents(reg, sire), qMakePair(0, 0));
+}
+
+void TestBioReg::fillingThroughTheBaseKeepsTheParentIndex()
+{
+    // Importers and commands of the record layer hold the register as a CCmnReg.
+    CBioReg reg{CCmnRegFieldsSettings()};
+    CCmnReg &base = reg;
+    const int sire = base.AddRecord(QSharedPointer<CBioRegRecord>::create("Rex", &reg), true);
+    auto pup = QSharedPointer<CBioRegRecord>::create("Pup", &reg);
+    const int pupId = base.AddRecord(pup, true);
+    QCOMPARE(IndexedParents(reg, pupId), qMakePair(0, 0));
+
+    auto named = QSharedPointer<CBioRegRecord>::create(*pup);
+    named->m_Sire = sire;
+    base.ReplaceRecord(pupId, named, true);
+    QCOMPARE(IndexedParents(reg, pupId), qMakePair(sire, 0));
+    QCOMPARE(reg.GetOffspring(sire), QVector<int>({pupId}));
 }
 
 void TestBioReg::resetEmptiesEverything()
