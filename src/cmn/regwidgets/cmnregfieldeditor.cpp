@@ -266,80 +266,76 @@ bool ExchangeChoice(const CCmnRegFieldDef &def, const CCmnDataExchange &exchange
     return true;
 }
 
-bool ExchangeInteger(const CCmnRegFieldDef &def, CCmnDataExchange &exchange, QVariant &value,
-                     const CCmnRegFieldWidgets &row)
+// Runs one exchange of a number of type T on a copy of the value and stores the
+// number back when a save succeeds.
+template <typename T, typename TExchange>
+bool ExchangeNumberValue(const CCmnDataExchange &exchange, QVariant &value, TExchange exchangeNumber)
 {
-    qint32 number = value.toInt();
-    if (row.m_SpinBox) {
-        const bool ok = exchange.ExchangeSpinBox(&number, row.m_SpinBox, row.m_Label);
-        if (ok && exchange.m_Save)
-            value = number;
-        return ok;
-    }
-    if (!row.m_LineEdit || SkipsLoad(exchange, value, row.m_LineEdit))
-        return true;
-    if (IsClearedOptionalBox(def, exchange, row.m_LineEdit)) {
-        value = QVariant();
-        return true;
-    }
-    const quint32 flags = LimitFlags(def.m_Flags, CmnRegFieldIntMinSet, CmnRegFieldIntMaxSet);
-    const bool ok = exchange.ExchangeLongLineEdit(&number, row.m_LineEdit, qint32(flags), def.m_IntDefault,
-                                                  def.m_IntMin, def.m_IntMax, row.m_Label);
+    T number = value.value<T>();
+    const bool ok = exchangeNumber(&number);
     if (ok && exchange.m_Save)
         value = number;
     return ok;
+}
+
+// A number line edit: an absent value loads as an empty box, an emptied optional
+// box saves as no value, anything else goes through the exchange.
+template <typename T, typename TExchange>
+bool ExchangeNumberLineEdit(const CCmnRegFieldDef &def, const CCmnDataExchange &exchange, QVariant &value,
+                            QLineEdit *edit, TExchange exchangeNumber)
+{
+    if (!edit || SkipsLoad(exchange, value, edit))
+        return true;
+    if (IsClearedOptionalBox(def, exchange, edit)) {
+        value = QVariant();
+        return true;
+    }
+    return ExchangeNumberValue<T>(exchange, value, exchangeNumber);
+}
+
+bool ExchangeInteger(const CCmnRegFieldDef &def, CCmnDataExchange &exchange, QVariant &value,
+                     const CCmnRegFieldWidgets &row)
+{
+    if (row.m_SpinBox) {
+        return ExchangeNumberValue<qint32>(exchange, value, [&](qint32 *number) {
+            return exchange.ExchangeSpinBox(number, row.m_SpinBox, row.m_Label);
+        });
+    }
+    const qint32 flags = qint32(LimitFlags(def.m_Flags, CmnRegFieldIntMinSet, CmnRegFieldIntMaxSet));
+    return ExchangeNumberLineEdit<qint32>(def, exchange, value, row.m_LineEdit, [&](qint32 *number) {
+        return exchange.ExchangeLongLineEdit(number, row.m_LineEdit, flags, def.m_IntDefault, def.m_IntMin,
+                                             def.m_IntMax, row.m_Label);
+    });
 }
 
 bool ExchangeNumber(const CCmnRegFieldDef &def, CCmnDataExchange &exchange, QVariant &value,
                     const CCmnRegFieldWidgets &row)
 {
-    double number = value.toDouble();
     if (row.m_DoubleSpinBox) {
-        const bool ok = exchange.ExchangeDoubleSpinBox(&number, row.m_DoubleSpinBox, row.m_Label,
-                                                       def.m_NumberDecimals);
-        if (ok && exchange.m_Save)
-            value = number;
-        return ok;
+        return ExchangeNumberValue<double>(exchange, value, [&](double *number) {
+            return exchange.ExchangeDoubleSpinBox(number, row.m_DoubleSpinBox, row.m_Label, def.m_NumberDecimals);
+        });
     }
-    if (!row.m_LineEdit || SkipsLoad(exchange, value, row.m_LineEdit))
-        return true;
-    if (IsClearedOptionalBox(def, exchange, row.m_LineEdit)) {
-        value = QVariant();
-        return true;
-    }
-    const quint32 flags = LimitFlags(def.m_Flags, CmnRegFieldNumberMinSet, CmnRegFieldNumberMaxSet);
-    const bool ok = exchange.ExchangeDoubleLineEdit(&number, row.m_LineEdit, qint32(flags), def.m_NumberDefault,
-                                                    def.m_NumberMin, def.m_NumberMax, row.m_Label,
-                                                    def.m_NumberDecimals);
-    if (ok && exchange.m_Save)
-        value = number;
-    return ok;
+    const qint32 flags = qint32(LimitFlags(def.m_Flags, CmnRegFieldNumberMinSet, CmnRegFieldNumberMaxSet));
+    return ExchangeNumberLineEdit<double>(def, exchange, value, row.m_LineEdit, [&](double *number) {
+        return exchange.ExchangeDoubleLineEdit(number, row.m_LineEdit, flags, def.m_NumberDefault, def.m_NumberMin,
+                                               def.m_NumberMax, row.m_Label, def.m_NumberDecimals);
+    });
 }
 
 bool ExchangePercentage(const CCmnRegFieldDef &def, CCmnDataExchange &exchange, QVariant &value,
                         const CCmnRegFieldWidgets &row)
 {
-    float fraction = value.toFloat();
     if (row.m_DoubleSpinBox) {
-        const bool ok = exchange.ExchangePercentSpinBox(&fraction, row.m_DoubleSpinBox, row.m_Label,
-                                                        def.m_PercentDecimals);
-        if (ok && exchange.m_Save)
-            value = fraction;
-        return ok;
+        return ExchangeNumberValue<float>(exchange, value, [&](float *fraction) {
+            return exchange.ExchangePercentSpinBox(fraction, row.m_DoubleSpinBox, row.m_Label, def.m_PercentDecimals);
+        });
     }
-    if (!row.m_LineEdit || SkipsLoad(exchange, value, row.m_LineEdit))
-        return true;
-    if (IsClearedOptionalBox(def, exchange, row.m_LineEdit)) {
-        value = QVariant();
-        return true;
-    }
-    const quint32 flags = LimitFlags(def.m_Flags, CmnRegFieldPercentMinSet, CmnRegFieldPercentMaxSet);
-    const bool ok = exchange.ExchangeFloatLineEdit(&fraction, row.m_LineEdit, qint32(flags), def.m_PercentDefault,
-                                                   def.m_PercentMin, def.m_PercentMax, row.m_Label,
-                                                   def.m_PercentDecimals);
-    if (ok && exchange.m_Save)
-        value = fraction;
-    return ok;
+    const qint32 flags = qint32(LimitFlags(def.m_Flags, CmnRegFieldPercentMinSet, CmnRegFieldPercentMaxSet));
+    return ExchangeNumberLineEdit<float>(def, exchange, value, row.m_LineEdit, [&](float *fraction) {
+        return exchange.ExchangeFloatLineEdit(fraction, row.m_LineEdit, flags, def.m_PercentDefault, def.m_PercentMin,
+                                              def.m_PercentMax, row.m_Label, def.m_PercentDecimals);
+    });
 }
 
 bool ExchangeDate(const CCmnRegFieldDef &def, CCmnDataExchange &exchange, QVariant &value,
