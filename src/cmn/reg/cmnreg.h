@@ -60,8 +60,9 @@ public:
     // The id must be in use.
     void ReplaceRecord(int id, const CRecordPtr &record, bool update);
     // Frees the id and clears every reference other records hold to it. False for
-    // an id not in use.
-    bool DeleteRecord(int id, bool update);
+    // an id not in use. A register that indexes its references keeps that index
+    // in step here.
+    virtual bool DeleteRecord(int id, bool update);
     // Frees the id and touches nothing else. False for an id not in use.
     bool DiscardRecord(int id);
     void RemoveAllRecords();
