@@ -1,6 +1,7 @@
 #include "biobuiltinfields.h"
 #include "bioreg.h"
 #include "bioregrecord.h"
+#include "bioregtesting.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
 #include "cmnregfieldssettings.h"
@@ -10,25 +11,12 @@
 
 namespace {
 
-// Stored as the add commands store an animal: added, then replaced with its
-// parents so that the parent index holds them.
-int AddAnimal(CBioReg &reg, const QString &name, int sex, int sire = 0, int dam = 0)
-{
-    const int id = reg.AddNamedRecord(name, true);
-    auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
-    copy->m_Sex = sex;
-    copy->m_Sire = sire;
-    copy->m_Dam = dam;
-    reg.ReplaceRecord(id, copy, true);
-    return id;
-}
-
 void SetParents(CBioReg &reg, int id, int sire, int dam)
 {
-    auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
-    copy->m_Sire = sire;
-    copy->m_Dam = dam;
-    reg.ReplaceRecord(id, copy, true);
+    ReplaceWith(reg, id, [sire, dam](CBioRegRecord &record) {
+        record.m_Sire = sire;
+        record.m_Dam = dam;
+    });
 }
 
 CCmnRegFieldsSettings DefaultSettings()
