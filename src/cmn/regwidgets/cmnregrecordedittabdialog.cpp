@@ -30,7 +30,8 @@ void CCmnRegRecordEditTabDialog::CreatePages(const QString &firstTabName, const 
         for (int fieldId : page.m_ColumnStarts)
             columnStarts.insert(fieldId, 1);
         CCmnTab *tab = CreateFieldsTab(page.m_Name, page.m_FieldIds, columnStarts, nullptr);
-        AddTab(tab, page.m_Name);
+        // Page names are typed by the user; a tab label reads "&" as a mnemonic.
+        AddTab(tab, CmnMnemonicSafe(page.m_Name));
         TabAdded(tab, page.m_Name);
     }
 }

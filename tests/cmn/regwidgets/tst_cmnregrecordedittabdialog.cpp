@@ -77,7 +77,7 @@ CCmnRegFieldsSettings Settings()
     QList<CCmnRegRecordDetailsLayoutItem> layout{
         {kBirth, false, {}}, {kChampion, false, {}}, {kColour, false, {}}, {kCoat, false, {}},
         {kSound, true, {}}, {kShown, false, {}}, {kLitters, false, {}}, {kWhelped, false, {}},
-        {kWeight, false, QStringLiteral("Health")}, {kShare, false, {}}, {kNotes, true, {}},
+        {kWeight, false, QStringLiteral("Health & Care")}, {kShare, false, {}}, {kNotes, true, {}},
         {kEyes, false, QStringLiteral("details")}, {kKennel, false, {}},
     };
     settings.SetRecordDetailsLayout(false, layout);
@@ -177,7 +177,7 @@ void TestCmnRegRecordEditTabDialog::pagesFollowTheLayoutWithFolding()
     CCmnTabWidget *tabs = fixture.dialog->TabWidget();
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("General"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Health"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Health && Care"));
     const auto *general = qobject_cast<CCmnRegRecordEditableFieldsTab *>(tabs->widget(0));
     QList<int> ids;
     for (const CCmnRegFieldEditItem &item : general->m_Items)
