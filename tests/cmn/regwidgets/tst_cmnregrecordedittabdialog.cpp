@@ -153,6 +153,7 @@ private slots:
     void userTypedLabelsKeepTheirAmpersand();
     void exchangeRoundTrips_data();
     void exchangeRoundTrips();
+    void dateBoxRoundTrips();
     void thirdBooleanRadioRemovesTheValue();
     void emptiedBoxRemovesTheValue_data();
     void emptiedBoxRemovesTheValue();
@@ -367,6 +368,28 @@ void TestCmnRegRecordEditTabDialog::exchangeRoundTrips()
     const QByteArray before = ValueBytes(*again.record);
     QVERIFY(again.Save());
     QCOMPARE(ValueBytes(*again.record), before);
+}
+
+void TestCmnRegRecordEditTabDialog::dateBoxRoundTrips()
+{
+    CDialogFixture fixture;
+    fixture.Open();
+    fixture.Row(kBirth).m_LineEdit->setText(QStringLiteral("15/06/1750"));
+    QVERIFY(fixture.Save());
+    CCmnDate expected;
+    QVERIFY(expected.SetGregorianYmd(15, 6, 1750));
+    const CCmnDate saved = fixture.Value(kBirth, CmnRegValueDate).value<CCmnDate>();
+    QCOMPARE(saved.FirstDay(), expected.FirstDay());
+    QCOMPARE(saved.LastDay(), expected.LastDay());
+    fixture.Open();
+    QCOMPARE(fixture.Row(kBirth).m_LineEdit->text(), QStringLiteral("15/06/1750"));
+
+    // A date that does not read is refused and leaves the stored one.
+    fixture.Row(kBirth).m_LineEdit->setText(QStringLiteral("31/02/1750"));
+    CTestMessageBoxScope boxes;
+    QVERIFY(!fixture.Save());
+    QCOMPARE(boxes.Requests().size(), 1);
+    QCOMPARE(fixture.Value(kBirth, CmnRegValueDate).value<CCmnDate>().FirstDay(), expected.FirstDay());
 }
 
 void TestCmnRegRecordEditTabDialog::thirdBooleanRadioRemovesTheValue()
