@@ -5,6 +5,7 @@
 #include "testpedigreefiles.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -14,7 +15,38 @@
 #include <numeric>
 #include <vector>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
+
+// Caps the process's address space a little above what it uses now, for the
+// lifetime of the scope, so that the next large allocation fails.
+class CAddressSpaceCap
+{
+public:
+    explicit CAddressSpaceCap(qint64 headroom)
+    {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        m_Valid = statm.open(QIODevice::ReadOnly) && getrlimit(RLIMIT_AS, &m_Old) == 0;
+        if (!m_Valid)
+            return;
+        const qint64 pages = statm.readAll().split(' ').value(0).toLongLong();
+        rlimit capped = m_Old;
+        capped.rlim_cur = rlim_t(pages * sysconf(_SC_PAGESIZE) + headroom);
+        m_Valid = pages > 0 && setrlimit(RLIMIT_AS, &capped) == 0;
+    }
+    ~CAddressSpaceCap()
+    {
+        if (m_Valid)
+            setrlimit(RLIMIT_AS, &m_Old);
+    }
+    bool IsValid() const { return m_Valid; }
+
+private:
+    rlimit m_Old{};
+    bool m_Valid = false;
+};
 
 struct CAnimal
 {
@@ -174,6 +206,7 @@ private slots:
     void handCheckedValues();
     void loopWithinTheLimitFails_data();
     void loopWithinTheLimitFails();
+    void runningOutOfMemoryFails();
     void coefficientsOfAWholePedigree();
     void refusesParentsAfterOffspring();
     void agreesWithTabularRelationshipsAndStepByStep();
@@ -265,6 +298,26 @@ void TestBioInbreedingCalculator::loopWithinTheLimitFails()
     QCOMPARE(coefficient, succeeds ? 0.125 : 0.0);
     double stepByStep = -1.0;
     QCOMPARE(StepByStep(pedigree, 5, 6, limit, stepByStep), succeeds);
+}
+
+void TestBioInbreedingCalculator::runningOutOfMemoryFails()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("The address sanitizer needs more address space than a cap leaves.");
+#endif
+    CBioPedigree pedigree;
+    pedigree.Grow(4000000, 0);
+    pedigree.SetParents(3, 1, 2);
+    CBioInbreedingCalculator calculator(pedigree);
+    double coefficient = -1.0;
+    {
+        const CAddressSpaceCap cap(8 << 20);
+        QVERIFY(cap.IsValid());
+        QVERIFY(!calculator.OffspringInbreeding(3, 3, 8, coefficient));
+    }
+    QCOMPARE(coefficient, 0.0);
+    QVERIFY(calculator.OffspringInbreeding(3, 3, 8, coefficient));
+    QCOMPARE(coefficient, 0.5);
 }
 
 void TestBioInbreedingCalculator::coefficientsOfAWholePedigree()
