@@ -2,6 +2,7 @@
 #include "bioinbreedingcoefficients.h"
 #include "biopedigree.h"
 #include "biosubpedigree.h"
+#include "pedigreetesting.h"
 #include "testpedigreefiles.h"
 
 #include <QElapsedTimer>
@@ -47,23 +48,6 @@ private:
     rlimit m_Old{};
     bool m_Valid = false;
 };
-
-struct CAnimal
-{
-    int id;
-    int sire;
-    int dam;
-};
-
-CBioPedigree PedigreeOf(const QList<CAnimal> &animals)
-{
-    CBioPedigree pedigree;
-    for (const CAnimal &animal : animals) {
-        pedigree.ResetIndividual(animal.id);
-        pedigree.SetParents(animal.id, animal.sire, animal.dam);
-    }
-    return pedigree;
-}
 
 // Animals 1..count with parents among the earlier ones, closely bred, some unknown.
 CBioPedigree RandomPedigree(QRandomGenerator &random, int count)
@@ -196,7 +180,6 @@ double TabularCoefficient(const CBioPedigree &pedigree, int sire, int dam, int l
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<CAnimal>)
 
 class TestBioInbreedingCalculator : public QObject
 {
