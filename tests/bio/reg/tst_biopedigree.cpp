@@ -1,6 +1,7 @@
 #include "bioancestoroccurrences.h"
 #include "biopedigree.h"
 #include "biosubpedigree.h"
+#include "pedigreetesting.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -12,23 +13,6 @@ namespace {
 QVector<CBioParents> NoParents(int count)
 {
     return QVector<CBioParents>(count);
-}
-
-struct CAnimal
-{
-    int id;
-    int sire;
-    int dam;
-};
-
-CBioPedigree PedigreeOf(const QList<CAnimal> &animals)
-{
-    CBioPedigree pedigree;
-    for (const CAnimal &animal : animals) {
-        pedigree.ResetIndividual(animal.id);
-        pedigree.SetParents(animal.id, animal.sire, animal.dam);
-    }
-    return pedigree;
 }
 
 // Animals 1..count, each with parents among the earlier ones or unknown, often
@@ -58,7 +42,6 @@ using COccurrenceCounts = CBioAncestorOccurrences::Counts;
 } // namespace
 
 Q_DECLARE_METATYPE(COccurrenceCounts)
-Q_DECLARE_METATYPE(QList<CAnimal>)
 
 class TestBioPedigree : public QObject
 {
