@@ -125,6 +125,51 @@ public:
         return newRow;
     }
 
+    // Lists kept in the user's order. The row of the new item, placed before the
+    // given row (at the end when the row lies past it); -1 for an empty name or one
+    // already present. The current and tagged rows keep pointing at their items.
+    qint32 InsertAt(qint32 row, const QString &name, const T &value)
+    {
+        if (IsNameTaken(name))
+            return -1;
+        row = std::clamp(row, qint32(0), qint32(m_Items.size()));
+        m_Items.insert(row, CItem(name, value));
+        if (m_TaggedRow >= row)
+            ++m_TaggedRow;
+        if (m_CurrentRow >= row)
+            ++m_CurrentRow;
+        return row;
+    }
+
+    // As ReplaceName for a list in the user's order: the item keeps its row.
+    qint32 RenameInPlace(qint32 row, const QString &newName)
+    {
+        if (!IsRow(row) || newName.isEmpty())
+            return -1;
+        if (m_Items.at(row).first != newName && IsNameTaken(newName))
+            return -1;
+        m_Items[row].first = newName;
+        return row;
+    }
+
+    // Exchanges two items; the current and tagged rows follow their items. False
+    // when either row does not exist.
+    bool SwapRows(qint32 first, qint32 second)
+    {
+        if (!IsRow(first) || !IsRow(second))
+            return false;
+        m_Items.swapItemsAt(first, second);
+        const auto follow = [first, second](qint32 &row) {
+            if (row == first)
+                row = second;
+            else if (row == second)
+                row = first;
+        };
+        follow(m_CurrentRow);
+        follow(m_TaggedRow);
+        return true;
+    }
+
     // The value a new item starts from.
     T m_DefaultValue = T();
     // Carried for the owner; the list control neither shows nor changes it.
