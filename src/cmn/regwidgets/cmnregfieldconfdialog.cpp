@@ -492,38 +492,58 @@ bool CCmnRegFieldConfDialog::DataExchange(CCmnDataExchange *context)
 {
     if (!m_Definition)
         return CCmnGetStringDialog::DataExchange(context);
-    bool exchanged = true;
-    {
-        const CCmnSlotBlocker blocker(this);
-        const bool skipValidation = context->m_SkipValidation;
-        qint32 flags = qint32(m_Definition->m_Flags);
-        const auto steps = [&]() {
-            if (!IsInbuilt() && !context->ExchangeFlagCheckBox(&flags, CmnRegFieldRequired, m_RequiredCheck))
-                return false;
-            if (!context->ExchangeFlagCheckBox(&flags, CmnRegFieldKey, m_KeyFieldCheck))
-                return false;
-            if (!m_ContextsCtrl->DataExchange(context, m_Mask))
-                return false;
-            if (!IsInbuilt() && (!context->m_Save || !(m_Mode & CmnRegFieldConfTypeFixed))
-                && !CmnExchangeComboByData(context, &m_Definition->m_Type, m_TypeCombo))
-                return false;
-            if (context->m_Save)
-                flags &= ~qint32(CmnRegFieldHasDefault);
-            return ExchangeText(context, flags) && ExchangeBoolean(context, flags) && ExchangeChoice(context, flags)
-                && ExchangeNumbers(context, flags) && ExchangeDate(context, flags)
-                && ExchangeMultiline(context, flags);
-        };
-        exchanged = steps();
-        context->m_SkipValidation = skipValidation;
+    if (!context->m_Save)
+        return ExchangeFields(context) && CCmnGetStringDialog::DataExchange(context);
+    // Saved into copies, so that a refused OK followed by Cancel leaves the caller's
+    // definition and mask exactly as they were.
+    CCmnRegFieldDef *const callerDefinition = m_Definition;
+    CCmnRegFieldContextMask *const callerMask = m_Mask;
+    CCmnRegFieldDef definition = *callerDefinition;
+    CCmnRegFieldContextMask mask = callerMask ? *callerMask : CCmnRegFieldContextMask();
+    m_Definition = &definition;
+    m_Mask = callerMask ? &mask : nullptr;
+    const bool saved = ExchangeFields(context) && CCmnGetStringDialog::DataExchange(context);
+    m_Definition = callerDefinition;
+    m_Mask = callerMask;
+    if (!saved)
+        return false;
+    *callerDefinition = definition;
+    if (callerMask)
+        *callerMask = mask;
+    return true;
+}
+
+bool CCmnRegFieldConfDialog::ExchangeFields(CCmnDataExchange *context)
+{
+    const CCmnSlotBlocker blocker(this);
+    const bool skipValidation = context->m_SkipValidation;
+    qint32 flags = qint32(m_Definition->m_Flags);
+    const auto steps = [&]() {
+        if (!IsInbuilt() && !context->ExchangeFlagCheckBox(&flags, CmnRegFieldRequired, m_RequiredCheck))
+            return false;
+        if (!context->ExchangeFlagCheckBox(&flags, CmnRegFieldKey, m_KeyFieldCheck))
+            return false;
+        if (m_Mask && !m_ContextsCtrl->DataExchange(context, m_Mask))
+            return false;
+        if (!IsInbuilt() && (!context->m_Save || !(m_Mode & CmnRegFieldConfTypeFixed))
+            && !CmnExchangeComboByData(context, &m_Definition->m_Type, m_TypeCombo))
+            return false;
         if (context->m_Save)
-            m_Definition->m_Flags = quint32(flags);
-        if (exchanged && !context->m_Save) {
-            UpdateTypeControls();
-            if (!IsInbuilt())
-                MakeLookupListsConsistent();
-        }
+            flags &= ~qint32(CmnRegFieldHasDefault);
+        return ExchangeText(context, flags) && ExchangeBoolean(context, flags) && ExchangeChoice(context, flags)
+            && ExchangeNumbers(context, flags) && ExchangeDate(context, flags) && ExchangeMultiline(context, flags);
+    };
+    const bool exchanged = steps();
+    // The name that follows is always checked.
+    context->m_SkipValidation = skipValidation;
+    if (context->m_Save)
+        m_Definition->m_Flags = quint32(flags);
+    if (exchanged && !context->m_Save) {
+        UpdateTypeControls();
+        if (!IsInbuilt())
+            MakeLookupListsConsistent();
     }
-    return exchanged && CCmnGetStringDialog::DataExchange(context);
+    return exchanged;
 }
 
 bool CCmnRegFieldConfDialog::ExchangeText(CCmnDataExchange *context, qint32 &flags)

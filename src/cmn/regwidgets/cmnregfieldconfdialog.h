@@ -35,9 +35,8 @@ enum ECmnRegFieldConfMode {
 // required, whether it is a key field of the select window, its default usage in
 // the forms, and the display and edit settings of each type. Settings of every type
 // travel between the controls and the definition, but only the current type's are
-// checked. OK writes straight into the caller's definition and mask, and a refused
-// OK may already have written the steps before the refusal: callers hand the dialog
-// copies and keep them only when it is accepted.
+// checked. OK writes into the caller's definition and mask only when every value
+// (the name included) is accepted; a refused OK leaves them as they were.
 class CCmnRegFieldConfDialog : public CCmnGetStringDialog
 {
     Q_OBJECT
@@ -134,6 +133,8 @@ private:
     void AddGroup(CCmnGridLayoutEx *grid, int type, bool edit, QLayout *contents);
     void Help(QWidget *widget, const QString &name);
 
+    // Everything but the name.
+    bool ExchangeFields(CCmnDataExchange *context);
     bool ExchangeText(CCmnDataExchange *context, qint32 &flags);
     bool ExchangeBoolean(CCmnDataExchange *context, qint32 &flags);
     bool ExchangeChoice(CCmnDataExchange *context, qint32 &flags);

@@ -9,11 +9,13 @@
 #include "cmnregfieldconfdialog.h"
 #include "cmnregfieldcontextmask.h"
 #include "cmnregfieldcontexts.h"
+#include "cmnregfieldcontextsctrl.h"
 #include "cmnregfielddef.h"
 #include "cmnregfieldlimitboxes.h"
 #include "cmnspinbox.h"
 #include "cmnsystemsettings.h"
 #include "cmntextedit.h"
+#include "cmnvalidator.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
 
@@ -107,6 +109,21 @@ CCmnRegFieldDef Def(int type, quint32 flags = CCmnRegFieldDef::kDefaultFlags)
     return def;
 }
 
+// Refuses one name, as the fields-settings tabs refuse a name in use.
+class CTakenName : public CCmnValidator
+{
+public:
+    explicit CTakenName(const QString &name) : m_Name(name) {}
+    QString Validate(const QVariant &value, QString *note) const override
+    {
+        Q_UNUSED(note);
+        return value.toString() == m_Name ? QStringLiteral("'%1' is taken").arg(m_Name) : QString();
+    }
+
+private:
+    QString m_Name;
+};
+
 // The members in which two definitions differ, for a readable failure.
 QString Differences(const CCmnRegFieldDef &a, const CCmnRegFieldDef &b)
 {
@@ -168,6 +185,7 @@ private slots:
     void requiredDisablesTheNotGivenLabel();
     void refusedAtTheBox_data();
     void refusedAtTheBox();
+    void refusedOkLeavesTheCallersField();
     void booleanLabels();
     void otherTypesAreNotChecked();
     void savesDefaultBits();
@@ -353,6 +371,40 @@ void TestCmnRegFieldConfDialog::refusedAtTheBox()
     // The offending box has its text selected for the user to type over.
     QLineEdit *offending = fixture.LimitBox(kind, CLimits::EBox(box));
     QCOMPARE(offending->selectedText(), offending->text());
+}
+
+void TestCmnRegFieldConfDialog::refusedOkLeavesTheCallersField()
+{
+    CCmnRegFieldDef def = Def(CmnRegFieldInteger);
+    def.m_IntSuffix = "cm";
+    CFixture fixture(def);
+    fixture.m_Mask.SetContext(33, true);
+    const CCmnRegFieldContextMask mask = fixture.m_Mask;
+    CCmnRegFieldConfDialog &dialog = fixture.Open();
+    dialog.m_RequiredCheck->setChecked(true);
+    dialog.m_IntSuffixEdit->setText("kg");
+    fixture.m_Dialog->m_ContextsCtrl->Boxes().at(0).second->setChecked(false);
+    fixture.LimitBox(CLimits::Integer, CLimits::Minimum)->setText("5");
+    fixture.LimitBox(CLimits::Integer, CLimits::Maximum)->setText("5");
+    CTestMessageBoxScope boxes;
+    QVERIFY(!fixture.Ok());
+    QVERIFY2(fixture.m_Def == def, qPrintable(Differences(fixture.m_Def, def)));
+    QCOMPARE(fixture.m_Mask, mask);
+
+    // A name refused by the caller's validator comes last, after every setting was read.
+    fixture.LimitBox(CLimits::Integer, CLimits::Maximum)->setText("6");
+    const CTakenName taken("Colour");
+    dialog.m_Validators.append(&taken);
+    QVERIFY(!fixture.Ok());
+    QVERIFY(fixture.m_Def == def);
+    QCOMPARE(fixture.m_Mask, mask);
+
+    dialog.LineEdit()->setText("Height");
+    QVERIFY(fixture.Ok());
+    QCOMPARE(fixture.m_Def.m_IntSuffix, QString("kg"));
+    QVERIFY(fixture.m_Def.m_Flags & CmnRegFieldRequired);
+    QVERIFY(!fixture.m_Mask.HasContext(33));
+    QCOMPARE(dialog.m_Value, QString("Height"));
 }
 
 void TestCmnRegFieldConfDialog::booleanLabels()
