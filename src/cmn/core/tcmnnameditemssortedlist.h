@@ -74,13 +74,7 @@ public:
     {
         if (name.isEmpty() || IndexOf(name, Qt::CaseSensitive) >= 0)
             return -1;
-        const qint32 row = qint32(LowerBound(name));
-        m_Items.insert(row, CItem(name, value));
-        if (m_TaggedRow >= row)
-            ++m_TaggedRow;
-        if (m_CurrentRow >= row)
-            ++m_CurrentRow;
-        return row;
+        return InsertRow(qint32(LowerBound(name)), name, value);
     }
 
     // False for a row that does not exist. The tagged row is cleared when its item goes; the
@@ -132,13 +126,7 @@ public:
     {
         if (IsNameTaken(name))
             return -1;
-        row = std::clamp(row, qint32(0), qint32(m_Items.size()));
-        m_Items.insert(row, CItem(name, value));
-        if (m_TaggedRow >= row)
-            ++m_TaggedRow;
-        if (m_CurrentRow >= row)
-            ++m_CurrentRow;
-        return row;
+        return InsertRow(std::clamp(row, qint32(0), qint32(m_Items.size())), name, value);
     }
 
     // As ReplaceName for a list in the user's order: the item keeps its row.
@@ -179,6 +167,16 @@ public:
     qint32 m_TaggedRow = -1;
 
 private:
+    qint32 InsertRow(qint32 row, const QString &name, const T &value)
+    {
+        m_Items.insert(row, CItem(name, value));
+        if (m_TaggedRow >= row)
+            ++m_TaggedRow;
+        if (m_CurrentRow >= row)
+            ++m_CurrentRow;
+        return row;
+    }
+
     // The first row whose name is not less than the name.
     qsizetype LowerBound(const QString &name) const
     {

@@ -546,11 +546,17 @@ bool CCmnRegFieldConfDialog::ExchangeFields(CCmnDataExchange *context)
     return exchanged;
 }
 
+bool CCmnRegFieldConfDialog::EnterBlock(CCmnDataExchange *context, int type) const
+{
+    const bool current = m_Definition->m_Type == type;
+    context->m_SkipValidation = !current;
+    return current;
+}
+
 bool CCmnRegFieldConfDialog::ExchangeText(CCmnDataExchange *context, qint32 &flags)
 {
     CCmnRegFieldDef &def = *m_Definition;
-    const bool current = def.m_Type == CmnRegFieldText;
-    context->m_SkipValidation = !current;
+    const bool current = EnterBlock(context, CmnRegFieldText);
     if (!IsInbuilt()) {
         if (!context->ExchangeFlagCheckBox(&flags, CmnRegFieldTextLabelAbove, m_TextLabelAboveCheck)
             || !context->ExchangeFlagCheckBox(&flags, CmnRegFieldPrivateList, m_PrivateListCheck)
@@ -570,8 +576,7 @@ bool CCmnRegFieldConfDialog::ExchangeText(CCmnDataExchange *context, qint32 &fla
 bool CCmnRegFieldConfDialog::ExchangeBoolean(CCmnDataExchange *context, qint32 &flags)
 {
     CCmnRegFieldDef &def = *m_Definition;
-    const bool current = def.m_Type == CmnRegFieldBoolean;
-    context->m_SkipValidation = !current;
+    const bool current = EnterBlock(context, CmnRegFieldBoolean);
     if (!ExchangeString(context, &def.m_TrueText, m_TrueEdit, true, QStringLiteral("Display 'true' as"))
         || !ExchangeString(context, &def.m_FalseText, m_FalseEdit, true, QStringLiteral("Display 'false' as")))
         return false;
@@ -610,8 +615,7 @@ bool CCmnRegFieldConfDialog::ExchangeChoice(CCmnDataExchange *context, qint32 &f
     if (IsInbuilt())
         return true;
     CCmnRegFieldDef &def = *m_Definition;
-    const bool current = def.m_Type == CmnRegFieldChoice;
-    context->m_SkipValidation = !current;
+    const bool current = EnterBlock(context, CmnRegFieldChoice);
     if (!context->ExchangeFlagCheckBox(&flags, CmnRegFieldChoiceLabelAbove, m_ChoiceLabelAboveCheck))
         return false;
     if (context->m_Save) {
@@ -642,8 +646,7 @@ bool CCmnRegFieldConfDialog::ExchangeNumbers(CCmnDataExchange *context, qint32 &
 {
     CCmnRegFieldDef &def = *m_Definition;
     for (int kind = 0; kind < 3; ++kind) {
-        const bool current = def.m_Type == kLimitTypes[kind];
-        context->m_SkipValidation = !current;
+        const bool current = EnterBlock(context, kLimitTypes[kind]);
         int decimals = 0;
         bool ok = true;
         switch (kind) {
@@ -695,8 +698,7 @@ bool CCmnRegFieldConfDialog::ExchangeDate(CCmnDataExchange *context, qint32 &fla
     if (IsInbuilt())
         return true;
     CCmnRegFieldDef &def = *m_Definition;
-    const bool current = def.m_Type == CmnRegFieldDate;
-    context->m_SkipValidation = !current;
+    const bool current = EnterBlock(context, CmnRegFieldDate);
     // An emptied box removes the default date.
     if (context->m_Save && m_DateEdit->text().trimmed().isEmpty())
         def.m_DateDefault = CCmnDate();
@@ -710,8 +712,7 @@ bool CCmnRegFieldConfDialog::ExchangeDate(CCmnDataExchange *context, qint32 &fla
 bool CCmnRegFieldConfDialog::ExchangeMultiline(CCmnDataExchange *context, qint32 &flags)
 {
     CCmnRegFieldDef &def = *m_Definition;
-    const bool current = def.m_Type == CmnRegFieldMultilineText;
-    context->m_SkipValidation = !current;
+    const bool current = EnterBlock(context, CmnRegFieldMultilineText);
     if (!IsInbuilt()) {
         if (!context->ExchangeFlagCheckBox(&flags, CmnRegFieldMultilineLabelAbove, m_MultilineLabelAboveCheck)
             || !context->ExchangeTextEdit(&def.m_MultilineDefault, m_MultilineDefaultEdit, CmnExchangeTrim))

@@ -133,6 +133,9 @@ private:
     void AddGroup(CCmnGridLayoutEx *grid, int type, bool edit, QLayout *contents);
     void Help(QWidget *widget, const QString &name);
 
+    // Starts the block of a type's settings: they are checked only when it is the
+    // field's type. True for the field's type.
+    bool EnterBlock(CCmnDataExchange *context, int type) const;
     // Everything but the name.
     bool ExchangeFields(CCmnDataExchange *context);
     bool ExchangeText(CCmnDataExchange *context, qint32 &flags);
