@@ -30,8 +30,10 @@ bool CCmnRegFieldLimitBoxes::ExchangeBox(const CCmnDataExchange *context, EBox b
 {
     QLineEdit *edit = m_Boxes[box];
     if (!context->m_Save) {
-        if (!set)
+        if (!set) {
+            m_LoadedTexts.remove(box);
             return true;
+        }
         const bool loaded = ExchangeNumber(context, edit, value, decimals);
         m_LoadedTexts.insert(box, edit->text().trimmed());
         return loaded;
