@@ -1,7 +1,6 @@
 #include "cmnmetricwidget.h"
 
 #include "cmndataexchange.h"
-#include "cmnmetric.h"
 #include "cmnsystemsettings.h"
 #include "cmnwidgetsetup.h"
 
@@ -10,17 +9,31 @@ CCmnMetricWidget::CCmnMetricWidget(QWidget *parent)
 {
 }
 
+void CCmnMetricWidget::ShowMetric(const CCmnMetric &metric, qint32 unit)
+{
+    if (suffix().isEmpty())
+        CmnSetupLengthSpinBox(this, unit, -1.0, -1.0, 0.0, 0);
+    CCmnMetric shown = metric;
+    shown.SetUnit(unit);
+    setValue(shown.Length());
+    m_Loaded = metric;
+    m_ShownUnit = unit;
+    // What the spin box made of it after rounding to its decimals and range.
+    m_ShownLength = value();
+}
+
+CCmnMetric CCmnMetricWidget::ShownMetric() const
+{
+    if (value() == m_ShownLength)
+        return m_Loaded;
+    return {m_ShownUnit, value()};
+}
+
 bool CmnExchangeMetric(CCmnMetricWidget *spinBox, const CCmnDataExchange *exchange, CCmnMetric *metric)
 {
-    if (!exchange->m_Save) {
-        const qint32 unit = CmnGetSystemSettings()->m_MeasurementUnits;
-        if (spinBox->suffix().isEmpty())
-            CmnSetupLengthSpinBox(spinBox, unit, -1.0, -1.0, 0.0, 0);
-        metric->SetUnit(unit);
-    }
-    double length = metric->Length();
-    if (!exchange->ExchangeDoubleSpinBox(&length, spinBox))
-        return false;
-    metric->SetLength(length);
+    if (exchange->m_Save)
+        *metric = spinBox->ShownMetric();
+    else
+        spinBox->ShowMetric(*metric, CmnGetSystemSettings()->m_MeasurementUnits);
     return true;
 }

@@ -52,15 +52,17 @@ public:
 
     // Stores the record under a new id. With `update` the record is also filed
     // where the register keeps its lists up to date; bulk fillers pass false and
-    // rebuild once at the end.
-    int AddRecord(const CRecordPtr &record, bool update);
+    // rebuild once at the end. Virtual, like ReplaceRecord, so that a register
+    // keeping indexes of its own stays in step when filled through the base.
+    virtual int AddRecord(const CRecordPtr &record, bool update);
     // Stores a temporary record and nothing else; DiscardRecord takes it away again.
     int AddRecordQuietly(const CRecordPtr &record);
     // The id must be in use.
-    void ReplaceRecord(int id, const CRecordPtr &record, bool update);
+    virtual void ReplaceRecord(int id, const CRecordPtr &record, bool update);
     // Frees the id and clears every reference other records hold to it. False for
-    // an id not in use.
-    bool DeleteRecord(int id, bool update);
+    // an id not in use. A register that indexes its references keeps that index
+    // in step here.
+    virtual bool DeleteRecord(int id, bool update);
     // Frees the id and touches nothing else. False for an id not in use.
     bool DiscardRecord(int id);
     void RemoveAllRecords();

@@ -4,6 +4,7 @@
 #include "cmnfilechooser.h"
 #include "cmnfilenames.h"
 #include "cmngeometrykeeper.h"
+#include "cmnhtmlescape.h"
 #include "cmnlabel.h"
 #include "cmnlistwidget.h"
 #include "cmnmessageboxes.h"
@@ -81,5 +82,5 @@ void CCmnMessagesDialog::Slot_clicked_Save()
     const QString error = CmnWriteTextFileLines(fileName, m_Messages, CCmnTextEncoding());
     if (!error.isEmpty())
         ShowRememberedMessage(QMessageBox::Warning, this, windowTitle(),
-                              tr("Failed to write '%1', %2)").arg(fileName, error));
+                              CmnHtmlEscapedParagraph(tr("Failed to write '%1', %2)").arg(fileName, error)));
 }

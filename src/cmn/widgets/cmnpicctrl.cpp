@@ -216,7 +216,7 @@ void CCmnPicCtrl::Slot_clicked_Select()
     }
     if (!decoded) {
         ShowRememberedMessage(QMessageBox::Warning, parent, m_DialogTitle,
-                              mapped.MessageText(QStringLiteral("Failed to load"), reason));
+                              CmnHtmlEscapedParagraph(mapped.MessageText(QStringLiteral("Failed to load"), reason)));
         return;
     }
 

@@ -10,6 +10,8 @@
 #include <QDataStream>
 #include <QTest>
 
+Q_DECLARE_METATYPE(CCmnMetric)
+
 class TestCmnMetric : public QObject
 {
     Q_OBJECT
@@ -20,7 +22,9 @@ private Q_SLOTS:
     void setUnitKeepsThePhysicalLength();
     void streamsTenBytesWithItsUnit();
     void readOfAnotherTagGivesTheDefault();
-    void exchangeShowsAndReturnsTheSystemUnit();
+    void exchangeShowsTheSystemUnit();
+    void exchangeGivesBackAnUnchangedLength_data();
+    void exchangeGivesBackAnUnchangedLength();
 };
 
 void TestCmnMetric::toDevice_data()
@@ -94,7 +98,7 @@ void TestCmnMetric::readOfAnotherTagGivesTheDefault()
     QCOMPARE(in.device()->pos(), 1); // nothing read after the tag
 }
 
-void TestCmnMetric::exchangeShowsAndReturnsTheSystemUnit()
+void TestCmnMetric::exchangeShowsTheSystemUnit()
 {
     CmnCreateSystemSettings();
     CmnGetSystemSettings()->m_MeasurementUnits = CmnLengthUnitMillimeters;
@@ -104,9 +108,38 @@ void TestCmnMetric::exchangeShowsAndReturnsTheSystemUnit()
     QVERIFY(CmnExchangeMetric(&spinBox, &load, &metric));
     QCOMPARE(spinBox.suffix(), QStringLiteral("mm"));
     QCOMPARE(spinBox.value(), 15.0);
+    QCOMPARE(metric, CCmnMetric(CmnLengthUnitCentimeters, 1.5)); // showing changes nothing
+    CmnDestroySystemSettings();
+}
+
+// A length shown rounded in another unit must not come back rounded on a plain
+// OK: 0.1 inch is 2.54 mm, shown as 2.5 mm.
+void TestCmnMetric::exchangeGivesBackAnUnchangedLength_data()
+{
+    QTest::addColumn<double>("typed"); // negative: left alone
+    QTest::addColumn<CCmnMetric>("expected");
+
+    QTest::newRow("unchanged") << -1.0 << CCmnMetric(CmnLengthUnitInches, 0.1);
+    QTest::newRow("typed") << 3.0 << CCmnMetric(CmnLengthUnitMillimeters, 3.0);
+    QTest::newRow("typed back to the shown number") << 2.5 << CCmnMetric(CmnLengthUnitInches, 0.1);
+}
+
+void TestCmnMetric::exchangeGivesBackAnUnchangedLength()
+{
+    QFETCH(double, typed);
+    QFETCH(CCmnMetric, expected);
+    CmnCreateSystemSettings();
+    CmnGetSystemSettings()->m_MeasurementUnits = CmnLengthUnitMillimeters;
+    CCmnMetricWidget spinBox;
+    CCmnMetric metric(CmnLengthUnitInches, 0.1);
+    const CCmnDataExchange load(false);
+    QVERIFY(CmnExchangeMetric(&spinBox, &load, &metric));
+    QCOMPARE(spinBox.value(), 2.5);
+    if (typed >= 0)
+        spinBox.setValue(typed);
     const CCmnDataExchange save(true);
     QVERIFY(CmnExchangeMetric(&spinBox, &save, &metric));
-    QCOMPARE(metric, CCmnMetric(CmnLengthUnitMillimeters, 15.0));
+    QCOMPARE(metric, expected);
     CmnDestroySystemSettings();
 }
 

@@ -1,5 +1,6 @@
 #include "cmndialogbuttonbox.h"
 #include "cmngeometrykeeper.h"
+#include "cmnhtmlescape.h"
 #include "cmnlabel.h"
 #include "cmnlistwidget.h"
 #include "cmnmessagesdialog.h"
@@ -196,6 +197,7 @@ void TestCmnMessagesDialog::failedSaveNamesTheFile_data()
     QTest::addColumn<QString>("written");
 
     QTest::newRow("missing folder") << "gone/issues.txt" << "gone/issues.txt";
+    QTest::newRow("user's name") << "Smith & Jones <UK>/issues.txt" << "Smith & Jones <UK>/issues.txt";
     QTest::newRow("a folder") << "folder.txt" << "folder.txt";
 }
 
@@ -219,8 +221,9 @@ void TestCmnMessagesDialog::failedSaveNamesTheFile()
     QCOMPARE(request.m_Icon, QMessageBox::Warning);
     QCOMPARE(request.m_Parent, &dialog);
     QCOMPARE(request.m_Title, kTitle);
-    const QString prefix = QStringLiteral("Failed to write '%1', ").arg(m_Folder->filePath(written));
-    QVERIFY2(request.m_Text.startsWith(prefix) && request.m_Text.endsWith(')')
+    // The name is shown as typed, not read as markup.
+    const QString prefix = QStringLiteral("<p>Failed to write '%1', ").arg(CmnHtmlEscape(m_Folder->filePath(written)));
+    QVERIFY2(request.m_Text.startsWith(prefix) && request.m_Text.endsWith(QStringLiteral(")</p>"))
                  && request.m_Text.size() > prefix.size() + 1,
              qPrintable(request.m_Text));
     QVERIFY(dialog.isVisible());

@@ -6,6 +6,7 @@
 #include "cmnfilenames.h"
 #include "cmnframework.h"
 #include "cmnhelplocator.h"
+#include "cmnhtmlescape.h"
 #include "cmnlabel.h"
 #include "cmnmappedfoldersstore.h"
 #include "cmnpicctrl.h"
@@ -335,7 +336,7 @@ void TestCmnPicCtrl::choosingNothingUsableChangesNothing()
 
 void TestCmnPicCtrl::undecodableFileWarnsAndKeepsPicture()
 {
-    const QString broken = m_Folder->filePath(QStringLiteral("photos/notes.png"));
+    const QString broken = m_Folder->filePath(QStringLiteral("photos/Smith & Jones <UK>.png"));
     QVERIFY(WriteFile(broken, "not an image"));
     CmnEmbedPictures = true;
     CControlWindow window;
@@ -349,9 +350,9 @@ void TestCmnPicCtrl::undecodableFileWarnsAndKeepsPicture()
     QCOMPARE(request.m_Icon, QMessageBox::Warning);
     QCOMPARE(request.m_Parent, &window.m_Window);
     QCOMPARE(request.m_Title, QString("Select Photo"));
-    // The reason follows the file's name.
-    QCOMPARE(request.m_Text, QStringLiteral("Failed to load (%1), Unsupported image format")
-                                 .arg(QDir::toNativeSeparators(broken)));
+    // The reason follows the file's name, which is shown as typed.
+    QCOMPARE(request.m_Text, QStringLiteral("<p>Failed to load (%1), Unsupported image format</p>")
+                                 .arg(CmnHtmlEscape(QDir::toNativeSeparators(broken))));
     QVERIFY(window.m_Control.Picture().IsEmpty());
     QVERIFY(!window.m_Control.RemoveButton()->isEnabled());
     // The folder is remembered all the same: the user will look there again.

@@ -5,11 +5,11 @@
 #include "cmndialogbuttonbox.h"
 #include "cmnframework.h"
 #include "cmnmessageboxes.h"
-#include "cmnoptionsdialog.h"
 #include "cmnpushbutton.h"
 #include "cmnsystemsettings.h"
 #include "cmnsystemsettingstab.h"
 #include "cmnwhatsthistexts.h"
+#include "preferencestesting.h"
 #include "testmessageboxscope.h"
 
 #include <QLabel>
@@ -18,35 +18,14 @@
 
 namespace {
 
-// The preferences dialog as the shell builds it: the tab edits a copy of the
-// program's settings, and the copy goes back only when the user confirms.
-class CPreferencesDialog : public CCmnOptionsDialog
+class CPreferencesDialog : public TOrvPreferencesDialog<CCmnSystemSettings, CCmnSystemSettingsTab>
 {
 public:
     CPreferencesDialog()
-        : m_Copy(*CmnGetSystemSettings())
-        , m_Tab(new CCmnSystemSettingsTab(&m_Copy))
+        : TOrvPreferencesDialog(*CmnGetSystemSettings(), CmnAssignSystemSettings, "General")
     {
-        AddTab(m_Tab, "General");
-        connect(this, &QDialog::accepted, this, [this] { CmnAssignSystemSettings(m_Copy); });
     }
-
-    CCmnSystemSettings m_Copy;
-    CCmnSystemSettingsTab *m_Tab;
-
-protected:
-    void ResetAll() override {}
 };
-
-// The label whose buddy the widget is, searched among the tab's children.
-QLabel *LabelOf(const QWidget *tab, const QWidget *widget)
-{
-    for (QLabel *label : tab->findChildren<QLabel *>()) {
-        if (label->buddy() == widget)
-            return label;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -148,8 +127,8 @@ void TestCmnSystemSettingsTab::labelsAndHelpNames()
     QVERIFY(tab.MeasurementUnitComboBox()->whatsThis().contains("unit help"));
     QVERIFY(tab.ResetMessagePromptsButton()->whatsThis().contains("reset help"));
 
-    QLabel *dateLabel = LabelOf(&tab, tab.DateFormatComboBox());
-    QLabel *unitLabel = LabelOf(&tab, tab.MeasurementUnitComboBox());
+    QLabel *dateLabel = OrvBuddyLabelOf(&tab, tab.DateFormatComboBox());
+    QLabel *unitLabel = OrvBuddyLabelOf(&tab, tab.MeasurementUnitComboBox());
     QVERIFY(dateLabel && unitLabel);
     // Accelerators are given when the layout is finished, so compare without them.
     QCOMPARE(dateLabel->text().remove('&'), QString("Date format:"));

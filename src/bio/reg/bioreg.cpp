@@ -1,0 +1,367 @@
+#include "bioreg.h"
+
+#include "bioregrecord.h"
+#include "bioterminology.h"
+#include "bioterminologysettings.h"
+#include "cmndatastream.h"
+#include "cmnregindexlistmodel.h"
+
+#include <QDataStream>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameField = -101;
+constexpr quint8 kRegisterTag = 99;
+constexpr quint8 kRegisterVersion = 0;
+constexpr quint8 kRecordTag = 98;
+constexpr quint8 kRecordVersion = 0;
+
+const CBioRegRecord &Animal(const CCmnRegRecord &record)
+{
+    return static_cast<const CBioRegRecord &>(record);
+}
+
+CCmnRegFieldDef NameFieldDef()
+{
+    CCmnRegFieldDef def;
+    def.m_Flags &= ~quint32(CmnRegFieldPrivateList);
+    return def;
+}
+
+} // namespace
+
+CBioReg::CBioReg(const CCmnRegFieldsSettings &initialFieldsSettings)
+    : m_InitialFieldsSettings(initialFieldsSettings)
+{
+    ApplyInitialFieldsSettings();
+}
+
+CBioReg::~CBioReg() = default;
+
+void CBioReg::ApplyInitialFieldsSettings()
+{
+    SetFieldsSettings(m_InitialFieldsSettings, false);
+    AddIdentityField(kNameField, NameFieldDef());
+    AddIdField();
+}
+
+void CBioReg::Reset()
+{
+    Clear();
+    for (CCmnRegIndexList *list : GetIndexLists())
+        list->Clear();
+    m_ParentIndex.Clear();
+    m_InbreedingSettings = CBioInbreedingSettings();
+    m_NameDisplaySettings.Reset();
+    m_Offspring.clear();
+    m_OffspringValid = false;
+    m_ReadRepairs.clear();
+    ApplyInitialFieldsSettings();
+}
+
+CCmnReg::CRecordPtr CBioReg::CreateRecord()
+{
+    return CRecordPtr(new CBioRegRecord(this));
+}
+
+CBioRegRecord *CBioReg::GetBioRecord(int id) const
+{
+    return static_cast<CBioRegRecord *>(GetRecord(id));
+}
+
+void CBioReg::InvalidateOffspring()
+{
+    m_OffspringValid = false;
+}
+
+void CBioReg::SetParentIndexEntry(int id, const CBioRegRecord &record)
+{
+    m_ParentIndex.Grow(id, 0);
+    m_ParentIndex.SetParents(id, record.m_Sire, record.m_Dam);
+}
+
+int CBioReg::AddRecord(const CRecordPtr &record, bool update)
+{
+    const int id = CCmnReg::AddRecord(record, update);
+    if (update) {
+        m_ParentIndex.ResetIndividual(id);
+        InvalidateOffspring();
+    }
+    return id;
+}
+
+int CBioReg::AddNamedRecord(const QString &name, bool update)
+{
+    return AddRecord(CRecordPtr(new CBioRegRecord(name, this)), update);
+}
+
+void CBioReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
+{
+    CCmnReg::ReplaceRecord(id, record, update);
+    if (update && HasRecNo(id)) {
+        SetParentIndexEntry(id, Animal(*record));
+        InvalidateOffspring();
+    }
+}
+
+bool CBioReg::SetParent(int recordId, int which, int parentId)
+{
+    const CBioRegRecord *record = GetBioRecord(recordId);
+    if (!record)
+        return false;
+    if ((which == 1 && record->m_Sire == parentId) || (which == 2 && record->m_Dam == parentId))
+        return false;
+    auto copy = QSharedPointer<CBioRegRecord>::create(*record);
+    if (which == 1)
+        copy->m_Sire = parentId;
+    else
+        copy->m_Dam = parentId;
+    ReplaceRecord(recordId, copy, true);
+    emit RegRecordNotification(this, recordId, which == 1 ? SireSet : DamSet);
+    emit RegModified(this);
+    return true;
+}
+
+bool CBioReg::ClearReferencesToRecord(int recordId, int removedId)
+{
+    CBioRegRecord *record = GetBioRecord(recordId);
+    if (!record)
+        return false;
+    bool cleared = false;
+    if (record->m_Sire == removedId) {
+        record->m_Sire = 0;
+        cleared = true;
+    }
+    if (record->m_Dam == removedId) {
+        record->m_Dam = 0;
+        cleared = true;
+    }
+    if (cleared)
+        SetParentIndexEntry(recordId, *record);
+    return cleared;
+}
+
+bool CBioReg::DeleteRecord(int id, bool update)
+{
+    const CBioRegRecord *record = GetBioRecord(id);
+    if (!record)
+        return false;
+    const int sire = record->m_Sire;
+    const int dam = record->m_Dam;
+    // The base asks GetRecordsReferringTo, which makes the offspring index valid.
+    if (!CCmnReg::DeleteRecord(id, update))
+        return false;
+    // Ids are reused: the freed id must not keep the old animal's parents.
+    if (id <= m_ParentIndex.Highest())
+        m_ParentIndex.ClearParents(id);
+    if (m_OffspringValid) {
+        m_Offspring.remove(id);
+        for (int parent : {sire, dam}) {
+            auto found = m_Offspring.find(parent);
+            if (found != m_Offspring.end())
+                found->removeAll(id);
+        }
+    }
+    return true;
+}
+
+QVector<int> CBioReg::GetRecordsReferringTo(int deletedId) const
+{
+    if (!m_OffspringValid)
+        BuildOffspringHash();
+    return m_Offspring.value(deletedId);
+}
+
+void CBioReg::RebuildParentIndex()
+{
+    m_ParentIndex.Clear();
+    for (const CCmnRegIndexEntry &entry : m_AllRecords.Entries()) {
+        if (const CBioRegRecord *record = GetBioRecord(entry.m_Id))
+            SetParentIndexEntry(entry.m_Id, *record);
+    }
+}
+
+void CBioReg::BuildOffspringHash() const
+{
+    m_Offspring.clear();
+    for (int id : GetRecordIds()) {
+        const CBioRegRecord *record = GetBioRecord(id);
+        if (record->m_Sire >= 1)
+            m_Offspring[record->m_Sire].append(id);
+        if (record->m_Dam >= 1)
+            m_Offspring[record->m_Dam].append(id);
+    }
+    m_OffspringValid = true;
+}
+
+QVector<int> CBioReg::GetOffspring(int parentId) const
+{
+    if (!m_OffspringValid)
+        BuildOffspringHash();
+    return m_Offspring.value(parentId);
+}
+
+QString CBioReg::RecordDisplayName(int id) const
+{
+    return GetBioRecord(id)->DisplayName(m_NameDisplaySettings);
+}
+
+QString CBioReg::RecordDisplayNameHtml(int id) const
+{
+    return GetBioRecord(id)->DisplayNameHtml(m_NameDisplaySettings);
+}
+
+QString CBioReg::RecordNameWithSuffix(int id) const
+{
+    return GetBioRecord(id)->NameWithSuffix(m_NameDisplaySettings);
+}
+
+CCmnRegIndexList &CBioReg::IndexListForSex(int filter)
+{
+    switch (filter) {
+    case MaleSex:
+        return m_MaleRecords;
+    case FemaleSex:
+        return m_FemaleRecords;
+    case UnknownSex:
+        return m_UnknownSexRecords;
+    default:
+        return m_AllRecords;
+    }
+}
+
+int CBioReg::FirstRecordOfSex(int sex)
+{
+    const CCmnRegIndexList &list = IndexListForSex(sex == MaleSex || sex == FemaleSex ? sex : AllSexes);
+    return list.Entries().isEmpty() ? 0 : list.Entries().first().m_Id;
+}
+
+QVector<int> CBioReg::FindMatchingRecords(int filter, const QString &name)
+{
+    return CmnRegIndexListFindByName(IndexListForSex(filter), name);
+}
+
+bool CBioReg::IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const
+{
+    const CBioRegRecord &before = Animal(oldRecord);
+    const CBioRegRecord &after = Animal(newRecord);
+    return before.m_Sex != after.m_Sex || before.m_Name != after.m_Name;
+}
+
+QList<CCmnRegIndexList *> CBioReg::GetIndexLists()
+{
+    return {&m_AllRecords, &m_MaleRecords, &m_FemaleRecords, &m_UnknownSexRecords};
+}
+
+QList<CCmnRegIndexList *> CBioReg::GetIndexListsForRecord(const CCmnRegRecord &record)
+{
+    switch (Animal(record).m_Sex) {
+    case 0:
+        return {&m_AllRecords, &m_UnknownSexRecords};
+    case 1:
+        return {&m_AllRecords, &m_MaleRecords};
+    case 2:
+        return {&m_AllRecords, &m_FemaleRecords};
+    default:
+        return {&m_AllRecords};
+    }
+}
+
+CCmnRegIndexList *CBioReg::GetIndexListForModel(const CCmnRegIndexListModel *model)
+{
+    return &IndexListForSex(model ? model->property("sexFilter").toInt() : AllSexes);
+}
+
+void CBioReg::WriteRecord(int recordId, QDataStream &stream) const
+{
+    CCmnReg::WriteRecord(recordId, stream);
+    const CBioRegRecord *record = GetBioRecord(recordId);
+    stream << kRecordTag << kRecordVersion << qint32(record->m_Sire) << qint32(record->m_Dam)
+           << qint8(record->m_Sex) << quint8(1) << record->m_Photo << record->m_Name;
+}
+
+bool CBioReg::ReadRecord(int recordId, QDataStream &stream)
+{
+    if (!CCmnReg::ReadRecord(recordId, stream))
+        return false;
+    CBioRegRecord *record = GetBioRecord(recordId);
+    quint8 tag = 0;
+    quint8 version = 0;
+    stream >> tag >> version;
+    if (!record || stream.status() != QDataStream::Ok || tag != kRecordTag || version != kRecordVersion)
+        return false;
+    qint32 sire = 0;
+    qint32 dam = 0;
+    qint8 sex = 0;
+    quint8 hasPicture = 0;
+    stream >> sire >> dam >> sex >> hasPicture;
+    record->m_Sire = sire;
+    record->m_Dam = dam;
+    record->m_Sex = sex;
+    record->m_Photo = CCmnPicture();
+    if (stream.status() == QDataStream::Ok && hasPicture != 0) {
+        CCmnPicture photo;
+        stream >> photo;
+        record->m_Photo = photo;
+    }
+    CmnReadString(stream, record->m_Name);
+    return stream.status() == QDataStream::Ok;
+}
+
+bool CBioReg::Read(QDataStream &stream)
+{
+    quint8 tag = 0;
+    quint8 version = 0;
+    stream >> tag >> version;
+    if (stream.status() != QDataStream::Ok || tag != kRegisterTag || version != kRegisterVersion)
+        return false;
+    m_ParentIndex.Clear();
+    m_Offspring.clear();
+    InvalidateOffspring();
+    m_ReadRepairs.clear();
+    if (!CCmnReg::Read(stream))
+        return false;
+    ClearDanglingParents();
+    RebuildParentIndex();
+    return stream.status() == QDataStream::Ok;
+}
+
+void CBioReg::ClearDanglingParents()
+{
+    // A link to an animal the file does not hold would let a later walk or a
+    // reused id make a stranger the parent: it is dropped and the user told.
+    // A negative id already means "none" and simply becomes 0.
+    for (int id : GetRecordIds()) {
+        CBioRegRecord *record = GetBioRecord(id);
+        for (int which : {1, 2}) {
+            int &parent = which == 1 ? record->m_Sire : record->m_Dam;
+            if (parent >= 1 && !HasRecNo(parent)) {
+                m_ReadRepairs.append(
+                    tr("%1 (record %2) named record %3 as its %4, but the file holds no such record: the link "
+                       "was removed.")
+                        .arg(record->m_Name.isEmpty() ? QStringLiteral("?") : record->m_Name)
+                        .arg(id)
+                        .arg(parent)
+                        .arg(GetBioTerm(which == 1 ? BioTermSire : BioTermDam, BioTermLowerCase)));
+            }
+            if (parent < 1 || !HasRecNo(parent))
+                parent = 0;
+        }
+    }
+}
+
+QDataStream &operator<<(QDataStream &stream, const CBioReg &reg)
+{
+    stream << kRegisterTag << kRegisterVersion;
+    reg.Write(stream);
+    return stream;
+}
+
+QDataStream &operator>>(QDataStream &stream, CBioReg &reg)
+{
+    if (!reg.Read(stream) && stream.status() == QDataStream::Ok)
+        stream.setStatus(QDataStream::ReadCorruptData);
+    return stream;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "bioinbreedingsettings.h"
+#include "bionamedisplaysettings.h"
+#include "biopedigree.h"
+#include "cmnreg.h"
+#include "cmnregindexlist.h"
+
+#include <QHash>
+#include <QVector>
+
+class CBioRegRecord;
+
+// The document's animal register: every record is an animal. Besides the record
+// store it keeps the name lists by sex, the parent index that ancestry walks
+// follow instead of the records, and an index from each parent to its offspring,
+// built when first asked for after a change of parent links.
+class CBioReg : public CCmnReg
+{
+    Q_OBJECT
+public:
+    // Sex filters of the index lists.
+    enum ESexFilter { AllSexes = 0, MaleSex = 1, FemaleSex = 2, UnknownSex = 3 };
+
+    explicit CBioReg(const CCmnRegFieldsSettings &initialFieldsSettings);
+    ~CBioReg() override;
+
+    // Empties the register for a new document.
+    void Reset();
+
+    CRecordPtr CreateRecord() override;
+    // The animal under the id; null for an id not in use.
+    CBioRegRecord *GetBioRecord(int id) const;
+
+    const CBioNameDisplaySettings &GetNameDisplaySettings() const { return m_NameDisplaySettings; }
+    void SetNameDisplaySettings(const CBioNameDisplaySettings &settings) { m_NameDisplaySettings = settings; }
+    const CBioInbreedingSettings &GetInbreedingSettings() const { return m_InbreedingSettings; }
+    void SetInbreedingSettings(const CBioInbreedingSettings &settings) { m_InbreedingSettings = settings; }
+
+    // The parent index: every filed record's sire and dam by record id.
+    const CBioPedigree &GetParentIndex() const { return m_ParentIndex; }
+
+    // With `update` the record is filed in the lists and gets an empty parent
+    // index entry: a caller adding an animal that names parents enters them with
+    // ReplaceRecord or RebuildParentIndex.
+    int AddRecord(const CRecordPtr &record, bool update) override;
+    int AddNamedRecord(const QString &name, bool update);
+    void ReplaceRecord(int id, const CRecordPtr &record, bool update) override;
+    // which: 1 sire, 2 dam. Emits the sire or dam notification, then RegModified;
+    // false, and nothing emitted, when the parent is unchanged.
+    bool SetParent(int recordId, int which, int parentId);
+    bool ClearReferencesToRecord(int recordId, int removedId) override;
+    // Also clears the children's links to it and its own parent index entry, and
+    // keeps a valid offspring index valid, so that deleting many stays fast.
+    bool DeleteRecord(int id, bool update) override;
+
+    void RebuildParentIndex();
+    void BuildOffspringHash() const;
+    bool IsOffspringIndexValid() const { return m_OffspringValid; }
+    // The records naming the parent as sire or dam, ascending; builds the index
+    // when it is not valid.
+    QVector<int> GetOffspring(int parentId) const;
+
+    // The id must name a record of the register.
+    QString RecordDisplayName(int id) const;
+    QString RecordDisplayNameHtml(int id) const;
+    QString RecordNameWithSuffix(int id) const;
+
+    CCmnRegIndexList &IndexListForSex(int filter);
+    // 1 male, 2 female, anything else all records; 0 for an empty list.
+    int FirstRecordOfSex(int sex);
+    QVector<int> FindMatchingRecords(int filter, const QString &name);
+
+    void WriteRecord(int recordId, QDataStream &stream) const override;
+    bool ReadRecord(int recordId, QDataStream &stream) override;
+    // The register block (tag 99). False for another tag or version, or when the
+    // records do not read; the register is then left empty.
+    [[nodiscard]] bool Read(QDataStream &stream);
+    // What reading found and mended: one line per parent link that named no
+    // animal of the file and was cleared. Empty after a clean read.
+    const QStringList &GetReadRepairs() const { return m_ReadRepairs; }
+
+    bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const override;
+    QList<CCmnRegIndexList *> GetIndexLists() override;
+    QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record) override;
+    // The list for the model's "sexFilter" property, as IndexListForSex maps it.
+    CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model) override;
+
+protected:
+    QVector<int> GetRecordsReferringTo(int deletedId) const override;
+
+private:
+    void ApplyInitialFieldsSettings();
+    void InvalidateOffspring();
+    void SetParentIndexEntry(int id, const CBioRegRecord &record);
+    void ClearDanglingParents();
+
+    CCmnRegFieldsSettings m_InitialFieldsSettings;
+    CCmnRegIndexList m_AllRecords;
+    CCmnRegIndexList m_MaleRecords;
+    CCmnRegIndexList m_FemaleRecords;
+    CCmnRegIndexList m_UnknownSexRecords;
+    CBioPedigree m_ParentIndex;
+    CBioNameDisplaySettings m_NameDisplaySettings;
+    CBioInbreedingSettings m_InbreedingSettings;
+    // A cache of the parent links, built on demand even by const questions.
+    mutable bool m_OffspringValid = false;
+    mutable QHash<int, QVector<int>> m_Offspring;
+    QStringList m_ReadRepairs;
+};
+
+QDataStream &operator<<(QDataStream &stream, const CBioReg &reg);
+// Marks the stream ReadCorruptData when the register does not read.
+QDataStream &operator>>(QDataStream &stream, CBioReg &reg);

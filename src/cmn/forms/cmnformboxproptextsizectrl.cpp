@@ -1,0 +1,8 @@
+#include "cmnformboxproptextsizectrl.h"
+
+#include "cmnfontctrl.h"
+
+CCmnFormBoxPropTextsizeCtrl::CCmnFormBoxPropTextsizeCtrl(QObject *parent)
+    : CCmnFormBoxPropFontCtrl(parent, CmnFontCtrlSize | CmnFontCtrlNoStretch | CmnFontCtrlNoMargins, QStringLiteral("TextSize"))
+{
+}

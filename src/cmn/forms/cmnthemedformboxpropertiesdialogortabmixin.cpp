@@ -1,0 +1,48 @@
+#include "cmnthemedformboxpropertiesdialogortabmixin.h"
+
+#include "cmntheme.h"
+#include "cmnthemedformboxgenericdataelt.h"
+#include "cmnthemedformboxgenericlayoutelt.h"
+
+#include <QtDebug>
+
+CCmnThemedFormBoxPropertiesDialogOrTabMixin::CCmnThemedFormBoxPropertiesDialogOrTabMixin(
+    CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutEltName,
+    const CCmnThemedFormBoxNames &boxNames, const CCmnThemedFormAutoParams &autoParams)
+    : m_Theme(theme)
+    , m_DefaultTheme(defaultTheme)
+    , m_LayoutEltName(layoutEltName)
+    , m_EltNames{layoutEltName}
+    , m_BoxNames(boxNames)
+    , m_AutoParams(autoParams)
+{
+}
+
+CCmnThemedFormBoxPropertiesDialogOrTabMixin::~CCmnThemedFormBoxPropertiesDialogOrTabMixin() = default;
+
+CCmnThemedFormBoxGenericLayout *CCmnThemedFormBoxPropertiesDialogOrTabMixin::LayoutForWrite()
+{
+    auto *element =
+        dynamic_cast<CCmnThemedFormBoxGenericLayoutElt *>(m_Theme.GetEltForWrite(m_LayoutEltName, m_DefaultTheme));
+    if (!element) {
+        qWarning() << "No layout element" << m_LayoutEltName << "to edit";
+        return nullptr;
+    }
+    return &element->m_Payload;
+}
+
+CCmnThemedFormBoxGenericData *CCmnThemedFormBoxPropertiesDialogOrTabMixin::DataForWrite(const QString &name)
+{
+    auto *element = dynamic_cast<CCmnThemedFormBoxGenericDataElt *>(m_Theme.GetEltForWrite(name, m_DefaultTheme));
+    if (!element) {
+        qWarning() << "No data element" << name << "to edit";
+        return nullptr;
+    }
+    return &element->m_Payload;
+}
+
+void CCmnThemedFormBoxPropertiesDialogOrTabMixin::StoreThemedCtrls()
+{
+    for (const std::function<void()> &store : std::as_const(m_StoreSteps))
+        store();
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "cmnformboxpropertiespanel.h"
+#include "cmnthemedformboxgenericlayout.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CCmnTheme;
+class CCmnThemedFormAutoParams;
+class CCmnThemedFormBoxGenericData;
+struct CCmnThemedFormBoxNames;
+
+// A theme accessor (see cmnthemeaccessors.h): one property of a layout element
+// with its fallbacks; with `automatic` set, what the box gets without the
+// element's own value.
+template <typename T>
+using TCmnThemeAccessorFn = T (*)(CCmnTheme &, const CCmnTheme &, const QString &, const CCmnThemedFormBoxNames &,
+                                  const CCmnThemedFormAutoParams *, bool);
+
+// How one property travels between a layout element and a properties panel: the
+// panel's add operation, its automatic query and edited value, and the element's
+// property.
+template <typename T>
+struct TCmnThemedPropertyCtrl
+{
+    void (CCmnFormBoxPropertiesPanel::*m_Add)(bool, const T &, const T &, const QString &, const CCmnGridCell &);
+    bool (CCmnFormBoxPropertiesPanel::*m_IsAutomatic)() const;
+    T CCmnFormBoxPropertiesPanel::*m_Edited;
+    TCmnThemeProperty<T> CCmnThemedFormBoxGenericLayout::*m_Property;
+};
+
+inline constexpr TCmnThemedPropertyCtrl<QColor> kCmnThemedBorderColor{
+    &CCmnFormBoxPropertiesPanel::AddBorderColorCtrl, &CCmnFormBoxPropertiesPanel::IsBorderColorAutomatic, &CCmnFormBoxPropertiesPanel::m_BorderColor, &CCmnThemedFormBoxGenericLayout::m_BorderColor};
+inline constexpr TCmnThemedPropertyCtrl<CCmnFormBoxBorderStyle> kCmnThemedBorderStyle{
+    &CCmnFormBoxPropertiesPanel::AddBorderStyleCtrl, &CCmnFormBoxPropertiesPanel::IsBorderStyleAutomatic, &CCmnFormBoxPropertiesPanel::m_BorderStyle, &CCmnThemedFormBoxGenericLayout::m_BorderStyle};
+inline constexpr TCmnThemedPropertyCtrl<QColor> kCmnThemedFillColor{
+    &CCmnFormBoxPropertiesPanel::AddFillColorCtrl, &CCmnFormBoxPropertiesPanel::IsFillColorAutomatic, &CCmnFormBoxPropertiesPanel::m_FillColor, &CCmnThemedFormBoxGenericLayout::m_FillColor};
+inline constexpr TCmnThemedPropertyCtrl<CCmnFormBoxFillStyle> kCmnThemedFillStyle{
+    &CCmnFormBoxPropertiesPanel::AddFillStyleCtrl, &CCmnFormBoxPropertiesPanel::IsFillStyleAutomatic, &CCmnFormBoxPropertiesPanel::m_FillStyle, &CCmnThemedFormBoxGenericLayout::m_FillStyle};
+inline constexpr TCmnThemedPropertyCtrl<CCmnFormBoxRectExtents> kCmnThemedPadding{
+    &CCmnFormBoxPropertiesPanel::AddPaddingCtrl, &CCmnFormBoxPropertiesPanel::IsPaddingAutomatic, &CCmnFormBoxPropertiesPanel::m_Padding, &CCmnThemedFormBoxGenericLayout::m_Padding};
+inline constexpr TCmnThemedPropertyCtrl<CCmnFormBoxPicturePos> kCmnThemedPicturePos{
+    &CCmnFormBoxPropertiesPanel::AddPicturePosCtrl, &CCmnFormBoxPropertiesPanel::IsPicturePosAutomatic, &CCmnFormBoxPropertiesPanel::m_PicturePos, &CCmnThemedFormBoxGenericLayout::m_PicturePos};
+inline constexpr TCmnThemedPropertyCtrl<CCmnFormBoxTextAlign> kCmnThemedTextAlign{
+    &CCmnFormBoxPropertiesPanel::AddTextAlignCtrl, &CCmnFormBoxPropertiesPanel::IsTextAlignAutomatic, &CCmnFormBoxPropertiesPanel::m_TextAlign, &CCmnThemedFormBoxGenericLayout::m_TextAlign};
+inline constexpr TCmnThemedPropertyCtrl<QColor> kCmnThemedTextColor{
+    &CCmnFormBoxPropertiesPanel::AddTextColorCtrl, &CCmnFormBoxPropertiesPanel::IsTextColorAutomatic, &CCmnFormBoxPropertiesPanel::m_TextColor, &CCmnThemedFormBoxGenericLayout::m_TextColor};
+inline constexpr TCmnThemedPropertyCtrl<QString> kCmnThemedTextFace{
+    &CCmnFormBoxPropertiesPanel::AddTextFaceCtrl, &CCmnFormBoxPropertiesPanel::IsTextFaceAutomatic, &CCmnFormBoxPropertiesPanel::m_TextFace, &CCmnThemedFormBoxGenericLayout::m_TextFace};
+inline constexpr TCmnThemedPropertyCtrl<QString> kCmnThemedTextSize{
+    &CCmnFormBoxPropertiesPanel::AddTextSizeCtrl, &CCmnFormBoxPropertiesPanel::IsTextSizeAutomatic, &CCmnFormBoxPropertiesPanel::m_TextSize, &CCmnThemedFormBoxGenericLayout::m_TextSize};
+inline constexpr TCmnThemedPropertyCtrl<CCmnMetric> kCmnThemedSingleExtent{
+    &CCmnFormBoxPropertiesPanel::AddSingleExtentCtrl, &CCmnFormBoxPropertiesPanel::IsSingleExtentAutomatic, &CCmnFormBoxPropertiesPanel::m_SingleExtent,
+    &CCmnThemedFormBoxGenericLayout::m_SingleExtent};
+
+// What every themed box property dialog shares: the theme copy it edits, the
+// fallback theme, the names of the elements it edits, and the adding of a
+// control from an element's property and its accessor, with the storing back of
+// the edited value after acceptance ("Automatic" stored as inheriting).
+class CCmnThemedFormBoxPropertiesDialogOrTabMixin
+{
+public:
+    CCmnThemedFormBoxPropertiesDialogOrTabMixin(CCmnTheme &theme, const CCmnTheme &defaultTheme,
+                                                const QString &layoutEltName, const CCmnThemedFormBoxNames &boxNames,
+                                                const CCmnThemedFormAutoParams &autoParams);
+    CCmnThemedFormBoxPropertiesDialogOrTabMixin(const CCmnThemedFormBoxPropertiesDialogOrTabMixin &) = delete;
+    CCmnThemedFormBoxPropertiesDialogOrTabMixin &operator=(const CCmnThemedFormBoxPropertiesDialogOrTabMixin &) =
+        delete;
+
+    // The names of the elements the dialog edits, for the caller to re-apply after
+    // acceptance: the layout element, then the data element of a tabbed dialog.
+    const QStringList &EltNames() const { return m_EltNames; }
+    const QString &LayoutEltName() const { return m_LayoutEltName; }
+
+protected:
+    ~CCmnThemedFormBoxPropertiesDialogOrTabMixin();
+
+    // The theme's own copy of the element, taken from the fallback theme when the
+    // theme has none yet; null (with a warning) when neither has it.
+    CCmnThemedFormBoxGenericLayout *LayoutForWrite();
+    CCmnThemedFormBoxGenericData *DataForWrite(const QString &name);
+
+    // Adds the property's control to the panel: automatic when the element
+    // inherits it, showing the accessor's value and, while automatic, what the box
+    // would get without the element's own setting.
+    template <typename T>
+    void AddThemedCtrl(CCmnFormBoxPropertiesPanel &panel, CCmnThemedFormBoxGenericLayout &layout,
+                       const TCmnThemedPropertyCtrl<T> &ctrl, TCmnThemeAccessorFn<T> accessor,
+                       const CCmnGridCell &cell = {}, const QString &label = {})
+    {
+        TCmnThemeProperty<T> &property = layout.*(ctrl.m_Property);
+        const T current = accessor(m_Theme, m_DefaultTheme, m_LayoutEltName, m_BoxNames, &m_AutoParams, false);
+        const T automatic = accessor(m_Theme, m_DefaultTheme, m_LayoutEltName, m_BoxNames, &m_AutoParams, true);
+        (panel.*(ctrl.m_Add))(property.m_Inherit, current, automatic, label, cell);
+        m_StoreSteps.append([&panel, &property, ctrl] {
+            property.m_Inherit = (panel.*(ctrl.m_IsAutomatic))();
+            if (!property.m_Inherit)
+                property.m_Value = panel.*(ctrl.m_Edited);
+        });
+    }
+    // Stores every added control's value back into its element.
+    void StoreThemedCtrls();
+
+    CCmnTheme &m_Theme;
+    const CCmnTheme &m_DefaultTheme;
+    QString m_LayoutEltName;
+    QStringList m_EltNames;
+    const CCmnThemedFormBoxNames &m_BoxNames;
+    const CCmnThemedFormAutoParams &m_AutoParams;
+
+private:
+    QList<std::function<void()>> m_StoreSteps;
+};

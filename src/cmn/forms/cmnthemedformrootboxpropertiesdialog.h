@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cmnthemedformboxgenericpropertiestabsmixin.h"
+#include "cmnthemedformboxpropertiestabdialog.h"
+
+// Edits the root box of a form (its background): its photo, its text and its look, on three tabs.
+class CCmnThemedFormRootBoxPropertiesDialog : public CCmnThemedFormBoxPropertiesTabDialog,
+                                              public CCmnThemedFormBoxGenericPropertiesTabsMixin
+{
+    Q_OBJECT
+public:
+    CCmnThemedFormRootBoxPropertiesDialog(CCmnTheme &theme, const CCmnTheme &defaultTheme,
+                                          const QString &layoutEltName, const QString &dataEltName,
+                                          const CCmnThemedFormBoxNames &boxNames,
+                                          const CCmnThemedFormAutoParams &autoParams, QWidget *parent = nullptr);
+
+    // Runs the dialog and, when it is accepted (1), writes the values into the
+    // elements; returns the dialog's result.
+    int ExecAndApply();
+};

@@ -1,0 +1,395 @@
+#include "cmnthemedformdefaultboxpropertiesdialog.h"
+#include "cmnthemedformfooterboxpropertiesdialog.h"
+#include "cmnthemedformheaderboxpropertiesdialog.h"
+#include "cmnthemedformheaderornamentboxpropertiesdialog.h"
+#include "cmnthemedformrootboxpropertiesdialog.h"
+
+#include "cmncolorbutton.h"
+#include "cmncombobox.h"
+#include "cmnformbox.h"
+#include "cmnmetricwidget.h"
+#include "cmnsystemsettings.h"
+#include "cmntabwidget.h"
+#include "cmntext.h"
+#include "cmntheme.h"
+#include "cmnthemeaccessors.h"
+#include "cmnthemedform.h"
+#include "cmnthemedformautoparams.h"
+#include "cmnthemedformboxgenericdataelt.h"
+#include "cmnthemedformboxgenericlayoutelt.h"
+#include "cmnthemedformsettings.h"
+#include "cmnthemedformstickystate.h"
+#include "cmnwhatsthistexts.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGroupBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const QString kHeaderOrnamentLayout = QStringLiteral("CMN-LEFTHEADERORNAMENT-LAYOUT");
+const QString kHeaderOrnamentData = QStringLiteral("CMN-LEFTHEADERORNAMENT-DATA");
+const QString kRootLayout = QStringLiteral("PEDIGREE-ROOT-LAYOUT");
+const QString kRootData = QStringLiteral("PEDIGREE-ROOT-DATA");
+
+CCmnThemedFormBoxName Name(const QString &display, const QString &stem)
+{
+    return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
+}
+
+// The elements a pedigree-like form asks for, all inheriting and empty.
+CCmnTheme DefaultTheme()
+{
+    CCmnTheme theme;
+    for (const char *stem : {"PEDIGREE-ROOT", "CMN-LEFTHEADERORNAMENT"}) {
+        theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(stem) + QStringLiteral("-LAYOUT")));
+        theme.AddElt(new CCmnThemedFormBoxGenericDataElt(QLatin1String(stem) + QStringLiteral("-DATA")));
+    }
+    for (const char *name : {"CMN-DEFAULT", "CMN-HEADER", "CMN-FOOTER"})
+        theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(name)));
+    return theme;
+}
+
+// A themed form with a header and a logo ornament on a 1000 x 700 page, its
+// theme copy empty, and the user's unit millimetres.
+class CFixture
+{
+public:
+    CFixture()
+        : m_Form(QPointF(0, 0), QSizeF(1000, 700), QSizeF(100, 100),
+                 QSharedPointer<CCmnThemedFormSettings>::create(true, 0.38, 0.07),
+                 QSharedPointer<CCmnThemedFormStickyState>::create(), nullptr)
+    {
+        CmnCreateSystemSettings();
+        CmnGetSystemSettings()->m_MeasurementUnits = CmnLengthUnitMillimeters;
+        m_Scene.addItem(m_Page);
+        CCmnThemedFormBoxNames &names = m_Form.BoxNames();
+        names.m_Root = Name(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
+        names.m_HasHeader = true;
+        names.m_LeftHeaderOrnament = Name(QStringLiteral("Smith & Jones <UK>"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
+        m_Form.Settings()->m_ShowLeftHeaderOrnament = true;
+    }
+    ~CFixture() { CmnDestroySystemSettings(); }
+
+    CCmnThemedFormBoxGenericLayout &Layout(const QString &name)
+    {
+        return static_cast<CCmnThemedFormBoxGenericLayoutElt *>(m_Theme.GetEltForWrite(name, m_Default))->m_Payload;
+    }
+    CCmnThemedFormBoxGenericData &Data(const QString &name)
+    {
+        return static_cast<CCmnThemedFormBoxGenericDataElt *>(m_Theme.GetEltForWrite(name, m_Default))->m_Payload;
+    }
+    const CCmnThemedFormBoxNames &Names() { return m_Form.BoxNames(); }
+
+    CCmnTheme m_Default = DefaultTheme();
+    CCmnTheme m_Theme;
+    CCmnThemedFormAutoParams m_Params;
+    QGraphicsScene m_Scene;
+    QGraphicsRectItem *m_Page = new QGraphicsRectItem(0, 0, 1000, 700);
+    CCmnThemedForm m_Form;
+};
+
+// Runs a dialog's run operation; once the dialog is up, does `act` and then
+// presses OK or Cancel. A failed check inside `act` still closes the dialog.
+int RunDialog(QDialog &dialog, const std::function<int()> &run, const std::function<void()> &act, bool accept)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        act();
+        if (accept)
+            dialog.accept();
+        else
+            dialog.reject();
+    });
+    return run();
+}
+
+// The input widgets of the dialog (outside its button box) that have no What's This text.
+QStringList WidgetsWithoutHelp(const QWidget &dialog)
+{
+    QStringList missing;
+    for (QWidget *widget : dialog.findChildren<QWidget *>()) {
+        const bool input = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)
+                           || qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QTextEdit *>(widget);
+        if (!input || qobject_cast<QDialogButtonBox *>(widget->parentWidget()) || !widget->isVisibleTo(&dialog))
+            continue;
+        if (qobject_cast<QTabBar *>(widget->parentWidget()))
+            continue;
+        if (widget->whatsThis().isEmpty())
+            missing << QStringLiteral("%1 '%2'").arg(QLatin1String(widget->metaObject()->className()),
+                                                     widget->property("text").toString());
+    }
+    return missing;
+}
+
+QStringList GroupBoxTitles(const QWidget &window)
+{
+    QStringList titles;
+    for (const QGroupBox *box : window.findChildren<QGroupBox *>())
+        titles << box->title();
+    return titles;
+}
+
+void SaveRendering(QWidget &dialog, const QString &name)
+{
+    dialog.resize(dialog.sizeHint());
+    const QString path = QDir::temp().filePath(QStringLiteral("orvanta-%1.png").arg(name));
+    QVERIFY(dialog.grab().save(path));
+    qInfo("Rendered to %s", qPrintable(path));
+}
+
+const CCmnMetric kTenthInch(CmnLengthUnitInches, 0.1);
+
+} // namespace
+
+class TestCmnThemedBoxPropertiesDialogs : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void formDefaultsOnAnEmptyElementShowTheBuiltInValues();
+    void untouchedLengthsKeepTheirUnitOnOk();
+    void headerSettingsFallBackToTheFormDefaults();
+    void cancelWritesNothing();
+    void ornamentSwitchedToAutomaticReachesTheForm();
+    void rootTextAlignmentAndPaddingHaveNoFormDefault();
+    void rendersEveryDialog();
+
+private:
+    TCmnWhatsThisTable m_PreviousTexts;
+};
+
+void TestCmnThemedBoxPropertiesDialogs::initTestCase()
+{
+    m_PreviousTexts = CmnSetWhatsThisTexts({});
+    CmnLoadWhatsThisTexts();
+    // A control added without its label would warn; every dialog names its own.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("without a label")));
+}
+
+void TestCmnThemedBoxPropertiesDialogs::cleanupTestCase()
+{
+    CmnSetWhatsThisTexts(m_PreviousTexts);
+}
+
+void TestCmnThemedBoxPropertiesDialogs::formDefaultsOnAnEmptyElementShowTheBuiltInValues()
+{
+    CFixture fixture;
+    CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
+                                                    fixture.m_Params);
+    const int result = RunDialog(
+        dialog, [&] { return dialog.ExecAndApply(); },
+        [&] {
+            const CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
+            QVERIFY(panel.IsPaddingAutomatic());
+            QVERIFY(panel.IsFillStyleAutomatic());
+            QVERIFY(panel.IsSingleExtentAutomatic());
+            QVERIFY(panel.IsBorderColorAutomatic());
+            QVERIFY(panel.IsFillColorAutomatic());
+            QVERIFY(panel.IsTextColorAutomatic());
+            for (int side = 0; side < 4; ++side)
+                QCOMPARE(panel.PaddingCtrl()->SideWidget(side)->ShownMetric(), kTenthInch);
+            QCOMPARE(panel.SingleExtentCtrl()->MetricWidget()->ShownMetric(), CCmnMetric(CmnLengthUnitInches, 0.15));
+            QCOMPARE(panel.BorderColorCtrl()->ColorButton()->Value(), QColor(Qt::black));
+            QCOMPARE(panel.FillColorCtrl()->ColorButton()->Value(), QColor(Qt::transparent));
+            QCOMPARE(panel.TextColorCtrl()->ColorButton()->Value(), QColor(Qt::black));
+            QCOMPARE(panel.FillStyleCtrl()->StyleComboBox()->currentData().toInt(), 0);
+            QVERIFY(GroupBoxTitles(dialog).contains("Box Gap"));
+            QCOMPARE(WidgetsWithoutHelp(dialog), QStringList());
+        },
+        true);
+    QCOMPARE(result, 1);
+    QCOMPARE(dialog.EltNames(), QStringList{"CMN-DEFAULT"});
+    QCOMPARE(fixture.Layout("CMN-DEFAULT"), CCmnThemedFormBoxGenericLayout()); // every flag still inherits
+}
+
+// 0.1 inch shows as 2.5 mm; a plain OK must not store 2.5 mm.
+void TestCmnThemedBoxPropertiesDialogs::untouchedLengthsKeepTheirUnitOnOk()
+{
+    CFixture fixture;
+    CCmnThemedFormBoxGenericLayout &defaults = fixture.Layout("CMN-DEFAULT");
+    defaults.m_Padding = {false, {kTenthInch, kTenthInch, kTenthInch, CCmnMetric(CmnLengthUnitCentimeters, 0.333)}};
+    defaults.m_SingleExtent = {false, kTenthInch};
+    const CCmnThemedFormBoxGenericLayout before = defaults;
+    CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
+                                                    fixture.m_Params);
+    const int result = RunDialog(
+        dialog, [&] { return dialog.ExecAndApply(); },
+        [&] { QCOMPARE(dialog.Panel()->SingleExtentCtrl()->MetricWidget()->text(), QString("2.5mm")); }, true);
+    QCOMPARE(result, 1);
+    QCOMPARE(fixture.Layout("CMN-DEFAULT"), before);
+}
+
+void TestCmnThemedBoxPropertiesDialogs::headerSettingsFallBackToTheFormDefaults()
+{
+    CFixture fixture;
+    CCmnThemedFormBoxGenericLayout &defaults = fixture.Layout("CMN-DEFAULT");
+    defaults.m_FillColor = {false, QColor(0xE8, 0xF0, 0xE0)};
+    CCmnFormBoxBorderStyle ownStyle;
+    ownStyle.m_LineStyle = Qt::DotLine;
+    defaults.m_BorderStyle = {false, ownStyle};
+    CCmnFormBoxBorderStyle builtIn;
+    builtIn.m_Thickness = CCmnMetric(CmnLengthUnitInches, 0.01);
+    builtIn.m_CornerStyle = 2;
+    builtIn.m_LineStyle = 1;
+
+    CCmnThemedFormHeaderBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
+                                                   fixture.m_Params);
+    QCOMPARE(dialog.windowTitle(), QString("Header Settings"));
+    const int result = RunDialog(
+        dialog, [&] { return dialog.ExecHeaderOrFooter(); },
+        [&] {
+            CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
+            QVERIFY(panel.IsFillColorAutomatic());
+            QCOMPARE(panel.FillColorCtrl()->ColorButton()->Value(), QColor(0xE8, 0xF0, 0xE0));
+            QVERIFY(panel.IsBorderStyleAutomatic());
+            QCOMPARE(panel.BorderStyleCtrl()->LineStyleComboBox()->currentData().toInt(), 1);
+            QCOMPARE(panel.BorderStyleCtrl()->CornerComboBox()->currentData().toInt(), 2);
+            QCOMPARE(panel.BorderStyleCtrl()->ThicknessWidget()->ShownMetric(), builtIn.m_Thickness);
+            QCOMPARE(WidgetsWithoutHelp(dialog), QStringList());
+
+            panel.TextColorCtrl()->AutomaticButton()->click();
+            panel.TextColorCtrl()->ColorButton()->SetColor(Qt::darkBlue);
+        },
+        true);
+    QCOMPARE(result, 1);
+    const CCmnThemedFormBoxGenericLayout &header = fixture.Layout("CMN-HEADER");
+    QCOMPARE(header.m_TextColor.m_Inherit, false);
+    QCOMPARE(header.m_TextColor.m_Value, QColor(Qt::darkBlue));
+    QVERIFY(header.m_FillColor.m_Inherit);
+    QVERIFY(header.m_BorderStyle.m_Inherit);
+}
+
+void TestCmnThemedBoxPropertiesDialogs::cancelWritesNothing()
+{
+    CFixture fixture;
+    fixture.Layout(kHeaderOrnamentLayout).m_FillColor = {false, QColor(Qt::green)};
+    fixture.Data(kHeaderOrnamentData).SetText("Brackenfield Kennels", false);
+    const CCmnThemedFormBoxGenericLayout layoutBefore = fixture.Layout(kHeaderOrnamentLayout);
+    const CCmnThemedFormBoxGenericData dataBefore = fixture.Data(kHeaderOrnamentData);
+    CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
+                                                          kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
+    const int result = RunDialog(
+        dialog, [&] { return dialog.ExecAndApply(); },
+        [&] {
+            dialog.LayoutTab()->Panel()->FillColorCtrl()->ColorButton()->SetColor(Qt::red);
+            dialog.TextTab()->Panel()->TextEdit()->setPlainText("Smith & Jones <UK>");
+        },
+        false);
+    QVERIFY(result != 1);
+    QCOMPARE(fixture.Layout(kHeaderOrnamentLayout), layoutBefore);
+    QCOMPARE(fixture.Data(kHeaderOrnamentData), dataBefore);
+}
+
+void TestCmnThemedBoxPropertiesDialogs::ornamentSwitchedToAutomaticReachesTheForm()
+{
+    CFixture fixture;
+    fixture.Layout("CMN-HEADER").m_FillColor = {false, QColor(Qt::yellow)};
+    fixture.Layout(kHeaderOrnamentLayout).m_FillColor = {false, QColor(Qt::green)};
+    fixture.Data(kHeaderOrnamentData).SetText("Brackenfield Kennels", false);
+    fixture.m_Form.BuildBoxes(fixture.m_Theme, fixture.m_Default, &fixture.m_Params, fixture.m_Page);
+    fixture.m_Form.ApplyTheme(QString(), fixture.m_Theme, fixture.m_Default, &fixture.m_Params, 0);
+    fixture.m_Form.ApplyGrabs();
+    const QSharedPointer<CCmnFormBox> ornament = fixture.m_Form.GetBox(fixture.m_Form.LeftHeaderOrnamentId());
+    QCOMPARE(ornament->GetFillColor(), QColor(Qt::green));
+
+    CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
+                                                          kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
+    const int result = RunDialog(
+        dialog, [&] { return dialog.ExecAndApply(); },
+        [&] {
+            QCOMPARE(dialog.TabWidget()->count(), 3);
+            CCmnFormBoxPropertiesPanel &layout = *dialog.LayoutTab()->Panel();
+            QVERIFY(!layout.IsFillColorAutomatic());
+            layout.FillColorCtrl()->AutomaticButton()->click();
+            QCOMPARE(layout.FillColorCtrl()->ColorButton()->Value(), QColor(Qt::yellow));
+            QCOMPARE(dialog.TextTab()->Panel()->TextEdit()->toPlainText(), QString("Brackenfield Kennels"));
+            for (CCmnFormBoxPropertiesTab *tab : {dialog.PhotoTab(), dialog.TextTab(), dialog.LayoutTab()}) {
+                dialog.TabWidget()->setCurrentWidget(tab);
+                QCOMPARE(WidgetsWithoutHelp(*tab), QStringList());
+            }
+        },
+        true);
+    QCOMPARE(result, 1);
+    QVERIFY(fixture.Layout(kHeaderOrnamentLayout).m_FillColor.m_Inherit);
+    QCOMPARE(fixture.Layout(kHeaderOrnamentLayout).m_FillColor.m_Value, QColor(Qt::green)); // kept, unused
+    QCOMPARE(fixture.Data(kHeaderOrnamentData).m_Text.m_Text, QString("Brackenfield Kennels"));
+    QVERIFY(!dialog.HasPicture());
+
+    QCOMPARE(dialog.EltNames(), (QStringList{kHeaderOrnamentLayout, kHeaderOrnamentData}));
+    for (const QString &name : dialog.EltNames())
+        fixture.m_Form.ApplyTheme(name, fixture.m_Theme, fixture.m_Default, &fixture.m_Params, 0);
+    fixture.m_Form.ApplyGrabs();
+    QCOMPARE(ornament->GetFillColor(), QColor(Qt::yellow));
+}
+
+void TestCmnThemedBoxPropertiesDialogs::rootTextAlignmentAndPaddingHaveNoFormDefault()
+{
+    CFixture fixture;
+    CCmnThemedFormBoxGenericLayout &defaults = fixture.Layout("CMN-DEFAULT");
+    defaults.m_Padding = {false, {kTenthInch, kTenthInch, kTenthInch, kTenthInch}};
+    defaults.m_TextAlign = {false, {1, 1}};
+    CCmnThemedFormRootBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kRootLayout, kRootData,
+                                                fixture.Names(), fixture.m_Params);
+    const int result = RunDialog(
+        dialog, [&] { return dialog.ExecAndApply(); },
+        [&] {
+            CCmnFormBoxPropertiesPanel &text = *dialog.TextTab()->Panel();
+            QCOMPARE(text.TextAlignCtrl()->HorizontalComboBox()->currentData().toInt(), 0);
+            QCOMPARE(text.TextAlignCtrl()->VerticalComboBox()->currentData().toInt(), 0);
+            CCmnFormBoxPropertiesPanel &layout = *dialog.LayoutTab()->Panel();
+            QCOMPARE(layout.PaddingCtrl()->SideWidget(0)->value(), 0.0);
+            text.TextEdit()->setPlainText("  Smith & Jones <UK>  ");
+        },
+        true);
+    QCOMPARE(result, 1);
+    QCOMPARE(fixture.Data(kRootData).m_Text.m_Text, QString("Smith & Jones <UK>"));
+    QVERIFY(fixture.Layout(kRootLayout).m_TextAlign.m_Inherit);
+}
+
+void TestCmnThemedBoxPropertiesDialogs::rendersEveryDialog()
+{
+    CFixture fixture;
+    fixture.Data(kHeaderOrnamentData)
+        .SetText("Smith & Jones <UK>\nBrackenfield Kennels of the Northern Moors and Dales", false);
+    {
+        CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
+                                                        fixture.m_Params);
+        RunDialog(dialog, [&] { return dialog.ExecAndApply(); }, [&] { SaveRendering(dialog, "form-defaults"); },
+                  false);
+    }
+    {
+        CCmnThemedFormFooterBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
+                                                       fixture.m_Params);
+        RunDialog(dialog, [&] { return dialog.ExecHeaderOrFooter(); },
+                  [&] { SaveRendering(dialog, "footer-settings"); }, false);
+    }
+    {
+        CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default,
+                                                              kHeaderOrnamentLayout, kHeaderOrnamentData,
+                                                              fixture.Names(), fixture.m_Params);
+        dialog.setWindowTitle("Smith & Jones <UK> Settings");
+        RunDialog(dialog, [&] { return dialog.ExecAndApply(); },
+                  [&] {
+                      for (CCmnFormBoxPropertiesTab *tab : {dialog.PhotoTab(), dialog.TextTab(), dialog.LayoutTab()}) {
+                          dialog.TabWidget()->setCurrentWidget(tab);
+                          SaveRendering(dialog, "ornament-" + dialog.TabWidget()->tabText(dialog.TabWidget()->currentIndex()));
+                      }
+                  },
+                  false);
+    }
+}
+
+QTEST_MAIN(TestCmnThemedBoxPropertiesDialogs)
+#include "tst_cmnthemedboxpropertiesdialogs.moc"
