@@ -1,5 +1,7 @@
 #include "bioboxkindcatalogue.h"
 
+#include "bioterminology.h"
+#include "bioterminologysettings.h"
 #include "cmnregfieldcontexts.h"
 
 namespace {
@@ -64,6 +66,18 @@ void BioFillBoxKindCatalogue(CCmnRegFieldContexts &catalogue, const CBioBoxKindW
                           QStringLiteral("G%1 (%2)").arg(QString::number(g + 1), words.m_Generations.value(g)),
                           QStringLiteral("AncestorsGen"));
     }
+}
+
+CCmnRegFieldContexts *BoxKindCatalogue()
+{
+    static CCmnRegFieldContexts catalogue;
+    if (catalogue.m_Groups.isEmpty()) {
+        CBioBoxKindWords words{GetBioTerm(BioTermSire), GetBioTerm(BioTermDam), {}};
+        for (int g = 0; g < kAncestorGenerations; ++g)
+            words.m_Generations.append(GetBioGenerationWord(g, 0, BioTermPlural));
+        BioFillBoxKindCatalogue(catalogue, words);
+    }
+    return &catalogue;
 }
 
 CCmnRegFieldContextMask BioDefaultFieldContextMask(int group)

@@ -22,6 +22,11 @@ struct CBioBoxKindWords
 // grid, label and help name.
 void BioFillBoxKindCatalogue(CCmnRegFieldContexts &catalogue, const CBioBoxKindWords &words);
 
+// The process-wide catalogue of the breeding forms, built at the first call with
+// the terminology's words of that moment; later calls return it unchanged, and it
+// lives until the process ends. Every register points at it.
+CCmnRegFieldContexts *BoxKindCatalogue();
+
 // The standard default usage of a new field by group: 0 the pedigree and cover-sheet
 // titles, 1 the cover-sheet reverse and pedigree details, 2 the trial-mating title,
 // 3 the trial-mating parents' details, 4 the ancestors of the first three

@@ -1,4 +1,6 @@
 #include "bioboxkindcatalogue.h"
+#include "bioterminology.h"
+#include "bioterminologysettings.h"
 #include "cmnregfieldcontexts.h"
 #include "cmnregfieldcontextslayout.h"
 
@@ -32,6 +34,7 @@ private slots:
     void gridOfTheGroups();
     void defaultMasks_data();
     void defaultMasks();
+    void catalogueKeepsItsFirstWords();
 };
 
 void TestBioBoxKindCatalogue::groupsAndItems()
@@ -98,6 +101,26 @@ void TestBioBoxKindCatalogue::defaultMasks()
     QFETCH(int, group);
     QFETCH(QList<int>, bits);
     QCOMPARE(Bits(BioDefaultFieldContextMask(group)), bits);
+}
+
+void TestBioBoxKindCatalogue::catalogueKeepsItsFirstWords()
+{
+    BioCreateTerminology();
+    CCmnRegFieldContexts *catalogue = BoxKindCatalogue();
+    QCOMPARE(catalogue->m_Items.size(), 18);
+    const QString sirePhoto = catalogue->m_Items.at(8).m_Label;
+    QCOMPARE(sirePhoto, GetBioTerm(BioTermSire) + " Photo");
+    QCOMPARE(catalogue->m_Items.at(13).m_Label, QString("G2 (%1)").arg(GetBioGenerationWord(1, 0, BioTermPlural)));
+
+    CBioTerminologySettings custom;
+    custom.ApplySpeciesDefaults(BioSpeciesCustom);
+    custom.SetWord(BioTermSire, false, "Smith & Jones <UK>", false);
+    BioSetTerminology(custom);
+    QCOMPARE(GetBioTerm(BioTermSire), QString("Smith & Jones <UK>"));
+    QCOMPARE(BoxKindCatalogue(), catalogue);
+    QCOMPARE(catalogue->m_Items.at(8).m_Label, sirePhoto);
+    QCOMPARE(catalogue->m_Items.size(), 18);
+    BioDestroyTerminology();
 }
 
 QTEST_GUILESS_MAIN(TestBioBoxKindCatalogue)
