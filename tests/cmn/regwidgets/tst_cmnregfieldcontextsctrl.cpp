@@ -27,6 +27,20 @@ CCmnRegFieldContexts Catalogue()
     return catalogue;
 }
 
+// The control on a window.
+struct CHost
+{
+    explicit CHost(const CCmnRegFieldContexts &contexts = Catalogue())
+        : m_Catalogue(contexts)
+    {
+        m_Window.setLayout(m_Ctrl.Layout());
+    }
+
+    CCmnRegFieldContexts m_Catalogue;
+    QWidget m_Window;
+    CCmnRegFieldContextsCtrl m_Ctrl{&m_Window, &m_Catalogue};
+};
+
 CCmnCheckBox *BoxOf(const CCmnRegFieldContextsCtrl &ctrl, const QString &text)
 {
     for (const auto &[item, box] : ctrl.Boxes()) {
@@ -52,10 +66,9 @@ private slots:
 
 void TestCmnRegFieldContextsCtrl::gridFollowsTheCatalogue()
 {
-    const CCmnRegFieldContexts catalogue = Catalogue();
-    QWidget host;
-    CCmnRegFieldContextsCtrl ctrl(&host, &catalogue);
-    host.setLayout(ctrl.Layout());
+    CHost fixture;
+    QWidget &host = fixture.m_Window;
+    CCmnRegFieldContextsCtrl &ctrl = fixture.m_Ctrl;
 
     auto *group = host.findChild<CCmnGroupBox *>();
     QVERIFY(group);
@@ -84,10 +97,8 @@ void TestCmnRegFieldContextsCtrl::gridFollowsTheCatalogue()
 
 void TestCmnRegFieldContextsCtrl::exchangeTouchesOnlyShownBits()
 {
-    const CCmnRegFieldContexts catalogue = Catalogue();
-    QWidget host;
-    CCmnRegFieldContextsCtrl ctrl(&host, &catalogue);
-    host.setLayout(ctrl.Layout());
+    CHost fixture;
+    CCmnRegFieldContextsCtrl &ctrl = fixture.m_Ctrl;
 
     CCmnRegFieldContextMask mask;
     mask.SetContext(33, true);
@@ -110,10 +121,8 @@ void TestCmnRegFieldContextsCtrl::exchangeTouchesOnlyShownBits()
 
 void TestCmnRegFieldContextsCtrl::laterBoxDecidesASharedBit()
 {
-    const CCmnRegFieldContexts catalogue = Catalogue();
-    QWidget host;
-    CCmnRegFieldContextsCtrl ctrl(&host, &catalogue);
-    host.setLayout(ctrl.Layout());
+    CHost fixture;
+    CCmnRegFieldContextsCtrl &ctrl = fixture.m_Ctrl;
     CCmnRegFieldContextMask mask;
     mask.SetContext(71, true);
     CCmnDataExchange load(false);
@@ -129,11 +138,9 @@ void TestCmnRegFieldContextsCtrl::laterBoxDecidesASharedBit()
 
 void TestCmnRegFieldContextsCtrl::emptyCatalogueLeavesTheMask()
 {
-    const CCmnRegFieldContexts catalogue;
-    QWidget host;
-    CCmnRegFieldContextsCtrl ctrl(&host, &catalogue);
-    host.setLayout(ctrl.Layout());
-    QVERIFY(host.findChild<CCmnGroupBox *>());
+    CHost fixture{CCmnRegFieldContexts()};
+    CCmnRegFieldContextsCtrl &ctrl = fixture.m_Ctrl;
+    QVERIFY(fixture.m_Window.findChild<CCmnGroupBox *>());
     CCmnRegFieldContextMask mask;
     mask.SetWord(0, 0x1234);
     mask.SetWord(1, 0x8000000000000001ull);
