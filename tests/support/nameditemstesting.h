@@ -2,6 +2,7 @@
 
 #include "tcmnnameditemssortedlist.h"
 
+#include <QListWidget>
 #include <QStringList>
 
 // The list the named-item tests share: items valued by their row times ten.
@@ -25,4 +26,13 @@ inline QStringList OrvNamedListNames(const TOrvTestNamedList &list)
     for (const TOrvTestNamedList::CItem &item : list.m_Items)
         names << item.first;
     return names;
+}
+
+// The rows of a list widget as shown.
+inline QStringList OrvListWidgetTexts(const QListWidget *list)
+{
+    QStringList shown;
+    for (qint32 row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    return shown;
 }

@@ -74,13 +74,7 @@ public:
     {
         if (name.isEmpty() || IndexOf(name, Qt::CaseSensitive) >= 0)
             return -1;
-        const qint32 row = qint32(LowerBound(name));
-        m_Items.insert(row, CItem(name, value));
-        if (m_TaggedRow >= row)
-            ++m_TaggedRow;
-        if (m_CurrentRow >= row)
-            ++m_CurrentRow;
-        return row;
+        return InsertRow(qint32(LowerBound(name)), name, value);
     }
 
     // False for a row that does not exist. The tagged row is cleared when its item goes; the
@@ -125,6 +119,45 @@ public:
         return newRow;
     }
 
+    // Lists kept in the user's order. The row of the new item, placed before the
+    // given row (at the end when the row lies past it); -1 for an empty name or one
+    // already present. The current and tagged rows keep pointing at their items.
+    qint32 InsertAt(qint32 row, const QString &name, const T &value)
+    {
+        if (IsNameTaken(name))
+            return -1;
+        return InsertRow(std::clamp(row, qint32(0), qint32(m_Items.size())), name, value);
+    }
+
+    // As ReplaceName for a list in the user's order: the item keeps its row.
+    qint32 RenameInPlace(qint32 row, const QString &newName)
+    {
+        if (!IsRow(row) || newName.isEmpty())
+            return -1;
+        if (m_Items.at(row).first != newName && IsNameTaken(newName))
+            return -1;
+        m_Items[row].first = newName;
+        return row;
+    }
+
+    // Exchanges two items; the current and tagged rows follow their items. False
+    // when either row does not exist.
+    bool SwapRows(qint32 first, qint32 second)
+    {
+        if (!IsRow(first) || !IsRow(second))
+            return false;
+        m_Items.swapItemsAt(first, second);
+        const auto follow = [first, second](qint32 &row) {
+            if (row == first)
+                row = second;
+            else if (row == second)
+                row = first;
+        };
+        follow(m_CurrentRow);
+        follow(m_TaggedRow);
+        return true;
+    }
+
     // The value a new item starts from.
     T m_DefaultValue = T();
     // Carried for the owner; the list control neither shows nor changes it.
@@ -134,6 +167,16 @@ public:
     qint32 m_TaggedRow = -1;
 
 private:
+    qint32 InsertRow(qint32 row, const QString &name, const T &value)
+    {
+        m_Items.insert(row, CItem(name, value));
+        if (m_TaggedRow >= row)
+            ++m_TaggedRow;
+        if (m_CurrentRow >= row)
+            ++m_CurrentRow;
+        return row;
+    }
+
     // The first row whose name is not less than the name.
     qsizetype LowerBound(const QString &name) const
     {

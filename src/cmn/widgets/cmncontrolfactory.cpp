@@ -61,23 +61,31 @@ QStringList OrderedCodecNames()
 
 } // namespace
 
-CCmnComboBox *CmnNewLetterCaseComboBox(const QList<qint32> *modes, const QString &prefix, QWidget *parent)
+CCmnComboBox *CmnNewNamedCodeComboBox(const QList<qint32> *codes, qint32 last,
+                                      const std::function<QString(qint32)> &name, const QString &prefix,
+                                      QWidget *parent)
 {
     auto *combo = new CCmnComboBox(parent);
-    for (const qint32 mode : CodesOrRange(modes, CmnLetterCaseSentence))
-        combo->addItem(prefix + CmnLetterCaseName(mode), mode);
+    for (const qint32 code : CodesOrRange(codes, last)) {
+        const QString text = name(code);
+        if (!text.isEmpty())
+            combo->addItem(prefix + text, code);
+    }
     combo->setMaxVisibleItems(qMin(combo->count(), kMaxVisibleItems));
     return combo;
+}
+
+CCmnComboBox *CmnNewLetterCaseComboBox(const QList<qint32> *modes, const QString &prefix, QWidget *parent)
+{
+    return CmnNewNamedCodeComboBox(modes, CmnLetterCaseSentence, CmnLetterCaseName, prefix, parent);
 }
 
 CCmnComboBox *CmnNewLengthUnitComboBox(const QList<qint32> *units, qint32 nameStyle, const QString &prefix,
                                        QWidget *parent)
 {
-    auto *combo = new CCmnComboBox(parent);
-    for (const qint32 unit : CodesOrRange(units, CmnLengthUnitMillimeters))
-        combo->addItem(prefix + CmnLengthUnitName(unit, nameStyle), unit);
-    combo->setMaxVisibleItems(qMin(combo->count(), kMaxVisibleItems));
-    return combo;
+    return CmnNewNamedCodeComboBox(
+        units, CmnLengthUnitMillimeters, [nameStyle](qint32 unit) { return CmnLengthUnitName(unit, nameStyle); },
+        prefix, parent);
 }
 
 CCmnComboBox *CmnNewTextEncodingComboBox(QWidget *parent)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 class CCmnComboBox;
 class CCmnDoubleSpinBox;
 class CCmnSpinBox;
@@ -15,6 +17,13 @@ class QWidget;
 // Factories of the controls that recur across dialogs, tabs and panels. Each
 // returns a new control of the framework's widget family, owned by the parent
 // given (or, without one, by whatever the caller puts it into).
+
+// One item per code of the list (0 to last without a list): the prefix and the
+// code's name as text, the code as data; a code whose name is empty is left out.
+// At most 20 items are visible at once.
+CCmnComboBox *CmnNewNamedCodeComboBox(const QList<qint32> *codes, qint32 last,
+                                      const std::function<QString(qint32)> &name, const QString &prefix,
+                                      QWidget *parent);
 
 // One item per ECmnLetterCase mode of the list (modes 0 to 4 without a list): the
 // prefix and the mode's name as text, the mode as data.

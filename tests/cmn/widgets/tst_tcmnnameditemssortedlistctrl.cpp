@@ -61,13 +61,7 @@ public:
 
     QListWidget *List() const { return m_Ctrl.ListWidget(); }
 
-    QStringList Shown() const
-    {
-        QStringList shown;
-        for (qint32 row = 0; row < List()->count(); ++row)
-            shown << List()->item(row)->text();
-        return shown;
-    }
+    QStringList Shown() const { return OrvListWidgetTexts(List()); }
 
     QStringList Kept() const
     {
