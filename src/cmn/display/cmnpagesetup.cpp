@@ -21,11 +21,7 @@ bool CCmnPageSetup::operator==(const CCmnPageSetup &other) const
 
 QByteArray CCmnPageSetup::ToByteArray() const
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    Write(out);
-    return bytes;
+    return CmnStreamBytes([this](QDataStream &out) { Write(out); });
 }
 
 bool CCmnPageSetup::FromByteArray(const QByteArray &bytes)
@@ -49,13 +45,7 @@ void CCmnPageSetup::Write(QDataStream &out) const
 bool CCmnPageSetup::Read(QDataStream &in)
 {
     *this = CCmnPageSetup();
-    quint8 tag = 0;
-    in >> tag;
-    if (tag != kTag)
-        return false;
-    quint8 version = 0;
-    in >> version;
-    if (version != kVersion)
+    if (!CmnReadBlockHeader(in, kTag, kVersion, nullptr))
         return false;
     CmnReadString(in, m_PrinterName);
     in >> m_UseDefaultPaper >> m_PaperSize;

@@ -1,5 +1,7 @@
 #include "cmnprintmargins.h"
 
+#include "cmndatastream.h"
+
 #include <QDataStream>
 
 #include <cmath>
@@ -37,13 +39,8 @@ void CCmnPrintMargins::Write(QDataStream &out) const
 bool CCmnPrintMargins::Read(QDataStream &in)
 {
     *this = CCmnPrintMargins();
-    quint8 tag = 0;
-    in >> tag;
-    if (tag != kTag)
-        return false;
     quint8 version = 0;
-    in >> version;
-    if (version > kVersion)
+    if (!CmnReadBlockHeader(in, kTag, kVersion, &version))
         return false;
     CCmnMetric *const margins[] = {&m_Left, &m_Top, &m_Right, &m_Bottom};
     if (version == 0) {
