@@ -4,6 +4,9 @@
 #include "cmnlineedit.h"
 #include "cmnprintpreviewzoomfactorvalidator.h"
 
+#include <algorithm>
+#include <cmath>
+
 CCmnComboBox *CmnCreateZoomComboBox(QWidget *parent, const QLocale &locale)
 {
     auto *combo = new CCmnComboBox(parent);
@@ -20,6 +23,31 @@ CCmnComboBox *CmnCreateZoomComboBox(QWidget *parent, const QLocale &locale)
 
     // The halves of 25 ... 1600, so that 12.5 comes first.
     for (const double zoom : {12.5, 25.0, 50.0, 100.0, 125.0, 150.0, 200.0, 400.0, 800.0})
-        combo->addItem(QStringLiteral("%1%").arg(zoom, 0, 'g'));
+        combo->addItem(CmnZoomPercentText(zoom));
     return combo;
+}
+
+bool CmnReadZoomPercent(const QString &text, double *percent, const QLocale &locale)
+{
+    QString number = text;
+    number.remove(QLatin1Char('%'));
+    number = number.trimmed();
+    bool ok = false;
+    double value = locale.toDouble(number, &ok);
+    if (!ok)
+        value = number.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return false;
+    *percent = std::clamp(value, 1.0, 1000.0);
+    return true;
+}
+
+QString CmnZoomFactorText(double zoom)
+{
+    return QString::asprintf("%.1f%%", zoom * 100.0);
+}
+
+QString CmnZoomPercentText(double percent)
+{
+    return QStringLiteral("%1%").arg(percent, 0, 'g');
 }

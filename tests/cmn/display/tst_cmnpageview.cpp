@@ -25,6 +25,9 @@ private slots:
     void validatorJudgesPercentages_data();
     void validatorJudgesPercentages();
     void viewReportsShowAndResizeWithNewSize();
+    void typedZoomIsReadAndLimited_data();
+    void typedZoomIsReadAndLimited();
+    void zoomTexts();
 };
 
 void TestCmnPageView::zoomBoxOffersNineSteps()
@@ -128,6 +131,43 @@ void TestCmnPageView::viewReportsShowAndResizeWithNewSize()
     QTRY_VERIFY(spy.count() >= 1);
     QCOMPARE(seenSize, view->viewport()->size());
     QVERIFY(seenSize.width() > 300);
+}
+
+void TestCmnPageView::typedZoomIsReadAndLimited_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<double>("percent");
+    QTest::newRow("above the range") << kEnglish << "5000" << true << 1000.0;
+    QTest::newRow("below the range") << kEnglish << "0.5" << true << 1.0;
+    QTest::newRow("percent signs anywhere") << kEnglish << "%250%" << true << 250.0;
+    QTest::newRow("decimal") << kEnglish << "12.5%" << true << 12.5;
+    QTest::newRow("German comma") << kGerman << "12,5 %" << true << 12.5;
+    QTest::newRow("German with a point") << kGerman << "150.5" << true << 150.5;
+    QTest::newRow("letters") << kEnglish << "abc" << false << -1.0;
+    QTest::newRow("only a percent sign") << kEnglish << "%" << false << -1.0;
+    QTest::newRow("infinite") << kEnglish << "inf" << false << -1.0;
+}
+
+void TestCmnPageView::typedZoomIsReadAndLimited()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    QFETCH(double, percent);
+    double value = -1.0;
+    QCOMPARE(CmnReadZoomPercent(text, &value, locale), read);
+    QCOMPARE(value, percent);
+}
+
+void TestCmnPageView::zoomTexts()
+{
+    QCOMPARE(CmnZoomFactorText(1.0), QString("100.0%"));
+    QCOMPARE(CmnZoomFactorText(1.1), QString("110.0%"));
+    QCOMPARE(CmnZoomFactorText(1.1 / 1.1), QString("100.0%"));
+    QCOMPARE(CmnZoomPercentText(250), QString("250%"));
+    QCOMPARE(CmnZoomPercentText(12.5), QString("12.5%"));
 }
 
 QTEST_MAIN(TestCmnPageView)
