@@ -11,9 +11,5 @@
 template <typename Writer>
 QByteArray CmnTestStreamBytes(Writer &&write)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(out);
-    write(out);
-    return bytes;
+    return CmnStreamBytes(std::forward<Writer>(write));
 }

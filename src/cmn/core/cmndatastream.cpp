@@ -67,6 +67,30 @@ constexpr int kColorBytes = 11;
 
 } // namespace
 
+QByteArray CmnStreamBytes(const std::function<void(QDataStream &)> &write)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    CmnPrepareDataStream(stream);
+    write(stream);
+    return bytes;
+}
+
+bool CmnReadBlockHeader(QDataStream &stream, quint8 tag, quint8 highestVersion, quint8 *version)
+{
+    quint8 readTag = 0;
+    stream >> readTag;
+    if (readTag != tag)
+        return false;
+    quint8 readVersion = 0;
+    stream >> readVersion;
+    if (stream.status() != QDataStream::Ok || readVersion > highestVersion)
+        return false;
+    if (version)
+        *version = readVersion;
+    return true;
+}
+
 void CmnPrepareDataStream(QDataStream &stream)
 {
     stream.setVersion(QDataStream::Qt_4_6);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <functional>
+
 class QByteArray;
 class QColor;
 class QDataStream;
@@ -9,6 +13,15 @@ class QString;
 // is read and written in one pinned form, so that files stay the same whatever
 // toolkit release builds the program: version 12, big-endian, double precision.
 void CmnPrepareDataStream(QDataStream &stream);
+
+// The bytes the writer puts into a stream prepared as above.
+QByteArray CmnStreamBytes(const std::function<void(QDataStream &)> &write);
+
+// Reads the tag and version bytes that open a stored block. False, with the
+// stream's status left alone, on another tag or a version above the highest
+// known; a reader of a block from a newer program refuses it without calling
+// the whole stream damaged.
+bool CmnReadBlockHeader(QDataStream &stream, quint8 tag, quint8 highestVersion, quint8 *version);
 
 // Read a byte array or a string written with the stream's own operators, without
 // trusting the length in front of it: on a device whose size is known the length

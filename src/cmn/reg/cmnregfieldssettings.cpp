@@ -784,11 +784,7 @@ bool CCmnRegFieldsSettings::Read(QDataStream &stream)
 
 QByteArray CCmnRegFieldsSettings::ToByteArray() const
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    CmnPrepareDataStream(stream);
-    Write(stream);
-    return bytes;
+    return CmnStreamBytes([this](QDataStream &stream) { Write(stream); });
 }
 
 bool CCmnRegFieldsSettings::FromByteArray(const QByteArray &bytes)

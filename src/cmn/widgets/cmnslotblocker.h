@@ -24,6 +24,7 @@ protected:
 
 private:
     friend class CCmnSlotBlocker;
+    friend class CCmnSlotUnblocker;
     qint32 m_SlotBlockCount = 0;
 };
 

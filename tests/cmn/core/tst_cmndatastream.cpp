@@ -27,6 +27,8 @@ private slots:
     void readsCheckedLengths();
     void sequentialReadGrowsWithTheData_data();
     void sequentialReadGrowsWithTheData();
+    void blockHeaderRefusesOtherTagsAndNewerVersions_data();
+    void blockHeaderRefusesOtherTagsAndNewerVersions();
 };
 
 void TestCmnDataStream::readsCheckedLengths_data()
@@ -130,6 +132,35 @@ void TestCmnDataStream::sequentialReadGrowsWithTheData()
     QCOMPARE(read.size(), size);
     if (status == QDataStream::Ok)
         QCOMPARE(read.at(size - 1), char((size - 1) * 7));
+}
+
+void TestCmnDataStream::blockHeaderRefusesOtherTagsAndNewerVersions_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("streamOk");
+    QTest::newRow("oldest version") << QByteArray::fromHex("0C00") << true << 0 << true;
+    QTest::newRow("highest version") << QByteArray::fromHex("0C01") << true << 1 << true;
+    QTest::newRow("newer version") << QByteArray::fromHex("0C02") << false << -1 << true;
+    QTest::newRow("other tag") << QByteArray::fromHex("0B01") << false << -1 << true;
+    QTest::newRow("no version byte") << QByteArray::fromHex("0C") << false << -1 << false;
+    QTest::newRow("nothing") << QByteArray() << false << -1 << false;
+}
+
+void TestCmnDataStream::blockHeaderRefusesOtherTagsAndNewerVersions()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, result);
+    QFETCH(int, version);
+    QFETCH(bool, streamOk);
+    QDataStream in(bytes);
+    CmnPrepareDataStream(in);
+    quint8 read = 0xFF;
+    QCOMPARE(CmnReadBlockHeader(in, 12, 1, &read), result);
+    if (result)
+        QCOMPARE(int(read), version);
+    QCOMPARE(in.status() == QDataStream::Ok, streamOk);
 }
 
 QTEST_GUILESS_MAIN(TestCmnDataStream)

@@ -1,5 +1,6 @@
 #include "cmncombobox.h"
 #include "cmnslotblocker.h"
+#include "cmnslotunblocker.h"
 #include "cmnwidget.h"
 
 #include <QSignalSpy>
@@ -54,6 +55,7 @@ private slots:
     void nestedGuardsBlockUntilOutermostEnds();
     void guardWithoutObjectDoesNothing();
     void guardsOnDifferentObjectsAreIndependent();
+    void unblockerLetsSlotsRunAndRestoresCount();
 };
 
 void TestCmnSlotBlocker::slotIgnoresProgrammaticChanges()
@@ -117,6 +119,28 @@ void TestCmnSlotBlocker::guardsOnDifferentObjectsAreIndependent()
         panel.m_SizeCombo->setCurrentIndex(2);
     }
     QCOMPARE(panel.m_SizeCombo->SlotBlockCount(), 0);
+    QCOMPARE(panel.m_Reactions, QList<int>{2});
+}
+
+void TestCmnSlotBlocker::unblockerLetsSlotsRunAndRestoresCount()
+{
+    CTestSizePanel panel;
+    {
+        const CCmnSlotBlocker outer(&panel);
+        const CCmnSlotBlocker inner(&panel);
+        {
+            const CCmnSlotUnblocker unblocker(&panel);
+            QCOMPARE(panel.SlotBlockCount(), 0);
+            panel.m_SizeCombo->setCurrentIndex(2);
+        }
+        QCOMPARE(panel.SlotBlockCount(), 2);
+        panel.m_SizeCombo->setCurrentIndex(1);
+        {
+            const CCmnSlotUnblocker nothing(nullptr);
+            QCOMPARE(panel.SlotBlockCount(), 2);
+        }
+    }
+    QCOMPARE(panel.SlotBlockCount(), 0);
     QCOMPARE(panel.m_Reactions, QList<int>{2});
 }
 

@@ -1,0 +1,6 @@
+#include "cmngraphicsscene.h"
+
+CCmnGraphicsScene::CCmnGraphicsScene(QObject *parent)
+    : QGraphicsScene(parent)
+{
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "cmntheme.h"
+
+#include <QHash>
+#include <QString>
+
+// The themes of one document: the base theme and the themes the user saved
+// under a name, with the name of the one the forms are drawn with. The forms
+// draw with the base theme while the current name names no saved theme.
+class CCmnThemeSet
+{
+public:
+    CCmnThemeSet();
+
+    // The saved theme of the current name when there is one, else the base theme.
+    const CCmnTheme &GetCurrentTheme() const;
+    CCmnTheme &GetCurrentTheme();
+
+    // False for an empty name or one that names no saved theme. Names that
+    // pointed at the removed theme are cleared.
+    bool RemoveTheme(const QString &name);
+    // False when either name is empty, the old one names no saved theme or the
+    // new one is taken; renaming to the same name changes nothing and succeeds.
+    // Names that pointed at the old name follow it.
+    bool RenameTheme(const QString &oldName, const QString &newName);
+    // Makes the saved theme of the name current; any other name (the empty one
+    // included) clears the current name, so the base theme is drawn.
+    void SelectTheme(const QString &name);
+    // Copies the theme over the base theme when no name is current, else over
+    // the saved theme of the current name (nothing when that name is not saved).
+    void StoreCurrentTheme(const CCmnTheme &theme);
+
+    bool operator==(const CCmnThemeSet &other) const;
+    bool operator!=(const CCmnThemeSet &other) const { return !(*this == other); }
+
+    CCmnTheme m_BaseTheme;
+    QString m_CurrentThemeName;
+    // A second theme name kept with the set; it follows renames and removals
+    // of the theme it names, as the current name does.
+    QString m_SecondText;
+    QHash<QString, CCmnTheme> m_NamedThemes;
+    // Kept, copied and compared with the set.
+    QString m_ThirdText;
+};
