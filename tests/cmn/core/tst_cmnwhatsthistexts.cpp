@@ -27,6 +27,7 @@ private slots:
     void parses_data();
     void parses();
     void loadsBuiltInFile();
+    void builtInFileClosesEveryRecord();
     void replacedTableComesBack();
 };
 
@@ -90,6 +91,25 @@ void TestCmnWhatsThisTexts::loadsBuiltInFile()
 
     CmnLoadWhatsThisTexts();
     QCOMPARE(Entries(CmnWhatsThisTexts()), Entries(expected));
+}
+
+void TestCmnWhatsThisTexts::builtInFileClosesEveryRecord()
+{
+    // The reader lets a record without its end be replaced by the next one, so a
+    // lost "{end}" in our own file would silently drop a help text.
+    bool success = false;
+    const QStringList lines = CmnReadTextFileLines(QStringLiteral(":/WhatsThisDefs.txt"), &success);
+    QVERIFY(success);
+    QString open;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1String("{begin"))) {
+            QVERIFY2(open.isEmpty(), qPrintable(open + QStringLiteral(" has no end")));
+            open = line;
+        }
+        if (line.contains(QLatin1String("{end")))
+            open.clear();
+    }
+    QVERIFY2(open.isEmpty(), qPrintable(open + QStringLiteral(" has no end")));
 }
 
 void TestCmnWhatsThisTexts::replacedTableComesBack()
