@@ -12,7 +12,7 @@
 # position-independent with the same options. The compiler cache needs its pch
 # sloppiness for this (set with the launcher in the top CMakeLists.txt).
 
-option(ORV_PRECOMPILED_HEADERS "Precompile the Qt headers shared by the libraries and tests" ON)
+option(ORV_PRECOMPILED_HEADERS "Precompile the Qt headers shared by the libraries and tests" OFF)
 
 set(ORV_PCH_LIBRARY_HEADERS <QObject> <QString> <QStringList> <QList> <QHash> <QVariant> <QWidget>)
 set(ORV_PCH_TEST_HEADERS ${ORV_PCH_LIBRARY_HEADERS} <QTest> <QSignalSpy>)
