@@ -27,28 +27,29 @@ function(orv_make_pch_owner owner headers)
     target_precompile_headers(${owner} PRIVATE ${headers})
 endfunction()
 
+# Gives <target> the header of <owner>, made on first use from <headers> with the
+# Qt modules that follow.
+function(orv_reuse_precompiled_header target owner headers)
+    if(NOT TARGET ${owner})
+        orv_make_pch_owner(${owner} "${headers}" ${ARGN})
+    endif()
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+endfunction()
+
 # Gives the library <target> the shared precompiled Qt headers.
 function(orv_use_precompiled_headers target)
-    if(NOT ORV_PRECOMPILED_HEADERS)
-        return()
-    endif()
-    if(NOT TARGET orv_pch)
-        orv_make_pch_owner(orv_pch "${ORV_PCH_LIBRARY_HEADERS}"
+    if(ORV_PRECOMPILED_HEADERS)
+        orv_reuse_precompiled_header(${target} orv_pch "${ORV_PCH_LIBRARY_HEADERS}"
             Qt6::Core Qt6::Core5Compat Qt6::Gui Qt6::Widgets)
     endif()
-    target_precompile_headers(${target} REUSE_FROM orv_pch)
 endfunction()
 
 # Gives the test program <target> the precompiled Qt and test headers.
 function(orv_use_precompiled_test_headers target)
-    if(NOT ORV_PRECOMPILED_HEADERS)
-        return()
-    endif()
-    if(NOT TARGET orv_pch_test)
-        orv_make_pch_owner(orv_pch_test "${ORV_PCH_TEST_HEADERS}"
+    if(ORV_PRECOMPILED_HEADERS)
+        orv_reuse_precompiled_header(${target} orv_pch_test "${ORV_PCH_TEST_HEADERS}"
             Qt6::Core Qt6::Core5Compat Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::Test)
+        set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp"
+            PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
     endif()
-    target_precompile_headers(${target} REUSE_FROM orv_pch_test)
-    set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp"
-        PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
 endfunction()
