@@ -2,6 +2,9 @@
 
 #include <QVector>
 
+class CBioAncestorOccurrences;
+class CBioSubPedigree;
+
 // One individual's parents by number; 0 means unknown.
 struct CBioParents
 {
@@ -31,6 +34,23 @@ public:
     void ClearParents(int n);
     // The new individual's number, highest + 1.
     int AppendIndividual(int sire, int dam);
+
+    // Collects the ancestors of a prospective pairing of sire and dam, the sire and
+    // the dam included, up to `limit` generations (1 = the sire and dam; negative:
+    // no limit), appending each ancestor once to `ids` in the order met (the sire's
+    // side first) and, with `occurrences` (parallel to the ids), where each path met
+    // it. `table` (or one of the walk's own) maps ids to ancestor indexes; only
+    // entries near the ids met are touched. A sire or dam outside the table is
+    // skipped. False when memory runs out.
+    [[nodiscard]] bool CollectAncestors(int limit, int sireId, int damId, QVector<CBioAncestorOccurrences> *occurrences,
+                                        QVector<int> *ids, QVector<int> *table) const;
+    // Renumbers the ids of `source` into `ordered` with every ancestor before its
+    // descendants and the founders first; `marks` (grown to the source's size when
+    // shorter) ends with marks[id] = id for the ids and 0 elsewhere. False on a loop,
+    // with its path in `loopPath` (first and last the same animal), or when the work
+    // storage cannot be had.
+    [[nodiscard]] static bool BuildOrdered(CBioSubPedigree &ordered, const CBioPedigree &source, const QVector<int> &ids,
+                                           QVector<int> &marks, QVector<int> *loopPath);
 
     int Highest() const { return m_Highest; }
     const QVector<CBioParents> &Entries() const { return m_Entries; }

@@ -1,9 +1,13 @@
 #include "bioreg.h"
 
+#include "biobuiltinfields.h"
+#include "bioinbreedingcalculator.h"
 #include "bioregrecord.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
 #include "cmndatastream.h"
+#include "cmnhtmlescape.h"
+#include "cmnnumbertext.h"
 #include "cmnregindexlistmodel.h"
 
 #include <QDataStream>
@@ -364,4 +368,197 @@ QDataStream &operator>>(QDataStream &stream, CBioReg &reg)
     if (!reg.Read(stream) && stream.status() == QDataStream::Ok)
         stream.setStatus(QDataStream::ReadCorruptData);
     return stream;
+}
+
+bool CBioReg::OffspringInbreeding(int sireId, int damId, double &coefficient) const
+{
+    if (!m_InbreedingCalculator)
+        m_InbreedingCalculator = std::make_unique<CBioInbreedingCalculator>(m_ParentIndex);
+    return m_InbreedingCalculator->OffspringInbreeding(sireId, damId, m_InbreedingSettings.m_Generations,
+                                                       coefficient);
+}
+
+bool CBioReg::IsInbuiltField(int fieldId) const
+{
+    return fieldId >= -109 && fieldId <= -101;
+}
+
+QString CBioReg::GetIdentityFieldLabel(int fieldId, bool builtInWording) const
+{
+    if (const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::Identity))
+        return BioBuiltInFieldLabel(*field, builtInWording);
+    return CCmnReg::GetIdentityFieldLabel(fieldId, builtInWording);
+}
+
+QString CBioReg::GetIdentityFieldInternalName(int fieldId) const
+{
+    if (const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::Identity))
+        return BioBuiltInFieldInternalName(*field);
+    return CCmnReg::GetIdentityFieldInternalName(fieldId);
+}
+
+int CBioReg::FindIdentityField(const QString &label, bool builtInWording) const
+{
+    if (const int id = BioFindBuiltInFieldByLabel(CBioBuiltInField::Identity, label, builtInWording))
+        return id;
+    return CCmnReg::FindIdentityField(label, builtInWording);
+}
+
+bool CBioReg::GetIdentityFieldColumnType(int fieldId, CCmnExportCellFormat &format) const
+{
+    if (!BioFindBuiltInField(fieldId, CBioBuiltInField::Identity))
+        return CCmnReg::GetIdentityFieldColumnType(fieldId, format);
+    format = CCmnExportCellFormat{0, 0, -1, QString()};
+    return true;
+}
+
+bool CBioReg::GetIdentityFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
+                                        QString &valueText, QString &displayText) const
+{
+    if (!BioFindBuiltInField(fieldId, CBioBuiltInField::Identity))
+        return CCmnReg::GetIdentityFieldValueText(recordId, fieldId, format, valueText, displayText);
+    const CBioRegRecord *record = GetBioRecord(recordId);
+    valueText = displayText = record ? record->GetName() : QString();
+    return true;
+}
+
+QString CBioReg::GetSpecialFieldLabel(int fieldId, bool builtInWording) const
+{
+    if (const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::Special))
+        return BioBuiltInFieldLabel(*field, builtInWording);
+    return CCmnReg::GetSpecialFieldLabel(fieldId, builtInWording);
+}
+
+QString CBioReg::GetSpecialFieldInternalName(int fieldId) const
+{
+    if (const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::Special))
+        return BioBuiltInFieldInternalName(*field);
+    return CCmnReg::GetSpecialFieldInternalName(fieldId);
+}
+
+int CBioReg::FindSpecialField(const QString &label, bool builtInWording) const
+{
+    return BioFindBuiltInFieldByLabel(CBioBuiltInField::Special, label, builtInWording);
+}
+
+bool CBioReg::GetSpecialFieldColumnType(int fieldId, CCmnExportCellFormat &format) const
+{
+    if (!BioFindBuiltInField(fieldId, CBioBuiltInField::Special))
+        return CCmnReg::GetSpecialFieldColumnType(fieldId, format);
+    format = fieldId == -109 ? CCmnExportCellFormat{6, 1, -1, QString()} : CCmnExportCellFormat{0, 0, -1, QString()};
+    return true;
+}
+
+bool CBioReg::GetSpecialFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
+                                       QString &valueText, QString &displayText) const
+{
+    if (!BioFindBuiltInField(fieldId, CBioBuiltInField::Special))
+        return CCmnReg::GetSpecialFieldValueText(recordId, fieldId, format, valueText, displayText);
+    valueText.clear();
+    displayText.clear();
+    const CBioRegRecord *record = GetBioRecord(recordId);
+    if (!record)
+        return true;
+    switch (fieldId) {
+    case -102:
+        std::tie(valueText, displayText) = record->SexTexts();
+        break;
+    case -105:
+    case -106: {
+        const int parentId = fieldId == -105 ? record->m_Sire : record->m_Dam;
+        if (const CBioRegRecord *parent = parentId >= 1 ? GetBioRecord(parentId) : nullptr)
+            valueText = displayText = parent->GetName();
+        break;
+    }
+    default: {
+        double coefficient = 0.0;
+        valueText = displayText = OffspringInbreeding(record->m_Sire, record->m_Dam, coefficient)
+                                      ? CmnDoubleToString(coefficient, m_InbreedingSettings.m_Decimals + 2)
+                                      : QStringLiteral("ERROR");
+        break;
+    }
+    }
+    return true;
+}
+
+QString CBioReg::GetSystemFieldLabel(int fieldId, bool builtInWording) const
+{
+    const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::System);
+    return field ? BioBuiltInFieldLabel(*field, builtInWording) : QString();
+}
+
+QString CBioReg::GetSystemFieldInternalName(int fieldId) const
+{
+    if (const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::System))
+        return BioBuiltInFieldInternalName(*field);
+    return CCmnReg::GetSystemFieldInternalName(fieldId);
+}
+
+int CBioReg::FindSystemField(const QString &label, bool builtInWording) const
+{
+    return BioFindBuiltInFieldByLabel(CBioBuiltInField::System, label, builtInWording);
+}
+
+bool CBioReg::AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                            CCmnRegSubstitutionTable &table) const
+{
+    if (!BioFindBuiltInField(fieldId, CBioBuiltInField::Identity))
+        return CCmnReg::AddIdentityFieldSubstitutions(recordId, fieldId, forms, mode, table);
+    AddRecordSubstitutions(recordId, BioTermName, forms, mode, table);
+    return true;
+}
+
+bool CBioReg::AddSpecialFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                           CCmnRegSubstitutionTable &table) const
+{
+    const CBioBuiltInField *field = BioFindBuiltInField(fieldId, CBioBuiltInField::Special);
+    if (!field)
+        return CCmnReg::AddSpecialFieldSubstitutions(recordId, fieldId, forms, mode, table);
+    const CBioRegRecord *record = GetBioRecord(recordId);
+    const int sireId = record ? record->m_Sire : 0;
+    const int damId = record ? record->m_Dam : 0;
+    const CCmnRegSubstitutionNames names = CmnRegMakeSubstitutionNames(
+        GetBioTerm(field->m_Term, BioTermUpperCase), GetBioTerm(field->m_Term, BioTermBuiltIn | BioTermUpperCase));
+    switch (fieldId) {
+    case -105:
+        AddRecordSubstitutions(sireId, BioTermSire, forms, mode, table);
+        break;
+    case -106:
+        AddRecordSubstitutions(damId, BioTermDam, forms, mode, table);
+        break;
+    case -102: {
+        CCmnRegSubstitution sex;
+        sex.Set(forms, record ? record->SexText(0) : QString());
+        CmnRegAddSubstitution(names, table, sex);
+        break;
+    }
+    default: {
+        double coefficient = 0.0;
+        const QString text = OffspringInbreeding(sireId, damId, coefficient)
+                                 ? CmnPercentToString(coefficient, m_InbreedingSettings.m_Decimals)
+                                 : QStringLiteral("ERROR");
+        CmnRegAddSubstitution(names, table, CCmnRegSubstitution(forms, text));
+        break;
+    }
+    }
+    return true;
+}
+
+void CBioReg::AddRecordSubstitutions(int recordId, int term, int, int, CCmnRegSubstitutionTable &table) const
+{
+    // A link to a record that is gone reads as no link, never as a crash.
+    const bool known = recordId >= 1 && GetBioRecord(recordId);
+    const QString text =
+        known ? RecordDisplayName(recordId) : QStringLiteral("(%1 not set)").arg(GetBioTerm(term, 0));
+    CCmnRegSubstitution named;
+    named.m_Text = text;
+    named.SetHtml(known ? RecordDisplayNameHtml(recordId) : CmnHtmlEscape(text));
+    named.m_Forms = CCmnRegSubstitution::FormAll;
+    const QString label = GetBioTerm(term, BioTermUpperCase);
+    const QString builtIn = GetBioTerm(term, BioTermBuiltIn | BioTermUpperCase);
+    CmnRegAddSubstitution(CmnRegMakeSubstitutionNames(label, builtIn), table, named);
+
+    CCmnRegSubstitution untitled;
+    untitled.SetText(known ? RecordNameWithSuffix(recordId) : QString());
+    CmnRegAddSubstitution(CmnRegMakeSubstitutionNames(label, builtIn, QStringLiteral("UNTITLED")), table, untitled);
 }

@@ -9,6 +9,9 @@
 #include <QHash>
 #include <QVector>
 
+#include <memory>
+
+class CBioInbreedingCalculator;
 class CBioRegRecord;
 
 // The document's animal register: every record is an animal. Besides the record
@@ -53,6 +56,37 @@ public:
     // Also clears the children's links to it and its own parent index entry, and
     // keeps a valid offspring index valid, so that deleting many stays fast.
     bool DeleteRecord(int id, bool update) override;
+
+    // The coefficient of inbreeding of an offspring of the sire and the dam, over
+    // the generations of the register's inbreeding settings; 0 when either parent is
+    // unknown. False, with 0, when the ancestry holds a loop or memory runs out.
+    [[nodiscard]] bool OffspringInbreeding(int sireId, int damId, double &coefficient) const;
+
+    // The built-in fields, ids -101 to -109: labels from the terminology, internal
+    // and "#" names from its built-in words. Other ids get the base's answers.
+    bool IsInbuiltField(int fieldId) const override;
+    QString GetIdentityFieldLabel(int fieldId, bool builtInWording) const override;
+    QString GetIdentityFieldInternalName(int fieldId) const override;
+    int FindIdentityField(const QString &label, bool builtInWording) const override;
+    bool GetIdentityFieldColumnType(int fieldId, CCmnExportCellFormat &format) const override;
+    bool GetIdentityFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
+                                   QString &displayText) const override;
+    QString GetSpecialFieldLabel(int fieldId, bool builtInWording) const override;
+    QString GetSpecialFieldInternalName(int fieldId) const override;
+    int FindSpecialField(const QString &label, bool builtInWording) const override;
+    bool GetSpecialFieldColumnType(int fieldId, CCmnExportCellFormat &format) const override;
+    bool GetSpecialFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
+                                  QString &displayText) const override;
+    QString GetSystemFieldLabel(int fieldId, bool builtInWording) const override;
+    QString GetSystemFieldInternalName(int fieldId) const override;
+    int FindSystemField(const QString &label, bool builtInWording) const override;
+    bool AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                       CCmnRegSubstitutionTable &table) const override;
+    bool AddSpecialFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                      CCmnRegSubstitutionTable &table) const override;
+    // The record's name with its title (also as HTML), and without its title under
+    // the qualifier "UNTITLED", named after the term; "(%1 not set)" for no record.
+    void AddRecordSubstitutions(int recordId, int term, int forms, int mode, CCmnRegSubstitutionTable &table) const;
 
     void RebuildParentIndex();
     void BuildOffspringHash() const;
@@ -107,6 +141,8 @@ private:
     mutable bool m_OffspringValid = false;
     mutable QHash<int, QVector<int>> m_Offspring;
     QStringList m_ReadRepairs;
+    // Kept between calls: its tables serve every coefficient asked of this register.
+    mutable std::unique_ptr<CBioInbreedingCalculator> m_InbreedingCalculator;
 };
 
 QDataStream &operator<<(QDataStream &stream, const CBioReg &reg);

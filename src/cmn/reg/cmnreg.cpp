@@ -1,6 +1,7 @@
 #include "cmnreg.h"
 
 #include "cmnframework.h"
+#include "cmnnumbertext.h"
 #include "cmnregindexlist.h"
 #include "cmnregrecord.h"
 
@@ -542,4 +543,88 @@ QString CCmnReg::GetSystemFieldInternalName(int) const
 int CCmnReg::FindSystemField(const QString &, bool) const
 {
     return 0;
+}
+
+const CCmnRegFieldDef *CCmnReg::FindIdentityFieldDef(int fieldId) const
+{
+    for (const auto &field : m_IdentityFields) {
+        if (field.first == fieldId)
+            return &field.second;
+    }
+    return nullptr;
+}
+
+CCmnRegSubstitutionTable CCmnReg::GetSubstitutions(int recordId, const QList<int> &fieldIds, int forms,
+                                                   int mode) const
+{
+    CCmnRegSubstitutionTable table;
+    for (int fieldId : fieldIds) {
+        if (AddIdentityFieldSubstitutions(recordId, fieldId, forms, mode, table))
+            continue;
+        if (AddSpecialFieldSubstitutions(recordId, fieldId, forms, mode, table))
+            continue;
+        if (AddSystemFieldSubstitutions(recordId, fieldId, forms, mode, table))
+            continue;
+        AddUserFieldSubstitutions(recordId, fieldId, forms, mode, table);
+    }
+    return table;
+}
+
+CCmnRegSubstitution CCmnReg::GetFieldSubstitution(int recordId, int fieldId, int forms, int mode) const
+{
+    const CCmnRegSubstitutionTable table = GetSubstitutions(recordId, {fieldId}, forms, mode);
+    if (table.isEmpty())
+        return {};
+    // Variants of one field sit under qualified names; the field's own value is
+    // under its label, or under its built-in name when the label is empty.
+    const CCmnRegSubstitutionNames names = CmnRegMakeSubstitutionNames(
+        GetFieldLabel(fieldId, false).toUpper(), GetFieldLabel(fieldId, true).toUpper());
+    for (const QString &name : names) {
+        if (!name.isEmpty() && table.contains(name))
+            return table.value(name);
+    }
+    return table.cbegin().value();
+}
+
+bool CCmnReg::AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int,
+                                            CCmnRegSubstitutionTable &table) const
+{
+    if (fieldId != kRecordNumberField)
+        return false;
+    return CmnRegAddSubstitution(CmnRegMakeSubstitutionNames(kIdLabel, kIdLabel), table,
+                                 CCmnRegSubstitution(forms, CmnIntToString(recordId)));
+}
+
+bool CCmnReg::AddSpecialFieldSubstitutions(int, int, int, int, CCmnRegSubstitutionTable &) const
+{
+    return false;
+}
+
+CCmnRegSubstitution CCmnReg::FormatStoredValue(int recordId, int fieldId, const CCmnRegFieldDef &def, int forms,
+                                               int mode) const
+{
+    const CCmnRegRecord *record = GetRecord(recordId);
+    const QVariant value = record ? record->GetValue(fieldId, def.ValueKind()) : QVariant();
+    return def.FormatValue(value, forms, mode);
+}
+
+bool CCmnReg::AddSystemFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                          CCmnRegSubstitutionTable &table) const
+{
+    const CCmnRegFieldDef *def = FindSystemFieldDef(fieldId);
+    if (!def)
+        return false;
+    const CCmnRegSubstitutionNames names = CmnRegMakeSubstitutionNames(
+        GetSystemFieldLabel(fieldId, false).toUpper(), GetSystemFieldLabel(fieldId, true).toUpper());
+    return CmnRegAddSubstitution(names, table, FormatStoredValue(recordId, fieldId, *def, forms, mode));
+}
+
+bool CCmnReg::AddUserFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                        CCmnRegSubstitutionTable &table) const
+{
+    const CCmnRegFieldDef *def = FindUserFieldDef(fieldId);
+    if (!def)
+        return false;
+    const CCmnRegSubstitutionNames names = CmnRegMakeSubstitutionNames(GetUserFieldLabel(fieldId).toUpper(), {});
+    return CmnRegAddSubstitution(names, table, FormatStoredValue(recordId, fieldId, *def, forms, mode));
 }

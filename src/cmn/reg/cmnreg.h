@@ -5,6 +5,7 @@
 #include "cmnregfieldssettings.h"
 #include "cmnregidallocator.h"
 #include "cmnreglookuplists.h"
+#include "cmnregsubstitution.h"
 
 #include <QHash>
 #include <QList>
@@ -98,6 +99,22 @@ public:
     bool GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
                                QString &displayText) const;
 
+    // The values a form text names: for each field, in order, the first group that
+    // knows it (identity, special, system, user) adds its entries; a later field
+    // replaces an entry of the same name. forms: CCmnRegSubstitution::EForm bits;
+    // mode goes to CCmnRegFieldDef::FormatValue.
+    CCmnRegSubstitutionTable GetSubstitutions(int recordId, const QList<int> &fieldIds, int forms, int mode) const;
+    // The one field's value; empty when the field yields none.
+    CCmnRegSubstitution GetFieldSubstitution(int recordId, int fieldId, int forms, int mode) const;
+    bool AddSystemFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                     CCmnRegSubstitutionTable &table) const;
+    bool AddUserFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                   CCmnRegSubstitutionTable &table) const;
+    // The definition of an identity field; null for an id that is none.
+    const CCmnRegFieldDef *FindIdentityFieldDef(int fieldId) const;
+    bool IsSpecialField(int fieldId) const;
+    bool IsSystemField(int fieldId) const;
+
     CCmnRegLookupLists &GetLookupLists() { return m_LookupLists; }
     void ClearLookupLists() { m_LookupLists.Clear(); }
     // From every record: bulk fillers call it once at the end.
@@ -148,6 +165,12 @@ public:
     virtual QString GetSystemFieldInternalName(int fieldId) const;
     virtual int FindSystemField(const QString &label, bool builtInWording) const;
     virtual bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const;
+    // A subclass adds the entries of its own identity or special field and
+    // answers true; false, adding nothing, for a field that is not its own.
+    virtual bool AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                               CCmnRegSubstitutionTable &table) const;
+    virtual bool AddSpecialFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                              CCmnRegSubstitutionTable &table) const;
     virtual QList<CCmnRegIndexList *> GetIndexLists();
     virtual QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record);
     virtual CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model);
@@ -164,10 +187,10 @@ protected:
     virtual QVector<int> GetRecordsReferringTo(int deletedId) const;
 
 private:
-    bool IsSystemField(int fieldId) const;
-    bool IsSpecialField(int fieldId) const;
     const CCmnRegFieldDef *FindUserFieldDef(int fieldId) const;
     const CCmnRegFieldDef *FindSystemFieldDef(int fieldId) const;
+    CCmnRegSubstitution FormatStoredValue(int recordId, int fieldId, const CCmnRegFieldDef &def, int forms,
+                                          int mode) const;
     bool GetFieldValueText(int recordId, int fieldId, const CCmnRegFieldDef *def, const CCmnExportCellFormat &format,
                            QString &valueText, QString &displayText) const;
     void ApplyFieldsSettings(const CCmnRegFieldsSettings &settings, bool clearValues);

@@ -1,5 +1,6 @@
 #include "bioreg.h"
 #include "bioregrecord.h"
+#include "bioregtesting.h"
 #include "bioterminology.h"
 #include "cmnregindexlistmodel.h"
 
@@ -24,26 +25,6 @@ QPair<int, int> IndexedParents(const CBioReg &reg, int id)
     // The stored pair, even a parent beyond the table that ParentsOf would hide.
     const CBioParents &parents = index.Entries().at(id);
     return {parents.sire, parents.dam};
-}
-
-// An animal stored the way the add commands store one: added, then replaced with
-// its parents so that the parent index holds them.
-int AddAnimal(CBioReg &reg, const QString &name, int sex, int sire = 0, int dam = 0)
-{
-    const int id = reg.AddNamedRecord(name, true);
-    auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
-    copy->m_Sex = sex;
-    copy->m_Sire = sire;
-    copy->m_Dam = dam;
-    reg.ReplaceRecord(id, copy, true);
-    return id;
-}
-
-void ReplaceWith(CBioReg &reg, int id, const std::function<void(CBioRegRecord &)> &change)
-{
-    auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
-    change(*copy);
-    reg.ReplaceRecord(id, copy, true);
 }
 
 // Counts the records a deletion asks to drop their links.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "bioreg.h"
+#include "bioregrecord.h"
+
+#include <QSharedPointer>
+
+#include <functional>
+
+// An animal stored the way the add commands store one: added, then replaced with
+// its parents so that the parent index holds them.
+inline int AddAnimal(CBioReg &reg, const QString &name, int sex, int sire = 0, int dam = 0)
+{
+    const int id = reg.AddNamedRecord(name, true);
+    auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
+    copy->m_Sex = sex;
+    copy->m_Sire = sire;
+    copy->m_Dam = dam;
+    reg.ReplaceRecord(id, copy, true);
+    return id;
+}
+
+// Stores a changed copy of the animal, as an edit does.
+inline void ReplaceWith(CBioReg &reg, int id, const std::function<void(CBioRegRecord &)> &change)
+{
+    auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
+    change(*copy);
+    reg.ReplaceRecord(id, copy, true);
+}
