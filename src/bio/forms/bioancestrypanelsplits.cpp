@@ -60,10 +60,7 @@ void CBioRegAncestryPanelSplits::Write(QDataStream &out) const
 
 bool CBioRegAncestryPanelSplits::Read(QDataStream &in)
 {
-    quint8 tag = 0;
-    quint8 version = 0;
-    in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (!CmnReadTagAndVersion(in, kTag, kVersion))
         return CmnFailBlock(in);
     for (CCmnFormBoxSplitSettings &split : m_Slots) {
         if (!split.Read(in))

@@ -1,5 +1,7 @@
 #include "bioregthemedformsettings.h"
 
+#include "cmnformvalueblock.h"
+
 #include <QDataStream>
 
 namespace {
@@ -17,13 +19,5 @@ bool CBioRegThemedFormSettings::Read(QDataStream &in)
 {
     if (!CCmnRegThemedFormSettings::Read(in) || in.status() != QDataStream::Ok)
         return false;
-    quint8 tag = 0;
-    quint8 version = 0;
-    in >> tag;
-    if (tag != kTag)
-        return false;
-    in >> version;
-    if (version != kVersion)
-        return false;
-    return in.status() == QDataStream::Ok;
+    return CmnReadTagAndVersion(in, kTag, kVersion);
 }

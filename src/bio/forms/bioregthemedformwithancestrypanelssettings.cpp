@@ -64,13 +64,7 @@ bool CBioRegThemedFormWithAncestryPanelsSettings::Read(QDataStream &in)
 {
     if (!CBioRegThemedFormSettings::Read(in))
         return false;
-    quint8 tag = 0;
-    quint8 version = 0;
-    in >> tag;
-    if (tag != kTag)
-        return false;
-    in >> version;
-    if (version != kVersion)
+    if (!CmnReadTagAndVersion(in, kTag, kVersion))
         return false;
     quint8 generations = 0;
     in >> generations;

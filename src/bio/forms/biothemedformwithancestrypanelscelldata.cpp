@@ -1,6 +1,7 @@
 #include "biothemedformwithancestrypanelscelldata.h"
 
 #include "bioterminology.h"
+#include "cmnformvalueblock.h"
 
 #include <QDataStream>
 
@@ -65,10 +66,7 @@ void CBioThemedFormWithAncestryPanelsCellData::Write(QDataStream &out) const
 
 bool CBioThemedFormWithAncestryPanelsCellData::Read(QDataStream &in)
 {
-    quint8 tag = 0;
-    quint8 version = 0;
-    in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (!CmnReadTagAndVersion(in, kTag, kVersion))
         return false;
     Reset();
     return BioReadCellEntries(in, [&](qint32 n, qint32 g) {

@@ -1,5 +1,7 @@
 #include "biothemedformwithancestrypanelscelllayout.h"
 
+#include "cmnformvalueblock.h"
+
 #include <QDataStream>
 
 namespace {
@@ -69,10 +71,7 @@ void CBioThemedFormWithAncestryPanelsCellLayout::Write(QDataStream &out) const
 
 bool CBioThemedFormWithAncestryPanelsCellLayout::Read(QDataStream &in)
 {
-    quint8 tag = 0;
-    quint8 version = 0;
-    in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (!CmnReadTagAndVersion(in, kTag, kVersion))
         return false;
     CmnReadThemedFormBoxGenericLayout(in, m_DefaultLayout);
     quint32 mask = 0;

@@ -22,15 +22,6 @@ namespace {
 
 const QString kData = QStringLiteral("PEDIGREE-TITLE-DATA");
 
-CCmnRegFieldsSettings DefaultFields()
-{
-    CCmnRegFieldsSettings settings;
-    const CCmnRegFieldContextMask none;
-    BioAppendDefaultSpecialFields(settings, none, none, none, none, none);
-    BioAppendDefaultSystemFields(settings, none, none, none, none, none);
-    return settings;
-}
-
 CCmnTheme Theme(const QString &text)
 {
     CCmnTheme theme;
@@ -43,7 +34,7 @@ CCmnTheme Theme(const QString &text)
 struct CGrabFixture
 {
     CGrabFixture()
-        : m_Reg(DefaultFields())
+        : m_Reg(BioTestDefaultFieldsSettings())
     {
         BioCreateTerminology();
         m_Sire = AddAnimal(m_Reg, QStringLiteral("Smith & Jones <UK>"), 1);
