@@ -21,6 +21,16 @@ QColor DefaultColor(quint8 defaultKind)
 
 } // namespace
 
+bool CmnReadTagAndVersion(QDataStream &in, quint8 tag, quint8 version)
+{
+    quint8 read = 0;
+    in >> read;
+    if (in.status() != QDataStream::Ok || read != tag)
+        return false;
+    in >> read;
+    return in.status() == QDataStream::Ok && read == version;
+}
+
 bool CmnFailBlock(QDataStream &in)
 {
     if (in.status() == QDataStream::Ok)

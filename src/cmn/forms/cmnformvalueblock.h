@@ -45,6 +45,11 @@ ECmnValueBlockStart CmnReadValueBlockStart(QDataStream &in, quint8 defaultKind);
 void CmnWriteBlockTag(QDataStream &out, quint8 tag);
 [[nodiscard]] bool CmnReadBlockTag(QDataStream &in, quint8 tag);
 
+// The tag and version bytes that open a settings block or a payload: false
+// when either differs (the version is read only after a matching tag) or the
+// stream ends; the stream is never marked, the caller decides.
+[[nodiscard]] bool CmnReadTagAndVersion(QDataStream &in, quint8 tag, quint8 version);
+
 // A metric inside a block: another tag than the metric's is corrupt.
 [[nodiscard]] bool CmnReadMetricInBlock(QDataStream &in, CCmnMetric &metric);
 

@@ -15,7 +15,8 @@ const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
 const QString kHeader = QStringLiteral("CMN-HEADER");
 const QString kFooter = QStringLiteral("CMN-FOOTER");
 constexpr qint32 kTitlePercent = 160;
-constexpr qint32 kOrnamentPercent = 140;
+constexpr qint32 kDetailsPercent = 80;
+constexpr qint32 kPictureBoxPercent = 140;
 
 // What every lookup carries along.
 struct CLookup
@@ -31,10 +32,10 @@ template <typename T, typename TFallback>
 T OwnOr(const CLookup &lookup, const QString &name, TMember<T> member, bool automatic, TFallback fallback)
 {
     if (!automatic) {
-        const auto *element = dynamic_cast<const CCmnThemedFormBoxGenericLayoutElt *>(
-            lookup.m_Theme.GetElt(name, lookup.m_Default));
-        if (element && !(element->m_Payload.*member).m_Inherit)
-            return (element->m_Payload.*member).m_Value;
+        const CCmnThemeElt *element = lookup.m_Theme.GetElt(name, lookup.m_Default);
+        const CLayout *layout = element ? element->GenericLayout() : nullptr;
+        if (layout && !(layout->*member).m_Inherit)
+            return (layout->*member).m_Value;
     }
     return fallback();
 }
@@ -221,13 +222,13 @@ QString CmnThemeGetTextSizeOrScaledFormDefault(CMN_THEME_ACCESSOR_ARGS)
                                  : kThinRoundedBorder;                                                      \
         });                                                                                                 \
     }                                                                                                       \
-    static QString Part##OrnamentTextSize(CMN_THEME_ACCESSOR_ARGS)                                              \
+    static QString Part##ScaledTextSize(CMN_THEME_ACCESSOR_ARGS, qint32 percent)                          \
     {                                                                                                       \
         const CLookup lookup = CMN_LOOKUP;                                                                  \
         return OwnOr(lookup, name, &CLayout::m_TextSize, automatic, [&] {                                   \
             return CmnScaleFontSize(OrFormDefault(lookup, names.HasPart ? PartName : kFormDefault,          \
                                                   &CLayout::m_TextSize, false, CmnDefaultTextSize()),       \
-                                    kOrnamentPercent);                                                      \
+                                    percent);                                                               \
         });                                                                                                 \
     }
 
@@ -236,10 +237,20 @@ CMN_PART_ACCESSORS(Footer, m_HasFooter, kFooter)
 
 QString CmnThemeGetPicBoxTextSizeOrHeader(CMN_THEME_ACCESSOR_ARGS)
 {
-    return HeaderOrnamentTextSize(theme, defaultTheme, name, names, nullptr, automatic);
+    return HeaderScaledTextSize(theme, defaultTheme, name, names, nullptr, automatic, kPictureBoxPercent);
+}
+
+QString CmnThemeGetTitleTextSizeOrHeader(CMN_THEME_ACCESSOR_ARGS)
+{
+    return HeaderScaledTextSize(theme, defaultTheme, name, names, nullptr, automatic, kTitlePercent);
+}
+
+QString CmnThemeGetDetailsTextSizeOrHeader(CMN_THEME_ACCESSOR_ARGS)
+{
+    return HeaderScaledTextSize(theme, defaultTheme, name, names, nullptr, automatic, kDetailsPercent);
 }
 
 QString CmnThemeGetTextSizeOrFooter(CMN_THEME_ACCESSOR_ARGS)
 {
-    return FooterOrnamentTextSize(theme, defaultTheme, name, names, nullptr, automatic);
+    return FooterScaledTextSize(theme, defaultTheme, name, names, nullptr, automatic, kPictureBoxPercent);
 }

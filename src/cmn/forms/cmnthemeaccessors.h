@@ -58,8 +58,11 @@ CMN_THEME_ACCESSOR(CCmnFormBoxRectExtents, CmnThemeGetPaddingOrHeader);
 CMN_THEME_ACCESSOR(CCmnFormBoxTextAlign, CmnThemeGetTextAlignOrHeader);
 CMN_THEME_ACCESSOR(QColor, CmnThemeGetTextColorOrHeader);
 CMN_THEME_ACCESSOR(QString, CmnThemeGetTextFaceOrHeader);
-// The fallback scaled to 140 percent.
+// The fallback scaled to 140, 160 and 80 percent: picture, title and details
+// boxes of the header-bound forms.
 CMN_THEME_ACCESSOR(QString, CmnThemeGetPicBoxTextSizeOrHeader);
+CMN_THEME_ACCESSOR(QString, CmnThemeGetTitleTextSizeOrHeader);
+CMN_THEME_ACCESSOR(QString, CmnThemeGetDetailsTextSizeOrHeader);
 // "CMN-HEADER" only, never "CMN-DEFAULT".
 CMN_THEME_ACCESSOR(CCmnFormBoxBorderStyle, CmnThemeGetBorderStyleOrHeader);
 

@@ -59,7 +59,8 @@ void CCmnThemedFormBoxGrab::GrabLayoutWith(const CLayoutAccessors &accessors, CC
         box->SetTextSize(get(accessors.m_TextSize));
         box->SetTextColor(get(accessors.m_TextColor));
         box->SetTextAlign(get(accessors.m_TextAlign));
-        box->SetPicturePos(get(accessors.m_PicturePos));
+        if (accessors.m_PicturePos)
+            box->SetPicturePos(get(accessors.m_PicturePos));
     }
     CCmnThemedFormBoxGrab::GrabLayoutElt(theme, defaultTheme, layoutElt, form, boxId, names, params);
 }

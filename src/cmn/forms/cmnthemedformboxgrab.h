@@ -59,7 +59,8 @@ public:
 
 protected:
     // The accessors one kind of box takes its properties from, in the order
-    // they are set on the box.
+    // they are set on the box. A box without a picture leaves the picture
+    // position null.
     struct CLayoutAccessors
     {
 #define CMN_ACCESSOR_POINTER(Type, Field)                                                                   \

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class CCmnThemedFormBoxGenericLayout;
 class QDataStream;
 
 // A named element of a theme: the data (picture and text) or the layout (box
@@ -20,6 +21,9 @@ public:
     virtual bool IsEqual(const CCmnThemeElt &other) const = 0;
     // A new element of the same class, name and payload, owned by the caller.
     virtual CCmnThemeElt *Clone() const = 0;
+    // The box properties the theme accessors read from the element; null for an
+    // element that holds none.
+    virtual const CCmnThemedFormBoxGenericLayout *GenericLayout() const { return nullptr; }
 
     const QString &Name() const { return m_Name; }
     void SetName(const QString &name) { m_Name = name; }

@@ -5,6 +5,10 @@
 
 #include <QDataStream>
 
+#include <type_traits>
+
+class CCmnThemedFormBoxGenericLayout;
+
 // A theme element whose payload is one value type with Write, a Read that
 // returns false on another tag or version, and equality.
 template <typename TPayload>
@@ -33,6 +37,17 @@ public:
     }
 
     CCmnThemeElt *Clone() const override { return new TCmnThemePayloadElt(*this); }
+
+    // A payload of box properties, or one that holds a default set of them.
+    const CCmnThemedFormBoxGenericLayout *GenericLayout() const override
+    {
+        if constexpr (std::is_same_v<TPayload, CCmnThemedFormBoxGenericLayout>)
+            return &m_Payload;
+        else if constexpr (requires(const TPayload &payload) { payload.DefaultLayout(); })
+            return &m_Payload.DefaultLayout();
+        else
+            return nullptr;
+    }
 
     TPayload m_Payload;
 };

@@ -118,6 +118,16 @@ bool CCmnReg::DiscardRecord(int id)
     return true;
 }
 
+void CCmnReg::UseTemporaryRecord(const CRecordPtr &record, const std::function<void(int id)> &use)
+{
+    // Freeing the id would still move the next id offered: keep the allocator whole.
+    const CCmnRegIdAllocator ids = m_Ids;
+    const int id = AddRecordQuietly(record);
+    use(id);
+    DiscardRecord(id);
+    m_Ids = ids;
+}
+
 void CCmnReg::RemoveAllRecords()
 {
     m_Ids.Clear();

@@ -13,6 +13,8 @@
 #include <QPair>
 #include <QSharedPointer>
 
+#include <functional>
+
 class CCmnRegFieldContexts;
 class CCmnRegIndexList;
 class CCmnRegIndexListModel;
@@ -66,6 +68,10 @@ public:
     virtual bool DeleteRecord(int id, bool update);
     // Frees the id and touches nothing else. False for an id not in use.
     bool DiscardRecord(int id);
+    // Stores the record quietly for the length of the call and discards it again:
+    // the ids in use and the id offered next are as they were before, so that a
+    // question asked of a record that does not exist changes nothing.
+    void UseTemporaryRecord(const CRecordPtr &record, const std::function<void(int id)> &use);
     void RemoveAllRecords();
     // Also clears the fields settings and the identity fields.
     void Clear();

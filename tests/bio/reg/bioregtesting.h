@@ -1,7 +1,10 @@
 #pragma once
 
+#include "biobuiltinfields.h"
 #include "bioreg.h"
 #include "bioregrecord.h"
+#include "cmnregfieldcontextmask.h"
+#include "cmnregfieldssettings.h"
 
 #include <QSharedPointer>
 
@@ -26,4 +29,14 @@ inline void ReplaceWith(CBioReg &reg, int id, const std::function<void(CBioRegRe
     auto copy = QSharedPointer<CBioRegRecord>::create(*reg.GetBioRecord(id));
     change(*copy);
     reg.ReplaceRecord(id, copy, true);
+}
+
+// Fields settings with the built-in special and system fields, in no box's context.
+inline CCmnRegFieldsSettings BioTestDefaultFieldsSettings()
+{
+    CCmnRegFieldsSettings settings;
+    const CCmnRegFieldContextMask none;
+    BioAppendDefaultSpecialFields(settings, none, none, none, none, none);
+    BioAppendDefaultSystemFields(settings, none, none, none, none, none);
+    return settings;
 }

@@ -21,11 +21,7 @@ void SetParents(CBioReg &reg, int id, int sire, int dam)
 
 CCmnRegFieldsSettings DefaultSettings()
 {
-    CCmnRegFieldsSettings settings;
-    const CCmnRegFieldContextMask none;
-    BioAppendDefaultSpecialFields(settings, none, none, none, none, none);
-    BioAppendDefaultSystemFields(settings, none, none, none, none, none);
-    return settings;
+    return BioTestDefaultFieldsSettings();
 }
 
 // The user's own words: the sire is a stallion.

@@ -1,0 +1,108 @@
+#include "biodefaulttheme.h"
+
+#include "bioterminology.h"
+#include "biothemedformwithancestrypanelscelllayout.h"
+#include "cmntheme.h"
+#include "cmnthemedformboxgenericdataelt.h"
+#include "cmnthemedformboxgenericlayoutelt.h"
+
+namespace {
+
+constexpr int kSireTerm = 9;
+constexpr int kDamTerm = 10;
+constexpr int kNameTerm = 14;
+
+// The species' own words never enter the built-in texts.
+QString BuiltInWord(int term)
+{
+    return GetBioTerm(term, BioTermBuiltIn);
+}
+
+void AddLayout(CCmnTheme &theme, const char *name)
+{
+    theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(name)));
+}
+
+void AddData(CCmnTheme &theme, const char *name, const QString &text = QString())
+{
+    auto *element = new CCmnThemedFormBoxGenericDataElt(QLatin1String(name));
+    element->m_Payload.SetText(text, false);
+    theme.AddElt(element);
+}
+
+void AddCells(CCmnTheme &theme, const char *panel)
+{
+    theme.AddElt(new CBioThemedFormWithAncestryPanelsCellLayoutElt(QLatin1String(panel) + QStringLiteral("-CELLLAYOUT")));
+    theme.AddElt(new CBioThemedFormWithAncestryPanelsCellDataElt(QLatin1String(panel) + QStringLiteral("-CELLDATA")));
+}
+
+void Fill(CCmnTheme &theme)
+{
+    const QString name = BuiltInWord(kNameTerm);
+
+    AddLayout(theme, "CMN-DEFAULT");
+    AddLayout(theme, "CMN-HEADER");
+    AddLayout(theme, "CMN-FOOTER");
+    AddLayout(theme, "CMN-RIGHTHEADERORNAMENT-LAYOUT");
+    AddData(theme, "CMN-RIGHTHEADERORNAMENT-DATA");
+    auto *logo = new CCmnThemedFormBoxGenericLayoutElt(QStringLiteral("CMN-LEFTHEADERORNAMENT-LAYOUT"));
+    logo->m_Payload.m_TextSize = {false, QStringLiteral(";24;")};
+    theme.AddElt(logo);
+    AddData(theme, "CMN-LEFTHEADERORNAMENT-DATA");
+
+    AddLayout(theme, "COVERSHEET-TITLE-LAYOUT");
+    AddData(theme, "COVERSHEET-TITLE-DATA",
+            QStringLiteral("{S 120}Pedigree Of{/S}\n{S 150}[#%1]{/S}\n{S 50}[$b * L]{/S}").arg(name));
+    AddLayout(theme, "COVERSHEET-REVERSE-LAYOUT");
+    AddData(theme, "COVERSHEET-REVERSE-DATA", QStringLiteral("Click to edit reverse (back page) text"));
+    AddLayout(theme, "COVERSHEET-FLAP-LAYOUT");
+    AddData(theme, "COVERSHEET-FLAP-DATA", QStringLiteral("Click to edit inside flap text"));
+    AddLayout(theme, "COVERSHEET-PIC-LAYOUT");
+    AddData(theme, "COVERSHEET-PIC-DATA");
+
+    AddLayout(theme, "PEDIGREE-ROOT-LAYOUT");
+    AddData(theme, "PEDIGREE-ROOT-DATA");
+    AddLayout(theme, "PEDIGREE-TITLE-LAYOUT");
+    AddData(theme, "PEDIGREE-TITLE-DATA",
+            QStringLiteral("Pedigree Of\n{S 120}[#%1]{/S}\n{S 40}[$b * L]{/S}").arg(name));
+    AddLayout(theme, "PEDIGREE-DETAILS-LAYOUT");
+    AddData(theme, "PEDIGREE-DETAILS-DATA", QStringLiteral("[$b * T]"));
+    AddLayout(theme, "PEDIGREE-ANCESTORSPANEL0-LAYOUT");
+    AddData(theme, "PEDIGREE-ANCESTORSPANEL0-DATA");
+    AddCells(theme, "PEDIGREE-ANCESTORSPANEL0");
+    AddLayout(theme, "PEDIGREE-PIC-LAYOUT");
+    AddData(theme, "PEDIGREE-PIC-DATA");
+    AddLayout(theme, "PEDIGREE-LEFTFOOTERORNAMENT-LAYOUT");
+    AddData(theme, "PEDIGREE-LEFTFOOTERORNAMENT-DATA",
+            QStringLiteral("I certify this pedigree to be true.  Signed: ......................"));
+
+    AddLayout(theme, "TRIALMATING-ROOT-LAYOUT");
+    AddData(theme, "TRIALMATING-ROOT-DATA");
+    AddLayout(theme, "TRIALMATING-TITLE-LAYOUT");
+    AddData(theme, "TRIALMATING-TITLE-DATA",
+            QStringLiteral("{S 120}Trial Mating Of{/S}\n{S 150}[#%1]{/S}\nx\n{S 150}[#%2]{/S}\n{S 50}[$b * L]{/S}")
+                .arg(BuiltInWord(kSireTerm), BuiltInWord(kDamTerm)));
+    AddLayout(theme, "TRIALMATING-ANCESTORSPANEL0-LAYOUT");
+    AddData(theme, "TRIALMATING-ANCESTORSPANEL0-DATA");
+    AddCells(theme, "TRIALMATING-ANCESTORSPANEL0");
+    AddLayout(theme, "TRIALMATING-SIREPIC-LAYOUT");
+    AddData(theme, "TRIALMATING-SIREPIC-DATA");
+    AddLayout(theme, "TRIALMATING-SIREDETAILS-LAYOUT");
+    AddData(theme, "TRIALMATING-SIREDETAILS-DATA", QStringLiteral("[#Name]:\n[$b * T]"));
+    AddLayout(theme, "TRIALMATING-DAMPIC-LAYOUT");
+    AddData(theme, "TRIALMATING-DAMPIC-DATA");
+    AddLayout(theme, "TRIALMATING-DAMDETAILS-LAYOUT");
+    AddData(theme, "TRIALMATING-DAMDETAILS-DATA", QStringLiteral("[#Name]:\n[$b * T]"));
+}
+
+} // namespace
+
+const CCmnTheme &BioGetDefaultTheme()
+{
+    static const CCmnTheme theme = [] {
+        CCmnTheme filled;
+        Fill(filled);
+        return filled;
+    }();
+    return theme;
+}

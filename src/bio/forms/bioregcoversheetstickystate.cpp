@@ -1,0 +1,11 @@
+#include "bioregcoversheetstickystate.h"
+
+#include "bioreg.h"
+
+void CmnValidateRememberedRecNo(CBioRegCoverSheetStickyState &state, CBioReg &reg)
+{
+    if (state.m_SubjectRecNo < 0)
+        state.m_SubjectRecNo = reg.FirstRecordOfSex(0);
+    if (!reg.HasRecNo(state.m_SubjectRecNo))
+        state.m_SubjectRecNo = 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "bioregthemedformstickystate.h"
+
+class CBioReg;
+
+// What the cover sheet remembers: its subject, -1 before one was remembered,
+// 0 for none, else a record id.
+class CBioRegCoverSheetStickyState : public CBioRegThemedFormStickyState
+{
+    Q_OBJECT
+public:
+    using CBioRegThemedFormStickyState::CBioRegThemedFormStickyState;
+
+    void Reset() { m_SubjectRecNo = -1; }
+    void SetDefaults(qint32) { m_SubjectRecNo = 1; }
+
+    qint32 m_SubjectRecNo = -1;
+};
+
+// Before the cover sheet is built: a subject not yet remembered becomes the
+// register's first record (0 for an empty register), one that no longer exists 0.
+void CmnValidateRememberedRecNo(CBioRegCoverSheetStickyState &state, CBioReg &reg);

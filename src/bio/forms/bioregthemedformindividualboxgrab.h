@@ -1,0 +1,56 @@
+#pragma once
+
+#include "bioregthemedformboxgrab.h"
+
+// A box grab bound to one animal record.
+class CBioRegThemedFormIndividualBoxGrab : public CBioRegThemedFormBoxGrab
+{
+public:
+    explicit CBioRegThemedFormIndividualBoxGrab(qint32 usageContext = 0, bool showsRecordPicture = false)
+        : CBioRegThemedFormBoxGrab(usageContext)
+        , m_ShowsRecordPicture(showsRecordPicture)
+    {
+    }
+
+    // Record 0 or less, or one the register does not hold, leaves the box
+    // without text (and without picture when it shows the record's).
+    virtual void GrabIndividual(const CBioReg &reg, qint32 recordId);
+
+    bool m_ShowsRecordPicture = false;
+};
+
+// The picture box of a breeding form: the record's photo and the caption, or
+// nothing at all when the record has no photo that loads.
+class CBioRegThemedFormIndividualPicBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    explicit CBioRegThemedFormIndividualPicBoxGrab(qint32 usageContext = 0)
+        : CBioRegThemedFormIndividualBoxGrab(usageContext, true)
+    {
+    }
+
+    void GrabIndividual(const CBioReg &reg, qint32 recordId) override;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};
+
+// The title box of the pedigree chart.
+class CBioRegPedigreeTitleBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};
+
+// The details box of the pedigree chart, and each parent's in the trial mating.
+class CBioRegPedigreeDetailsBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};
