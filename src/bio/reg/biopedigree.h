@@ -37,7 +37,8 @@ public:
 
     // Collects the ancestors of a prospective pairing of sire and dam, the sire and
     // the dam included, up to `limit` generations (1 = the sire and dam; negative:
-    // no limit), appending each ancestor once to `ids` in the order met (the sire's
+    // no limit, except that a walk counting `occurrences` stops at 24, since it
+    // follows every path and a loop would never end), appending each ancestor once to `ids` in the order met (the sire's
     // side first) and, with `occurrences` (parallel to the ids), where each path met
     // it. `table` (or one of the walk's own) maps ids to ancestor indexes; only
     // entries near the ids met are touched. A sire or dam outside the table is

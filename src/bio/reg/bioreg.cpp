@@ -89,10 +89,11 @@ void CBioReg::SetParentIndexEntry(int id, const CBioRegRecord &record)
 int CBioReg::AddRecord(const CRecordPtr &record, bool update)
 {
     const int id = CCmnReg::AddRecord(record, update);
-    if (update) {
+    if (update)
         m_ParentIndex.ResetIndividual(id);
-        InvalidateOffspring();
-    }
+    // Also without `update`: the offspring index answers which links a deletion
+    // clears, so it must never miss a child added by a bulk filler.
+    InvalidateOffspring();
     return id;
 }
 
@@ -104,10 +105,9 @@ int CBioReg::AddNamedRecord(const QString &name, bool update)
 void CBioReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
 {
     CCmnReg::ReplaceRecord(id, record, update);
-    if (update && HasRecNo(id)) {
+    if (update && HasRecNo(id))
         SetParentIndexEntry(id, Animal(*record));
-        InvalidateOffspring();
-    }
+    InvalidateOffspring();
 }
 
 bool CBioReg::SetParent(int recordId, int which, int parentId)
@@ -181,6 +181,7 @@ QVector<int> CBioReg::GetRecordsReferringTo(int deletedId) const
 void CBioReg::RebuildParentIndex()
 {
     m_ParentIndex.Clear();
+    InvalidateOffspring();
     for (const CCmnRegIndexEntry &entry : m_AllRecords.Entries()) {
         if (const CBioRegRecord *record = GetBioRecord(entry.m_Id))
             SetParentIndexEntry(entry.m_Id, *record);

@@ -60,6 +60,7 @@ private slots:
     void offspringInAscendingIdOrder();
     void rebuildParentIndexFollowsTheAllRecordsList();
     void fillingThroughTheBaseKeepsTheParentIndex();
+    void deletionAfterABulkFillClearsEveryChild();
     void resetEmptiesEverything();
     void modelChoosesTheListByItsSexFilter();
 };
@@ -300,6 +301,24 @@ void TestBioReg::fillingThroughTheBaseKeepsTheParentIndex()
     base.ReplaceRecord(pupId, named, true);
     QCOMPARE(IndexedParents(reg, pupId), qMakePair(sire, 0));
     QCOMPARE(reg.GetOffspring(sire), QVector<int>({pupId}));
+}
+
+void TestBioReg::deletionAfterABulkFillClearsEveryChild()
+{
+    // Importers add without updating, then rebuild: the offspring index built
+    // before must not hide the new child from a later deletion.
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int sire = AddAnimal(reg, "Rex", 1);
+    QCOMPARE(reg.GetOffspring(sire), QVector<int>());
+    auto pup = QSharedPointer<CBioRegRecord>::create("Pup", &reg);
+    pup->m_Sire = sire;
+    const int pupId = reg.AddRecord(pup, false);
+    reg.RebuildIndexLists();
+    reg.RebuildParentIndex();
+
+    QVERIFY(reg.DeleteRecord(sire, true));
+    QCOMPARE(reg.GetBioRecord(pupId)->m_Sire, 0);
+    QCOMPARE(IndexedParents(reg, pupId), qMakePair(0, 0));
 }
 
 void TestBioReg::resetEmptiesEverything()
