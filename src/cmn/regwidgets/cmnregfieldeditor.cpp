@@ -20,6 +20,7 @@
 #include "cmntext.h"
 #include "cmntextedit.h"
 
+#include <QButtonGroup>
 #include <QCompleter>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -43,6 +44,11 @@ bool IsRequired(const CCmnRegFieldDef &def)
 CCmnRadioButton *NewRadio(CCmnRegFieldWidgets &row, const QString &text, QWidget *parent)
 {
     auto *button = new CCmnRadioButton(CmnMnemonicSafe(text), parent);
+    // One group per field: buttons sharing a parent would otherwise all exclude
+    // each other, and loading one field would clear the others on the page.
+    QButtonGroup *group =
+        row.m_RadioButtons.isEmpty() ? new QButtonGroup(parent) : row.m_RadioButtons.first()->group();
+    group->addButton(button);
     row.m_RadioButtons.append(button);
     return button;
 }
@@ -219,12 +225,14 @@ bool ExchangeBoolean(const CCmnRegFieldDef &def, CCmnDataExchange &exchange, QVa
 
 void CheckOnly(const QList<CCmnRadioButton *> &radios, int index)
 {
-    for (int i = 0; i < radios.size(); ++i) {
-        // Exclusive buttons refuse to be all unchecked.
-        radios[i]->setAutoExclusive(false);
+    if (radios.isEmpty())
+        return;
+    // An exclusive group refuses to have all its buttons unchecked.
+    QButtonGroup *group = radios.first()->group();
+    group->setExclusive(false);
+    for (int i = 0; i < radios.size(); ++i)
         radios[i]->setChecked(i == index);
-        radios[i]->setAutoExclusive(true);
-    }
+    group->setExclusive(true);
 }
 
 bool ExchangeChoice(const CCmnRegFieldDef &def, const CCmnDataExchange &exchange, QVariant &value,

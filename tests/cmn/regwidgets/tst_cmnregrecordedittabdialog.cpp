@@ -52,8 +52,9 @@ CCmnRegFieldDef Def(int type, quint32 flags)
     return def;
 }
 
-// Every type of field, some with the options that change their editor.
-CCmnRegFieldsSettings Settings()
+// Every type of field, some with the options that change their editor; with
+// `radios`, Colour and Shown also use radio buttons, beside Sound on one page.
+CCmnRegFieldsSettings Settings(bool radios = false)
 {
     CCmnRegFieldsSettings settings;
     settings.AddSystemField(CCmnRegField(kBirth, Def(CmnRegFieldDate, 0)));
@@ -62,13 +63,16 @@ CCmnRegFieldsSettings Settings()
         fields.AddField(name, CCmnRegUserField(id, def));
     };
     add(QStringLiteral("Notes"), kNotes, Def(CmnRegFieldMultilineText, 0));
-    add(QStringLiteral("Colour"), kColour, Def(CmnRegFieldChoice, 0));
+    CCmnRegFieldDef colour = Def(CmnRegFieldChoice, 0);
+    if (radios)
+        colour.m_ChoiceStyle = CmnRegChoiceRadio1;
+    add(QStringLiteral("Colour"), kColour, colour);
     add(QStringLiteral("Coat"), kCoat, Def(CmnRegFieldChoice, CmnRegFieldChoiceTyped));
     add(QStringLiteral("Sound"), kSound, Def(CmnRegFieldBoolean, CmnRegFieldBoolRadio));
     add(QStringLiteral("Litters"), kLitters, Def(CmnRegFieldInteger, 0));
     add(QStringLiteral("Weight"), kWeight, Def(CmnRegFieldNumber, 0));
     add(QStringLiteral("Share"), kShare, Def(CmnRegFieldPercentage, 0));
-    add(QStringLiteral("Shown"), kShown, Def(CmnRegFieldBoolean, 0));
+    add(QStringLiteral("Shown"), kShown, Def(CmnRegFieldBoolean, radios ? CmnRegFieldBoolRadio : 0));
     add(QStringLiteral("Whelped"), kWhelped, Def(CmnRegFieldInteger, CmnRegFieldIntSpin));
     add(QStringLiteral("Smith & Jones <UK>"), kChampion, Def(CmnRegFieldText, 0));
     add(QStringLiteral("Eyes"), kEyes, Def(CmnRegFieldChoice, CmnRegFieldRequired));
@@ -97,10 +101,10 @@ QByteArray ValueBytes(const CCmnRegRecord &record)
 // The record window over one record of the register, prepared as Exec would.
 struct CDialogFixture
 {
-    CDialogFixture()
+    explicit CDialogFixture(bool radios = false)
     {
         reg.AddIdField();
-        reg.SetFieldsSettings(Settings(), false);
+        reg.SetFieldsSettings(Settings(radios), false);
         recordId = reg.Add(QStringLiteral("Bella"));
         reg.Record(recordId)->SetValue(kKennel, CmnRegValueText, QStringLiteral("Smith & Jones <UK>"));
         reg.Record(recordId)->SetValue(kEyes, CmnRegValueText, QStringLiteral("Bay"));
@@ -158,6 +162,7 @@ private slots:
     void emptiedBoxRemovesTheValue_data();
     void emptiedBoxRemovesTheValue();
     void openThenOkChangesNothing();
+    void radioFieldsOnOnePageStayApart();
     void refusedRequiredFieldKeepsTheDialogOpen();
     void editableChoiceKeepsAnUnlistedValue();
     void unlistedChoiceShowsNotGivenOrNothing();
@@ -484,6 +489,29 @@ void TestCmnRegRecordEditTabDialog::openThenOkChangesNothing()
     fixture.Row(kKennel).m_LineEdit->setText(QStringLiteral("Smith & Jones <UK>"));
     QVERIFY(fixture.Save());
     QCOMPARE(ValueBytes(record), before);
+}
+
+void TestCmnRegRecordEditTabDialog::radioFieldsOnOnePageStayApart()
+{
+    CDialogFixture fixture(true);
+    CCmnRegRecord &record = *fixture.record;
+    record.SetValue(kColour, CmnRegValueText, QStringLiteral("Black"));
+    record.SetValue(kSound, CmnRegValueBoolean, true);
+    record.SetValue(kShown, CmnRegValueBoolean, false);
+    const QByteArray before = ValueBytes(record);
+    fixture.Open();
+    QVERIFY(fixture.Row(kColour).m_RadioButtons.at(1)->isChecked());
+    QVERIFY(fixture.Row(kSound).m_RadioButtons.at(1)->isChecked());
+    QVERIFY(fixture.Row(kShown).m_RadioButtons.at(0)->isChecked());
+    QVERIFY(fixture.Save());
+    QCOMPARE(ValueBytes(record), before);
+
+    // A click in one field leaves the others as they were.
+    fixture.Row(kShown).m_RadioButtons.at(1)->click();
+    QVERIFY(fixture.Save());
+    QCOMPARE(fixture.Value(kShown, CmnRegValueBoolean), QVariant(true));
+    QCOMPARE(fixture.Value(kSound, CmnRegValueBoolean), QVariant(true));
+    QCOMPARE(fixture.Value(kColour, CmnRegValueText), QVariant(QStringLiteral("Black")));
 }
 
 void TestCmnRegRecordEditTabDialog::refusedRequiredFieldKeepsTheDialogOpen()
