@@ -62,13 +62,9 @@ void CCmnThemeSet::SelectTheme(const QString &name)
 
 void CCmnThemeSet::StoreCurrentTheme(const CCmnTheme &theme)
 {
-    if (m_CurrentThemeName.isEmpty()) {
-        m_BaseTheme = theme;
-        return;
-    }
-    const auto found = m_NamedThemes.find(m_CurrentThemeName);
-    if (found != m_NamedThemes.end())
-        found.value() = theme;
+    // Stored where the forms draw from: a new document's "Default" names no saved
+    // theme, and storing nowhere would drop the user's accepted edit.
+    GetCurrentTheme() = theme;
 }
 
 bool CCmnThemeSet::operator==(const CCmnThemeSet &other) const

@@ -27,8 +27,8 @@ public:
     // Makes the saved theme of the name current; any other name (the empty one
     // included) clears the current name, so the base theme is drawn.
     void SelectTheme(const QString &name);
-    // Copies the theme over the base theme when no name is current, else over
-    // the saved theme of the current name (nothing when that name is not saved).
+    // Copies the theme over the one GetCurrentTheme gives: the saved theme of the
+    // current name, else the base theme.
     void StoreCurrentTheme(const CCmnTheme &theme);
 
     bool operator==(const CCmnThemeSet &other) const;

@@ -154,11 +154,14 @@ void TestCmnThemeSet::storeReplacesOnlyCurrentTheme()
     set.StoreCurrentTheme(ColouredTheme(Qt::cyan));
     QVERIFY(set.m_BaseTheme.IsEqual(ColouredTheme(Qt::cyan)));
 
-    // A current name that names no saved theme stores nowhere.
+    // A current name that names no saved theme (a new document's "Default")
+    // stores into the base theme the forms draw with.
     set.m_CurrentThemeName = QStringLiteral("Default");
-    const CCmnThemeSet before = set;
     set.StoreCurrentTheme(ColouredTheme(Qt::black));
-    QVERIFY(set == before);
+    QVERIFY(set.GetCurrentTheme().IsEqual(ColouredTheme(Qt::black)));
+    QVERIFY(set.m_BaseTheme.IsEqual(ColouredTheme(Qt::black)));
+    QCOMPARE(set.m_CurrentThemeName, QStringLiteral("Default"));
+    QVERIFY(set.m_NamedThemes.value(QStringLiteral("Show")).IsEqual(ColouredTheme(Qt::yellow)));
 }
 
 void TestCmnThemeSet::equalityComparesEveryMember()
