@@ -29,7 +29,7 @@ bool CCmnFormBoxPicturePos::Read(QDataStream &in)
         return CmnFailBlock(in);
     m_Mode = qMin(qint32(mode), 3);
     m_Alignment = qMin(qint32(alignment), 4);
-    m_Scaling = scaling;
+    m_Scaling = qMin(qint32(scaling), 100); // a percentage: what the control can give back
     m_Gap = gap;
     return true;
 }

@@ -158,6 +158,13 @@ void TestCmnFormValueBlock::readsAPicturePositionBlock()
     QCOMPARE(pos.m_Alignment, 2);
     QCOMPARE(pos.m_Scaling, 80);
     QCOMPARE(pos.m_Gap, CCmnMetric(0, 0.1));
+
+    // A scaling beyond 100 % is read as the most the control offers.
+    const QByteArray over = QByteArray::fromHex("1e00000102c8") + MetricBytes(CCmnMetric(0, 0.1));
+    QDataStream overIn(over);
+    CmnPrepareDataStream(overIn);
+    QVERIFY(pos.Read(overIn));
+    QCOMPARE(pos.m_Scaling, 100);
 }
 
 void TestCmnFormValueBlock::refusesDamagedBlocks_data()
