@@ -64,6 +64,24 @@ CBioPedigree RandomPedigree(QRandomGenerator &random, int count)
     return pedigree;
 }
 
+// The same animals under shuffled ids, as a register has them after imports and
+// reused ids: parents no longer come before their offspring. newId[old] is the
+// id of the old animal in the result.
+CBioPedigree ShuffledPedigree(QRandomGenerator &random, const CBioPedigree &pedigree, QVector<int> &newId)
+{
+    const int highest = pedigree.Highest();
+    newId.resize(highest + 1);
+    std::iota(newId.begin(), newId.end(), 0);
+    std::shuffle(newId.begin() + 1, newId.end(), random);
+    CBioPedigree shuffled;
+    shuffled.Grow(highest, 0);
+    for (int id = 1; id <= highest; ++id) {
+        const CBioParents parents = pedigree.ParentsOf(id);
+        shuffled.SetParents(newId[id], newId[parents.sire], newId[parents.dam]);
+    }
+    return shuffled;
+}
+
 // The relationship passes written plainly, over every parent for every sire up to
 // the highest parent number among its mates, to hold the fast passes to.
 double PlainPassesCoefficient(const CBioPedigree &ordered, int of)
@@ -323,9 +341,13 @@ void TestBioInbreedingCalculator::agreesWithTabularRelationshipsAndStepByStep()
 {
     QRandomGenerator random(104);
     CBioPedigree pedigree;
+    CBioPedigree shuffled;
     CBioInbreedingCalculator calculator(pedigree);   // kept across pedigrees of every size
+    CBioInbreedingCalculator shuffledCalculator(shuffled);
+    QVector<int> newId;
     for (int round = 0; round < 60; ++round) {
         pedigree = RandomPedigree(random, 20 + int(random.bounded(100)));
+        shuffled = ShuffledPedigree(random, pedigree, newId);
         const int highest = pedigree.Highest();
         for (int pairing = 0; pairing < 5; ++pairing) {
             const int sire = 1 + int(random.bounded(highest));
@@ -342,6 +364,11 @@ void TestBioInbreedingCalculator::agreesWithTabularRelationshipsAndStepByStep()
             QVERIFY2(std::abs(fast - tabular) < 1e-12,
                      qPrintable(QStringLiteral("%1 x %2 at %3: %4, tabular %5")
                                     .arg(sire).arg(dam).arg(limit).arg(fast).arg(tabular)));
+            double underShuffledIds = -1.0;
+            QVERIFY(shuffledCalculator.OffspringInbreeding(newId[sire], newId[dam], limit, underShuffledIds));
+            QVERIFY2(std::abs(underShuffledIds - tabular) < 1e-12,
+                     qPrintable(QStringLiteral("shuffled %1 x %2 at %3: %4, tabular %5")
+                                    .arg(sire).arg(dam).arg(limit).arg(underShuffledIds).arg(tabular)));
         }
     }
 }
