@@ -1,10 +1,11 @@
-// Writes the built-in decoration images, the application icon and their resource
-// file into the given resources folder; with --contact-sheet FILE it also draws
-// every image, enlarged, with its name into pages named after FILE, for looking
-// them over.
+// Writes the built-in decoration images, the tool-button icons, the application
+// icon and their resource files into the given resources folder; with
+// --contact-sheet FILE it also draws every decoration, enlarged, with its name
+// into pages named after FILE, for looking them over.
 
 #include "cmnpixmapchoices.h"
 #include "decorations.h"
+#include "toolbuttons.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,8 @@ namespace {
 const QString kPixmapPrefix = QStringLiteral(":/cmn/pixmaps/");
 const QString kPixmapFolder = QStringLiteral("cmn/pixmaps");
 const QString kIconName = QStringLiteral("Orvanta-96x96.png");
+const QString kToolButtonFolder = QStringLiteral("cmn/toolbuttons");
+constexpr int kToolButtonSizes[] = {24, 32};
 
 struct CDrawn
 {
@@ -62,6 +65,36 @@ bool WriteResourceFile(const QString &path, const QList<CDrawn> &drawn)
     out.flush();
     if (!file.commit())
         return Fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return true;
+}
+
+// The tool-button icons at both sizes, and their own resource file.
+bool WriteToolButtonIcons(const QDir &resources)
+{
+    if (!resources.mkpath(kToolButtonFolder))
+        return Fail(QStringLiteral("Cannot make the folder %1.").arg(resources.filePath(kToolButtonFolder)));
+    QStringList files;
+    for (const QString &name : ToolButtonIconNames()) {
+        for (const int size : kToolButtonSizes) {
+            const QString file = QStringLiteral("%1/%2-%3.png").arg(kToolButtonFolder, name).arg(size);
+            if (!SaveImage(DrawToolButtonIcon(name, size), resources.filePath(file)))
+                return false;
+            files << file;
+        }
+    }
+    const QString path = resources.filePath(QStringLiteral("cmntoolbuttons.qrc"));
+    QSaveFile qrc(path);
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
+        return Fail(QStringLiteral("Cannot write %1: %2").arg(path, qrc.errorString()));
+    QTextStream out(&qrc);
+    out << "<!-- Written by orv_imagegen: the tool-button icons. -->\n";
+    out << "<RCC>\n    <qresource prefix=\"/\">\n";
+    for (const QString &file : std::as_const(files))
+        out << "        <file>" << file << "</file>\n";
+    out << "    </qresource>\n</RCC>\n";
+    out.flush();
+    if (!qrc.commit())
+        return Fail(QStringLiteral("Cannot write %1: %2").arg(path, qrc.errorString()));
     return true;
 }
 
@@ -152,6 +185,8 @@ int main(int argc, char *argv[])
     if (!SaveImage(icon, resources.filePath(kIconName)))
         return 1;
     if (!WriteResourceFile(resources.filePath(QStringLiteral("cmnpixmaps.qrc")), drawn))
+        return 1;
+    if (!WriteToolButtonIcons(resources))
         return 1;
 
     if (!sheetPath.isEmpty()) {
