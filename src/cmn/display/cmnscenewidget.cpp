@@ -189,6 +189,7 @@ CCmnSceneWidget::CCmnSceneWidget(const CCmnSceneWidgetParams &params, const CCmn
     if (!controls)
         FinishRow(mainLayout, row);
     setLayout(mainLayout);
+    RegisterWhatsThis();
     UpdateActionTexts();
     EnableControls();
 }
@@ -198,6 +199,31 @@ CCmnSceneWidget::~CCmnSceneWidget()
     const CCmnSlotBlocker blocker(this);
     delete m_View;
     m_View = nullptr;
+}
+
+void CCmnSceneWidget::RegisterWhatsThis()
+{
+    SetHelpPage(QStringLiteral("CCmnSceneWidget.html"));
+    const std::pair<QWidget *, const char *> named[] = {
+        {m_ActionButtons[SaveButton], "Save"},
+        {m_ActionButtons[PdfButton], "ExportPdf"},
+        {m_ActionButtons[ImageButton], "ExportImage"},
+        {m_ActionButtons[PrintButton], "Print"},
+        {m_ActionButtons[PreviewButton], "PrintPreview"},
+        {m_CombinedPrint.m_Button, "Print"},
+        {m_PrinterCombo, "Printer"},
+        {m_PaperSizeCombo, "PaperSize"},
+        {m_LandscapeButton, "Orientation"},
+        {m_PortraitButton, "Orientation"},
+        {m_MarginsButton, "Margins"},
+        {m_FitWidthButton, "FitWidth"},
+        {m_FitPageButton, "FitPage"},
+        {m_ZoomBox, "Zoom"},
+        {m_ZoomInButton, "Zoom"},
+        {m_ZoomOutButton, "Zoom"},
+    };
+    for (const auto &[widget, name] : named)
+        SetWidgetHelpName(this, widget, QLatin1String(name));
 }
 
 QAbstractButton *CCmnSceneWidget::NewActionButton(int iconText, const QSize &iconSize)

@@ -4,6 +4,7 @@
 #include "cmnscenecontext.h"
 #include "cmnscenewidgetparams.h"
 #include "cmnprintbuttonmenu.h"
+#include "cmntabordialogorpanelorpagemixin.h"
 #include "cmnwidget.h"
 
 #include <QRectF>
@@ -35,7 +36,7 @@ using TCmnMarginsDialogRunner = std::function<int(CCmnPrintMarginsDialog &dialog
 // the owner fill it (SignalPopulateScene). Scene units are printer dots, and
 // the scene rectangle is the printable page, so what the screen shows is what
 // prints.
-class CCmnSceneWidget : public CCmnWidget
+class CCmnSceneWidget : public CCmnWidget, public CCmnTabOrDialogOrPanelOrPageMixin
 {
     Q_OBJECT
 public:
@@ -118,7 +119,7 @@ public Q_SLOTS:
     void Slot_clicked_Margins(bool checked);
 
 private:
-    void CreateActionButtons(QLayout *row, const QSize &iconSize);
+    void RegisterWhatsThis();
     QAbstractButton *NewActionButton(int iconText, const QSize &iconSize);
     CCmnToolButton *NewToolButton(int toolTipText, const QSize &iconSize, bool checkable, bool autoRepeat);
     void ApplyFit(bool force);

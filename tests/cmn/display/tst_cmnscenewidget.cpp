@@ -13,6 +13,7 @@
 #include "cmnscenewidgetcontrols.h"
 #include "cmnsystemsettings.h"
 #include "cmntext.h"
+#include "cmnwhatsthistexts.h"
 #include "cmnzoomcombobox.h"
 
 #include <QAbstractButton>
@@ -148,6 +149,7 @@ private slots:
     void paperAndPrinterChoicesRebuildAndTell();
     void marginsCommand();
     void actionTextsFollowTheContent();
+    void rendersWithIconsAndHelp();
 
 private:
     std::unique_ptr<CProviderScope> m_Provider;
@@ -158,6 +160,7 @@ void TestCmnSceneWidget::initTestCase()
 {
     CmnInitFramework(CCmnAppDescriptor());
     CmnCreateSystemSettings();
+    CmnLoadWhatsThisTexts();
 }
 
 void TestCmnSceneWidget::init()
@@ -572,6 +575,35 @@ void TestCmnSceneWidget::actionTextsFollowTheContent()
     QCOMPARE(combined.CombinedPrintButton().m_Button->text(), QString("Print Cover Sheet"));
     QCOMPARE(combined.CombinedPrintButton().m_PrintAction->statusTip(), QString("Print the cover sheet"));
     QVERIFY(!combined.ActionButton(CCmnSceneWidget::PrintButton));
+}
+
+void TestCmnSceneWidget::rendersWithIconsAndHelp()
+{
+    CCmnSceneWidgetParams params;
+    params.m_Options = 0x734;
+    CCmnSceneWidget widget(params, OfficeA4(), nullptr);
+    widget.SetContentName("Pedigree");
+    COwner owner(&widget);
+    widget.resize(640, 720);
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    widget.RebuildScreenScene();
+    // A heading a third of an inch high, as a form would draw it in printer dots.
+    QFont font;
+    font.setPixelSize(qRound(widget.GetPrinterResolution().height() / 3));
+    widget.Scene(CmnSceneContextScreen)->addText("Smith & Jones <UK> Champion Bloodlines", font);
+    for (QAbstractButton *button : {widget.LandscapeButton(), widget.MarginsButton(), widget.ZoomInButton()})
+        QVERIFY(!button->icon().isNull());
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             widget.PrinterCombo(), widget.PaperSizeCombo(), widget.PortraitButton(), widget.MarginsButton(),
+             widget.FitPageButton(), widget.ZoomBox(), widget.ActionButton(CCmnSceneWidget::PdfButton)})
+        QVERIFY2(!control->whatsThis().isEmpty(), control->metaObject()->className());
+    const QPixmap shot = widget.grab();
+    QVERIFY(!shot.isNull());
+    // Set ORV_RENDER_DIR to keep the picture for a look.
+    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(folder + "/scenewidget.png"));
 }
 
 QTEST_MAIN(TestCmnSceneWidget)
