@@ -50,17 +50,17 @@ bool SaveImage(const QImage &image, const QString &path)
     return true;
 }
 
-bool WriteResourceFile(const QString &path, const QList<CDrawn> &drawn)
+// A resource file naming the files (relative to the resources folder) under "/".
+bool WriteResourceFile(const QString &path, const QString &comment, const QStringList &files)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return Fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     QTextStream out(&file);
-    out << "<!-- Written by orv_imagegen: the decoration images and the application icon. -->\n";
+    out << "<!-- Written by orv_imagegen: " << comment << ". -->\n";
     out << "<RCC>\n    <qresource prefix=\"/\">\n";
-    out << "        <file>" << kIconName << "</file>\n";
-    for (const CDrawn &image : drawn)
-        out << "        <file>" << kPixmapFolder << '/' << image.m_FileName << "</file>\n";
+    for (const QString &name : files)
+        out << "        <file>" << name << "</file>\n";
     out << "    </qresource>\n</RCC>\n";
     out.flush();
     if (!file.commit())
@@ -82,20 +82,8 @@ bool WriteToolButtonIcons(const QDir &resources)
             files << file;
         }
     }
-    const QString path = resources.filePath(QStringLiteral("cmntoolbuttons.qrc"));
-    QSaveFile qrc(path);
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
-        return Fail(QStringLiteral("Cannot write %1: %2").arg(path, qrc.errorString()));
-    QTextStream out(&qrc);
-    out << "<!-- Written by orv_imagegen: the tool-button icons. -->\n";
-    out << "<RCC>\n    <qresource prefix=\"/\">\n";
-    for (const QString &file : std::as_const(files))
-        out << "        <file>" << file << "</file>\n";
-    out << "    </qresource>\n</RCC>\n";
-    out.flush();
-    if (!qrc.commit())
-        return Fail(QStringLiteral("Cannot write %1: %2").arg(path, qrc.errorString()));
-    return true;
+    return WriteResourceFile(resources.filePath(QStringLiteral("cmntoolbuttons.qrc")),
+                             QStringLiteral("the tool-button icons"), files);
 }
 
 // Pages of images, each at eight times its size without smoothing, so that its
@@ -184,7 +172,11 @@ int main(int argc, char *argv[])
     const QImage icon = DrawApplicationIcon();
     if (!SaveImage(icon, resources.filePath(kIconName)))
         return 1;
-    if (!WriteResourceFile(resources.filePath(QStringLiteral("cmnpixmaps.qrc")), drawn))
+    QStringList pixmapFiles{kIconName};
+    for (const CDrawn &image : std::as_const(drawn))
+        pixmapFiles << kPixmapFolder + QLatin1Char('/') + image.m_FileName;
+    if (!WriteResourceFile(resources.filePath(QStringLiteral("cmnpixmaps.qrc")),
+                           QStringLiteral("the decoration images and the application icon"), pixmapFiles))
         return 1;
     if (!WriteToolButtonIcons(resources))
         return 1;
