@@ -309,7 +309,7 @@ QPrinter *CCmnSceneWidget::MakePrinter(int contextFlags)
     Q_UNUSED(contextFlags) // every context gets the screen's page
     QPrinter *printer = CreatePrinter();
     CmnSetPrinterCreator(*printer);
-    QString jobName = CmnGetAppDescriptor().m_ProductName;
+    QString jobName = CmnGetAppDescriptor().m_ProductDisplayName;
     if (!m_DocumentName.isEmpty())
         jobName += QStringLiteral(" - ") + m_DocumentName;
     printer->setDocName(jobName);

@@ -252,6 +252,9 @@ void TestCmnSceneWidget::everyContextGetsTheScreensPage()
     CCmnSceneWidget widget(CCmnSceneWidgetParams(), OfficeA4(), nullptr);
     COwner owner(&widget);
     widget.RebuildScreenScene();
+    CmnGetAppDescriptor().SetProductName(" Orvanta ");
+    const std::unique_ptr<QPrinter> printer(widget.MakePrinter(CmnSceneContextPrint));
+    QCOMPARE(printer->docName(), QString("Orvanta - Document"));
     for (const int context : {1, 2, 4}) {
         QRectF paper;
         QCOMPARE(PrinterPage(widget, context, &paper), widget.GetPageRect());
