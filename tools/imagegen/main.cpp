@@ -1,10 +1,11 @@
-// Writes the built-in decoration images, the application icon and their resource
-// file into the given resources folder; with --contact-sheet FILE it also draws
-// every image, enlarged, with its name into pages named after FILE, for looking
-// them over.
+// Writes the built-in decoration images, the tool-button icons, the application
+// icon and their resource files into the given resources folder; with
+// --contact-sheet FILE it also draws every decoration, enlarged, with its name
+// into pages named after FILE, for looking them over.
 
 #include "cmnpixmapchoices.h"
 #include "decorations.h"
+#include "toolbuttons.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,8 @@ namespace {
 const QString kPixmapPrefix = QStringLiteral(":/cmn/pixmaps/");
 const QString kPixmapFolder = QStringLiteral("cmn/pixmaps");
 const QString kIconName = QStringLiteral("Orvanta-96x96.png");
+const QString kToolButtonFolder = QStringLiteral("cmn/toolbuttons");
+constexpr int kToolButtonSizes[] = {24, 32};
 
 struct CDrawn
 {
@@ -47,22 +50,40 @@ bool SaveImage(const QImage &image, const QString &path)
     return true;
 }
 
-bool WriteResourceFile(const QString &path, const QList<CDrawn> &drawn)
+// A resource file naming the files (relative to the resources folder) under "/".
+bool WriteResourceFile(const QString &path, const QString &comment, const QStringList &files)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return Fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     QTextStream out(&file);
-    out << "<!-- Written by orv_imagegen: the decoration images and the application icon. -->\n";
+    out << "<!-- Written by orv_imagegen: " << comment << ". -->\n";
     out << "<RCC>\n    <qresource prefix=\"/\">\n";
-    out << "        <file>" << kIconName << "</file>\n";
-    for (const CDrawn &image : drawn)
-        out << "        <file>" << kPixmapFolder << '/' << image.m_FileName << "</file>\n";
+    for (const QString &name : files)
+        out << "        <file>" << name << "</file>\n";
     out << "    </qresource>\n</RCC>\n";
     out.flush();
     if (!file.commit())
         return Fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return true;
+}
+
+// The tool-button icons at both sizes, and their own resource file.
+bool WriteToolButtonIcons(const QDir &resources)
+{
+    if (!resources.mkpath(kToolButtonFolder))
+        return Fail(QStringLiteral("Cannot make the folder %1.").arg(resources.filePath(kToolButtonFolder)));
+    QStringList files;
+    for (const QString &name : ToolButtonIconNames()) {
+        for (const int size : kToolButtonSizes) {
+            const QString file = QStringLiteral("%1/%2-%3.png").arg(kToolButtonFolder, name).arg(size);
+            if (!SaveImage(DrawToolButtonIcon(name, size), resources.filePath(file)))
+                return false;
+            files << file;
+        }
+    }
+    return WriteResourceFile(resources.filePath(QStringLiteral("cmntoolbuttons.qrc")),
+                             QStringLiteral("the tool-button icons"), files);
 }
 
 // Pages of images, each at eight times its size without smoothing, so that its
@@ -151,7 +172,13 @@ int main(int argc, char *argv[])
     const QImage icon = DrawApplicationIcon();
     if (!SaveImage(icon, resources.filePath(kIconName)))
         return 1;
-    if (!WriteResourceFile(resources.filePath(QStringLiteral("cmnpixmaps.qrc")), drawn))
+    QStringList pixmapFiles{kIconName};
+    for (const CDrawn &image : std::as_const(drawn))
+        pixmapFiles << kPixmapFolder + QLatin1Char('/') + image.m_FileName;
+    if (!WriteResourceFile(resources.filePath(QStringLiteral("cmnpixmaps.qrc")),
+                           QStringLiteral("the decoration images and the application icon"), pixmapFiles))
+        return 1;
+    if (!WriteToolButtonIcons(resources))
         return 1;
 
     if (!sheetPath.isEmpty()) {

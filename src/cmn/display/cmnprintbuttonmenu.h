@@ -22,6 +22,13 @@ public:
         return m_Button;
     }
 
+    // The parts alone, for a caller that connects the actions itself.
+    CCmnPushButton *Create(QWidget *parent)
+    {
+        CreateParts(parent);
+        return m_Button;
+    }
+
     void SetText(const QString &text);
     void SetEnabled(bool enabled);
     void SetPrintStatusTip(const QString &text);
