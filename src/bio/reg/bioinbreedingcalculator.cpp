@@ -73,3 +73,20 @@ bool CBioInbreedingCalculator::OffspringInbreeding(int sireId, int damId, int ge
     coefficient = *inbreeding;
     return true;
 }
+
+bool CBioInbreedingCalculator::FindLoop(int sireId, int damId, int generations, QVector<int> &loopPath)
+{
+    loopPath.clear();
+    if (sireId < 1 || damId < 1)
+        return true;
+    if (!PrepareTables())
+        return false;
+    CStampedTables tables(*this);
+    if (!BioWalkAncestors(m_Pedigree, generations, sireId, damId, tables, nullptr, &m_Ids))
+        return false;
+    CBioSubPedigree ordered;
+    if (BioOrderAncestry(m_Pedigree, m_Ids, tables, ordered, &loopPath))
+        return true;
+    // A failed ordering without a path ran out of memory.
+    return !loopPath.isEmpty();
+}

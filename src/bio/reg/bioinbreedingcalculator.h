@@ -21,6 +21,10 @@ public:
     // among them. An unknown parent (below 1 or outside the index) gives 0. False,
     // with 0, when the ancestry holds a loop or memory runs out.
     [[nodiscard]] bool OffspringInbreeding(int sireId, int damId, int generations, double &coefficient);
+    // The path of a loop in the joint ancestry of sire and dam within `generations`
+    // (first and last the same animal), empty when there is none or either parent is
+    // unknown. False when memory runs out.
+    [[nodiscard]] bool FindLoop(int sireId, int damId, int generations, QVector<int> &loopPath);
 
 private:
     struct Entry
