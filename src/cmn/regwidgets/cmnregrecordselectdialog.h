@@ -45,6 +45,8 @@ public:
     int GetRecordIdAt(int row) const;
 
     CCmnListView *ListView() const { return m_ListView; }
+    // The list's own layout, for controls that belong under the list.
+    QVBoxLayout *ListLayout() const { return m_ListLayout; }
     CCmnSplitter *Splitter() const { return m_Splitter; }
     // The settings key of the splitter; empty when the window remembers nothing.
     QString SplitterKey() const;
