@@ -1,6 +1,7 @@
 #pragma once
 
 #include "biopedigree.h"
+#include "biosubpedigree.h"
 
 #include <QVector>
 
@@ -37,6 +38,9 @@ private:
     friend class CStampedTables;
 
     bool PrepareTables();
+    // The pairing's ancestors numbered in fresh tables and ordered ancestors first;
+    // false on a loop (with its path when asked) or when memory runs out.
+    bool OrderAncestry(int sireId, int damId, int generations, CBioSubPedigree &ordered, QVector<int> *loopPath);
 
     const CBioPedigree &m_Pedigree;
     std::vector<Entry> m_Entries;

@@ -1,4 +1,7 @@
+#include "bioreg.h"
 #include "bioregcheckdialog.h"
+#include "bioregcheckrunner.h"
+#include "../reg/bioregtesting.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
 #include "cmnappdescriptor.h"
@@ -19,6 +22,7 @@ private slots:
     void cleanup() { BioDestroyTerminology(); }
     void startsFromTheDefaultsAndSavesTheChoices();
     void textsFollowTheTerminology();
+    void largeRegisterChecksWithProgress();
 };
 
 void TestBioRegCheckDialog::initTestCase()
@@ -69,6 +73,21 @@ void TestBioRegCheckDialog::textsFollowTheTerminology()
     const QString path = qEnvironmentVariable("ORV_SCREENSHOT_DIR");
     if (!path.isEmpty())
         dialog.grab().save(path + "/bioregcheckdialog.png");
+}
+
+void TestBioRegCheckDialog::largeRegisterChecksWithProgress()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int sire = AddAnimal(reg, "Smith & Jones <UK>", 2);
+    AddAnimal(reg, "Foal", 1, sire);
+    CBioRegCheckOptions options;
+    options.m_AllRecords = true;
+    QStringList messages;
+    // Over the threshold: the progress dialog runs to the end.
+    QVERIFY(BioRunRecordChecks(reg, messages, options, 0, 0, 0, nullptr, 1));
+    QCOMPARE(messages, QStringList({"Foal: sire 'Smith & Jones <UK>' is female"}));
+    QVERIFY(BioRunRecordChecks(reg, messages, options, 0, 0, 0, nullptr));
+    QCOMPARE(messages.size(), 1);
 }
 
 QTEST_MAIN(TestBioRegCheckDialog)
