@@ -63,6 +63,7 @@ CTestPedigreeFile ReadTestPedigree(const QString &path)
             pedigree.ids.append(id);
             pedigree.sires.append(0);
             pedigree.dams.append(0);
+            pedigree.sexes.append(0);
             n = int(pedigree.ids.size());
         }
         return n;
@@ -75,6 +76,8 @@ CTestPedigreeFile ReadTestPedigree(const QString &path)
         const int dam = number(row.at(2));
         pedigree.sires[n] = sire;
         pedigree.dams[n] = dam;
+        const QString sex = row.value(3);
+        pedigree.sexes[n] = sex == QLatin1String("M") ? 1 : sex == QLatin1String("F") ? 2 : 0;
     }
     return pedigree;
 }

@@ -14,6 +14,8 @@ struct CTestPedigreeFile
     QStringList ids;             // by number - 1
     QVector<int> sires{0};
     QVector<int> dams{0};
+    // 0 unknown, 1 male, 2 female, from the `sex` column when the file has one.
+    QVector<int> sexes{0};
     QHash<QString, int> numbers;
     QString error;
 

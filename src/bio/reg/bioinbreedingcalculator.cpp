@@ -48,19 +48,25 @@ bool CBioInbreedingCalculator::PrepareTables()
     return true;
 }
 
+bool CBioInbreedingCalculator::OrderAncestry(int sireId, int damId, int generations, CBioSubPedigree &ordered,
+                                             QVector<int> *loopPath)
+{
+    if (!PrepareTables())
+        return false;
+    CStampedTables tables(*this);
+    return BioWalkAncestors(m_Pedigree, generations, sireId, damId, tables, nullptr, &m_Ids)
+        && BioOrderAncestry(m_Pedigree, m_Ids, tables, ordered, loopPath);
+}
+
 bool CBioInbreedingCalculator::OffspringInbreeding(int sireId, int damId, int generations, double &coefficient)
 {
     coefficient = 0.0;
     if (sireId < 1 || damId < 1)
         return true;
-    if (!PrepareTables())
-        return false;
-    CStampedTables tables(*this);
-    if (!BioWalkAncestors(m_Pedigree, generations, sireId, damId, tables, nullptr, &m_Ids))
-        return false;
     CBioSubPedigree ordered;
-    if (!BioOrderAncestry(m_Pedigree, m_Ids, tables, ordered, nullptr))
+    if (!OrderAncestry(sireId, damId, generations, ordered, nullptr))
         return false;
+    const CStampedTables tables(*this);
     int offspring = 0;
     try {
         offspring = ordered.pedigree.AppendIndividual(tables.Position(sireId), tables.Position(damId));
@@ -72,4 +78,16 @@ bool CBioInbreedingCalculator::OffspringInbreeding(int sireId, int damId, int ge
         return false;
     coefficient = *inbreeding;
     return true;
+}
+
+bool CBioInbreedingCalculator::FindLoop(int sireId, int damId, int generations, QVector<int> &loopPath)
+{
+    loopPath.clear();
+    if (sireId < 1 || damId < 1)
+        return true;
+    CBioSubPedigree ordered;
+    if (OrderAncestry(sireId, damId, generations, ordered, &loopPath))
+        return true;
+    // A failure without a loop path ran out of memory.
+    return !loopPath.isEmpty();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "biopedigree.h"
+#include "biosubpedigree.h"
 
 #include <QVector>
 
@@ -21,6 +22,10 @@ public:
     // among them. An unknown parent (below 1 or outside the index) gives 0. False,
     // with 0, when the ancestry holds a loop or memory runs out.
     [[nodiscard]] bool OffspringInbreeding(int sireId, int damId, int generations, double &coefficient);
+    // The path of a loop in the joint ancestry of sire and dam within `generations`
+    // (first and last the same animal), empty when there is none or either parent is
+    // unknown. False when memory runs out.
+    [[nodiscard]] bool FindLoop(int sireId, int damId, int generations, QVector<int> &loopPath);
 
 private:
     struct Entry
@@ -33,6 +38,9 @@ private:
     friend class CStampedTables;
 
     bool PrepareTables();
+    // The pairing's ancestors numbered in fresh tables and ordered ancestors first;
+    // false on a loop (with its path when asked) or when memory runs out.
+    bool OrderAncestry(int sireId, int damId, int generations, CBioSubPedigree &ordered, QVector<int> *loopPath);
 
     const CBioPedigree &m_Pedigree;
     std::vector<Entry> m_Entries;

@@ -371,12 +371,17 @@ QDataStream &operator>>(QDataStream &stream, CBioReg &reg)
     return stream;
 }
 
-bool CBioReg::OffspringInbreeding(int sireId, int damId, double &coefficient) const
+CBioInbreedingCalculator &CBioReg::InbreedingCalculator() const
 {
     if (!m_InbreedingCalculator)
         m_InbreedingCalculator = std::make_unique<CBioInbreedingCalculator>(m_ParentIndex);
-    return m_InbreedingCalculator->OffspringInbreeding(sireId, damId, m_InbreedingSettings.m_Generations,
-                                                       coefficient);
+    return *m_InbreedingCalculator;
+}
+
+bool CBioReg::OffspringInbreeding(int sireId, int damId, double &coefficient) const
+{
+    return InbreedingCalculator().OffspringInbreeding(sireId, damId, m_InbreedingSettings.m_Generations,
+                                                      coefficient);
 }
 
 bool CBioReg::IsInbuiltField(int fieldId) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bioinbreedingsettings.h"
+#include "bioregcheckoptions.h"
 #include "bionamedisplaysettings.h"
 #include "biopedigree.h"
 #include "cmnreg.h"
@@ -9,6 +10,7 @@
 #include <QHash>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class CBioInbreedingCalculator;
@@ -105,6 +107,34 @@ public:
     int FirstRecordOfSex(int sex);
     QVector<int> FindMatchingRecords(int filter, const QString &name);
 
+    // Told (records done, records in all) during a check of every record; false
+    // cancels the check, which then returns the messages found so far.
+    using CheckProgress = std::function<bool(int done, int total)>;
+
+    // The record check: wrong-sex parents, animals born before a parent or after
+    // their own death, and animals that are their own ancestors. Each message
+    // begins with the name of the record it concerns. Reads the register only.
+    // With no record, the subject record with its ancestry within the options'
+    // generations; a trial mating is no record with the prospective pair.
+    void CheckRecord(QStringList &messages, const CBioRegCheckOptions &options, int recordId,
+                     const CheckProgress &progress = {}) const;
+    void CheckTrialMating(QStringList &messages, const CBioRegCheckOptions &options, int sireId, int damId,
+                          const CheckProgress &progress = {}) const;
+    // Every record when the options ask for all or nothing is given.
+    void RunChecks(QStringList &messages, const CBioRegCheckOptions &options, int recordId, int sireId, int damId,
+                   const CheckProgress &progress = {}) const;
+    // The checks of one record, appended; its parent links only with the flag.
+    void CheckRecords(const CBioRegCheckOptions &options, QStringList &messages, int recordId,
+                      bool checkParentLinks) const;
+    // The ids along a loop in the joint ancestry of the pair (first and last the
+    // same animal), within the inbreeding settings' generations; empty when there
+    // is none or either parent is missing.
+    QVector<int> CollectLoopRecords(int sireId, int damId) const;
+    QString AncestorPathText(const QVector<int> &ids) const;
+    // Every animal descended from the record, in no particular order; the record
+    // itself too with `includeSelf`.
+    QVector<int> GetDescendants(int recordId, bool includeSelf) const;
+
     void WriteRecord(int recordId, QDataStream &stream) const override;
     bool ReadRecord(int recordId, QDataStream &stream) override;
     // The register block (tag 99). False for another tag or version, or when the
@@ -128,6 +158,11 @@ private:
     void InvalidateOffspring();
     void SetParentIndexEntry(int id, const CBioRegRecord &record);
     void ClearDanglingParents();
+    void CheckAllRecords(QStringList &messages, const CBioRegCheckOptions &options,
+                         const CheckProgress &progress) const;
+    void CheckParentLink(QStringList &messages, const CBioRegRecord &record, int parentId, int parentTerm,
+                         int wrongSex, int wrongSexTerm) const;
+    CBioInbreedingCalculator &InbreedingCalculator() const;
 
     CCmnRegFieldsSettings m_InitialFieldsSettings;
     CCmnRegIndexList m_AllRecords;

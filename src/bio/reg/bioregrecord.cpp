@@ -64,7 +64,17 @@ CCmnDate CBioRegRecord::DateOfDeath() const
 
 QString CBioRegRecord::DateOfBirthText() const
 {
-    return DateOfBirth().Format(CmnGetSystemSettings()->m_DateInputFormat, CmnDateCalendarGregorian);
+    return DateText(DateOfBirth());
+}
+
+QString CBioRegRecord::DateOfDeathText() const
+{
+    return DateText(DateOfDeath());
+}
+
+QString CBioRegRecord::DateText(const CCmnDate &date)
+{
+    return date.Format(CmnGetSystemSettings()->m_DateInputFormat, CmnDateCalendarGregorian);
 }
 
 QString CBioRegRecord::NameWithSuffix(const CBioNameDisplaySettings &settings) const

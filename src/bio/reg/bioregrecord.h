@@ -27,6 +27,9 @@ public:
     CCmnDate DateOfDeath() const;
     // In the date format of the system settings.
     QString DateOfBirthText() const;
+    QString DateOfDeathText() const;
+    // Any date as the two above show theirs.
+    static QString DateText(const CCmnDate &date);
 
     // "Rex II", "Ch Rex II", and the same as HTML with the title highlighted.
     QString NameWithSuffix(const CBioNameDisplaySettings &settings) const;

@@ -4,6 +4,7 @@
 #include "cmnmessageboxes.h"
 #include "cmnpushbutton.h"
 #include "cmnreg.h"
+#include "cmnregmoreinfobutton.h"
 #include "cmnregrecorddetailstabs.h"
 #include "cmnregrecordeditablefieldstab.h"
 #include "cmntext.h"
@@ -63,9 +64,7 @@ void CCmnRegRecordEditTabDialog::AddButtons(CCmnDialogButtonBox *buttonBox)
 {
     if (m_MoreInfoText.isEmpty())
         return;
-    const QString title = m_MoreInfoButtonText.isEmpty() ? QStringLiteral("More Information") : m_MoreInfoButtonText;
-    auto *button = new CCmnPushButton(CmnMnemonicSafe(title));
-    buttonBox->addButton(button, QDialogButtonBox::ResetRole);
+    CCmnPushButton *button = CmnRegAddMoreInfoButton(buttonBox, m_MoreInfoButtonText);
     connect(button, &QAbstractButton::clicked, this, &CCmnRegRecordEditTabDialog::Slot_clicked_ForMoreInfo);
 }
 

@@ -88,6 +88,23 @@ bool CCmnRegRecordFieldsTabOrDialogMixin::IsDisplayOnly(int fieldId) const
     return m_Reg->IsIdentityField(fieldId) || m_Reg->IsSpecialField(fieldId);
 }
 
+void CCmnRegRecordFieldsTabOrDialogMixin::ShowValue(const CCmnRegFieldEditItem &item, int recordId, int mode) const
+{
+    const CCmnRegSubstitution value = m_Reg->GetFieldSubstitution(recordId, item.m_FieldId, 3, mode);
+    item.m_Widgets.ShowSubstitution(
+        (value.m_Forms & CCmnRegSubstitution::FormText) ? std::optional(value.m_Text) : std::nullopt,
+        (value.m_Forms & CCmnRegSubstitution::FormHtml) ? std::optional(value.m_Html) : std::nullopt);
+}
+
+void CCmnRegRecordFieldsTabOrDialogMixin::ShowRecordValues(int recordId)
+{
+    if (!m_Reg)
+        return;
+    // Mode 2: the one-line form, as a panel row has room for.
+    for (const CCmnRegFieldEditItem &item : std::as_const(m_Items))
+        ShowValue(item, recordId, 2);
+}
+
 bool CCmnRegRecordFieldsTabOrDialogMixin::ExchangeValues(CCmnDataExchange &exchange, int recordId,
                                                          CCmnRegRecord *record)
 {
@@ -95,12 +112,8 @@ bool CCmnRegRecordFieldsTabOrDialogMixin::ExchangeValues(CCmnDataExchange &excha
         return true;
     for (CCmnRegFieldEditItem &item : m_Items) {
         if (IsDisplayOnly(item.m_FieldId)) {
-            if (!exchange.m_Save) {
-                const CCmnRegSubstitution value = m_Reg->GetFieldSubstitution(recordId, item.m_FieldId, 3, 3);
-                item.m_Widgets.ShowSubstitution(
-                    (value.m_Forms & CCmnRegSubstitution::FormText) ? std::optional(value.m_Text) : std::nullopt,
-                    (value.m_Forms & CCmnRegSubstitution::FormHtml) ? std::optional(value.m_Html) : std::nullopt);
-            }
+            if (!exchange.m_Save)
+                ShowValue(item, recordId, 3);
             continue;
         }
         const int kind = item.m_Def.ValueKind();

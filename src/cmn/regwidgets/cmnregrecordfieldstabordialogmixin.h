@@ -31,6 +31,9 @@ public:
     // stored value exactly: the editors' rounding or trimming changes nothing the
     // user did not change.
     [[nodiscard]] bool ExchangeValues(CCmnDataExchange &exchange, int recordId, CCmnRegRecord *record);
+    // Every row shows the record's value in its one-line form, for a panel that
+    // only displays.
+    void ShowRecordValues(int recordId);
 
     bool m_Editable = true;
     QList<CCmnRegFieldEditItem> m_Items;
@@ -42,4 +45,5 @@ public:
 
 private:
     bool IsDisplayOnly(int fieldId) const;
+    void ShowValue(const CCmnRegFieldEditItem &item, int recordId, int mode) const;
 };

@@ -23,6 +23,7 @@ public:
     // Takes the keeper and places the dialog with it at once; call it once, after
     // construction and before the dialog is run.
     void SetGeometryKeeper(const CCmnGeometryKeeper &keeper);
+    const CCmnGeometryKeeper &GeometryKeeper() const { return m_GeometryKeeper; }
 
 protected:
     bool event(QEvent *event) override;

@@ -41,6 +41,8 @@ public:
     CCmnGeometryKeeper &SetScreenFractions(double widthFraction, double heightFraction);
     // The window is centred on the available screen when it has no position.
     CCmnGeometryKeeper &SetFallbackAnchorAtScreenCentre();
+    // The key the window's record is remembered under; empty when nothing is.
+    const QString &SettingsKey() const { return m_SettingsKey; }
 
     // Sizes and places the window; nothing for a null window.
     void Restore(QWidget *window) const;

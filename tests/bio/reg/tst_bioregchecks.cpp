@@ -1,0 +1,286 @@
+#include "bioreg.h"
+#include "bioregrecord.h"
+#include "bioregtesting.h"
+#include "bioterminology.h"
+#include "cmndate.h"
+#include "cmnregvaluekind.h"
+#include "cmnsystemsettings.h"
+#include "testpedigreefiles.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+CCmnDate Day(int day, int month, int year)
+{
+    CCmnDate date;
+    date.SetGregorianYmd(day, month, year);
+    return date;
+}
+
+void SetDates(CBioReg &reg, int id, const CCmnDate &birth, const CCmnDate &death = CCmnDate())
+{
+    ReplaceWith(reg, id, [&](CBioRegRecord &record) {
+        record.SetValue(-103, CmnRegValueDate, QVariant::fromValue(birth));
+        record.SetValue(-104, CmnRegValueDate, QVariant::fromValue(death));
+    });
+}
+
+QVector<int> Sorted(QVector<int> ids)
+{
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+CBioRegCheckOptions Only(bool parentLinks, bool dates, bool loops)
+{
+    CBioRegCheckOptions options;
+    options.m_CheckParentLinks = parentLinks;
+    options.m_CheckDates = dates;
+    options.m_CheckLoops = loops;
+    return options;
+}
+
+} // namespace
+
+class TestBioRegChecks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        BioCreateTerminology();
+        CmnCreateSystemSettings();
+        CmnGetSystemSettings()->m_DateInputFormat = "[[dd/]mm/]yyyy";
+    }
+    void cleanupTestCase()
+    {
+        CmnDestroySystemSettings();
+        BioDestroyTerminology();
+    }
+    void wrongSexParentsAreReported();
+    void bornOnOrBeforeAParentsBirthIsReported();
+    void deathBeforeBirthNeedsBothDates_data();
+    void deathBeforeBirthNeedsBothDates();
+    void topGenerationLinksAreNotChecked();
+    void loopInTheSubjectsAncestryGivesItsPath();
+    void trialMatingWithOneParentSearchesNoLoop();
+    void allRecordsPassReportsPerRecordAndCancels();
+    void descendantsWithAndWithoutSelf();
+    void damagedRealPedigree();
+};
+
+void TestBioRegChecks::wrongSexParentsAreReported()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int sire = AddAnimal(reg, "Smith & Jones <UK>", 2);
+    const int dam = AddAnimal(reg, "Bess", 1);
+    const int foal = AddAnimal(reg, "Foal", 1, sire, dam);
+    QStringList messages;
+    reg.CheckRecord(messages, CBioRegCheckOptions(), foal);
+    QCOMPARE(messages, QStringList({"Foal: sire 'Smith & Jones <UK>' is female", "Foal: dam 'Bess' is male"}));
+
+    reg.CheckRecord(messages, Only(false, true, true), foal);
+    QCOMPARE(messages, QStringList());
+}
+
+void TestBioRegChecks::bornOnOrBeforeAParentsBirthIsReported()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int sire = AddAnimal(reg, "Rex", 1);
+    const int dam = AddAnimal(reg, "Bess", 2);
+    const int foal = AddAnimal(reg, "Foal", 1, sire, dam);
+    SetDates(reg, sire, Day(1, 1, 2010));
+    SetDates(reg, dam, Day(5, 6, 2012));
+    SetDates(reg, foal, Day(5, 6, 2012));
+    QStringList messages;
+    // The birth order belongs to the parent links, not to the dates.
+    reg.CheckRecord(messages, Only(true, false, false), foal);
+    QCOMPARE(messages, QStringList({"Foal: born before dam 'Bess' ('05/06/2012', dam born '05/06/2012')"}));
+    reg.CheckRecord(messages, Only(false, true, true), foal);
+    QCOMPARE(messages, QStringList());
+}
+
+void TestBioRegChecks::deathBeforeBirthNeedsBothDates_data()
+{
+    QTest::addColumn<CCmnDate>("birth");
+    QTest::addColumn<CCmnDate>("death");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("died before born") << Day(2, 2, 2020) << Day(1, 2, 2020) << true;
+    QTest::newRow("died on birthday") << Day(2, 2, 2020) << Day(2, 2, 2020) << false;
+    QTest::newRow("no death") << Day(2, 2, 2020) << CCmnDate() << false;
+    QTest::newRow("no birth") << CCmnDate() << Day(1, 2, 2020) << false;
+}
+
+void TestBioRegChecks::deathBeforeBirthNeedsBothDates()
+{
+    QFETCH(CCmnDate, birth);
+    QFETCH(CCmnDate, death);
+    QFETCH(bool, reported);
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int id = AddAnimal(reg, "Rex", 1);
+    SetDates(reg, id, birth, death);
+    QStringList messages;
+    reg.CheckRecord(messages, CBioRegCheckOptions(), id);
+    const QStringList expected = reported ? QStringList{QString("Rex: recorded as born after date of death (born "
+                                                                "'%1' died '%2')")
+                                                            .arg(CBioRegRecord::DateText(birth),
+                                                                 CBioRegRecord::DateText(death))}
+                                          : QStringList();
+    QCOMPARE(messages, expected);
+    reg.CheckRecord(messages, Only(true, false, true), id);
+    QCOMPARE(messages, QStringList());
+}
+
+void TestBioRegChecks::topGenerationLinksAreNotChecked()
+{
+    // A line of sires five generations deep above the subject; every sire's own
+    // sire is recorded as female, so each checked link gives one message.
+    CBioReg reg{CCmnRegFieldsSettings()};
+    int above = AddAnimal(reg, "G5", 2);
+    for (const char *name : {"G4", "G3", "G2", "G1"})
+        above = AddAnimal(reg, name, 2, above);
+    const int subject = AddAnimal(reg, "Subject", 1, above);
+    QStringList messages;
+    reg.CheckRecord(messages, Only(true, false, false), subject);
+    // Subject, G1 (sire), G2, G3 are expanded; G4 four generations up is checked
+    // itself but its link to G5 is not.
+    QCOMPARE(messages, QStringList({"G1: sire 'G2' is female", "G2: sire 'G3' is female", "G3: sire 'G4' is female",
+                                    "Subject: sire 'G1' is female"}));
+}
+
+void TestBioRegChecks::loopInTheSubjectsAncestryGivesItsPath()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int a = AddAnimal(reg, "A", 1);
+    const int b = AddAnimal(reg, "B", 2, a);
+    const int dam = AddAnimal(reg, "Dam", 2);
+    const int subject = AddAnimal(reg, "Subject", 1, b, dam);
+    // A becomes its own grandsire.
+    ReplaceWith(reg, a, [&](CBioRegRecord &record) { record.m_Dam = b; });
+    QStringList messages;
+    reg.CheckRecord(messages, Only(false, false, true), subject);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first() == "Subject: self-parenting loop: B -> A -> B"
+                 || messages.first() == "Subject: self-parenting loop: A -> B -> A",
+             qPrintable(messages.first()));
+
+    reg.CheckTrialMating(messages, Only(false, false, true), b, dam);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.first().startsWith("self-parenting loop: "));
+    QVERIFY(messages.first().contains(" -> "));
+
+    reg.CheckRecord(messages, Only(false, false, false), subject);
+    QCOMPARE(messages, QStringList());
+}
+
+void TestBioRegChecks::trialMatingWithOneParentSearchesNoLoop()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int a = AddAnimal(reg, "A", 1);
+    ReplaceWith(reg, a, [&](CBioRegRecord &record) { record.m_Sire = a; });
+    QStringList messages;
+    reg.CheckTrialMating(messages, Only(false, false, true), a, 0);
+    QCOMPARE(messages, QStringList());
+    QCOMPARE(reg.CollectLoopRecords(a, 0), QVector<int>());
+    // With both partners the self-parent is found.
+    const int dam = AddAnimal(reg, "Dam", 2);
+    QCOMPARE(reg.CollectLoopRecords(a, dam), QVector<int>({a, a}));
+    QCOMPARE(reg.AncestorPathText({a, a}), QString("A -> A"));
+}
+
+void TestBioRegChecks::allRecordsPassReportsPerRecordAndCancels()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int a = AddAnimal(reg, "A", 2);
+    const int dam = AddAnimal(reg, "Dam", 2);
+    const int b = AddAnimal(reg, "B", 1, a, dam);
+    AddAnimal(reg, "C", 1, b, dam);
+    ReplaceWith(reg, a, [&](CBioRegRecord &record) {
+        record.m_Sire = b;
+        record.m_Dam = dam;
+    });
+    CBioRegCheckOptions options;
+    options.m_AllRecords = true;
+    QStringList messages;
+    QList<int> steps;
+    reg.RunChecks(messages, options, b, a, dam, [&steps](int done, int total) {
+        steps.append(done);
+        return total == 4;
+    });
+    QCOMPARE(steps, QList<int>({0, 1, 2, 3, 4}));
+    // Each record's messages stand together, in the order of the all-records list;
+    // every record below the loop reports it.
+    QCOMPARE(messages.size(), 4);
+    QVERIFY(messages.at(0).startsWith("A: self-parenting loop: "));
+    QCOMPARE(messages.at(1), QString("B: sire 'A' is female"));
+    QVERIFY(messages.at(2).startsWith("B: self-parenting loop: "));
+    QVERIFY(messages.at(3).startsWith("C: self-parenting loop: "));
+
+    // Nothing given at all also checks every record; cancelling stops at once.
+    reg.RunChecks(messages, CBioRegCheckOptions(), 0, 0, 0, [](int, int) { return false; });
+    QCOMPARE(messages, QStringList());
+}
+
+void TestBioRegChecks::descendantsWithAndWithoutSelf()
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int sire = AddAnimal(reg, "Rex", 1);
+    const int dam = AddAnimal(reg, "Bess", 2);
+    const int son = AddAnimal(reg, "Son", 1, sire, dam);
+    const int grandchild = AddAnimal(reg, "Grandchild", 2, son, dam);
+    QCOMPARE(Sorted(reg.GetDescendants(sire, false)), QVector<int>({son, grandchild}));
+    QCOMPARE(Sorted(reg.GetDescendants(dam, true)), Sorted({dam, son, grandchild}));
+    QCOMPARE(reg.GetDescendants(grandchild, false), QVector<int>());
+    QCOMPARE(reg.GetDescendants(grandchild, true), QVector<int>({grandchild}));
+    QCOMPARE(reg.GetDescendants(0, true), QVector<int>());
+    // A parent link changed since the last question is seen.
+    ReplaceWith(reg, grandchild, [](CBioRegRecord &record) { record.m_Sire = 0; });
+    QCOMPARE(Sorted(reg.GetDescendants(son, false)), QVector<int>());
+}
+
+void TestBioRegChecks::damagedRealPedigree()
+{
+    const QString dir = TestPedigreeDir();
+    if (dir.isEmpty())
+        QSKIP("the shared pedigree files are not there");
+    const CTestPedigreeFile file = ReadTestPedigree(dir + "/PedigWithErrors.csv");
+    QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+    CBioReg reg{CCmnRegFieldsSettings()};
+    QVector<int> ids(file.Count() + 1);
+    for (int n = 1; n <= file.Count(); ++n)
+        ids[n] = reg.AddNamedRecord(file.ids.at(n - 1), true);
+    // Filled in place and indexed once, as reading a file does: storing ten
+    // thousand edits one by one would only slow the test down.
+    for (int n = 1; n <= file.Count(); ++n) {
+        CBioRegRecord *record = reg.GetBioRecord(ids[n]);
+        record->m_Sex = file.sexes.at(n);
+        record->m_Sire = ids.at(file.sires.at(n));
+        record->m_Dam = ids.at(file.dams.at(n));
+    }
+    reg.RebuildParentIndex();
+    int expectedWrongSex = 0;
+    int expectedSelfParents = 0;
+    for (int n = 1; n <= file.Count(); ++n) {
+        const int sire = file.sires.at(n);
+        const int dam = file.dams.at(n);
+        expectedWrongSex += (sire && file.sexes.at(sire) == 2) + (dam && file.sexes.at(dam) == 1);
+        expectedSelfParents += (sire == n || dam == n) && sire && dam;
+    }
+    QVERIFY(expectedWrongSex > 0);
+
+    CBioRegCheckOptions options;
+    options.m_AllRecords = true;
+    QStringList messages;
+    reg.RunChecks(messages, options, 0, 0, 0);
+    int wrongSex = 0;
+    for (const QString &message : std::as_const(messages))
+        wrongSex += message.contains("' is female") || message.contains("' is male");
+    QCOMPARE(wrongSex, expectedWrongSex);
+    QVERIFY(messages.filter("self-parenting loop").size() >= qMax(1, expectedSelfParents));
+}
+
+QTEST_GUILESS_MAIN(TestBioRegChecks)
+#include "tst_bioregchecks.moc"
