@@ -133,6 +133,18 @@ QList<QWidget *> CmnLayoutWidgets(const QLayout *layout)
     return widgets;
 }
 
+void CmnDeleteUnplacedLayout(QLayout *layout)
+{
+    if (!layout || layout->parent())
+        return;
+    const QList<QWidget *> widgets = CmnLayoutWidgets(layout);
+    delete layout;
+    for (QWidget *widget : widgets) {
+        if (!widget->parent())
+            delete widget;
+    }
+}
+
 void CmnCollectLayoutWidgets(const QLayout *layout, QList<QWidget *> &widgets)
 {
     if (!layout)

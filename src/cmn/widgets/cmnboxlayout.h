@@ -65,3 +65,6 @@ void CmnAddWidgetsToBoxLayout(QBoxLayout *layout, const QList<QWidget *> &widget
 QList<QWidget *> CmnLayoutWidgets(const QLayout *layout);
 // Appends them to the list in the same order.
 void CmnCollectLayoutWidgets(const QLayout *layout, QList<QWidget *> &widgets);
+// Deletes a layout that no widget holds, with the widgets in it that have no
+// parent either (nothing else would free them); a held layout is left alone.
+void CmnDeleteUnplacedLayout(QLayout *layout);

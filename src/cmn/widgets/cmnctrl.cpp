@@ -13,15 +13,7 @@ CCmnCtrl::CCmnCtrl(QObject *parent)
 
 CCmnCtrl::~CCmnCtrl()
 {
-    if (!m_Layout || m_Layout->parent())
-        return;
-    // Widgets in a layout that no window holds have no parent either.
-    const QList<QWidget *> widgets = CmnLayoutWidgets(m_Layout);
-    delete m_Layout.data();
-    for (QWidget *widget : widgets) {
-        if (!widget->parent())
-            delete widget;
-    }
+    CmnDeleteUnplacedLayout(m_Layout.data());
 }
 
 void CCmnCtrl::SetLayout(QLayout *layout)

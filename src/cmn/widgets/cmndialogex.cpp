@@ -1,6 +1,7 @@
 #include "cmndialogex.h"
 
 #include "cmnappdescriptor.h"
+#include "cmnboxlayout.h"
 #include "cmndataexchange.h"
 #include "cmndialogbuttonbox.h"
 #include "cmnwaitcursor.h"
@@ -17,9 +18,9 @@ CCmnDialogEx::CCmnDialogEx(QWidget *parent, Qt::WindowFlags flags)
 
 CCmnDialogEx::~CCmnDialogEx()
 {
-    // A dialog destroyed before it was shown never handed its layout to a widget.
-    if (!m_MainLayout->parent())
-        delete m_MainLayout;
+    // A dialog destroyed before it was prepared never handed its layout, nor the
+    // controls in it, to a widget.
+    CmnDeleteUnplacedLayout(m_MainLayout);
 }
 
 void CCmnDialogEx::Prepare()
