@@ -1,6 +1,8 @@
 #include "cmnregmoreinfobutton.h"
 
 #include "cmndialogbuttonbox.h"
+#include "cmnmessageboxes.h"
+#include "cmnmessageboxoptions.h"
 #include "cmnpushbutton.h"
 #include "cmntext.h"
 
@@ -10,4 +12,11 @@ CCmnPushButton *CmnRegAddMoreInfoButton(CCmnDialogButtonBox *buttonBox, const QS
     auto *button = new CCmnPushButton(CmnMnemonicSafe(title));
     buttonBox->addButton(button, QDialogButtonBox::ResetRole);
     return button;
+}
+
+void CmnRegShowMoreInfo(QWidget *parent, const QString &title, const QString &helpText)
+{
+    CCmnMessageBoxOptions options;
+    options.m_Flags = CCmnMessageBoxOptions::ApplicationModal;
+    ShowRememberedMessage(QMessageBox::Information, parent, title, helpText, &options);
 }

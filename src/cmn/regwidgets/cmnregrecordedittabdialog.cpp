@@ -1,7 +1,6 @@
 #include "cmnregrecordedittabdialog.h"
 
 #include "cmndialogbuttonbox.h"
-#include "cmnmessageboxes.h"
 #include "cmnpushbutton.h"
 #include "cmnreg.h"
 #include "cmnregmoreinfobutton.h"
@@ -72,5 +71,5 @@ void CCmnRegRecordEditTabDialog::Slot_clicked_ForMoreInfo()
 {
     if (SlotsBlocked())
         return;
-    ShowRememberedMessage(QMessageBox::Information, this, windowTitle(), m_MoreInfoText);
+    CmnRegShowMoreInfo(this, windowTitle(), m_MoreInfoText);
 }

@@ -6,7 +6,6 @@
 #include "cmngridlayoutex.h"
 #include "cmngroupbox.h"
 #include "cmnlistview.h"
-#include "cmnmessageboxes.h"
 #include "cmnpushbutton.h"
 #include "cmnreg.h"
 #include "cmnregfieldgrid.h"
@@ -213,5 +212,5 @@ void CCmnRegRecordSelectDialog::Slot_clicked_ForMoreInfo()
 {
     if (SlotsBlocked())
         return;
-    ShowRememberedMessage(QMessageBox::Information, this, windowTitle(), m_MoreInfoText);
+    CmnRegShowMoreInfo(this, windowTitle(), m_MoreInfoText);
 }

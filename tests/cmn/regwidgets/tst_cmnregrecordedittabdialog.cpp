@@ -2,6 +2,7 @@
 #include "cmncheckbox.h"
 #include "cmncombobox.h"
 #include "cmndataexchange.h"
+#include "cmndialogbuttonbox.h"
 #include "cmndoublespinbox.h"
 #include "cmnelidedlabel.h"
 #include "cmnframework.h"
@@ -22,6 +23,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -72,7 +74,7 @@ CCmnRegFieldsSettings Settings(bool radios = false)
     add(QStringLiteral("Litters"), kLitters, Def(CmnRegFieldInteger, 0));
     add(QStringLiteral("Weight"), kWeight, Def(CmnRegFieldNumber, 0));
     add(QStringLiteral("Share"), kShare, Def(CmnRegFieldPercentage, 0));
-    add(QStringLiteral("Shown"), kShown, Def(CmnRegFieldBoolean, radios ? CmnRegFieldBoolRadio : 0));
+    add(QStringLiteral("Shown"), kShown, Def(CmnRegFieldBoolean, radios ? quint32(CmnRegFieldBoolRadio) : 0u));
     add(QStringLiteral("Whelped"), kWhelped, Def(CmnRegFieldInteger, CmnRegFieldIntSpin));
     add(QStringLiteral("Smith & Jones <UK>"), kChampion, Def(CmnRegFieldText, 0));
     add(QStringLiteral("Eyes"), kEyes, Def(CmnRegFieldChoice, CmnRegFieldRequired));
@@ -167,6 +169,7 @@ private slots:
     void editableChoiceKeepsAnUnlistedValue();
     void unlistedChoiceShowsNotGivenOrNothing();
     void editorsCarryWhatsThisTexts();
+    void moreInformationShowsItsHelpText();
     void rendersUserNames();
 };
 
@@ -578,6 +581,33 @@ void TestCmnRegRecordEditTabDialog::editorsCarryWhatsThisTexts()
     }
     QCOMPARE(fixture.Row(kBirth).m_HelpName, QStringLiteral("DateofBirth"));
     QCOMPARE(fixture.Row(kChampion).m_HelpName, QStringLiteral("UserField"));
+}
+
+void TestCmnRegRecordEditTabDialog::moreInformationShowsItsHelpText()
+{
+    CDialogFixture plain;
+    plain.Open();
+    QCOMPARE(plain.dialog->ButtonBox()->buttons().size(), 3);   // OK, Cancel, Help
+
+    CDialogFixture fixture;
+    fixture.moreInformation = QStringLiteral("<p>Fields are added under Settings.</p>");
+    fixture.Open();
+    QPushButton *button = nullptr;
+    for (QAbstractButton *candidate : fixture.dialog->ButtonBox()->buttons()) {
+        if (candidate->text() == QStringLiteral("More Information"))
+            button = qobject_cast<QPushButton *>(candidate);
+    }
+    QVERIFY(button);
+    QCOMPARE(fixture.dialog->ButtonBox()->buttonRole(button), QDialogButtonBox::ResetRole);
+    CTestMessageBoxScope boxes;
+    button->click();
+    QCOMPARE(boxes.Requests().size(), 1);
+    const CCmnMessageBoxRequest &shown = boxes.Requests().first();
+    QCOMPARE(shown.m_Icon, QMessageBox::Information);
+    QCOMPARE(shown.m_Text, fixture.moreInformation);
+    QCOMPARE(shown.m_Options.m_Flags & CCmnMessageBoxOptions::ApplicationModal,
+             qint32(CCmnMessageBoxOptions::ApplicationModal));
+    QCOMPARE(shown.m_Options.m_MessageId, 0);
 }
 
 void TestCmnRegRecordEditTabDialog::rendersUserNames()
