@@ -162,22 +162,22 @@ public:
     virtual bool GetIdentityFieldColumnType(int fieldId, CCmnExportCellFormat &format) const;
     virtual bool GetIdentityFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
                                            QString &valueText, QString &displayText) const;
+    // A subclass adds the entries of its own identity or special field and
+    // answers true; false, adding nothing, for a field that is not its own.
+    virtual bool AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                               CCmnRegSubstitutionTable &table) const;
     virtual QString GetSpecialFieldLabel(int fieldId, bool builtInWording) const;
     virtual QString GetSpecialFieldInternalName(int fieldId) const;
     virtual int FindSpecialField(const QString &label, bool builtInWording) const;
     virtual bool GetSpecialFieldColumnType(int fieldId, CCmnExportCellFormat &format) const;
     virtual bool GetSpecialFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format,
                                           QString &valueText, QString &displayText) const;
+    virtual bool AddSpecialFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
+                                              CCmnRegSubstitutionTable &table) const;
     virtual QString GetSystemFieldLabel(int fieldId, bool builtInWording) const;
     virtual QString GetSystemFieldInternalName(int fieldId) const;
     virtual int FindSystemField(const QString &label, bool builtInWording) const;
     virtual bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const;
-    // A subclass adds the entries of its own identity or special field and
-    // answers true; false, adding nothing, for a field that is not its own.
-    virtual bool AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
-                                               CCmnRegSubstitutionTable &table) const;
-    virtual bool AddSpecialFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
-                                              CCmnRegSubstitutionTable &table) const;
     virtual QList<CCmnRegIndexList *> GetIndexLists();
     virtual QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record);
     virtual CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model);
