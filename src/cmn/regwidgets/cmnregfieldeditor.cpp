@@ -19,14 +19,12 @@
 #include "cmnspinbox.h"
 #include "cmntext.h"
 #include "cmntextedit.h"
+#include "cmnwidgetlayout.h"
 
 #include <QButtonGroup>
 #include <QCompleter>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-
-#include <cmath>
-#include <limits>
 
 namespace {
 
@@ -146,12 +144,9 @@ void CreateMultilineEditor(const CCmnRegFieldDef &def, CCmnRegFieldWidgets &row,
 {
     auto *edit = new CCmnTextEdit(parent);
     edit->setAcceptRichText(false);
-    const QFontMetrics metrics(edit->font());
     if (def.m_MultilineWidth >= 1)
-        edit->setMinimumWidth(metrics.averageCharWidth() * def.m_MultilineWidth);
-    const int lines = qBound(1, def.m_MultilineLines, 20);
-    const int margins = 2 * (edit->frameWidth() + int(std::ceil(edit->document()->documentMargin())));
-    edit->setMinimumHeight(lines * metrics.lineSpacing() + margins);
+        CmnSetMinimumWidthInChars(edit, def.m_MultilineWidth);
+    CmnSetMinimumHeightInLines(edit, qBound(1, def.m_MultilineLines, 20));
     row.m_TextEdit = edit;
     row.m_RowSpan = int(qMax(1, def.m_MultilineLines) * 0.8 + 0.3);
     row.m_LabelAbove = def.m_Flags & CmnRegFieldMultilineLabelAbove;
