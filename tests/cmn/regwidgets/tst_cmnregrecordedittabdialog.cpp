@@ -13,6 +13,7 @@
 #include "cmnregrecordeditablefieldstab.h"
 #include "cmnregrecordedittabdialog.h"
 #include "cmnregvaluekind.h"
+#include "cmnspinbox.h"
 #include "cmntabwidget.h"
 #include "cmntextedit.h"
 #include "cmnwhatsthistexts.h"
@@ -31,6 +32,7 @@ namespace {
 constexpr int kBirth = -103;
 enum EUserField {
     kNotes = 1, kColour, kCoat, kSound, kLitters, kWeight, kShare, kShown, kWhelped, kChampion, kEyes, kKennel,
+    kGirth, kFertility,
 };
 
 // A register whose date of birth is a system field with its own wording.
@@ -79,11 +81,14 @@ CCmnRegFieldsSettings Settings(bool radios = false)
     add(QStringLiteral("Smith & Jones <UK>"), kChampion, Def(CmnRegFieldText, 0));
     add(QStringLiteral("Eyes"), kEyes, Def(CmnRegFieldChoice, CmnRegFieldRequired));
     add(QStringLiteral("Kennel"), kKennel, Def(CmnRegFieldText, CmnRegFieldRequired));
+    add(QStringLiteral("Girth"), kGirth, Def(CmnRegFieldNumber, CmnRegFieldNumberSpin));
+    add(QStringLiteral("Fertility"), kFertility, Def(CmnRegFieldPercentage, CmnRegFieldPercentSpin));
     settings.SetUserFields(fields);
     QList<CCmnRegRecordDetailsLayoutItem> layout{
         {kBirth, false, {}}, {kChampion, false, {}}, {kColour, false, {}}, {kCoat, false, {}},
         {kSound, true, {}}, {kShown, false, {}}, {kLitters, false, {}}, {kWhelped, false, {}},
-        {kWeight, false, QStringLiteral("Health & Care")}, {kShare, false, {}}, {kNotes, true, {}},
+        {kWeight, false, QStringLiteral("Health & Care")}, {kShare, false, {}}, {kGirth, false, {}},
+        {kFertility, false, {}}, {kNotes, true, {}},
         {kEyes, false, QStringLiteral("details")}, {kKennel, false, {}},
     };
     settings.SetRecordDetailsLayout(false, layout);
@@ -351,6 +356,10 @@ void TestCmnRegRecordEditTabDialog::exchangeRoundTrips_data()
     QTest::newRow("percentage") << int(kShare) << int(CmnRegValueFraction) << "25%" << QVariant(0.25f);
     QTest::newRow("typed choice") << int(kCoat) << int(CmnRegValueText) << "Roan" << QVariant(QStringLiteral("Roan"));
     QTest::newRow("listed choice") << int(kCoat) << int(CmnRegValueText) << "Grey" << QVariant(QStringLiteral("Grey"));
+    // Spin boxes of fields without limits take any number, not only 0.
+    QTest::newRow("integer spin box") << int(kWhelped) << int(CmnRegValueInteger) << "-12" << QVariant(-12);
+    QTest::newRow("number spin box") << int(kGirth) << int(CmnRegValueNumber) << "-31.25" << QVariant(-31.25);
+    QTest::newRow("percentage spin box") << int(kFertility) << int(CmnRegValueFraction) << "25" << QVariant(0.25f);
 }
 
 void TestCmnRegRecordEditTabDialog::exchangeRoundTrips()
@@ -363,6 +372,10 @@ void TestCmnRegRecordEditTabDialog::exchangeRoundTrips()
     const CCmnRegFieldWidgets &row = fixture.Row(fieldId);
     if (row.m_LineEdit)
         row.m_LineEdit->setText(typed);
+    else if (row.m_SpinBox)
+        row.m_SpinBox->setValue(typed.toInt());
+    else if (row.m_DoubleSpinBox)
+        row.m_DoubleSpinBox->setValue(typed.toDouble());
     else if (row.m_TextEdit)
         row.m_TextEdit->setPlainText(typed);
     else
