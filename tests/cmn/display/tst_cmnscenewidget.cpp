@@ -5,6 +5,7 @@
 #include "cmngraphicsscene.h"
 #include "cmnpagesetupprinter.h"
 #include "cmnpapersizes.h"
+#include "cmnprinter.h"
 #include "cmnprinterprovider.h"
 #include "cmnprintmarginsdialog.h"
 #include "cmnprintpreviewgraphicsview.h"
@@ -96,7 +97,7 @@ CCmnPageSetup OfficeA4()
 // The page the widget shows, read back from the printer it makes for a context.
 QRectF PrinterPage(CCmnSceneWidget &widget, int context, QRectF *paper = nullptr)
 {
-    const std::unique_ptr<QPrinter> printer(widget.MakePrinter(context));
+    const std::unique_ptr<CCmnPrinter> printer(widget.MakePrinter(context));
     QRectF page;
     CmnPrinterPageAndPaperRects(*printer, &page, paper);
     return page;
@@ -253,7 +254,7 @@ void TestCmnSceneWidget::everyContextGetsTheScreensPage()
     COwner owner(&widget);
     widget.RebuildScreenScene();
     CmnGetAppDescriptor().SetProductName(" Orvanta ");
-    const std::unique_ptr<QPrinter> printer(widget.MakePrinter(CmnSceneContextPrint));
+    const std::unique_ptr<CCmnPrinter> printer(widget.MakePrinter(CmnSceneContextPrint));
     QCOMPARE(printer->docName(), QString("Orvanta - Document"));
     for (const int context : {1, 2, 4}) {
         QRectF paper;
