@@ -232,7 +232,9 @@ void TestCmnSceneWidget::landscapeA4WithHalfInchMargins()
     const double dpi = widget.GetPrinterResolution().width();
     QVERIFY(dpi > 0);
     QCOMPARE(widget.GetPrinterResolution().height(), dpi);
-    // A4 across, half an inch off each side: 10.69 x 7.27 inches, to a dot.
+    // A4 across, half an inch off each side: 10.69 x 7.27 inches, within the
+    // point to which the toolkit rounds paper sizes (A4 is 842 x 595 points, so
+    // 7.26 here), and to a dot against the sheet the printer holds.
     const QRectF page = widget.GetPageRect();
     QCOMPARE(page.topLeft(), QPointF(0, 0));
     QVERIFY2(qAbs(page.width() - (297.0 / 25.4 - 1.0) * dpi) <= dpi / 72.0, qPrintable(QString::number(page.width())));
