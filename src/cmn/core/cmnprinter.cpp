@@ -2,7 +2,10 @@
 
 #include "cmnappdescriptor.h"
 
-#include <QPrinter>
+CCmnPrinter::CCmnPrinter(QPrinter::PrinterMode mode)
+    : QPrinter(mode)
+{
+}
 
 void CmnSetPrinterCreator(QPrinter &printer)
 {

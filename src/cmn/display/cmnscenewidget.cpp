@@ -20,7 +20,6 @@
 #include <QGraphicsRectItem>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -289,9 +288,9 @@ void CCmnSceneWidget::SetOrientation(int orientation)
     UpdateOrientationButtons();
 }
 
-QPrinter *CCmnSceneWidget::CreatePrinter()
+CCmnPrinter *CCmnSceneWidget::CreatePrinter()
 {
-    auto *printer = new QPrinter(QPrinter::HighResolution);
+    auto *printer = new CCmnPrinter(QPrinter::HighResolution);
     const int index = FindPrinterIndex();
     const QString name = index < 0 ? QString() : m_Printers.at(index);
     if (!name.isEmpty())
@@ -304,10 +303,10 @@ QPrinter *CCmnSceneWidget::CreatePrinter()
     return printer;
 }
 
-QPrinter *CCmnSceneWidget::MakePrinter(int contextFlags)
+CCmnPrinter *CCmnSceneWidget::MakePrinter(int contextFlags)
 {
     Q_UNUSED(contextFlags) // every context gets the screen's page
-    QPrinter *printer = CreatePrinter();
+    CCmnPrinter *printer = CreatePrinter();
     CmnSetPrinterCreator(*printer);
     QString jobName = CmnGetAppDescriptor().m_ProductDisplayName;
     if (!m_DocumentName.isEmpty())
@@ -321,7 +320,7 @@ void CCmnSceneWidget::RebuildScreenScene()
 {
     ReleaseScreenScene();
     {
-        const std::unique_ptr<QPrinter> printer(MakePrinter(CmnSceneContextScreen));
+        const std::unique_ptr<CCmnPrinter> printer(MakePrinter(CmnSceneContextScreen));
         CmnPrinterPageAndPaperRects(*printer, &m_PageRect, &m_PaperRect);
         m_PrinterResolution = QSizeF(printer->logicalDpiX(), printer->logicalDpiY());
         m_ScreenRatio = m_PrinterResolution.height() / logicalDpiY();

@@ -19,12 +19,12 @@
 class CCmnComboBox;
 class CCmnGraphicsScene;
 class CCmnPrintMarginsDialog;
+class CCmnPrinter;
 class CCmnPrintPreviewGraphicsView;
 class CCmnSceneWidgetControls;
 class CCmnToolButton;
 class QAbstractButton;
 class QButtonGroup;
-class QPrinter;
 
 // Runs the margins dialog and gives its result; tests answer it without a
 // modal loop.
@@ -75,10 +75,10 @@ public:
     // A printer laid out for the context from the page set-up; the caller
     // deletes it. Every context gets the same page, so print and export match
     // the screen.
-    QPrinter *MakePrinter(int contextFlags);
+    CCmnPrinter *MakePrinter(int contextFlags);
     // The chosen printer (the system's default when none is chosen) in
     // high-resolution mode, on its own paper; the caller deletes it.
-    QPrinter *CreatePrinter();
+    CCmnPrinter *CreatePrinter();
     void AllocateScene(int contextFlags);
 
     void SetMarginsDialogRunner(TCmnMarginsDialogRunner runner) { m_MarginsDialogRunner = std::move(runner); }

@@ -119,8 +119,16 @@ public:
     QStringList m_Refused;
     QWidget *m_Widget = nullptr;
 
+    // The host's slot-blocking counter as each call saw it, by call.
+    QHash<QString, int> m_CountersSeen;
+
 private:
-    void Log(const QString &call) { m_Log->append(Name() + ": " + call); }
+    void Log(const QString &call)
+    {
+        m_Log->append(Name() + ": " + call);
+        auto *host = static_cast<CCmnInterfaceHostWidget *>(ParentWidget()->parentWidget());
+        m_CountersSeen.insert(call, host->SlotBlockCount());
+    }
 
     QStringList m_Kinds;
     QStringList *m_Log;
@@ -188,6 +196,24 @@ protected:
     }
 };
 
+// Two kinds served by an interface of the base class alone.
+class CPlainHost : public CCmnInterfaceHostWidget
+{
+public:
+    CPlainHost()
+    {
+        RegisterKind("Pedigree", "PLAIN", "PEDIGREE");
+        RegisterKind("Cover Sheet", "PLAIN", "COVERSHEET");
+        CreateInterfaces({});
+    }
+
+protected:
+    QSharedPointer<CCmnInterface> CreateInterface(const QString &name, QWidget *parent) override
+    {
+        return QSharedPointer<CCmnInterface>::create(name.toLower(), parent);
+    }
+};
+
 } // namespace
 
 class TestCmnInterfaceHostWidget : public QObject
@@ -209,6 +235,8 @@ private slots:
     void disablingResetsEverything();
     void currentControlsReachLastInterfaceUntilDeactivated();
     void broadcastsVisitInterfacesInCreationOrder();
+    void refusedKindKeepsInterfacesKind();
+    void hostOfPlainInterfaceShowsEmptyPage();
 };
 
 void TestCmnInterfaceHostWidget::createsOneInterfacePerName()
@@ -469,6 +497,51 @@ void TestCmnInterfaceHostWidget::broadcastsVisitInterfacesInCreationOrder()
     }
     QCOMPARE(host.m_Log, expected);
     QCOMPARE(host.SlotBlockCount(), 0);
+    // Every broadcast runs with the host's slots blocked; relayouts leave them be.
+    for (int i = 0; i < 2; ++i) {
+        QHash<QString, int> counters = host.Face(i)->m_CountersSeen;
+        QCOMPARE(counters.take("Relayout"), 0);
+        QStringList unblocked;
+        for (auto it = counters.constBegin(); it != counters.constEnd(); ++it) {
+            const bool creation = it.key().startsWith("Create") || it.key().startsWith("Get");
+            if (!creation && it.value() != 1)
+                unblocked << it.key();
+        }
+        QCOMPARE(unblocked, QStringList());
+    }
+}
+
+void TestCmnInterfaceHostWidget::refusedKindKeepsInterfacesKind()
+{
+    CTestHost host;
+    host.SetInterfacesEnabled(true);
+    host.SelectKind("PEDIGREE", false, false);
+    host.Face(0)->m_Refused = {"COVERSHEET"};
+
+    QCOMPARE(host.ActivateKind("COVERSHEET"), -1);
+    QCOMPARE(host.Face(0)->CurrentKind(), QString("PEDIGREE"));
+    QCOMPARE(host.Face(0)->CurrentKindLabel(), QString("Pedigree"));
+
+    // A plain interface offers no kind, no widget, no entries and no menus.
+    CCmnInterface plain("plain", nullptr);
+    QVERIFY(!plain.ActivateKind("PEDIGREE", "Pedigree"));
+    QVERIFY(plain.CurrentKind().isEmpty());
+    QVERIFY(plain.CurrentKindLabel().isEmpty());
+    plain.CreateWidgets();
+    QCOMPARE(plain.GetWidget(), nullptr);
+    QVERIFY(plain.GetToolBarEntries().isEmpty());
+    QVERIFY(plain.GetMenus().isEmpty());
+}
+
+void TestCmnInterfaceHostWidget::hostOfPlainInterfaceShowsEmptyPage()
+{
+    CPlainHost host;
+    QCOMPARE(host.Interfaces().size(), 1);
+    QCOMPARE(host.Stack()->count(), 1);
+    host.SetInterfacesEnabled(true);
+    host.SelectKind("PEDIGREE", true, true);
+    QCOMPARE(host.Stack()->currentWidget(), host.EmptyPage());
+    QVERIFY(host.CurrentInterfaceName().isEmpty());
 }
 
 QTEST_MAIN(TestCmnInterfaceHostWidget)

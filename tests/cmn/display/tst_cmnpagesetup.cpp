@@ -37,6 +37,17 @@ QByteArray MarginsBytes(quint8 version, const std::function<void(QDataStream &)>
 
 } // namespace
 
+// Failures show the stored bytes of both sides.
+char *toString(const CCmnPageSetup &setup)
+{
+    return qstrdup(setup.ToByteArray().toHex(' ').constData());
+}
+
+char *toString(const CCmnPrintMargins &margins)
+{
+    return qstrdup(CmnTestStreamBytes([&](QDataStream &out) { margins.Write(out); }).toHex(' ').constData());
+}
+
 class TestCmnPageSetup : public QObject
 {
     Q_OBJECT
@@ -63,7 +74,7 @@ void TestCmnPageSetup::defaultPageSetupBytes()
 
     CCmnPageSetup read = ChosenPageSetup();
     QVERIFY(read.FromByteArray(kDefaultBytes));
-    QVERIFY(read == setup);
+    QCOMPARE(read, setup);
 }
 
 void TestCmnPageSetup::roundTripGivesEqualPageSetup_data()
@@ -82,7 +93,7 @@ void TestCmnPageSetup::roundTripGivesEqualPageSetup()
     const QByteArray bytes = setup.ToByteArray();
     CCmnPageSetup read;
     QVERIFY(read.FromByteArray(bytes));
-    QVERIFY(read == setup);
+    QCOMPARE(read, setup);
     QCOMPARE(read.m_PrinterName.isNull(), setup.m_PrinterName.isNull());
     // The margins block closes the page set-up, in version 1.
     QByteArray margins;
@@ -103,7 +114,7 @@ void TestCmnPageSetup::extensionFlagSkipsBoolAndNumber()
     });
     CCmnPageSetup read;
     QVERIFY(read.FromByteArray(bytes));
-    QVERIFY(read == chosen);
+    QCOMPARE(read, chosen);
 }
 
 void TestCmnPageSetup::unknownPaperCodeReadsAsCustom()
@@ -173,7 +184,7 @@ void TestCmnPageSetup::refusesNewerMarginsWithoutMarkingStream()
     margins.m_Left = CCmnMetric(2, 30.0);
     QVERIFY(!margins.Read(in));
     QCOMPARE(in.status(), QDataStream::Ok);
-    QVERIFY(margins == CCmnPrintMargins());
+    QCOMPARE(margins, CCmnPrintMargins());
 }
 
 void TestCmnPageSetup::marginWithoutLengthTagMarksStreamCorrupt()
@@ -216,7 +227,7 @@ void TestCmnPageSetup::everyCutIsRefused()
     for (int length = 0; length < bytes.size(); ++length) {
         CCmnPageSetup read;
         QVERIFY2(!read.FromByteArray(bytes.left(length)), qPrintable(QString::number(length)));
-        QVERIFY2(read == CCmnPageSetup(), qPrintable(QString::number(length)));
+        QCOMPARE(read, CCmnPageSetup());
     }
 }
 
@@ -226,7 +237,7 @@ void TestCmnPageSetup::printerNameLongerThanBytesIsRefused()
     bytes.replace(2, 4, QByteArray::fromHex("7FFFFFF0"));
     CCmnPageSetup read = ChosenPageSetup();
     QVERIFY(!read.FromByteArray(bytes));
-    QVERIFY(read == ChosenPageSetup());
+    QCOMPARE(read, ChosenPageSetup());
 }
 
 QTEST_GUILESS_MAIN(TestCmnPageSetup)

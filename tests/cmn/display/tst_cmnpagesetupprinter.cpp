@@ -72,7 +72,8 @@ void TestCmnPageSetupPrinter::landscapeA4WithHalfInchMargins()
     const double point = dpi / 72.0;
     QVERIFY(qAbs(paper.width() - 297.0 / 25.4 * dpi) <= point);
     QVERIFY(qAbs(paper.height() - 210.0 / 25.4 * dpi) <= point);
-    // Half an inch off each side, to a dot: 10.69 x 7.26 inches.
+    // Half an inch off each side of the sheet, to a dot: 10.69 x 7.26 inches,
+    // as A4 is 842 x 595 whole points here.
     QCOMPARE(page.topLeft(), QPointF(0, 0));
     QVERIFY(qAbs(page.width() - (paper.width() - dpi)) <= 1.0);
     QVERIFY(qAbs(page.height() - (paper.height() - dpi)) <= 1.0);

@@ -5,6 +5,7 @@
 #include "cmngraphicsscene.h"
 #include "cmnpagesetupprinter.h"
 #include "cmnpapersizes.h"
+#include "cmnprinter.h"
 #include "cmnprinterprovider.h"
 #include "cmnprintmarginsdialog.h"
 #include "cmnprintpreviewgraphicsview.h"
@@ -96,7 +97,7 @@ CCmnPageSetup OfficeA4()
 // The page the widget shows, read back from the printer it makes for a context.
 QRectF PrinterPage(CCmnSceneWidget &widget, int context, QRectF *paper = nullptr)
 {
-    const std::unique_ptr<QPrinter> printer(widget.MakePrinter(context));
+    const std::unique_ptr<CCmnPrinter> printer(widget.MakePrinter(context));
     QRectF page;
     CmnPrinterPageAndPaperRects(*printer, &page, paper);
     return page;
@@ -231,7 +232,9 @@ void TestCmnSceneWidget::landscapeA4WithHalfInchMargins()
     const double dpi = widget.GetPrinterResolution().width();
     QVERIFY(dpi > 0);
     QCOMPARE(widget.GetPrinterResolution().height(), dpi);
-    // A4 across, half an inch off each side: 10.69 x 7.27 inches, to a dot.
+    // A4 across, half an inch off each side: 10.69 x 7.27 inches, within the
+    // point to which the toolkit rounds paper sizes (A4 is 842 x 595 points, so
+    // 7.26 here), and to a dot against the sheet the printer holds.
     const QRectF page = widget.GetPageRect();
     QCOMPARE(page.topLeft(), QPointF(0, 0));
     QVERIFY2(qAbs(page.width() - (297.0 / 25.4 - 1.0) * dpi) <= dpi / 72.0, qPrintable(QString::number(page.width())));
@@ -253,7 +256,7 @@ void TestCmnSceneWidget::everyContextGetsTheScreensPage()
     COwner owner(&widget);
     widget.RebuildScreenScene();
     CmnGetAppDescriptor().SetProductName(" Orvanta ");
-    const std::unique_ptr<QPrinter> printer(widget.MakePrinter(CmnSceneContextPrint));
+    const std::unique_ptr<CCmnPrinter> printer(widget.MakePrinter(CmnSceneContextPrint));
     QCOMPARE(printer->docName(), QString("Orvanta - Document"));
     for (const int context : {1, 2, 4}) {
         QRectF paper;

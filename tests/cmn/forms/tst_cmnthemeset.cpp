@@ -167,7 +167,7 @@ void TestCmnThemeSet::storeReplacesOnlyCurrentTheme()
 void TestCmnThemeSet::equalityComparesEveryMember()
 {
     const CCmnThemeSet reference = TwoNamedThemes();
-    QVERIFY(reference == TwoNamedThemes());
+    QCOMPARE(reference, TwoNamedThemes());
 
     QList<CCmnThemeSet> changed(7, reference);
     changed[0].m_BaseTheme = ColouredTheme(Qt::red);
