@@ -24,6 +24,7 @@
 #include "cmnwhatsthistexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -137,7 +138,8 @@ QStringList WidgetsWithoutHelp(const QWidget &dialog)
     QStringList missing;
     for (QWidget *widget : dialog.findChildren<QWidget *>()) {
         const bool input = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)
-                           || qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QTextEdit *>(widget);
+                           || qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QTextEdit *>(widget)
+                           || qobject_cast<QAbstractSlider *>(widget);
         if (!input || qobject_cast<QDialogButtonBox *>(widget->parentWidget()) || !widget->isVisibleTo(&dialog))
             continue;
         if (qobject_cast<QTabBar *>(widget->parentWidget()))
