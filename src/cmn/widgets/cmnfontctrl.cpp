@@ -145,10 +145,14 @@ bool CCmnFontCtrl::GetFont(QString *text) const
         parts[kFamilyPart].clear();
     else if (changed(kFamilyPart))
         parts[kFamilyPart] = shown.at(kFamilyPart);
-    if (!m_SizeComboBox)
-        parts[kSizePart] = QStringLiteral("0");
-    else if (changed(kSizePart))
+    if (!m_SizeComboBox) {
+        // A size left unset stays as it was written (";;" is not ";0;"), so that a
+        // face control saved untouched gives back the text it was given.
+        if (CmnParseFontPointSize(parts.at(kSizePart)) > 0)
+            parts[kSizePart] = QStringLiteral("0");
+    } else if (changed(kSizePart)) {
         parts[kSizePart] = QString::number(CmnParseFontPointSize(shown.at(kSizePart)));
+    }
     if (!m_StyleComboBox)
         parts[kStylePart].clear();
     else if (changed(kStylePart))

@@ -43,7 +43,8 @@ public:
     // The descriptor last set, with each part the user changed read from its box
     // (the size as a whole number), so that an unchanged control gives back the
     // very text it was given, further fields included. A part the control does not
-    // show is unset: an empty family or style, a size of 0. Always true.
+    // show is unset: an empty family or style, a size of 0 (a size already unset
+    // keeps its own form). Always true.
     bool GetFont(QString *text) const;
     // SetFont on a load, GetFont on a save; never refuses.
     bool ExchangeFont(const CCmnDataExchange *context, QString *text);

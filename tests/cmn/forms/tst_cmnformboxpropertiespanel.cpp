@@ -6,6 +6,7 @@
 #include "cmnpushbutton.h"
 #include "cmnsystemsettings.h"
 #include "cmntabdialog.h"
+#include "cmntext.h"
 #include "testfilechooserscope.h"
 
 #include <QBuffer>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void lengthWithoutLabelNeverShowsAnInternalName();
     void tabLaysOutItsPanelWhenShown();
     void panelOutlivesItsDialog();
+    void untouchedControlsGiveBackTheirValues();
 };
 
 void TestCmnFormBoxPropertiesPanel::init()
@@ -228,6 +230,72 @@ void TestCmnFormBoxPropertiesPanel::panelOutlivesItsDialog()
     QCOMPARE(panel->m_Text, QString("Smith & Jones <UK>"));
     QCOMPARE(panel->m_FillColor, QColor(Qt::red));
     QCOMPARE(panel->Grid(), nullptr);
+}
+
+// Every control set by hand to values the widgets cannot show exactly (other
+// units, finer lengths and scales, a font not installed here): a plain OK gives
+// them back unchanged. Set ORV_RENDER_DIR to keep a picture of the dialog.
+void TestCmnFormBoxPropertiesPanel::untouchedControlsGiveBackTheirValues()
+{
+    CmnGetSystemSettings()->m_MeasurementUnits = CmnLengthUnitMillimeters;
+    CCmnFormBoxBorderStyle border;
+    border.m_Thickness = CCmnMetric(CmnLengthUnitCentimeters, 0.0333);
+    border.m_CornerStyle = 3;
+    border.m_LineStyle = Qt::DashDotLine;
+    CCmnFormBoxFillStyle fill;
+    fill.m_Style = Qt::Dense4Pattern;
+    fill.m_Opacity = 35;
+    const CCmnFormBoxRectExtents padding{CCmnMetric(CmnLengthUnitMillimeters, 1.234), CCmnMetric(CmnLengthUnitInches, 0.1),
+                                         CCmnMetric(CmnLengthUnitCentimeters, 0.5), CCmnMetric()};
+    CCmnFormBoxPicturePos picturePos;
+    picturePos.m_Gap = CCmnMetric(CmnLengthUnitCentimeters, 0.21);
+    picturePos.m_Mode = 2;
+    picturePos.m_Alignment = 3;
+    picturePos.m_Scaling = 45;
+    CCmnFormBoxTextAlign align;
+    align.m_Vertical = 2;
+    align.m_Horizontal = 1;
+    const QString face = QStringLiteral("Smith & Jones Serif;;Bold");
+    const CCmnMetric gap(CmnLengthUnitInches, 0.15);
+
+    CCmnFormBoxPropertiesDialog dialog;
+    CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
+    panel.m_Text = QStringLiteral("Smith & Jones <UK>");
+    panel.AddTextCtrl(QStringLiteral("Text"), 3, true, {});
+    panel.AddBorderColorCtrl(false, QColor(10, 20, 30), Qt::black);
+    panel.AddBorderStyleCtrl(false, border, {});
+    panel.AddFillColorCtrl(false, QColor(Qt::darkCyan), Qt::transparent);
+    panel.AddFillStyleCtrl(false, fill, {});
+    panel.AddPaddingCtrl(false, padding, {});
+    panel.AddPicturePosCtrl(false, picturePos, {});
+    panel.AddTextAlignCtrl(false, align, {});
+    panel.AddTextColorCtrl(false, QColor(Qt::darkGreen), Qt::black);
+    panel.AddTextFaceCtrl(false, face, {});
+    panel.AddTextSizeCtrl(false, QStringLiteral(";13;"), QStringLiteral(";11;"));
+    panel.AddTextScaleCtrl(false, 0.123456, 0.0);
+    panel.AddSingleExtentCtrl(false, gap, {}, QStringLiteral("Box Gap"));
+    dialog.PrepareRun();
+    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
+    if (!folder.isEmpty()) {
+        dialog.resize(dialog.sizeHint());
+        QVERIFY(dialog.grab().save(folder + QStringLiteral("/box-properties.png")));
+    }
+    ClickOk(dialog);
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(panel.m_Text, QString("Smith & Jones <UK>"));
+    QCOMPARE(panel.m_BorderColor, QColor(10, 20, 30));
+    QCOMPARE(panel.m_BorderStyle, border);
+    QCOMPARE(panel.m_FillColor, QColor(Qt::darkCyan));
+    QCOMPARE(panel.m_FillStyle, fill);
+    QCOMPARE(panel.m_Padding, padding);
+    QCOMPARE(panel.m_PicturePos, picturePos);
+    QCOMPARE(panel.m_TextAlign, align);
+    QCOMPARE(panel.m_TextColor, QColor(Qt::darkGreen));
+    QCOMPARE(panel.m_TextFace, face);
+    QCOMPARE(panel.m_TextSize, QString(";13;"));
+    QCOMPARE(panel.m_TextScale, 0.123456);
+    QCOMPARE(panel.m_SingleExtent, gap);
 }
 
 QTEST_MAIN(TestCmnFormBoxPropertiesPanel)

@@ -1,10 +1,12 @@
 #include "cmnthemedformdefaultboxpropertiesdialog.h"
 #include "cmnthemedformfooterboxpropertiesdialog.h"
+#include "cmnthemedformfooterornamentboxpropertiesdialog.h"
 #include "cmnthemedformheaderboxpropertiesdialog.h"
 #include "cmnthemedformheaderornamentboxpropertiesdialog.h"
 #include "cmnthemedformrootboxpropertiesdialog.h"
 
 #include "cmncolorbutton.h"
+#include "cmndialogbuttonbox.h"
 #include "cmncombobox.h"
 #include "cmnformbox.h"
 #include "cmnmetricwidget.h"
@@ -22,19 +24,20 @@
 #include "cmnwhatsthistexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -42,6 +45,8 @@ const QString kHeaderOrnamentLayout = QStringLiteral("CMN-LEFTHEADERORNAMENT-LAY
 const QString kHeaderOrnamentData = QStringLiteral("CMN-LEFTHEADERORNAMENT-DATA");
 const QString kRootLayout = QStringLiteral("PEDIGREE-ROOT-LAYOUT");
 const QString kRootData = QStringLiteral("PEDIGREE-ROOT-DATA");
+const QString kFooterOrnamentLayout = QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT-LAYOUT");
+const QString kFooterOrnamentData = QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT-DATA");
 
 CCmnThemedFormBoxName Name(const QString &display, const QString &stem)
 {
@@ -52,7 +57,7 @@ CCmnThemedFormBoxName Name(const QString &display, const QString &stem)
 CCmnTheme DefaultTheme()
 {
     CCmnTheme theme;
-    for (const char *stem : {"PEDIGREE-ROOT", "CMN-LEFTHEADERORNAMENT"}) {
+    for (const char *stem : {"PEDIGREE-ROOT", "CMN-LEFTHEADERORNAMENT", "PEDIGREE-LEFTFOOTERORNAMENT"}) {
         theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(stem) + QStringLiteral("-LAYOUT")));
         theme.AddElt(new CCmnThemedFormBoxGenericDataElt(QLatin1String(stem) + QStringLiteral("-DATA")));
     }
@@ -61,8 +66,8 @@ CCmnTheme DefaultTheme()
     return theme;
 }
 
-// A themed form with a header and a logo ornament on a 1000 x 700 page, its
-// theme copy empty, and the user's unit millimetres.
+// A themed form with a header and a footer, each with a left ornament, on a
+// 1000 x 700 page, its theme copy empty, and the user's unit millimetres.
 class CFixture
 {
 public:
@@ -78,7 +83,10 @@ public:
         names.m_Root = Name(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
         names.m_HasHeader = true;
         names.m_LeftHeaderOrnament = Name(QStringLiteral("Smith & Jones <UK>"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
+        names.m_HasFooter = true;
+        names.m_LeftFooterOrnament = Name(QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT"));
         m_Form.Settings()->m_ShowLeftHeaderOrnament = true;
+        m_Form.Settings()->m_ShowLeftFooterOrnament = true;
     }
     ~CFixture() { CmnDestroySystemSettings(); }
 
@@ -100,18 +108,28 @@ public:
     CCmnThemedForm m_Form;
 };
 
-// Runs a dialog's run operation; once the dialog is up, does `act` and then
-// presses OK or Cancel. A failed check inside `act` still closes the dialog.
-int RunDialog(QDialog &dialog, const std::function<int()> &run, const std::function<void()> &act, bool accept)
+void Prepare(CCmnThemedFormBoxPropertiesDialog &dialog)
 {
-    QTimer::singleShot(0, &dialog, [&] {
+    dialog.PrepareRun();
+}
+
+void Prepare(CCmnThemedFormBoxPropertiesTabDialog &dialog)
+{
+    dialog.Prepare();
+}
+
+// Answers the dialog in place of its modal run, as the user would: once it is
+// prepared, does `act`, then presses OK or Cancel. A failed check inside `act`
+// still closes the dialog.
+template <typename TDialog>
+void Answer(TDialog &dialog, std::function<void()> act, bool accept)
+{
+    dialog.SetRunner([&dialog, act = std::move(act), accept] {
+        Prepare(dialog);
         act();
-        if (accept)
-            dialog.accept();
-        else
-            dialog.reject();
+        dialog.ButtonBox()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return dialog.result();
     });
-    return run();
 }
 
 // The input widgets of the dialog (outside its button box) that have no What's This text.
@@ -120,7 +138,8 @@ QStringList WidgetsWithoutHelp(const QWidget &dialog)
     QStringList missing;
     for (QWidget *widget : dialog.findChildren<QWidget *>()) {
         const bool input = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)
-                           || qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QTextEdit *>(widget);
+                           || qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QTextEdit *>(widget)
+                           || qobject_cast<QAbstractSlider *>(widget);
         if (!input || qobject_cast<QDialogButtonBox *>(widget->parentWidget()) || !widget->isVisibleTo(&dialog))
             continue;
         if (qobject_cast<QTabBar *>(widget->parentWidget()))
@@ -140,12 +159,14 @@ QStringList GroupBoxTitles(const QWidget &window)
     return titles;
 }
 
+// Set ORV_RENDER_DIR to keep a picture of the dialog for a look.
 void SaveRendering(QWidget &dialog, const QString &name)
 {
+    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
+    if (folder.isEmpty())
+        return;
     dialog.resize(dialog.sizeHint());
-    const QString path = QDir::temp().filePath(QStringLiteral("orvanta-%1.png").arg(name));
-    QVERIFY(dialog.grab().save(path));
-    qInfo("Rendered to %s", qPrintable(path));
+    QVERIFY(dialog.grab().save(folder + QStringLiteral("/%1.png").arg(name)));
 }
 
 const CCmnMetric kTenthInch(CmnLengthUnitInches, 0.1);
@@ -164,7 +185,8 @@ private Q_SLOTS:
     void cancelWritesNothing();
     void ornamentSwitchedToAutomaticReachesTheForm();
     void rootTextAlignmentAndPaddingHaveNoFormDefault();
-    void rendersEveryDialog();
+    void everyControlHasItsHelp_data();
+    void everyControlHasItsHelp();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -188,8 +210,8 @@ void TestCmnThemedBoxPropertiesDialogs::formDefaultsOnAnEmptyElementShowTheBuilt
     CFixture fixture;
     CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                     fixture.m_Params);
-    const int result = RunDialog(
-        dialog, [&] { return dialog.ExecAndApply(); },
+    Answer(
+        dialog,
         [&] {
             const CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
             QVERIFY(panel.IsPaddingAutomatic());
@@ -206,10 +228,9 @@ void TestCmnThemedBoxPropertiesDialogs::formDefaultsOnAnEmptyElementShowTheBuilt
             QCOMPARE(panel.TextColorCtrl()->ColorButton()->Value(), QColor(Qt::black));
             QCOMPARE(panel.FillStyleCtrl()->StyleComboBox()->currentData().toInt(), 0);
             QVERIFY(GroupBoxTitles(dialog).contains("Box Gap"));
-            QCOMPARE(WidgetsWithoutHelp(dialog), QStringList());
         },
         true);
-    QCOMPARE(result, 1);
+    QCOMPARE(dialog.ExecAndApply(), 1);
     QCOMPARE(dialog.EltNames(), QStringList{"CMN-DEFAULT"});
     QCOMPARE(fixture.Layout("CMN-DEFAULT"), CCmnThemedFormBoxGenericLayout()); // every flag still inherits
 }
@@ -224,10 +245,10 @@ void TestCmnThemedBoxPropertiesDialogs::untouchedLengthsKeepTheirUnitOnOk()
     const CCmnThemedFormBoxGenericLayout before = defaults;
     CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                     fixture.m_Params);
-    const int result = RunDialog(
-        dialog, [&] { return dialog.ExecAndApply(); },
-        [&] { QCOMPARE(dialog.Panel()->SingleExtentCtrl()->MetricWidget()->text(), QString("2.5mm")); }, true);
-    QCOMPARE(result, 1);
+    Answer(
+        dialog, [&] { QCOMPARE(dialog.Panel()->SingleExtentCtrl()->MetricWidget()->text(), QString("2.5mm")); },
+        true);
+    QCOMPARE(dialog.ExecAndApply(), 1);
     QCOMPARE(fixture.Layout("CMN-DEFAULT"), before);
 }
 
@@ -243,12 +264,17 @@ void TestCmnThemedBoxPropertiesDialogs::headerSettingsFallBackToTheFormDefaults(
     builtIn.m_Thickness = CCmnMetric(CmnLengthUnitInches, 0.01);
     builtIn.m_CornerStyle = 2;
     builtIn.m_LineStyle = 1;
+    fixture.m_Form.BuildBoxes(fixture.m_Theme, fixture.m_Default, &fixture.m_Params, fixture.m_Page);
+    fixture.m_Form.ApplyTheme(QString(), fixture.m_Theme, fixture.m_Default, &fixture.m_Params, 0);
+    fixture.m_Form.ApplyGrabs();
+    const QSharedPointer<CCmnFormBox> ornament = fixture.m_Form.GetBox(fixture.m_Form.LeftHeaderOrnamentId());
+    QCOMPARE(ornament->GetTextColor(), QColor(Qt::black));
 
     CCmnThemedFormHeaderBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                    fixture.m_Params);
     QCOMPARE(dialog.windowTitle(), QString("Header Settings"));
-    const int result = RunDialog(
-        dialog, [&] { return dialog.ExecHeaderOrFooter(); },
+    Answer(
+        dialog,
         [&] {
             CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
             QVERIFY(panel.IsFillColorAutomatic());
@@ -257,18 +283,24 @@ void TestCmnThemedBoxPropertiesDialogs::headerSettingsFallBackToTheFormDefaults(
             QCOMPARE(panel.BorderStyleCtrl()->LineStyleComboBox()->currentData().toInt(), 1);
             QCOMPARE(panel.BorderStyleCtrl()->CornerComboBox()->currentData().toInt(), 2);
             QCOMPARE(panel.BorderStyleCtrl()->ThicknessWidget()->ShownMetric(), builtIn.m_Thickness);
-            QCOMPARE(WidgetsWithoutHelp(dialog), QStringList());
 
             panel.TextColorCtrl()->AutomaticButton()->click();
             panel.TextColorCtrl()->ColorButton()->SetColor(Qt::darkBlue);
         },
         true);
-    QCOMPARE(result, 1);
+    QCOMPARE(dialog.ExecHeaderOrFooter(), 1);
     const CCmnThemedFormBoxGenericLayout &header = fixture.Layout("CMN-HEADER");
     QCOMPARE(header.m_TextColor.m_Inherit, false);
     QCOMPARE(header.m_TextColor.m_Value, QColor(Qt::darkBlue));
     QVERIFY(header.m_FillColor.m_Inherit);
     QVERIFY(header.m_BorderStyle.m_Inherit);
+
+    // The header's ornaments fall back to it: re-applying its name restyles them.
+    QCOMPARE(dialog.EltNames(), QStringList{"CMN-HEADER"});
+    for (const QString &name : dialog.EltNames())
+        fixture.m_Form.ApplyTheme(name, fixture.m_Theme, fixture.m_Default, &fixture.m_Params, 0);
+    fixture.m_Form.ApplyGrabs();
+    QCOMPARE(ornament->GetTextColor(), QColor(Qt::darkBlue));
 }
 
 void TestCmnThemedBoxPropertiesDialogs::cancelWritesNothing()
@@ -280,14 +312,14 @@ void TestCmnThemedBoxPropertiesDialogs::cancelWritesNothing()
     const CCmnThemedFormBoxGenericData dataBefore = fixture.Data(kHeaderOrnamentData);
     CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
                                                           kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
-    const int result = RunDialog(
-        dialog, [&] { return dialog.ExecAndApply(); },
+    Answer(
+        dialog,
         [&] {
             dialog.LayoutTab()->Panel()->FillColorCtrl()->ColorButton()->SetColor(Qt::red);
             dialog.TextTab()->Panel()->TextEdit()->setPlainText("Smith & Jones <UK>");
         },
         false);
-    QVERIFY(result != 1);
+    QVERIFY(dialog.ExecAndApply() != 1);
     QCOMPARE(fixture.Layout(kHeaderOrnamentLayout), layoutBefore);
     QCOMPARE(fixture.Data(kHeaderOrnamentData), dataBefore);
 }
@@ -306,8 +338,8 @@ void TestCmnThemedBoxPropertiesDialogs::ornamentSwitchedToAutomaticReachesTheFor
 
     CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
                                                           kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
-    const int result = RunDialog(
-        dialog, [&] { return dialog.ExecAndApply(); },
+    Answer(
+        dialog,
         [&] {
             QCOMPARE(dialog.TabWidget()->count(), 3);
             CCmnFormBoxPropertiesPanel &layout = *dialog.LayoutTab()->Panel();
@@ -315,13 +347,9 @@ void TestCmnThemedBoxPropertiesDialogs::ornamentSwitchedToAutomaticReachesTheFor
             layout.FillColorCtrl()->AutomaticButton()->click();
             QCOMPARE(layout.FillColorCtrl()->ColorButton()->Value(), QColor(Qt::yellow));
             QCOMPARE(dialog.TextTab()->Panel()->TextEdit()->toPlainText(), QString("Brackenfield Kennels"));
-            for (CCmnFormBoxPropertiesTab *tab : {dialog.PhotoTab(), dialog.TextTab(), dialog.LayoutTab()}) {
-                dialog.TabWidget()->setCurrentWidget(tab);
-                QCOMPARE(WidgetsWithoutHelp(*tab), QStringList());
-            }
         },
         true);
-    QCOMPARE(result, 1);
+    QCOMPARE(dialog.ExecAndApply(), 1);
     QVERIFY(fixture.Layout(kHeaderOrnamentLayout).m_FillColor.m_Inherit);
     QCOMPARE(fixture.Layout(kHeaderOrnamentLayout).m_FillColor.m_Value, QColor(Qt::green)); // kept, unused
     QCOMPARE(fixture.Data(kHeaderOrnamentData).m_Text.m_Text, QString("Brackenfield Kennels"));
@@ -342,8 +370,8 @@ void TestCmnThemedBoxPropertiesDialogs::rootTextAlignmentAndPaddingHaveNoFormDef
     defaults.m_TextAlign = {false, {1, 1}};
     CCmnThemedFormRootBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kRootLayout, kRootData,
                                                 fixture.Names(), fixture.m_Params);
-    const int result = RunDialog(
-        dialog, [&] { return dialog.ExecAndApply(); },
+    Answer(
+        dialog,
         [&] {
             CCmnFormBoxPropertiesPanel &text = *dialog.TextTab()->Panel();
             QCOMPARE(text.TextAlignCtrl()->HorizontalComboBox()->currentData().toInt(), 0);
@@ -353,42 +381,122 @@ void TestCmnThemedBoxPropertiesDialogs::rootTextAlignmentAndPaddingHaveNoFormDef
             text.TextEdit()->setPlainText("  Smith & Jones <UK>  ");
         },
         true);
-    QCOMPARE(result, 1);
+    QCOMPARE(dialog.ExecAndApply(), 1);
     QCOMPARE(fixture.Data(kRootData).m_Text.m_Text, QString("Smith & Jones <UK>"));
     QVERIFY(fixture.Layout(kRootLayout).m_TextAlign.m_Inherit);
 }
 
-void TestCmnThemedBoxPropertiesDialogs::rendersEveryDialog()
+namespace {
+
+enum class EThemedDialog { FormDefaults, HeaderSettings, FooterSettings, Root, HeaderOrnament, FooterOrnament };
+
+// Every page of the dialog: the dialog itself, or each of its tabs made current.
+template <typename TDialog>
+QList<QWidget *> Pages(TDialog &dialog)
 {
+    if constexpr (std::is_base_of_v<CCmnThemedFormBoxGenericPropertiesTabsMixin, TDialog>)
+        return {dialog.PhotoTab(), dialog.TextTab(), dialog.LayoutTab()};
+    else
+        return {&dialog};
+}
+
+// Prepares the dialog on the fixture's theme and hands each page to `visit`
+// (a tab made current first), then cancels.
+template <typename TDialog>
+void VisitPages(TDialog &dialog, const std::function<int()> &run,
+                const std::function<void(QWidget &dialog, QWidget &page, const QString &name)> &visit)
+{
+    Answer(
+        dialog,
+        [&] {
+            for (QWidget *page : Pages(dialog)) {
+                QString name;
+                if constexpr (std::is_base_of_v<CCmnThemedFormBoxGenericPropertiesTabsMixin, TDialog>) {
+                    dialog.TabWidget()->setCurrentWidget(page);
+                    name = dialog.TabWidget()->tabText(dialog.TabWidget()->currentIndex());
+                }
+                visit(dialog, *page, name);
+            }
+        },
+        false);
+    run();
+}
+
+} // namespace
+
+void TestCmnThemedBoxPropertiesDialogs::everyControlHasItsHelp_data()
+{
+    QTest::addColumn<EThemedDialog>("kind");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("Form Defaults") << EThemedDialog::FormDefaults << "form-defaults";
+    QTest::newRow("Header Settings") << EThemedDialog::HeaderSettings << "header-settings";
+    QTest::newRow("Footer Settings") << EThemedDialog::FooterSettings << "footer-settings";
+    QTest::newRow("background") << EThemedDialog::Root << "root";
+    QTest::newRow("header ornament") << EThemedDialog::HeaderOrnament << "header-ornament";
+    QTest::newRow("footer ornament") << EThemedDialog::FooterOrnament << "footer-ornament";
+}
+
+// Also keeps a picture of every page when ORV_RENDER_DIR is set, with a user's
+// text in the boxes.
+void TestCmnThemedBoxPropertiesDialogs::everyControlHasItsHelp()
+{
+    QFETCH(EThemedDialog, kind);
+    QFETCH(QString, file);
     CFixture fixture;
-    fixture.Data(kHeaderOrnamentData)
-        .SetText("Smith & Jones <UK>\nBrackenfield Kennels of the Northern Moors and Dales", false);
-    {
+    const QString text = QStringLiteral("Smith & Jones <UK>\nBrackenfield Kennels of the Northern Moors and Dales");
+    for (const QString &name : {kRootData, kHeaderOrnamentData, kFooterOrnamentData})
+        fixture.Data(name).SetText(text, false);
+    int pages = 0;
+    const auto visit = [&](QWidget &dialog, QWidget &page, const QString &tab) {
+        ++pages;
+        QCOMPARE(WidgetsWithoutHelp(page), QStringList());
+        SaveRendering(dialog, tab.isEmpty() ? file : file + "-" + tab);
+    };
+    switch (kind) {
+    case EThemedDialog::FormDefaults: {
         CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                         fixture.m_Params);
-        RunDialog(dialog, [&] { return dialog.ExecAndApply(); }, [&] { SaveRendering(dialog, "form-defaults"); },
-                  false);
+        VisitPages(dialog, [&] { return dialog.ExecAndApply(); }, visit);
+        break;
     }
-    {
+    case EThemedDialog::HeaderSettings: {
+        CCmnThemedFormHeaderBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
+                                                       fixture.m_Params);
+        VisitPages(dialog, [&] { return dialog.ExecHeaderOrFooter(); }, visit);
+        break;
+    }
+    case EThemedDialog::FooterSettings: {
         CCmnThemedFormFooterBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                        fixture.m_Params);
-        RunDialog(dialog, [&] { return dialog.ExecHeaderOrFooter(); },
-                  [&] { SaveRendering(dialog, "footer-settings"); }, false);
+        VisitPages(dialog, [&] { return dialog.ExecHeaderOrFooter(); }, visit);
+        break;
     }
-    {
+    case EThemedDialog::Root: {
+        CCmnThemedFormRootBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kRootLayout, kRootData,
+                                                    fixture.Names(), fixture.m_Params);
+        dialog.setWindowTitle("Background Settings");
+        VisitPages(dialog, [&] { return dialog.ExecAndApply(); }, visit);
+        break;
+    }
+    case EThemedDialog::HeaderOrnament: {
         CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default,
                                                               kHeaderOrnamentLayout, kHeaderOrnamentData,
                                                               fixture.Names(), fixture.m_Params);
         dialog.setWindowTitle("Smith & Jones <UK> Settings");
-        RunDialog(dialog, [&] { return dialog.ExecAndApply(); },
-                  [&] {
-                      for (CCmnFormBoxPropertiesTab *tab : {dialog.PhotoTab(), dialog.TextTab(), dialog.LayoutTab()}) {
-                          dialog.TabWidget()->setCurrentWidget(tab);
-                          SaveRendering(dialog, "ornament-" + dialog.TabWidget()->tabText(dialog.TabWidget()->currentIndex()));
-                      }
-                  },
-                  false);
+        VisitPages(dialog, [&] { return dialog.ExecAndApply(); }, visit);
+        break;
     }
+    case EThemedDialog::FooterOrnament: {
+        CCmnThemedFormFooterOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default,
+                                                              kFooterOrnamentLayout, kFooterOrnamentData,
+                                                              fixture.Names(), fixture.m_Params);
+        dialog.setWindowTitle("Signature Settings");
+        VisitPages(dialog, [&] { return dialog.ExecAndApply(); }, visit);
+        break;
+    }
+    }
+    QVERIFY(pages > 0);
 }
 
 QTEST_MAIN(TestCmnThemedBoxPropertiesDialogs)

@@ -97,6 +97,8 @@ private slots:
     void showsAndGivesBackDescriptors_data();
     void showsAndGivesBackDescriptors();
     void stylesWithoutFaceComeFromTheDescriptor();
+    void partsNotShownComeBackUnset_data();
+    void partsNotShownComeBackUnset();
     void exchangesThroughDialog();
     void newFaceKeepsStyleAndSize();
     void bitmapFaceOffersItsOwnSizes();
@@ -291,6 +293,34 @@ void TestCmnFontCtrl::stylesWithoutFaceComeFromTheDescriptor()
     QString text;
     QVERIFY(control.GetFont(&text));
     QCOMPARE(text, QStringLiteral(";10;Bold"));
+}
+
+void TestCmnFontCtrl::partsNotShownComeBackUnset_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("face and style, size set") << 27 << "Georgia;12;Italic" << "Georgia;0;Italic";
+    QTest::newRow("face and style, size inherited") << 27 << "Georgia;;Italic" << "Georgia;;Italic";
+    QTest::newRow("size alone, family and style set") << 28 << "Georgia;12;Italic" << ";12;";
+    QTest::newRow("size alone, the rest inherited") << 28 << ";11;" << ";11;";
+}
+
+// Saved untouched, a control unsets the parts it does not show; a part that was
+// already unset comes back as it was written.
+void TestCmnFontCtrl::partsNotShownComeBackUnset()
+{
+    QFETCH(int, flags);
+    QFETCH(QString, loaded);
+    QFETCH(QString, saved);
+    QWidget host;
+    CCmnFontCtrl control(&host, flags, "font");
+    host.setLayout(control.Layout());
+    control.SetFont(loaded);
+    QString text;
+    QVERIFY(control.GetFont(&text));
+    QCOMPARE(text, saved);
 }
 
 void TestCmnFontCtrl::exchangesThroughDialog()
