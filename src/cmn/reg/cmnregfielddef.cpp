@@ -14,6 +14,8 @@
 #include <QDataStream>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint8 kTag = 39;
@@ -91,6 +93,25 @@ qint16 ToInt16(int value)
 qint8 ToInt8(int value)
 {
     return qint8(qBound(-128, value, 127));
+}
+
+// A stored choice the program does not know reads as the first one (Text, no letter
+// case, pulldown menu), as the field dialog's combo boxes show it. Text and an
+// unknown type keep their values under the same kind, so none is lost.
+int KnownOrFirst(int value, int last)
+{
+    return value >= 0 && value <= last ? value : 0;
+}
+
+// Widths and heights are at least one character or line; the program never stores less.
+int AtLeastOne(int value)
+{
+    return std::max(value, 1);
+}
+
+int ValidDecimals(int value)
+{
+    return std::clamp(value, 0, CmnRegFieldMaxDecimals);
 }
 
 } // namespace
@@ -356,14 +377,14 @@ bool CCmnRegFieldDef::Read(QDataStream &stream)
     qint16 width = 15;
     qint8 decimals = 0;
     stream >> type >> m_Flags;
-    m_Type = type;
+    m_Type = KnownOrFirst(type, CmnRegFieldMultilineText);
     CmnReadString(stream, m_TextDefault);
     stream >> letterCase;
-    m_TextLetterCase = letterCase;
+    m_TextLetterCase = KnownOrFirst(letterCase, CmnLetterCaseSentence);
     m_TextWidth = 15;
     if (version >= 1) {
         stream >> width;
-        m_TextWidth = width;
+        m_TextWidth = AtLeastOne(width);
     }
     m_SharedListName.clear();
     if (version >= 2)
@@ -376,16 +397,16 @@ bool CCmnRegFieldDef::Read(QDataStream &stream)
     m_ChoiceStyle = CmnRegChoicePulldown;
     if (version >= 1) {
         stream >> style;
-        m_ChoiceStyle = style;
+        m_ChoiceStyle = KnownOrFirst(style, CmnRegChoiceRadio3);
     }
     stream >> m_IntMin >> m_IntMax >> m_IntDefault;
     CmnReadString(stream, m_IntSuffix);
     stream >> m_NumberMin >> m_NumberMax >> m_NumberDefault;
     CmnReadString(stream, m_NumberSuffix);
     stream >> decimals;
-    m_NumberDecimals = decimals;
+    m_NumberDecimals = ValidDecimals(decimals);
     stream >> m_PercentMin >> m_PercentMax >> m_PercentDefault >> decimals;
-    m_PercentDecimals = decimals;
+    m_PercentDecimals = ValidDecimals(decimals);
     if (stream.status() == QDataStream::Ok && !m_DateDefault.Read(stream))
         stream.setStatus(QDataStream::ReadCorruptData);
     m_MultilineDefault.clear();
@@ -396,9 +417,9 @@ bool CCmnRegFieldDef::Read(QDataStream &stream)
         qint16 lines = 3;
         CmnReadString(stream, m_MultilineDefault);
         stream >> letterCase >> width >> lines;
-        m_MultilineLetterCase = letterCase;
-        m_MultilineWidth = width;
-        m_MultilineLines = lines;
+        m_MultilineLetterCase = KnownOrFirst(letterCase, CmnLetterCaseSentence);
+        m_MultilineWidth = AtLeastOne(width);
+        m_MultilineLines = AtLeastOne(lines);
     }
     return true;
 }

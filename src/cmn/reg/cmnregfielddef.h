@@ -31,6 +31,9 @@ enum ECmnRegChoiceStyle {
     CmnRegChoiceRadio3 = 3,
 };
 
+// The most decimal places a Number or Percentage field shows.
+constexpr int CmnRegFieldMaxDecimals = 8;
+
 // The bits of a definition's flag word. Bits 27 to 31 mean nothing and are kept
 // as read.
 enum ECmnRegFieldFlags : quint32 {
@@ -99,7 +102,9 @@ public:
     // Block tag 39, version 2.
     void Write(QDataStream &stream) const;
     // False, with the stream untouched, for another tag or a newer version; damage
-    // inside shows in the stream's status.
+    // inside shows in the stream's status. A type, letter case or choice style the
+    // program does not know reads as the first one; widths and line counts below 1
+    // read as 1, decimals outside 0 to 8 as the nearer end.
     [[nodiscard]] bool Read(QDataStream &stream);
 
     friend bool operator==(const CCmnRegFieldDef &, const CCmnRegFieldDef &) = default;

@@ -45,7 +45,6 @@ bool CCmnRegUserFieldSet::Read(QDataStream &stream)
     qint32 currentRow = -1;
     quint32 count = 0;
     stream >> currentRow >> count;
-    m_CurrentRow = currentRow;
     if (!CmnRegCountFits(stream, count, kMinItemBytes))
         return false;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
@@ -64,7 +63,9 @@ bool CCmnRegUserFieldSet::Read(QDataStream &stream)
     }
     qint32 taggedRow = -1;
     stream >> taggedRow;
-    m_TaggedRow = taggedRow;
+    // A row that names no field would be taken for one by the user-fields list.
+    m_CurrentRow = IsRow(currentRow) ? currentRow : -1;
+    m_TaggedRow = IsRow(taggedRow) ? taggedRow : -1;
     return stream.status() == QDataStream::Ok;
 }
 

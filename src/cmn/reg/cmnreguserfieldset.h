@@ -21,7 +21,8 @@ public:
     void Write(QDataStream &stream) const;
     // Starts from a new set. False for another tag or version or a damaged
     // prototype header; damage further in shows in the stream's status. Names out
-    // of order, repeated or empty are damage: lookups rely on the order.
+    // of order, repeated or empty are damage: lookups rely on the order. A current
+    // or tagged row that names no field reads as none (-1).
     [[nodiscard]] bool Read(QDataStream &stream);
 
     friend bool operator==(const CCmnRegUserFieldSet &a, const CCmnRegUserFieldSet &b);

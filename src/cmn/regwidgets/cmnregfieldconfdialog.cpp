@@ -222,7 +222,7 @@ void CCmnRegFieldConfDialog::BuildGroups(CCmnGridLayoutEx *grid)
         AddGroup(grid, CmnRegFieldInteger, true, BuildLimitsEdit(CCmnRegFieldLimitBoxes::Integer));
 
     // Number
-    m_NumberDecimalsSpin = CmnNewSpinBox(0, 8);
+    m_NumberDecimalsSpin = CmnNewSpinBox(0, CmnRegFieldMaxDecimals);
     Help(m_NumberDecimalsSpin, QStringLiteral("Precision"));
     m_NumberSuffixEdit = new CCmnLineEdit;
     Help(m_NumberSuffixEdit, QStringLiteral("Suffix"));
@@ -237,7 +237,7 @@ void CCmnRegFieldConfDialog::BuildGroups(CCmnGridLayoutEx *grid)
         AddGroup(grid, CmnRegFieldNumber, true, BuildLimitsEdit(CCmnRegFieldLimitBoxes::Number));
 
     // Percentage
-    m_PercentDecimalsSpin = CmnNewSpinBox(0, 8);
+    m_PercentDecimalsSpin = CmnNewSpinBox(0, CmnRegFieldMaxDecimals);
     Help(m_PercentDecimalsSpin, QStringLiteral("Precision"));
     auto *percentDisplay = new CCmnGridLayoutEx;
     percentDisplay->AddWidget(NewBuddyLabel(QStringLiteral("Show decimal places:"), m_PercentDecimalsSpin), 0, 0);

@@ -1,8 +1,11 @@
 #include "bioboxkindcatalogue.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
+#include "cmnappdescriptor.h"
+#include "cmnframework.h"
 #include "cmnregfieldcontexts.h"
 #include "cmnregfieldcontextslayout.h"
+#include "cmnwhatsthistexts.h"
 
 #include <QTest>
 
@@ -35,6 +38,7 @@ private slots:
     void defaultMasks_data();
     void defaultMasks();
     void catalogueKeepsItsFirstWords();
+    void everyBoxKindHasHelp();
 };
 
 void TestBioBoxKindCatalogue::groupsAndItems()
@@ -121,6 +125,19 @@ void TestBioBoxKindCatalogue::catalogueKeepsItsFirstWords()
     QCOMPARE(catalogue->m_Items.at(8).m_Label, sirePhoto);
     QCOMPARE(catalogue->m_Items.size(), 18);
     BioDestroyTerminology();
+}
+
+// The field dialog's usage grid names each box's help after the item.
+void TestBioBoxKindCatalogue::everyBoxKindHasHelp()
+{
+    CmnInitFramework(CCmnAppDescriptor());
+    CmnLoadWhatsThisTexts();
+    CCmnRegFieldContexts catalogue;
+    BioFillBoxKindCatalogue(catalogue, Words());
+    for (const CCmnRegFieldContextItem &item : catalogue.m_Items) {
+        const QString key = "CCmnRegFieldConfDialog.html:Contexts" + item.m_InternalName;
+        QVERIFY2(!CmnWhatsThisTexts().value(key).isEmpty(), qPrintable(key));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBioBoxKindCatalogue)

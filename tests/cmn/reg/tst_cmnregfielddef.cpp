@@ -98,8 +98,8 @@ private slots:
     void makesDefinitionsForNewFields_data();
     void makesDefinitionsForNewFields();
     void writesTheDefaultBlock();
-    void readsEveryVersion_data();
-    void readsEveryVersion();
+    void readsStoredBlocks_data();
+    void readsStoredBlocks();
     void refusesOtherBlocks_data();
     void refusesOtherBlocks();
     void reportsEveryCut();
@@ -288,7 +288,7 @@ void TestCmnRegFieldDef::writesTheDefaultBlock()
     QCOMPARE(Written(CCmnRegFieldDef()).toHex(), golden.toHex());
 }
 
-void TestCmnRegFieldDef::readsEveryVersion_data()
+void TestCmnRegFieldDef::readsStoredBlocks_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<CCmnRegFieldDef>("expected");
@@ -304,9 +304,57 @@ void TestCmnRegFieldDef::readsEveryVersion_data()
     older.m_MultilineWidth = 30;
     older.m_MultilineLines = 3;
     QTest::newRow("version 0 takes the defaults") << WrittenAsVersion(unusual, 0) << older;
+
+    // What the program itself can store reads back unchanged, the widest widths of
+    // an import included.
+    CCmnRegFieldDef edges = Unusual();
+    edges.m_Type = CmnRegFieldMultilineText;
+    edges.m_TextLetterCase = 4;
+    edges.m_TextWidth = 32767;
+    edges.m_MultilineWidth = 300;
+    edges.m_MultilineLines = 1;
+    edges.m_NumberDecimals = 0;
+    edges.m_PercentDecimals = 8;
+    QTest::newRow("edges of the valid ranges") << Written(edges) << edges;
+
+    CCmnRegFieldDef stored = Unusual();
+    stored.m_Type = 8;
+    CCmnRegFieldDef expected = Unusual();
+    expected.m_Type = CmnRegFieldText;
+    QTest::newRow("type after Multiline Text") << Written(stored) << expected;
+    stored.m_Type = 255;
+    QTest::newRow("type 255") << Written(stored) << expected;
+
+    stored = Unusual();
+    stored.m_TextLetterCase = 5;
+    stored.m_MultilineLetterCase = 255;
+    stored.m_ChoiceStyle = 4;
+    expected = Unusual();
+    expected.m_TextLetterCase = 0;
+    expected.m_MultilineLetterCase = 0;
+    expected.m_ChoiceStyle = CmnRegChoicePulldown;
+    QTest::newRow("letter cases and style beyond their lists") << Written(stored) << expected;
+
+    stored = Unusual();
+    stored.m_TextWidth = 0;
+    stored.m_MultilineWidth = -32768;
+    stored.m_MultilineLines = -1;
+    expected = Unusual();
+    expected.m_TextWidth = 1;
+    expected.m_MultilineWidth = 1;
+    expected.m_MultilineLines = 1;
+    QTest::newRow("widths and lines below one") << Written(stored) << expected;
+
+    stored = Unusual();
+    stored.m_NumberDecimals = -1;
+    stored.m_PercentDecimals = 9;
+    expected = Unusual();
+    expected.m_NumberDecimals = 0;
+    expected.m_PercentDecimals = CmnRegFieldMaxDecimals;
+    QTest::newRow("decimals outside 0 to 8") << Written(stored) << expected;
 }
 
-void TestCmnRegFieldDef::readsEveryVersion()
+void TestCmnRegFieldDef::readsStoredBlocks()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(CCmnRegFieldDef, expected);

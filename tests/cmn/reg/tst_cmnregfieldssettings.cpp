@@ -80,6 +80,8 @@ private slots:
     void reportsDamagedBlocks_data();
     void reportsDamagedBlocks();
     void reportsEveryCut();
+    void clearsUserRowsThatNameNoField_data();
+    void clearsUserRowsThatNameNoField();
     void sortsUserFieldsByName();
     void makesUniqueUserFieldNames_data();
     void makesUniqueUserFieldNames();
@@ -159,6 +161,37 @@ void TestCmnRegFieldsSettings::reportsEveryCut()
         CCmnRegFieldsSettings settings;
         QVERIFY2(!settings.FromByteArray(good.left(length)), qPrintable(QString::number(length)));
     }
+}
+
+void TestCmnRegFieldsSettings::clearsUserRowsThatNameNoField_data()
+{
+    QTest::addColumn<qint32>("current");
+    QTest::addColumn<qint32>("tagged");
+    QTest::addColumn<qint32>("readCurrent");
+    QTest::addColumn<qint32>("readTagged");
+    // Rich has three user fields.
+    QTest::newRow("last rows kept") << 2 << 2 << 2 << 2;
+    QTest::newRow("none kept") << -1 << -1 << -1 << -1;
+    QTest::newRow("one past the end") << 3 << 3 << -1 << -1;
+    QTest::newRow("far outside") << qint32(0x7fffffff) << -2 << -1 << -1;
+}
+
+void TestCmnRegFieldsSettings::clearsUserRowsThatNameNoField()
+{
+    QFETCH(qint32, current);
+    QFETCH(qint32, tagged);
+    QFETCH(qint32, readCurrent);
+    QFETCH(qint32, readTagged);
+    CCmnRegFieldsSettings settings = Rich();
+    CCmnRegUserFieldSet user = settings.GetUserFields();
+    user.m_CurrentRow = current;
+    user.m_TaggedRow = tagged;
+    settings.SetUserFields(user);
+    CCmnRegFieldsSettings read;
+    QVERIFY(read.FromByteArray(settings.ToByteArray()));
+    QCOMPARE(read.GetUserFields().m_CurrentRow, readCurrent);
+    QCOMPARE(read.GetUserFields().m_TaggedRow, readTagged);
+    QCOMPARE(read.GetUserFields().m_Items.size(), 3);
 }
 
 void TestCmnRegFieldsSettings::sortsUserFieldsByName()
