@@ -205,6 +205,13 @@ private Q_SLOTS:
         grab.GrabPairing(fixture.m_Reg, 0, 0);
         QVERIFY(!grab.m_Filled);
         QCOMPARE(grab.BuildHtml(), QString());
+
+        // Ids that name no record are no parents.
+        grab.GrabPairing(fixture.m_Reg, 99, 0);
+        QVERIFY(!grab.m_Filled);
+        grab.GrabPairing(fixture.m_Reg, 99, fixture.m_Dam);
+        QVERIFY(grab.m_Filled);
+        QVERIFY(grab.BuildHtml().contains(QStringLiteral("Lady of the Long Meadow")));
     }
 
     void referencesAreWorkedOutOnlyAfterATextChange()
