@@ -278,6 +278,7 @@ private Q_SLOTS:
 
     void boxContextMenus_data();
     void boxContextMenus();
+    void destroyingHostWhileFormShownIsClean_data();
     void destroyingHostWhileFormShownIsClean();
     void rendersTheWholeInterface();
 
@@ -783,17 +784,33 @@ void TestCmnThemedFormInterface::boxContextMenus()
     QVERIFY(!view.HandleBoxEvent(&event));
 }
 
+void TestCmnThemedFormInterface::destroyingHostWhileFormShownIsClean_data()
+{
+    QTest::addColumn<bool>("ownerKeepsView");
+    QTest::newRow("host owns the view alone") << false;
+    // As the document widget does: the view then outlives the host's widgets.
+    QTest::newRow("owner keeps a second pointer") << true;
+}
+
 void TestCmnThemedFormInterface::destroyingHostWhileFormShownIsClean()
 {
+    QFETCH(bool, ownerKeepsView);
     auto host = std::make_unique<CTestHost>();
     host->RegisterKind(QStringLiteral("Pedigree"), QStringLiteral("TESTINTERFACE"), kPedigree);
     host->CreateInterfaces({});
     QVERIFY(host->SetInterfacesEnabled(true));
     host->SelectKind(kPedigree, true, true);
     QVERIFY(host->View()->CurrentForm());
+    QSharedPointer<CCmnInterface> owner;
+    if (ownerKeepsView)
+        owner = host->Interfaces().value(0);
     QPointer<CCmnGraphicsScene> scene = host->View()->ScreenScene().data();
     QVERIFY(scene);
+
     host.reset();
+    // The view's form still stands on its scene.
+    QCOMPARE(scene.isNull(), !ownerKeepsView);
+    owner.reset();
     QVERIFY(scene.isNull());
 }
 
