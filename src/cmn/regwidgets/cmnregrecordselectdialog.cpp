@@ -111,6 +111,11 @@ void CCmnRegRecordSelectDialog::SetUnusableRecords(const QList<int> &recordIds, 
     m_UnusableReason = reason;
 }
 
+QString CCmnRegRecordSelectDialog::RefusalText(const QString &reason)
+{
+    return QStringLiteral("Sorry, this record cannot be used because %1.").arg(reason);
+}
+
 void CCmnRegRecordSelectDialog::SetMoreInformation(const QString &buttonText, const QString &helpText)
 {
     m_MoreInfoButtonText = buttonText;
@@ -181,9 +186,8 @@ bool CCmnRegRecordSelectDialog::DataExchange(CCmnDataExchange *context)
     const QModelIndex current = m_ListView->currentIndex();
     SelectRow(current.isValid() ? current.row() : -1);
     if (m_ChosenId > 0 && m_UnusableIds.contains(m_ChosenId)) {
-        return context->ShowInvalidWidget(
-            QStringLiteral("Sorry, this record cannot be used because %1.").arg(m_UnusableReason), QString(),
-            QString(), QString(), m_ListView);
+        return context->ShowInvalidWidget(RefusalText(m_UnusableReason), QString(), QString(), QString(),
+                                          m_ListView);
     }
     return CCmnDialogEx::DataExchange(context);
 }
@@ -213,5 +217,7 @@ void CCmnRegRecordSelectDialog::Slot_clicked_ForMoreInfo()
 {
     if (SlotsBlocked())
         return;
-    ShowRememberedMessage(QMessageBox::Information, this, windowTitle(), m_MoreInfoText);
+    CCmnMessageBoxOptions options;
+    options.m_Flags = CCmnMessageBoxOptions::ApplicationModal;
+    ShowRememberedMessage(QMessageBox::Information, this, windowTitle(), m_MoreInfoText, &options);
 }
