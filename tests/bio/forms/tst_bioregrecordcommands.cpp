@@ -597,6 +597,16 @@ void TestBioRegRecordCommands::layoutTestsShowTrialSettingsAndRestoreThem()
 
     QCOMPARE(SelectLayoutIds(f.reg), appliedSelect);
     QCOMPARE(appliedSelect.first(), -103);
+
+    // Commands that have gone leave no preview behind.
+    {
+        CBioRegRecordCommands gone(&f.reg);
+        gone.InstallLayoutPreview();
+    }
+    selectTitle.clear();
+    base.TestSelectRecordLayout(trial, tab);
+    QCOMPARE(selectTitle, QString());
+    QCOMPARE(SelectLayoutIds(f.reg), appliedSelect);
 }
 
 QTEST_MAIN(TestBioRegRecordCommands)
