@@ -26,11 +26,6 @@ const QString kGeneral = QStringLiteral("General");
 // Why a sire or dam may not be the child or one of its descendants.
 const QString kAncestorLoopReason = QStringLiteral("it would cause an ancestor to be descended from itself");
 
-QString Term(int term, int flags = 0)
-{
-    return GetBioTerm(term, flags);
-}
-
 // A user's word in a button text, where "&" would mark a mnemonic.
 QString ButtonTerm(int term, int flags = 0)
 {
@@ -156,7 +151,7 @@ CBioRegEditResult CBioRegRecordCommands::EditRecordInDialog(QWidget *parent, con
     if (photoAdded) {
         CmnShowPhotoCropWarning(parent, position, QStringLiteral("design_croppingpics.html"),
                                 QStringLiteral("a %1 for the %2")
-                                    .arg(QStringLiteral("photo"), Term(kTermAnimal, BioTermLowerCase)),
+                                    .arg(QStringLiteral("photo"), GetBioTerm(kTermAnimal, BioTermLowerCase)),
                                 QStringLiteral("the box in which it is displayed"));
     }
     return {true, 0};
@@ -169,7 +164,7 @@ int CBioRegRecordCommands::AddNewRecord(QWidget *parent, const QPoint &position,
     CBioRegRecord record(m_Reg);
     record.m_Sex = sex;
     const CBioRegEditResult result = EditRecordInDialog(
-        parent, position, QStringLiteral("New %1").arg(Term(kTermAnimal)), QString(), 0, record, QString(),
+        parent, position, QStringLiteral("New %1").arg(GetBioTerm(kTermAnimal)), QString(), 0, record, QString(),
         QString(), QStringLiteral("Add New %1 As Is").arg(ButtonTerm(kTermAnimal)),
         QStringLiteral("Change The Name Of The New %1").arg(ButtonTerm(kTermAnimal)), sex != 0);
     return result.m_Accepted ? m_Reg->StoreNewRecord(record) : 0;
@@ -180,7 +175,7 @@ int CBioRegRecordCommands::AddNewParentRecord(QWidget *parent, const QPoint &pos
     if (!m_Reg)
         return 0;
     const int parentTerm = sex == 1 ? kTermSire : kTermDam;
-    const QString parentWord = Term(parentTerm);
+    const QString parentWord = GetBioTerm(parentTerm);
     const QString title = QStringLiteral("New %1").arg(parentWord);
     const QString selectTitle = QStringLiteral("Select %1").arg(parentWord);
     // An animal cannot be its own ancestor: the child and all below it are refused.
@@ -253,7 +248,7 @@ int CBioRegRecordCommands::SelectRecord(QWidget *parent, const QPoint &position,
     if (!m_Reg)
         return 0;
     CBioRegRecordSelectDialog dialog(position, m_Reg, parent);
-    dialog.setWindowTitle(QStringLiteral("Select %1").arg(Term(kTermAnimal)));
+    dialog.setWindowTitle(QStringLiteral("Select %1").arg(GetBioTerm(kTermAnimal)));
     dialog.m_ChosenId = preselectedId;
     if (sexFilter == 1 || sexFilter == 2) {
         const CBioRegRecord *preselected = m_Reg->GetBioRecord(preselectedId);
@@ -272,13 +267,13 @@ bool CBioRegRecordCommands::DeleteRecordWithConfirmation(QWidget *parent, const 
     const CBioRegRecord *record = recordId >= 1 && m_Reg ? m_Reg->GetBioRecord(recordId) : nullptr;
     if (!record)
         return false;
-    const QString text = PlainParagraph(question.arg(Term(kTermAnimal, BioTermLowerCase), record->GetName()));
+    const QString text = PlainParagraph(question.arg(GetBioTerm(kTermAnimal, BioTermLowerCase), record->GetName()));
     CCmnMessageBoxOptions options = PlacedAt(position);
     options.m_InformativeText = PlainParagraph(
         QStringLiteral("Note that when you delete a %1, this does not delete its ancestors - they will remain in "
                        "your data file and will remain as ancestors of any other %2 from which they are "
                        "descended.")
-            .arg(Term(kTermAnimal, BioTermLowerCase), Term(kTermAnimal, BioTermPlural | BioTermLowerCase)));
+            .arg(GetBioTerm(kTermAnimal, BioTermLowerCase), GetBioTerm(kTermAnimal, BioTermPlural | BioTermLowerCase)));
     qint32 answer = QMessageBox::No;
     if (messageId > 0) {
         options.m_MessageId = messageId;
@@ -301,12 +296,12 @@ void CBioRegRecordCommands::PreviewLayout(bool details, QWidget *parent)
     }
     if (details) {
         CBioRegRecordTabDialog dialog(position, true, m_Reg, parent);
-        dialog.setWindowTitle(QStringLiteral("Test of %1 Details Layout").arg(Term(kTermAnimal)));
+        dialog.setWindowTitle(QStringLiteral("Test of %1 Details Layout").arg(GetBioTerm(kTermAnimal)));
         dialog.SetStandardButtons(QDialogButtonBox::Cancel);
         (void)RunRecordDialog(dialog);
     } else {
         CBioRegRecordSelectDialog dialog(position, m_Reg, parent);
-        dialog.setWindowTitle(QStringLiteral("Test of Select %1 Layout").arg(Term(kTermAnimal)));
+        dialog.setWindowTitle(QStringLiteral("Test of Select %1 Layout").arg(GetBioTerm(kTermAnimal)));
         dialog.SetStandardButtons(QDialogButtonBox::Cancel);
         (void)RunSelectDialog(dialog);
     }
