@@ -1,3 +1,4 @@
+#include "fuzzmutations.h"
 #include "legacyfilewriter.h"
 #include "legacyfuzzharness.h"
 
@@ -70,7 +71,7 @@ void TestLegacyArchiveFuzz::seedsAndMutationsNeverCrash()
             LegacyFuzzArchiveReaders(changed);
         }
     }
-    LegacyFuzzMutations(seed, 0x5EED, 3000, 1,
+    OrvFuzzMutations(seed, 0x5EED, 3000, 1,
                         [](const QByteArray &mutated) { LegacyFuzzArchiveReaders(mutated); });
 }
 
