@@ -3,7 +3,7 @@
 #include "cmnappdescriptor.h"
 #include "cmndate.h"
 #include "cmnhighlight.h"
-#include "cmnsystemlocale.h"
+#include "cmndateprovider.h"
 
 #include <QCoreApplication>
 
@@ -59,7 +59,7 @@ void CmnInitFramework(const CCmnAppDescriptor &descriptor)
         app.SetHomePageUrl(app.m_MakersWebDomain + QLatin1Char('/') + app.m_CompactDisplayName);
 
     DefaultDateInputFormat() =
-        CmnDateInputFormatForShortDateFormat(CmnSystemLocale().dateFormat(QLocale::ShortFormat));
+        CmnDateInputFormatForShortDateFormat(CmnGetDateProvider().Locale().dateFormat(QLocale::ShortFormat));
 
     QCoreApplication::setOrganizationName(app.m_MakersCompanyName);
     QCoreApplication::setOrganizationDomain(app.m_MakersWebDomain);

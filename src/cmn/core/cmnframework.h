@@ -10,7 +10,8 @@ class CCmnAppDescriptor;
 // makes the built-in resources (":/WhatsThisDefs.txt") readable.
 void CmnInitFramework(const CCmnAppDescriptor &descriptor);
 
-// The default date-input format chosen by CmnInitFramework; empty before it runs.
+// The default date-input format chosen by CmnInitFramework from the date
+// provider's locale (the system's, unless a test pins one); empty before it runs.
 const QString &CmnDefaultDateInputFormat();
 
 // The date-input format that suits a locale's short date format: month first
