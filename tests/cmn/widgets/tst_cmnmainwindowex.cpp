@@ -82,6 +82,8 @@ private slots:
     void titleNamesTheDocument();
     void saveFollowsTheDocumentExtension_data();
     void saveFollowsTheDocumentExtension();
+    void saveDocumentNeedsTheDocumentExtension_data();
+    void saveDocumentNeedsTheDocumentExtension();
     void saveAsAddsTheExtension_data();
     void saveAsAddsTheExtension();
     void saveAsNeverReplacesAFileUnasked_data();
@@ -322,6 +324,38 @@ void TestCmnMainWindowEx::saveFollowsTheDocumentExtension()
     QCOMPARE(window.Calls(), calls);
     QVERIFY(chooser.Requests().isEmpty());
     QVERIFY(boxes.Requests().isEmpty());
+}
+
+void TestCmnMainWindowEx::saveDocumentNeedsTheDocumentExtension_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("another extension") << "/d/pedigree.txt" << 0 << QStringList{kExtensionMessage};
+    QTest::newRow("another extension, told not to say") << "/d/pedigree.txt" << 1 << QStringList();
+    QTest::newRow("no extension") << "/d/pedigree" << 0 << QStringList();
+}
+
+void TestCmnMainWindowEx::saveDocumentNeedsTheDocumentExtension()
+{
+    QFETCH(QString, path);
+    QFETCH(int, flags);
+    QFETCH(QStringList, messages);
+
+    CTestFileChooserScope chooser{QString()};
+    CTestMessageBoxScope boxes;
+    CTestMainWindow window;
+    window.BuildFrame();
+    window.SetHasDocument(true);
+
+    // Nothing written; Save As asked instead, and cancelled.
+    QVERIFY(!window.SaveDocument(path, flags));
+    QVERIFY(window.Calls().isEmpty());
+    QCOMPARE(boxes.Texts(), messages);
+    if (!messages.isEmpty())
+        QCOMPARE(boxes.Requests().first().m_Icon, QMessageBox::Information);
+    QCOMPARE(chooser.Requests().size(), 1);
 }
 
 void TestCmnMainWindowEx::saveAsAddsTheExtension_data()
