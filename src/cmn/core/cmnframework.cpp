@@ -24,15 +24,13 @@ QString &DefaultDateInputFormat()
     return format;
 }
 
-// Value types travel inside variant hashes that the settings stores serialise,
-// so they must be known by name before any store is loaded.
-void RegisterValueTypes()
+} // namespace
+
+void CmnRegisterValueTypes()
 {
     qRegisterMetaType<CCmnDate>("CCmnDate");
     qRegisterMetaType<CCmnHighlight>("CCmnHighlight");
 }
-
-} // namespace
 
 const QString &CmnDefaultDateInputFormat()
 {
@@ -66,6 +64,6 @@ void CmnInitFramework(const CCmnAppDescriptor &descriptor)
     QCoreApplication::setApplicationName(app.m_ProductDisplayName);
     QCoreApplication::setApplicationVersion(app.m_FullVersion);
 
-    RegisterValueTypes();
+    CmnRegisterValueTypes();
     InitFrameworkResources();
 }
