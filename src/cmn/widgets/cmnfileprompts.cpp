@@ -2,8 +2,12 @@
 
 #include "cmnappdescriptor.h"
 #include "cmndesktopopener.h"
+#include "cmnfilechooser.h"
 #include "cmnfilenames.h"
+#include "cmnhtmlescape.h"
 #include "cmnmessageboxes.h"
+
+#include <QFileInfo>
 
 bool CmnCheckFileExtension(const QString &extension, const QString &filter, QWidget *parent)
 {
@@ -13,6 +17,25 @@ bool CmnCheckFileExtension(const QString &extension, const QString &filter, QWid
     ShowRememberedMessage(QMessageBox::Warning, parent, CmnGetAppDescriptor().m_ProductDisplayName,
                           mismatch);
     return false;
+}
+
+QString CmnGetSaveFileNameWithSuffix(QWidget *parent, const QString &caption, const QString &start,
+                                     const QString &filter, const QString &suffix)
+{
+    QString path = CmnGetSaveFileName(parent, caption, start, filter, suffix);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    // The chooser confirmed the name without the suffix: the file it will
+    // really be is new to the user.
+    path += QLatin1Char('.') + suffix;
+    if (!QFileInfo::exists(path))
+        return path;
+    const QString question = CmnHtmlEscapedParagraph(QStringLiteral("'%1' already exists.").arg(path))
+        + QStringLiteral("<p>Do you want to replace it?</p>");
+    if (AskYesNo(QMessageBox::Warning, true, parent, CmnGetAppDescriptor().m_ProductDisplayName, question)
+        != QMessageBox::Yes)
+        return QString();
+    return path;
 }
 
 void CmnOfferToViewCreatedFile(QWidget *parent, const QString &path, qint32 messageId,

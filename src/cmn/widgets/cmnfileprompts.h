@@ -14,6 +14,14 @@ class QWidget;
 // accepts anything.
 bool CmnCheckFileExtension(const QString &extension, const QString &filter, QWidget *parent);
 
+// Asks for the name of a file to write. The chooser is given the suffix, so
+// that it adds it to a name typed without one before asking whether to replace
+// an existing file. A name that still comes back without a suffix gets it here,
+// and then the user is asked before an existing file of that name is replaced.
+// Empty when the user cancels or keeps the existing file.
+QString CmnGetSaveFileNameWithSuffix(QWidget *parent, const QString &caption, const QString &start,
+                                     const QString &filter, const QString &suffix);
+
 // After a file has been written, asks whether to open it with the desktop's handler.
 // Nothing is asked when the path is empty or names no file. With a message id
 // above 0 the user may have the answer remembered under that id.
