@@ -2,6 +2,17 @@
 
 #include <QPainter>
 
+namespace {
+
+// Reaches the flags that say which parts of a painter's state a paint engine
+// is to take; a pointer to a protected member may be formed in a derived class.
+struct CStateFlags : QPaintEngineState
+{
+    static QPaintEngine::DirtyFlags QPaintEngineState::*Member() { return &CStateFlags::dirtyFlags; }
+};
+
+} // namespace
+
 CCmnPageRecordingEngine::CCmnPageRecordingEngine(QPrinter &target)
     : QPaintEngine(AllFeatures)
     , m_Target(target)
@@ -165,6 +176,17 @@ bool CCmnPageRecordingEngine::newPage()
         return false;
     FinishPage();
     StartPage();
+    // A painter hands its engine only what changed, and each page is a picture
+    // of its own: the new page starts from the painter's whole state. The clip
+    // is left out; painters end a page's clipping before the next page.
+    if (state) {
+        const QPaintEngine::DirtyFlags all = QPaintEngine::AllDirty
+            & ~(QPaintEngine::DirtyClipPath | QPaintEngine::DirtyClipRegion | QPaintEngine::DirtyClipEnabled);
+        const QPaintEngine::DirtyFlags pending = (*state).*CStateFlags::Member();
+        (*state).*CStateFlags::Member() = all;
+        m_PageEngine->updateState(*state);
+        (*state).*CStateFlags::Member() = pending;
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "testpdftools.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPicture>
@@ -49,6 +50,7 @@ class TestCmnPrinter : public QObject
 private slots:
     void creatorIsTheProductName();
     void recordsEachPageAsLaidOutByTheTarget();
+    void laterPagesKeepThePaintersState();
     void recordsATextDocumentPageByPage();
 };
 
@@ -96,6 +98,34 @@ void TestCmnPrinter::recordsEachPageAsLaidOutByTheTarget()
     // A new painting starts the pages afresh.
     PaintPages(recorder, 2);
     QCOMPARE(recorder.RecordedPages().size(), 2);
+}
+
+void TestCmnPrinter::laterPagesKeepThePaintersState()
+{
+    CCmnPrinter target(QPrinter::HighResolution);
+    SetUpTarget(target);
+    CCmnPrinter recorder(target, CCmnPrinter::RecordPreview);
+    {
+        QPainter painter(&recorder);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::green);
+        painter.translate(10, 10);
+        for (int page = 1; page <= 2; ++page) {
+            if (page > 1)
+                QVERIFY(recorder.newPage());
+            painter.drawRect(QRect(0, 0, 100, 100));
+        }
+    }
+    for (const QPicture *page : recorder.RecordedPages()) {
+        QImage image(200, 200, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        CmnDrawRecordedPage(painter, QPointF(0, 0), *page);
+        painter.end();
+        QCOMPARE(image.pixelColor(60, 60), QColor(Qt::green));
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(115, 60), QColor(Qt::white));
+    }
 }
 
 void TestCmnPrinter::recordsATextDocumentPageByPage()
