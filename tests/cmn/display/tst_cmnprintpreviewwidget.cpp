@@ -51,6 +51,23 @@ void SetUp(QPrinter &printer, QPageLayout::Orientation orientation = QPageLayout
                                       QPageLayout::Inch));
 }
 
+// A preview of some pages; shown, it makes its pages.
+class CPreviewFixture
+{
+public:
+    explicit CPreviewFixture(int pages)
+        : m_Preview(&m_Printer)
+        , m_Painter(m_Preview, pages)
+    {
+        SetUp(m_Printer);
+        m_Preview.resize(500, 700);
+    }
+
+    QPrinter m_Printer{QPrinter::HighResolution};
+    CCmnPrintPreviewWidgetEx m_Preview;
+    CPagePainter m_Painter;
+};
+
 // Where each page stands, in places of one page item's size.
 QList<QPoint> Cells(const CCmnPrintPreviewWidgetEx &preview)
 {
@@ -95,12 +112,11 @@ void TestCmnPrintPreviewWidget::recordsThePaintedPages_data()
 void TestCmnPrintPreviewWidget::recordsThePaintedPages()
 {
     QFETCH(int, pages);
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer);
-    CCmnPrintPreviewWidgetEx preview(&printer);
-    CPagePainter painter(preview, pages);
+    CPreviewFixture fixture(pages);
+    QPrinter &printer = fixture.m_Printer;
+    CCmnPrintPreviewWidgetEx &preview = fixture.m_Preview;
+    CPagePainter &painter = fixture.m_Painter;
     QSignalSpy changed(&preview, &CCmnPrintPreviewWidgetEx::previewChanged);
-    preview.resize(500, 700);
     preview.show();
     QVERIFY(preview.Initialized());
     QCOMPARE(painter.m_Previews, QList<bool>{true});
@@ -145,10 +161,8 @@ void TestCmnPrintPreviewWidget::arrangesByPageMode()
     QFETCH(int, mode);
     QFETCH(int, pages);
     QFETCH(QList<QPoint>, cells);
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer);
-    CCmnPrintPreviewWidgetEx preview(&printer);
-    CPagePainter painter(preview, pages);
+    CPreviewFixture fixture(pages);
+    CCmnPrintPreviewWidgetEx &preview = fixture.m_Preview;
     preview.resize(600, 600);
     preview.show();
     preview.SetPageMode(ECmnPreviewPageMode(mode));
@@ -169,11 +183,8 @@ void TestCmnPrintPreviewWidget::arrangesByPageMode()
 
 void TestCmnPrintPreviewWidget::refitsOnlyWhenTheCurrentPageIsNotWhollyShown()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer);
-    CCmnPrintPreviewWidgetEx preview(&printer);
-    CPagePainter painter(preview, 3);
-    preview.resize(500, 700);
+    CPreviewFixture fixture(3);
+    CCmnPrintPreviewWidgetEx &preview = fixture.m_Preview;
     preview.show();
     QSignalSpy changed(&preview, &CCmnPrintPreviewWidgetEx::previewChanged);
     const QTransform fitted = preview.View()->transform();
@@ -198,11 +209,8 @@ void TestCmnPrintPreviewWidget::refitsOnlyWhenTheCurrentPageIsNotWhollyShown()
 
 void TestCmnPrintPreviewWidget::scrollingMakesTheMostVisiblePageCurrent()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer);
-    CCmnPrintPreviewWidgetEx preview(&printer);
-    CPagePainter painter(preview, 3);
-    preview.resize(500, 700);
+    CPreviewFixture fixture(3);
+    CCmnPrintPreviewWidgetEx &preview = fixture.m_Preview;
     preview.show();
     QSignalSpy changed(&preview, &CCmnPrintPreviewWidgetEx::previewChanged);
     QScrollBar *scroll = preview.View()->verticalScrollBar();
@@ -223,13 +231,13 @@ void TestCmnPrintPreviewWidget::scrollingMakesTheMostVisiblePageCurrent()
 void TestCmnPrintPreviewWidget::printPaintsOnThePrinterItself()
 {
     QTemporaryDir folder;
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer);
+    CPreviewFixture fixture(1);
+    QPrinter &printer = fixture.m_Printer;
+    CCmnPrintPreviewWidgetEx &preview = fixture.m_Preview;
+    CPagePainter &painter = fixture.m_Painter;
     // A PDF printer without a file would refuse the painter.
     printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
     printer.setDocName(QStringLiteral("earlier job"));
-    CCmnPrintPreviewWidgetEx preview(&printer);
-    CPagePainter painter(preview, 1);
     preview.print();
     QCOMPARE(painter.m_Printers, QList<QPrinter *>{&printer});
     QCOMPARE(painter.m_Previews, QList<bool>{false});
