@@ -261,6 +261,85 @@ void DrawCursorOpenHand(QPainter &painter)
         painter.drawLine(QPointF(x, 8), QPointF(x, 12.5));
 }
 
+// A filled arrow pointing left or right, with a bar at its tip for first and last.
+void DrawGo(QPainter &painter, bool forward, bool toEnd)
+{
+    const qreal tipX = forward ? 18.0 : 6.0;
+    const qreal backX = forward ? 8.0 : 16.0;
+    QPainterPath arrow;
+    arrow.moveTo(tipX, 12);
+    arrow.lineTo(backX, 4);
+    arrow.lineTo(backX, 20);
+    arrow.closeSubpath();
+    painter.setPen(Pen(kBlue.darker(140), 1.0));
+    painter.setBrush(kBlue);
+    painter.drawPath(arrow);
+    if (!toEnd)
+        return;
+    painter.setPen(Pen(kInk, 2.4));
+    const qreal barX = forward ? 20.5 : 3.5;
+    painter.drawLine(QPointF(barX, 4.5), QPointF(barX, 19.5));
+}
+
+void DrawGoNext(QPainter &painter)
+{
+    DrawGo(painter, true, false);
+}
+
+void DrawGoPrevious(QPainter &painter)
+{
+    DrawGo(painter, false, false);
+}
+
+void DrawGoFirst(QPainter &painter)
+{
+    DrawGo(painter, false, true);
+}
+
+void DrawGoLast(QPainter &painter)
+{
+    DrawGo(painter, true, true);
+}
+
+void DrawViewPageOne(QPainter &painter)
+{
+    DrawSheet(painter, QRectF(6, 2, 12, 20));
+    DrawTextLines(painter, QRectF(8.5, 5, 6, 14), 5);
+}
+
+void DrawViewPageSided(QPainter &painter)
+{
+    DrawSheet(painter, QRectF(1.5, 4, 10, 16));
+    DrawSheet(painter, QRectF(12.5, 4, 10, 16));
+    DrawTextLines(painter, QRectF(3.5, 7, 5, 10), 4);
+    DrawTextLines(painter, QRectF(14.5, 7, 5, 10), 4);
+}
+
+void DrawViewPageMulti(QPainter &painter)
+{
+    for (const QPointF &corner : {QPointF(2, 2), QPointF(13, 2), QPointF(2, 13), QPointF(13, 13)})
+        DrawSheet(painter, QRectF(corner, QSizeF(9, 9)));
+}
+
+void DrawPageSetup(QPainter &painter)
+{
+    DrawSheet(painter, QRectF(3, 2, 14, 19));
+    DrawTextLines(painter, QRectF(5.5, 5, 6, 8), 3);
+    // A set square over the sheet's corner.
+    QPainterPath square;
+    square.moveTo(10, 22);
+    square.lineTo(22, 22);
+    square.lineTo(22, 10);
+    square.closeSubpath();
+    square.moveTo(14.5, 19.5);
+    square.lineTo(19.5, 19.5);
+    square.lineTo(19.5, 14.5);
+    square.closeSubpath();
+    painter.setPen(Pen(QColor(0xB0, 0x7A, 0x10), 1.0));
+    painter.setBrush(kYellow);
+    painter.drawPath(square);
+}
+
 using TDrawing = std::function<void(QPainter &)>;
 
 const std::map<QString, TDrawing> &Drawings()
@@ -280,6 +359,14 @@ const std::map<QString, TDrawing> &Drawings()
         {QStringLiteral("zoom-out"), DrawZoomOut},
         {QStringLiteral("cursor-arrow"), DrawCursorArrow},
         {QStringLiteral("cursor-openhand"), DrawCursorOpenHand},
+        {QStringLiteral("go-next"), DrawGoNext},
+        {QStringLiteral("go-previous"), DrawGoPrevious},
+        {QStringLiteral("go-first"), DrawGoFirst},
+        {QStringLiteral("go-last"), DrawGoLast},
+        {QStringLiteral("view-page-one"), DrawViewPageOne},
+        {QStringLiteral("view-page-sided"), DrawViewPageSided},
+        {QStringLiteral("view-page-multi"), DrawViewPageMulti},
+        {QStringLiteral("page-setup"), DrawPageSetup},
     };
     return drawings;
 }

@@ -210,6 +210,14 @@ QList<CCmnFileType> CmnImageFileTypes(const QList<QByteArray> &writerFormats)
     return types;
 }
 
+bool CmnImageFormatKeepsAlpha(const QString &extension)
+{
+    static const QStringList kWithAlpha{QStringLiteral("png"),  QStringLiteral("tif"), QStringLiteral("tiff"),
+                                        QStringLiteral("webp"), QStringLiteral("ico"), QStringLiteral("cur"),
+                                        QStringLiteral("icns"), QStringLiteral("tga"), QStringLiteral("xpm")};
+    return kWithAlpha.contains(extension, Qt::CaseInsensitive);
+}
+
 QList<CCmnFileType> CmnPdfFileTypes()
 {
     return {CCmnFileType{QStringLiteral("PDF files (*.pdf)"), QStringLiteral("PDF files"), QStringLiteral("pdf")}};

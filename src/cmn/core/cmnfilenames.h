@@ -54,6 +54,10 @@ QString CmnImageOpenFilter(const QList<QByteArray> &readerFormats);
 QList<CCmnFileType> CmnImageFileTypes();
 QList<CCmnFileType> CmnImageFileTypes(const QList<QByteArray> &writerFormats);
 
+// Whether an image file of the extension keeps transparent pixels; the other
+// formats (JPEG, BMP and the like) would turn them black.
+bool CmnImageFormatKeepsAlpha(const QString &extension);
+
 // The one save-dialog type of PDF output.
 QList<CCmnFileType> CmnPdfFileTypes();
 

@@ -3,14 +3,23 @@
 #include "cmnappdescriptor.h"
 #include "cmncombobox.h"
 #include "cmncontrolfactory.h"
+#include "cmndialogrunner.h"
+#include "cmnfileprompts.h"
 #include "cmngraphicsscene.h"
+#include "cmnhtmlescape.h"
+#include "cmnmessageboxes.h"
+#include "cmnpagefiles.h"
 #include "cmnpagesetupprinter.h"
 #include "cmnpapersizes.h"
+#include "cmnprintdialog.h"
 #include "cmnprinter.h"
 #include "cmnprinterprovider.h"
 #include "cmnprintmarginsdialog.h"
+#include "cmnprintpreviewdialogex.h"
 #include "cmnprintpreviewgraphicsview.h"
 #include "cmnpushbutton.h"
+#include "cmnsaveimageparamsdialog.h"
+#include "cmnsceneprintdialog.h"
 #include "cmnscenewidgetcontrols.h"
 #include "cmntoolbutton.h"
 #include "cmnwidgetsetup.h"
@@ -19,7 +28,10 @@
 #include <QButtonGroup>
 #include <QGraphicsRectItem>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -30,6 +42,35 @@ namespace {
 
 constexpr double kZoomStep = 1.1;
 constexpr int kMaxVisibleItems = 30;
+
+// The side of an exported image that the image parameters propose.
+constexpr int kProposedImageSide = 1024;
+constexpr qint32 kOfferToViewMessageId = 100;
+
+// Draws the whole scene (its rectangle is the page) over the whole device,
+// keeping its proportions, on a white that lets the paper show through.
+// False when painting could not start or finish.
+bool DrawScene(QPaintDevice &device, QGraphicsScene &scene, bool smooth)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    if (smooth)
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.fillRect(painter.window(), QColor(255, 255, 255, 0));
+    scene.render(&painter, QRectF(), scene.sceneRect(), Qt::KeepAspectRatio);
+    return painter.end();
+}
+
+TCmnPagePainter ScenePainter(QGraphicsScene &scene)
+{
+    return [&scene](QPagedPaintDevice &device) { return DrawScene(device, scene, true); };
+}
+
+bool IsPostScript(const QString &path)
+{
+    return CmnFileExtension(path).compare(QLatin1String("ps"), Qt::CaseInsensitive) == 0;
+}
 
 // Ends a row of controls with a stretch and adds it to the main layout.
 void FinishRow(QVBoxLayout *main, QHBoxLayout *row)
@@ -83,8 +124,12 @@ CCmnSceneWidget::CCmnSceneWidget(const CCmnSceneWidgetParams &params, const CCmn
                                              CCmnSceneWidgetParams::ExportImageButton};
         static constexpr int kIcon[] = {CCmnSceneWidgetParams::SaveIcon, CCmnSceneWidgetParams::PdfIcon,
                                         CCmnSceneWidgetParams::ImageIcon};
+        static constexpr void (CCmnSceneWidget::*kSlot[])(bool) = {
+            &CCmnSceneWidget::Slot_clicked_Save, &CCmnSceneWidget::Slot_clicked_SavePDF,
+            &CCmnSceneWidget::Slot_clicked_SaveImg};
         if (m_Params.m_Options & kOption[which]) {
             m_ActionButtons[which] = NewActionButton(kIcon[which], iconSize);
+            connect(m_ActionButtons[which], &QAbstractButton::clicked, this, kSlot[which]);
             place(controls ? &controls->m_ActionButtons : nullptr, m_ActionButtons[which]);
         }
     }
@@ -95,15 +140,19 @@ CCmnSceneWidget::CCmnSceneWidget(const CCmnSceneWidgetParams &params, const CCmn
     const bool previewButton = options & CCmnSceneWidgetParams::PrintPreviewButton;
     if ((options & CCmnSceneWidgetParams::PushButtons) && !(options & CCmnSceneWidgetParams::NoCombinedPrintButton) &&
         printButton && previewButton) {
-        // The output commands themselves are connected where printing is built.
-        place(controls ? &controls->m_ActionButtons : nullptr, m_CombinedPrint.Create(this));
+        place(controls ? &controls->m_ActionButtons : nullptr,
+              m_CombinedPrint.Create(this, this, &CCmnSceneWidget::Slot_triggered_Print,
+                                     &CCmnSceneWidget::Slot_triggered_PrintPreview));
     } else {
         if (printButton) {
             m_ActionButtons[PrintButton] = NewActionButton(CCmnSceneWidgetParams::PrintIcon, iconSize);
+            connect(m_ActionButtons[PrintButton], &QAbstractButton::clicked, this, &CCmnSceneWidget::Slot_clicked_Print);
             place(controls ? &controls->m_ActionButtons : nullptr, m_ActionButtons[PrintButton]);
         }
         if (previewButton) {
             m_ActionButtons[PreviewButton] = NewActionButton(CCmnSceneWidgetParams::PreviewIcon, iconSize);
+            connect(m_ActionButtons[PreviewButton], &QAbstractButton::clicked, this,
+                    &CCmnSceneWidget::Slot_clicked_PrintPreview);
             place(controls ? &controls->m_ActionButtons : nullptr, m_ActionButtons[PreviewButton]);
         }
     }
@@ -656,4 +705,230 @@ void CCmnSceneWidget::UpdateActionTexts()
     m_CombinedPrint.SetText(Text(CCmnSceneWidgetParams::CombinedPrintText));
     m_CombinedPrint.SetPrintStatusTip(Text(CCmnSceneWidgetParams::PrintToolTip));
     m_CombinedPrint.SetPreviewStatusTip(Text(CCmnSceneWidgetParams::PreviewToolTip));
+}
+
+CCmnGraphicsScene *CCmnSceneWidget::PopulateScene(ECmnSceneContextFlags context)
+{
+    AllocateScene(context);
+    CCmnGraphicsScene *scene = Scene(context).data();
+    emit SignalPopulateScene(scene, context);
+    return scene;
+}
+
+void CCmnSceneWidget::ReleaseScene(ECmnSceneContextFlags context)
+{
+    m_Scenes[CmnSceneContextSlot(context)].reset();
+}
+
+void CCmnSceneWidget::ShowFailure(const QString &message)
+{
+    ShowRememberedMessage(QMessageBox::Warning, this, CmnGetAppDescriptor().m_ProductDisplayName,
+                          CmnHtmlEscapedParagraph(message));
+}
+
+void CCmnSceneWidget::Slot_clicked_Save(bool checked)
+{
+    Q_UNUSED(checked)
+    if (SlotsBlocked())
+        return;
+    Export(CmnPdfFileTypes() + CmnImageFileTypes());
+}
+
+void CCmnSceneWidget::Slot_clicked_SavePDF(bool checked)
+{
+    Q_UNUSED(checked)
+    if (SlotsBlocked())
+        return;
+    Export(CmnPdfFileTypes());
+}
+
+void CCmnSceneWidget::Slot_clicked_SaveImg(bool checked)
+{
+    Q_UNUSED(checked)
+    if (SlotsBlocked())
+        return;
+    Export(CmnImageFileTypes());
+}
+
+void CCmnSceneWidget::Slot_clicked_Print(bool checked)
+{
+    Q_UNUSED(checked)
+    Slot_triggered_Print();
+}
+
+void CCmnSceneWidget::Slot_clicked_PrintPreview(bool checked)
+{
+    Q_UNUSED(checked)
+    Slot_triggered_PrintPreview();
+}
+
+// The output commands leave the counter alone: their dialogs call back into
+// the widget (the preview asks it to paint) while they run.
+void CCmnSceneWidget::Slot_triggered_Print()
+{
+    if (SlotsBlocked())
+        return;
+    Print();
+}
+
+void CCmnSceneWidget::Slot_triggered_PrintPreview()
+{
+    if (SlotsBlocked())
+        return;
+    PrintPreview();
+}
+
+void CCmnSceneWidget::Print()
+{
+    if (!HasScene(CmnSceneContextScreen))
+        return;
+    CCmnGraphicsScene *scene = PopulateScene(CmnSceneContextPrint);
+    const auto release = qScopeGuard([this] { ReleaseScene(CmnSceneContextPrint); });
+    const std::unique_ptr<CCmnPrinter> printer(MakePrinter(CmnSceneContextPrint));
+    const QString title = tr("Print %1").arg(m_ContentName);
+    int result = QDialog::Rejected;
+    if (m_Params.m_Options & CCmnSceneWidgetParams::StandardPrintDialog) {
+        CCmnPrintDialog dialog(printer.get(), this);
+        dialog.setWindowTitle(title);
+        result = CmnExecDialog(dialog);
+    } else if (m_Params.m_Options & CCmnSceneWidgetParams::SimplePrintDialog) {
+        CCmnScenePrintDialog dialog(printer.get(), this);
+        dialog.setWindowTitle(title);
+        result = dialog.Exec();
+    }
+    if (result != QDialog::Accepted)
+        return;
+    const QString error = PrintScene(*printer, *scene);
+    if (error.isEmpty())
+        return;
+    if (error != QLatin1String("!")) {
+        ShowFailure(error);
+        return;
+    }
+    // Without a printer the toolkit's printer is a PDF printer without a
+    // file, which would print nothing and say nothing.
+    const QString question = QStringLiteral("<p>No printer is installed.</p>")
+        + CmnHtmlEscapedParagraph(tr("Would you like to export the %1 as a PDF file instead?")
+                                      .arg(m_ContentName.toLower()));
+    if (AskYesNo(QMessageBox::Question, false, this, CmnGetAppDescriptor().m_ProductDisplayName, question)
+        == QMessageBox::Yes)
+        Export(CmnPdfFileTypes());
+}
+
+QString CCmnSceneWidget::PrintScene(QPrinter &printer, CCmnGraphicsScene &scene)
+{
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        if (printer.outputFormat() != QPrinter::NativeFormat)
+            return QStringLiteral("!");
+        if (DrawScene(printer, scene, true))
+            return QString();
+        return tr("Failed to print on '%1'").arg(printer.printerName());
+    }
+    // A copy printed to a file is written whole before it replaces an older one.
+    if (IsPostScript(file))
+        return CmnWritePostScriptFile(file, printer.pageLayout(), printer.resolution(), printer.docName(),
+                                      ScenePainter(scene));
+    return CmnWritePdfFile(file, printer.pageLayout(), printer.resolution(), printer.docName(), ScenePainter(scene));
+}
+
+void CCmnSceneWidget::PrintPreview()
+{
+    if (!HasScene(CmnSceneContextScreen))
+        return;
+    const bool separatePrintScene = m_Params.m_Options & CCmnSceneWidgetParams::SeparatePrintScene;
+    CCmnGraphicsScene *preview = PopulateScene(CmnSceneContextPrintPreview);
+    const auto release = qScopeGuard([this] {
+        ReleaseScene(CmnSceneContextPrintPreview);
+        ReleaseScene(CmnSceneContextPrint);
+    });
+    if (separatePrintScene)
+        PopulateScene(CmnSceneContextPrint);
+    if (preview->items().isEmpty())
+        return;
+    const std::unique_ptr<CCmnPrinter> printer(MakePrinter(CmnSceneContextPrintPreview));
+    CCmnPrintPreviewDialogEx dialog(m_Params.m_Options & CmnPrintPreviewSimplePrintDialog, printer.get(), this);
+    dialog.setWindowTitle(tr("Print Preview %1").arg(m_ContentName));
+    dialog.SetDocumentTitle(m_DocumentName);
+    connect(&dialog, &CCmnPrintPreviewDialogEx::paintRequested, this,
+            &CCmnSceneWidget::Slot_paintRequested_printPreview);
+    CmnExecDialog(dialog);
+}
+
+void CCmnSceneWidget::Slot_paintRequested_printPreview(QPrinter *printer)
+{
+    const bool preview = CmnIsPreviewPrinter(printer);
+    const bool separatePrintScene = m_Params.m_Options & CCmnSceneWidgetParams::SeparatePrintScene;
+    const QSharedPointer<CCmnGraphicsScene> scene =
+        Scene(!preview && separatePrintScene ? CmnSceneContextPrint : CmnSceneContextPrintPreview);
+    if (!scene || !printer)
+        return;
+    if (!DrawScene(*printer, *scene, true) && !preview)
+        ShowFailure(tr("Failed to print on '%1'").arg(printer->printerName()));
+}
+
+void CCmnSceneWidget::Export(const QList<CCmnFileType> &fileTypes)
+{
+    if (!HasScene(CmnSceneContextScreen) || fileTypes.isEmpty())
+        return;
+    const CCmnAppDescriptor &product = CmnGetAppDescriptor();
+    // Shown before the file is chosen, whatever the user does next.
+    if (!m_ExportNotice.isEmpty()) {
+        CCmnMessageBoxOptions options;
+        options.m_MessageId = m_NoticeMessageId;
+        ShowRememberedMessage(QMessageBox::Information, this, product.m_ProductDisplayName, m_ExportNotice, &options);
+    }
+    const QString extension = fileTypes.constFirst().m_Extension;
+    QStringList filters;
+    for (const CCmnFileType &type : fileTypes)
+        filters << type.m_Filter;
+    const QString filter = filters.join(QStringLiteral(";;"));
+    const QString path = CmnGetSaveFileNameWithSuffix(this, tr("Export %1").arg(m_ContentName),
+                                                      product.ProductNameWithoutBlanks() + QLatin1Char('.') + extension,
+                                                      filter, extension);
+    if (path.isEmpty() || !CmnCheckFileExtension(CmnFileExtension(path), filter, this))
+        return;
+
+    CCmnGraphicsScene *scene = PopulateScene(CmnSceneContextExport);
+    const auto release = qScopeGuard([this] { ReleaseScene(CmnSceneContextExport); });
+    const QString format = CmnFileExtension(path).toLower();
+    QString error;
+    if (format == QLatin1String("pdf") || format == QLatin1String("ps")) {
+        const std::unique_ptr<CCmnPrinter> printer(MakePrinter(CmnSceneContextExport));
+        error = format == QLatin1String("ps")
+            ? CmnWritePostScriptFile(path, printer->pageLayout(), printer->resolution(), printer->docName(),
+                                     ScenePainter(*scene))
+            : CmnWritePdfFile(path, printer->pageLayout(), printer->resolution(), printer->docName(),
+                              ScenePainter(*scene));
+    } else {
+        error = ExportImage(path, *scene);
+    }
+    if (error == QLatin1String("!"))
+        return;
+    if (!error.isEmpty()) {
+        ShowFailure(error);
+        return;
+    }
+    if (format != QLatin1String("ps"))
+        CmnOfferToViewCreatedFile(this, path, kOfferToViewMessageId);
+}
+
+QString CCmnSceneWidget::ExportImage(const QString &path, CCmnGraphicsScene &scene)
+{
+    CCmnSaveImageParamsDialog dialog(CCmnSaveImageParamsDialog::QualityRow, this);
+    const double aspectRatio = m_PageRect.width() / m_PageRect.height();
+    dialog.m_AspectRatio = aspectRatio;
+    if (aspectRatio > 1.0)
+        dialog.m_Width = kProposedImageSide;
+    else
+        dialog.m_Height = kProposedImageSide;
+    if (dialog.Exec() != QDialog::Accepted)
+        return QStringLiteral("!");
+    QImage image(dialog.PixelWidth(), dialog.PixelHeight(), QImage::Format_ARGB32_Premultiplied);
+    // Where the page does not reach (another aspect ratio), a format without
+    // transparency would turn clear pixels black.
+    image.fill(CmnImageFormatKeepsAlpha(CmnFileExtension(path)) ? QColor(255, 255, 255, 0) : QColor(Qt::white));
+    if (!DrawScene(image, scene, false))
+        return CmnExportFailedMessage(path);
+    return CmnWriteImageFile(path, image, dialog.m_Quality);
 }

@@ -7,6 +7,9 @@
 #include "cmntabordialogorpanelorpagemixin.h"
 #include "cmnwidget.h"
 
+#include "cmnfilenames.h"
+
+#include <QList>
 #include <QRectF>
 #include <QSharedPointer>
 #include <QSizeF>
@@ -25,6 +28,8 @@ class CCmnSceneWidgetControls;
 class CCmnToolButton;
 class QAbstractButton;
 class QButtonGroup;
+class QPaintDevice;
+class QPrinter;
 
 // Runs the margins dialog and gives its result; tests answer it without a
 // modal loop.
@@ -81,6 +86,10 @@ public:
     CCmnPrinter *CreatePrinter();
     void AllocateScene(int contextFlags);
 
+    // Writes the page to a file of one of the types the user picks: PDF,
+    // PostScript or an image; the export buttons offer PDF and images.
+    void Export(const QList<CCmnFileType> &fileTypes);
+
     void SetMarginsDialogRunner(TCmnMarginsDialogRunner runner) { m_MarginsDialogRunner = std::move(runner); }
 
     CCmnPrintPreviewGraphicsView *View() const { return m_View; }
@@ -106,6 +115,14 @@ Q_SIGNALS:
     void SignalPrintParamsChanged();
 
 public Q_SLOTS:
+    void Slot_clicked_Save(bool checked);
+    void Slot_clicked_SavePDF(bool checked);
+    void Slot_clicked_SaveImg(bool checked);
+    void Slot_clicked_Print(bool checked);
+    void Slot_clicked_PrintPreview(bool checked);
+    void Slot_triggered_Print();
+    void Slot_triggered_PrintPreview();
+    void Slot_paintRequested_printPreview(QPrinter *printer);
     void Slot_resized_GraphicsView();
     void Slot_clicked_FitWidth(bool checked);
     void Slot_clicked_FitPage(bool checked);
@@ -119,6 +136,16 @@ public Q_SLOTS:
     void Slot_clicked_Margins(bool checked);
 
 private:
+    void Print();
+    void PrintPreview();
+    // The owner's scene of the output context, made afresh; null without one.
+    CCmnGraphicsScene *PopulateScene(ECmnSceneContextFlags context);
+    void ReleaseScene(ECmnSceneContextFlags context);
+    // Empty when the page reached the printer or its file, else the message;
+    // "!" when there is no printer to print on.
+    [[nodiscard]] QString PrintScene(QPrinter &printer, CCmnGraphicsScene &scene);
+    [[nodiscard]] QString ExportImage(const QString &path, CCmnGraphicsScene &scene);
+    void ShowFailure(const QString &message);
     void RegisterWhatsThis();
     QAbstractButton *NewActionButton(int iconText, const QSize &iconSize);
     CCmnToolButton *NewToolButton(int toolTipText, const QSize &iconSize, bool checkable, bool autoRepeat);

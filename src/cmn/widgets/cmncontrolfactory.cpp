@@ -8,6 +8,7 @@
 #include "cmntextencoding.h"
 #include "cmntoolbutton.h"
 
+#include <QAction>
 #include <QFile>
 #include <QSet>
 #include <QTextCodec>
@@ -181,4 +182,9 @@ QIcon CmnToolButtonIcon(const QString &iconBaseName)
             icon.addFile(file, QSize(size, size), QIcon::Normal, QIcon::Off);
     }
     return icon;
+}
+
+void CmnSetToolButtonIcon(QAction *action, const QString &name)
+{
+    action->setIcon(CmnToolButtonIcon(QStringLiteral(":/cmn/toolbuttons/") + name));
 }

@@ -12,6 +12,7 @@ class CCmnComboBox;
 class CCmnDoubleSpinBox;
 class CCmnSpinBox;
 class CCmnToolButton;
+class QAction;
 class QWidget;
 
 // Factories of the controls that recur across dialogs, tabs and panels. Each
@@ -69,3 +70,7 @@ CCmnToolButton *CmnNewToolButton(const QString &iconBaseName, const QSize &iconS
 // "-32.png" (32 x 32), e.g. ":/cmn/toolbuttons/floppydisk". An image that does
 // not exist is left out, so a missing resource gives an empty icon, not a broken one.
 QIcon CmnToolButtonIcon(const QString &iconBaseName);
+
+// Gives the action the tool-button icon named under ":/cmn/toolbuttons/", e.g.
+// "go-next" for ":/cmn/toolbuttons/go-next-24.png" and its 32-pixel image.
+void CmnSetToolButtonIcon(QAction *action, const QString &name);

@@ -4,6 +4,7 @@
 #include "cmnboxlayout.h"
 #include "cmndataexchange.h"
 #include "cmndialogbuttonbox.h"
+#include "cmndialogrunner.h"
 #include "cmnwaitcursor.h"
 #include "cmnwidgetaccelerators.h"
 
@@ -42,7 +43,7 @@ int CCmnDialogEx::Exec()
     // A dialog opened during a long operation waits for the user, who should see
     // the normal cursor meanwhile.
     const CCmnWaitCursorSuspender suspender;
-    return exec();
+    return CmnExecDialog(*this);
 }
 
 void CCmnDialogEx::CreateButtonBox()

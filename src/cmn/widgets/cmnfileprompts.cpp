@@ -42,16 +42,16 @@ void CmnOfferToViewCreatedFile(QWidget *parent, const QString &path, qint32 mess
         CmnOpenUrl(url);
 }
 
-QString CmnChooseSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                              const QString &suffix)
+QString CmnGetSaveFileNameWithSuffix(QWidget *parent, const QString &caption, const QString &start,
+                                     const QString &filter, const QString &suffix)
 {
-    QString path = CmnGetSaveFileName(parent, caption, QString(), filter, suffix);
+    QString path = CmnGetSaveFileName(parent, caption, start, filter, suffix);
     if (path.isEmpty() || suffix.isEmpty() || !CmnFileExtension(path).isEmpty())
         return path;
     path += QLatin1Char('.') + suffix;
     // The chooser confirmed another name than the one that is now written.
     if (QFileInfo::exists(path)
-        && AskYesNo(QMessageBox::Question, true, parent, QString(),
+        && AskYesNo(QMessageBox::Warning, true, parent, CmnGetAppDescriptor().m_ProductDisplayName,
                     QStringLiteral("<p>The file '%1' already exists.</p><p>Do you want to replace it?</p>")
                         .arg(CmnHtmlEscape(QDir::toNativeSeparators(path))))
             != QMessageBox::Yes)

@@ -15,13 +15,13 @@ class QWidget;
 // accepts anything.
 bool CmnCheckFileExtension(const QString &extension, const QString &filter, QWidget *parent);
 
-// Asks for the name of a file to save. The chooser is given the suffix (without
-// the dot), so that it adds it to a name typed without one before it asks whether
-// to replace that file. A name that still comes back without an extension gets "."
-// and the suffix here, and then, when such a file exists, the question the chooser
-// could not ask. Empty when the user cancels either.
-QString CmnChooseSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                              const QString &suffix);
+// Asks for the name of a file to write. The chooser is given the suffix (without
+// the dot), so that it adds it to a name typed without one before asking whether
+// to replace an existing file. A name that still comes back without an extension
+// gets "." and the suffix here, and then, when such a file exists, the question the
+// chooser could not ask. Empty when the user cancels or keeps the existing file.
+QString CmnGetSaveFileNameWithSuffix(QWidget *parent, const QString &caption, const QString &start,
+                                     const QString &filter, const QString &suffix);
 
 // Writes the lines, one a line, to the text file the user chose, replacing it; a
 // failure is told under the title, naming the file. True on success.

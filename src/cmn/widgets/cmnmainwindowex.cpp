@@ -201,7 +201,8 @@ bool CCmnMainWindowEx::SaveDocumentAs()
     // The chooser adds the extension itself, so that it asks before replacing a
     // file of that name.
     const QString path =
-        CmnChooseSaveFileName(this, m_SaveAsCaption, m_SaveAsFilter, CmnGetAppDescriptor().m_DocumentExtension);
+        CmnGetSaveFileNameWithSuffix(this, m_SaveAsCaption, QString(), m_SaveAsFilter,
+                                     CmnGetAppDescriptor().m_DocumentExtension);
     if (path.isEmpty())
         return false;
     if (!CmnCheckFileExtension(CmnFileExtension(path), m_SaveAsFilter, this))
@@ -648,7 +649,8 @@ void CCmnMainWindowEx::Action_SaveMessages_Triggered()
 {
     const QStringList lines = Messages();
     const QString path =
-        CmnChooseSaveFileName(this, QString(), QStringLiteral("Text files (*.txt)"), QStringLiteral("txt"));
+        CmnGetSaveFileNameWithSuffix(this, QString(), QString(), QStringLiteral("Text files (*.txt)"),
+                                     QStringLiteral("txt"));
     if (!path.isEmpty())
         CmnWriteChosenTextFile(this, ProductName(), path, lines);
 }

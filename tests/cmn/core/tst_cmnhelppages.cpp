@@ -3,13 +3,11 @@
 #include "cmnhelplocator.h"
 #include "cmnhelppages.h"
 #include "cmnwhatsthistexts.h"
+#include "testpdftools.h"
 #include "testurlopenerscope.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -137,16 +135,11 @@ void TestCmnHelpPages::userGuideHasPages()
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(CmnUserGuideExists());
 
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (pdfinfo.isEmpty())
+    if (!OrvPdfToolsInstalled())
         QSKIP("pdfinfo is not installed");
-    QProcess process;
-    process.start(pdfinfo, {path});
-    QVERIFY(process.waitForFinished());
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    QVERIFY2(pages.hasMatch(), qPrintable(info));
-    QVERIFY(pages.captured(1).toInt() >= CmnHelpPageNames().size());
+    const QString pages = OrvPdfInfoField(path, QStringLiteral("Pages"));
+    QVERIFY2(!pages.isEmpty(), qPrintable(OrvPdfInfo(path)));
+    QVERIFY(pages.toInt() >= CmnHelpPageNames().size());
 }
 
 QTEST_MAIN(TestCmnHelpPages)

@@ -1,7 +1,9 @@
 #include "cmnappdescriptor.h"
 #include "cmndesktopopener.h"
 #include "cmnfileprompts.h"
+#include "cmnhtmlescape.h"
 #include "cmnsystemsettings.h"
+#include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
 
@@ -48,6 +50,8 @@ private slots:
     void offerToView_data();
     void offerToView();
     void rememberedAnswerIsGivenAndUsed();
+    void suffixAddedAfterTheChooserIsAskedAbout_data();
+    void suffixAddedAfterTheChooserIsAskedAbout();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -234,6 +238,46 @@ void TestCmnFilePrompts::rememberedAnswerIsGivenAndUsed()
     CmnOfferToViewCreatedFile(nullptr, written, 0);
     QCOMPARE(boxes.Requests().size(), 4);
     QCOMPARE(m_Opened, once + once + once);
+}
+
+void TestCmnFilePrompts::suffixAddedAfterTheChooserIsAskedAbout_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<qint32>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("path");
+    // The folder holds "pedigree.pdf".
+    QTest::newRow("cancelled") << "" << kClose << false << "";
+    QTest::newRow("with its suffix") << "pedigree.pdf" << kClose << false << "pedigree.pdf";
+    QTest::newRow("other suffix") << "pedigree.jpg" << kClose << false << "pedigree.jpg";
+    QTest::newRow("new name without suffix") << "Smith & Jones <UK>" << kClose << false << "Smith & Jones <UK>.pdf";
+    QTest::newRow("existing file kept") << "pedigree" << kNo << true << "";
+    QTest::newRow("existing file replaced") << "pedigree" << kYes << true << "pedigree.pdf";
+}
+
+void TestCmnFilePrompts::suffixAddedAfterTheChooserIsAskedAbout()
+{
+    QFETCH(QString, chosen);
+    QFETCH(qint32, answer);
+    QFETCH(bool, asked);
+    QFETCH(QString, path);
+    const QString folder = m_Folder->path() + QLatin1Char('/');
+    CTestFileChooserScope chooser(chosen.isEmpty() ? QString() : folder + chosen);
+    CTestMessageBoxScope boxes;
+    if (asked)
+        boxes.Answer(answer);
+    QCOMPARE(CmnGetSaveFileNameWithSuffix(nullptr, QStringLiteral("Export Pedigree"), QStringLiteral("Orvanta.pdf"),
+                                          QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf")),
+             path.isEmpty() ? QString() : folder + path);
+    QCOMPARE(chooser.Requests().size(), 1);
+    QCOMPARE(chooser.Requests().constFirst().m_DefaultSuffix, QStringLiteral("pdf"));
+    QCOMPARE(boxes.Requests().size(), asked ? 1 : 0);
+    if (asked) {
+        const CCmnMessageBoxRequest &question = boxes.Requests().constFirst();
+        QCOMPARE(question.m_Text, QStringLiteral("<p>The file '%1' already exists.</p><p>Do you want to replace it?</p>")
+                                      .arg(CmnHtmlEscape(QDir::toNativeSeparators(folder + QStringLiteral("pedigree.pdf")))));
+        QCOMPARE(StandardButtons(question), (QList<qint32>{kYes, kNo}));
+    }
 }
 
 QTEST_MAIN(TestCmnFilePrompts)

@@ -1,0 +1,25 @@
+#include "cmndialogrunner.h"
+
+#include <QDialog>
+
+namespace {
+
+TCmnDialogRunner &CurrentRunner()
+{
+    static TCmnDialogRunner runner;
+    return runner;
+}
+
+} // namespace
+
+int CmnExecDialog(QDialog &dialog)
+{
+    // A copy: a runner may put another in place while it runs.
+    const TCmnDialogRunner runner = CurrentRunner();
+    return runner ? runner(dialog) : dialog.exec();
+}
+
+TCmnDialogRunner CmnSetDialogRunner(TCmnDialogRunner runner)
+{
+    return std::exchange(CurrentRunner(), std::move(runner));
+}
