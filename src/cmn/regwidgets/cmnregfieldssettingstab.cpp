@@ -1,7 +1,10 @@
 #include "cmnregfieldssettingstab.h"
 
 #include "cmnreg.h"
+#include "cmnlabel.h"
 #include "cmnregfieldssettings.h"
+
+#include <QBoxLayout>
 
 CCmnRegFieldsSettingsTab::CCmnRegFieldsSettingsTab(const QString &text, const QString &recordWord,
                                                    const QString &recordWordPlural, CCmnRegFieldsSettings *settings,
@@ -40,4 +43,12 @@ TCmnNamedItemsSortedList<int> CCmnRegFieldsSettingsTab::FieldList(const QList<in
             list.m_Items.append({label, id});
     }
     return list;
+}
+
+void CCmnRegFieldsSettingsTab::AddHeading(const QString &html)
+{
+    auto *label = new CCmnLabel(html, this);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    TopLayout()->addWidget(label);
 }

@@ -36,6 +36,9 @@ protected:
     // whose label is already listed, is left out: the lists tell fields apart by
     // label, so the later field would be unreachable anyway.
     TCmnNamedItemsSortedList<int> FieldList(const QList<int> &fieldIds) const;
+    // A word-wrapped rich-text label at the top of the tab, saying what the tab
+    // controls and what it does not.
+    void AddHeading(const QString &html);
 
     QString m_Text;
     QString m_RecordWord;
