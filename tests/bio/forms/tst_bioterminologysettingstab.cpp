@@ -11,6 +11,7 @@
 #include "cmnwhatsthistexts.h"
 #include "preferencestesting.h"
 #include "testmessageboxscope.h"
+#include "rendertesting.h"
 #include "usertexts.h"
 
 #include <QPushButton>
@@ -109,7 +110,7 @@ void TestBioTerminologySettingsTab::listsTheTermsInUse()
     QStringList labels;
     for (const CCmnLabel *label : tab->findChildren<CCmnLabel *>())
         labels << OrvShownLabelText(label);
-    for (const QString &expected : {"Select:", "Term", "Singular:", "Plural:", "Use:", "'Animal'",
+    for (const QString expected : {"Select:", "Term", "Singular:", "Plural:", "Use:", "'Animal'",
                                     "'Unknown Sex'", "'Name Suffix'", "'Coefficient of Inbreeding'"})
         QVERIFY2(labels.contains(expected), qPrintable(expected));
     QCOMPARE(OrvBuddyLabelOf(tab, tab->SpeciesComboBox()), tab->findChildren<CCmnLabel *>().first());
@@ -264,12 +265,7 @@ void TestBioTerminologySettingsTab::rendersUserWords()
     terminology.SetWord(BioTermAnimal, false, "Smith & Jones <UK>", false);
     terminology.SetWord(BioTermTitle, false, "Registered kennel affix, exactly as on the certificate", false);
     CPreferencesDialog dialog(&terminology);
-    dialog.show();
-    const QImage image = dialog.grab().toImage();
-    QVERIFY(!image.isNull());
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(image.save(folder + "/terminologytab.png"));
+    QVERIFY(OrvRenderForReview(dialog, QSize(), "terminologytab.png"));
 }
 
 QTEST_MAIN(TestBioTerminologySettingsTab)

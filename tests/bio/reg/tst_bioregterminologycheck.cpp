@@ -10,17 +10,6 @@ namespace {
 
 using CWords = QList<std::pair<int, QString>>;
 
-// The built-in words with some of the user's own.
-void UseWords(const CWords &words)
-{
-    CBioTerminologySettings terminology;
-    terminology.ApplySpeciesDefaults(BioSpeciesOther);
-    terminology.ApplySpeciesDefaults(BioSpeciesCustom);
-    for (const auto &[term, word] : words)
-        terminology.SetWord(term, false, word, false);
-    BioSetTerminology(terminology);
-}
-
 CCmnRegFieldsSettings WithUserFields(const QStringList &names)
 {
     CCmnRegFieldsSettings settings = BioTestDefaultFieldsSettings();
@@ -112,7 +101,7 @@ void TestBioRegTerminologyCheck::reportsEachClash()
     QFETCH(QStringList, userFields);
     QFETCH(QStringList, messages);
     QFETCH(QString, advice);
-    UseWords(words);
+    BioTestUseWords(words);
     const CBioReg reg(BioTestDefaultFieldsSettings());
     const QString html = reg.CheckTerminologyAndFieldNames(WithUserFields(userFields));
     QCOMPARE(Items(html), messages);
@@ -122,7 +111,7 @@ void TestBioRegTerminologyCheck::reportsEachClash()
 
 void TestBioRegTerminologyCheck::writesEscapedHtml()
 {
-    UseWords({{BioTermSex, "<b>Sex</b>"}});
+    BioTestUseWords({{BioTermSex, "<b>Sex</b>"}});
     const CBioReg reg(BioTestDefaultFieldsSettings());
     QCOMPARE(reg.CheckTerminologyAndFieldNames(WithUserFields({"<B>SEX</B>"})),
              QStringLiteral("<p>Your chosen terminology settings are not ideal:</p> <ul><li>User defined field "

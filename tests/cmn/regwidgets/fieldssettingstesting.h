@@ -1,7 +1,6 @@
 #pragma once
 
-#include "biobuiltinfields.h"
-#include "bioreg.h"
+#include "../../bio/reg/bioregtesting.h"
 #include "cmndialogbuttonbox.h"
 #include "cmnlineedit.h"
 #include "cmnregfieldconfdialog.h"
@@ -14,19 +13,9 @@
 
 #include <functional>
 
-// The breeding register's built-in fields, in no box's context.
-inline CCmnRegFieldsSettings OrvBuiltInFieldsSettings()
-{
-    CCmnRegFieldsSettings settings;
-    const CCmnRegFieldContextMask none;
-    BioAppendDefaultSpecialFields(settings, none, none, none, none, none);
-    BioAppendDefaultSystemFields(settings, none, none, none, none, none);
-    return settings;
-}
-
 inline QSharedPointer<CBioReg> OrvNewBioReg()
 {
-    return QSharedPointer<CBioReg>::create(OrvBuiltInFieldsSettings());
+    return QSharedPointer<CBioReg>::create(BioTestDefaultFieldsSettings());
 }
 
 // The document settings dialog as the shell will build it around one fields tab:

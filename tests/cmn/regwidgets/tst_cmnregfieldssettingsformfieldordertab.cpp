@@ -8,6 +8,7 @@
 #include "cmnwhatsthistexts.h"
 #include "fieldssettingstesting.h"
 #include "nameditemstesting.h"
+#include "rendertesting.h"
 #include "usertexts.h"
 
 #include <QTest>
@@ -20,7 +21,7 @@ using CDialog = TOrvFieldsSettingsDialog<CCmnRegFieldsSettingsFormFieldOrderTab>
 // named "Smith & Jones <UK>", in a form order that puts the title first.
 CCmnRegFieldsSettings WithTitleClash()
 {
-    CCmnRegFieldsSettings settings = OrvBuiltInFieldsSettings();
+    CCmnRegFieldsSettings settings = BioTestDefaultFieldsSettings();
     CCmnRegUserFieldSet fields;
     fields.AddField("Title", CCmnRegUserField(1, CCmnRegFieldDef()));
     fields.AddField("Smith & Jones <UK>", CCmnRegUserField(2, CCmnRegFieldDef()));
@@ -65,7 +66,7 @@ void TestCmnRegFieldsSettingsFormFieldOrderTab::showsTheHeadingAndUpDownOnly()
     CmnInitFramework(CmnGetAppDescriptor());
     const TCmnWhatsThisTable previous = CmnSetWhatsThisTexts({});
     CmnLoadWhatsThisTexts();
-    CDialog dialog(OrvBuiltInFieldsSettings(), OrvNewBioReg(), "Form Field Order");
+    CDialog dialog(BioTestDefaultFieldsSettings(), OrvNewBioReg(), "Form Field Order");
     dialog.Prepare();
     CmnSetWhatsThisTexts(previous);
 
@@ -131,13 +132,7 @@ void TestCmnRegFieldsSettingsFormFieldOrderTab::rendersUserNames()
     settings.SetUserFields(fields);
     CDialog dialog(settings, OrvNewBioReg(), "Form Field Order");
     dialog.Prepare();
-    dialog.resize(560, 420);
-    dialog.show();
-    const QImage image = dialog.grab().toImage();
-    QVERIFY(!image.isNull());
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(image.save(folder + "/formfieldordertab.png"));
+    QVERIFY(OrvRenderForReview(dialog, QSize(560, 420), "formfieldordertab.png"));
 }
 
 QTEST_MAIN(TestCmnRegFieldsSettingsFormFieldOrderTab)

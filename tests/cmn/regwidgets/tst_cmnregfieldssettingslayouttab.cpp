@@ -14,6 +14,7 @@
 #include "fieldssettingstesting.h"
 #include "nameditemstesting.h"
 #include "testmessageboxscope.h"
+#include "rendertesting.h"
 #include "usertexts.h"
 
 #include <QTest>
@@ -26,7 +27,7 @@ enum EKind { Details, Select };
 class CPreviewReg : public CBioReg
 {
 public:
-    CPreviewReg() : CBioReg(OrvBuiltInFieldsSettings()) {}
+    CPreviewReg() : CBioReg(BioTestDefaultFieldsSettings()) {}
 
     void TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent) override
     {
@@ -50,7 +51,7 @@ public:
 // of the record window, ten of the select window.
 CCmnRegFieldsSettings Fields()
 {
-    CCmnRegFieldsSettings settings = OrvBuiltInFieldsSettings();
+    CCmnRegFieldsSettings settings = BioTestDefaultFieldsSettings();
     CCmnRegUserFieldSet fields;
     fields.AddField("Colour", CCmnRegUserField(1, CCmnRegFieldDef()));
     fields.AddField("Smith & Jones <UK>", CCmnRegUserField(2, CCmnRegFieldDef()));
@@ -461,13 +462,7 @@ void TestCmnRegFieldsSettingsLayoutTab::renders()
     fixture.List()->ListWidget()->setCurrentRow(5);
     if (kind == Details)
         fixture.m_DetailsTab->TabNameLineEdit()->setText("Smith & Jones <UK>");
-    fixture.m_Dialog.resize(620, 460);
-    fixture.m_Dialog.show();
-    const QImage image = fixture.m_Dialog.grab().toImage();
-    QVERIFY(!image.isNull());
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(image.save(folder + "/" + file));
+    QVERIFY(OrvRenderForReview(fixture.m_Dialog, QSize(620, 460), file));
 }
 
 QTEST_MAIN(TestCmnRegFieldsSettingsLayoutTab)

@@ -11,6 +11,7 @@
 #include "cmnwhatsthistexts.h"
 #include "fieldssettingstesting.h"
 #include "nameditemstesting.h"
+#include "rendertesting.h"
 #include "testmessageboxscope.h"
 
 #include <QTest>
@@ -22,7 +23,7 @@ using CDialog = TOrvFieldsSettingsDialog<CCmnRegFieldsSettingsSystemFieldsTab>;
 // Settings whose derived parts are all up to date, so that a save shows what it marks.
 CCmnRegFieldsSettings Settled()
 {
-    CCmnRegFieldsSettings settings = OrvBuiltInFieldsSettings();
+    CCmnRegFieldsSettings settings = BioTestDefaultFieldsSettings();
     settings.GetFieldsForContext(0);
     settings.GetSelectRecordLayout();
     settings.GetRecordDetailsLayout();
@@ -66,16 +67,6 @@ struct CFixture
     COrvFieldDialogUser m_User;
 };
 
-void UseWords(const QList<std::pair<int, QString>> &words)
-{
-    CBioTerminologySettings terminology;
-    terminology.ApplySpeciesDefaults(BioSpeciesOther);
-    terminology.ApplySpeciesDefaults(BioSpeciesCustom);
-    for (const auto &[term, word] : words)
-        terminology.SetWord(term, false, word, false);
-    BioSetTerminology(terminology);
-}
-
 } // namespace
 
 class TestCmnRegFieldsSettingsSystemFieldsTab : public QObject
@@ -112,7 +103,7 @@ void TestCmnRegFieldsSettingsSystemFieldsTab::cleanup()
 
 void TestCmnRegFieldsSettingsSystemFieldsTab::listsBuiltInFieldsByCurrentLabel()
 {
-    UseWords({{BioTermTitle, "Smith & Jones <UK>"}});
+    BioTestUseWords({{BioTermTitle, "Smith & Jones <UK>"}});
     CFixture fixture;
     QCOMPARE(fixture.Shown(), QStringList({"Dam", "Date of Birth", "Date of Death", "Inbreeding", "Sex", "Sire",
                                            "Smith & Jones <UK>", "Suffix"}));
@@ -129,7 +120,7 @@ void TestCmnRegFieldsSettingsSystemFieldsTab::listsBuiltInFieldsByCurrentLabel()
 
 void TestCmnRegFieldsSettingsSystemFieldsTab::sharedLabelListsOnlyTheFirst()
 {
-    UseWords({{BioTermDam, "Sire"}});
+    BioTestUseWords({{BioTermDam, "Sire"}});
     CFixture fixture;
     QCOMPARE(fixture.Shown().count("Sire"), 1);
     QCOMPARE(fixture.Shown().size(), 7);
@@ -218,16 +209,10 @@ void TestCmnRegFieldsSettingsSystemFieldsTab::keepsAnEditOnlyWhenAccepted()
 
 void TestCmnRegFieldsSettingsSystemFieldsTab::rendersUserWords()
 {
-    UseWords({{BioTermTitle, "Smith & Jones <UK>"},
+    BioTestUseWords({{BioTermTitle, "Smith & Jones <UK>"},
               {BioTermSuffix, "Registered kennel affix, as printed on the certificate"}});
     CFixture fixture;
-    fixture.m_Dialog.resize(520, 320);
-    fixture.m_Dialog.show();
-    const QImage image = fixture.m_Dialog.grab().toImage();
-    QVERIFY(!image.isNull());
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(image.save(folder + "/systemfieldstab.png"));
+    QVERIFY(OrvRenderForReview(fixture.m_Dialog, QSize(520, 320), "systemfieldstab.png"));
 }
 
 QTEST_MAIN(TestCmnRegFieldsSettingsSystemFieldsTab)

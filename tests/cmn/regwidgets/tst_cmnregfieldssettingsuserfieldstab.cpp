@@ -16,6 +16,7 @@
 #include "streamtesting.h"
 #include "testmessageboxscope.h"
 #include "teststringentry.h"
+#include "rendertesting.h"
 #include "usertexts.h"
 
 #include <QTest>
@@ -34,7 +35,7 @@ CCmnRegUserField TextField(int id)
 // The built-in fields and the named user fields, given ids in order.
 CCmnRegFieldsSettings WithUserFields(const QList<std::pair<QString, int>> &fields)
 {
-    CCmnRegFieldsSettings settings = OrvBuiltInFieldsSettings();
+    CCmnRegFieldsSettings settings = BioTestDefaultFieldsSettings();
     CCmnRegUserFieldSet set;
     for (const auto &[name, id] : fields)
         set.AddField(name, TextField(id));
@@ -103,20 +104,6 @@ struct CFixture
 };
 
 enum EFlow { Add, Rename, Edit };
-
-// The user renames the sire, as the terminology tab lets them.
-void SetSireAndDamWords(const QString &sire, const QString &dam)
-{
-    CBioTerminologySettings words;
-    words.ApplySpeciesDefaults(BioSpeciesCustom);
-    for (int term = 0; term < BioTermCount; ++term) {
-        for (bool plural : {false, true})
-            words.SetWord(term, plural, GetBuiltInTermWord(term, plural, false), false);
-    }
-    words.SetWord(BioTermSire, false, sire, false);
-    words.SetWord(BioTermDam, false, dam, false);
-    BioSetTerminology(words);
-}
 
 } // namespace
 
@@ -215,7 +202,7 @@ void TestCmnRegFieldsSettingsUserFieldsTab::newFieldsTakeIdsAboveTheHighest()
     CCmnRegFieldsSettings settings = WithUserFields({{"Breed", 3}});
     CFixture again(settings);
     QCOMPARE(again.Ctrl()->NextFieldId(), 4);
-    CFixture none(OrvBuiltInFieldsSettings());
+    CFixture none(BioTestDefaultFieldsSettings());
     QCOMPARE(none.Ctrl()->NextFieldId(), 1);
 }
 
@@ -395,7 +382,7 @@ void TestCmnRegFieldsSettingsUserFieldsTab::deletedFieldLeavesNoValueBehind()
     const CCmnRegFieldsSettings settings = WithUserFields({{"Breed", 1}, {"Weight", 2}});
     const QSharedPointer<CBioReg> reg = OrvNewBioReg();
     reg->SetFieldsSettings(settings, true);
-    for (const QString &name : {"Rex", "Bella"}) {
+    for (const QString name : {"Rex", "Bella"}) {
         const int id = reg->AddNamedRecord(name, true);
         auto copy = QSharedPointer<CBioRegRecord>::create(*reg->GetBioRecord(id));
         copy->SetValue(1, CmnRegValueText, "Collie");
@@ -414,7 +401,7 @@ void TestCmnRegFieldsSettingsUserFieldsTab::deletedFieldLeavesNoValueBehind()
 
     // The document applies its saved settings with the clear flag.
     reg->SetFieldsSettings(dialog.m_Copy, true);
-    CBioReg read(OrvBuiltInFieldsSettings());
+    CBioReg read(BioTestDefaultFieldsSettings());
     QDataStream in(CmnTestStreamBytes([&](QDataStream &out) { out << *reg; }));
     CmnPrepareDataStream(in);
     in >> read;
@@ -448,13 +435,7 @@ void TestCmnRegFieldsSettingsUserFieldsTab::rendersUserNames()
                                      {"Breeder's registered kennel name and affix (as on the certificate)", 2},
                                      {"Weight", 3}}));
     QCOMPARE(fixture.Shown().first(), QStringLiteral("Breeder's registered kennel name and affix (as on the certificate)"));
-    fixture.m_Dialog.resize(520, 320);
-    fixture.m_Dialog.show();
-    const QImage image = fixture.m_Dialog.grab().toImage();
-    QVERIFY(!image.isNull());
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(image.save(folder + "/userfieldstab.png"));
+    QVERIFY(OrvRenderForReview(fixture.m_Dialog, QSize(520, 320), "userfieldstab.png"));
 }
 
 QTEST_MAIN(TestCmnRegFieldsSettingsUserFieldsTab)
