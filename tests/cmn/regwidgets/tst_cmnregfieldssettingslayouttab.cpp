@@ -337,20 +337,22 @@ void TestCmnRegFieldsSettingsLayoutTab::columnBreakOfTheCurrentKeyField()
 
 void TestCmnRegFieldsSettingsLayoutTab::resetStartsFromTheFormOrder()
 {
-    // Ten key fields in an order and with breaks of the user's own.
+    // Ten key fields in an order and with breaks of the user's own, not in use yet.
     CCmnRegFieldsSettings settings = Fields();
-    settings.SetSelectRecordLayout(false, SelectItems({{-109, false}, {-102, true}, {2, true}, {1, false},
+    settings.SetSelectRecordLayout(true, SelectItems({{-109, false}, {-102, true}, {2, true}, {1, false},
                                                        {-103, false}, {-104, true}, {-105, false}, {-106, false},
                                                        {-107, false}, {-108, false}}));
     CFixture fixture(Select, settings);
     QCOMPARE(fixture.Shown().first(), QStringLiteral("Inbreeding"));
-    fixture.m_Tab->AutomaticCheckBox()->click();
+    // Reset keeps the layout manual, as the user just made it.
     fixture.m_Tab->AutomaticCheckBox()->click();
     fixture.m_Tab->ResetButton()->click();
     QCOMPARE(fixture.Shown(), QStringList({"Title", "Suffix", "Date of Birth", "Date of Death", "Colour",
                                            "Smith & Jones <UK>", "Sex", "Sire", "Dam", "Inbreeding"}));
     QVERIFY(!fixture.m_Tab->AutomaticCheckBox()->isChecked());
+    QVERIFY(fixture.m_Tab->ResetButton()->isEnabled());
     QVERIFY(fixture.Ok());
+    QVERIFY(!fixture.m_Copy.IsSelectRecordLayoutAutomatic());
     QCOMPARE(Breaks(fixture.m_Copy.GetSelectRecordManualItems()), QList<int>{5});
 
     // The record window's six one-row fields fit one column.
