@@ -57,8 +57,8 @@ bool CCmnRegFieldsSettingsUserFieldsTab::DataExchange(CCmnDataExchange *context)
     } else {
         CCmnRegUserFieldSet fields = m_Settings->GetUserFields();
         static_cast<TCmnNamedItemsSortedList<CCmnRegUserField> &>(fields) = m_UserFieldsCtrl->GetData();
+        // Marks every derived part changed: fields may have come or gone.
         m_Settings->SetUserFields(fields);
-        m_Settings->MarkChanged(CCmnRegFieldsSettings::ChangedAll);
     }
     return CCmnRegFieldsSettingsTab::DataExchange(context);
 }

@@ -13,6 +13,20 @@
 
 #include <functional>
 
+// The settings with every derived part brought up to date, so that a save shows
+// what it marks changed.
+inline CCmnRegFieldsSettings OrvSettled(CCmnRegFieldsSettings settings)
+{
+    settings.GetFieldsForContext(0);
+    settings.GetSelectRecordLayout();
+    settings.GetRecordDetailsLayout();
+    settings.NormaliseSelectRecordLayout();
+    settings.NormaliseRecordDetailsLayout();
+    settings.ComputeAutoSelectRecordLayout();
+    settings.ComputeAutoRecordDetailsLayout();
+    return settings;
+}
+
 inline QSharedPointer<CBioReg> OrvNewBioReg()
 {
     return QSharedPointer<CBioReg>::create(BioTestDefaultFieldsSettings());

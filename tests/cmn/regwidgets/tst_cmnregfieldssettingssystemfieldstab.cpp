@@ -20,16 +20,9 @@ namespace {
 
 using CDialog = TOrvFieldsSettingsDialog<CCmnRegFieldsSettingsSystemFieldsTab>;
 
-// Settings whose derived parts are all up to date, so that a save shows what it marks.
 CCmnRegFieldsSettings Settled()
 {
-    CCmnRegFieldsSettings settings = BioTestDefaultFieldsSettings();
-    settings.GetFieldsForContext(0);
-    settings.GetSelectRecordLayout();
-    settings.GetRecordDetailsLayout();
-    settings.NormaliseSelectRecordLayout();
-    settings.NormaliseRecordDetailsLayout();
-    return settings;
+    return OrvSettled(BioTestDefaultFieldsSettings());
 }
 
 struct CFixture
