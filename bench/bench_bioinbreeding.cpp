@@ -65,6 +65,28 @@ const CBioPedigree &Generated(bool herd, int animals)
     return *pedigree;
 }
 
+// The parents of the sampled animal: one of the youngest generation.
+CBioParents SampledParents(const CBioPedigree &pedigree, int sample)
+{
+    return pedigree.Entries().at(pedigree.Highest() - sample);
+}
+
+// The mean number of ancestors a call works on. A call's time follows it, not the
+// size of the register, and it grows with the register only while the generations
+// are too small to hold every line within the limit apart.
+double MeanAncestry(const CBioPedigree &pedigree, int generations)
+{
+    QVector<int> table(pedigree.Highest() + 1);
+    qint64 total = 0;
+    for (int sample = 0; sample < kSampledAnimals; ++sample) {
+        const CBioParents parents = SampledParents(pedigree, sample);
+        QVector<int> ids;
+        if (pedigree.CollectAncestors(generations, parents.sire, parents.dam, nullptr, &ids, &table))
+            total += ids.size();
+    }
+    return double(total) / kSampledAnimals;
+}
+
 // One coefficient as a list shows it: an animal of the youngest generation, a
 // different one each time.
 void OneCoefficient(benchmark::State &state, bool herd)
@@ -72,11 +94,15 @@ void OneCoefficient(benchmark::State &state, bool herd)
     const CBioPedigree &pedigree = Generated(herd, int(state.range(0)));
     const int generations = int(state.range(1));
     CBioInbreedingCalculator calculator(pedigree);
-    const QVector<CBioParents> &entries = pedigree.Entries();
+    // A register keeps its calculator: the tables are sized by its first call, once.
+    const CBioParents first = SampledParents(pedigree, 0);
+    double warm = 0.0;
+    if (!calculator.OffspringInbreeding(first.sire, first.dam, generations, warm))
+        state.SkipWithError("the calculation failed");
     int next = 0;
     double sum = 0.0;
     for (auto _ : state) {
-        const CBioParents parents = entries[pedigree.Highest() - next];
+        const CBioParents parents = SampledParents(pedigree, next);
         next = (next + 1) % kSampledAnimals;
         double coefficient = 0.0;
         if (!calculator.OffspringInbreeding(parents.sire, parents.dam, generations, coefficient))
@@ -84,6 +110,10 @@ void OneCoefficient(benchmark::State &state, bool herd)
         sum += coefficient;
     }
     benchmark::DoNotOptimize(sum);
+    const double ancestry = MeanAncestry(pedigree, generations);
+    state.counters["ancestry"] = ancestry;
+    state.counters["per_ancestor"] =
+        benchmark::Counter(ancestry, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_RandomMating(benchmark::State &state)

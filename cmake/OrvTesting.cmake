@@ -30,3 +30,17 @@ function(orv_add_test name)
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "${env}")
 endfunction()
+
+# orv_add_fuzz_target(NAME SOURCES ... LIBS ... [DEFINITIONS ...])
+# A libFuzzer program over a test harness, with AddressSanitizer and
+# UndefinedBehaviorSanitizer: clang only, built with ORV_BUILD_FUZZ=ON and run by
+# hand from seeds such as those the harness's replay test uses.
+function(orv_add_fuzz_target name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEFINITIONS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()

@@ -60,3 +60,11 @@ CCmnMessageBoxAnswer CTestMessageBoxScope::Present(const CCmnMessageBoxRequest &
                  __FILE__, __LINE__);
     return answer;
 }
+
+QStringList CTestMessageBoxScope::Texts() const
+{
+    QStringList texts;
+    for (const CCmnMessageBoxRequest &request : m_Requests)
+        texts << request.m_Text;
+    return texts;
+}

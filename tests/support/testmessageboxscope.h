@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Answers every message box and question of the program in place of the user for
 // the scope's lifetime, and records what each one asked; the previous presenter
@@ -28,6 +29,8 @@ public:
 
     // Every box asked during the scope, in order.
     const QList<CCmnMessageBoxRequest> &Requests() const { return m_Requests; }
+    // The text of every box asked, in order.
+    QStringList Texts() const;
     // Scripted answers not used yet.
     qsizetype PendingAnswers() const { return m_Script.size(); }
 

@@ -64,12 +64,14 @@ CTestPedigreeFile ReadTestPedigree(const QString &path)
             pedigree.sires.append(0);
             pedigree.dams.append(0);
             pedigree.sexes.append(0);
+            pedigree.births.append(0);
             n = int(pedigree.ids.size());
         }
         return n;
     };
     for (const QStringList &row : rows)
         number(row.at(0));
+    pedigree.rows = pedigree.Count();
     for (const QStringList &row : rows) {
         const int n = number(row.at(0));
         const int sire = number(row.at(1));
@@ -78,6 +80,7 @@ CTestPedigreeFile ReadTestPedigree(const QString &path)
         pedigree.dams[n] = dam;
         const QString sex = row.value(3);
         pedigree.sexes[n] = sex == QLatin1String("M") ? 1 : sex == QLatin1String("F") ? 2 : 0;
+        pedigree.births[n] = row.value(4).toInt();
     }
     return pedigree;
 }

@@ -16,6 +16,11 @@ struct CTestPedigreeFile
     QVector<int> dams{0};
     // 0 unknown, 1 male, 2 female, from the `sex` column when the file has one.
     QVector<int> sexes{0};
+    // Year of birth from the `birth` column; 0 when there is none.
+    QVector<int> births{0};
+    // The animals that have a row of their own: numbers 1 to rows. Those after
+    // them are named only as parents.
+    int rows = 0;
     QHash<QString, int> numbers;
     QString error;
 

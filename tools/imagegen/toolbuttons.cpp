@@ -225,6 +225,42 @@ void DrawZoomOut(QPainter &painter)
     DrawMagnifier(painter, QPointF(10, 10), 6.5, -1);
 }
 
+// The mouse pointer of point mode: a plain arrow, tilted as on screen.
+void DrawCursorArrow(QPainter &painter)
+{
+    const QPolygonF arrow({QPointF(6, 2), QPointF(6, 19), QPointF(10, 15.2), QPointF(13, 21.5),
+                           QPointF(15.8, 20.2), QPointF(12.9, 14), QPointF(18.2, 14)});
+    painter.setPen(Pen(kInk, 1.3));
+    painter.setBrush(kPaper);
+    painter.drawPolygon(arrow);
+}
+
+// The pointer of pan mode: an open hand, four fingers up and the thumb aside.
+void DrawCursorOpenHand(QPainter &painter)
+{
+    QPainterPath hand;
+    hand.setFillRule(Qt::WindingFill);
+    // Fingers as rounded bars, palm below them, thumb to the left.
+    const qreal fingers[][3] = {{6.2, 6.0, 11.5}, {9.3, 3.5, 11.5}, {12.4, 3.0, 11.5}, {15.5, 4.5, 11.5}};
+    for (const auto &finger : fingers)
+        hand.addRoundedRect(QRectF(finger[0], finger[1], 2.9, finger[2] - finger[1] + 4), 1.45, 1.45);
+    hand.addRoundedRect(QRectF(6.2, 10.5, 12.2, 10.5), 3.5, 3.5);
+    QPainterPath thumb;
+    thumb.moveTo(7, 17);
+    thumb.lineTo(3.2, 12.6);
+    thumb.cubicTo(2.2, 11.4, 3.6, 9.8, 4.9, 10.8);
+    thumb.lineTo(8, 13.5);
+    thumb.closeSubpath();
+    hand = hand.united(thumb).simplified();
+    painter.setPen(Pen(kInk, 1.2));
+    painter.setBrush(kPaper);
+    painter.drawPath(hand);
+    // The gaps between the fingers, down to the palm.
+    painter.setPen(Pen(kInk, 0.9));
+    for (const qreal x : {9.2, 12.3, 15.4})
+        painter.drawLine(QPointF(x, 8), QPointF(x, 12.5));
+}
+
 using TDrawing = std::function<void(QPainter &)>;
 
 const std::map<QString, TDrawing> &Drawings()
@@ -242,6 +278,8 @@ const std::map<QString, TDrawing> &Drawings()
         {QStringLiteral("fit-page"), DrawFitPage},
         {QStringLiteral("zoom-in"), DrawZoomIn},
         {QStringLiteral("zoom-out"), DrawZoomOut},
+        {QStringLiteral("cursor-arrow"), DrawCursorArrow},
+        {QStringLiteral("cursor-openhand"), DrawCursorOpenHand},
     };
     return drawings;
 }

@@ -6,6 +6,12 @@
 void CBioRegPairingThemedFormBoxGrab::GrabPairing(CBioReg &reg, qint32 sireId, qint32 damId)
 {
     RefreshFieldReferences(reg);
+    // A parent that names no record is no parent: the offspring's text must not
+    // follow a link to nothing.
+    if (!reg.HasRecNo(sireId))
+        sireId = 0;
+    if (!reg.HasRecNo(damId))
+        damId = 0;
     m_Filled = sireId > 0 || damId > 0;
     m_Picture = CCmnPicture();
     if (!m_Filled)

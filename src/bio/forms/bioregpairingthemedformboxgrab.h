@@ -11,7 +11,9 @@ public:
     using CBioRegThemedFormBoxGrab::CBioRegThemedFormBoxGrab;
 
     // Asks the register about an offspring record that exists only for the
-    // question: nothing is emitted, and the ids in use stay as they were.
+    // question: nothing is emitted, and the ids in use stay as they were. An id
+    // of 0 or less, or one the register does not hold, is no parent; with no
+    // parent at all the box shows no text.
     void GrabPairing(CBioReg &reg, qint32 sireId, qint32 damId);
 };
 

@@ -2,6 +2,7 @@
 
 #include "bioregrecord.h"
 #include "cmnpicctrl.h"
+#include "cmnpushbutton.h"
 
 #include <QBoxLayout>
 
@@ -21,6 +22,8 @@ void CBioRegRecordPicTab::CreateControls()
     m_PicCtrl->SetSelectText(QStringLiteral("Add"));
     m_PicCtrl->SetRemoveText(QStringLiteral("Remove"));
     m_PicCtrl->UpdateTexts();
+    m_PicCtrl->SelectButton()->setText(m_PicCtrl->SelectText());
+    m_PicCtrl->RemoveButton()->setText(m_PicCtrl->RemoveText());
     TopLayout()->addLayout(m_PicCtrl->Layout());
     FinishLayout();
 }

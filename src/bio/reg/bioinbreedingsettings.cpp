@@ -5,6 +5,17 @@
 #include <QString>
 
 #include <algorithm>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<CBioInbreedingSettings> &Instance()
+{
+    static std::unique_ptr<CBioInbreedingSettings> instance;
+    return instance;
+}
+
+} // namespace
 
 void CBioInbreedingSettings::Exchange(const CCmnSettingsExchange &exchange, const CBioInbreedingSettings &defaults)
 {
@@ -14,4 +25,29 @@ void CBioInbreedingSettings::Exchange(const CCmnSettingsExchange &exchange, cons
         return;
     m_Generations = std::clamp(m_Generations, kMinGenerations, kMaxGenerations);
     m_Decimals = std::clamp(m_Decimals, kMinDecimals, kMaxDecimals);
+}
+
+void BioCreateInbreedingSettings()
+{
+    Instance() = std::make_unique<CBioInbreedingSettings>();
+}
+
+CBioInbreedingSettings *BioGetInbreedingSettings()
+{
+    return Instance().get();
+}
+
+void BioExchangeInbreedingSettings(const CCmnSettingsExchange &exchange)
+{
+    Instance()->Exchange(exchange.Child(QStringLiteral("inbreeding")), CBioInbreedingSettings());
+}
+
+void BioSetInbreedingSettings(const CBioInbreedingSettings &settings)
+{
+    *Instance() = settings;
+}
+
+void BioDestroyInbreedingSettings()
+{
+    Instance().reset();
 }

@@ -24,3 +24,12 @@ public:
     int m_Generations = kDefaultGenerations;
     int m_Decimals = kDefaultDecimals;
 };
+
+// The application's own settings, which the preferences edit and each new register
+// copies. Created with the defaults; null before creation and after destruction.
+void BioCreateInbreedingSettings();
+CBioInbreedingSettings *BioGetInbreedingSettings();
+// Loads or saves them in the sub-group "inbreeding" of the exchange's group.
+void BioExchangeInbreedingSettings(const CCmnSettingsExchange &exchange);
+void BioSetInbreedingSettings(const CBioInbreedingSettings &settings);
+void BioDestroyInbreedingSettings();

@@ -17,6 +17,9 @@
 namespace {
 
 constexpr int kNameField = -101;
+constexpr int kTermDateOfBirth = 3;
+constexpr int kTermMale = 5;
+constexpr int kTermFemale = 6;
 constexpr quint8 kRegisterTag = 99;
 constexpr quint8 kRegisterVersion = 0;
 constexpr quint8 kRecordTag = 98;
@@ -169,6 +172,81 @@ bool CBioReg::DeleteRecord(int id, bool update)
         }
     }
     return true;
+}
+
+int CBioReg::StoreNewRecord(const CBioRegRecord &record)
+{
+    const int id = AddNamedRecord(record.m_Name, true);
+    ReplaceRecord(id, QSharedPointer<CBioRegRecord>::create(record), true);
+    emit RegRecordNotification(this, id, RecordAdded);
+    emit RegModified(this);
+    return id;
+}
+
+void CBioReg::StoreChangedRecord(int id, const CBioRegRecord &record)
+{
+    ReplaceRecord(id, QSharedPointer<CBioRegRecord>::create(record), true);
+    emit RegRecordNotification(this, id, RecordChanged);
+    emit RegModified(this);
+}
+
+bool CBioReg::DeleteRecordAndNotify(int id)
+{
+    if (!DeleteRecord(id, true))
+        return false;
+    emit RegRecordNotification(this, id, RecordDeleted);
+    emit RegModified(this);
+    return true;
+}
+
+QVector<int> CBioReg::FindNameMatches(const QString &name, int ownId)
+{
+    QVector<int> matches = FindMatchingRecords(AllSexes, name);
+    if (ownId > 0)
+        matches.removeOne(ownId);
+    return matches;
+}
+
+QString CBioReg::MatchingRecordsHtml(const QVector<int> &matches) const
+{
+    constexpr int kListed = 4;
+    QStringList lines;
+    for (const int id : matches.mid(0, kListed)) {
+        const CBioRegRecord *record = GetBioRecord(id);
+        if (!record)
+            continue;
+        QString line = QStringLiteral("-") + RecordDisplayName(id);
+        if (record->m_Sex == MaleSex || record->m_Sex == FemaleSex)
+            line += QStringLiteral(", ") + GetBioTerm(record->m_Sex == MaleSex ? kTermMale : kTermFemale);
+        if (!record->DateOfBirth().IsEmpty())
+            line += QStringLiteral(", %1 %2").arg(GetBioTerm(kTermDateOfBirth), record->DateOfBirthText());
+        lines.append(CmnHtmlEscape(line));
+    }
+    QString html = lines.join(QStringLiteral("<br/>"));
+    if (matches.size() > kListed)
+        html += QStringLiteral("<br/>+%1 more").arg(matches.size() - kListed);
+    return html;
+}
+
+void CBioReg::TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent)
+{
+    TestLayout(settings, parent, true);
+}
+
+void CBioReg::TestSelectRecordLayout(const CCmnRegFieldsSettings &settings, QWidget *parent)
+{
+    TestLayout(settings, parent, false);
+}
+
+void CBioReg::TestLayout(const CCmnRegFieldsSettings &settings, QWidget *parent, bool details)
+{
+    const CCmnRegFieldsSettings savedSettings = GetFieldsSettings();
+    const CCmnRegLookupLists savedLookupLists = GetLookupLists();
+    SetFieldsSettings(settings, false);
+    if (m_LayoutPreview)
+        m_LayoutPreview(details, parent);
+    SetFieldsSettings(savedSettings, false);
+    GetLookupLists() = savedLookupLists;
 }
 
 QVector<int> CBioReg::GetRecordsReferringTo(int deletedId) const

@@ -59,6 +59,33 @@ public:
     // keeps a valid offspring index valid, so that deleting many stays fast.
     bool DeleteRecord(int id, bool update) override;
 
+    // The stores of the record commands. Each tells the listeners afterwards:
+    // RegRecordNotification with its code, then RegModified.
+    // The edited animal under a new id (code 1); returns the id.
+    int StoreNewRecord(const CBioRegRecord &record);
+    // The edited animal replaces the one under the id (code 2).
+    void StoreChangedRecord(int id, const CBioRegRecord &record);
+    // The animal goes, with every link to it (code 3); false for an id not in use.
+    bool DeleteRecordAndNotify(int id);
+
+    // The animals named like `name` (letter case and spacing aside), in index
+    // order, without the animal under ownId: what the name check of an add or an
+    // edit offers instead.
+    QVector<int> FindNameMatches(const QString &name, int ownId);
+    // The matches as the name check lists them, in HTML: a line per match for the
+    // first four ("-" display name, sex, date of birth), then how many more.
+    QString MatchingRecordsHtml(const QVector<int> &matches) const;
+
+    // Shows the record window (details) or the select window of this register as
+    // its fields settings stand, for a preview of a layout.
+    using LayoutPreview = std::function<void(bool details, QWidget *parent)>;
+    // The windows live above the register: their layer installs the preview.
+    void SetLayoutPreview(LayoutPreview preview) { m_LayoutPreview = std::move(preview); }
+    // Previews with trial fields settings; the register's own settings and lookup
+    // lists are as they were afterwards.
+    void TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent) override;
+    void TestSelectRecordLayout(const CCmnRegFieldsSettings &settings, QWidget *parent) override;
+
     // The coefficient of inbreeding of an offspring of the sire and the dam, over
     // the generations of the register's inbreeding settings; 0 when either parent is
     // unknown. False, with 0, when the ancestry holds a loop or memory runs out.
@@ -162,6 +189,7 @@ protected:
 
 private:
     void ApplyInitialFieldsSettings();
+    void TestLayout(const CCmnRegFieldsSettings &settings, QWidget *parent, bool details);
     void InvalidateOffspring();
     void SetParentIndexEntry(int id, const CBioRegRecord &record);
     void ClearDanglingParents();
@@ -183,6 +211,7 @@ private:
     mutable bool m_OffspringValid = false;
     mutable QHash<int, QVector<int>> m_Offspring;
     QStringList m_ReadRepairs;
+    LayoutPreview m_LayoutPreview;
     // Kept between calls: its tables serve every coefficient asked of this register.
     mutable std::unique_ptr<CBioInbreedingCalculator> m_InbreedingCalculator;
 };

@@ -3,7 +3,7 @@
 #include "cmnappdescriptor.h"
 #include "cmndate.h"
 #include "cmnhighlight.h"
-#include "cmnsystemlocale.h"
+#include "cmndateprovider.h"
 
 #include <QCoreApplication>
 
@@ -24,15 +24,13 @@ QString &DefaultDateInputFormat()
     return format;
 }
 
-// Value types travel inside variant hashes that the settings stores serialise,
-// so they must be known by name before any store is loaded.
-void RegisterValueTypes()
+} // namespace
+
+void CmnRegisterValueTypes()
 {
     qRegisterMetaType<CCmnDate>("CCmnDate");
     qRegisterMetaType<CCmnHighlight>("CCmnHighlight");
 }
-
-} // namespace
 
 const QString &CmnDefaultDateInputFormat()
 {
@@ -59,13 +57,13 @@ void CmnInitFramework(const CCmnAppDescriptor &descriptor)
         app.SetHomePageUrl(app.m_MakersWebDomain + QLatin1Char('/') + app.m_CompactDisplayName);
 
     DefaultDateInputFormat() =
-        CmnDateInputFormatForShortDateFormat(CmnSystemLocale().dateFormat(QLocale::ShortFormat));
+        CmnDateInputFormatForShortDateFormat(CmnGetDateProvider().Locale().dateFormat(QLocale::ShortFormat));
 
     QCoreApplication::setOrganizationName(app.m_MakersCompanyName);
     QCoreApplication::setOrganizationDomain(app.m_MakersWebDomain);
     QCoreApplication::setApplicationName(app.m_ProductDisplayName);
     QCoreApplication::setApplicationVersion(app.m_FullVersion);
 
-    RegisterValueTypes();
+    CmnRegisterValueTypes();
     InitFrameworkResources();
 }

@@ -10,7 +10,14 @@ class CCmnAppDescriptor;
 // makes the built-in resources (":/WhatsThisDefs.txt") readable.
 void CmnInitFramework(const CCmnAppDescriptor &descriptor);
 
-// The default date-input format chosen by CmnInitFramework; empty before it runs.
+// Registers the framework's value types by their stored names ("CCmnDate",
+// "CCmnHighlight"). Value types travel inside variant hashes that the settings
+// stores serialise, so they must be known before any store is loaded; a second
+// call changes nothing.
+void CmnRegisterValueTypes();
+
+// The default date-input format chosen by CmnInitFramework from the date
+// provider's locale (the system's, unless a test pins one); empty before it runs.
 const QString &CmnDefaultDateInputFormat();
 
 // The date-input format that suits a locale's short date format: month first

@@ -68,8 +68,9 @@ QString CmnShowHelpPage(QWidget *parent, const QString &page)
 
 bool CmnUserGuideExists()
 {
-    QString path;
-    return CmnWriteUserGuide(&path).isEmpty();
+    // Written only when opened: the main window asks at every start, and the help
+    // texts may not all be there yet.
+    return !CmnHelpPageNames().isEmpty();
 }
 
 QString CmnShowUserGuide()

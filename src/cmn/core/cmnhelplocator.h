@@ -20,7 +20,7 @@ QString CmnHelpPageUrl(const QString &page);
 // Writes the page, titled after the parent's window, and opens it. "" on success
 // or for an empty page, else the message.
 [[nodiscard]] QString CmnShowHelpPage(QWidget *parent, const QString &page);
-// Whether the user guide is there, written first when needed.
+// Whether there is a user guide to show: there are help texts to write it from.
 bool CmnUserGuideExists();
 // Writes the user guide when needed and opens it. "" on success, else the message.
 [[nodiscard]] QString CmnShowUserGuide();

@@ -84,19 +84,31 @@ QString CCmnSettingsExchange::Key(const QString &name) const
 void CCmnSettingsExchange::ExchangeBool(const QString &name, bool &variable, bool defaultValue) const
 {
     const QString key = Key(name);
-    if (m_Save)
+    if (m_Save) {
         m_Settings->setValue(key, variable);
+        return;
+    }
+    // A damaged value reads as missing: any other text would read as true.
+    const QString text = m_Settings->value(key).toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        variable = true;
+    else if (text == QLatin1String("false") || text == QLatin1String("0"))
+        variable = false;
     else
-        variable = m_Settings->contains(key) ? m_Settings->value(key).toBool() : defaultValue;
+        variable = defaultValue;
 }
 
 void CCmnSettingsExchange::ExchangeInt(const QString &name, qint32 &variable, qint32 defaultValue) const
 {
     const QString key = Key(name);
-    if (m_Save)
+    if (m_Save) {
         m_Settings->setValue(key, variable);
-    else
-        variable = m_Settings->contains(key) ? m_Settings->value(key).toInt() : defaultValue;
+        return;
+    }
+    // A damaged value reads as missing, not as 0.
+    bool isNumber = false;
+    const qint32 value = m_Settings->value(key).toInt(&isNumber);
+    variable = isNumber ? value : defaultValue;
 }
 
 void CCmnSettingsExchange::ExchangeString(const QString &name, QString &variable,

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopedPointer>
+#include <QTextCodec>
 
 namespace {
 
@@ -91,6 +93,21 @@ QStringList CmnReadTextDeviceLines(QIODevice &device, bool *success, QString *er
     return lines;
 }
 
+QStringList CmnDecodeTextLines(const QByteArray &bytes, const CCmnTextEncoding &encoding, QString *decoded)
+{
+    decoded->clear();
+    QTextCodec *codec = CmnCodecForName(encoding.m_CodecName);
+    if (!codec)
+        return QStringList();
+    const QScopedPointer<QTextDecoder> decoder(codec->makeDecoder());
+    *decoded = decoder->toUnicode(bytes);
+    QStringList lines;
+    CCmnTextReader reader;
+    reader.OpenString(CmnLineEndingCode(encoding.m_LineEndingName), *decoded);
+    while (reader.HasMoreText())
+        lines.append(reader.ReadLine());
+    return lines;
+}
 
 QString CmnWriteTextFile(const QString &path, const QStringList &lines, QIODevice::OpenMode mode,
                          const CCmnTextEncoding &encoding)
@@ -172,4 +189,19 @@ QString CmnCompanionFileName(const QString &path, const QString &extension, cons
 QStringList CmnReadCompanionFileLines(const QString &path, const QString &extension, const QString &suffix)
 {
     return CmnReadTextFileLines(CmnCompanionFileName(path, extension, suffix));
+}
+
+QStringList CmnParameterLines(const QStringList &fileLines)
+{
+    return CmnJoinContinuationLines(CmnRemoveCommentLines(fileLines));
+}
+
+QString CmnParameterValue(const QStringList &parameters, const QString &key)
+{
+    const QString prefix = key + QLatin1Char(':');
+    for (const QString &parameter : parameters) {
+        if (parameter.startsWith(prefix))
+            return parameter.mid(prefix.size());
+    }
+    return QString();
 }

@@ -17,6 +17,12 @@ QStringList CmnReadTextFileLines(const QString &path, bool *success = nullptr, Q
 // The same from an open device, read from its start.
 QStringList CmnReadTextDeviceLines(QIODevice &device, bool *success = nullptr, QString *errorText = nullptr);
 
+// The bytes decoded with the encoding's codec (a leading byte-order mark dropped)
+// into *decoded and cut into lines by its line ending, a last line without one
+// included; both are empty when the codec is unknown. For the start of a file that
+// is shown before it is read: a character the bytes end in the middle of is left out.
+QStringList CmnDecodeTextLines(const QByteArray &bytes, const CCmnTextEncoding &encoding, QString *decoded);
+
 // Writes each line followed by the encoding's line ending to the file opened in
 // the given mode; "" on success, else the file error text.
 [[nodiscard]] QString CmnWriteTextFile(const QString &path, const QStringList &lines, QIODevice::OpenMode mode,
@@ -35,3 +41,10 @@ QStringList CmnJoinContinuationLines(const QStringList &lines);
 // ("a/wiz.csv", "txt", "-imp") gives "a/wiz-imp.txt".
 QString CmnCompanionFileName(const QString &path, const QString &extension, const QString &suffix);
 QStringList CmnReadCompanionFileLines(const QString &path, const QString &extension, const QString &suffix);
+
+// The parameters a parameter file holds, one "key:value" a line: its lines without
+// comment lines, continuation lines joined.
+QStringList CmnParameterLines(const QStringList &fileLines);
+// The value after the key and ":" in the first parameter that begins with them
+// (compared exactly); empty when there is none.
+QString CmnParameterValue(const QStringList &parameters, const QString &key);

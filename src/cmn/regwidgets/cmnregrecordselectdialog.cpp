@@ -110,6 +110,11 @@ void CCmnRegRecordSelectDialog::SetUnusableRecords(const QList<int> &recordIds, 
     m_UnusableReason = reason;
 }
 
+QString CCmnRegRecordSelectDialog::RefusalText(const QString &reason)
+{
+    return QStringLiteral("Sorry, this record cannot be used because %1.").arg(reason);
+}
+
 void CCmnRegRecordSelectDialog::SetMoreInformation(const QString &buttonText, const QString &helpText)
 {
     m_MoreInfoButtonText = buttonText;
@@ -180,9 +185,8 @@ bool CCmnRegRecordSelectDialog::DataExchange(CCmnDataExchange *context)
     const QModelIndex current = m_ListView->currentIndex();
     SelectRow(current.isValid() ? current.row() : -1);
     if (m_ChosenId > 0 && m_UnusableIds.contains(m_ChosenId)) {
-        return context->ShowInvalidWidget(
-            QStringLiteral("Sorry, this record cannot be used because %1.").arg(m_UnusableReason), QString(),
-            QString(), QString(), m_ListView);
+        return context->ShowInvalidWidget(RefusalText(m_UnusableReason), QString(), QString(), QString(),
+                                          m_ListView);
     }
     return CCmnDialogEx::DataExchange(context);
 }

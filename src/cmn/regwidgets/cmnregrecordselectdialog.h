@@ -36,6 +36,8 @@ public:
     QGroupBox *CreateKeyFieldsPanel();
     void CreateSplitterLayout();
     void SetUnusableRecords(const QList<int> &recordIds, const QString &reason);
+    // What a refused choice is told, for the reason given with the unusable records.
+    static QString RefusalText(const QString &reason);
     void SetMoreInformation(const QString &buttonText, const QString &helpText);
     void SetCurrentRecord(int recordId);
     // The record's row; for no record or one not listed, 0 when the list has rows,

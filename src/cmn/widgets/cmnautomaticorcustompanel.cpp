@@ -81,21 +81,26 @@ bool CCmnAutomaticOrCustomPanel::DataExchange(CCmnDataExchange *context)
         if (m_Automatic)
             *m_Automatic = !m_Custom;
     } else {
-        const CCmnSlotBlocker blocker(this);
-        m_Custom = m_Automatic && !*m_Automatic;
-        if (m_CustomRadio) {
-            m_CustomRadio->setChecked(m_Custom);
-            // In an exclusive pair unchecking one radio selects nothing: check the
-            // other, so that the pair always shows the state.
-            m_AutomaticRadio->setChecked(!m_Custom);
-        } else if (m_CheckBox) {
-            m_CheckBox->setChecked(m_Custom);
-        } else if (m_GroupBox) {
-            m_GroupBox->setChecked(m_Custom);
-        }
-        EnableCustomWidgets(m_Custom);
+        ShowCustom(m_Automatic && !*m_Automatic);
     }
     return CCmnPanel::DataExchange(context);
+}
+
+void CCmnAutomaticOrCustomPanel::ShowCustom(bool custom)
+{
+    const CCmnSlotBlocker blocker(this);
+    m_Custom = custom;
+    if (m_CustomRadio) {
+        m_CustomRadio->setChecked(m_Custom);
+        // In an exclusive pair unchecking one radio selects nothing: check the
+        // other, so that the pair always shows the state.
+        m_AutomaticRadio->setChecked(!m_Custom);
+    } else if (m_CheckBox) {
+        m_CheckBox->setChecked(m_Custom);
+    } else if (m_GroupBox) {
+        m_GroupBox->setChecked(m_Custom);
+    }
+    EnableCustomWidgets(m_Custom);
 }
 
 void CCmnAutomaticOrCustomPanel::EnableCustomWidgets(bool on)

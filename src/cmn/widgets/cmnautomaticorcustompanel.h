@@ -71,6 +71,9 @@ protected:
     // Builds the explanation, the choice and the group box around the custom
     // layout. Set the help page first: the choice is registered under "Custom".
     void CreateControls(QLayout *customLayout);
+    // Shows the state without calling OnCustomChanged: the choice, the state the
+    // panel works with and the custom widgets all follow it.
+    void ShowCustom(bool custom);
 
 private Q_SLOTS:
     void Slot_toggled_CustomOrAutomatic(bool checked);

@@ -15,6 +15,12 @@ void CCmnElidedLabel::SetText(const QString &text)
     update();
 }
 
+QSize CCmnElidedLabel::minimumSizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return QSize(frame, fontMetrics().lineSpacing() + frame);
+}
+
 void CCmnElidedLabel::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);

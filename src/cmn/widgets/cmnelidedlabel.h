@@ -15,6 +15,8 @@ public:
     void SetText(const QString &text);
     // Whether the last paint left text out.
     bool IsElided() const { return m_Elided; }
+    // One line high: a layout short of room elides the text instead of hiding it.
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     void elisionChanged(bool elided);

@@ -2,8 +2,15 @@
 
 #include "cmnappdescriptor.h"
 #include "cmndesktopopener.h"
+#include "cmnfilechooser.h"
 #include "cmnfilenames.h"
+#include "cmnhtmlescape.h"
 #include "cmnmessageboxes.h"
+#include "cmntextencoding.h"
+#include "cmntextfile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 bool CmnCheckFileExtension(const QString &extension, const QString &filter, QWidget *parent)
 {
@@ -33,4 +40,32 @@ void CmnOfferToViewCreatedFile(QWidget *parent, const QString &path, qint32 mess
         : AskYesNo(QMessageBox::Question, true, parent, title, text, &options);
     if (answer == QMessageBox::Yes)
         CmnOpenUrl(url);
+}
+
+QString CmnChooseSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &suffix)
+{
+    QString path = CmnGetSaveFileName(parent, caption, QString(), filter, suffix);
+    if (path.isEmpty() || suffix.isEmpty() || !CmnFileExtension(path).isEmpty())
+        return path;
+    path += QLatin1Char('.') + suffix;
+    // The chooser confirmed another name than the one that is now written.
+    if (QFileInfo::exists(path)
+        && AskYesNo(QMessageBox::Question, true, parent, QString(),
+                    QStringLiteral("<p>The file '%1' already exists.</p><p>Do you want to replace it?</p>")
+                        .arg(CmnHtmlEscape(QDir::toNativeSeparators(path))))
+            != QMessageBox::Yes)
+        return QString();
+    return path;
+}
+
+bool CmnWriteChosenTextFile(QWidget *parent, const QString &title, const QString &path,
+                            const QStringList &lines)
+{
+    const QString error = CmnWriteTextFileLines(path, lines, CCmnTextEncoding());
+    if (error.isEmpty())
+        return true;
+    ShowRememberedMessage(QMessageBox::Warning, parent, title,
+                          CmnHtmlEscapedParagraph(QStringLiteral("Failed to write '%1', %2)").arg(path, error)));
+    return false;
 }

@@ -7,7 +7,18 @@ namespace {
 // The menu being shown: the one process-wide record a triggered command reads.
 CCmnMenu *g_MenuBeingShown = nullptr;
 
+TCmnMenuRunner &CurrentRunner()
+{
+    static TCmnMenuRunner runner;
+    return runner;
+}
+
 } // namespace
+
+TCmnMenuRunner CmnSetMenuRunner(TCmnMenuRunner runner)
+{
+    return std::exchange(CurrentRunner(), std::move(runner));
+}
 
 CCmnMenu::CCmnMenu(QWidget *parent)
     : QMenu(parent)
@@ -71,5 +82,7 @@ QPoint CCmnMenu::MenuBeingShownPopupPoint()
 
 QAction *CCmnMenu::Run(const std::optional<QPoint> &point)
 {
+    if (const TCmnMenuRunner &runner = CurrentRunner())
+        return runner(*this, point);
     return point ? exec(*point) : exec();
 }

@@ -7,8 +7,22 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 #include <utility>
+
+class CCmnMenu;
+
+// Answers a menu run in place of the user: gets the menu and the point it is
+// shown at (none: where the menu stands), and returns the chosen entry after
+// triggering it as the real menu would, or null.
+using TCmnMenuRunner = std::function<QAction *(CCmnMenu &menu, const std::optional<QPoint> &point)>;
+
+// Box menus are made and run inside the handlers of box events; every run of a
+// CCmnMenu goes through the runner in force, so that tests can answer them.
+// Replaces the runner and returns the one it replaces; an empty runner restores
+// the real modal menus.
+TCmnMenuRunner CmnSetMenuRunner(TCmnMenuRunner runner);
 
 // A QMenu with the framework's slot-blocking counter that can mirror existing
 // actions: a mirrored entry shows its own text but the source action's enabled
@@ -45,7 +59,7 @@ public:
 
 protected:
     // Runs the menu modally and returns the chosen entry: at the point when one is
-    // given, else at the menu's own position. Tests choose an entry here instead.
+    // given, else at the menu's own position, unless a runner answers it.
     virtual QAction *Run(const std::optional<QPoint> &point);
 
 private:

@@ -2,17 +2,13 @@
 
 #include "cmndialogbuttonbox.h"
 #include "cmnfilechooser.h"
-#include "cmnfilenames.h"
+#include "cmnfileprompts.h"
 #include "cmngeometrykeeper.h"
-#include "cmnhtmlescape.h"
 #include "cmnlabel.h"
 #include "cmnlistwidget.h"
-#include "cmnmessageboxes.h"
 #include "cmnnumbertext.h"
 #include "cmnpushbutton.h"
 #include "cmnshellvalues.h"
-#include "cmntextencoding.h"
-#include "cmntextfile.h"
 
 #include <QBoxLayout>
 #include <QClipboard>
@@ -77,10 +73,6 @@ void CCmnMessagesDialog::Slot_clicked_Save()
     // The chooser adds the suffix, so that it asks before replacing "name.txt".
     const QString fileName =
         CmnGetSaveFileName(this, windowTitle(), QString(), tr("Text files (*.txt)"), QStringLiteral("txt"));
-    if (fileName.isEmpty())
-        return;
-    const QString error = CmnWriteTextFileLines(fileName, m_Messages, CCmnTextEncoding());
-    if (!error.isEmpty())
-        ShowRememberedMessage(QMessageBox::Warning, this, windowTitle(),
-                              CmnHtmlEscapedParagraph(tr("Failed to write '%1', %2)").arg(fileName, error)));
+    if (!fileName.isEmpty())
+        CmnWriteChosenTextFile(this, windowTitle(), fileName, m_Messages);
 }

@@ -46,19 +46,13 @@ CCmnWizardPageEx *CCmnWizardEx::OwnPage(qint32 id) const
 
 QString CCmnWizardEx::GetParameter(const QString &key) const
 {
-    const QString prefix = key + QLatin1Char(':');
-    for (const QString &parameter : m_Parameters) {
-        if (parameter.startsWith(prefix))
-            return parameter.mid(prefix.size());
-    }
-    return QString();
+    return CmnParameterValue(m_Parameters, key);
 }
 
 void CCmnWizardEx::LoadParameters(const QString &path)
 {
     const QString suffix = QLatin1Char('-') + CmnGetAppDescriptor().m_ShortNameLower;
-    m_Parameters = CmnJoinContinuationLines(
-        CmnRemoveCommentLines(CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix)));
+    m_Parameters = CmnParameterLines(CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix));
     ApplyParameters();
 }
 

@@ -45,6 +45,90 @@ private Q_SLOTS:
         QVERIFY(BioGetDefaultTheme().Stored().isEmpty());
     }
 
+    // Every name the forms ask for, with the class its stored bytes are read into.
+    void namesEveryElementWithItsClass()
+    {
+        enum EClass { Layout, Data, CellLayout, CellData };
+        const QList<QPair<const char *, EClass>> expected{
+            {"CMN-DEFAULT", Layout},
+            {"CMN-HEADER", Layout},
+            {"CMN-FOOTER", Layout},
+            {"CMN-RIGHTHEADERORNAMENT-LAYOUT", Layout},
+            {"CMN-RIGHTHEADERORNAMENT-DATA", Data},
+            {"CMN-LEFTHEADERORNAMENT-LAYOUT", Layout},
+            {"CMN-LEFTHEADERORNAMENT-DATA", Data},
+            {"COVERSHEET-TITLE-LAYOUT", Layout},
+            {"COVERSHEET-TITLE-DATA", Data},
+            {"COVERSHEET-REVERSE-LAYOUT", Layout},
+            {"COVERSHEET-REVERSE-DATA", Data},
+            {"COVERSHEET-FLAP-LAYOUT", Layout},
+            {"COVERSHEET-FLAP-DATA", Data},
+            {"COVERSHEET-PIC-LAYOUT", Layout},
+            {"COVERSHEET-PIC-DATA", Data},
+            {"PEDIGREE-ROOT-LAYOUT", Layout},
+            {"PEDIGREE-ROOT-DATA", Data},
+            {"PEDIGREE-TITLE-LAYOUT", Layout},
+            {"PEDIGREE-TITLE-DATA", Data},
+            {"PEDIGREE-DETAILS-LAYOUT", Layout},
+            {"PEDIGREE-DETAILS-DATA", Data},
+            {"PEDIGREE-ANCESTORSPANEL0-LAYOUT", Layout},
+            {"PEDIGREE-ANCESTORSPANEL0-DATA", Data},
+            {"PEDIGREE-ANCESTORSPANEL0-CELLLAYOUT", CellLayout},
+            {"PEDIGREE-ANCESTORSPANEL0-CELLDATA", CellData},
+            {"PEDIGREE-PIC-LAYOUT", Layout},
+            {"PEDIGREE-PIC-DATA", Data},
+            {"PEDIGREE-LEFTFOOTERORNAMENT-LAYOUT", Layout},
+            {"PEDIGREE-LEFTFOOTERORNAMENT-DATA", Data},
+            {"TRIALMATING-ROOT-LAYOUT", Layout},
+            {"TRIALMATING-ROOT-DATA", Data},
+            {"TRIALMATING-TITLE-LAYOUT", Layout},
+            {"TRIALMATING-TITLE-DATA", Data},
+            {"TRIALMATING-ANCESTORSPANEL0-LAYOUT", Layout},
+            {"TRIALMATING-ANCESTORSPANEL0-DATA", Data},
+            {"TRIALMATING-ANCESTORSPANEL0-CELLLAYOUT", CellLayout},
+            {"TRIALMATING-ANCESTORSPANEL0-CELLDATA", CellData},
+            {"TRIALMATING-SIREPIC-LAYOUT", Layout},
+            {"TRIALMATING-SIREPIC-DATA", Data},
+            {"TRIALMATING-SIREDETAILS-LAYOUT", Layout},
+            {"TRIALMATING-SIREDETAILS-DATA", Data},
+            {"TRIALMATING-DAMPIC-LAYOUT", Layout},
+            {"TRIALMATING-DAMPIC-DATA", Data},
+            {"TRIALMATING-DAMDETAILS-LAYOUT", Layout},
+            {"TRIALMATING-DAMDETAILS-DATA", Data},
+        };
+        const auto &elements = BioGetDefaultTheme().Elements();
+        QCOMPARE(elements.size(), expected.size());
+        int texts = 0;
+        for (const auto &[name, kind] : expected) {
+            const CCmnThemeElt *element = elements.value(QLatin1String(name)).data();
+            QVERIFY2(element, name);
+            QCOMPARE(element->Name(), QLatin1String(name));
+            bool ofClass = false;
+            switch (kind) {
+            case Layout: ofClass = dynamic_cast<const CCmnThemedFormBoxGenericLayoutElt *>(element); break;
+            case Data: ofClass = dynamic_cast<const CCmnThemedFormBoxGenericDataElt *>(element); break;
+            case CellLayout:
+                ofClass = dynamic_cast<const CBioThemedFormWithAncestryPanelsCellLayoutElt *>(element);
+                break;
+            case CellData: ofClass = dynamic_cast<const CBioThemedFormWithAncestryPanelsCellDataElt *>(element); break;
+            }
+            QVERIFY2(ofClass, name);
+            // Every layout but the left logo's leaves all to the theme's fallbacks.
+            if (kind == Layout && qstrcmp(name, "CMN-LEFTHEADERORNAMENT-LAYOUT") != 0) {
+                QCOMPARE(static_cast<const CCmnThemedFormBoxGenericLayoutElt *>(element)->m_Payload,
+                         CCmnThemedFormBoxGenericLayout());
+            }
+            if (kind == Data) {
+                const CCmnThemedFormBoxGenericData &data =
+                    static_cast<const CCmnThemedFormBoxGenericDataElt *>(element)->m_Payload;
+                QVERIFY2(data.m_Picture.IsEmpty() && !data.m_Text.m_Html, name);
+                texts += data.m_Text.m_Text.isEmpty() ? 0 : 1;
+            }
+        }
+        // The nine texts of textsOfAnEmptyTheme; every other data element is empty.
+        QCOMPARE(texts, 9);
+    }
+
     void textsOfAnEmptyTheme_data()
     {
         QTest::addColumn<QString>("name");
@@ -64,6 +148,8 @@ private Q_SLOTS:
         QTest::newRow("flap") << QStringLiteral("COVERSHEET-FLAP-DATA")
                               << QStringLiteral("Click to edit inside flap text");
         QTest::newRow("details") << QStringLiteral("PEDIGREE-DETAILS-DATA") << QStringLiteral("[$b * T]");
+        QTest::newRow("sire details") << QStringLiteral("TRIALMATING-SIREDETAILS-DATA")
+                                      << QStringLiteral("[#Name]:\n[$b * T]");
         QTest::newRow("dam details") << QStringLiteral("TRIALMATING-DAMDETAILS-DATA")
                                      << QStringLiteral("[#Name]:\n[$b * T]");
         QTest::newRow("picture") << QStringLiteral("COVERSHEET-PIC-DATA") << QString();

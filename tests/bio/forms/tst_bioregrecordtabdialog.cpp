@@ -7,12 +7,15 @@
 #include "cmncombobox.h"
 #include "cmnframework.h"
 #include "cmnlineedit.h"
+#include "cmnpicctrl.h"
+#include "cmnpushbutton.h"
 #include "cmnregfielddef.h"
 #include "cmnregfieldssettings.h"
 #include "cmntabwidget.h"
 #include "cmnwhatsthistexts.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
+#include "usertexts.h"
 #include "../reg/bioregtesting.h"
 
 #include <QTest>
@@ -81,6 +84,9 @@ void TestBioRegRecordTabDialog::photoPageFoldsIntoGeneral()
     QCOMPARE(FieldIds(window.dialog->GeneralTab()), QList<int>({kDateOfBirth, kDateOfDeath}));
     QCOMPARE(window.dialog->GeneralTab()->NameEdit()->text(), QString("Smith & Jones <UK>"));
     QVERIFY(!window.dialog->GeneralTab()->NameEdit()->whatsThis().isEmpty());
+    const CCmnPicCtrl *photo = window.dialog->PhotoTab()->PicCtrl();
+    QCOMPARE(OrvShownMnemonicText(photo->SelectButton()->text()), QString("Add"));
+    QCOMPARE(OrvShownMnemonicText(photo->RemoveButton()->text()), QString("Remove"));
     window.dialog->resize(560, 300);
     const QString path = qEnvironmentVariable("ORV_SCREENSHOT_DIR");
     if (!path.isEmpty())

@@ -100,6 +100,35 @@ private Q_SLOTS:
         QCOMPARE(read.GetPanelSplits(0), CBioRegAncestryPanelSplits::DefaultSlot(5));
     }
 
+    // The same settings give the same bytes: panels by ascending index. On
+    // reading, a later entry of an index replaces an earlier one.
+    void panelsAreWrittenInAscendingIndex()
+    {
+        CSettings settings(true, 0.35, 0.07);
+        CCmnFormBoxSplitSettings dragged = settings.GetPanelSplits(0);
+        dragged.m_Proportions = {0.1, 0.2, 0.3, 0.4};
+        // Enough keys that a hash's own order is unlikely to pass for sorted.
+        for (qint32 index : {7, 0, 300, 3, 12, 1})
+            settings.StorePanelSplits(index, dragged);
+        const auto entry = [&](const char *index, const CBioRegAncestryPanelSplits &splits) {
+            return Bytes("00") + Bytes(index)
+                 + CmnTestStreamBytes([&](QDataStream &out) { splits.Write(out); });
+        };
+        const CBioRegAncestryPanelSplits stored = settings.m_PanelSplits.value(0);
+        const QByteArray head = ThemedFormBlock(settings) + Bytes("6700" "6100" "04");
+        QByteArray expected = head;
+        for (const char *index : {"00000000", "00000001", "00000003", "00000007", "0000000c", "0000012c"})
+            expected += entry(index, stored);
+        QCOMPARE(WriteSettings(settings), expected + Bytes("01"));
+
+        CSettings read(true, 0.35, 0.07);
+        const QByteArray twice =
+            head + entry("00000000", stored) + entry("00000000", CBioRegAncestryPanelSplits()) + Bytes("01");
+        QCOMPARE(ReadSettings(twice, read), qMakePair(true, QDataStream::Ok));
+        QCOMPARE(read.m_PanelSplits.keys(), QList<qint32>{0});
+        QCOMPARE(read.GetPanelSplits(0), CBioRegAncestryPanelSplits::DefaultSlot(4));
+    }
+
     void panelSplitsFollowChartSizeAndOrientation_data()
     {
         QTest::addColumn<qint32>("generations");

@@ -8,9 +8,9 @@
 #include "cmnthemedformautoparams.h"
 #include "cmnthemedformboxgenericlayoutelt.h"
 #include "cmnthemedformboxnames.h"
+#include "fuzzmutations.h"
 #include "streamtesting.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -56,14 +56,10 @@ void Fuzz(const QByteArray &good)
         T payload;
         QVERIFY2(!Read(good.left(length), payload).first, qPrintable(QString::number(length)));
     }
-    QRandomGenerator random(31);
-    for (int round = 0; round < 3000; ++round) {
-        QByteArray damaged = good;
-        for (int i = 0, hits = 1 + int(random.bounded(4)); i < hits; ++i)
-            damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+    OrvFuzzMutations(good, 31, 3000, 0, [](const QByteArray &damaged) {
         T payload;
         (void)Read(damaged, payload);
-    }
+    });
 }
 
 struct CThemeFixture

@@ -10,7 +10,6 @@
 #include "biolegacydataimport_tokenstore.h"
 #include "legacyarchivetesting.h"
 
-#include <QRandomGenerator>
 
 namespace {
 
@@ -126,30 +125,4 @@ int LegacyFuzzDocument(const QByteArray &input)
         }
     }
     return decoded;
-}
-
-void LegacyFuzzMutations(const QByteArray &seed, quint32 randomSeed, int rounds, int firstMutable,
-                         const std::function<void(const QByteArray &)> &run)
-{
-    QRandomGenerator random(randomSeed);
-    for (int round = 0; round < rounds; ++round) {
-        QByteArray mutated = seed;
-        for (int edit = 0, edits = 1 + int(random.bounded(4)); edit < edits; ++edit) {
-            if (mutated.size() <= firstMutable)
-                break;
-            const int at = firstMutable + int(random.bounded(quint32(mutated.size() - firstMutable)));
-            switch (random.bounded(3)) {
-            case 0:
-                mutated[at] = char(random.bounded(256));
-                break;
-            case 1:
-                mutated.insert(at, char(random.bounded(256)));
-                break;
-            default:
-                mutated.remove(at, 1 + int(random.bounded(4)));
-                break;
-            }
-        }
-        run(mutated);
-    }
 }

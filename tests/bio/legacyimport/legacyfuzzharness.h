@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 
-#include <functional>
-
 // Runs one legacy reader, chosen by the first byte, over the rest of the input until it
 // fails or the data ends. Shared by the libFuzzer target and the test that replays seeds
 // and their mutations; any crash, hang or runaway allocation is the finding.
@@ -30,8 +28,3 @@ enum ELegacyFuzzReader {
 // register through the record-id walk, trimming the caches as the import does.
 // Answers the number of records decoded.
 int LegacyFuzzDocument(const QByteArray &input);
-
-// Runs `run` over `rounds` random mutations of the seed (bytes replaced, inserted or
-// removed, never before `firstMutable`), the same ones for the same random seed.
-void LegacyFuzzMutations(const QByteArray &seed, quint32 randomSeed, int rounds, int firstMutable,
-                         const std::function<void(const QByteArray &)> &run);

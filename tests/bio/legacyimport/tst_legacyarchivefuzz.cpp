@@ -1,3 +1,4 @@
+#include "fuzzmutations.h"
 #include "legacyfilewriter.h"
 #include "legacyfuzzharness.h"
 
@@ -61,17 +62,9 @@ void TestLegacyArchiveFuzz::seedsAndMutationsNeverCrash()
         small[0] = char(seed.at(0) | capacityBits);
         QVERIFY(LegacyFuzzArchiveReaders(small) >= 1);
     }
-    for (int length = 0; length < seed.size(); ++length)
-        LegacyFuzzArchiveReaders(seed.left(length));
-    for (int i = 1; i < seed.size(); ++i) {
-        for (const char value : {char(0x00), char(0xFF), char(0x7F), char(0x80)}) {
-            QByteArray changed = seed;
-            changed[i] = value;
-            LegacyFuzzArchiveReaders(changed);
-        }
-    }
-    LegacyFuzzMutations(seed, 0x5EED, 3000, 1,
-                        [](const QByteArray &mutated) { LegacyFuzzArchiveReaders(mutated); });
+    const auto run = [](const QByteArray &input) { LegacyFuzzArchiveReaders(input); };
+    OrvFuzzCutsAndByteChanges(seed, 1, run);
+    OrvFuzzMutations(seed, 0x5EED, 3000, 1, run);
 }
 
 QTEST_GUILESS_MAIN(TestLegacyArchiveFuzz)

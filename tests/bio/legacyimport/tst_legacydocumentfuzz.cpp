@@ -1,3 +1,4 @@
+#include "fuzzmutations.h"
 #include "legacyfuzzharness.h"
 #include "legacysamplefiles.h"
 
@@ -37,7 +38,7 @@ void TestLegacyDocumentFuzz::samplesAndMutationsNeverCrash()
             }
         }
     }
-    LegacyFuzzMutations(seed, 0xF11E, 400, 0, [](const QByteArray &mutated) { LegacyFuzzDocument(mutated); });
+    OrvFuzzMutations(seed, 0xF11E, 400, 0, [](const QByteArray &mutated) { LegacyFuzzDocument(mutated); });
 }
 
 QTEST_GUILESS_MAIN(TestLegacyDocumentFuzz)

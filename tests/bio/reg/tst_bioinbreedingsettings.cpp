@@ -61,7 +61,8 @@ void TestBioInbreedingSettings::storedValuesAreClampedWhenRead_data()
     QTest::newRow("zero and one generation") << QVariant(1) << QVariant(0) << 2 << 0;
     QTest::newRow("huge") << QVariant(2147483647) << QVariant(1000) << 24 << 8;
     QTest::newRow("limits") << QVariant(24) << QVariant(8) << 24 << 8;
-    QTest::newRow("not a number") << QVariant("many") << QVariant("x") << 2 << 0;
+    // A damaged value is no value: the default.
+    QTest::newRow("not a number") << QVariant("many") << QVariant("x") << 8 << 2;
 }
 
 void TestBioInbreedingSettings::storedValuesAreClampedWhenRead()

@@ -244,7 +244,7 @@ void TestBioTerminology::equalityComparesWordsOnlyForCustom()
     QCOMPARE(a, b);
     a.ApplySpeciesDefaults(7);
     b.ApplySpeciesDefaults(7);
-    QVERIFY(a != b);
+    QCOMPARE_NE(a, b);
     b.SetWord(BioTermAnimal, false, a.GetWord(BioTermAnimal, false, false), false);
     QCOMPARE(a, b);
 }

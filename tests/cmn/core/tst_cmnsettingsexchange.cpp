@@ -72,21 +72,25 @@ void TestCmnSettingsExchange::scalarsRoundTripAndDefault()
     Saving(store).ExchangeInt(QStringLiteral("number"), number, 0);
     Saving(store).ExchangeString(QStringLiteral("text"), text, QString());
     store->setValue(QStringLiteral("group/notanumber"), QStringLiteral("abc"));
+    store->setValue(QStringLiteral("group/notabool"), QStringLiteral("abc"));
     store->sync();
 
     const auto reopened = OpenStore(scope);
-    bool flagIn = false;
+    bool flagIn = false, notBoolIn = false;
     qint32 numberIn = 0, missingIn = 0, notNumberIn = 5;
     QString textIn;
     Loading(reopened).ExchangeBool(QStringLiteral("flag"), flagIn, false);
     Loading(reopened).ExchangeInt(QStringLiteral("number"), numberIn, 0);
     Loading(reopened).ExchangeInt(QStringLiteral("missing"), missingIn, 7);
     Loading(reopened).ExchangeInt(QStringLiteral("notanumber"), notNumberIn, 7);
+    Loading(reopened).ExchangeBool(QStringLiteral("notabool"), notBoolIn, false);
     Loading(reopened).ExchangeString(QStringLiteral("text"), textIn, QString());
     QCOMPARE(flagIn, true);
     QCOMPARE(numberIn, -42);
     QCOMPARE(missingIn, 7);
-    QCOMPARE(notNumberIn, 0);
+    // Damaged values read as missing.
+    QCOMPARE(notNumberIn, 7);
+    QCOMPARE(notBoolIn, false);
     QCOMPARE(textIn, text);
 }
 

@@ -50,6 +50,9 @@ private slots:
     void joinContinuationLines();
     void companionFileName_data();
     void companionFileName();
+    void parameterLinesAndValues();
+    void decodesBytesIntoLines_data();
+    void decodesBytesIntoLines();
 };
 
 void TestCmnTextFile::cleanup()
@@ -312,6 +315,51 @@ void TestCmnTextFile::companionFileName()
     QFETCH(QString, path);
     QFETCH(QString, companion);
     QCOMPARE(CmnCompanionFileName(path, QStringLiteral("txt"), QStringLiteral("-imp")), companion);
+}
+
+void TestCmnTextFile::parameterLinesAndValues()
+{
+    const QStringList parameters = CmnParameterLines(
+        {"# textencoding:UTF-8,LF,1", "textencoding:Windows-1252,CRLF", "+,0", "", "csvformat:x", "csvformat:y"});
+    QCOMPARE(parameters, (QStringList{"textencoding:Windows-1252,CRLF,0", "", "csvformat:x", "csvformat:y"}));
+    QCOMPARE(CmnParameterValue(parameters, "textencoding"), QStringLiteral("Windows-1252,CRLF,0"));
+    QCOMPARE(CmnParameterValue(parameters, "csvformat"), QStringLiteral("x"));
+    QCOMPARE(CmnParameterValue(parameters, "text"), QString());
+    QCOMPARE(CmnParameterValue(parameters, "TextEncoding"), QString());
+}
+
+void TestCmnTextFile::decodesBytesIntoLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("UTF-8 mark dropped")
+        << QByteArray("\xEF\xBB\xBF" "ID;Name\r\n1;Rex\r\n") << "UTF-8,CRLF,1" << QStringList{"ID;Name", "1;Rex"};
+    QTest::newRow("Windows-1252 read as the system's UTF-8")
+        << QByteArray("M\xFCller;Brandt\r\n") << "LOCALE,LOCALE,0" << QStringList{u"M\uFFFDller;Brandt"_qs};
+    QTest::newRow("Windows-1252 read as such")
+        << QByteArray("M\xFCller;Brandt\r\nSmith & Jones <UK>;x") << "Windows-1252,LOCALE,0"
+        << QStringList{u"M\u00FCller;Brandt"_qs, "Smith & Jones <UK>;x"};
+    QTest::newRow("default line ending takes all three")
+        << QByteArray("a\r\nb\nc\rd") << "LOCALE,LOCALE,1" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("LF keeps the CR") << QByteArray("a\r\nb") << "UTF-8,LF,0" << QStringList{"a\r", "b"};
+    QTest::newRow("fragment of a line") << QByteArray("a\nbc") << "LOCALE,LOCALE,1" << QStringList{"a", "bc"};
+    QTest::newRow("UTF-16BE with mark")
+        << QByteArray("\xFE\xFF\x00" "a\x00\n\x00" "b", 8) << "UTF-16BE,LF,1" << QStringList{"a", "b"};
+    QTest::newRow("unknown codec") << QByteArray("a\nb") << "x-none,LF,1" << QStringList{};
+}
+
+void TestCmnTextFile::decodesBytesIntoLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QStringList, lines);
+    CCmnTextEncoding textEncoding;
+    QVERIFY(textEncoding.FromText(encoding));
+    QString decoded = "stale";
+    QCOMPARE(CmnDecodeTextLines(bytes, textEncoding, &decoded), lines);
+    QCOMPARE(decoded.isEmpty(), lines.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCmnTextFile)

@@ -11,6 +11,7 @@
 #include "cmnthemedformstickystate.h"
 
 #include "formtesting.h"
+#include "themedformtesting.h"
 
 #include <QDir>
 #include <QGraphicsRectItem>
@@ -23,23 +24,12 @@ namespace {
 
 const QString kRootData = QStringLiteral("PEDIGREE-ROOT-DATA");
 
-CCmnThemedFormBoxName Name(const QString &display, const QString &stem)
-{
-    return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
-}
-
 // The elements a pedigree-like form asks for, all inheriting and empty.
 CCmnTheme DefaultTheme()
 {
-    CCmnTheme theme;
-    for (const char *stem : {"PEDIGREE-ROOT", "CMN-LEFTHEADERORNAMENT", "CMN-RIGHTHEADERORNAMENT",
-                             "PEDIGREE-LEFTFOOTERORNAMENT"}) {
-        theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(stem) + QStringLiteral("-LAYOUT")));
-        theme.AddElt(new CCmnThemedFormBoxGenericDataElt(QLatin1String(stem) + QStringLiteral("-DATA")));
-    }
-    for (const char *name : {"CMN-DEFAULT", "CMN-HEADER", "CMN-FOOTER"})
-        theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(name)));
-    return theme;
+    return OrvTestSkeletonTheme({QStringLiteral("PEDIGREE-ROOT"), QStringLiteral("CMN-LEFTHEADERORNAMENT"),
+                                 QStringLiteral("CMN-RIGHTHEADERORNAMENT"),
+                                 QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT")});
 }
 
 // A 1000 x 700 page at 100 dots per inch with a themed form on it; the box
@@ -55,12 +45,14 @@ public:
         m_Scene.setSceneRect(0, 0, 1000, 700);
         m_Scene.addItem(m_Page);
         CCmnThemedFormBoxNames &names = m_Form.BoxNames();
-        names.m_Root = Name(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
+        names.m_Root = OrvTestBoxName(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
         names.m_HasHeader = true;
-        names.m_LeftHeaderOrnament = Name(QStringLiteral("Logo"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
+        names.m_LeftHeaderOrnament =
+            OrvTestBoxName(QStringLiteral("Logo"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
         names.m_RightHeaderOrnament =
-            Name(QStringLiteral("Smith & Jones <UK>"), QStringLiteral("CMN-RIGHTHEADERORNAMENT"));
-        names.m_LeftFooterOrnament = Name(QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT"));
+            OrvTestBoxName(QStringLiteral("Smith & Jones <UK>"), QStringLiteral("CMN-RIGHTHEADERORNAMENT"));
+        names.m_LeftFooterOrnament =
+            OrvTestBoxName(QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT"));
     }
 
     void ShowOrnaments(bool left, bool right, bool footer)

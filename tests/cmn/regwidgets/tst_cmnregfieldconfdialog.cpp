@@ -159,14 +159,6 @@ QString Differences(const CCmnRegFieldDef &a, const CCmnRegFieldDef &b)
     return names.join(", ");
 }
 
-QStringList Texts(const CTestMessageBoxScope &boxes)
-{
-    QStringList texts;
-    for (const CCmnMessageBoxRequest &request : boxes.Requests())
-        texts << request.m_Text;
-    return texts;
-}
-
 } // namespace
 
 class TestCmnRegFieldConfDialog : public QObject
@@ -416,16 +408,16 @@ void TestCmnRegFieldConfDialog::booleanLabels()
     {
         CTestMessageBoxScope boxes;
         QVERIFY(!fixture.Ok());
-        QCOMPARE(Texts(boxes).size(), 1);
-        QVERIFY(Texts(boxes).at(0).contains("The 'True' and 'False' labels need to differ"));
+        QCOMPARE(boxes.Texts().size(), 1);
+        QVERIFY(boxes.Texts().at(0).contains("The 'True' and 'False' labels need to differ"));
         QCOMPARE(dialog.m_TrueEdit->selectedText(), QString("Yes"));
     }
     dialog.m_FalseEdit->setText("");
     {
         CTestMessageBoxScope boxes;
         QVERIFY(!fixture.Ok());
-        QCOMPARE(Texts(boxes).size(), 1);
-        QVERIFY(Texts(boxes).at(0).contains("Display 'false' as"));
+        QCOMPARE(boxes.Texts().size(), 1);
+        QVERIFY(boxes.Texts().at(0).contains("Display 'false' as"));
     }
     dialog.m_FalseEdit->setText("yes");
     CTestMessageBoxScope boxes;
@@ -623,7 +615,7 @@ void TestCmnRegFieldConfDialog::plainOkChangesNothing()
     const CCmnRegFieldContextMask mask = fixture.m_Mask;
     fixture.Open(mode);
     CTestMessageBoxScope boxes;
-    QVERIFY2(fixture.Ok(), qPrintable(Texts(boxes).join('\n')));
+    QVERIFY2(fixture.Ok(), qPrintable(boxes.Texts().join('\n')));
     QVERIFY2(fixture.m_Def == def, qPrintable(Differences(fixture.m_Def, def)));
     QCOMPARE(fixture.m_Mask, mask);
 }

@@ -179,6 +179,12 @@ void TestCmnRegRecordSelectDialog::looksRightWithUserNames()
     const QString path = qEnvironmentVariable("ORV_SCREENSHOT_DIR");
     if (!path.isEmpty())
         fixture.dialog->grab().save(path + "/cmnregrecordselectdialog.png");
+
+    CTestMessageBoxScope boxes;
+    fixture.dialog->Slot_clicked_ForMoreInfo();
+    QCOMPARE(boxes.Requests().size(), 1);
+    QCOMPARE(boxes.Requests().first().m_Text, QString("<p>help</p>"));
+    QCOMPARE(boxes.Requests().first().m_Options.m_Flags, qint32(CCmnMessageBoxOptions::ApplicationModal));
 }
 
 QTEST_MAIN(TestCmnRegRecordSelectDialog)

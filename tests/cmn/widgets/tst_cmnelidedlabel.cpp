@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -37,6 +38,7 @@ private slots:
     void elidesTheLastLineThatFits();
     void showsTheFullTextWhenLargeEnough();
     void breaksAtNewlines();
+    void keepsOneLineInACrowdedLayout();
 
 private:
     QFont m_Font;
@@ -108,6 +110,24 @@ void TestCmnElidedLabel::breaksAtNewlines()
     label.resize(300, LineSpacing(label) * 10);
     QCOMPARE(Render(label), (QStringList{QStringLiteral("Sire: Ardent"), QStringLiteral("Dam: Bramble")}));
     QVERIFY(!label.IsElided());
+}
+
+void TestCmnElidedLabel::keepsOneLineInACrowdedLayout()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *label = new CCmnElidedLabel;
+    label->setFont(m_Font);
+    label->SetText(kText);
+    auto *greedy = new QWidget;
+    greedy->setMinimumHeight(40);
+    greedy->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(label);
+    layout->addWidget(greedy);
+    window.resize(200, 10);
+    layout->activate();
+    QVERIFY2(label->height() >= LineSpacing(*label), qPrintable(QString::number(label->height())));
+    QCOMPARE(Render(*label).size(), 1);
 }
 
 QTEST_MAIN(TestCmnElidedLabel)

@@ -1,7 +1,9 @@
 #include "cmnmenu.h"
 #include "cmnpushbutton.h"
+#include "testmenuscope.h"
 
 #include <QAction>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -47,6 +49,7 @@ private slots:
     void execAndTrigger();
     void destroyedMenuIsNoLongerShown();
     void deletedSourceIsNotTriggered();
+    void scopeAnswersEveryRun();
 };
 
 void TestCmnMenu::mirrorsSourceState_data()
@@ -182,6 +185,36 @@ void TestCmnMenu::deletedSourceIsNotTriggered()
     menu.m_Choice = entry;
     QCOMPARE(menu.FindSourceAction(entry), nullptr);
     QCOMPARE(menu.ExecAndTrigger(), entry);
+}
+
+// Menus made inside handlers are answered through the scope: it sees what
+// each run offered, and a chosen entry acts as a click would.
+void TestCmnMenu::scopeAnswersEveryRun()
+{
+    QAction source("Settings...");
+    QSignalSpy sourceTriggered(&source, &QAction::triggered);
+    CCmnMenu menu;
+    menu.SetPopupPoint(QPoint(40, 50));
+    menu.AddMirroredAction("Smith && Jones <UK> Settings...", &source);
+    menu.addSeparator();
+    QAction *plain = menu.addAction("Plain");
+    QSignalSpy plainTriggered(plain, &QAction::triggered);
+    {
+        CTestMenuScope scope;
+        scope.Choose("Smith && Jones <UK> Settings...");
+        scope.Choose("Plain");
+        QCOMPARE(menu.ExecAndTrigger(), menu.actions().first());
+        QCOMPARE(sourceTriggered.count(), 1);
+        QCOMPARE(menu.ExecAndTrigger(), plain);
+        QCOMPARE(plainTriggered.count(), 1);
+        QCOMPARE(menu.ExecAndTrigger(), nullptr);
+        QCOMPARE(scope.Runs().size(), 3);
+        QCOMPARE(scope.LastEntries(),
+                 (QStringList{"Smith && Jones <UK> Settings...", CTestMenuScope::Separator(), "Plain"}));
+        QCOMPARE(scope.Runs().first().m_Point, std::optional<QPoint>(QPoint(40, 50)));
+    }
+    // The scope put back the real menus.
+    QVERIFY(!CmnSetMenuRunner({}));
 }
 
 QTEST_MAIN(TestCmnMenu)

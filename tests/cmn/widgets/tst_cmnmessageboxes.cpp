@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include <new>
+
 Q_DECLARE_METATYPE(CCmnMessageBoxButton)
 
 namespace {
@@ -126,6 +128,7 @@ private slots:
     void withButtonsHonoursRememberedAnswers();
     void waitCursorIsLiftedWhileAsking_data();
     void waitCursorIsLiftedWhileAsking();
+    void waitCursorComesBackAfterABoxThatThrows();
     void answerNamingNoButtonCountsAsClose();
     void unscriptedBoxTakesItsDefaultButton();
     void scriptScopesNest();
@@ -545,6 +548,28 @@ void TestCmnMessageBoxes::waitCursorIsLiftedWhileAsking()
     QCOMPARE(shapeBefore, waiting ? int(Qt::WaitCursor) : -1);
     QCOMPARE(shapeWhileAsking, -1);
     QCOMPARE(shapeAfter, shapeBefore);
+    QCOMPARE(CursorShape(), -1);
+}
+
+void TestCmnMessageBoxes::waitCursorComesBackAfterABoxThatThrows()
+{
+    // The toolkit may throw out of a box (out of memory); the long operation around
+    // it must still get its wait cursor back, and give it up at its end.
+    const TCmnMessageBoxPresenter previous = CmnSetMessageBoxPresenter(
+        [](const CCmnMessageBoxRequest &) -> CCmnMessageBoxAnswer { throw std::bad_alloc(); });
+    bool thrown = false;
+    {
+        const CCmnWaitCursorScope busy;
+        try {
+            Call(Message, nullptr);
+        } catch (const std::bad_alloc &) {
+            thrown = true;
+        }
+        QCOMPARE(CursorShape(), int(Qt::WaitCursor));
+    }
+    CmnSetMessageBoxPresenter(previous);
+
+    QVERIFY(thrown);
     QCOMPARE(CursorShape(), -1);
 }
 

@@ -181,14 +181,6 @@ struct CStart
     }
 };
 
-QStringList Texts(const CTestMessageBoxScope &boxes)
-{
-    QStringList texts;
-    for (const CCmnMessageBoxRequest &request : boxes.Requests())
-        texts << request.m_Text;
-    return texts;
-}
-
 CCmnAppDescriptor &App()
 {
     return CmnGetAppDescriptor();
@@ -402,7 +394,7 @@ void TestCmnRunApplication::startUpChoice()
 
     QCOMPARE(start.m_CallsBeforeLoop, calls);
     QCOMPARE(start.WelcomeChoicesShown(), welcomes);
-    QCOMPARE(Texts(boxes), messages);
+    QCOMPARE(boxes.Texts(), messages);
     QCOMPARE(start.m_Answers, QStringList());
     QCOMPARE(CmnGetSystemSettings()->GetDontAskAgainResult(kWelcomeId), rememberedAfter);
     for (const CCmnMessageBoxRequest &request : boxes.Requests()) {
@@ -472,7 +464,7 @@ void TestCmnRunApplication::welcomeCommandIsTriggered()
     QCOMPARE(start.m_Triggered, QStringList{kImport});
     QCOMPARE(start.m_CallsBeforeLoop, QStringList());
     QCOMPARE(CmnGetSystemSettings()->GetDontAskAgainResult(kWelcomeId), kOk);
-    QCOMPARE(Texts(boxes), QStringList{kFromNowOn});
+    QCOMPARE(boxes.Texts(), QStringList{kFromNowOn});
 }
 
 void TestCmnRunApplication::afterTheLoop_data()

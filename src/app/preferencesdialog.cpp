@@ -1,0 +1,50 @@
+#include "preferencesdialog.h"
+
+#include "bioterminology.h"
+#include "biopreferenceinbreedingsettingstab.h"
+#include "cmnaccessiblefolders.h"
+#include "cmnmappedfoldersettingstab.h"
+#include "ignoreaccentssetting.h"
+#include "systemsettingstab.h"
+
+CPreferencesDialog::CPreferencesDialog(QWidget *parent)
+    : CCmnOptionsDialog(parent)
+    , m_InbreedingTab(new CBioPreferenceInbreedingSettingsTab(&m_InbreedingSettings))
+    , m_SystemTab(new CSystemSettingsTab(&m_IgnoreAccents, &m_SystemSettings))
+    , m_MappedFoldersTab(new CCmnMappedFolderSettingsTab(&m_MappedFolders))
+{
+    AddTab(m_InbreedingTab, tr("Inbreeding"));
+    // The terminology tab, on m_Terminology, belongs between these two.
+    AddTab(m_SystemTab, tr("System"));
+    AddTab(m_MappedFoldersTab, tr("Mapped Folders"));
+}
+
+void CPreferencesDialog::LoadCurrentPreferences()
+{
+    m_SystemSettings = *CmnGetSystemSettings();
+    m_IgnoreAccents = GetIgnoreAccentsSetting();
+    m_InbreedingSettings = *BioGetInbreedingSettings();
+    m_Terminology = *GetBioTerminology();
+    m_MappedFolders = *CmnGetMappedFoldersStore();
+    m_AccessibleFolders = *CmnGetAccessibleFolders();
+}
+
+void CPreferencesDialog::StoreEditedPreferences() const
+{
+    CmnAssignSystemSettings(m_SystemSettings);
+    SetIgnoreAccentsSetting(m_IgnoreAccents);
+    BioSetInbreedingSettings(m_InbreedingSettings);
+    BioSetTerminology(m_Terminology);
+    CmnAssignMappedFolders(m_MappedFolders);
+    CmnSetAccessibleFolders(m_AccessibleFolders);
+}
+
+void CPreferencesDialog::ResetAll()
+{
+    m_InbreedingSettings = m_DefaultInbreedingSettings;
+    m_Terminology = m_DefaultTerminology;
+    m_SystemSettings = m_DefaultSystemSettings;
+    m_IgnoreAccents = m_DefaultIgnoreAccents;
+    m_MappedFolders = m_DefaultMappedFolders;
+    m_AccessibleFolders = m_DefaultAccessibleFolders;
+}

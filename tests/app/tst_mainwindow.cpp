@@ -1,0 +1,151 @@
+#include "cmnappdescriptor.h"
+#include "cmndockwidget.h"
+#include "cmnframework.h"
+#include "cmnwhatsthistexts.h"
+#include "mainwindow.h"
+#include "programstartup.h"
+#include "testsettingsscope.h"
+#include "usertexts.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The entries of a menu as the user reads them: texts without their marks, "-"
+// for a separator.
+QStringList MenuEntries(const QList<QAction *> &actions)
+{
+    QStringList entries;
+    for (const QAction *action : actions) {
+        if (action->isVisible())
+            entries << (action->isSeparator() ? QStringLiteral("-") : OrvShownMnemonicText(action->text()));
+    }
+    return entries;
+}
+
+QMenu *MenuTitled(const QMenuBar *bar, const QString &title)
+{
+    for (QAction *action : bar->actions()) {
+        if (action->menu() && OrvShownMnemonicText(action->text()) == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void menusOfTheFrame();
+    void startsUntitledAndMaximised();
+    void preferencesCommand();
+    void rendersWithMessages();
+
+private:
+    std::unique_ptr<CTestSettingsScope> m_Settings;
+};
+
+void TestMainWindow::initTestCase()
+{
+    CCmnAppDescriptor descriptor;
+    FillAppDescriptor(descriptor);
+    CmnInitFramework(descriptor);
+}
+
+void TestMainWindow::init()
+{
+    m_Settings = std::make_unique<CTestSettingsScope>();
+    CreateProgramSettings();
+}
+
+void TestMainWindow::cleanup()
+{
+    DestroyProgramSettings();
+    m_Settings.reset();
+}
+
+void TestMainWindow::menusOfTheFrame()
+{
+    const TCmnWhatsThisTable previous = CmnSetWhatsThisTexts({});
+    CMainWindow window;
+    CmnSetWhatsThisTexts(previous);
+
+    QCOMPARE(MenuEntries(window.menuBar()->actions()), (QStringList{"File", "Record", "View", "-", "Help"}));
+    // Every menu title has its own mark.
+    QSet<QChar> marks;
+    for (const QAction *action : window.menuBar()->actions()) {
+        if (!action->isSeparator())
+            marks.insert(action->text().at(action->text().indexOf('&') + 1).toUpper());
+    }
+    QCOMPARE(marks.size(), 4);
+
+    QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "File")->actions()),
+             (QStringList{"Preferences...", "-", "Exit"}));
+    QVERIFY(MenuTitled(window.menuBar(), "Record")->isEmpty());
+    QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "View")->actions()),
+             (QStringList{"Messages", "Copy Messages", "Save Messages..."}));
+    QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "Help")->actions()),
+             (QStringList{"Help Index...", "-", "-", "About Orvanta..."}));
+    QCOMPARE(window.NamedMenus().keys().size(), 2);
+}
+
+void TestMainWindow::startsUntitledAndMaximised()
+{
+    CMainWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta"));
+    QCOMPARE(window.windowFilePath(), QString());
+    QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(window.centralWidget(), window.DocumentPage());
+    QCOMPARE(window.DocumentPage()->objectName(), QStringLiteral("documentwidget"));
+    QVERIFY(!window.HasDocument());
+    QVERIFY(!window.HasNewCommand());
+    QVERIFY(!window.MessagesDock()->isVisible());
+}
+
+void TestMainWindow::preferencesCommand()
+{
+    CMainWindow window;
+    QAction *preferences = window.PreferencesAction();
+    QCOMPARE(OrvShownMnemonicText(preferences->text()), QStringLiteral("Preferences..."));
+    QCOMPARE(preferences->statusTip(), QStringLiteral("View/modify preferences"));
+    QCOMPARE(preferences->toolTip(), QStringLiteral("View/modify preferences"));
+    // The desktop may have no key for it, and then the command has none.
+    QCOMPARE(preferences->shortcut(), QKeySequence(QKeySequence::Preferences));
+}
+
+void TestMainWindow::rendersWithMessages()
+{
+    CMainWindow window;
+    window.setWindowState(Qt::WindowNoState);
+    window.resize(720, 480);
+    window.show();
+    window.AddMessages({QStringLiteral("Smith & Jones <UK>: the sire was not found"),
+                        QStringLiteral("Ch. Kennelhaven's Long Name of the Northern Hills (Smith & Jones <UK>)")},
+                       true);
+    QVERIFY(window.MessagesDock()->isVisible());
+    const QImage image = window.grab().toImage();
+    QVERIFY(!image.isNull());
+    const QString path = qEnvironmentVariable("ORV_RENDER_DIR");
+    if (!path.isEmpty()) {
+        QVERIFY(image.save(path + "/mainwindow.png"));
+        QMenu *file = MenuTitled(window.menuBar(), "File");
+        file->popup(window.mapToGlobal(QPoint(0, 0)));
+        QVERIFY(file->grab().save(path + "/mainwindow-file.png"));
+        file->hide();
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
