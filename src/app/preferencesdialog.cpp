@@ -2,6 +2,7 @@
 
 #include "bioterminology.h"
 #include "biopreferenceinbreedingsettingstab.h"
+#include "bioterminologysettingstab.h"
 #include "cmnaccessiblefolders.h"
 #include "cmnmappedfoldersettingstab.h"
 #include "ignoreaccentssetting.h"
@@ -10,11 +11,12 @@
 CPreferencesDialog::CPreferencesDialog(QWidget *parent)
     : CCmnOptionsDialog(parent)
     , m_InbreedingTab(new CBioPreferenceInbreedingSettingsTab(&m_InbreedingSettings))
+    , m_TerminologyTab(new CBioTerminologySettingsTab(&m_Terminology))
     , m_SystemTab(new CSystemSettingsTab(&m_IgnoreAccents, &m_SystemSettings))
     , m_MappedFoldersTab(new CCmnMappedFolderSettingsTab(&m_MappedFolders))
 {
     AddTab(m_InbreedingTab, tr("Inbreeding"));
-    // The terminology tab, on m_Terminology, belongs between these two.
+    AddTab(m_TerminologyTab, tr("Terminology"));
     AddTab(m_SystemTab, tr("System"));
     AddTab(m_MappedFoldersTab, tr("Mapped Folders"));
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class CBioPreferenceInbreedingSettingsTab;
+class CBioTerminologySettingsTab;
 class CCmnMappedFolderSettingsTab;
 class CSystemSettingsTab;
 
@@ -28,6 +29,7 @@ public:
     void StoreEditedPreferences() const;
 
     CBioPreferenceInbreedingSettingsTab *InbreedingTab() const { return m_InbreedingTab; }
+    CBioTerminologySettingsTab *TerminologyTab() const { return m_TerminologyTab; }
     CSystemSettingsTab *SystemTab() const { return m_SystemTab; }
     CCmnMappedFolderSettingsTab *MappedFoldersTab() const { return m_MappedFoldersTab; }
 
@@ -50,6 +52,7 @@ protected:
 
 private:
     CBioPreferenceInbreedingSettingsTab *m_InbreedingTab;
+    CBioTerminologySettingsTab *m_TerminologyTab;
     CSystemSettingsTab *m_SystemTab;
     CCmnMappedFolderSettingsTab *m_MappedFoldersTab;
 };

@@ -14,6 +14,8 @@
 #include "cmntabwidget.h"
 #include "cmnwhatsthistexts.h"
 #include "ignoreaccentssetting.h"
+#include "bioterminologysettingstab.h"
+#include "cmncombobox.h"
 #include "preferencesdialog.h"
 #include "programstartup.h"
 #include "systemsettingstab.h"
@@ -115,10 +117,7 @@ void TestPreferencesDialog::tabsInOrder()
     CPreferencesDialog dialog;
     dialog.Prepare();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
-    QStringList labels = TabLabels(dialog);
-    QVERIFY(!labels.contains(QStringLiteral("Accessible Folders")));
-    labels.removeAll(QStringLiteral("Terminology"));
-    QCOMPARE(labels, (QStringList{"Inbreeding", "System", "Mapped Folders"}));
+    QCOMPARE(TabLabels(dialog), (QStringList{"Inbreeding", "Terminology", "System", "Mapped Folders"}));
     QCOMPARE(dialog.SystemTab()->HelpPage(), QStringLiteral("CSystemSettingsTab.html"));
 }
 
@@ -214,6 +213,7 @@ void TestPreferencesDialog::confirmedCopiesReachTheProgram()
     QCOMPARE(dialog.m_MappedFolders.PairAt(0).first, QStringLiteral("/old/Smith & Jones <UK>"));
     QCOMPARE(dialog.m_AccessibleFolders, QStringList{"/granted"});
     dialog.Prepare();
+    QCOMPARE(dialog.TerminologyTab()->SpeciesComboBox()->currentData().toInt(), int(BioSpeciesHorses));
     dialog.InbreedingTab()->PrecisionSpinBox()->setValue(6);
     // Only a confirmed dialog changes the program.
     QCOMPARE(BioGetInbreedingSettings()->m_Decimals, 4);
@@ -243,6 +243,7 @@ void TestPreferencesDialog::systemTabHelpCoversEveryControl()
     QVERIFY(tab->ResetMessagePromptsButton()->whatsThis().contains(QStringLiteral("Don't ask next time")));
     QVERIFY(tab->IgnoreAccentsCheckBox()->whatsThis().contains(QStringLiteral("accents")));
     QVERIFY(!dialog.InbreedingTab()->GenerationsComboBox()->whatsThis().isEmpty());
+    QVERIFY(!dialog.TerminologyTab()->SpeciesComboBox()->whatsThis().isEmpty());
 }
 
 void TestPreferencesDialog::systemTabLayout()

@@ -109,6 +109,13 @@ public:
     QString GetSystemFieldLabel(int fieldId, bool builtInWording) const override;
     QString GetSystemFieldInternalName(int fieldId) const override;
     int FindSystemField(const QString &label, bool builtInWording) const override;
+    // Labels that the terminology gives two built-in fields, user fields named like
+    // a built-in field and parent or sex words that share a first letter keep some
+    // forms from showing their fields or marks plainly. A warning in HTML naming
+    // each such clash, with advice; empty when there is none. The built-in fields
+    // are the register's own, the user fields those of the given settings.
+    QString CheckTerminologyAndFieldNames(const CCmnRegFieldsSettings &settings) const;
+
     bool AddIdentityFieldSubstitutions(int recordId, int fieldId, int forms, int mode,
                                        CCmnRegSubstitutionTable &table) const override;
     bool AddSpecialFieldSubstitutions(int recordId, int fieldId, int forms, int mode,

@@ -64,6 +64,11 @@ public:
     bool operator!=(const CBioTerminologySettings &other) const { return !(*this == other); }
 
     int Species() const { return m_Species; }
+    // The species alone; the words stay as they are.
+    void SetSpecies(int species) { m_Species = species; }
+    // While set, the words are recomputed from the species before the next read.
+    bool RefreshFlag() const { return m_Refresh; }
+    void SetRefreshFlag(bool refresh) { m_Refresh = refresh; }
 
     QString GetWord(int term, bool plural, bool builtIn);
     // With onlyIfInUse, a form the term-use table does not mark in use is left alone.

@@ -10,9 +10,11 @@ const QChar kNotePrefix = QLatin1Char('?');
 } // namespace
 
 CCmnNamedItemsInternalNamesToAvoidValidator::CCmnNamedItemsInternalNamesToAvoidValidator(
-    const CCmnNamedItemsTerminology *terminology, const QMap<QString, QString> &reservedNames)
+    const CCmnNamedItemsTerminology *terminology, const QMap<QString, QString> &reservedNames,
+    const QString &oldName)
     : m_Terminology(terminology)
     , m_ReservedNames(reservedNames)
+    , m_OldName(oldName)
 {
 }
 
@@ -22,7 +24,7 @@ QString CCmnNamedItemsInternalNamesToAvoidValidator::Validate(const QVariant &va
     const QString text = value.toString();
     // Keys that begin with "?" hold the notes, not reserved names: a typed name such
     // as "?sire" must not be refused with a note as its explanation.
-    if (text.isEmpty() || text.startsWith(kNotePrefix))
+    if (text.isEmpty() || text.startsWith(kNotePrefix) || text == m_OldName)
         return QString();
     const QString key = text.toUpper();
     const auto it = m_ReservedNames.constFind(key);

@@ -1,5 +1,7 @@
 #include "cmnstringlist.h"
 
+#include <QSet>
+
 QStringList CmnSplitOutsideQuotes(const QString &text, QChar separator)
 {
     QStringList words;
@@ -79,4 +81,15 @@ QString CmnCopyString(const QString &text)
 QString CmnStringFromLatin1(QByteArrayView text)
 {
     return QString::fromLatin1(text);
+}
+
+void CmnRemoveDuplicateStrings(QStringList &list)
+{
+    QSet<QString> seen;
+    list.removeIf([&seen](const QString &text) {
+        if (seen.contains(text))
+            return true;
+        seen.insert(text);
+        return false;
+    });
 }

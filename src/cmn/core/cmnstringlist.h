@@ -21,6 +21,10 @@ QStringList CmnTrimmedStrings(const QStringList &list, bool keepEmpty);
 // The non-empty strings joined by the separator; empty ones add no separator either.
 QString CmnJoinNonEmpty(const QStringList &list, const QString &separator);
 
+// Drops every string that occurs earlier in the list, compared exactly; the first
+// occurrences keep their order.
+void CmnRemoveDuplicateStrings(QStringList &list);
+
 QStringList CmnLowerCaseStrings(const QStringList &list);
 QStringList CmnUpperCaseStrings(const QStringList &list);
 

@@ -162,6 +162,20 @@ void CCmnRegFieldsSettings::SetFormFieldOrder(const QList<int> &ids)
     m_Changed |= ChangedAll;
 }
 
+bool CCmnRegFieldsSettings::UpdateBuiltInField(bool special, const CCmnRegField &field)
+{
+    QList<CCmnRegField> &list = special ? m_SpecialFields : m_SystemFields;
+    for (CCmnRegField &own : list) {
+        if (own.m_Id != field.m_Id)
+            continue;
+        own.m_Def = field.m_Def;
+        own.m_Mask = field.m_Mask;
+        m_Changed |= ChangedSelectRecordAuto | ChangedRecordDetailsAuto;
+        return true;
+    }
+    return false;
+}
+
 void CCmnRegFieldsSettings::SetSelectRecordLayout(bool automatic, const QList<CCmnRegSelectRecordLayoutItem> &manual)
 {
     m_SelectRecordAuto = automatic;

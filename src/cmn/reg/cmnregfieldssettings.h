@@ -37,6 +37,13 @@ public:
     void SetUserFields(const CCmnRegUserFieldSet &fields);
     void SetUserFieldPrototype(const CCmnRegField &field);
     void SetFormFieldOrder(const QList<int> &ids);
+    // The definition and usage mask of the special (or system) field with the
+    // field's id; both automatic layouts are then recomputed, as the definition may
+    // change a field's size or key-field flag. False, changing nothing, for an id
+    // not in that list.
+    bool UpdateBuiltInField(bool special, const CCmnRegField &field);
+    // Marks derived parts (EChanged bits) to be brought up to date.
+    void MarkChanged(int bits) { m_Changed |= bits & ChangedAll; }
     // Takes the built-in definitions of another value (a newer program's): special
     // fields follow it wholly; a system field takes its definition only when the
     // kind of value it stores changed, keeping the user's choices otherwise.

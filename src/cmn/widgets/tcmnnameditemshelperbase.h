@@ -65,7 +65,7 @@ public:
         const QString oldName = duplicates.OldName();
         const QString caption = RenameCaption();
         const QString prompt = RenamePrompt(oldName);
-        const CCmnNamedItemsInternalNamesToAvoidValidator reserved(this, m_ReservedNames);
+        const CCmnNamedItemsInternalNamesToAvoidValidator reserved(this, m_ReservedNames, oldName);
         for (;;) {
             const std::unique_ptr<CCmnStringEntry> dialog = CreatePlainStringEntry(parent);
             if (!dialog)
@@ -142,8 +142,10 @@ private:
                           const QString &prompt, QString name, bool isNew, QWidget *parent)
     {
         // Reserved names are refused for new items too: a name the program keeps for
-        // itself must not reach the list by any path.
-        const CCmnNamedItemsInternalNamesToAvoidValidator reserved(this, m_ReservedNames);
+        // itself must not reach the list by any path. An item keeps a name that became
+        // reserved after it was given, as long as it is left unchanged.
+        const CCmnNamedItemsInternalNamesToAvoidValidator reserved(this, m_ReservedNames,
+                                                                   duplicates.OldName());
         for (;;) {
             const std::unique_ptr<CCmnStringEntry> dialog = CreateEditDialog(value, parent);
             if (!dialog)

@@ -3,12 +3,15 @@
 #include "biobuiltinfields.h"
 #include "bioreg.h"
 #include "bioregrecord.h"
+#include "bioterminology.h"
+#include "bioterminologysettings.h"
 #include "cmnregfieldcontextmask.h"
 #include "cmnregfieldssettings.h"
 
 #include <QSharedPointer>
 
 #include <functional>
+#include <utility>
 
 // An animal stored the way the add commands store one: added, then replaced with
 // its parents so that the parent index holds them.
@@ -39,4 +42,15 @@ inline CCmnRegFieldsSettings BioTestDefaultFieldsSettings()
     BioAppendDefaultSpecialFields(settings, none, none, none, none, none);
     BioAppendDefaultSystemFields(settings, none, none, none, none, none);
     return settings;
+}
+
+// The built-in words under Custom, with some words of the user's own (singular).
+inline void BioTestUseWords(const QList<std::pair<int, QString>> &words)
+{
+    CBioTerminologySettings terminology;
+    terminology.ApplySpeciesDefaults(BioSpeciesOther);
+    terminology.ApplySpeciesDefaults(BioSpeciesCustom);
+    for (const auto &[term, word] : words)
+        terminology.SetWord(term, false, word, false);
+    BioSetTerminology(terminology);
 }

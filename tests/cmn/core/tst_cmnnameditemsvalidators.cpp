@@ -61,6 +61,7 @@ private slots:
     void duplicates();
     void reservedNames_data();
     void reservedNames();
+    void reservedOldNamePasses();
     void runValidatorsStopsAtFirstMessage();
     void runValidatorsDuplicateBeforeReserved();
 };
@@ -148,6 +149,18 @@ void TestCmnNamedItemsValidators::reservedNames()
     QCOMPARE(gotNote, note);
     // The note may be left out.
     QCOMPARE(validator.Validate(value, nullptr), message);
+}
+
+void TestCmnNamedItemsValidators::reservedOldNamePasses()
+{
+    // An item named before its name was reserved keeps it, exactly as it is.
+    const CCmnNamedItemsTerminology words = FieldWords();
+    const CCmnNamedItemsInternalNamesToAvoidValidator validator(&words, ReservedNames(), "Dam");
+    QCOMPARE(validator.Validate(QStringLiteral("Dam"), nullptr), QString());
+    QCOMPARE(validator.Validate(QStringLiteral("DAM"), nullptr),
+             QStringLiteral("'DAM' names the mother of each animal. Please choose a different name."));
+    QCOMPARE(validator.Validate(QStringLiteral("Sire"), nullptr),
+             QStringLiteral("'Sire' is used internally within Orvanta. Please choose a different name."));
 }
 
 void TestCmnNamedItemsValidators::runValidatorsStopsAtFirstMessage()

@@ -12,6 +12,8 @@ private slots:
     void trimmedStrings();
     void joinNonEmpty_data();
     void joinNonEmpty();
+    void removeDuplicateStrings_data();
+    void removeDuplicateStrings();
     void caseAndLatin1();
 };
 
@@ -78,6 +80,26 @@ void TestCmnStringList::joinNonEmpty()
     QFETCH(QStringList, list);
     QFETCH(QString, expected);
     QCOMPARE(CmnJoinNonEmpty(list, QStringLiteral(", ")), expected);
+}
+
+void TestCmnStringList::removeDuplicateStrings_data()
+{
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("no repeats") << QStringList{"b", "a"} << QStringList{"b", "a"};
+    QTest::newRow("first occurrences kept in order")
+        << QStringList{"Sire", "Dam", "Sire", "Name", "Dam", "Sire"} << QStringList{"Sire", "Dam", "Name"};
+    QTest::newRow("case matters") << QStringList{"Dam", "DAM", "Dam"} << QStringList{"Dam", "DAM"};
+    QTest::newRow("empty strings too") << QStringList{"", "x", ""} << QStringList{"", "x"};
+    QTest::newRow("empty list") << QStringList{} << QStringList{};
+}
+
+void TestCmnStringList::removeDuplicateStrings()
+{
+    QFETCH(QStringList, list);
+    QFETCH(QStringList, expected);
+    CmnRemoveDuplicateStrings(list);
+    QCOMPARE(list, expected);
 }
 
 void TestCmnStringList::caseAndLatin1()

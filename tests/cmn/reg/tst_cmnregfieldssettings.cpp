@@ -86,6 +86,7 @@ private slots:
     void makesUniqueUserFieldNames_data();
     void makesUniqueUserFieldNames();
     void syncsBuiltInDefinitions();
+    void updatesOneBuiltInField();
     void selectsFieldsByContext_data();
     void selectsFieldsByContext();
     void normalisesFormFieldOrder();
@@ -277,6 +278,30 @@ void TestCmnRegFieldsSettings::syncsBuiltInDefinitions()
     QCOMPARE(own.GetSpecialFields(), expectedSpecial);
     QCOMPARE(own.GetSystemFields(), expectedSystem);
     QCOMPARE(own.GetChanged(), int(CCmnRegFieldsSettings::ChangedAll));
+}
+
+void TestCmnRegFieldsSettings::updatesOneBuiltInField()
+{
+    CCmnRegFieldsSettings settings = Rich();
+    settings.SetSelectRecordLayout(true, {});
+    settings.NormaliseRecordDetailsLayout();
+    settings.ComputeAutoRecordDetailsLayout();
+    settings.NormaliseSelectRecordLayout();
+    QCOMPARE(settings.GetSelectRecordLayout().size(), 4);
+    QCOMPARE(settings.GetChanged(), 0);
+    const QList<CCmnRegField> system = settings.GetSystemFields();
+
+    // A special field's id names nothing in the system list, nor the other way round.
+    const CCmnRegField keyed(-105, CCmnRegFieldDef(CmnRegFieldText, 0x100), Mask({40}));
+    QVERIFY(!settings.UpdateBuiltInField(false, keyed));
+    QCOMPARE(settings.GetChanged(), 0);
+    QVERIFY(settings.UpdateBuiltInField(true, keyed));
+    QCOMPARE(settings.GetSpecialFields().at(1), keyed);
+    QCOMPARE(settings.GetSystemFields(), system);
+    QCOMPARE(settings.GetChanged(),
+             int(CCmnRegFieldsSettings::ChangedSelectRecordAuto | CCmnRegFieldsSettings::ChangedRecordDetailsAuto));
+    // The key-field flag now puts the special field into the automatic select layout.
+    QCOMPARE(settings.GetSelectRecordLayout().size(), 5);
 }
 
 void TestCmnRegFieldsSettings::selectsFieldsByContext_data()

@@ -377,6 +377,10 @@ void TestTCmnNamedItemsSortedListHelper::renameOrEdit_data()
         QTest::newRow(prefix + "cancelled")
             << flow << kTrees << 1 << 0 << QStringList{kCancel} << unchanged << kTrees << 1 << 0
             << QStringList{} << 1;
+        // A name reserved since it was given may be kept, not changed into another case.
+        QTest::newRow(prefix + "reserved old name in another case refused")
+            << flow << QStringList{"Ash", "Root"} << 1 << -1 << QStringList{"ROOT", kCancel} << unchanged
+            << QStringList{"Ash", "Root"} << 1 << -1 << QStringList{Reserved("ROOT")} << 1;
         QTest::newRow(prefix + "no current row shows nothing")
             << flow << kTrees << -1 << 0 << QStringList{} << unchanged << kTrees << -1 << 0
             << QStringList{} << 0;
@@ -392,6 +396,12 @@ void TestTCmnNamedItemsSortedListHelper::renameOrEdit_data()
     QTest::newRow("edit: unchanged name accepted")
         << Edit << kTrees << 1 << 0 << QStringList{" Birch"} << QList<qint32>{1, 1} << kTrees << 1
         << 0 << QStringList{} << 1;
+    QTest::newRow("rename: reserved old name kept")
+        << Rename << QStringList{"Ash", "Root"} << 1 << -1 << QStringList{"Root"} << unchanged
+        << QStringList{"Ash", "Root"} << 1 << -1 << QStringList{} << 1;
+    QTest::newRow("edit: reserved old name kept")
+        << Edit << QStringList{"Ash", "Root"} << 1 << -1 << QStringList{"Root"} << QList<qint32>{1, 1}
+        << QStringList{"Ash", "Root"} << 1 << -1 << QStringList{} << 1;
 }
 
 void TestTCmnNamedItemsSortedListHelper::renameOrEdit()
