@@ -8,12 +8,12 @@ namespace {
 
 CCmnRegFieldDef OneRow(bool key)
 {
-    return CCmnRegFieldDef(CmnRegFieldText, key ? CmnRegFieldKey : 0);
+    return CCmnRegFieldDef(CmnRegFieldText, key ? int(CmnRegFieldKey) : 0);
 }
 
 CCmnRegFieldDef Multiline(int lines, bool labelAbove = false)
 {
-    CCmnRegFieldDef def(CmnRegFieldMultilineText, labelAbove ? CmnRegFieldMultilineLabelAbove : 0);
+    CCmnRegFieldDef def(CmnRegFieldMultilineText, labelAbove ? int(CmnRegFieldMultilineLabelAbove) : 0);
     def.m_MultilineLines = lines;
     return def;
 }
