@@ -35,7 +35,7 @@ int CCmnThemedFormBoxPropertiesDialog::ExecHeaderOrFooter()
 
 int CCmnThemedFormBoxPropertiesDialog::ExecAndStore()
 {
-    const int result = Run([this] { return Exec(); });
+    const int result = Exec();
     if (result == QDialog::Accepted)
         StoreThemedCtrls();
     return result;

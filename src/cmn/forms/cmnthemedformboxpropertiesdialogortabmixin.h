@@ -8,17 +8,11 @@
 #include <QStringList>
 
 #include <functional>
-#include <utility>
 
 class CCmnTheme;
 class CCmnThemedFormAutoParams;
 class CCmnThemedFormBoxGenericData;
 struct CCmnThemedFormBoxNames;
-
-// Stands in for the modal run of a themed box property dialog: it prepares the
-// dialog, works its controls, presses OK or Cancel and gives back the result, so
-// that tests answer the dialog without a modal loop.
-using TCmnThemedDialogRunner = std::function<int()>;
 
 // A theme accessor (see cmnthemeaccessors.h): one property of a layout element
 // with its fallbacks; with `automatic` set, what the box gets without the
@@ -82,9 +76,6 @@ public:
     const QStringList &EltNames() const { return m_EltNames; }
     const QString &LayoutEltName() const { return m_LayoutEltName; }
 
-    // An empty runner (the default) runs the dialog modally.
-    void SetRunner(TCmnThemedDialogRunner runner) { m_Runner = std::move(runner); }
-
 protected:
     ~CCmnThemedFormBoxPropertiesDialogOrTabMixin();
 
@@ -113,8 +104,6 @@ protected:
     }
     // Stores every added control's value back into its element.
     void StoreThemedCtrls();
-    // The runner's result when one is set, else the modal run's.
-    int Run(const std::function<int()> &modalRun) const { return m_Runner ? m_Runner() : modalRun(); }
 
     CCmnTheme &m_Theme;
     const CCmnTheme &m_DefaultTheme;
@@ -125,5 +114,4 @@ protected:
 
 private:
     QList<std::function<void()>> m_StoreSteps;
-    TCmnThemedDialogRunner m_Runner;
 };

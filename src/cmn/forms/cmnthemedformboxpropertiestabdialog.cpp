@@ -40,7 +40,7 @@ int CCmnThemedFormBoxPropertiesTabDialog::ExecTabsAndApply(CCmnThemedFormBoxGene
     AddThemedCtrl(boxLayout, *layout, kCmnThemedBorderColor, accessors.m_BorderColor, CCmnGridCell(1, 0));
     AddThemedCtrl(boxLayout, *layout, kCmnThemedFillColor, accessors.m_FillColor, CCmnGridCell(1, 1));
 
-    const int result = Run([this] { return Exec(); });
+    const int result = Exec();
     if (result == QDialog::Accepted) {
         StoreThemedCtrls();
         // What was shown goes back even when untouched: the element then holds

@@ -22,6 +22,7 @@
 #include "cmnthemedformsettings.h"
 #include "cmnthemedformstickystate.h"
 #include "cmnwhatsthistexts.h"
+#include "testdialogrunnerscope.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -108,24 +109,13 @@ public:
     CCmnThemedForm m_Form;
 };
 
-void Prepare(CCmnThemedFormBoxPropertiesDialog &dialog)
-{
-    dialog.PrepareRun();
-}
-
-void Prepare(CCmnThemedFormBoxPropertiesTabDialog &dialog)
-{
-    dialog.Prepare();
-}
-
-// Answers the dialog in place of its modal run, as the user would: once it is
-// prepared, does `act`, then presses OK or Cancel. A failed check inside `act`
-// still closes the dialog.
+// For the scope's lifetime, answers the dialog in place of its modal run, as
+// the user would: once it is prepared, does `act`, then presses OK or Cancel. A
+// failed check inside `act` still closes the dialog.
 template <typename TDialog>
-void Answer(TDialog &dialog, std::function<void()> act, bool accept)
+CTestDialogRunnerScope Answer(TDialog &dialog, std::function<void()> act, bool accept)
 {
-    dialog.SetRunner([&dialog, act = std::move(act), accept] {
-        Prepare(dialog);
+    return CTestDialogRunnerScope([&dialog, act = std::move(act), accept](QDialog &) {
         act();
         dialog.ButtonBox()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         return dialog.result();
@@ -210,7 +200,7 @@ void TestCmnThemedBoxPropertiesDialogs::formDefaultsOnAnEmptyElementShowTheBuilt
     CFixture fixture;
     CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                     fixture.m_Params);
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog,
         [&] {
             const CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
@@ -245,7 +235,7 @@ void TestCmnThemedBoxPropertiesDialogs::untouchedLengthsKeepTheirUnitOnOk()
     const CCmnThemedFormBoxGenericLayout before = defaults;
     CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                     fixture.m_Params);
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog, [&] { QCOMPARE(dialog.Panel()->SingleExtentCtrl()->MetricWidget()->text(), QString("2.5mm")); },
         true);
     QCOMPARE(dialog.ExecAndApply(), 1);
@@ -273,7 +263,7 @@ void TestCmnThemedBoxPropertiesDialogs::headerSettingsFallBackToTheFormDefaults(
     CCmnThemedFormHeaderBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                    fixture.m_Params);
     QCOMPARE(dialog.windowTitle(), QString("Header Settings"));
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog,
         [&] {
             CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
@@ -312,7 +302,7 @@ void TestCmnThemedBoxPropertiesDialogs::cancelWritesNothing()
     const CCmnThemedFormBoxGenericData dataBefore = fixture.Data(kHeaderOrnamentData);
     CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
                                                           kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog,
         [&] {
             dialog.LayoutTab()->Panel()->FillColorCtrl()->ColorButton()->SetColor(Qt::red);
@@ -338,7 +328,7 @@ void TestCmnThemedBoxPropertiesDialogs::ornamentSwitchedToAutomaticReachesTheFor
 
     CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
                                                           kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog,
         [&] {
             QCOMPARE(dialog.TabWidget()->count(), 3);
@@ -370,7 +360,7 @@ void TestCmnThemedBoxPropertiesDialogs::rootTextAlignmentAndPaddingHaveNoFormDef
     defaults.m_TextAlign = {false, {1, 1}};
     CCmnThemedFormRootBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kRootLayout, kRootData,
                                                 fixture.Names(), fixture.m_Params);
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog,
         [&] {
             CCmnFormBoxPropertiesPanel &text = *dialog.TextTab()->Panel();
@@ -406,7 +396,7 @@ template <typename TDialog>
 void VisitPages(TDialog &dialog, const std::function<int()> &run,
                 const std::function<void(QWidget &dialog, QWidget &page, const QString &name)> &visit)
 {
-    Answer(
+    const CTestDialogRunnerScope answer = Answer(
         dialog,
         [&] {
             for (QWidget *page : Pages(dialog)) {

@@ -7,6 +7,7 @@
 #include "cmntabdialog.h"
 #include "cmntabwidget.h"
 #include "cmnwhatsthistexts.h"
+#include "testdialogrunnerscope.h"
 #include "testmessageboxscope.h"
 #include "waitcursortesting.h"
 
@@ -101,6 +102,7 @@ private slots:
     void helpFollowsCurrentTab();
     void noHelpNoHelpButton();
     void runSuspendsTheWaitCursor();
+    void runGoesThroughTheDialogRunner();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -260,6 +262,22 @@ void TestCmnTabDialog::runSuspendsTheWaitCursor()
     QCOMPARE(run.m_Result, int(QDialog::Accepted));
     QVERIFY(!run.m_WaitCursorWhileRunning);
     QVERIFY(run.m_WaitCursorAfter);
+}
+
+// Like every dialog the program runs, a tab dialog is answered by the runner in
+// place of its modal loop, with its tabs already loaded.
+void TestCmnTabDialog::runGoesThroughTheDialogRunner()
+{
+    CRecordingTabDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Smith & Jones <UK>"));
+    QStringList logWhenRun;
+    const CTestDialogRunnerScope scope([&](QDialog &shown) {
+        logWhenRun = dialog.m_Log;
+        return OrvAcceptDialog(shown);
+    });
+    QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
+    QCOMPARE(scope.Titles(), QStringList{QStringLiteral("Smith & Jones <UK>")});
+    QCOMPARE(logWhenRun, (QStringList{"General load", "Photo load", "Notes load"}));
 }
 
 QTEST_MAIN(TestCmnTabDialog)
