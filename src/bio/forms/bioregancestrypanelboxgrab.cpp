@@ -1,23 +1,17 @@
 #include "bioregancestrypanelboxgrab.h"
 
-#include "cmnthemeaccessors.h"
+#include "cmnthemedformrootboxgrab.h"
 
 void CBioRegAncestryPanelBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                                 const QString &layoutElt, CCmnForm &form, qint32 boxId,
                                                 const CCmnThemedFormBoxNames &names,
                                                 const CCmnThemedFormAutoParams *params)
 {
-    static constexpr CLayoutAccessors kAccessors{
-        CmnThemeGetPaddingOrNone,
-        CmnThemeGetBorderColorOrFormDefault,
-        CmnThemeGetBorderStyleOrNone,
-        CmnThemeGetFillColorOrFormDefault,
-        CmnThemeGetFillStyleOrFormDefault,
-        CmnThemeGetTextFaceOrFormDefault,
-        CmnThemeGetTextSizeOrFormDefault,
-        CmnThemeGetTextColorOrFormDefault,
-        CmnThemeGetTextAlignOrFormDefault,
-        CmnThemeGetPicturePos,
-    };
+    static constexpr CCmnThemedFormBoxLayoutAccessors kAccessors = [] {
+        // As the form's root, but the form defaults' text alignment applies.
+        CCmnThemedFormBoxLayoutAccessors accessors = CCmnThemedFormRootBoxGrab::kLayoutAccessors;
+        accessors.m_TextAlign = CmnThemeGetTextAlignOrFormDefault;
+        return accessors;
+    }();
     GrabLayoutWith(kAccessors, theme, defaultTheme, layoutElt, form, boxId, names, params);
 }

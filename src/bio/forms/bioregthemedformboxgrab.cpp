@@ -1,7 +1,7 @@
 #include "bioregthemedformboxgrab.h"
 
 #include "bioreg.h"
-#include "cmnthemeaccessors.h"
+#include "cmnthemedformheaderornamentboxgrab.h"
 
 namespace {
 // The form-text options of the breeding forms: values as lines, mode 1.
@@ -28,26 +28,33 @@ void CBioRegThemedFormBoxGrab::TakeSubstitutions(const CBioReg &reg, qint32 reco
         reg.GetSubstitutions(recordId, m_ReferencedFieldIds, kSubstitutionForms, kSubstitutionMode));
 }
 
-#define BIO_HEADER_LAYOUT(TextSize, PicturePos)                                                              \
-    static const CLayoutAccessors accessors{                                                                 \
-        CmnThemeGetPaddingOrHeader,   CmnThemeGetBorderColorOrHeader, CmnThemeGetBorderStyleOrHeader,       \
-        CmnThemeGetFillColorOrHeader, CmnThemeGetFillStyleOrHeader,   CmnThemeGetTextFaceOrHeader,          \
-        TextSize,                     CmnThemeGetTextColorOrHeader,   CmnThemeGetTextAlignOrHeader,         \
-        PicturePos,                                                                                          \
-    };                                                                                                       \
-    return accessors
-
-const CCmnThemedFormBoxGrab::CLayoutAccessors &CBioRegThemedFormBoxGrab::TitleLayout()
+namespace {
+// A box of text alone on the header chain: as a header ornament, with its own
+// scaling of the text size and no picture.
+constexpr CCmnThemedFormBoxLayoutAccessors HeaderTextLayout(TCmnThemeAccessorFn<QString> textSize)
 {
-    BIO_HEADER_LAYOUT(CmnThemeGetTitleTextSizeOrHeader, nullptr);
+    CCmnThemedFormBoxLayoutAccessors accessors = CCmnThemedFormHeaderOrnamentBoxGrab::kLayoutAccessors;
+    accessors.m_TextSize = textSize;
+    accessors.m_PicturePos = nullptr;
+    return accessors;
+}
+} // namespace
+
+const CCmnThemedFormBoxLayoutAccessors &CBioRegThemedFormBoxGrab::TitleLayout()
+{
+    static constexpr CCmnThemedFormBoxLayoutAccessors kTitle = HeaderTextLayout(CmnThemeGetTitleTextSizeOrHeader);
+    return kTitle;
 }
 
-const CCmnThemedFormBoxGrab::CLayoutAccessors &CBioRegThemedFormBoxGrab::DetailsLayout()
+const CCmnThemedFormBoxLayoutAccessors &CBioRegThemedFormBoxGrab::DetailsLayout()
 {
-    BIO_HEADER_LAYOUT(CmnThemeGetDetailsTextSizeOrHeader, nullptr);
+    static constexpr CCmnThemedFormBoxLayoutAccessors kDetails =
+        HeaderTextLayout(CmnThemeGetDetailsTextSizeOrHeader);
+    return kDetails;
 }
 
-const CCmnThemedFormBoxGrab::CLayoutAccessors &CBioRegThemedFormBoxGrab::PictureLayout()
+const CCmnThemedFormBoxLayoutAccessors &CBioRegThemedFormBoxGrab::PictureLayout()
 {
-    BIO_HEADER_LAYOUT(CmnThemeGetPicBoxTextSizeOrHeader, CmnThemeGetPicturePos);
+    // Styled, sized and placed as a header ornament is.
+    return CCmnThemedFormHeaderOrnamentBoxGrab::kLayoutAccessors;
 }

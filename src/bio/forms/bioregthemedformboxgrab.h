@@ -25,7 +25,7 @@ protected:
     // The boxes of the header-bound forms take what their layout element leaves
     // from "CMN-HEADER" (when the form has a header), then "CMN-DEFAULT"; title,
     // details and picture boxes differ only in their text size and picture.
-    static const CLayoutAccessors &TitleLayout();
-    static const CLayoutAccessors &DetailsLayout();
-    static const CLayoutAccessors &PictureLayout();
+    static const CCmnThemedFormBoxLayoutAccessors &TitleLayout();
+    static const CCmnThemedFormBoxLayoutAccessors &DetailsLayout();
+    static const CCmnThemedFormBoxLayoutAccessors &PictureLayout();
 };

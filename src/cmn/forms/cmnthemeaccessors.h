@@ -78,6 +78,29 @@ CMN_THEME_ACCESSOR(CCmnFormBoxBorderStyle, CmnThemeGetBorderStyleOrFooter);
 
 #undef CMN_THEME_ACCESSOR
 
+// An accessor as a value.
+template <typename T>
+using TCmnThemeAccessorFn = T (*)(CCmnTheme &, const CCmnTheme &, const QString &, const CCmnThemedFormBoxNames &,
+                                  const CCmnThemedFormAutoParams *, bool);
+
+// The accessors that style one kind of box, in the order its grab sets them on
+// the box. The box's property dialog shows the same accessors, so that
+// "Automatic" shows what the box would get. A box without a picture has no
+// picture position.
+struct CCmnThemedFormBoxLayoutAccessors
+{
+    TCmnThemeAccessorFn<CCmnFormBoxRectExtents> m_Padding;
+    TCmnThemeAccessorFn<QColor> m_BorderColor;
+    TCmnThemeAccessorFn<CCmnFormBoxBorderStyle> m_BorderStyle;
+    TCmnThemeAccessorFn<QColor> m_FillColor;
+    TCmnThemeAccessorFn<CCmnFormBoxFillStyle> m_FillStyle;
+    TCmnThemeAccessorFn<QString> m_TextFace;
+    TCmnThemeAccessorFn<QString> m_TextSize;
+    TCmnThemeAccessorFn<QColor> m_TextColor;
+    TCmnThemeAccessorFn<CCmnFormBoxTextAlign> m_TextAlign;
+    TCmnThemeAccessorFn<CCmnFormBoxPicturePos> m_PicturePos;
+};
+
 // Four lengths of 0.1 inch.
 const CCmnFormBoxRectExtents &CmnDefaultPadding();
 // ";11;"

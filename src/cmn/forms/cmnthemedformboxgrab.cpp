@@ -43,7 +43,7 @@ void CCmnThemedFormBoxGrab::GrabLayoutElt(CCmnTheme &, const CCmnTheme &, const 
     m_Pending = true;
 }
 
-void CCmnThemedFormBoxGrab::GrabLayoutWith(const CLayoutAccessors &accessors, CCmnTheme &theme,
+void CCmnThemedFormBoxGrab::GrabLayoutWith(const CCmnThemedFormBoxLayoutAccessors &accessors, CCmnTheme &theme,
                                            const CCmnTheme &defaultTheme, const QString &layoutElt,
                                            CCmnForm &form, qint32 boxId, const CCmnThemedFormBoxNames &names,
                                            const CCmnThemedFormAutoParams *params)

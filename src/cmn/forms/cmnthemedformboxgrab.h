@@ -1,11 +1,7 @@
 #pragma once
 
-#include "cmnformboxborderstyle.h"
-#include "cmnformboxfillstyle.h"
-#include "cmnformboxpicturepos.h"
-#include "cmnformboxrectextents.h"
-#include "cmnformboxtextalign.h"
 #include "cmnpicture.h"
+#include "cmnthemeaccessors.h"
 
 #include <QColor>
 #include <QMap>
@@ -58,30 +54,9 @@ public:
     bool m_Filled = true;
 
 protected:
-    // The accessors one kind of box takes its properties from, in the order
-    // they are set on the box. A box without a picture leaves the picture
-    // position null.
-    struct CLayoutAccessors
-    {
-#define CMN_ACCESSOR_POINTER(Type, Field)                                                                   \
-    Type (*Field)(CCmnTheme &, const CCmnTheme &, const QString &, const CCmnThemedFormBoxNames &,         \
-                  const CCmnThemedFormAutoParams *, bool)
-        CMN_ACCESSOR_POINTER(CCmnFormBoxRectExtents, m_Padding);
-        CMN_ACCESSOR_POINTER(QColor, m_BorderColor);
-        CMN_ACCESSOR_POINTER(CCmnFormBoxBorderStyle, m_BorderStyle);
-        CMN_ACCESSOR_POINTER(QColor, m_FillColor);
-        CMN_ACCESSOR_POINTER(CCmnFormBoxFillStyle, m_FillStyle);
-        CMN_ACCESSOR_POINTER(QString, m_TextFace);
-        CMN_ACCESSOR_POINTER(QString, m_TextSize);
-        CMN_ACCESSOR_POINTER(QColor, m_TextColor);
-        CMN_ACCESSOR_POINTER(CCmnFormBoxTextAlign, m_TextAlign);
-        CMN_ACCESSOR_POINTER(CCmnFormBoxPicturePos, m_PicturePos);
-#undef CMN_ACCESSOR_POINTER
-    };
-
     // Sets the box's ten themed properties from the accessors, then does what
     // the base GrabLayoutElt does.
-    void GrabLayoutWith(const CLayoutAccessors &accessors, CCmnTheme &theme, const CCmnTheme &defaultTheme,
+    void GrabLayoutWith(const CCmnThemedFormBoxLayoutAccessors &accessors, CCmnTheme &theme, const CCmnTheme &defaultTheme,
                         const QString &layoutElt, CCmnForm &form, qint32 boxId,
                         const CCmnThemedFormBoxNames &names, const CCmnThemedFormAutoParams *params);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmnformboxpropertiespanel.h"
+#include "cmnthemeaccessors.h"
 #include "cmnthemedformboxgenericlayout.h"
 
 #include <QList>
@@ -13,13 +14,6 @@ class CCmnTheme;
 class CCmnThemedFormAutoParams;
 class CCmnThemedFormBoxGenericData;
 struct CCmnThemedFormBoxNames;
-
-// A theme accessor (see cmnthemeaccessors.h): one property of a layout element
-// with its fallbacks; with `automatic` set, what the box gets without the
-// element's own value.
-template <typename T>
-using TCmnThemeAccessorFn = T (*)(CCmnTheme &, const CCmnTheme &, const QString &, const CCmnThemedFormBoxNames &,
-                                  const CCmnThemedFormAutoParams *, bool);
 
 // How one property travels between a layout element and a properties panel: the
 // panel's add operation, its automatic query and edited value, and the element's

@@ -15,7 +15,7 @@ CCmnThemedFormBoxPropertiesTabDialog::CCmnThemedFormBoxPropertiesTabDialog(
 CCmnThemedFormBoxPropertiesTabDialog::~CCmnThemedFormBoxPropertiesTabDialog() = default;
 
 int CCmnThemedFormBoxPropertiesTabDialog::ExecTabsAndApply(CCmnThemedFormBoxGenericPropertiesTabsMixin &tabs,
-                                                           const CCmnThemedFormBoxTabAccessors &accessors)
+                                                           const CCmnThemedFormBoxLayoutAccessors &accessors)
 {
     CCmnThemedFormBoxGenericLayout *layout = LayoutForWrite();
     CCmnThemedFormBoxGenericData *data = DataForWrite(tabs.DataEltName());

@@ -9,4 +9,17 @@ public:
     void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
                        const CCmnThemedFormAutoParams *params) override;
+
+    static constexpr CCmnThemedFormBoxLayoutAccessors kLayoutAccessors{
+        CmnThemeGetPaddingOrFooter,
+        CmnThemeGetBorderColorOrFooter,
+        CmnThemeGetBorderStyleOrFooter,
+        CmnThemeGetFillColorOrFooter,
+        CmnThemeGetFillStyleOrFooter,
+        CmnThemeGetTextFaceOrFooter,
+        CmnThemeGetTextSizeOrFooter,
+        CmnThemeGetTextColorOrFooter,
+        CmnThemeGetTextAlignOrFooter,
+        CmnThemeGetPicturePos,
+    };
 };

@@ -1,6 +1,6 @@
 #include "cmnthemedformfooterornamentboxpropertiesdialog.h"
 
-#include "cmnthemeaccessors.h"
+#include "cmnthemedformfooterornamentboxgrab.h"
 
 CCmnThemedFormFooterOrnamentBoxPropertiesDialog::CCmnThemedFormFooterOrnamentBoxPropertiesDialog(
     CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutEltName, const QString &dataEltName,
@@ -14,10 +14,5 @@ CCmnThemedFormFooterOrnamentBoxPropertiesDialog::CCmnThemedFormFooterOrnamentBox
 
 int CCmnThemedFormFooterOrnamentBoxPropertiesDialog::ExecAndApply()
 {
-    static const CCmnThemedFormBoxTabAccessors accessors{
-        CmnThemeGetPicturePos,           CmnThemeGetTextSizeOrFooter,      CmnThemeGetTextColorOrFooter,
-        CmnThemeGetTextFaceOrFooter,     CmnThemeGetTextAlignOrFooter,   CmnThemeGetBorderStyleOrFooter,
-        CmnThemeGetFillStyleOrFooter,    CmnThemeGetPaddingOrFooter,     CmnThemeGetBorderColorOrFooter,
-        CmnThemeGetFillColorOrFooter};
-    return ExecTabsAndApply(*this, accessors);
+    return ExecTabsAndApply(*this, CCmnThemedFormFooterOrnamentBoxGrab::kLayoutAccessors);
 }

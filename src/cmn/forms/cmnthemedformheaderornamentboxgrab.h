@@ -9,4 +9,18 @@ public:
     void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
                        const CCmnThemedFormAutoParams *params) override;
+
+    // The header chain, with the text size of a picture box.
+    static constexpr CCmnThemedFormBoxLayoutAccessors kLayoutAccessors{
+        CmnThemeGetPaddingOrHeader,
+        CmnThemeGetBorderColorOrHeader,
+        CmnThemeGetBorderStyleOrHeader,
+        CmnThemeGetFillColorOrHeader,
+        CmnThemeGetFillStyleOrHeader,
+        CmnThemeGetTextFaceOrHeader,
+        CmnThemeGetPicBoxTextSizeOrHeader,
+        CmnThemeGetTextColorOrHeader,
+        CmnThemeGetTextAlignOrHeader,
+        CmnThemeGetPicturePos,
+    };
 };

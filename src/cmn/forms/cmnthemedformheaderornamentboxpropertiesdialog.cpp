@@ -1,6 +1,6 @@
 #include "cmnthemedformheaderornamentboxpropertiesdialog.h"
 
-#include "cmnthemeaccessors.h"
+#include "cmnthemedformheaderornamentboxgrab.h"
 
 CCmnThemedFormHeaderOrnamentBoxPropertiesDialog::CCmnThemedFormHeaderOrnamentBoxPropertiesDialog(
     CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutEltName, const QString &dataEltName,
@@ -14,10 +14,5 @@ CCmnThemedFormHeaderOrnamentBoxPropertiesDialog::CCmnThemedFormHeaderOrnamentBox
 
 int CCmnThemedFormHeaderOrnamentBoxPropertiesDialog::ExecAndApply()
 {
-    static const CCmnThemedFormBoxTabAccessors accessors{
-        CmnThemeGetPicturePos,           CmnThemeGetPicBoxTextSizeOrHeader,      CmnThemeGetTextColorOrHeader,
-        CmnThemeGetTextFaceOrHeader,     CmnThemeGetTextAlignOrHeader,   CmnThemeGetBorderStyleOrHeader,
-        CmnThemeGetFillStyleOrHeader,    CmnThemeGetPaddingOrHeader,     CmnThemeGetBorderColorOrHeader,
-        CmnThemeGetFillColorOrHeader};
-    return ExecTabsAndApply(*this, accessors);
+    return ExecTabsAndApply(*this, CCmnThemedFormHeaderOrnamentBoxGrab::kLayoutAccessors);
 }

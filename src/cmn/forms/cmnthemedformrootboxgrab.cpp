@@ -1,23 +1,9 @@
 #include "cmnthemedformrootboxgrab.h"
 
-#include "cmnthemeaccessors.h"
-
 void CCmnThemedFormRootBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                                const QString &layoutElt, CCmnForm &form, qint32 boxId,
                                                const CCmnThemedFormBoxNames &names,
                                                const CCmnThemedFormAutoParams *params)
 {
-    static constexpr CLayoutAccessors kAccessors{
-        CmnThemeGetPaddingOrNone,
-        CmnThemeGetBorderColorOrFormDefault,
-        CmnThemeGetBorderStyleOrNone,
-        CmnThemeGetFillColorOrFormDefault,
-        CmnThemeGetFillStyleOrFormDefault,
-        CmnThemeGetTextFaceOrFormDefault,
-        CmnThemeGetTextSizeOrFormDefault,
-        CmnThemeGetTextColorOrFormDefault,
-        CmnThemeGetTextAlign,
-        CmnThemeGetPicturePos,
-    };
-    GrabLayoutWith(kAccessors, theme, defaultTheme, layoutElt, form, boxId, names, params);
+    GrabLayoutWith(kLayoutAccessors, theme, defaultTheme, layoutElt, form, boxId, names, params);
 }

@@ -9,4 +9,18 @@ public:
     void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
                        const CCmnThemedFormAutoParams *params) override;
+
+    // Nor does its text alignment fall back to the form defaults.
+    static constexpr CCmnThemedFormBoxLayoutAccessors kLayoutAccessors{
+        CmnThemeGetPaddingOrNone,
+        CmnThemeGetBorderColorOrFormDefault,
+        CmnThemeGetBorderStyleOrNone,
+        CmnThemeGetFillColorOrFormDefault,
+        CmnThemeGetFillStyleOrFormDefault,
+        CmnThemeGetTextFaceOrFormDefault,
+        CmnThemeGetTextSizeOrFormDefault,
+        CmnThemeGetTextColorOrFormDefault,
+        CmnThemeGetTextAlign,
+        CmnThemeGetPicturePos,
+    };
 };

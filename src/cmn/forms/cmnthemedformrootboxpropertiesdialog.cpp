@@ -1,6 +1,6 @@
 #include "cmnthemedformrootboxpropertiesdialog.h"
 
-#include "cmnthemeaccessors.h"
+#include "cmnthemedformrootboxgrab.h"
 
 CCmnThemedFormRootBoxPropertiesDialog::CCmnThemedFormRootBoxPropertiesDialog(
     CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutEltName, const QString &dataEltName,
@@ -14,11 +14,5 @@ CCmnThemedFormRootBoxPropertiesDialog::CCmnThemedFormRootBoxPropertiesDialog(
 
 int CCmnThemedFormRootBoxPropertiesDialog::ExecAndApply()
 {
-    // The root's text alignment, border style and padding have no form default.
-    static const CCmnThemedFormBoxTabAccessors accessors{
-        CmnThemeGetPicturePos,          CmnThemeGetTextSizeOrFormDefault,   CmnThemeGetTextColorOrFormDefault,
-        CmnThemeGetTextFaceOrFormDefault, CmnThemeGetTextAlign,              CmnThemeGetBorderStyleOrNone,
-        CmnThemeGetFillStyleOrFormDefault, CmnThemeGetPaddingOrNone,         CmnThemeGetBorderColorOrFormDefault,
-        CmnThemeGetFillColorOrFormDefault};
-    return ExecTabsAndApply(*this, accessors);
+    return ExecTabsAndApply(*this, CCmnThemedFormRootBoxGrab::kLayoutAccessors);
 }
