@@ -40,23 +40,24 @@ void CBioRegAncestryPanelCellBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmn
                                                     const CCmnThemedFormAutoParams *params)
 {
     if (const QSharedPointer<CCmnFormBox> box = form.GetBox(boxId)) {
-        const qint32 n = m_Generations;
-        const qint32 g = m_Generation;
-#define BIO_CELL_SIZE(accessor) accessor(theme, defaultTheme, layoutElt, names, params, n, false)
-#define BIO_CELL(accessor) accessor(theme, defaultTheme, layoutElt, names, params, n, g, false)
-        box->SetTextFace(BIO_CELL_SIZE(BioCellSizeLayoutGetTextFace));
-        box->SetTextSize(BIO_CELL_SIZE(BioCellSizeLayoutGetTextSize));
-        box->SetPadding(BIO_CELL(BioCellLayoutGetPadding));
-        box->SetTextScale(BIO_CELL(BioCellLayoutGetTextScale));
-        box->SetBorderColor(BIO_CELL(BioCellLayoutGetBorderColor));
-        box->SetBorderStyle(BIO_CELL(BioCellLayoutGetBorderStyle));
-        box->SetFillColor(BIO_CELL(BioCellLayoutGetFillColor));
-        box->SetFillStyle(BIO_CELL(BioCellLayoutGetFillStyle));
-        box->SetTextColor(BIO_CELL(BioCellLayoutGetTextColor));
-        box->SetTextAlign(BIO_CELL(BioCellLayoutGetTextAlign));
-        box->SetPicturePos(BIO_CELL(BioCellLayoutGetPicturePos));
-#undef BIO_CELL
-#undef BIO_CELL_SIZE
+        // All cells of a chart share its size level; the rest is the generation's.
+        const auto size = [&](auto accessor) {
+            return accessor(theme, defaultTheme, layoutElt, names, params, m_Generations, false);
+        };
+        const auto cell = [&](auto accessor) {
+            return accessor(theme, defaultTheme, layoutElt, names, params, m_Generations, m_Generation, false);
+        };
+        box->SetTextFace(size(BioCellSizeLayoutGetTextFace));
+        box->SetTextSize(size(BioCellSizeLayoutGetTextSize));
+        box->SetPadding(cell(BioCellLayoutGetPadding));
+        box->SetTextScale(cell(BioCellLayoutGetTextScale));
+        box->SetBorderColor(cell(BioCellLayoutGetBorderColor));
+        box->SetBorderStyle(cell(BioCellLayoutGetBorderStyle));
+        box->SetFillColor(cell(BioCellLayoutGetFillColor));
+        box->SetFillStyle(cell(BioCellLayoutGetFillStyle));
+        box->SetTextColor(cell(BioCellLayoutGetTextColor));
+        box->SetTextAlign(cell(BioCellLayoutGetTextAlign));
+        box->SetPicturePos(cell(BioCellLayoutGetPicturePos));
     }
     CCmnThemedFormBoxGrab::GrabLayoutElt(theme, defaultTheme, layoutElt, form, boxId, names, params);
 }
