@@ -19,10 +19,9 @@
 #include "cmnthemedformboxgenericlayoutelt.h"
 #include "cmnthemedformboxnames.h"
 #include "cmnregfieldcontextmask.h"
+#include "themedformtesting.h"
 
 #include <QBuffer>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -60,24 +59,6 @@ CCmnThemedFormBoxGenericLayoutElt *LayoutElt(const QString &name)
 {
     return new CCmnThemedFormBoxGenericLayoutElt(name);
 }
-
-// A form with one box on a page, for the layout steps to style.
-struct CBoxFixture
-{
-    CBoxFixture()
-        : m_Form(QPointF(0, 0), QSizeF(600, 400), QSizeF(72, 72))
-    {
-        m_Scene.addItem(m_Page);
-        m_Root = m_Form.AddRootBox(1, m_Page, 1, 1, 0);
-        m_Box = m_Form.AddChildBox(m_Root, 2, 0, 3);
-    }
-
-    QGraphicsScene m_Scene;
-    QGraphicsRectItem *m_Page = new QGraphicsRectItem;
-    CCmnForm m_Form;
-    QSharedPointer<CCmnFormBox> m_Root;
-    QSharedPointer<CCmnFormBox> m_Box;
-};
 
 struct CGrabFixture
 {
@@ -327,7 +308,7 @@ private Q_SLOTS:
         CCmnTheme theme;
         CCmnThemedFormBoxNames names;
         names.m_HasHeader = true;
-        CBoxFixture form;
+        COrvTestBoxForm form;
         grab->m_Pending = false;
 
         grab->GrabLayoutElt(theme, defaults, element, form.m_Form, 2, names, nullptr);
@@ -358,7 +339,7 @@ private Q_SLOTS:
                           theme.GetEltForWrite(data, defaults))->m_Payload;
         texts.GetEntry(4, 3).SetText(QStringLiteral("<b>[#Name]</b>"), true);
         texts.GetEntry(4, 3).m_Picture = LoadablePicture();
-        CBoxFixture form;
+        COrvTestBoxForm form;
 
         CBioRegAncestryPanelCellBoxGrab grab(4, 3);
         QCOMPARE(grab.m_UsageContext, 53);
@@ -408,7 +389,7 @@ private Q_SLOTS:
         defaults.AddElt(formDefault);
         CCmnTheme theme;
         CCmnThemedFormBoxNames names;
-        CBoxFixture form;
+        COrvTestBoxForm form;
 
         CBioRegAncestryPanelBoxGrab grab;
         grab.GrabLayoutElt(theme, defaults, element, form.m_Form, 2, names, nullptr);

@@ -23,6 +23,7 @@
 #include "cmnthemedformstickystate.h"
 #include "cmnwhatsthistexts.h"
 #include "testdialogrunnerscope.h"
+#include "themedformtesting.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -49,22 +50,11 @@ const QString kRootData = QStringLiteral("PEDIGREE-ROOT-DATA");
 const QString kFooterOrnamentLayout = QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT-LAYOUT");
 const QString kFooterOrnamentData = QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT-DATA");
 
-CCmnThemedFormBoxName Name(const QString &display, const QString &stem)
-{
-    return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
-}
-
 // The elements a pedigree-like form asks for, all inheriting and empty.
 CCmnTheme DefaultTheme()
 {
-    CCmnTheme theme;
-    for (const char *stem : {"PEDIGREE-ROOT", "CMN-LEFTHEADERORNAMENT", "PEDIGREE-LEFTFOOTERORNAMENT"}) {
-        theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(stem) + QStringLiteral("-LAYOUT")));
-        theme.AddElt(new CCmnThemedFormBoxGenericDataElt(QLatin1String(stem) + QStringLiteral("-DATA")));
-    }
-    for (const char *name : {"CMN-DEFAULT", "CMN-HEADER", "CMN-FOOTER"})
-        theme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QLatin1String(name)));
-    return theme;
+    return OrvTestSkeletonTheme({QStringLiteral("PEDIGREE-ROOT"), QStringLiteral("CMN-LEFTHEADERORNAMENT"),
+                                 QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT")});
 }
 
 // A themed form with a header and a footer, each with a left ornament, on a
@@ -81,11 +71,13 @@ public:
         CmnGetSystemSettings()->m_MeasurementUnits = CmnLengthUnitMillimeters;
         m_Scene.addItem(m_Page);
         CCmnThemedFormBoxNames &names = m_Form.BoxNames();
-        names.m_Root = Name(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
+        names.m_Root = OrvTestBoxName(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
         names.m_HasHeader = true;
-        names.m_LeftHeaderOrnament = Name(QStringLiteral("Smith & Jones <UK>"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
+        names.m_LeftHeaderOrnament =
+            OrvTestBoxName(QStringLiteral("Smith & Jones <UK>"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
         names.m_HasFooter = true;
-        names.m_LeftFooterOrnament = Name(QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT"));
+        names.m_LeftFooterOrnament =
+            OrvTestBoxName(QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT"));
         m_Form.Settings()->m_ShowLeftHeaderOrnament = true;
         m_Form.Settings()->m_ShowLeftFooterOrnament = true;
     }

@@ -7,9 +7,8 @@
 #include "cmnthemedformfooterornamentboxgrab.h"
 #include "cmnthemedformheaderornamentboxgrab.h"
 #include "cmnthemedformrootboxgrab.h"
+#include "themedformtesting.h"
 
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
 #include <QTest>
 
 namespace {
@@ -24,21 +23,17 @@ CCmnThemedFormBoxGenericLayoutElt *Layout(const QString &name)
 }
 
 // A default theme whose elements all inherit, a document theme edited on top
-// of it, and a form with a root and one ornament box to grab into.
-class CGrabFixture
+// of it, and a form with a root and one ornament box (the child) to grab into.
+class CGrabFixture : public COrvTestBoxForm
 {
 public:
     CGrabFixture()
-        : m_Form(QPointF(0, 0), QSizeF(400, 200), QSizeF(72, 72))
     {
         for (const QString &name : {QStringLiteral("CMN-DEFAULT"), QStringLiteral("CMN-HEADER"),
                                     QStringLiteral("CMN-FOOTER"), kOrnamentLayout, kRootLayout})
             m_Default.AddElt(Layout(name));
         m_Default.AddElt(new CCmnThemedFormBoxGenericDataElt(kOrnamentData));
         m_Names.m_HasHeader = true;
-        m_Scene.addItem(m_Page);
-        m_Root = m_Form.AddRootBox(1, m_Page, 1, 1, 0);
-        m_Ornament = m_Form.AddChildBox(m_Root, 2, 0, 3);
     }
 
     CCmnThemedFormBoxGenericLayout &Edit(const QString &name)
@@ -49,11 +44,6 @@ public:
     CCmnTheme m_Default;
     CCmnTheme m_Theme;
     CCmnThemedFormBoxNames m_Names;
-    QGraphicsScene m_Scene;
-    QGraphicsRectItem *m_Page = new QGraphicsRectItem;
-    CCmnForm m_Form;
-    QSharedPointer<CCmnFormBox> m_Root;
-    QSharedPointer<CCmnFormBox> m_Ornament;
 };
 
 } // namespace
@@ -93,7 +83,7 @@ void TestCmnThemedFormBoxGrab::ornamentFallsBackThroughHeaderAndDefault()
     CCmnThemedFormHeaderOrnamentBoxGrab grab;
     grab.GrabLayoutElt(fixture.m_Theme, fixture.m_Default, kOrnamentLayout, fixture.m_Form, 2, fixture.m_Names,
                        nullptr);
-    const CCmnFormBox &box = *fixture.m_Ornament;
+    const CCmnFormBox &box = *fixture.m_Box;
     QCOMPARE(box.GetFillColor(), fill);
     QCOMPARE(box.GetTextColor(), QColor(Qt::darkGreen));
     QCOMPARE(box.GetBorderStyle(), (CCmnFormBoxBorderStyle{CCmnMetric(0, 0.01), 2, Qt::SolidLine}));
@@ -112,7 +102,7 @@ void TestCmnThemedFormBoxGrab::ornamentTextSizeIsScaled()
     CCmnThemedFormRootBoxGrab root;
     root.GrabLayoutElt(fixture.m_Theme, fixture.m_Default, kRootLayout, fixture.m_Form, 1, fixture.m_Names,
                        nullptr);
-    QCOMPARE(fixture.m_Ornament->GetTextSize(), QStringLiteral(";14;"));
+    QCOMPARE(fixture.m_Box->GetTextSize(), QStringLiteral(";14;"));
     QCOMPARE(fixture.m_Root->GetTextSize(), QStringLiteral(";10;"));
     QCOMPARE(ornament.m_TextPixelSize, 14); // measured after the font was set, at 72 dpi
     // The root never borrows a border or padding.
@@ -195,13 +185,13 @@ void TestCmnThemedFormBoxGrab::applyToBoxMovesPendingContentOnce()
     CCmnThemedFormHeaderOrnamentBoxGrab grab;
     grab.m_TextPixelSize = 12;
     grab.GrabDataElt(fixture.m_Theme, fixture.m_Default, kOrnamentData, fixture.m_Names, nullptr);
-    QCOMPARE(fixture.m_Ornament->Text(), QString());
+    QCOMPARE(fixture.m_Box->Text(), QString());
     QVERIFY(!grab.ApplyToBox(fixture.m_Form, 0));
     QVERIFY(grab.m_Pending);
-    fixture.m_Ornament->SetDirty(false);
+    fixture.m_Box->SetDirty(false);
     QVERIFY(grab.ApplyToBox(fixture.m_Form, 2));
-    QCOMPARE(fixture.m_Ornament->Text(), QStringLiteral("<p style='font-size:12px;'>Logo</p> "));
-    QVERIFY(fixture.m_Ornament->IsDirty());
+    QCOMPARE(fixture.m_Box->Text(), QStringLiteral("<p style='font-size:12px;'>Logo</p> "));
+    QVERIFY(fixture.m_Box->IsDirty());
     QVERIFY(!grab.ApplyToBox(fixture.m_Form, 2));
 }
 
