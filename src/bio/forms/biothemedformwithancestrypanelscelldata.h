@@ -59,7 +59,7 @@ public:
     // Every entry removed, then the default texts.
     void Reset();
     // "[#Name]", a line break (a space from generation 3 on) and the record's
-    // name line, long for the subject and short for its ancestors.
+    // name line: long in the parents' cells (generation 0), short further back.
     void SetDefaultTexts();
 
     // Tag 107, version 0, each present entry as (i8 n, i8 g, tag-35 payload)

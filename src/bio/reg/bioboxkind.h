@@ -20,7 +20,8 @@ enum EBioBoxKind {
     BioBoxTrialMatingDamDetails = 62,
 };
 
-// Generations 0 (the subject or the pairing) to 5 of the ancestry charts.
+// Generations 0 (the parents of the subject or of the pairing) to 5 of the
+// ancestry charts.
 constexpr int kBioAncestorGenerations = 6;
 
 constexpr int BioAncestorGenBoxKind(int generation)
