@@ -52,7 +52,8 @@ QString CCmnWizardEx::GetParameter(const QString &key) const
 void CCmnWizardEx::LoadParameters(const QString &path)
 {
     const QString suffix = QLatin1Char('-') + CmnGetAppDescriptor().m_ShortNameLower;
-    m_Parameters = CmnParameterLines(CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix));
+    m_Parameters = CmnParameterLines(
+        CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix, kCmnMaxParameterFileBytes));
     ApplyParameters();
 }
 

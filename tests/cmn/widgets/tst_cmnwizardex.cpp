@@ -4,6 +4,7 @@
 #include "cmnexchangeflags.h"
 #include "cmnmessageboxpresenter.h"
 #include "cmnpanel.h"
+#include "cmntextfile.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnwizardex.h"
 #include "cmnwizardpageex.h"
@@ -233,6 +234,8 @@ private slots:
     void panelPageWithoutPanel();
     void readsCompanionParameterFile();
     void missingParameterFileClearsParameters();
+    void oversizedParameterFileGivesNone_data();
+    void oversizedParameterFileGivesNone();
     void getsParameterByExactKey_data();
     void getsParameterByExactKey();
 
@@ -532,6 +535,34 @@ void TestCmnWizardEx::missingParameterFileClearsParameters()
     wizard.LoadParameters(folder.filePath("herd.csv"));
     QVERIFY(wizard.Parameters().isEmpty());
     QCOMPARE(wizard.m_Applied, (QStringList{"a,b,c", ""}));
+    QVERIFY(boxes.Requests().isEmpty());
+}
+
+void TestCmnWizardEx::oversizedParameterFileGivesNone_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QStringList>("parameters");
+    QTest::newRow("at the limit") << kCmnMaxParameterFileBytes << QStringList{"columns:a,b,c"};
+    QTest::newRow("over the limit") << kCmnMaxParameterFileBytes + 1 << QStringList{};
+}
+
+void TestCmnWizardEx::oversizedParameterFileGivesNone()
+{
+    QFETCH(qint64, size);
+    QFETCH(QStringList, parameters);
+    const QTemporaryDir folder;
+    QFile file(folder.filePath("herd-orv.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // One parameter, then a comment that fills the file to the size.
+    QByteArray bytes("columns:a,b,c\n#");
+    bytes += QByteArray(size - bytes.size(), 'x');
+    QCOMPARE(file.write(bytes), size);
+    file.close();
+
+    CTestMessageBoxScope boxes;
+    CParameterWizard wizard;
+    wizard.LoadParameters(folder.filePath("herd.csv"));
+    QCOMPARE(wizard.Parameters(), parameters);
     QVERIFY(boxes.Requests().isEmpty());
 }
 
