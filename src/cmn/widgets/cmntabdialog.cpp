@@ -2,6 +2,7 @@
 
 #include "cmndataexchange.h"
 #include "cmndialogbuttonbox.h"
+#include "cmndialogrunner.h"
 #include "cmntab.h"
 #include "cmntabwidget.h"
 #include "cmnwaitcursor.h"
@@ -83,9 +84,10 @@ void CCmnTabDialog::Prepare()
 int CCmnTabDialog::Exec()
 {
     Prepare();
-    // As any dialog: the user waited on sees the normal cursor.
+    // As any dialog: the user waited on sees the normal cursor, and tests answer
+    // in the user's place.
     const CCmnWaitCursorSuspender suspender;
-    return exec();
+    return CmnExecDialog(*this);
 }
 
 void CCmnTabDialog::accept()
