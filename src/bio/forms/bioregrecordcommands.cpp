@@ -57,16 +57,15 @@ CBioRegRecordCommands::CBioRegRecordCommands(CBioReg *reg) : m_Reg(reg) {}
 
 CBioRegRecordCommands::~CBioRegRecordCommands()
 {
-    if (m_PreviewInstalled && m_Reg)
-        m_Reg->SetLayoutPreview({});
+    if (m_Reg)
+        m_Reg->RemoveLayoutPreview(this);
 }
 
 void CBioRegRecordCommands::InstallLayoutPreview()
 {
     if (!m_Reg)
         return;
-    m_Reg->SetLayoutPreview([this](bool details, QWidget *parent) { PreviewLayout(details, parent); });
-    m_PreviewInstalled = true;
+    m_Reg->SetLayoutPreview(this, [this](bool details, QWidget *parent) { PreviewLayout(details, parent); });
 }
 
 bool CBioRegRecordCommands::RunRecordWindow(QWidget *parent, const QPoint &position, const QString &title,

@@ -35,7 +35,7 @@ public:
     CBioRegRecordCommands &operator=(const CBioRegRecordCommands &) = delete;
 
     // Makes the register's layout tests (the fields-settings tabs' "Test Layout...")
-    // open these windows, until this object goes.
+    // open these windows, until this object goes or another installs its own.
     void InstallLayoutPreview();
 
     // The record window on a copy of the record, then the name check (only when it
@@ -79,5 +79,4 @@ private:
                          int recordId, CBioRegRecord &record, bool sexFixed, bool &photoAdded);
 
     QPointer<CBioReg> m_Reg;
-    bool m_PreviewInstalled = false;
 };

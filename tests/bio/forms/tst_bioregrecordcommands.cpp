@@ -619,6 +619,15 @@ void TestBioRegRecordCommands::layoutTestsShowTrialSettingsAndRestoreThem()
     base.TestSelectRecordLayout(trial, tab);
     QCOMPARE(selectTitle, QString());
     QCOMPARE(SelectLayoutIds(f.reg), appliedSelect);
+
+    // Commands that go after others have installed theirs leave those in place.
+    {
+        CBioRegRecordCommands earlier(&f.reg);
+        earlier.InstallLayoutPreview();
+        f.commands.InstallLayoutPreview();
+    }
+    base.TestSelectRecordLayout(trial, tab);
+    QCOMPARE(selectTitle, QString("Test of Select Animal Layout"));
 }
 
 QTEST_MAIN(TestBioRegRecordCommands)
