@@ -16,6 +16,7 @@
 #include "cmntext.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnzoomcombobox.h"
+#include "testdialogrunnerscope.h"
 
 #include <QAbstractButton>
 #include <QGraphicsRectItem>
@@ -529,18 +530,19 @@ void TestCmnSceneWidget::marginsCommand()
     const QRectF before = widget.GetPageRect();
     QSignalSpy changed(&widget, &CCmnSceneWidget::SignalPrintParamsChanged);
 
-    widget.SetMarginsDialogRunner([](CCmnPrintMarginsDialog &) { return int(QDialog::Rejected); });
-    widget.MarginsButton()->click();
+    {
+        const CTestDialogRunnerScope cancel;
+        widget.MarginsButton()->click();
+    }
     QCOMPARE(changed.count(), 0);
     QCOMPARE(widget.GetPageRect(), before);
 
-    widget.SetMarginsDialogRunner([](CCmnPrintMarginsDialog &dialog) {
-        dialog.Prepare();
-        dialog.UseFullPageCheckBox()->setChecked(true);
-        dialog.accept();
-        return dialog.result();
+    const CTestDialogRunnerScope fullPage([](QDialog &dialog) {
+        static_cast<CCmnPrintMarginsDialog &>(dialog).UseFullPageCheckBox()->setChecked(true);
+        return OrvAcceptDialog(dialog);
     });
     widget.MarginsButton()->click();
+    QCOMPARE(fullPage.Titles(), QStringList{"Margins"});
     QCOMPARE(changed.count(), 1);
     QVERIFY(widget.GetPageSetup().m_Margins.m_FullPage);
     QCOMPARE(widget.GetPaperRect().topLeft(), QPointF(0, 0));
