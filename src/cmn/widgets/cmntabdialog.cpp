@@ -2,6 +2,7 @@
 
 #include "cmndataexchange.h"
 #include "cmndialogbuttonbox.h"
+#include "cmndialogrunner.h"
 #include "cmntab.h"
 #include "cmntabwidget.h"
 #include "cmnwaitcursor.h"
@@ -85,7 +86,7 @@ int CCmnTabDialog::Exec()
     Prepare();
     // As any dialog: the user waited on sees the normal cursor.
     const CCmnWaitCursorSuspender suspender;
-    return exec();
+    return CmnExecDialog(*this);
 }
 
 void CCmnTabDialog::accept()
