@@ -7,6 +7,7 @@
 #include "cmnprintpreviewwidgetex.h"
 #include "cmnsystemsettings.h"
 #include "cmntoolbar.h"
+#include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
 #include "testpdftools.h"
@@ -133,6 +134,8 @@ private slots:
     void cancelledSaveKeepsThePreview();
     void unwritablePdfIsNamedAndKeepsThePreview();
     void printsToPostScript();
+    void printDialogsFileIsWrittenWhole_data();
+    void printDialogsFileIsWrittenWhole();
     void previewsATextDocument();
     void rendersFacingAndAllPages();
 
@@ -390,6 +393,46 @@ void TestCmnPrintPreviewDialog::printsToPostScript()
     QVERIFY(postScript.startsWith("%!PS-Adobe-3.0"));
     QVERIFY(postScript.contains("\n%%Pages: 3\n"));
     QCOMPARE(fixture.m_Dialog->result(), int(QDialog::Accepted));
+}
+
+void TestCmnPrintPreviewDialog::printDialogsFileIsWrittenWhole_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("writable") << QStringLiteral("printed.pdf") << true;
+    QTest::newRow("missing folder") << QStringLiteral("missing/printed.pdf") << false;
+}
+
+// Sent to a file from the print dialog ("Print to File"), the pages are written
+// as every file is: whole, or not at all and the file named.
+void TestCmnPrintPreviewDialog::printDialogsFileIsWrittenWhole()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, written);
+
+    CPreviewFixture fixture(2, kAllOptions | CmnPrintPreviewSimplePrintDialog);
+    fixture.m_Printer.setOutputFormat(QPrinter::NativeFormat);
+    if (fixture.m_Printer.outputFormat() != QPrinter::NativeFormat)
+        QSKIP("no printer is installed here");
+    fixture.Show();
+    const QString path = m_Folder->filePath(file);
+    // What the system's print dialog does when the user prints to a file.
+    const CTestDialogRunnerScope runner([&](QDialog &) {
+        fixture.m_Printer.setOutputFileName(path);
+        return int(QDialog::Accepted);
+    });
+    CTestMessageBoxScope boxes;
+    fixture.Action(Dialog::PrintAction)->trigger();
+    QCOMPARE(runner.Titles(), QStringList{"Print"});
+    if (written) {
+        QCOMPARE(boxes.Requests().size(), 0);
+        QVERIFY(ReadAll(path).startsWith("%PDF"));
+        QCOMPARE(fixture.m_Dialog->result(), int(QDialog::Accepted));
+    } else {
+        QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("<p>Failed to export to '%1'</p>").arg(path)});
+        QVERIFY(fixture.m_Dialog->isVisible());
+    }
 }
 
 void TestCmnPrintPreviewDialog::previewsATextDocument()
