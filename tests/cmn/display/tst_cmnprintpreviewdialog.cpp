@@ -7,6 +7,7 @@
 #include "cmnprintpreviewwidgetex.h"
 #include "cmnsystemsettings.h"
 #include "cmntoolbar.h"
+#include "rendertesting.h"
 #include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
@@ -16,7 +17,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPainter>
@@ -459,11 +459,8 @@ void TestCmnPrintPreviewDialog::rendersFacingAndAllPages()
                                        std::pair{Dialog::AllPagesAction, "all-pages"}}) {
         fixture.Action(action)->trigger();
         QCoreApplication::sendPostedEvents();
-        const QImage image = fixture.m_Dialog->grab().toImage();
-        QVERIFY(!image.isNull());
-        const QString path = QDir::temp().filePath(QStringLiteral("orvanta-print-preview-%1.png").arg(QLatin1String(name)));
-        QVERIFY(image.save(path));
-        qInfo("Rendered to %s", qPrintable(path));
+        QVERIFY(OrvKeepForReview(fixture.m_Dialog->grab().toImage(),
+                                 QStringLiteral("print-preview-%1.png").arg(QLatin1String(name))));
     }
 }
 

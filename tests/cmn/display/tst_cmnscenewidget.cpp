@@ -16,6 +16,7 @@
 #include "cmntext.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnzoomcombobox.h"
+#include "rendertesting.h"
 #include "testdialogrunnerscope.h"
 
 #include <QAbstractButton>
@@ -606,12 +607,7 @@ void TestCmnSceneWidget::rendersWithIconsAndHelp()
              widget.PrinterCombo(), widget.PaperSizeCombo(), widget.PortraitButton(), widget.MarginsButton(),
              widget.FitPageButton(), widget.ZoomBox(), widget.ActionButton(CCmnSceneWidget::PdfButton)})
         QVERIFY2(!control->whatsThis().isEmpty(), control->metaObject()->className());
-    const QPixmap shot = widget.grab();
-    QVERIFY(!shot.isNull());
-    // Set ORV_RENDER_DIR to keep the picture for a look.
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(shot.save(folder + "/scenewidget.png"));
+    QVERIFY(OrvKeepForReview(widget.grab().toImage(), "scenewidget.png"));
 }
 
 QTEST_MAIN(TestCmnSceneWidget)
