@@ -2,6 +2,7 @@
 
 #include "cmnappdescriptor.h"
 #include "cmndataexchange.h"
+#include "cmndialogrunner.h"
 #include "cmntabordialogorpanelorpagemixin.h"
 #include "cmntextfile.h"
 #include "cmnwaitcursor.h"
@@ -92,7 +93,7 @@ int CCmnWizardEx::Exec()
 {
     const CCmnWaitCursorSuspender suspender;
     Prepare();
-    const int result = exec();
+    const int result = CmnExecDialog(*this);
     Conclude(result);
     return result;
 }

@@ -7,6 +7,7 @@
 #include "cmntabdialog.h"
 #include "cmntabwidget.h"
 #include "cmnwhatsthistexts.h"
+#include "testdialogrunnerscope.h"
 #include "testmessageboxscope.h"
 #include "waitcursortesting.h"
 
@@ -101,6 +102,7 @@ private slots:
     void helpFollowsCurrentTab();
     void noHelpNoHelpButton();
     void runSuspendsTheWaitCursor();
+    void runnerAnswersTheRun();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -260,6 +262,21 @@ void TestCmnTabDialog::runSuspendsTheWaitCursor()
     QCOMPARE(run.m_Result, int(QDialog::Accepted));
     QVERIFY(!run.m_WaitCursorWhileRunning);
     QVERIFY(run.m_WaitCursorAfter);
+}
+
+// Tests answer a tab dialog as any other: it reaches the runner loaded, and OK
+// saves every tab.
+void TestCmnTabDialog::runnerAnswersTheRun()
+{
+    CRecordingTabDialog dialog;
+    dialog.setWindowTitle("Smith & Jones <UK>");
+    const CTestDialogRunnerScope runner([&dialog](QDialog &shown) {
+        dialog.m_Tabs.at(2)->m_Edit->setText("42");
+        return OrvAcceptDialog(shown);
+    });
+    QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
+    QCOMPARE(runner.Titles(), QStringList{"Smith & Jones <UK>"});
+    QCOMPARE(dialog.m_Tabs.at(2)->m_Value, 42);
 }
 
 QTEST_MAIN(TestCmnTabDialog)

@@ -11,6 +11,7 @@
 #include "cmnwizardpanelpage.h"
 #include "acceleratortesting.h"
 #include "testdata.h"
+#include "testdialogrunnerscope.h"
 #include "testmessageboxscope.h"
 
 #include <QAbstractButton>
@@ -226,6 +227,7 @@ private slots:
     void finishSavesTheLastPage();
     void rollsBackPagesLeftByBack_data();
     void rollsBackPagesLeftByBack();
+    void runnerAnswersTheRun();
     void helpFollowsThePage();
     void ordinaryPagesKeepQtBehaviour();
     void whatsThisButtonForPageTexts_data();
@@ -397,6 +399,24 @@ void TestCmnWizardEx::rollsBackPagesLeftByBack()
     QCOMPARE(Values(wizard.m_Data), values);
     QCOMPARE(wizard.m_Data.m_SkipSecond, true);
     QCOMPARE(Commits(wizard), commits);
+}
+
+// Tests answer a wizard as any other dialog; what it concludes follows the
+// runner's answer, as it follows the user's.
+void TestCmnWizardEx::runnerAnswersTheRun()
+{
+    CBreedWizard wizard;
+    const CTestDialogRunnerScope runner([&wizard](QDialog &) {
+        wizard.next();
+        wizard.back();
+        wizard.m_Pages[0]->m_Skip->setChecked(true);
+        wizard.next();
+        wizard.button(QWizard::FinishButton)->click();
+        return wizard.result();
+    });
+    QCOMPARE(wizard.Exec(), int(QDialog::Accepted));
+    // Page 2, left by Back and then skipped, gets its snapshot back.
+    QCOMPARE(Commits(wizard), (QList<qint32>{0, 1, 0}));
 }
 
 void TestCmnWizardEx::helpFollowsThePage()
