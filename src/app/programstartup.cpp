@@ -99,7 +99,7 @@ void ExchangeProgramSettings(const CCmnSettingsExchange &exchange,
     }
 }
 
-bool AskSpecies(const std::function<int(CCmnEnumRadioSelectDialog &)> &run)
+bool AskSpecies()
 {
     const QString product = CmnGetAppDescriptor().m_ProductDisplayName;
     CCmnEnumRadioSelectDialog dialog(nullptr);
@@ -116,8 +116,7 @@ bool AskSpecies(const std::function<int(CCmnEnumRadioSelectDialog &)> &run)
     dialog.m_SelectedValue = BioSpeciesDogs;
     dialog.setWindowTitle(Tr("%1 - Select Terminology").arg(product));
 
-    const int result = run ? run(dialog) : dialog.Exec();
-    if (result != QDialog::Accepted)
+    if (dialog.Exec() != QDialog::Accepted)
         return false;
     CBioTerminologySettings terminology = *GetBioTerminology();
     terminology.ApplySpeciesDefaults(dialog.m_SelectedValue);
@@ -135,7 +134,7 @@ int RunProgram(const CProgramHooks &hooks)
     // Help menu, which offers only the pages there are, need them from the start.
     CmnLoadWhatsThisTexts();
     if (CmnGetSystemSettings()->m_FirstRun)
-        AskSpecies(hooks.m_RunSpeciesDialog);
+        AskSpecies();
 
     int result = 0;
     {

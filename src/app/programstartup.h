@@ -7,7 +7,6 @@
 #include <functional>
 
 class CCmnAppDescriptor;
-class CCmnEnumRadioSelectDialog;
 class CCmnSettingsExchange;
 class CMainWindow;
 
@@ -22,9 +21,8 @@ class CMainWindow;
 struct CProgramHooks
 {
     // The arguments, the event loop and the welcome dialog of the start-up flow.
+    // The species dialog runs through the dialog runner, like every other dialog.
     CCmnRunApplicationHooks m_Run;
-    // Runs the species dialog in place of its modal run and returns the result.
-    std::function<int(CCmnEnumRadioSelectDialog &)> m_RunSpeciesDialog;
     // Told of each settings group as it is read (save false) or written (true).
     std::function<void(const QString &group, bool save)> m_GroupExchanged;
     // Told of the main window once it is built.
@@ -45,8 +43,8 @@ void ExchangeProgramSettings(const CCmnSettingsExchange &exchange,
                              const std::function<void(const QString &group, bool save)> &exchanged = {});
 
 // Asks which animals the user breeds and takes that species' words; true when the
-// user chose one. The run replaces the dialog's modal run when given.
-bool AskSpecies(const std::function<int(CCmnEnumRadioSelectDialog &)> &run = {});
+// user chose one.
+bool AskSpecies();
 
 // Reads the settings, asks for the species on the first run, builds the main
 // window and hands it to the start-up flow, which runs the event loop; then

@@ -1,9 +1,14 @@
+#include "bioinbreedingsettings.h"
+#include "biopreferenceinbreedingsettingstab.h"
 #include "cmnappdescriptor.h"
 #include "cmndockwidget.h"
 #include "cmnframework.h"
+#include "cmnspinbox.h"
 #include "cmnwhatsthistexts.h"
 #include "mainwindow.h"
+#include "preferencesdialog.h"
 #include "programstartup.h"
+#include "testdialogrunnerscope.h"
 #include "testsettingsscope.h"
 #include "usertexts.h"
 
@@ -50,6 +55,8 @@ private slots:
     void menusOfTheFrame();
     void startsUntitledAndMaximised();
     void preferencesCommand();
+    void preferencesCommandKeepsOnlyConfirmedChanges_data();
+    void preferencesCommandKeepsOnlyConfirmedChanges();
     void rendersWithMessages();
 
 private:
@@ -123,6 +130,42 @@ void TestMainWindow::preferencesCommand()
     QCOMPARE(preferences->toolTip(), QStringLiteral("View/modify preferences"));
     // The desktop may have no key for it, and then the command has none.
     QCOMPARE(preferences->shortcut(), QKeySequence(QKeySequence::Preferences));
+}
+
+void TestMainWindow::preferencesCommandKeepsOnlyConfirmedChanges_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("decimals");
+
+    QTest::newRow("OK") << true << 5;
+    QTest::newRow("Cancel") << false << 3;
+}
+
+void TestMainWindow::preferencesCommandKeepsOnlyConfirmedChanges()
+{
+    QFETCH(bool, confirmed);
+    QFETCH(int, decimals);
+
+    BioGetInbreedingSettings()->m_Decimals = 3;
+    int shownDecimals = -1;
+    CTestDialogRunnerScope runner([&shownDecimals, confirmed](QDialog &dialog) {
+        auto &preferences = dynamic_cast<CPreferencesDialog &>(dialog);
+        CCmnSpinBox *precision = preferences.InbreedingTab()->PrecisionSpinBox();
+        shownDecimals = precision->value();
+        precision->setValue(5);
+        if (!confirmed) {
+            dialog.reject();
+            return dialog.result();
+        }
+        return OrvAcceptDialog(dialog);
+    });
+    CMainWindow window;
+    window.PreferencesAction()->trigger();
+
+    QCOMPARE(runner.Titles(), QStringList{"Preferences"});
+    // The dialog starts from the program's values, and only OK gives them back.
+    QCOMPARE(shownDecimals, 3);
+    QCOMPARE(BioGetInbreedingSettings()->m_Decimals, decimals);
 }
 
 void TestMainWindow::rendersWithMessages()

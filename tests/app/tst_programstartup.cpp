@@ -12,6 +12,7 @@
 #include "ignoreaccentssetting.h"
 #include "mainwindow.h"
 #include "programstartup.h"
+#include "testdialogrunnerscope.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
 #include "usertexts.h"
@@ -71,7 +72,6 @@ struct CProgramRun
             m_Log << QStringLiteral("welcome");
             return int(QDialog::Rejected);
         };
-        hooks.m_RunSpeciesDialog = [this](CCmnEnumRadioSelectDialog &dialog) { return AnswerSpecies(dialog); };
         hooks.m_GroupExchanged = [this](const QString &group, bool save) {
             m_Log << (save ? QStringLiteral("write ") : QStringLiteral("read ")) + group;
         };
@@ -79,9 +79,23 @@ struct CProgramRun
             m_Log << QStringLiteral("window built");
             QObject::connect(window, &QObject::destroyed, [this] { m_Log << QStringLiteral("window gone"); });
         };
+        const CTestDialogRunnerScope runner = SpeciesRunner();
         CreateProgramSettings();
         m_Result = RunProgram(hooks);
         DestroyProgramSettings();
+    }
+
+    // Answers the species dialog, and fails the test on any other dialog.
+    CTestDialogRunnerScope SpeciesRunner()
+    {
+        return CTestDialogRunnerScope([this](QDialog &dialog) {
+            auto *species = qobject_cast<CCmnEnumRadioSelectDialog *>(&dialog);
+            if (!species) {
+                QTest::qFail(qPrintable("Unexpected dialog " + dialog.windowTitle()), __FILE__, __LINE__);
+                return int(QDialog::Rejected);
+            }
+            return AnswerSpecies(*species);
+        });
     }
 
     int AnswerSpecies(CCmnEnumRadioSelectDialog &dialog)
@@ -248,8 +262,11 @@ void TestProgramStartup::chosenSpeciesGivesItsWords()
     CProgramRun run;
     run.m_Species = chosen;
     CreateProgramSettings();
-    QCOMPARE(AskSpecies([&run](CCmnEnumRadioSelectDialog &dialog) { return run.AnswerSpecies(dialog); }),
-             !chosen.isEmpty());
+    {
+        const CTestDialogRunnerScope runner = run.SpeciesRunner();
+        QCOMPARE(AskSpecies(), !chosen.isEmpty());
+    }
+    QCOMPARE(run.m_SpeciesShown.size(), 1);
     QCOMPARE(GetBioTerminology()->Species(), species);
     QCOMPARE(GetBioTerm(BioTermAnimal), animal);
     DestroyProgramSettings();

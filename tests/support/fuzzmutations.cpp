@@ -2,13 +2,15 @@
 
 #include <QRandomGenerator>
 
+const QByteArray kOrvFuzzBinaryBytes("\x00\xFF\x7F\x80", 4);
+
 void OrvFuzzCutsAndByteChanges(const QByteArray &seed, int firstMutable,
-                               const std::function<void(const QByteArray &)> &run)
+                               const std::function<void(const QByteArray &)> &run, const QByteArray &values)
 {
     for (qsizetype length = 0; length < seed.size(); ++length)
         run(seed.left(length));
     for (qsizetype i = firstMutable; i < seed.size(); ++i) {
-        for (const char value : {char(0x00), char(0xFF), char(0x7F), char(0x80)}) {
+        for (const char value : values) {
             QByteArray changed = seed;
             changed[i] = value;
             run(changed);

@@ -4,11 +4,15 @@
 
 #include <functional>
 
+// The byte values that end counts, lengths and signed bytes: 0x00, 0xFF, 0x7F, 0x80.
+extern const QByteArray kOrvFuzzBinaryBytes;
+
 // Runs `run` over every cut of the seed (each length short of the whole) and every
-// change of one byte from `firstMutable` on to 0x00, 0xFF, 0x7F and 0x80: the ends of
-// counts, lengths and signed bytes.
+// change of one byte from `firstMutable` on to each of the values (a text reader
+// passes its separators).
 void OrvFuzzCutsAndByteChanges(const QByteArray &seed, int firstMutable,
-                               const std::function<void(const QByteArray &)> &run);
+                               const std::function<void(const QByteArray &)> &run,
+                               const QByteArray &values = kOrvFuzzBinaryBytes);
 
 // Runs `run` over `rounds` random mutations of the seed (bytes replaced, inserted or
 // removed, never before `firstMutable`), the same ones for the same random seed: the

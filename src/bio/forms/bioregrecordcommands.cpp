@@ -57,26 +57,15 @@ CBioRegRecordCommands::CBioRegRecordCommands(CBioReg *reg) : m_Reg(reg) {}
 
 CBioRegRecordCommands::~CBioRegRecordCommands()
 {
-    if (m_PreviewInstalled && m_Reg)
-        m_Reg->SetLayoutPreview({});
+    if (m_Reg)
+        m_Reg->RemoveLayoutPreview(this);
 }
 
 void CBioRegRecordCommands::InstallLayoutPreview()
 {
     if (!m_Reg)
         return;
-    m_Reg->SetLayoutPreview([this](bool details, QWidget *parent) { PreviewLayout(details, parent); });
-    m_PreviewInstalled = true;
-}
-
-int CBioRegRecordCommands::RunRecordDialog(CBioRegRecordTabDialog &dialog) const
-{
-    return m_RecordRunner ? m_RecordRunner(dialog) : dialog.Exec();
-}
-
-int CBioRegRecordCommands::RunSelectDialog(CBioRegRecordSelectDialog &dialog) const
-{
-    return m_SelectRunner ? m_SelectRunner(dialog) : dialog.Exec();
+    m_Reg->SetLayoutPreview(this, [this](bool details, QWidget *parent) { PreviewLayout(details, parent); });
 }
 
 bool CBioRegRecordCommands::RunRecordWindow(QWidget *parent, const QPoint &position, const QString &title,
@@ -88,7 +77,7 @@ bool CBioRegRecordCommands::RunRecordWindow(QWidget *parent, const QPoint &posit
     dialog.SetInitialName(tabName);
     dialog.m_RecordId = recordId;
     dialog.m_RecordCopy = record;
-    if (RunRecordDialog(dialog) != QDialog::Accepted)
+    if (dialog.Exec() != QDialog::Accepted)
         return false;
     record = dialog.m_RecordCopy;
     photoAdded = dialog.PhotoTab() && dialog.PhotoTab()->PhotoAdded();
@@ -201,7 +190,7 @@ int CBioRegRecordCommands::AddNewParentRecord(QWidget *parent, const QPoint &pos
         if (first && first->m_Sex == sex)
             dialog.m_SexFilter = sex;
         dialog.SetUnusableRecords(refused, kAncestorLoopReason);
-        if (RunSelectDialog(dialog) != QDialog::Accepted)
+        if (dialog.Exec() != QDialog::Accepted)
             return 0;
         id = dialog.m_ChosenId;
     }
@@ -255,7 +244,7 @@ int CBioRegRecordCommands::SelectRecord(QWidget *parent, const QPoint &position,
         if (preselectedId < 1 || (preselected && preselected->m_Sex == sexFilter))
             dialog.m_SexFilter = sexFilter;
     }
-    if (RunSelectDialog(dialog) != QDialog::Accepted)
+    if (dialog.Exec() != QDialog::Accepted)
         return 0;
     return dialog.m_ChosenId;
 }
@@ -298,11 +287,11 @@ void CBioRegRecordCommands::PreviewLayout(bool details, QWidget *parent)
         CBioRegRecordTabDialog dialog(position, true, m_Reg, parent);
         dialog.setWindowTitle(QStringLiteral("Test of %1 Details Layout").arg(GetBioTerm(kTermAnimal)));
         dialog.SetStandardButtons(QDialogButtonBox::Cancel);
-        (void)RunRecordDialog(dialog);
+        (void)dialog.Exec();
     } else {
         CBioRegRecordSelectDialog dialog(position, m_Reg, parent);
         dialog.setWindowTitle(QStringLiteral("Test of Select %1 Layout").arg(GetBioTerm(kTermAnimal)));
         dialog.SetStandardButtons(QDialogButtonBox::Cancel);
-        (void)RunSelectDialog(dialog);
+        (void)dialog.Exec();
     }
 }

@@ -5,18 +5,9 @@
 #include <QString>
 #include <QVector>
 
-#include <functional>
-
 class CBioReg;
 class CBioRegRecord;
-class CBioRegRecordSelectDialog;
-class CBioRegRecordTabDialog;
 class QWidget;
-
-// Runs a prepared record or select window: Exec by default; tests answer in place
-// of the user and return the dialog's result.
-using TBioRegRecordDialogRunner = std::function<int(CBioRegRecordTabDialog &dialog)>;
-using TBioRegSelectDialogRunner = std::function<int(CBioRegRecordSelectDialog &dialog)>;
 
 // What one record window run came to (EditRecordInDialog).
 struct CBioRegEditResult
@@ -43,11 +34,8 @@ public:
     CBioRegRecordCommands(const CBioRegRecordCommands &) = delete;
     CBioRegRecordCommands &operator=(const CBioRegRecordCommands &) = delete;
 
-    void SetRecordDialogRunner(TBioRegRecordDialogRunner runner) { m_RecordRunner = std::move(runner); }
-    void SetSelectDialogRunner(TBioRegSelectDialogRunner runner) { m_SelectRunner = std::move(runner); }
-
     // Makes the register's layout tests (the fields-settings tabs' "Test Layout...")
-    // open these windows, until this object goes.
+    // open these windows, until this object goes or another installs its own.
     void InstallLayoutPreview();
 
     // The record window on a copy of the record, then the name check (only when it
@@ -89,11 +77,6 @@ private:
     // One run of the record window; false when cancelled.
     bool RunRecordWindow(QWidget *parent, const QPoint &position, const QString &title, const QString &tabName,
                          int recordId, CBioRegRecord &record, bool sexFixed, bool &photoAdded);
-    int RunRecordDialog(CBioRegRecordTabDialog &dialog) const;
-    int RunSelectDialog(CBioRegRecordSelectDialog &dialog) const;
 
     QPointer<CBioReg> m_Reg;
-    TBioRegRecordDialogRunner m_RecordRunner;
-    TBioRegSelectDialogRunner m_SelectRunner;
-    bool m_PreviewInstalled = false;
 };

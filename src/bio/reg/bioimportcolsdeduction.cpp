@@ -124,18 +124,10 @@ bool HeaderRule(const QString &upper, bool secondPass, bool separateName, const 
 }
 
 // Named by the headings: two passes, so that a name heading standing before its
-// ID heading still becomes the name once the ID is found.
-void DeduceFromHeaders(CBioImportCols *cols, const QStringList &headers)
+// ID heading still becomes the name once the ID is found. With a separate name
+// the headings hold both an ID and a name; without one a name serves as the ID.
+void DeduceFromHeaders(CBioImportCols *cols, const QStringList &headers, bool separateName)
 {
-    bool hasId = false;
-    bool hasName = false;
-    for (const QString &header : headers) {
-        const QString upper = header.trimmed().toUpper();
-        hasId = hasId || IsIdWord(upper);
-        hasName = hasName || BioIsNameHeader(upper);
-    }
-    const bool separateName = hasId && hasName;
-
     QList<bool> done(headers.size(), false);
     cols->m_Cols.fill(CBioImportCol(), headers.size());
     CFoundFields found;
@@ -301,16 +293,15 @@ void BioDeduceImportCols(CBioImportCols *cols, const QStringList &headers, const
     cols->SetDefaults();
     cols->m_DateFormat = dateFormat;
 
-    bool headerMode = false;
+    bool hasId = false;
+    bool hasName = false;
     for (const QString &header : headers) {
         const QString upper = header.trimmed().toUpper();
-        if (IsIdWord(upper) || BioIsNameHeader(upper)) {
-            headerMode = true;
-            break;
-        }
+        hasId = hasId || IsIdWord(upper);
+        hasName = hasName || BioIsNameHeader(upper);
     }
-    if (headerMode)
-        DeduceFromHeaders(cols, headers);
+    if (hasId || hasName)
+        DeduceFromHeaders(cols, headers, hasId && hasName);
     else
         DeduceFromValues(cols, headers, rows, dateFormat);
 

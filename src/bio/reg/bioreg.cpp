@@ -228,6 +228,18 @@ QString CBioReg::MatchingRecordsHtml(const QVector<int> &matches) const
     return html;
 }
 
+void CBioReg::SetLayoutPreview(const void *owner, LayoutPreview preview)
+{
+    m_LayoutPreview = std::move(preview);
+    m_LayoutPreviewOwner = m_LayoutPreview ? owner : nullptr;
+}
+
+void CBioReg::RemoveLayoutPreview(const void *owner)
+{
+    if (owner && owner == m_LayoutPreviewOwner)
+        SetLayoutPreview(nullptr, {});
+}
+
 void CBioReg::TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent)
 {
     TestLayout(settings, parent, true);

@@ -79,8 +79,11 @@ public:
     // Shows the record window (details) or the select window of this register as
     // its fields settings stand, for a preview of a layout.
     using LayoutPreview = std::function<void(bool details, QWidget *parent)>;
-    // The windows live above the register: their layer installs the preview.
-    void SetLayoutPreview(LayoutPreview preview) { m_LayoutPreview = std::move(preview); }
+    // The windows live above the register: their layer installs the preview under
+    // an owner, replacing any other. An owner that goes takes away only a preview
+    // it installed itself, so a later installer's stays in place.
+    void SetLayoutPreview(const void *owner, LayoutPreview preview);
+    void RemoveLayoutPreview(const void *owner);
     // Previews with trial fields settings; the register's own settings and lookup
     // lists are as they were afterwards.
     void TestRecordDetailsLayout(const CCmnRegFieldsSettings &settings, QWidget *parent) override;
@@ -212,6 +215,7 @@ private:
     mutable QHash<int, QVector<int>> m_Offspring;
     QStringList m_ReadRepairs;
     LayoutPreview m_LayoutPreview;
+    const void *m_LayoutPreviewOwner = nullptr;
     // Kept between calls: its tables serve every coefficient asked of this register.
     mutable std::unique_ptr<CBioInbreedingCalculator> m_InbreedingCalculator;
 };

@@ -24,6 +24,8 @@ struct CScopeEntry
     QString name;
     int id = 0;
     bool expand = false;
+    // The most generations left above the record on any path walked so far.
+    int generationsLeft = 0;
 };
 
 QString LoopMessage(const QString &name, const QString &path)
@@ -85,11 +87,13 @@ void CBioReg::RunChecks(QStringList &messages, const CBioRegCheckOptions &option
             const bool expand = step.generationsLeft > 0;
             auto found = scope.find(step.id);
             if (found == scope.end()) {
-                scope.insert(step.id, CScopeEntry{record->GetName(), step.id, expand});
+                scope.insert(step.id, CScopeEntry{record->GetName(), step.id, expand, step.generationsLeft});
             } else {
-                // Reached again: only a nearer path can widen what is checked.
-                if (!expand || found->expand)
+                // Reached again: only a nearer path, with more generations left,
+                // reaches further up. The walk may meet the farther path first.
+                if (step.generationsLeft <= found->generationsLeft)
                     continue;
+                found->generationsLeft = step.generationsLeft;
                 found->expand = true;
             }
             if (!expand)

@@ -35,7 +35,6 @@ public:
     // Whether what is painted now is for a preview, so that a painter can draw
     // a preview's own content.
     bool IsPreviewMode() const;
-    bool IsRecording() const { return m_Recorder != nullptr; }
     // The pages recorded by the last painting, in order; empty for a printer
     // that does not record. They live as long as this printer.
     QList<const QPicture *> RecordedPages() const;

@@ -29,8 +29,10 @@ QStringList ReadFailed(const QString &error, bool *success, QString *errorText)
 }
 
 // The whole device, or false with the error text when a read fails: readAll
-// would hand out what came before the failure as if it were all.
-bool ReadAllBytes(QIODevice &device, QByteArray *bytes, QString *error)
+// would hand out what came before the failure as if it were all. A device that
+// holds more than maxBytes (when not negative) is refused as soon as the excess
+// arrives, so that an endless device is not read without bound.
+bool ReadAllBytes(QIODevice &device, QByteArray *bytes, QString *error, qint64 maxBytes = -1)
 {
     constexpr qint64 kPiece = 1 << 16;
     bytes->clear();
@@ -43,6 +45,11 @@ bool ReadAllBytes(QIODevice &device, QByteArray *bytes, QString *error)
             return true;
         if (got < 0) {
             *error = CmnDeviceReadErrorText(device);
+            return false;
+        }
+        if (maxBytes >= 0 && bytes->size() > maxBytes) {
+            bytes->clear();
+            *error = QStringLiteral("file too large (more than %1 bytes)").arg(maxBytes);
             return false;
         }
     }
@@ -58,20 +65,20 @@ QString WriteLines(CCmnTextWriter &writer, QIODevice &file, const QStringList &l
 
 } // namespace
 
-QStringList CmnReadTextFileLines(const QString &path, bool *success, QString *errorText)
+QStringList CmnReadTextFileLines(const QString &path, bool *success, QString *errorText, qint64 maxBytes)
 {
     const CCmnMappedPath mapped(path);
     QFile file(mapped.m_MappedPath);
     if (!file.open(QIODevice::ReadOnly))
         return ReadFailed(OpenErrorText(file), success, errorText);
-    return CmnReadTextDeviceLines(file, success, errorText);
+    return CmnReadTextDeviceLines(file, success, errorText, maxBytes);
 }
 
-QStringList CmnReadTextDeviceLines(QIODevice &device, bool *success, QString *errorText)
+QStringList CmnReadTextDeviceLines(QIODevice &device, bool *success, QString *errorText, qint64 maxBytes)
 {
     QByteArray bytes;
     QString error;
-    if (!device.seek(0) || !ReadAllBytes(device, &bytes, &error))
+    if (!device.seek(0) || !ReadAllBytes(device, &bytes, &error, maxBytes))
         return ReadFailed(error.isEmpty() ? CmnFileErrorText(QFileDevice::PositionError) : error, success, errorText);
     const CCmnTextEncoding encoding = CmnDeduceTextEncoding(bytes);
     bytes.clear();
@@ -186,9 +193,10 @@ QString CmnCompanionFileName(const QString &path, const QString &extension, cons
     return CmnFileNameWithoutExtension(path) + suffix + QLatin1Char('.') + extension;
 }
 
-QStringList CmnReadCompanionFileLines(const QString &path, const QString &extension, const QString &suffix)
+QStringList CmnReadCompanionFileLines(const QString &path, const QString &extension, const QString &suffix,
+                                      qint64 maxBytes)
 {
-    return CmnReadTextFileLines(CmnCompanionFileName(path, extension, suffix));
+    return CmnReadTextFileLines(CmnCompanionFileName(path, extension, suffix), nullptr, nullptr, maxBytes);
 }
 
 QStringList CmnParameterLines(const QStringList &fileLines)

@@ -474,6 +474,13 @@ void CCmnPrintPreviewDialogEx::Slot_triggered_PrinterPrint()
     }
     if (result != QDialog::Accepted)
         return;
+    // The print dialog may have sent the pages to a file instead ("Print to
+    // File"): that file is written whole before it replaces an older one.
+    if (!m_Printer->outputFileName().isEmpty()) {
+        if (WriteFile(m_Printer->outputFileName(), OutputOf(*m_Printer) == PostScriptOutput))
+            accept();
+        return;
+    }
     m_Preview->print();
     accept();
 }
@@ -488,16 +495,22 @@ void CCmnPrintPreviewDialogEx::PrintToFile(bool postScript)
     if (path.isEmpty())
         return;
     m_Printer->setOutputFileName(path);
+    if (!WriteFile(path, postScript))
+        return;
+    accept();
+    CmnOfferToViewCreatedFile(parentWidget(), path, 100);
+}
+
+bool CCmnPrintPreviewDialogEx::WriteFile(const QString &path, bool postScript)
+{
     const std::unique_ptr<CCmnPrinter> pages = m_Preview->RecordPrint();
     const TCmnPagePainter paint = CmnRecordedPagesPainter(pages->RecordedPages());
     const QString error = postScript
         ? CmnWritePostScriptFile(path, m_Printer->pageLayout(), m_Printer->resolution(), m_Printer->docName(), paint)
         : CmnWritePdfFile(path, m_Printer->pageLayout(), m_Printer->resolution(), m_Printer->docName(), paint);
-    if (!error.isEmpty()) {
-        ShowRememberedMessage(QMessageBox::Warning, this, CmnGetAppDescriptor().m_ProductDisplayName,
-                              CmnHtmlEscapedParagraph(error));
-        return;
-    }
-    accept();
-    CmnOfferToViewCreatedFile(parentWidget(), path, 100);
+    if (error.isEmpty())
+        return true;
+    ShowRememberedMessage(QMessageBox::Warning, this, CmnGetAppDescriptor().m_ProductDisplayName,
+                          CmnHtmlEscapedParagraph(error));
+    return false;
 }

@@ -117,6 +117,9 @@ private:
     void UpdateZoomText();
     void SetOrientation(bool landscape);
     void PrintToFile(bool postScript);
+    // The pages as PDF or PostScript, or a message naming the file; true when
+    // written.
+    bool WriteFile(const QString &path, bool postScript);
 
     qint32 m_Options;
     std::unique_ptr<CCmnPrinter> m_OwnPrinter;

@@ -588,8 +588,7 @@ void CCmnSceneWidget::Slot_clicked_Margins(bool checked)
         return;
     const CCmnSlotBlocker blocker(this);
     CCmnPrintMarginsDialog dialog(m_PageSetup.m_Margins, this);
-    const int result = m_MarginsDialogRunner ? m_MarginsDialogRunner(dialog) : dialog.Exec();
-    if (result != QDialog::Accepted)
+    if (dialog.Exec() != QDialog::Accepted)
         return;
     m_PageSetup.m_Margins = dialog.Margins();
     RebuildScreenScene();

@@ -16,12 +16,10 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class CCmnComboBox;
 class CCmnGraphicsScene;
-class CCmnPrintMarginsDialog;
 class CCmnPrinter;
 class CCmnPrintPreviewGraphicsView;
 class CCmnSceneWidgetControls;
@@ -30,10 +28,6 @@ class QAbstractButton;
 class QButtonGroup;
 class QPaintDevice;
 class QPrinter;
-
-// Runs the margins dialog and gives its result; tests answer it without a
-// modal loop.
-using TCmnMarginsDialogRunner = std::function<int(CCmnPrintMarginsDialog &dialog)>;
 
 // One printed page on screen with everything to set it up: printer, paper,
 // orientation, margins and zoom. It owns no content: for each context it asks
@@ -89,8 +83,6 @@ public:
     // Writes the page to a file of one of the types the user picks: PDF,
     // PostScript or an image; the export buttons offer PDF and images.
     void Export(const QList<CCmnFileType> &fileTypes);
-
-    void SetMarginsDialogRunner(TCmnMarginsDialogRunner runner) { m_MarginsDialogRunner = std::move(runner); }
 
     CCmnPrintPreviewGraphicsView *View() const { return m_View; }
     CCmnComboBox *PrinterCombo() const { return m_PrinterCombo; }
@@ -195,5 +187,4 @@ private:
     CCmnToolButton *m_MarginsButton = nullptr;
     QString m_ExportNotice;
     int m_NoticeMessageId = 0;
-    TCmnMarginsDialogRunner m_MarginsDialogRunner;
 };

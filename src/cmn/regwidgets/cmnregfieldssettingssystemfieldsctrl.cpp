@@ -1,6 +1,7 @@
 #include "cmnregfieldssettingssystemfieldsctrl.h"
 
 #include "cmnregfieldconfdialog.h"
+#include "cmnstringentrydialog.h"
 
 CCmnRegFieldsSettingsSystemFieldsCtrl::CCmnRegFieldsSettingsSystemFieldsCtrl(QObject *parent,
                                                                              const CCmnRegFieldContexts *catalogue,
@@ -20,5 +21,5 @@ CCmnRegFieldsSettingsSystemFieldsCtrl::CreateEditDialog(CCmnRegFieldsSettingsSys
                                      : CmnRegFieldConfNameFixed | CmnRegFieldConfTypeFixed;
     CCmnRegField &field = value.Field();
     auto *dialog = new CCmnRegFieldConfDialog(mode, &field.m_Def, &field.m_Mask, m_Catalogue, m_RecordWord, parent);
-    return std::make_unique<CCmnStringEntryDialog>(dialog, m_EditDialogRunner);
+    return std::make_unique<CCmnStringEntryDialog>(dialog);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cmnregfieldssettingssystemfieldsctrlelt.h"
-#include "cmnstringentrydialog.h"
 #include "tcmnnameditemssortedlistctrl.h"
 
 class CCmnRegFieldContexts;
@@ -20,11 +19,7 @@ public:
     std::unique_ptr<CCmnStringEntry> CreateEditDialog(CCmnRegFieldsSettingsSystemFieldsCtrlElt &value,
                                                       QWidget *parent) override;
 
-    // As the user fields control's.
-    void SetEditDialogRunner(TCmnGetStringDialogRunner runner) { m_EditDialogRunner = std::move(runner); }
-
 private:
     const CCmnRegFieldContexts *m_Catalogue;
     QString m_RecordWord;
-    TCmnGetStringDialogRunner m_EditDialogRunner;
 };

@@ -1,6 +1,7 @@
 #include "cmnregfieldssettingsuserfieldsctrl.h"
 
 #include "cmnregfieldconfdialog.h"
+#include "cmnstringentrydialog.h"
 
 #include <algorithm>
 
@@ -22,7 +23,7 @@ std::unique_ptr<CCmnStringEntry> CCmnRegFieldsSettingsUserFieldsCtrl::CreateEdit
                                                                                          QWidget *parent)
 {
     auto *dialog = new CCmnRegFieldConfDialog(0, &value.m_Def, &value.m_Mask, m_Catalogue, m_RecordWord, parent);
-    return std::make_unique<CCmnStringEntryDialog>(dialog, m_EditDialogRunner);
+    return std::make_unique<CCmnStringEntryDialog>(dialog);
 }
 
 void CCmnRegFieldsSettingsUserFieldsCtrl::OnSetData()

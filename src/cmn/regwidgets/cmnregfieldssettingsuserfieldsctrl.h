@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cmnregfield.h"
-#include "cmnstringentrydialog.h"
 #include "tcmnnameditemssortedlistctrl.h"
 
 class CCmnRegFieldContexts;
@@ -23,10 +22,6 @@ public:
 
     std::unique_ptr<CCmnStringEntry> CreateEditDialog(CCmnRegUserField &value, QWidget *parent) override;
 
-    // Runs the field configuration dialog in place of its modal run; tests use it
-    // to fill in and press the buttons of the real dialog.
-    void SetEditDialogRunner(TCmnGetStringDialogRunner runner) { m_EditDialogRunner = std::move(runner); }
-
     int NextFieldId() const { return m_NextFieldId; }
 
 protected:
@@ -37,5 +32,4 @@ private:
     const CCmnRegFieldContexts *m_Catalogue;
     QString m_RecordWord;
     int m_NextFieldId = 1;
-    TCmnGetStringDialogRunner m_EditDialogRunner;
 };

@@ -6,8 +6,8 @@ class QDialog;
 
 // Every modal run of a dialog that the program opens on its own (the print,
 // page set-up, preview and parameter dialogs, and the framework's data-exchange
-// dialogs) goes through here, so that tests can answer a dialog in place of
-// the user and never wait on a modal loop.
+// dialogs, tab dialogs and wizards) goes through here, so that tests can answer
+// a dialog in place of the user and never wait on a modal loop.
 using TCmnDialogRunner = std::function<int(QDialog &dialog)>;
 
 // The dialog's result: its modal run, or what the runner in place answers.

@@ -51,6 +51,14 @@ QStringList StoredRecentFiles()
     return files;
 }
 
+// An action the window did not build (a help page that is not there, a command
+// the application has not) leaves no entry.
+void AddIfBuilt(QMenu *menu, QAction *action)
+{
+    if (action)
+        menu->addAction(action);
+}
+
 void ShowWarning(QWidget *parent, const QString &error)
 {
     if (!error.isEmpty())
@@ -301,18 +309,14 @@ QMenu *CCmnMainWindowEx::FileMenu()
         if (!menu->isEmpty())
             menu->addSeparator();
     };
-    const auto addIfBuilt = [menu](QAction *action) {
-        if (action)
-            menu->addAction(action);
-    };
-    addIfBuilt(m_NewAction);
-    addIfBuilt(m_OpenAction);
+    AddIfBuilt(menu, m_NewAction);
+    AddIfBuilt(menu, m_OpenAction);
     for (const TWelcomeCommand &command : std::as_const(m_WelcomeCommands))
-        addIfBuilt(command.first);
+        AddIfBuilt(menu, command.first);
     if (m_SaveAction || m_SaveAsAction || !m_ExportActions.isEmpty()) {
         addSeparator();
-        addIfBuilt(m_SaveAction);
-        addIfBuilt(m_SaveAsAction);
+        AddIfBuilt(menu, m_SaveAction);
+        AddIfBuilt(menu, m_SaveAsAction);
         menu->addActions(m_ExportActions);
     }
     if (!m_PrintActions.isEmpty()) {
@@ -359,19 +363,15 @@ void CCmnMainWindowEx::CreateHelpMenu()
         menu->addSeparator();
     // A help page that is not there leaves its entry out; the separators stay, so
     // that the groups keep their places.
-    const auto addIfBuilt = [menu](QAction *action) {
-        if (action)
-            menu->addAction(action);
-    };
-    addIfBuilt(m_HelpIndexAction);
-    addIfBuilt(m_FaqAction);
-    addIfBuilt(m_UserGuideAction);
+    AddIfBuilt(menu, m_HelpIndexAction);
+    AddIfBuilt(menu, m_FaqAction);
+    AddIfBuilt(menu, m_UserGuideAction);
     menu->addSeparator();
-    addIfBuilt(m_SupportAction);
+    AddIfBuilt(menu, m_SupportAction);
     menu->addSeparator();
-    addIfBuilt(m_AboutAction);
-    addIfBuilt(m_ReleaseNotesAction);
-    addIfBuilt(m_RevisionHistoryAction);
+    AddIfBuilt(menu, m_AboutAction);
+    AddIfBuilt(menu, m_ReleaseNotesAction);
+    AddIfBuilt(menu, m_RevisionHistoryAction);
 }
 
 void CCmnMainWindowEx::RebuildNamedMenus()

@@ -82,7 +82,8 @@ QPoint CCmnMenu::MenuBeingShownPopupPoint()
 
 QAction *CCmnMenu::Run(const std::optional<QPoint> &point)
 {
-    if (const TCmnMenuRunner &runner = CurrentRunner())
+    // A copy: a runner may put another in place while it runs.
+    if (const TCmnMenuRunner runner = CurrentRunner())
         return runner(*this, point);
     return point ? exec(*point) : exec();
 }

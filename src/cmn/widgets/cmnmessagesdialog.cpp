@@ -1,7 +1,6 @@
 #include "cmnmessagesdialog.h"
 
 #include "cmndialogbuttonbox.h"
-#include "cmnfilechooser.h"
 #include "cmnfileprompts.h"
 #include "cmngeometrykeeper.h"
 #include "cmnlabel.h"
@@ -70,9 +69,9 @@ void CCmnMessagesDialog::Slot_clicked_Save()
 {
     if (SlotsBlocked())
         return;
-    // The chooser adds the suffix, so that it asks before replacing "name.txt".
-    const QString fileName =
-        CmnGetSaveFileName(this, windowTitle(), QString(), tr("Text files (*.txt)"), QStringLiteral("txt"));
+    // A name without a suffix gets ".txt", asked about before it replaces a file.
+    const QString fileName = CmnGetSaveFileNameWithSuffix(this, windowTitle(), QString(), tr("Text files (*.txt)"),
+                                                          QStringLiteral("txt"));
     if (!fileName.isEmpty())
         CmnWriteChosenTextFile(this, windowTitle(), fileName, m_Messages);
 }

@@ -84,7 +84,8 @@ void CCmnTabDialog::Prepare()
 int CCmnTabDialog::Exec()
 {
     Prepare();
-    // As any dialog: the user waited on sees the normal cursor.
+    // As any dialog: the user waited on sees the normal cursor, and tests answer
+    // in the user's place.
     const CCmnWaitCursorSuspender suspender;
     return CmnExecDialog(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "cmnappdescriptor.h"
 #include "cmndataexchange.h"
+#include "cmndialogrunner.h"
 #include "cmntabordialogorpanelorpagemixin.h"
 #include "cmntextfile.h"
 #include "cmnwaitcursor.h"
@@ -52,7 +53,8 @@ QString CCmnWizardEx::GetParameter(const QString &key) const
 void CCmnWizardEx::LoadParameters(const QString &path)
 {
     const QString suffix = QLatin1Char('-') + CmnGetAppDescriptor().m_ShortNameLower;
-    m_Parameters = CmnParameterLines(CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix));
+    m_Parameters = CmnParameterLines(
+        CmnReadCompanionFileLines(path, QStringLiteral("txt"), suffix, kCmnMaxParameterFileBytes));
     ApplyParameters();
 }
 
@@ -91,7 +93,7 @@ int CCmnWizardEx::Exec()
 {
     const CCmnWaitCursorSuspender suspender;
     Prepare();
-    const int result = exec();
+    const int result = CmnExecDialog(*this);
     Conclude(result);
     return result;
 }

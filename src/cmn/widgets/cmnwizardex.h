@@ -46,7 +46,8 @@ public:
     // The lines of the path's companion parameter file (the base name, "-", the
     // product's short name, ".txt") replace the parameters, without "#" comment
     // lines and with each "+" line joined to the one before; then ApplyParameters.
-    // A missing file gives no parameters and no message.
+    // A missing or unreadable file, or one larger than kCmnMaxParameterFileBytes,
+    // gives no parameters and no message.
     void LoadParameters(const QString &path);
     QStringList Parameters() const { return m_Parameters; }
 

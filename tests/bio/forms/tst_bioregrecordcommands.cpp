@@ -18,6 +18,7 @@
 #include "cmnsystemsettings.h"
 #include "cmntabwidget.h"
 #include "cmnwhatsthistexts.h"
+#include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
@@ -47,6 +48,9 @@ struct CNotifications
     QStringList m_Seen;
 };
 
+using TRecordWindowRunner = std::function<int(CBioRegRecordTabDialog &dialog)>;
+using TSelectWindowRunner = std::function<int(CBioRegRecordSelectDialog &dialog)>;
+
 // Answers the record windows in order: each answer may type a name and do more,
 // then presses OK; a cancel answer, or none left, presses Cancel.
 struct CRecordWindowScript
@@ -73,7 +77,7 @@ struct CRecordWindowScript
     }
     void Cancel() { m_Answers.append({false, QString(), {}}); }
 
-    TBioRegRecordDialogRunner Runner()
+    TRecordWindowRunner Runner()
     {
         return [this](CBioRegRecordTabDialog &dialog) {
             dialog.Prepare();
@@ -143,18 +147,26 @@ QList<int> SelectLayoutIds(const CBioReg &reg)
 const QPoint kAt(300, 200);
 
 // A register and its commands, with isolated settings; the record windows are
-// answered by the script and the message boxes by the test, and what the register
-// tells its listeners is recorded from the start.
+// answered by the script (or by recordRunner when a test sets it), the select
+// windows by selectRunner (cancelled without one) and the message boxes by the
+// test, and what the register tells its listeners is recorded from the start.
 struct CCommands
 {
-    CCommands() { commands.SetRecordDialogRunner(windows.Runner()); }
-
     CTestSettingsScope settings;
     CTestMessageBoxScope boxes;
     CBioReg reg{BioTestDefaultFieldsSettings()};
     CNotifications notifications{reg};
     CBioRegRecordCommands commands{&reg};
     CRecordWindowScript windows;
+    TRecordWindowRunner recordRunner = windows.Runner();
+    TSelectWindowRunner selectRunner;
+    CTestDialogRunnerScope runner{[this](QDialog &dialog) {
+        if (auto *window = qobject_cast<CBioRegRecordTabDialog *>(&dialog))
+            return recordRunner(*window);
+        if (auto *select = qobject_cast<CBioRegRecordSelectDialog *>(&dialog); select && selectRunner)
+            return selectRunner(*select);
+        return int(QDialog::Rejected);
+    }};
 };
 
 } // namespace
@@ -380,7 +392,7 @@ void TestBioRegRecordCommands::parentRefusesTheChildAndItsDescendants()
     // Several matches: the select window refuses the descendants and stays open.
     QList<int> unusable;
     QList<int> preselected;
-    f.commands.SetSelectDialogRunner([&](CBioRegRecordSelectDialog &dialog) {
+    f.selectRunner = [&](CBioRegRecordSelectDialog &dialog) {
         dialog.Prepare();
         preselected.append(CurrentId(dialog));
         for (const int id : {foal, grandchild}) {
@@ -392,7 +404,7 @@ void TestBioRegRecordCommands::parentRefusesTheChildAndItsDescendants()
         dialog.SetCurrentRecord(stranger);
         dialog.accept();
         return dialog.result();
-    });
+    };
     f.windows.Ok("STAR");
     f.boxes.AnswerWithText("Let Me Select The Sire From The Existing Matching Animals");
     const int before = int(f.boxes.Requests().size());
@@ -515,13 +527,13 @@ void TestBioRegRecordCommands::selectStartsOnTheSexWhenThePreselectionFits()
     const int preselected = preselectedSex < 0 ? 0 : bySex[preselectedSex];
     int shownFilter = -1;
     QString title;
-    f.commands.SetSelectDialogRunner([&](CBioRegRecordSelectDialog &dialog) {
+    f.selectRunner = [&](CBioRegRecordSelectDialog &dialog) {
         shownFilter = dialog.m_SexFilter;
         title = dialog.windowTitle();
         dialog.Prepare();
         dialog.accept();
         return dialog.result();
-    });
+    };
     const int chosen = f.commands.SelectRecord(nullptr, kAt, preselected, filter);
     QCOMPARE(shownFilter, windowFilter);
     QCOMPARE(title, QString("Select Animal"));
@@ -530,7 +542,7 @@ void TestBioRegRecordCommands::selectStartsOnTheSexWhenThePreselectionFits()
     else
         QVERIFY(chosen > 0);
 
-    f.commands.SetSelectDialogRunner([](CBioRegRecordSelectDialog &) { return int(QDialog::Rejected); });
+    f.selectRunner = [](CBioRegRecordSelectDialog &) { return int(QDialog::Rejected); };
     QCOMPARE(f.commands.SelectRecord(nullptr, kAt, preselected, filter), 0);
 }
 
@@ -559,7 +571,7 @@ void TestBioRegRecordCommands::layoutTestsShowTrialSettingsAndRestoreThem()
     };
     int selectButtons = 0;
     QString customizeButton;
-    f.commands.SetSelectDialogRunner([&](CBioRegRecordSelectDialog &dialog) {
+    f.selectRunner = [&](CBioRegRecordSelectDialog &dialog) {
         dialog.Prepare();
         selectTitle = dialog.windowTitle();
         keyFields = KeyFieldIds(dialog);
@@ -570,11 +582,11 @@ void TestBioRegRecordCommands::layoutTestsShowTrialSettingsAndRestoreThem()
         }
         dialog.reject();
         return dialog.result();
-    });
+    };
     QString detailsTitle;
     QStringList tabs;
     int detailsButtons = 0;
-    f.commands.SetRecordDialogRunner([&](CBioRegRecordTabDialog &dialog) {
+    f.recordRunner = [&](CBioRegRecordTabDialog &dialog) {
         dialog.Prepare();
         detailsTitle = dialog.windowTitle();
         for (int i = 0; i < dialog.TabWidget()->count(); ++i)
@@ -582,7 +594,7 @@ void TestBioRegRecordCommands::layoutTestsShowTrialSettingsAndRestoreThem()
         detailsButtons = buttonsBesidesHelp(dialog.ButtonBox());
         dialog.reject();
         return dialog.result();
-    });
+    };
 
     CCmnReg &base = f.reg;
     base.TestSelectRecordLayout(trial, tab);
@@ -607,6 +619,15 @@ void TestBioRegRecordCommands::layoutTestsShowTrialSettingsAndRestoreThem()
     base.TestSelectRecordLayout(trial, tab);
     QCOMPARE(selectTitle, QString());
     QCOMPARE(SelectLayoutIds(f.reg), appliedSelect);
+
+    // Commands that go after others have installed theirs leave those in place.
+    {
+        CBioRegRecordCommands earlier(&f.reg);
+        earlier.InstallLayoutPreview();
+        f.commands.InstallLayoutPreview();
+    }
+    base.TestSelectRecordLayout(trial, tab);
+    QCOMPARE(selectTitle, QString("Test of Select Animal Layout"));
 }
 
 QTEST_MAIN(TestBioRegRecordCommands)

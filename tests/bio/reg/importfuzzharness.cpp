@@ -56,7 +56,8 @@ int ImportFuzzParameterFile(const QByteArray &input)
     QByteArray bytes = input;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    const QStringList parameters = CmnParameterLines(CmnReadTextDeviceLines(buffer));
+    const QStringList parameters =
+        CmnParameterLines(CmnReadTextDeviceLines(buffer, nullptr, nullptr, kCmnMaxParameterFileBytes));
     CCmnAutomaticOrCustomTextEncoding encoding;
     CCmnAutomaticOrCustomCsvFormat format;
     bool showWizard = true;

@@ -1,5 +1,6 @@
 #include "bioautomaticorcustomimportcols.h"
 #include "bioimportcols.h"
+#include "bioregtesting.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
 #include "cmnappdescriptor.h"
@@ -18,19 +19,6 @@ void InstallSpecies(int species)
 {
     CBioTerminologySettings settings;
     settings.ApplySpeciesDefaults(species);
-    BioSetTerminology(settings);
-}
-
-// A terminology of the user's own, with the given animal, male and female words.
-void InstallCustomWords(const QString &animal, const QString &male, const QString &female)
-{
-    CBioTerminologySettings settings;
-    settings.ApplySpeciesDefaults(BioSpeciesCustom);
-    for (int term = 0; term < BioTermCount; ++term)
-        settings.SetWord(term, false, GetBuiltInTermWord(term, false, false), false);
-    settings.SetWord(BioTermAnimal, false, animal, false);
-    settings.SetWord(BioTermMale, false, male, false);
-    settings.SetWord(BioTermFemale, false, female, false);
     BioSetTerminology(settings);
 }
 
@@ -260,7 +248,7 @@ void TestBioImportCols::defaultsTakeSexWordsFromSpecies()
     QFETCH(QString, male);
     QFETCH(QString, female);
     if (species < 0)
-        InstallCustomWords("Dog", "Dog", "Bitch");
+        BioTestUseWords({{BioTermAnimal, "Dog"}, {BioTermMale, "Dog"}, {BioTermFemale, "Bitch"}});
     else
         InstallSpecies(species);
     const CBioImportCols cols;

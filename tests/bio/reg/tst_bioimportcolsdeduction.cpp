@@ -2,7 +2,6 @@
 #include "bioimportcolsdeduction.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
-#include "cmndateprovider.h"
 
 #include <QTest>
 

@@ -68,6 +68,7 @@ private slots:
     void deathBeforeBirthNeedsBothDates_data();
     void deathBeforeBirthNeedsBothDates();
     void topGenerationLinksAreNotChecked();
+    void nearerPathWidensTheScope();
     void loopInTheSubjectsAncestryGivesItsPath();
     void trialMatingWithOneParentSearchesNoLoop();
     void allRecordsPassReportsPerRecordAndCancels();
@@ -152,6 +153,24 @@ void TestBioRegChecks::topGenerationLinksAreNotChecked()
     // itself but its link to G5 is not.
     QCOMPARE(messages, QStringList({"G1: sire 'G2' is female", "G2: sire 'G3' is female", "G3: sire 'G4' is female",
                                     "Subject: sire 'G1' is female"}));
+}
+
+void TestBioRegChecks::nearerPathWidensTheScope()
+{
+    // The dam is also the sire's dam: the walk above the sire reaches her first, a
+    // generation further up than she stands through the subject's own dam link.
+    CBioReg reg{CCmnRegFieldsSettings()};
+    const int top = AddAnimal(reg, "Top", 2);
+    const int greatGrandsire = AddAnimal(reg, "Great-grandsire", 1, top);
+    const int grandsire = AddAnimal(reg, "Grandsire", 1, greatGrandsire);
+    const int dam = AddAnimal(reg, "Dam", 2, grandsire);
+    const int sire = AddAnimal(reg, "Sire", 1, 0, dam);
+    const int subject = AddAnimal(reg, "Subject", 1, sire, dam);
+    QStringList messages;
+    reg.CheckRecord(messages, Only(true, false, false), subject);
+    // The great-grandsire is three generations up through the dam, so its own links
+    // are checked, however the walk first came to it.
+    QCOMPARE(messages, QStringList({"Great-grandsire: sire 'Top' is female"}));
 }
 
 void TestBioRegChecks::loopInTheSubjectsAncestryGivesItsPath()

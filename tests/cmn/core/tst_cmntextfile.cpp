@@ -4,6 +4,7 @@
 #include "cmntextfile.h"
 #include "faildevice.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,6 +41,8 @@ private slots:
     void unwritableFileGivesErrorText();
     void deviceFailureIsAnError_data();
     void deviceFailureIsAnError();
+    void readStopsAtTheLimit_data();
+    void readStopsAtTheLimit();
     void failedWriteKeepsThePreviousFile_data();
     void failedWriteKeepsThePreviousFile();
     void failureHalfwayKeepsThePreviousFile();
@@ -171,6 +174,43 @@ void TestCmnTextFile::deviceFailureIsAnError()
     device.SetReadFailsAt(-1);
     QCOMPARE(CmnReadTextDeviceLines(device, &success, &errorText), lines);
     QVERIFY(success);
+}
+
+void TestCmnTextFile::readStopsAtTheLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<bool>("read");
+
+    const QByteArray herd = QByteArray("Bella\n").repeated(20000);
+    QTest::newRow("no limit") << herd << qint64(-1) << true;
+    QTest::newRow("exactly the limit") << herd << qint64(herd.size()) << true;
+    QTest::newRow("one byte over") << herd << qint64(herd.size() - 1) << false;
+    QTest::newRow("nothing allowed") << QByteArray("a") << qint64(0) << false;
+    QTest::newRow("empty at no size") << QByteArray() << qint64(0) << true;
+}
+
+void TestCmnTextFile::readStopsAtTheLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, maxBytes);
+    QFETCH(bool, read);
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    bool success = !read;
+    QString errorText;
+    const QStringList lines = CmnReadTextDeviceLines(device, &success, &errorText, maxBytes);
+    QCOMPARE(success, read);
+    QCOMPARE(lines.size(), read ? bytes.count('\n') : 0);
+    QCOMPARE(errorText,
+             read ? QString() : QStringLiteral("file too large (more than %1 bytes)").arg(maxBytes));
+#ifdef Q_OS_LINUX
+    // An endless device ends at the limit instead of filling the memory.
+    if (!read) {
+        QCOMPARE(CmnReadTextFileLines(QStringLiteral("/dev/zero"), &success, &errorText, maxBytes), QStringList());
+        QVERIFY(!success);
+    }
+#endif
 }
 
 void TestCmnTextFile::failedWriteKeepsThePreviousFile_data()

@@ -7,6 +7,8 @@
 #include "cmnprintpreviewwidgetex.h"
 #include "cmnsystemsettings.h"
 #include "cmntoolbar.h"
+#include "rendertesting.h"
+#include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
 #include "testpdftools.h"
@@ -15,7 +17,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPainter>
@@ -133,6 +134,8 @@ private slots:
     void cancelledSaveKeepsThePreview();
     void unwritablePdfIsNamedAndKeepsThePreview();
     void printsToPostScript();
+    void printDialogsFileIsWrittenWhole_data();
+    void printDialogsFileIsWrittenWhole();
     void previewsATextDocument();
     void rendersFacingAndAllPages();
 
@@ -392,6 +395,46 @@ void TestCmnPrintPreviewDialog::printsToPostScript()
     QCOMPARE(fixture.m_Dialog->result(), int(QDialog::Accepted));
 }
 
+void TestCmnPrintPreviewDialog::printDialogsFileIsWrittenWhole_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("writable") << QStringLiteral("printed.pdf") << true;
+    QTest::newRow("missing folder") << QStringLiteral("missing/printed.pdf") << false;
+}
+
+// Sent to a file from the print dialog ("Print to File"), the pages are written
+// as every file is: whole, or not at all and the file named.
+void TestCmnPrintPreviewDialog::printDialogsFileIsWrittenWhole()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, written);
+
+    CPreviewFixture fixture(2, kAllOptions | CmnPrintPreviewSimplePrintDialog);
+    fixture.m_Printer.setOutputFormat(QPrinter::NativeFormat);
+    if (fixture.m_Printer.outputFormat() != QPrinter::NativeFormat)
+        QSKIP("no printer is installed here");
+    fixture.Show();
+    const QString path = m_Folder->filePath(file);
+    // What the system's print dialog does when the user prints to a file.
+    const CTestDialogRunnerScope runner([&](QDialog &) {
+        fixture.m_Printer.setOutputFileName(path);
+        return int(QDialog::Accepted);
+    });
+    CTestMessageBoxScope boxes;
+    fixture.Action(Dialog::PrintAction)->trigger();
+    QCOMPARE(runner.Titles(), QStringList{"Print"});
+    if (written) {
+        QCOMPARE(boxes.Requests().size(), 0);
+        QVERIFY(ReadAll(path).startsWith("%PDF"));
+        QCOMPARE(fixture.m_Dialog->result(), int(QDialog::Accepted));
+    } else {
+        QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("<p>Failed to export to '%1'</p>").arg(path)});
+        QVERIFY(fixture.m_Dialog->isVisible());
+    }
+}
+
 void TestCmnPrintPreviewDialog::previewsATextDocument()
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -416,11 +459,8 @@ void TestCmnPrintPreviewDialog::rendersFacingAndAllPages()
                                        std::pair{Dialog::AllPagesAction, "all-pages"}}) {
         fixture.Action(action)->trigger();
         QCoreApplication::sendPostedEvents();
-        const QImage image = fixture.m_Dialog->grab().toImage();
-        QVERIFY(!image.isNull());
-        const QString path = QDir::temp().filePath(QStringLiteral("orvanta-print-preview-%1.png").arg(QLatin1String(name)));
-        QVERIFY(image.save(path));
-        qInfo("Rendered to %s", qPrintable(path));
+        QVERIFY(OrvKeepForReview(fixture.m_Dialog->grab().toImage(),
+                                 QStringLiteral("print-preview-%1.png").arg(QLatin1String(name))));
     }
 }
 

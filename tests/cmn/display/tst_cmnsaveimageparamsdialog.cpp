@@ -7,11 +7,11 @@
 #include "cmnsaveimageparamsdialog.h"
 #include "cmnslider.h"
 #include "cmnsystemsettings.h"
+#include "rendertesting.h"
 #include "testdialogrunnerscope.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
 
-#include <QDir>
 #include <QTest>
 #include <QValidator>
 
@@ -302,10 +302,7 @@ void TestCmnSaveImageParamsDialog::rendersOffscreen()
         image = open.grab().toImage();
         return int(QDialog::Rejected);
     });
-    QVERIFY(!image.isNull());
-    const QString path = QDir::temp().filePath(QStringLiteral("orvanta-image-parameters.png"));
-    QVERIFY(image.save(path));
-    qInfo("Rendered to %s", qPrintable(path));
+    QVERIFY(OrvKeepForReview(image, QStringLiteral("image-parameters.png")));
 }
 
 QTEST_MAIN(TestCmnSaveImageParamsDialog)

@@ -16,6 +16,8 @@
 #include "cmntext.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnzoomcombobox.h"
+#include "rendertesting.h"
+#include "testdialogrunnerscope.h"
 
 #include <QAbstractButton>
 #include <QGraphicsRectItem>
@@ -529,18 +531,19 @@ void TestCmnSceneWidget::marginsCommand()
     const QRectF before = widget.GetPageRect();
     QSignalSpy changed(&widget, &CCmnSceneWidget::SignalPrintParamsChanged);
 
-    widget.SetMarginsDialogRunner([](CCmnPrintMarginsDialog &) { return int(QDialog::Rejected); });
-    widget.MarginsButton()->click();
+    {
+        const CTestDialogRunnerScope cancel;
+        widget.MarginsButton()->click();
+    }
     QCOMPARE(changed.count(), 0);
     QCOMPARE(widget.GetPageRect(), before);
 
-    widget.SetMarginsDialogRunner([](CCmnPrintMarginsDialog &dialog) {
-        dialog.Prepare();
-        dialog.UseFullPageCheckBox()->setChecked(true);
-        dialog.accept();
-        return dialog.result();
+    const CTestDialogRunnerScope fullPage([](QDialog &dialog) {
+        static_cast<CCmnPrintMarginsDialog &>(dialog).UseFullPageCheckBox()->setChecked(true);
+        return OrvAcceptDialog(dialog);
     });
     widget.MarginsButton()->click();
+    QCOMPARE(fullPage.Titles(), QStringList{"Margins"});
     QCOMPARE(changed.count(), 1);
     QVERIFY(widget.GetPageSetup().m_Margins.m_FullPage);
     QCOMPARE(widget.GetPaperRect().topLeft(), QPointF(0, 0));
@@ -604,12 +607,7 @@ void TestCmnSceneWidget::rendersWithIconsAndHelp()
              widget.PrinterCombo(), widget.PaperSizeCombo(), widget.PortraitButton(), widget.MarginsButton(),
              widget.FitPageButton(), widget.ZoomBox(), widget.ActionButton(CCmnSceneWidget::PdfButton)})
         QVERIFY2(!control->whatsThis().isEmpty(), control->metaObject()->className());
-    const QPixmap shot = widget.grab();
-    QVERIFY(!shot.isNull());
-    // Set ORV_RENDER_DIR to keep the picture for a look.
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(shot.save(folder + "/scenewidget.png"));
+    QVERIFY(OrvKeepForReview(widget.grab().toImage(), "scenewidget.png"));
 }
 
 QTEST_MAIN(TestCmnSceneWidget)

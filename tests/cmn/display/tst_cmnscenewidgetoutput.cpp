@@ -18,6 +18,7 @@
 #include "cmnthemedformautoparams.h"
 #include "cmnthemedformsettings.h"
 #include "cmnthemedformstickystate.h"
+#include "rendertesting.h"
 #include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
@@ -26,7 +27,6 @@
 #include "testurlopenerscope.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QFile>
 #include <QGraphicsRectItem>
 #include <QImage>
@@ -317,15 +317,13 @@ void TestCmnSceneWidgetOutput::exportsTheFormAsPdf()
 
     // At 72 dots per inch the page starts half an inch in; the first cell of
     // the form lands where the scene has it.
-    const QString png = QDir::temp().filePath(QStringLiteral("orvanta-exported-form.png"));
-    const QImage page = OrvRenderPdfPage(path, 72, png);
+    const QImage page = OrvRenderPdfPage(path, 72, OrvReviewFilePath(QStringLiteral("exported-form.png")));
     QCOMPARE(page.size(), QSize(842, 595));
     const double scale = 72.0 / fixture.m_Widget->GetPrinterResolution().width();
     const QPointF cell = fixture.m_Owner->CellRect(CmnSceneContextExport).topLeft() * scale + QPointF(36, 36);
     QCOMPARE(page.pixelColor((cell + QPointF(8, 8)).toPoint()), kCellFill);
     QCOMPARE(page.pixelColor((cell - QPointF(3, 3)).toPoint()), QColor(Qt::white));
     QCOMPARE(page.pixelColor(10, 10), QColor(Qt::white));
-    qInfo("Rendered to %s", qPrintable(png));
 
     // Only now, written, the file is offered to view.
     QCOMPARE(boxes.Requests().size(), 2);

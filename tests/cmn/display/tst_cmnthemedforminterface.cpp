@@ -22,6 +22,7 @@
 #include "cmntoolbutton.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnwidget.h"
+#include "rendertesting.h"
 #include "testmenuscope.h"
 #include "testsettingsscope.h"
 #include "themedformtesting.h"
@@ -855,12 +856,7 @@ void TestCmnThemedFormInterface::rendersTheWholeInterface()
     QVERIFY(!view->PointButton()->icon().isNull());
     QVERIFY(!view->PanButton()->icon().isNull());
 
-    const QPixmap shot = host.grab();
-    QVERIFY(!shot.isNull());
-    // Set ORV_RENDER_DIR to keep the picture for a look.
-    const QString folder = qEnvironmentVariable("ORV_RENDER_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(shot.save(folder + "/themedforminterface.png"));
+    QVERIFY(OrvKeepForReview(host.grab().toImage(), "themedforminterface.png"));
 }
 
 QTEST_MAIN(TestCmnThemedFormInterface)

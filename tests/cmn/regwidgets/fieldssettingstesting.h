@@ -5,8 +5,8 @@
 #include "cmnlineedit.h"
 #include "cmnregfieldconfdialog.h"
 #include "cmnregfieldssettings.h"
-#include "cmnstringentrydialog.h"
 #include "cmntabdialog.h"
+#include "testdialogrunnerscope.h"
 
 #include <QPushButton>
 #include <QSharedPointer>
@@ -61,7 +61,8 @@ public:
 
 // Plays the user of the field configuration dialog: each step may type a name
 // and change controls, then presses OK; the dialog is cancelled once the steps
-// run out while it is open. Records how each dialog opened.
+// run out while it is open. Records how each dialog opened. Any other dialog is
+// cancelled unseen.
 struct COrvFieldDialogUser
 {
     struct CStep
@@ -83,10 +84,13 @@ struct COrvFieldDialogUser
         m_Steps.append({name, std::move(change)});
     }
 
-    TCmnGetStringDialogRunner Runner()
+    TCmnDialogRunner Runner()
     {
-        return [this](CCmnGetStringDialog &base) {
-            auto &dialog = static_cast<CCmnRegFieldConfDialog &>(base);
+        return [this](QDialog &shown) {
+            auto *fieldDialog = qobject_cast<CCmnRegFieldConfDialog *>(&shown);
+            if (!fieldDialog)
+                return int(QDialog::Rejected);
+            CCmnRegFieldConfDialog &dialog = *fieldDialog;
             dialog.Prepare();
             m_Shown.append({dialog.windowTitle(), dialog.Mode(), dialog.m_Prompt, dialog.LineEdit()->text(),
                             dialog.LineEdit()->isReadOnly()});

@@ -31,7 +31,6 @@ struct CFixture
         : m_Dialog(settings, m_Reg, QStringLiteral("System Fields"))
     {
         m_Dialog.Prepare();
-        Ctrl()->SetEditDialogRunner(m_User.Runner());
     }
 
     CCmnRegFieldsSettingsSystemFieldsCtrl *Ctrl() const { return m_Dialog.m_Tab->SystemFieldsCtrl(); }
@@ -58,6 +57,8 @@ struct CFixture
     QSharedPointer<CBioReg> m_Reg = OrvNewBioReg();
     CDialog m_Dialog;
     COrvFieldDialogUser m_User;
+    // The field configuration dialogs the lists open are answered by m_User.
+    CTestDialogRunnerScope m_Runner{m_User.Runner()};
 };
 
 } // namespace

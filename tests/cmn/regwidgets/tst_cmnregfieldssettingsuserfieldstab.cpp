@@ -72,7 +72,6 @@ struct CFixture
         : m_Dialog(settings, m_Reg, QStringLiteral("User Fields"), kMaxFields)
     {
         m_Dialog.Prepare();
-        Ctrl()->SetEditDialogRunner(m_User.Runner());
         Ctrl()->SetStringEntryFactory(m_Names.Factory());
         if (!current.isEmpty())
             Select(current);
@@ -100,6 +99,8 @@ struct CFixture
     QSharedPointer<CBioReg> m_Reg = OrvNewBioReg();
     CDialog m_Dialog;
     COrvFieldDialogUser m_User;
+    // The field configuration dialogs the lists open are answered by m_User.
+    CTestDialogRunnerScope m_Runner{m_User.Runner()};
     CTestStringEntryScript m_Names;
 };
 

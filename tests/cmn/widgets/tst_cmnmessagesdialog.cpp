@@ -140,11 +140,11 @@ void TestCmnMessagesDialog::saveWritesEveryMessage_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
 
-    // The chooser adds the default suffix (and asks before replacing); the dialog
-    // writes exactly the name it confirmed.
+    // The chooser is given the default suffix; a name that still comes back
+    // without one gets it (a folder's dot is no suffix).
     QTest::newRow("txt") << "issues.txt" << "issues.txt";
     QTest::newRow("another suffix kept") << "issues.log" << "issues.log";
-    QTest::newRow("confirmed name without suffix") << "check.d/issues" << "check.d/issues";
+    QTest::newRow("confirmed name without suffix") << "check.d/issues" << "check.d/issues.txt";
 }
 
 void TestCmnMessagesDialog::saveWritesEveryMessage()

@@ -102,7 +102,7 @@ private slots:
     void helpFollowsCurrentTab();
     void noHelpNoHelpButton();
     void runSuspendsTheWaitCursor();
-    void runGoesThroughTheDialogRunner();
+    void runnerAnswersTheRun();
 
 private:
     TCmnWhatsThisTable m_PreviousTexts;
@@ -264,20 +264,19 @@ void TestCmnTabDialog::runSuspendsTheWaitCursor()
     QVERIFY(run.m_WaitCursorAfter);
 }
 
-// Like every dialog the program runs, a tab dialog is answered by the runner in
-// place of its modal loop, with its tabs already loaded.
-void TestCmnTabDialog::runGoesThroughTheDialogRunner()
+// Tests answer a tab dialog as any other: it reaches the runner loaded, and OK
+// saves every tab.
+void TestCmnTabDialog::runnerAnswersTheRun()
 {
     CRecordingTabDialog dialog;
-    dialog.setWindowTitle(QStringLiteral("Smith & Jones <UK>"));
-    QStringList logWhenRun;
-    const CTestDialogRunnerScope scope([&](QDialog &shown) {
-        logWhenRun = dialog.m_Log;
+    dialog.setWindowTitle("Smith & Jones <UK>");
+    const CTestDialogRunnerScope runner([&dialog](QDialog &shown) {
+        dialog.m_Tabs.at(2)->m_Edit->setText("42");
         return OrvAcceptDialog(shown);
     });
     QCOMPARE(dialog.Exec(), int(QDialog::Accepted));
-    QCOMPARE(scope.Titles(), QStringList{QStringLiteral("Smith & Jones <UK>")});
-    QCOMPARE(logWhenRun, (QStringList{"General load", "Photo load", "Notes load"}));
+    QCOMPARE(runner.Titles(), QStringList{"Smith & Jones <UK>"});
+    QCOMPARE(dialog.m_Tabs.at(2)->m_Value, 42);
 }
 
 QTEST_MAIN(TestCmnTabDialog)

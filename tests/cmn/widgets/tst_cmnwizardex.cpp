@@ -4,12 +4,14 @@
 #include "cmnexchangeflags.h"
 #include "cmnmessageboxpresenter.h"
 #include "cmnpanel.h"
+#include "cmntextfile.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnwizardex.h"
 #include "cmnwizardpageex.h"
 #include "cmnwizardpanelpage.h"
 #include "acceleratortesting.h"
 #include "testdata.h"
+#include "testdialogrunnerscope.h"
 #include "testmessageboxscope.h"
 
 #include <QAbstractButton>
@@ -225,6 +227,7 @@ private slots:
     void finishSavesTheLastPage();
     void rollsBackPagesLeftByBack_data();
     void rollsBackPagesLeftByBack();
+    void runnerAnswersTheRun();
     void helpFollowsThePage();
     void ordinaryPagesKeepQtBehaviour();
     void whatsThisButtonForPageTexts_data();
@@ -233,6 +236,8 @@ private slots:
     void panelPageWithoutPanel();
     void readsCompanionParameterFile();
     void missingParameterFileClearsParameters();
+    void oversizedParameterFileGivesNone_data();
+    void oversizedParameterFileGivesNone();
     void getsParameterByExactKey_data();
     void getsParameterByExactKey();
 
@@ -396,6 +401,24 @@ void TestCmnWizardEx::rollsBackPagesLeftByBack()
     QCOMPARE(Commits(wizard), commits);
 }
 
+// Tests answer a wizard as any other dialog; what it concludes follows the
+// runner's answer, as it follows the user's.
+void TestCmnWizardEx::runnerAnswersTheRun()
+{
+    CBreedWizard wizard;
+    const CTestDialogRunnerScope runner([&wizard](QDialog &) {
+        wizard.next();
+        wizard.back();
+        wizard.m_Pages[0]->m_Skip->setChecked(true);
+        wizard.next();
+        wizard.button(QWizard::FinishButton)->click();
+        return wizard.result();
+    });
+    QCOMPARE(wizard.Exec(), int(QDialog::Accepted));
+    // Page 2, left by Back and then skipped, gets its snapshot back.
+    QCOMPARE(Commits(wizard), (QList<qint32>{0, 1, 0}));
+}
+
 void TestCmnWizardEx::helpFollowsThePage()
 {
     QList<QUrl> opened;
@@ -532,6 +555,34 @@ void TestCmnWizardEx::missingParameterFileClearsParameters()
     wizard.LoadParameters(folder.filePath("herd.csv"));
     QVERIFY(wizard.Parameters().isEmpty());
     QCOMPARE(wizard.m_Applied, (QStringList{"a,b,c", ""}));
+    QVERIFY(boxes.Requests().isEmpty());
+}
+
+void TestCmnWizardEx::oversizedParameterFileGivesNone_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QStringList>("parameters");
+    QTest::newRow("at the limit") << kCmnMaxParameterFileBytes << QStringList{"columns:a,b,c"};
+    QTest::newRow("over the limit") << kCmnMaxParameterFileBytes + 1 << QStringList{};
+}
+
+void TestCmnWizardEx::oversizedParameterFileGivesNone()
+{
+    QFETCH(qint64, size);
+    QFETCH(QStringList, parameters);
+    const QTemporaryDir folder;
+    QFile file(folder.filePath("herd-orv.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // One parameter, then a comment that fills the file to the size.
+    QByteArray bytes("columns:a,b,c\n#");
+    bytes += QByteArray(size - bytes.size(), 'x');
+    QCOMPARE(file.write(bytes), size);
+    file.close();
+
+    CTestMessageBoxScope boxes;
+    CParameterWizard wizard;
+    wizard.LoadParameters(folder.filePath("herd.csv"));
+    QCOMPARE(wizard.Parameters(), parameters);
     QVERIFY(boxes.Requests().isEmpty());
 }
 
