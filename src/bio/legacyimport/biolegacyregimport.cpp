@@ -243,8 +243,11 @@ std::vector<SNewField> AddNewFields(CCmnRegFieldsSettings &settings, const CBioL
             // Later names are made unique against this one too.
             settings.SetUserFields(userFields);
             newFields.push_back({kind, &candidate, id, def.ValueKind()});
+            // Main fields join the register's own fields; the others keep to their groups.
             placements.append({candidate.m_Group, candidate.m_Order, id,
-                               candidate.m_Flags & CBioLegacyImportField::MainField ? 1 : 0});
+                               candidate.m_Flags & CBioLegacyImportField::MainField
+                                   ? int(CCmnRegNewFieldPlacement::JoinFlow)
+                                   : 0});
         }
     }
     settings.PlaceNewFields(placements);
