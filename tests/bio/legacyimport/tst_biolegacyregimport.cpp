@@ -192,6 +192,14 @@ void TestBioLegacyRegImport::convertsTheChosenFields()
     QCOMPARE(reg.GetFieldsSettings().GetUserFields().m_Items.size(), 7);
     QCOMPARE(reg.GetFieldsSettings().FindFieldDef(UserField(reg, "Status"))->m_Type, int(CmnRegFieldBoolean));
     QCOMPARE(reg.GetFieldsSettings().FindFieldDef(UserField(reg, "User Date 1"))->m_Type, int(CmnRegFieldDate));
+    // Placed after the register's own fields, by group and order.
+    QList<int> placed;
+    for (const char *name : {"Breed", "Last Eye Test Date", "Usual Vet", "Sale Price", "Status", "User Date 1",
+                             "User Count 1"})
+        placed.append(UserField(reg, QLatin1String(name)));
+    QCOMPARE(reg.GetFieldsSettings().GetFormFieldOrder().mid(reg.GetFieldsSettings().GetFormFieldOrder().size() - 7),
+             placed);
+    QVERIFY(!reg.GetFieldsSettings().IsRecordDetailsLayoutAutomatic());
 }
 
 void TestBioLegacyRegImport::joinsTheNamesOfReferencedContacts()
