@@ -73,6 +73,7 @@ class TestBioLegacyImportParams : public QObject
 private slots:
     void catalogueOffersTheSpeciesVariants_data();
     void catalogueOffersTheSpeciesVariants();
+    void halvaneCatalogueHoldsEveryVariantOnce();
     void catalogueSpellsColourByLocale_data();
     void catalogueSpellsColourByLocale();
     void catalogueEntriesCarryTheirFieldRequests();
@@ -115,6 +116,17 @@ void TestBioLegacyImportParams::catalogueOffersTheSpeciesVariants()
     QCOMPARE(offered, variants);
     // Names are unique within a catalogue, so each makes one field.
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), count);
+}
+
+void TestBioLegacyImportParams::halvaneCatalogueHoldsEveryVariantOnce()
+{
+    QSet<QPair<int, QString>> entries;
+    for (const char *species : {"rabbit", "cavy", "bird", "dog"}) {
+        BioLegacySetSpeciesFlags(species);
+        for (const CBioLegacyCandidate &candidate : BioLegacyCandidateCatalogue(true, Masks()))
+            entries.insert({candidate.m_Field.m_Id, candidate.m_Field.m_Descriptor.m_Name});
+    }
+    QCOMPARE(entries.size(), 97);
 }
 
 void TestBioLegacyImportParams::catalogueSpellsColourByLocale_data()
