@@ -42,6 +42,12 @@ CBioLegacyDataImport_FieldVal *CBioLegacyDataImport_Ent::GetValue(int id)
     return m_Values.At(slot);
 }
 
+const CBioLegacyDataImport_FieldVal *CBioLegacyDataImport_Ent::PresentValue(int id, EBioLegacyValueKind kind) const
+{
+    const CBioLegacyDataImport_FieldVal *value = FindValue(id);
+    return value && !value->IsNull() && value->Kind() == kind ? value : nullptr;
+}
+
 bool CBioLegacyDataImport_Ent::BoolValue(int id)
 {
     const CBioLegacyDataImport_FieldVal *value = GetValue(id);

@@ -46,6 +46,9 @@ public:
     void ResetValues();
     CBioLegacyDataImport_FieldVal *FindValue(int id) const;
     CBioLegacyDataImport_FieldVal *GetValue(int id);
+    // The value the record holds for the field when it holds one of that kind that
+    // is not null; none otherwise. Makes no value.
+    const CBioLegacyDataImport_FieldVal *PresentValue(int id, EBioLegacyValueKind kind) const;
 
     // Typed readers for the import: the value is made when missing, and a field of
     // another kind reads as empty.

@@ -423,6 +423,15 @@ bool CBioReg::Read(QDataStream &stream)
     return stream.status() == QDataStream::Ok;
 }
 
+QString CBioReg::DroppedParentLinkMessage(const QString &name, int recordId, int parentId, int which)
+{
+    return tr("%1 (record %2) named record %3 as its %4, but the file holds no such record: the link was removed.")
+        .arg(name.isEmpty() ? QStringLiteral("?") : name)
+        .arg(recordId)
+        .arg(parentId)
+        .arg(GetBioTerm(which == 1 ? BioTermSire : BioTermDam, BioTermLowerCase));
+}
+
 void CBioReg::ClearDanglingParents()
 {
     // A link to an animal the file does not hold would let a later walk or a
@@ -433,13 +442,7 @@ void CBioReg::ClearDanglingParents()
         for (int which : {1, 2}) {
             int &parent = which == 1 ? record->m_Sire : record->m_Dam;
             if (parent >= 1 && !HasRecNo(parent)) {
-                m_ReadRepairs.append(
-                    tr("%1 (record %2) named record %3 as its %4, but the file holds no such record: the link "
-                       "was removed.")
-                        .arg(record->m_Name.isEmpty() ? QStringLiteral("?") : record->m_Name)
-                        .arg(id)
-                        .arg(parent)
-                        .arg(GetBioTerm(which == 1 ? BioTermSire : BioTermDam, BioTermLowerCase)));
+                m_ReadRepairs.append(DroppedParentLinkMessage(record->m_Name, id, parent, which));
             }
             if (parent < 1 || !HasRecNo(parent))
                 parent = 0;

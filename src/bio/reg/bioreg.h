@@ -180,6 +180,9 @@ public:
     // What reading found and mended: one line per parent link that named no
     // animal of the file and was cleared. Empty after a clean read.
     const QStringList &GetReadRepairs() const { return m_ReadRepairs; }
+    // The line that tells of a parent link (which: 1 sire, 2 dam) dropped because the
+    // file it came from holds no such animal.
+    static QString DroppedParentLinkMessage(const QString &name, int recordId, int parentId, int which);
 
     bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const override;
     QList<CCmnRegIndexList *> GetIndexLists() override;

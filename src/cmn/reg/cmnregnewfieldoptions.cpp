@@ -35,3 +35,20 @@ CCmnRegFieldDef CCmnRegNewFieldOptions::MakeFieldDef() const
     }
     return def;
 }
+
+void CCmnRegNewFieldOptions::SetSharedListName(const QString &name)
+{
+    m_SharedListName = name.trimmed();
+    if (m_SharedListName.isEmpty()) {
+        m_Flags &= ~quint32(SharedList);
+    } else {
+        m_Flags |= SharedList;
+        m_Flags &= ~quint32(PrivateList);
+    }
+}
+
+void CCmnRegNewFieldOptions::AddContexts(const CCmnRegFieldContextMask &mask)
+{
+    for (int word = 0; word < 2; ++word)
+        m_Contexts.SetWord(word, m_Contexts.Word(word) | mask.Word(word));
+}

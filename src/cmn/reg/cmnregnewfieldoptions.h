@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmnregfieldcontextmask.h"
 #include "cmnregfielddef.h"
 
 // A request to create a field, from an import column or a new document's field
@@ -21,9 +22,18 @@ public:
 
     CCmnRegFieldDef MakeFieldDef() const;
 
+    // Stores the list name trimmed; a named list is a shared one, never a private one.
+    void SetSharedListName(const QString &name);
+    // ORs the mask into the default-usage contexts.
+    void AddContexts(const CCmnRegFieldContextMask &mask);
+
+    // The field's name when the request comes with one (a legacy import's candidate).
+    QString m_Name;
     quint32 m_Flags = 0;
     int m_MultilineWidth = 0;
     int m_MultilineLines = 0;
     QString m_SharedListName;
     int m_TextWidth = 0;
+    // Where the new field shows by default.
+    CCmnRegFieldContextMask m_Contexts;
 };

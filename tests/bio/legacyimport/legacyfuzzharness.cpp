@@ -1,5 +1,9 @@
 #include "legacyfuzzharness.h"
 
+#include "../reg/bioregtesting.h"
+#include "biolegacyimportparams.h"
+#include "biolegacyregimport.h"
+
 #include "biolegacydataimport_bitset.h"
 #include "biolegacydataimport_boolarray.h"
 #include "biolegacydataimport_entmatchdata.h"
@@ -124,5 +128,17 @@ int LegacyFuzzDocument(const QByteArray &input)
                 reg->TrimCache();
         }
     }
+
+    // Then the import itself, with every field the file offers chosen.
+    CBioLegacyImportParams params;
+    const CCmnRegFieldContextMask none;
+    params.DiscoverFields(doc, none, none, none, none, none);
+    for (QList<CBioLegacyImportField> &fields : params.m_Fields)
+        for (CBioLegacyImportField &field : fields)
+            field.SetSelected(true);
+    params.m_UseLongTitles = 1;
+    CBioReg animals(BioTestDefaultFieldsSettings());
+    QStringList messages;
+    static_cast<void>(BioRegImportLegacyData(animals, nullptr, &messages, doc, params));
     return decoded;
 }

@@ -25,6 +25,7 @@ enum ELegacyFuzzReader {
 };
 
 // Loads the input as a legacy data file and, when it loads, decodes every record of every
-// register through the record-id walk, trimming the caches as the import does.
+// register through the record-id walk, trimming the caches as the import does, then runs
+// the field discovery and the conversion into an animal register with every field chosen.
 // Answers the number of records decoded.
 int LegacyFuzzDocument(const QByteArray &input);

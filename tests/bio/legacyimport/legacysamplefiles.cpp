@@ -1,11 +1,15 @@
 #include "legacysamplefiles.h"
 
 #include "biolegacyconfigflags.h"
+#include "biolegacydataimport_hvdoc.h"
+#include "biolegacyimportparams.h"
 #include "biolegacyentityfactory.h"
 #include "biolegacyschemas.h"
 #include "biolegacyspeciesflags.h"
 #include "legacydocumentwriter.h"
 #include "legacyrecordwriter.h"
+
+#include <QBuffer>
 
 namespace {
 
@@ -22,18 +26,27 @@ QList<QList<int>> GroupLists(int kind, int version)
     return groups;
 }
 
-QByteArray ContactRecord(const QByteArray &surname)
+} // namespace
+
+QByteArray LegacyContactRecord(const QMap<int, QByteArray> &texts)
 {
     const bool halvane = BioLegacyConfigFlagIsSet("APP_HV");
     CTestLegacyRecord record;
     record.kindByte = 130;
     record.version = halvane ? 9 : 1;
     record.integerFlag = 1;
-    record.texts = {{halvane ? 96 : 65, surname}};
+    record.texts = texts;
     return EncodeTestLegacyRecord(record, GroupLists(0, record.version));
 }
 
-} // namespace
+QByteArray LegacyAnimalRecord(CTestLegacyRecord record)
+{
+    const CBioLegacyDataImport_EntSchema &schema = LegacySchemaOfKind(1);
+    record.kindByte = 129;
+    record.version = schema.NewestVersion();
+    record.integerFlag = 1;
+    return EncodeTestLegacyRecord(record, GroupLists(1, record.version));
+}
 
 void PrepareLegacySchemas(const QByteArray &species)
 {
@@ -67,7 +80,7 @@ QByteArray LegacySampleFile(const QByteArray &species, int registers, int animal
     const bool halvane = BioLegacyConfigFlagIsSet("APP_HV");
     const int version = animalVersion >= 0 ? animalVersion : LegacySchemaOfKind(1).NewestVersion();
     QList<CTestLegacyRegister> regs(registers);
-    regs[0].records = {{1, ContactRecord("Smith & Jones <UK>")}};
+    regs[0].records = {{1, LegacyContactRecord({{halvane ? 96 : 65, "Smith & Jones <UK>"}})}};
     regs[1].animal = true;
     regs[1].records = {{3, LegacySampleAnimalRecord(version, "Bella", 40, 0)},
                        {40, LegacySampleAnimalRecord(version, "Max", 0, 1)},
@@ -81,3 +94,50 @@ QByteArray LegacySampleFile(const QByteArray &species, int registers, int animal
     return WriteTestLegacyFile(species, halvane, regs);
 }
 
+
+QByteArray LegacyTestFile(const QByteArray &species, int registers, const QMap<int, QMap<int, QByteArray>> &contacts,
+                          QMap<int, CTestLegacyRecord> animals, const QList<QPair<QByteArray, QByteArray>> &pairs)
+{
+    PrepareLegacySchemas(species);
+    QList<CTestLegacyRegister> regs(registers);
+    for (auto contact = contacts.cbegin(); contact != contacts.cend(); ++contact)
+        regs[0].records.insert(contact.key(), LegacyContactRecord(contact.value()));
+    regs[1].animal = true;
+    regs[1].pairs = pairs;
+    // Dictionary-coded texts become one token each, in the order first met.
+    const CBioLegacyDataImport_FieldIdSet &coded = LegacySchemaOfKind(1).DictionaryFields();
+    QMap<int, QList<QByteArray>> dictionaries;
+    for (auto animal = animals.begin(); animal != animals.end(); ++animal) {
+        CTestLegacyRecord &record = animal.value();
+        for (auto text = record.texts.begin(); text != record.texts.end();) {
+            if (!coded.Contains(text.key())) {
+                ++text;
+                continue;
+            }
+            QList<QByteArray> &tokens = dictionaries[text.key()];
+            qsizetype token = tokens.indexOf(text.value());
+            if (token < 0) {
+                token = tokens.size();
+                tokens.append(text.value());
+            }
+            record.tokens.insert(text.key(), {quint32(token)});
+            text = record.texts.erase(text);
+        }
+        regs[1].records.insert(animal.key(), LegacyAnimalRecord(record));
+    }
+    regs[1].dictionaryIds = dictionaries.keys();
+    regs[1].dictionaries = dictionaries.values();
+    return WriteTestLegacyFile(species, BioLegacyConfigFlagIsSet("APP_HV"), regs);
+}
+
+QString LoadAndDiscover(CBioLegacyDataImport_HvDoc &document, CBioLegacyImportParams &params, const QByteArray &bytes,
+                        const TBioLegacyGroupMasks &masks)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QString error = document.Load(&buffer);
+    if (error.isEmpty())
+        params.DiscoverFields(document, masks[0], masks[1], masks[2], masks[3], masks[4]);
+    return error;
+}

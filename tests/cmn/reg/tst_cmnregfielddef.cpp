@@ -97,6 +97,7 @@ private slots:
     void givesExportTexts();
     void makesDefinitionsForNewFields_data();
     void makesDefinitionsForNewFields();
+    void newFieldListNameChoosesASharedList();
     void writesTheDefaultBlock();
     void readsStoredBlocks_data();
     void readsStoredBlocks();
@@ -270,6 +271,29 @@ void TestCmnRegFieldDef::makesDefinitionsForNewFields()
     QCOMPARE(def.m_MultilineLines, type == CmnRegFieldMultilineText ? 8 : 3);
     QCOMPARE(def.m_MultilineWidth, 30);
     QCOMPARE(def.m_SharedListName, optionFlags & CCmnRegNewFieldOptions::SharedList ? QStringLiteral("Colours") : QString());
+}
+
+void TestCmnRegFieldDef::newFieldListNameChoosesASharedList()
+{
+    using F = CCmnRegNewFieldOptions::EFlags;
+    CCmnRegNewFieldOptions options;
+    options.m_Flags = F::PrivateList | F::WordWrap;
+    options.SetSharedListName(QStringLiteral("  Registering Bodies "));
+    QCOMPARE(options.m_SharedListName, QStringLiteral("Registering Bodies"));
+    QCOMPARE(options.m_Flags, quint32(F::SharedList | F::WordWrap));
+    options.SetSharedListName(QStringLiteral("   "));
+    QCOMPARE(options.m_SharedListName, QString());
+    QCOMPARE(options.m_Flags, quint32(F::WordWrap));
+
+    CCmnRegFieldContextMask first;
+    first.SetContext(1, true);
+    CCmnRegFieldContextMask second;
+    second.SetContext(100, true);
+    options.AddContexts(first);
+    options.AddContexts(second);
+    QVERIFY(options.m_Contexts.HasContext(1));
+    QVERIFY(options.m_Contexts.HasContext(100));
+    QVERIFY(!options.m_Contexts.HasContext(2));
 }
 
 void TestCmnRegFieldDef::writesTheDefaultBlock()
