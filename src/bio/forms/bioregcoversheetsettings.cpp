@@ -3,7 +3,6 @@
 #include "cmndatastream.h"
 #include "cmnformvalueblock.h"
 
-#include <QBuffer>
 #include <QDataStream>
 
 #include <algorithm>
@@ -105,13 +104,8 @@ QByteArray CBioRegCoverSheetSettings::ToByteArray() const
 
 bool CBioRegCoverSheetSettings::FromByteArray(const QByteArray &bytes)
 {
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QDataStream stream(&buffer);
-    CmnPrepareDataStream(stream);
     CBioRegCoverSheetSettings read;
-    if (!read.Read(stream))
+    if (!CmnReadStreamBytes(bytes, [&read](QDataStream &stream) { return read.Read(stream); }))
         return false;
     CopyFrom(read);
     return true;
