@@ -169,7 +169,9 @@ void CBioRegCoverSheet::StoreSplitSettings(qint32 boxId)
     const QSharedPointer<CCmnFormBox> box = GetBox(boxId);
     if (!m_Settings || !box || boxId <= 0)
         return;
-    if (boxId == m_FrontId)
+    // Without the photo the front has no division of its own: what it would
+    // resolve to is the content's, which must not overwrite the front's.
+    if (boxId == m_FrontId && box->PropertyMode(CmnFormBoxSplitSettings) == CmnFormBoxPropertyOwn)
         m_Settings->m_FrontSplit = box->GetSplitSettings();
     else if (boxId == ContentId() && m_Settings->m_FoldStyle >= 2)
         m_Settings->m_TwoFoldSplit = box->GetSplitSettings();

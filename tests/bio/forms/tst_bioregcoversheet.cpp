@@ -294,6 +294,18 @@ private Q_SLOTS:
         QCOMPARE(fixture.m_Settings->m_FrontSplit.m_Proportions, (QList<double>{0.75, 0.25}));
     }
 
+    // The front without the photo resolves to the content's division: that
+    // never replaces the front's own.
+    void frontWithoutPhotoStoresNoDivision()
+    {
+        CCoverFixture fixture;
+        fixture.m_Settings->m_FoldStyle = 2;
+        fixture.m_Settings->m_ShowPicture = false;
+        CBioRegCoverSheet &form = fixture.Build();
+        form.StoreSplitSettings(form.FrontId());
+        QCOMPARE(fixture.m_Settings->m_FrontSplit, CSettings().m_FrontSplit);
+    }
+
     void dragInDesignModeReachesTheSettings()
     {
         CCoverFixture fixture;
