@@ -1,6 +1,7 @@
 #include "bioregcoversheetstickystate.h"
 
 #include "bioreg.h"
+#include "cmnrememberedvalues.h"
 
 void CmnValidateRememberedRecNo(CBioRegCoverSheetStickyState &state, CBioReg &reg)
 {
@@ -8,4 +9,9 @@ void CmnValidateRememberedRecNo(CBioRegCoverSheetStickyState &state, CBioReg &re
         state.m_SubjectRecNo = reg.FirstRecordOfSex(0);
     if (!reg.HasRecNo(state.m_SubjectRecNo))
         state.m_SubjectRecNo = 0;
+}
+
+void CBioRegCoverSheetStickyState::ExchangeRememberedValues(bool load, const QString &prefix)
+{
+    CmnGetRememberedValues()->ExchangeInt(load, prefix + QStringLiteral("_subjectrecno"), m_SubjectRecNo, -1);
 }

@@ -14,6 +14,10 @@ public:
 
     void Reset() { m_SubjectRecNo = -1; }
     void SetDefaults(qint32) { m_SubjectRecNo = 1; }
+    // Under prefix + "_subjectrecno"; -1 when nothing is stored yet.
+    void ExchangeRememberedValues(bool load, const QString &prefix);
+    // The subject as the form uses it: never negative.
+    qint32 SubjectRecNo() const { return m_SubjectRecNo < 0 ? 0 : m_SubjectRecNo; }
 
     qint32 m_SubjectRecNo = -1;
 };

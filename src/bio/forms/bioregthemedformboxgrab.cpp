@@ -58,3 +58,33 @@ const CCmnThemedFormBoxLayoutAccessors &CBioRegThemedFormBoxGrab::PictureLayout(
     // Styled, sized and placed as a header ornament is.
     return CCmnThemedFormHeaderOrnamentBoxGrab::kLayoutAccessors;
 }
+
+namespace {
+constexpr CCmnThemedFormBoxLayoutAccessors CoverLayout(TCmnThemeAccessorFn<QString> textSize)
+{
+    return {
+        CmnThemeGetPaddingOrFormDefault,
+        CmnThemeGetBorderColorOrFormDefault,
+        CmnThemeGetBorderStyle,
+        CmnThemeGetFillColorOrFormDefault,
+        CmnThemeGetFillStyleOrFormDefault,
+        CmnThemeGetTextFaceOrFormDefault,
+        textSize,
+        CmnThemeGetTextColorOrFormDefault,
+        CmnThemeGetTextAlignOrFormDefault,
+        nullptr,
+    };
+}
+} // namespace
+
+const CCmnThemedFormBoxLayoutAccessors &CBioRegThemedFormBoxGrab::CoverTextLayout()
+{
+    static constexpr CCmnThemedFormBoxLayoutAccessors kText = CoverLayout(CmnThemeGetTextSizeOrFormDefault);
+    return kText;
+}
+
+const CCmnThemedFormBoxLayoutAccessors &CBioRegThemedFormBoxGrab::CoverTitleLayout()
+{
+    static constexpr CCmnThemedFormBoxLayoutAccessors kTitle = CoverLayout(CmnThemeGetTextSizeOrScaledFormDefault);
+    return kTitle;
+}

@@ -37,3 +37,5 @@ void CBioRegThemedFormIndividualPicBoxGrab::GrabIndividual(const CBioReg &reg, q
 BIO_LAYOUT_GRAB(CBioRegThemedFormIndividualPicBoxGrab, PictureLayout)
 BIO_LAYOUT_GRAB(CBioRegPedigreeTitleBoxGrab, TitleLayout)
 BIO_LAYOUT_GRAB(CBioRegPedigreeDetailsBoxGrab, DetailsLayout)
+BIO_LAYOUT_GRAB(CBioRegCoverSheetTitleBoxGrab, CoverTitleLayout)
+BIO_LAYOUT_GRAB(CBioRegCoverSheetReverseBoxGrab, CoverTextLayout)

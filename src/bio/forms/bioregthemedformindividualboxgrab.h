@@ -54,3 +54,30 @@ public:
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
                        const CCmnThemedFormAutoParams *params) override;
 };
+
+// The title box of the cover sheet.
+class CBioRegCoverSheetTitleBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};
+
+// The reverse (back page) box of the cover sheet.
+class CBioRegCoverSheetReverseBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};
+
+// The inside flap of a cover sheet folded twice, styled as the reverse.
+class CBioRegCoverSheetFlapBoxGrab : public CBioRegCoverSheetReverseBoxGrab
+{
+public:
+    using CBioRegCoverSheetReverseBoxGrab::CBioRegCoverSheetReverseBoxGrab;
+};

@@ -76,6 +76,13 @@ QByteArray CmnStreamBytes(const std::function<void(QDataStream &)> &write)
     return bytes;
 }
 
+bool CmnReadStreamBytes(const QByteArray &bytes, const std::function<bool(QDataStream &)> &read)
+{
+    QDataStream stream(bytes);
+    CmnPrepareDataStream(stream);
+    return read(stream) && stream.status() == QDataStream::Ok;
+}
+
 bool CmnReadBlockHeader(QDataStream &stream, quint8 tag, quint8 highestVersion, quint8 *version)
 {
     quint8 readTag = 0;

@@ -16,6 +16,9 @@ void CmnPrepareDataStream(QDataStream &stream);
 
 // The bytes the writer puts into a stream prepared as above.
 QByteArray CmnStreamBytes(const std::function<void(QDataStream &)> &write);
+// Runs the reader over the bytes in a stream prepared as above: true when it
+// answers true and the stream is still good.
+bool CmnReadStreamBytes(const QByteArray &bytes, const std::function<bool(QDataStream &)> &read);
 
 // Reads the tag and version bytes that open a stored block. False, with the
 // stream's status left alone, on another tag or a version above the highest

@@ -29,8 +29,9 @@ protected:
     ~CCmnThemedFormBoxGenericPropertiesTabsMixin();
 
     // Adds the three tabs to the dialog, their help pages named after the dialog's
-    // class, with the picture on "Photo" and the text on "Text".
-    void CreateTabs(CCmnTabDialog *dialog, const QString &helpPageStem);
+    // class, with the picture on "Photo" and the text on "Text". Boxes whose
+    // picture comes from elsewhere (a record's photo) go without the "Photo" tab.
+    void CreateTabs(CCmnTabDialog *dialog, const QString &helpPageStem, bool withPhotoTab = true);
 
 private:
     QString m_DataEltName;

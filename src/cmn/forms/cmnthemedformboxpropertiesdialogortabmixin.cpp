@@ -41,6 +41,27 @@ CCmnThemedFormBoxGenericData *CCmnThemedFormBoxPropertiesDialogOrTabMixin::DataF
     return &element->m_Payload;
 }
 
+const CCmnThemedFormBoxGenericLayout *CCmnThemedFormBoxPropertiesDialogOrTabMixin::LayoutForRead()
+{
+    const auto *element =
+        dynamic_cast<const CCmnThemedFormBoxGenericLayoutElt *>(m_Theme.GetElt(m_LayoutEltName, m_DefaultTheme));
+    if (!element) {
+        qWarning() << "No layout element" << m_LayoutEltName << "to edit";
+        return nullptr;
+    }
+    return &element->m_Payload;
+}
+
+const CCmnThemedFormBoxGenericData *CCmnThemedFormBoxPropertiesDialogOrTabMixin::DataForRead(const QString &name)
+{
+    const auto *element = dynamic_cast<const CCmnThemedFormBoxGenericDataElt *>(m_Theme.GetElt(name, m_DefaultTheme));
+    if (!element) {
+        qWarning() << "No data element" << name << "to edit";
+        return nullptr;
+    }
+    return &element->m_Payload;
+}
+
 void CCmnThemedFormBoxPropertiesDialogOrTabMixin::StoreThemedCtrls()
 {
     for (const std::function<void()> &store : std::as_const(m_StoreSteps))

@@ -77,6 +77,10 @@ protected:
     // theme has none yet; null (with a warning) when neither has it.
     CCmnThemedFormBoxGenericLayout *LayoutForWrite();
     CCmnThemedFormBoxGenericData *DataForWrite(const QString &name);
+    // The theme's element, else the fallback theme's, without copying anything
+    // into the theme; null (with a warning) when neither has it.
+    const CCmnThemedFormBoxGenericLayout *LayoutForRead();
+    const CCmnThemedFormBoxGenericData *DataForRead(const QString &name);
 
     // Adds the property's control to the panel: automatic when the element
     // inherits it, showing the accessor's value and, while automatic, what the box

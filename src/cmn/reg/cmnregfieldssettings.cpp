@@ -3,7 +3,6 @@
 #include "cmndatastream.h"
 #include "cmnregstreamhelpers.h"
 
-#include <QBuffer>
 #include <QDataStream>
 
 #include <algorithm>
@@ -803,13 +802,8 @@ QByteArray CCmnRegFieldsSettings::ToByteArray() const
 
 bool CCmnRegFieldsSettings::FromByteArray(const QByteArray &bytes)
 {
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QDataStream stream(&buffer);
-    CmnPrepareDataStream(stream);
     CCmnRegFieldsSettings read;
-    if (!read.Read(stream) || stream.status() != QDataStream::Ok)
+    if (!CmnReadStreamBytes(bytes, [&read](QDataStream &stream) { return read.Read(stream); }))
         return false;
     *this = read;
     return true;

@@ -68,6 +68,12 @@ void CmnSetupLengthSpinBox(QDoubleSpinBox *spinBox, qint32 unit, double minimum,
     spinBox->setSuffix(CmnLengthUnitName(unit, 1));
 }
 
+void CmnSetComboCurrentIndex(QComboBox *comboBox, int index)
+{
+    if (comboBox && index >= 0 && index < comboBox->count())
+        comboBox->setCurrentIndex(index);
+}
+
 int CmnComboCurrentIntData(const QComboBox *comboBox)
 {
     if (comboBox->currentIndex() < 0)

@@ -21,6 +21,9 @@ void CmnSetupLengthSpinBox(QDoubleSpinBox *spinBox, qint32 unit, double minimum,
 // The current item's data (Qt::UserRole) as an integer; 0 when no item is current.
 int CmnComboCurrentIntData(const QComboBox *comboBox);
 
+// Sets the current index only when it names an item (0 to count - 1).
+void CmnSetComboCurrentIndex(QComboBox *comboBox, int index);
+
 // Appends the item "--" without data and disables it, to divide a list.
 void CmnComboAddSeparator(QComboBox *comboBox);
 

@@ -1,6 +1,7 @@
 #include "formpayloadfuzzharness.h"
 
 #include "bioancestorcellaccessors.h"
+#include "bioregcoversheetsettings.h"
 #include "biodefaulttheme.h"
 #include "bioregthemedformwithancestrypanelssettings.h"
 #include "biothemedformwithancestrypanelscelldata.h"
@@ -63,6 +64,10 @@ bool ReadOnce(QDataStream &in, int reader)
         const bool read = theme.Read(in);
         ResolveEveryCell(theme);
         return read;
+    }
+    case BioFuzzCoverSheetSettings: {
+        CBioRegCoverSheetSettings settings;
+        return settings.Read(in) && settings.m_FoldStyle >= 0 && settings.m_FoldStyle <= 2;
     }
     default:
         return false;

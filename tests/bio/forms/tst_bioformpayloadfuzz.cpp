@@ -1,5 +1,6 @@
 #include "formpayloadfuzzharness.h"
 
+#include "bioregcoversheetsettings.h"
 #include "bioregthemedformwithancestrypanelssettings.h"
 #include "biothemedformwithancestrypanelscelldata.h"
 #include "biothemedformwithancestrypanelscelllayout.h"
@@ -81,6 +82,12 @@ void TestBioFormPayloadFuzz::seedsAndMutationsNeverCrash_data()
         settings.StorePanelSplits(3, CCmnFormBoxSplitSettings());
         settings.Write(out);
     }) << 3000;
+    QTest::newRow("cover sheet settings") << Seed(BioFuzzCoverSheetSettings, [](QDataStream &out) {
+        CBioRegCoverSheetSettings settings;
+        settings.m_FoldStyle = 2;
+        settings.m_FrontSplit.m_Proportions = {0.7, 0.3};
+        settings.Write(out);
+    }) << 2000;
     QTest::newRow("theme") << Seed(BioFuzzTheme, [](QDataStream &out) {
         // Cell data of its own is left to the rows above: its 21 texts make a long seed.
         CCmnTheme theme;

@@ -22,6 +22,7 @@
 #include "cmnthemedformsettings.h"
 #include "cmnthemedformstickystate.h"
 #include "cmnwhatsthistexts.h"
+#include "helptesting.h"
 #include "testdialogrunnerscope.h"
 #include "themedformtesting.h"
 
@@ -114,24 +115,6 @@ CTestDialogRunnerScope Answer(TDialog &dialog, std::function<void()> act, bool a
     });
 }
 
-// The input widgets of the dialog (outside its button box) that have no What's This text.
-QStringList WidgetsWithoutHelp(const QWidget &dialog)
-{
-    QStringList missing;
-    for (QWidget *widget : dialog.findChildren<QWidget *>()) {
-        const bool input = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)
-                           || qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QTextEdit *>(widget)
-                           || qobject_cast<QAbstractSlider *>(widget);
-        if (!input || qobject_cast<QDialogButtonBox *>(widget->parentWidget()) || !widget->isVisibleTo(&dialog))
-            continue;
-        if (qobject_cast<QTabBar *>(widget->parentWidget()))
-            continue;
-        if (widget->whatsThis().isEmpty())
-            missing << QStringLiteral("%1 '%2'").arg(QLatin1String(widget->metaObject()->className()),
-                                                     widget->property("text").toString());
-    }
-    return missing;
-}
 
 QStringList GroupBoxTitles(const QWidget &window)
 {
@@ -432,7 +415,7 @@ void TestCmnThemedBoxPropertiesDialogs::everyControlHasItsHelp()
     int pages = 0;
     const auto visit = [&](QWidget &dialog, QWidget &page, const QString &tab) {
         ++pages;
-        QCOMPARE(WidgetsWithoutHelp(page), QStringList());
+        QCOMPARE(OrvWidgetsWithoutHelp(page), QStringList());
         SaveRendering(dialog, tab.isEmpty() ? file : file + "-" + tab);
     };
     switch (kind) {
