@@ -592,15 +592,8 @@ void CCmnThemedFormInterface::Slot_currentIndexChanged_ThemesComboBox(int index)
     if (SlotsBlocked() || !m_CurrentForm)
         return;
     const CCmnSlotBlocker blocker(this);
-    CCmnComboBox *combo = m_ThemesComboBox->ComboBox();
-    const QString data = index >= 0 && index < combo->count() ? combo->itemData(index).toString() : QString();
-    if (!data.startsWith(QLatin1Char('!'))) {
-        m_ThemesComboBox->RestoreIndex();
-        return;
-    }
     const QString before = m_Themes->m_CurrentThemeName;
-    m_Themes->SelectTheme(data.mid(1));
-    m_ThemesComboBox->Fill(*m_Themes);
+    m_ThemesComboBox->HandleIndexChanged(index, *m_Themes, m_Splitter);
     if (m_Themes->m_CurrentThemeName != before)
         NotifySettingsModified();
 }

@@ -38,6 +38,7 @@
 #include "testmenuscope.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
+#include "teststringentry.h"
 #include "themedformtesting.h"
 
 #include <QAbstractItemView>
@@ -270,6 +271,16 @@ bool RunSettingsCommand(CTestInterface &view, const QString &command, const QPoi
     return view.EditFooterOrnamentSettings(position, view.m_Names.m_RightFooterOrnament);
 }
 
+// The entries of the themes list as shown.
+QStringList ComboTexts(const CCmnThemedFormInterface &view)
+{
+    const CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
 struct CPanelItem
 {
     qint32 m_Section;
@@ -314,6 +325,10 @@ private Q_SLOTS:
     void sidePanelToggleIsRemembered();
     void themesListShowsNamesAndCommands_data();
     void themesListShowsNamesAndCommands();
+    void choosingAThemeMakesItCurrent_data();
+    void choosingAThemeMakesItCurrent();
+    void themeCommands_data();
+    void themeCommands();
 
     void boxContextMenus_data();
     void boxContextMenus();
@@ -790,14 +805,169 @@ void TestCmnThemedFormInterface::themesListShowsNamesAndCommands()
 
     view.SetThemes(themes);
 
-    CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown << combo->itemText(i);
-    QCOMPARE(shown, entries);
-    QCOMPARE(combo->currentIndex(), selected);
+    QCOMPARE(ComboTexts(view), entries);
+    QCOMPARE(view.ThemesComboBox()->ComboBox()->currentIndex(), selected);
     QCOMPARE(view.Themes(), themes);
     QCOMPARE(modified.count(), 0);
+}
+
+void TestCmnThemedFormInterface::choosingAThemeMakesItCurrent_data()
+{
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("nowCurrent");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("selected");
+
+    QTest::newRow("the base theme again") << QStringList() << "" << 0 << "" << QStringList{"Default", "--", "Add Theme..."}
+                                          << 0;
+    QTest::newRow("a saved theme")
+        << QStringList{"Zeta", "alpha"} << "" << 2 << "alpha"
+        << QStringList{"Default", "Zeta", "alpha", "--", "Add Theme...", "Delete Theme 'alpha'...", "Rename Theme 'alpha'..."}
+        << 2;
+    QTest::newRow("back to the base theme") << QStringList{"Zeta"} << "Zeta" << 0 << ""
+                                            << QStringList{"Default", "Zeta", "--", "Add Theme..."} << 0;
+    // An older file may hold a saved theme named like the base theme: either
+    // entry chooses the saved one.
+    QTest::newRow("saved theme named Default")
+        << QStringList{"Default"} << "" << 0 << "Default"
+        << QStringList{"Default", "Default", "--", "Add Theme...", "Delete Theme 'Default'...",
+                       "Rename Theme 'Default'..."}
+        << 1;
+}
+
+void TestCmnThemedFormInterface::choosingAThemeMakesItCurrent()
+{
+    QFETCH(QStringList, named);
+    QFETCH(QString, current);
+    QFETCH(int, chosen);
+    QFETCH(QString, nowCurrent);
+    QFETCH(QStringList, entries);
+    QFETCH(int, selected);
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    auto themes = QSharedPointer<CCmnThemeSet>::create();
+    themes->m_CurrentThemeName = current;
+    for (const QString &name : std::as_const(named))
+        themes->m_NamedThemes.insert(name, CCmnTheme());
+    view.SetThemes(themes);
+    fixture.Show();
+    const QSharedPointer<CCmnThemedForm> form = view.CurrentForm();
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
+
+    view.Slot_currentIndexChanged_ThemesComboBox(chosen);
+
+    QCOMPARE(themes->m_CurrentThemeName, nowCurrent);
+    const bool changed = nowCurrent != current;
+    QCOMPARE(modified.count(), changed ? 1 : 0);
+    // The form is drawn again with the theme now current.
+    QCOMPARE(view.CurrentForm() != form, changed);
+    QCOMPARE(ComboTexts(view), entries);
+    QCOMPARE(view.ThemesComboBox()->ComboBox()->currentIndex(), selected);
+}
+
+void TestCmnThemedFormInterface::themeCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("namedAfter");
+    QTest::addColumn<QString>("currentAfter");
+    QTest::addColumn<QStringList>("refusals");
+
+    const QString show = kUserName;
+    QTest::newRow("add") << "Add Theme..." << QStringList{"Ring"} << false << QStringList{"Ring", show, "Zeta"}
+                         << "Ring" << QStringList();
+    QTest::newRow("add, cancelled") << "Add Theme..." << QStringList() << false << QStringList{show, "Zeta"} << show
+                                    << QStringList();
+    QTest::newRow("add, names taken") << "Add Theme..." << QStringList{"Default", "Zeta", "Ring"} << false
+                                      << QStringList{"Ring", show, "Zeta"} << "Ring"
+                                      << QStringList{"Theme 'Default' already exists - please choose a different name.",
+                                                     "Theme 'Zeta' already exists - please choose a different name."};
+    QTest::newRow("delete") << "Delete Theme 'Smith & Jones <UK>'..." << QStringList() << true << QStringList{"Zeta"}
+                            << "" << QStringList();
+    QTest::newRow("delete, No") << "Delete Theme 'Smith & Jones <UK>'..." << QStringList() << false
+                                << QStringList{show, "Zeta"} << show << QStringList();
+    QTest::newRow("rename") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList{"Ring"} << false
+                            << QStringList{"Ring", "Zeta"} << "Ring" << QStringList();
+    QTest::newRow("rename to itself") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList{show} << false
+                                      << QStringList{show, "Zeta"} << show << QStringList();
+    QTest::newRow("rename, cancelled") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList() << false
+                                       << QStringList{show, "Zeta"} << show << QStringList();
+    QTest::newRow("rename to the base name") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList{"Default"}
+                                             << false << QStringList{show, "Zeta"} << show
+                                             << QStringList{"Theme 'Default' already exists - please choose a "
+                                                            "different name."};
+}
+
+void TestCmnThemedFormInterface::themeCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, namedAfter);
+    QFETCH(QString, currentAfter);
+    QFETCH(QStringList, refusals);
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    auto themes = QSharedPointer<CCmnThemeSet>::create();
+    // Each theme tells itself apart by an element of its own.
+    themes->m_BaseTheme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QStringLiteral("BASE")));
+    themes->m_NamedThemes.insert(kUserName, CCmnTheme());
+    themes->m_NamedThemes[kUserName].AddElt(new CCmnThemedFormBoxGenericLayoutElt(QStringLiteral("SHOW")));
+    themes->m_NamedThemes.insert(QStringLiteral("Zeta"), CCmnTheme());
+    themes->SelectTheme(kUserName);
+    view.SetThemes(themes);
+    fixture.Show();
+    const CCmnThemeSet before = *themes;
+    const QSharedPointer<CCmnThemedForm> form = view.CurrentForm();
+    const int showEntry = view.ThemesComboBox()->ComboBox()->currentIndex();
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
+    CTestStringEntryScript names;
+    for (const QString &answer : std::as_const(answers))
+        names.Type(answer);
+    view.ThemesComboBox()->SetStringEntryFactory(names.Factory());
+    CTestMessageBoxScope messages;
+    messages.Answer(yes ? QMessageBox::Yes : QMessageBox::No);
+
+    const int entry = int(ComboTexts(view).indexOf(command));
+    QVERIFY(entry >= 0);
+    view.ThemesComboBox()->ComboBox()->setCurrentIndex(entry);
+
+    QStringList named = themes->m_NamedThemes.keys();
+    named.sort();
+    QCOMPARE(named, namedAfter);
+    QCOMPARE(themes->m_CurrentThemeName, currentAfter);
+    QStringList refused;
+    for (const CTestStringEntryScript::CShown &shown : names.Shown())
+        refused << shown.m_Refusals;
+    QCOMPARE(refused, refusals);
+    const bool changed = currentAfter != kUserName;
+    QCOMPARE(modified.count(), changed ? 1 : 0);
+    QCOMPARE(view.CurrentForm() != form, changed);
+    CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
+    // The command entry never stays chosen: the current theme's entry shows.
+    QCOMPARE(combo->currentText(), currentAfter.isEmpty() ? QStringLiteral("Default") : currentAfter);
+    if (!changed) {
+        QCOMPARE(*themes, before);
+        QCOMPARE(combo->currentIndex(), showEntry);
+        return;
+    }
+    if (command.startsWith(QStringLiteral("Add"))) {
+        // A copy of the base theme, though another theme was current.
+        QVERIFY(themes->m_NamedThemes.value(currentAfter).IsEqual(themes->m_BaseTheme));
+        QCOMPARE(names.Shown().first().m_Title, QStringLiteral("Add Theme"));
+        QCOMPARE(names.Shown().first().m_Prompt, QStringLiteral("Please choose a name for the new theme:"));
+    } else if (command.startsWith(QStringLiteral("Delete"))) {
+        QCOMPARE(messages.Requests().size(), 1);
+        QCOMPARE(messages.Requests().first().m_Title, QStringLiteral("Delete Theme"));
+        QCOMPARE(messages.Requests().first().m_Text,
+                 QStringLiteral("<p>Are you sure you want to delete the theme 'Smith &amp; Jones &lt;UK&gt;'?</p>"));
+        QVERIFY(!ComboTexts(view).contains(command));
+    } else {
+        QVERIFY(themes->m_NamedThemes.value(currentAfter).IsEqual(before.m_NamedThemes.value(kUserName)));
+    }
 }
 
 void TestCmnThemedFormInterface::boxContextMenus_data()
