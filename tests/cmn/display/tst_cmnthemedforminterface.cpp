@@ -1443,6 +1443,9 @@ void TestCmnThemedFormInterface::rendersTheWholeInterface()
     QCOMPARE(view->PropsAction(CCmnThemedFormInterface::PropsDefault)->text(),
              QStringLiteral("Smith && Jones <UK> Defaults"));
     QCOMPARE(view->PropsButton(CCmnThemedFormInterface::PropsRoot)->text(), QStringLiteral("Background Settings"));
+    QCOMPARE(view->PropsButton(CCmnThemedFormInterface::PropsRoot)->toolTip(),
+             QStringLiteral("<p>Customize the background</p>"));
+    QCOMPARE(view->PropsAction(CCmnThemedFormInterface::PropsRoot)->text(), QStringLiteral("Background Settings..."));
 
     for (QWidget *control : std::initializer_list<QWidget *>{
              view->PointButton(), view->PanButton(), view->ThemesComboBox()->ComboBox(), view->DesignModeCheckBox(),
