@@ -253,6 +253,21 @@ QString CmnMnemonicSafe(const QString &text)
     return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+QString CmnWithoutMnemonics(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 >= text.size() || text.at(i + 1) != QLatin1Char('&'))
+                continue;
+            ++i;
+        }
+        shown += text.at(i);
+    }
+    return shown;
+}
+
 QString CmnStripEllipsis(const QString &text)
 {
     if (text.endsWith(QLatin1String("...")))

@@ -99,6 +99,9 @@ QString CmnLengthUnitName(qint32 unit, qint32 style);
 // keyboard mnemonic (buttons, radio and check boxes, menu entries, labels with a
 // buddy): a name the user typed then shows exactly as typed and marks nothing.
 QString CmnMnemonicSafe(const QString &text);
+// The text such a widget shows: a doubled "&" becomes one and a single "&"
+// (the mark of a mnemonic) goes, for a window title made from a command's text.
+QString CmnWithoutMnemonics(const QString &text);
 
 // The text without a trailing "..." (a command's "Print..." shown on a push
 // button as "Print"); the single ellipsis character is left alone.

@@ -10,6 +10,7 @@
 #include "cmnhtmlescape.h"
 #include "cmnmenu.h"
 #include "cmnpagesetup.h"
+#include "cmnpicctrl.h"
 #include "cmnpushbutton.h"
 #include "cmnscenewidget.h"
 #include "cmnscenewidgetparams.h"
@@ -21,6 +22,12 @@
 #include "cmnthemeaccessors.h"
 #include "cmnthemedform.h"
 #include "cmnthemedformboxgenericlayoutelt.h"
+#include "cmnthemedformdefaultboxpropertiesdialog.h"
+#include "cmnthemedformfooterboxpropertiesdialog.h"
+#include "cmnthemedformfooterornamentboxpropertiesdialog.h"
+#include "cmnthemedformheaderboxpropertiesdialog.h"
+#include "cmnthemedformheaderornamentboxpropertiesdialog.h"
+#include "cmnthemedformrootboxpropertiesdialog.h"
 #include "cmnthemedformsettings.h"
 #include "cmnthemedformstickystate.h"
 #include "cmnthemeset.h"
@@ -59,6 +66,14 @@ QString VisibilityKey(const QString &name)
 {
     return name + QStringLiteral("/rightsidepanelvisible");
 }
+
+// A form and the scene its boxes stand on, kept for a while; the form goes
+// first, as its boxes refer to the scene's items.
+struct CRetiredForm
+{
+    QSharedPointer<CCmnGraphicsScene> m_Scene;
+    QSharedPointer<CCmnThemedForm> m_Form;
+};
 
 } // namespace
 
@@ -577,15 +592,8 @@ void CCmnThemedFormInterface::Slot_currentIndexChanged_ThemesComboBox(int index)
     if (SlotsBlocked() || !m_CurrentForm)
         return;
     const CCmnSlotBlocker blocker(this);
-    CCmnComboBox *combo = m_ThemesComboBox->ComboBox();
-    const QString data = index >= 0 && index < combo->count() ? combo->itemData(index).toString() : QString();
-    if (!data.startsWith(QLatin1Char('!'))) {
-        m_ThemesComboBox->RestoreIndex();
-        return;
-    }
     const QString before = m_Themes->m_CurrentThemeName;
-    m_Themes->SelectTheme(data.mid(1));
-    m_ThemesComboBox->Fill(*m_Themes);
+    m_ThemesComboBox->HandleIndexChanged(index, *m_Themes, m_Splitter);
     if (m_Themes->m_CurrentThemeName != before)
         NotifySettingsModified();
 }
@@ -622,8 +630,14 @@ void CCmnThemedFormInterface::Slot_FormDividerMoved(int boxId, int dividerIndex)
 
 void CCmnThemedFormInterface::Slot_FormBoxEvent(CCmnFormBoxEvent *event)
 {
+    // The event comes from an item of the screen scene, which a command may build
+    // anew; the old scene and form must outlive the item's event handler, so
+    // they go only once control is back in the event loop.
+    CRetiredForm held{m_ScreenScene, m_CurrentForm};
     if (HandleBoxEvent(event))
         UpdateControls();
+    if (held.m_Scene != m_ScreenScene || held.m_Form != m_CurrentForm)
+        QMetaObject::invokeMethod(this, [held = std::move(held)] { Q_UNUSED(held) }, Qt::QueuedConnection);
 }
 
 bool CCmnThemedFormInterface::HandleBoxEvent(CCmnFormBoxEvent *event)
@@ -664,13 +678,6 @@ bool CCmnThemedFormInterface::HandleBoxEvent(CCmnFormBoxEvent *event)
         ShowFooterMenu(event->m_ContextEvent);
         return true;
     }
-    return false;
-}
-
-bool CCmnThemedFormInterface::HandleOrnamentEvent(CCmnFormBoxEvent *event, EProps ornament)
-{
-    Q_UNUSED(event)
-    Q_UNUSED(ornament)
     return false;
 }
 
@@ -868,13 +875,200 @@ void CCmnThemedFormInterface::Slot_stateChanged_CheckBox_Settings_HasRightFooter
     SwitchOrnament(PropsRightFooterOrnament, state);
 }
 
-// Each command is to open its box's property dialog on a copy of the current
-// theme; the dialogs are not offered from here yet, so choosing one does nothing.
-void CCmnThemedFormInterface::Slot_triggered_Props_Default() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_Root() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_Header() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_Footer() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_LeftHeaderOrnament() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_RightHeaderOrnament() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_LeftFooterOrnament() {}
-void CCmnThemedFormInterface::Slot_triggered_Props_RightFooterOrnament() {}
+// ---- Settings commands ----
+
+bool CCmnThemedFormInterface::ExecThemeDialog(CCmnDialog &dialog,
+                                              const CCmnThemedFormBoxPropertiesDialogOrTabMixin &elements,
+                                              const CCmnTheme &edited, const QString &title, const QPoint &position,
+                                              const std::function<int()> &run)
+{
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    dialog.SetGeometryKeeper(CCmnGeometryKeeper().SetAnchor(CCmnGeometryKeeper::AnchorCentre, position));
+    if (run() != QDialog::Accepted)
+        return false;
+    m_Themes->StoreCurrentTheme(edited);
+    (void)ReapplyThemeElements(elements.EltNames(), 0);
+    return true;
+}
+
+void CCmnThemedFormInterface::WarnPictureCropping(const QPoint &position, const QString &whatWasSet,
+                                                  const QString &whatItMustMatch)
+{
+    CmnShowPhotoCropWarning(m_Splitter, position, m_HelpPageName, whatWasSet, whatItMustMatch);
+}
+
+bool CCmnThemedFormInterface::EditFormDefaults(const QPoint &position)
+{
+    if (!m_CurrentForm || !m_Themes)
+        return false;
+    // Held: an accepted dialog may build the form again.
+    const QSharedPointer<CCmnThemedForm> form = m_CurrentForm;
+    CCmnTheme edited = GetCurrentTheme();
+    CCmnThemedFormDefaultBoxPropertiesDialog dialog(edited, m_FallbackTheme, form->BoxNames(), m_AutoParams,
+                                                    m_Splitter);
+    const QString title = CmnWithoutMnemonics(CmnStripEllipsis(m_Props[PropsDefault].m_Action->text()));
+    (void)ExecThemeDialog(dialog, dialog, edited, title, position, [&dialog] { return dialog.ExecAndApply(); });
+    return true;
+}
+
+bool CCmnThemedFormInterface::EditRootSettings(const QPoint &position)
+{
+    if (!m_Themes || !m_CurrentForm || !m_CurrentForm->BoxNames().m_Root.Exists())
+        return false;
+    const QSharedPointer<CCmnThemedForm> form = m_CurrentForm;
+    const CCmnThemedFormBoxName root = form->BoxNames().m_Root;
+    CCmnTheme edited = GetCurrentTheme();
+    CCmnThemedFormRootBoxPropertiesDialog dialog(edited, m_FallbackTheme, root.m_LayoutElt, root.m_DataElt,
+                                                 form->BoxNames(), m_AutoParams, m_Splitter);
+    if (ExecThemeDialog(dialog, dialog, edited, tr("%1 Settings").arg(root.m_DisplayName), position,
+                        [&dialog] { return dialog.ExecAndApply(); })
+        && dialog.HasPicture())
+        WarnPictureCropping(position, tr("a background %1").arg(tr("photo")), tr("the paper"));
+    return true;
+}
+
+template <typename TDialog>
+bool CCmnThemedFormInterface::EditHeaderOrFooter(const QPoint &position, bool CCmnThemedFormBoxNames::*flag)
+{
+    if (!m_Themes || !m_CurrentForm || !(m_CurrentForm->BoxNames().*flag))
+        return false;
+    const QSharedPointer<CCmnThemedForm> form = m_CurrentForm;
+    CCmnTheme edited = GetCurrentTheme();
+    TDialog dialog(edited, m_FallbackTheme, form->BoxNames(), m_AutoParams, m_Splitter);
+    (void)ExecThemeDialog(dialog, dialog, edited, QString(), position,
+                          [&dialog] { return dialog.ExecHeaderOrFooter(); });
+    return true;
+}
+
+bool CCmnThemedFormInterface::EditHeaderSettings(const QPoint &position)
+{
+    return EditHeaderOrFooter<CCmnThemedFormHeaderBoxPropertiesDialog>(position, &CCmnThemedFormBoxNames::m_HasHeader);
+}
+
+bool CCmnThemedFormInterface::EditFooterSettings(const QPoint &position)
+{
+    return EditHeaderOrFooter<CCmnThemedFormFooterBoxPropertiesDialog>(position, &CCmnThemedFormBoxNames::m_HasFooter);
+}
+
+template <typename TDialog>
+bool CCmnThemedFormInterface::EditOrnament(const QPoint &position, const CCmnThemedFormBoxName &names)
+{
+    if (!m_Themes || !m_CurrentForm || !names.Exists())
+        return false;
+    const QSharedPointer<CCmnThemedForm> form = m_CurrentForm;
+    // A copy: the names may belong to the form, which an accepted dialog may replace.
+    const CCmnThemedFormBoxName box = names;
+    CCmnTheme edited = GetCurrentTheme();
+    TDialog dialog(edited, m_FallbackTheme, box.m_LayoutElt, box.m_DataElt, form->BoxNames(), m_AutoParams,
+                   m_Splitter);
+    if (ExecThemeDialog(dialog, dialog, edited, tr("%1 Settings").arg(box.m_DisplayName), position,
+                        [&dialog] { return dialog.ExecAndApply(); })
+        && dialog.HasPicture())
+        WarnPictureCropping(position, tr("a %1 %2").arg(box.m_DisplayName.toLower(), tr("photo")),
+                            tr("the box in which it is displayed"));
+    return true;
+}
+
+bool CCmnThemedFormInterface::EditHeaderOrnamentSettings(const QPoint &position, const CCmnThemedFormBoxName &names)
+{
+    return EditOrnament<CCmnThemedFormHeaderOrnamentBoxPropertiesDialog>(position, names);
+}
+
+bool CCmnThemedFormInterface::EditFooterOrnamentSettings(const QPoint &position, const CCmnThemedFormBoxName &names)
+{
+    return EditOrnament<CCmnThemedFormFooterOrnamentBoxPropertiesDialog>(position, names);
+}
+
+bool CCmnThemedFormInterface::EditOrnamentSettings(EProps which, const QPoint &position)
+{
+    if (!m_CurrentForm)
+        return false;
+    const CCmnThemedFormBoxName names = OrnamentName(m_CurrentForm->BoxNames(), which);
+    if (which == PropsLeftHeaderOrnament || which == PropsRightHeaderOrnament)
+        return EditHeaderOrnamentSettings(position, names);
+    return EditFooterOrnamentSettings(position, names);
+}
+
+bool CCmnThemedFormInterface::HandleOrnamentEvent(CCmnFormBoxEvent *event, EProps ornament)
+{
+    QPoint position(-1, -1);
+    if (event->m_MouseEvent)
+        position = event->m_MouseEvent->screenPos();
+    else if (event->m_ContextEvent)
+        position = event->m_ContextEvent->screenPos();
+
+    if (event->m_Kind == CCmnFormBoxEvent::MousePress)
+        return m_CurrentForm && EditOrnamentSettings(ornament, position);
+    if (event->m_Kind != CCmnFormBoxEvent::ContextMenu)
+        return false;
+
+    CCmnMenu menu(m_Splitter);
+    menu.SetPopupPoint(position);
+    if (m_CurrentForm) {
+        const CCmnThemedFormBoxNames &names = m_CurrentForm->BoxNames();
+        menu.AddMirroredAction(
+            tr("%1 Settings...").arg(CmnMnemonicSafe(OrnamentName(names, ornament).m_DisplayName)),
+            m_Props[ornament].m_Action);
+        const bool header = ornament == PropsLeftHeaderOrnament || ornament == PropsRightHeaderOrnament;
+        if (header && names.m_HasHeader)
+            menu.addAction(m_Props[PropsHeader].m_Action);
+        else if (!header && names.m_HasFooter)
+            menu.addAction(m_Props[PropsFooter].m_Action);
+    }
+    AddFormSettingsActions(&menu);
+    const CCmnSlotUnblocker unblocker(this);
+    (void)ExecMenu(&menu);
+    return true;
+}
+
+void CCmnThemedFormInterface::RunPropsCommand(const std::function<bool(const QPoint &)> &command)
+{
+    if (SlotsBlocked())
+        return;
+    const CCmnSlotBlocker blocker(this);
+    // Chosen from a box menu, the dialog opens where that menu was opened.
+    (void)command(CCmnMenu::MenuBeingShownPopupPoint());
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_Default()
+{
+    RunPropsCommand([this](const QPoint &position) { return EditFormDefaults(position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_Root()
+{
+    RunPropsCommand([this](const QPoint &position) { return EditRootSettings(position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_Header()
+{
+    RunPropsCommand([this](const QPoint &position) { return EditHeaderSettings(position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_Footer()
+{
+    RunPropsCommand([this](const QPoint &position) { return EditFooterSettings(position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_LeftHeaderOrnament()
+{
+    RunPropsCommand([this](const QPoint &position) { return EditOrnamentSettings(PropsLeftHeaderOrnament, position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_RightHeaderOrnament()
+{
+    RunPropsCommand(
+        [this](const QPoint &position) { return EditOrnamentSettings(PropsRightHeaderOrnament, position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_LeftFooterOrnament()
+{
+    RunPropsCommand([this](const QPoint &position) { return EditOrnamentSettings(PropsLeftFooterOrnament, position); });
+}
+
+void CCmnThemedFormInterface::Slot_triggered_Props_RightFooterOrnament()
+{
+    RunPropsCommand(
+        [this](const QPoint &position) { return EditOrnamentSettings(PropsRightFooterOrnament, position); });
+}

@@ -16,15 +16,20 @@
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class CCmnCheckBox;
+class CCmnDialog;
 class CCmnFontCtrl;
 class CCmnGraphicsScene;
 class CCmnMenu;
 class CCmnPushButton;
 class CCmnSceneWidget;
 class CCmnThemedForm;
+class CCmnThemedFormBoxPropertiesDialogOrTabMixin;
+struct CCmnThemedFormBoxName;
+struct CCmnThemedFormBoxNames;
 class CCmnThemedFormSettings;
 class CCmnThemesNamesComboBox;
 class CCmnToolButton;
@@ -115,6 +120,18 @@ public:
     QAction *ExecMenu(CCmnMenu *menu);
     void ShowHeaderMenu(QGraphicsSceneContextMenuEvent *event);
     void ShowFooterMenu(QGraphicsSceneContextMenuEvent *event);
+
+    // The settings commands of the form's skeleton: each opens its box's property
+    // dialog on a copy of the current theme, centred on the position (none when a
+    // coordinate is negative), and on OK makes the copy current and applies the
+    // edited elements. True when the dialog was shown, accepted or not; false when
+    // there is no form or theme set, or the form lacks the box.
+    bool EditFormDefaults(const QPoint &position);
+    bool EditRootSettings(const QPoint &position);
+    bool EditHeaderSettings(const QPoint &position);
+    bool EditFooterSettings(const QPoint &position);
+    bool EditHeaderOrnamentSettings(const QPoint &position, const CCmnThemedFormBoxName &names);
+    bool EditFooterOrnamentSettings(const QPoint &position, const CCmnThemedFormBoxName &names);
 
     const QSharedPointer<CCmnThemedForm> &CurrentForm() const { return m_CurrentForm; }
     const QSharedPointer<CCmnThemedFormSettings> &CurrentSettings() const { return m_CurrentSettings; }
@@ -213,6 +230,20 @@ private:
                         void (CCmnThemedFormInterface::*hasSlot)(int));
     void ShowEmptyPage();
     void ShowMenuAt(QGraphicsSceneContextMenuEvent *event, QAction *first);
+    // Titles, places and runs a settings dialog; on OK stores the copy it edited as
+    // the current theme and applies its elements. True when it was accepted.
+    bool ExecThemeDialog(CCmnDialog &dialog, const CCmnThemedFormBoxPropertiesDialogOrTabMixin &elements,
+                         const CCmnTheme &edited, const QString &title, const QPoint &position,
+                         const std::function<int()> &run);
+    // After an accepted root or ornament dialog that gave the box a picture.
+    void WarnPictureCropping(const QPoint &position, const QString &whatWasSet, const QString &whatItMustMatch);
+    // A Props action's command, at the point of the box menu it was chosen from.
+    void RunPropsCommand(const std::function<bool(const QPoint &)> &command);
+    bool EditOrnamentSettings(EProps which, const QPoint &position);
+    template <typename TDialog>
+    bool EditHeaderOrFooter(const QPoint &position, bool CCmnThemedFormBoxNames::*flag);
+    template <typename TDialog>
+    bool EditOrnament(const QPoint &position, const CCmnThemedFormBoxName &names);
     void SetMouseMode(qint32 mode, bool checked);
     void SwitchOrnament(EProps which, int state);
     void ApplyRightSidePanelVisibility();

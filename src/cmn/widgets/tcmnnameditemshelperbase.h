@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cmnhtmlescape.h"
+#include "cmnmessageboxes.h"
 #include "cmnnameditemsinternalnamestoavoidvalidator.h"
 #include "cmnnameditemsterminology.h"
 #include "cmnstringentry.h"
@@ -90,6 +92,21 @@ public:
     {
         return RunEditDialog(value, duplicates, EditCaption(), NameLabel(), duplicates.OldName(),
                              false, parent);
+    }
+
+    // Whether the user lets the named item go: asked once, and a second time with
+    // the delete warning when there is one; No is the default each time.
+    bool ConfirmDelete(const QString &name, QWidget *parent) const
+    {
+        const QString caption = DeleteCaption();
+        // The question quotes the item's name, which the user typed.
+        const QString question = CmnHtmlEscapedParagraph(ConfirmQuestion(name));
+        if (AskYesNo(QMessageBox::Question, true, parent, caption, question) != QMessageBox::Yes)
+            return false;
+        if (m_DeleteWarning.isEmpty())
+            return true;
+        const QString warning = QStringLiteral("<p>WARNING!</p><p>%1</p>%2").arg(m_DeleteWarning, question);
+        return AskYesNo(QMessageBox::Warning, true, parent, caption, warning) == QMessageBox::Yes;
     }
 
     // True when the subclass obtained the new item (name and value) by its own means.

@@ -58,17 +58,8 @@ public:
         if (!list.HasCurrentRow())
             return -1;
         const qint32 row = list.m_CurrentRow;
-        const QString caption = this->DeleteCaption();
-        // The question quotes the item's name, which the user typed.
-        const QString question = CmnHtmlEscapedParagraph(this->ConfirmQuestion(list.NameAt(row)));
-        if (AskYesNo(QMessageBox::Question, true, parent, caption, question) != QMessageBox::Yes)
+        if (!this->ConfirmDelete(list.NameAt(row), parent))
             return -1;
-        if (!this->m_DeleteWarning.isEmpty()) {
-            const QString warning = QStringLiteral("<p>WARNING!</p><p>%1</p>%2")
-                                        .arg(this->m_DeleteWarning, question);
-            if (AskYesNo(QMessageBox::Warning, true, parent, caption, warning) != QMessageBox::Yes)
-                return -1;
-        }
         list.RemoveAt(row);
         return row;
     }

@@ -10,7 +10,7 @@ namespace {
 using CList = TCmnNamedItemsSortedList<int>;
 using CValidator = TCmnNamedItemsValidator<int>;
 
-enum ESource { KeyedSet, SortedList, AnyOrderList };
+enum ESource { KeyedSet, HashedSet, SortedList, AnyOrderList, TakenNames };
 
 CCmnNamedItemsTerminology FieldWords()
 {
@@ -79,10 +79,12 @@ void TestCmnNamedItemsValidators::duplicates_data()
     QTest::addColumn<QString>("message");
     const QString taken =
         QStringLiteral("Field 'Coat' already exists - please choose a different name.");
-    for (ESource source : {KeyedSet, SortedList, AnyOrderList}) {
+    for (ESource source : {KeyedSet, HashedSet, SortedList, AnyOrderList, TakenNames}) {
         const QByteArray prefix = source == KeyedSet ? "keyed set: "
+            : source == HashedSet                    ? "hashed set: "
             : source == SortedList                   ? "sorted list: "
-                                                     : "any order: ";
+            : source == AnyOrderList                 ? "any order: "
+                                                     : "taken names: ";
         QTest::newRow(prefix + "taken") << source << "" << "Coat" << taken;
         QTest::newRow(prefix + "free") << source << "" << "Colour" << "";
         QTest::newRow(prefix + "other case is free") << source << "" << "coat" << "";
@@ -110,9 +112,15 @@ void TestCmnNamedItemsValidators::duplicates()
         l.InsertSorted(QStringLiteral("Eyes"), 0);
         return l;
     }();
-    const CValidator validator(&words, source == KeyedSet ? &set : nullptr,
-                               source == SortedList ? &sorted : nullptr,
-                               source == AnyOrderList ? &list : nullptr, oldName);
+    const QHash<QString, int> hashed{{QStringLiteral("Coat"), 0}, {QStringLiteral("Eyes"), 0}};
+    CValidator validator = source == HashedSet
+        ? CValidator(&words, &hashed, oldName)
+        : CValidator(&words, source == KeyedSet ? &set : nullptr, source == SortedList ? &sorted : nullptr,
+                     source == AnyOrderList ? &list : nullptr, oldName);
+    if (source == TakenNames) {
+        validator.AddTakenName(QStringLiteral("Coat"));
+        validator.AddTakenName(QStringLiteral("Eyes"));
+    }
     QString note = QStringLiteral("untouched");
     QCOMPARE(validator.Validate(value, &note), message);
     QCOMPARE(note, QStringLiteral("untouched"));

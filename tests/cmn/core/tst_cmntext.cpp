@@ -30,6 +30,8 @@ private slots:
     void lengthUnitName();
     void stripEllipsis_data();
     void stripEllipsis();
+    void withoutMnemonics_data();
+    void withoutMnemonics();
     void fitRectInto_data();
     void fitRectInto();
 };
@@ -307,6 +309,25 @@ void TestCmnText::stripEllipsis()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(CmnStripEllipsis(text), expected);
+}
+
+void TestCmnText::withoutMnemonics_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("mark goes") << "&Print" << "Print";
+    QTest::newRow("doubled shows one") << "Smith && Jones <UK> Defaults" << "Smith & Jones <UK> Defaults";
+    QTest::newRow("three: one shown, the mark goes") << "a&&&b" << "a&b";
+    QTest::newRow("trailing mark goes") << "a&" << "a";
+    QTest::newRow("round trip of a typed name") << CmnMnemonicSafe("R&D && Co &") << "R&D && Co &";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestCmnText::withoutMnemonics()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(CmnWithoutMnemonics(text), expected);
 }
 
 void TestCmnText::fitRectInto_data()

@@ -9,12 +9,22 @@
 #include "cmnframework.h"
 #include "cmngraphicsscene.h"
 #include "cmninterfacehostwidget.h"
+#include "cmnformbox.h"
+#include "cmnformboxpropertiespanel.h"
+#include "cmnformboxpropertiestab.h"
+#include "cmngeometrykeeper.h"
+#include "cmngraphicsrectitemex.h"
+#include "cmnmenu.h"
+#include "cmnmessageboxpresenter.h"
+#include "cmnpicctrl.h"
 #include "cmnpushbutton.h"
 #include "cmnscenewidget.h"
 #include "cmnsidepanelitem.h"
 #include "cmnstackedwidget.h"
 #include "cmnsystemsettings.h"
 #include "cmnthemedform.h"
+#include "cmnthemedformboxgenericlayoutelt.h"
+#include "cmnthemedformboxgenericpropertiestabsmixin.h"
 #include "cmnthemedformsettings.h"
 #include "cmnthemedformstickystate.h"
 #include "cmnthemeset.h"
@@ -23,19 +33,27 @@
 #include "cmnwhatsthistexts.h"
 #include "cmnwidget.h"
 #include "rendertesting.h"
+#include "testdialogrunnerscope.h"
+#include "testfilechooserscope.h"
 #include "testmenuscope.h"
+#include "testmessageboxscope.h"
 #include "testsettingsscope.h"
+#include "teststringentry.h"
 #include "themedformtesting.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSceneMouseEvent>
+#include <QImage>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMap>
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -60,7 +78,7 @@ public:
                     const CCmnThemedFormAutoParams *params, qint32 source) override
     {
         m_Applied << name;
-        if (name == kRebuildElement)
+        if (name == kRebuildElement || m_RebuildNames.contains(name))
             return true;
         return CCmnThemedForm::ApplyTheme(name, theme, defaultTheme, params, source);
     }
@@ -76,6 +94,7 @@ public:
     }
 
     QStringList m_Applied;
+    QStringList m_RebuildNames;
     int m_Grabs = 0;
     QList<qint32> m_Refreshed;
 };
@@ -120,6 +139,7 @@ public:
     }
 
     bool SupportsKind(const QString &kind) override { return m_Settings.contains(kind); }
+    using CCmnThemedFormInterface::HandleOrnamentEvent;
 
     void SelectKindSettings(const QString &kind) override
     {
@@ -140,6 +160,7 @@ public:
                                                       qSharedPointerCast<CCmnThemedFormStickyState>(CurrentStickyState()),
                                                       m_SidePage);
         form->BoxNames() = m_Names;
+        form->m_RebuildNames = m_RebuildNames;
         form->BuildBoxes(GetCurrentTheme(), GetFallbackTheme(), &AutoParams(), pageItem);
         form->SetDesignMode(DesignMode());
         (void)form->ApplyTheme(QString(), GetCurrentTheme(), GetFallbackTheme(), &AutoParams(), 0);
@@ -155,6 +176,8 @@ public:
     QHash<QString, QSharedPointer<CCmnThemedFormSettings>> m_Settings;
     QHash<QString, QSharedPointer<CCmnComponentStickyState>> m_StickyStates;
     CCmnThemedFormBoxNames m_Names;
+    // Elements the forms cannot take in place.
+    QStringList m_RebuildNames;
     QLabel *m_SidePage = nullptr;
     QMap<qint32, CCmnCheckBox *> m_OwnCheckBoxes;
     QList<std::pair<ECmnSceneContextFlags, QSharedPointer<CTestForm>>> m_Populated;
@@ -171,10 +194,10 @@ public:
     }
 
     // Enabled and active on the pedigree kind: the screen form is built.
-    void Show()
+    void Show(const QString &label = QStringLiteral("Pedigree"))
     {
         m_Interface.SetEnabled(true);
-        QVERIFY(m_Interface.ActivateKind(kPedigree, QStringLiteral("Pedigree")));
+        QVERIFY(m_Interface.ActivateKind(kPedigree, label));
         m_Interface.SetActive(true);
         QVERIFY(m_Interface.Form());
     }
@@ -232,6 +255,32 @@ QStringList Describe(const QLayout *layout)
     return parts;
 }
 
+// Runs one of the settings commands by its name in the tables.
+bool RunSettingsCommand(CTestInterface &view, const QString &command, const QPoint &position)
+{
+    if (command == QStringLiteral("defaults"))
+        return view.EditFormDefaults(position);
+    if (command == QStringLiteral("root"))
+        return view.EditRootSettings(position);
+    if (command == QStringLiteral("header"))
+        return view.EditHeaderSettings(position);
+    if (command == QStringLiteral("footer"))
+        return view.EditFooterSettings(position);
+    if (command == QStringLiteral("left header ornament"))
+        return view.EditHeaderOrnamentSettings(position, view.m_Names.m_LeftHeaderOrnament);
+    return view.EditFooterOrnamentSettings(position, view.m_Names.m_RightFooterOrnament);
+}
+
+// The entries of the themes list as shown.
+QStringList ComboTexts(const CCmnThemedFormInterface &view)
+{
+    const CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
 struct CPanelItem
 {
     qint32 m_Section;
@@ -276,12 +325,30 @@ private Q_SLOTS:
     void sidePanelToggleIsRemembered();
     void themesListShowsNamesAndCommands_data();
     void themesListShowsNamesAndCommands();
+    void choosingAThemeMakesItCurrent_data();
+    void choosingAThemeMakesItCurrent();
+    void themeCommands_data();
+    void themeCommands();
 
     void boxContextMenus_data();
     void boxContextMenus();
+    void formDefaultsTitleFollowsKindLabel_data();
+    void formDefaultsTitleFollowsKindLabel();
+    void settingsCommandsNeedTheirBox_data();
+    void settingsCommandsNeedTheirBox();
+    void settingsDialogOkStoresCancelKeeps_data();
+    void settingsDialogOkStoresCancelKeeps();
+    void propsCommandOpensWhereItsMenuWas_data();
+    void propsCommandOpensWhereItsMenuWas();
+    void ornamentBoxEvents_data();
+    void ornamentBoxEvents();
+    void newPictureWarnsOfCropping_data();
+    void newPictureWarnsOfCropping();
+    void pressThatRebuildsKeepsSceneUntilEventLoop();
     void destroyingHostWhileFormShownIsClean_data();
     void destroyingHostWhileFormShownIsClean();
     void rendersTheWholeInterface();
+    void rendersSettingsDialogsAndMenus();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -619,10 +686,20 @@ void TestCmnThemedFormInterface::ornamentControls()
     if (!named)
         return;
     // Switching the ornament builds the form again with or without its box.
+    const CCmnThemeSet themes = *view.Themes();
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
     view.HasOrnamentCheckBox(which)->click();
     QCOMPARE(view.CurrentSettings()->m_ShowRightHeaderOrnament, !switchedOn);
     QCOMPARE(view.Form()->RightHeaderOrnamentId() != 0, !switchedOn);
     QCOMPARE(Shown(view.PropsButton(which)), design && !switchedOn);
+    QCOMPARE(modified.count(), 1);
+    // Switched back, it is as it was: the theme was never touched.
+    view.HasOrnamentCheckBox(which)->click();
+    QCOMPARE(view.CurrentSettings()->m_ShowRightHeaderOrnament, switchedOn);
+    QCOMPARE(view.Form()->RightHeaderOrnamentId() != 0, switchedOn);
+    QCOMPARE(Shown(view.PropsButton(which)), buttonShown);
+    QCOMPARE(modified.count(), 2);
+    QCOMPARE(*view.Themes(), themes);
 }
 
 void TestCmnThemedFormInterface::baseFontEditsCopyOfFormDefault()
@@ -728,14 +805,169 @@ void TestCmnThemedFormInterface::themesListShowsNamesAndCommands()
 
     view.SetThemes(themes);
 
-    CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown << combo->itemText(i);
-    QCOMPARE(shown, entries);
-    QCOMPARE(combo->currentIndex(), selected);
+    QCOMPARE(ComboTexts(view), entries);
+    QCOMPARE(view.ThemesComboBox()->ComboBox()->currentIndex(), selected);
     QCOMPARE(view.Themes(), themes);
     QCOMPARE(modified.count(), 0);
+}
+
+void TestCmnThemedFormInterface::choosingAThemeMakesItCurrent_data()
+{
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("nowCurrent");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("selected");
+
+    QTest::newRow("the base theme again") << QStringList() << "" << 0 << "" << QStringList{"Default", "--", "Add Theme..."}
+                                          << 0;
+    QTest::newRow("a saved theme")
+        << QStringList{"Zeta", "alpha"} << "" << 2 << "alpha"
+        << QStringList{"Default", "Zeta", "alpha", "--", "Add Theme...", "Delete Theme 'alpha'...", "Rename Theme 'alpha'..."}
+        << 2;
+    QTest::newRow("back to the base theme") << QStringList{"Zeta"} << "Zeta" << 0 << ""
+                                            << QStringList{"Default", "Zeta", "--", "Add Theme..."} << 0;
+    // An older file may hold a saved theme named like the base theme: either
+    // entry chooses the saved one.
+    QTest::newRow("saved theme named Default")
+        << QStringList{"Default"} << "" << 0 << "Default"
+        << QStringList{"Default", "Default", "--", "Add Theme...", "Delete Theme 'Default'...",
+                       "Rename Theme 'Default'..."}
+        << 1;
+}
+
+void TestCmnThemedFormInterface::choosingAThemeMakesItCurrent()
+{
+    QFETCH(QStringList, named);
+    QFETCH(QString, current);
+    QFETCH(int, chosen);
+    QFETCH(QString, nowCurrent);
+    QFETCH(QStringList, entries);
+    QFETCH(int, selected);
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    auto themes = QSharedPointer<CCmnThemeSet>::create();
+    themes->m_CurrentThemeName = current;
+    for (const QString &name : std::as_const(named))
+        themes->m_NamedThemes.insert(name, CCmnTheme());
+    view.SetThemes(themes);
+    fixture.Show();
+    const QSharedPointer<CCmnThemedForm> form = view.CurrentForm();
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
+
+    view.Slot_currentIndexChanged_ThemesComboBox(chosen);
+
+    QCOMPARE(themes->m_CurrentThemeName, nowCurrent);
+    const bool changed = nowCurrent != current;
+    QCOMPARE(modified.count(), changed ? 1 : 0);
+    // The form is drawn again with the theme now current.
+    QCOMPARE(view.CurrentForm() != form, changed);
+    QCOMPARE(ComboTexts(view), entries);
+    QCOMPARE(view.ThemesComboBox()->ComboBox()->currentIndex(), selected);
+}
+
+void TestCmnThemedFormInterface::themeCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("namedAfter");
+    QTest::addColumn<QString>("currentAfter");
+    QTest::addColumn<QStringList>("refusals");
+
+    const QString show = kUserName;
+    QTest::newRow("add") << "Add Theme..." << QStringList{"Ring"} << false << QStringList{"Ring", show, "Zeta"}
+                         << "Ring" << QStringList();
+    QTest::newRow("add, cancelled") << "Add Theme..." << QStringList() << false << QStringList{show, "Zeta"} << show
+                                    << QStringList();
+    QTest::newRow("add, names taken") << "Add Theme..." << QStringList{"Default", "Zeta", "Ring"} << false
+                                      << QStringList{"Ring", show, "Zeta"} << "Ring"
+                                      << QStringList{"Theme 'Default' already exists - please choose a different name.",
+                                                     "Theme 'Zeta' already exists - please choose a different name."};
+    QTest::newRow("delete") << "Delete Theme 'Smith & Jones <UK>'..." << QStringList() << true << QStringList{"Zeta"}
+                            << "" << QStringList();
+    QTest::newRow("delete, No") << "Delete Theme 'Smith & Jones <UK>'..." << QStringList() << false
+                                << QStringList{show, "Zeta"} << show << QStringList();
+    QTest::newRow("rename") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList{"Ring"} << false
+                            << QStringList{"Ring", "Zeta"} << "Ring" << QStringList();
+    QTest::newRow("rename to itself") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList{show} << false
+                                      << QStringList{show, "Zeta"} << show << QStringList();
+    QTest::newRow("rename, cancelled") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList() << false
+                                       << QStringList{show, "Zeta"} << show << QStringList();
+    QTest::newRow("rename to the base name") << "Rename Theme 'Smith & Jones <UK>'..." << QStringList{"Default"}
+                                             << false << QStringList{show, "Zeta"} << show
+                                             << QStringList{"Theme 'Default' already exists - please choose a "
+                                                            "different name."};
+}
+
+void TestCmnThemedFormInterface::themeCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, namedAfter);
+    QFETCH(QString, currentAfter);
+    QFETCH(QStringList, refusals);
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    auto themes = QSharedPointer<CCmnThemeSet>::create();
+    // Each theme tells itself apart by an element of its own.
+    themes->m_BaseTheme.AddElt(new CCmnThemedFormBoxGenericLayoutElt(QStringLiteral("BASE")));
+    themes->m_NamedThemes.insert(kUserName, CCmnTheme());
+    themes->m_NamedThemes[kUserName].AddElt(new CCmnThemedFormBoxGenericLayoutElt(QStringLiteral("SHOW")));
+    themes->m_NamedThemes.insert(QStringLiteral("Zeta"), CCmnTheme());
+    themes->SelectTheme(kUserName);
+    view.SetThemes(themes);
+    fixture.Show();
+    const CCmnThemeSet before = *themes;
+    const QSharedPointer<CCmnThemedForm> form = view.CurrentForm();
+    const int showEntry = view.ThemesComboBox()->ComboBox()->currentIndex();
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
+    CTestStringEntryScript names;
+    for (const QString &answer : std::as_const(answers))
+        names.Type(answer);
+    view.ThemesComboBox()->SetStringEntryFactory(names.Factory());
+    CTestMessageBoxScope messages;
+    messages.Answer(yes ? QMessageBox::Yes : QMessageBox::No);
+
+    const int entry = int(ComboTexts(view).indexOf(command));
+    QVERIFY(entry >= 0);
+    view.ThemesComboBox()->ComboBox()->setCurrentIndex(entry);
+
+    QStringList named = themes->m_NamedThemes.keys();
+    named.sort();
+    QCOMPARE(named, namedAfter);
+    QCOMPARE(themes->m_CurrentThemeName, currentAfter);
+    QStringList refused;
+    for (const CTestStringEntryScript::CShown &shown : names.Shown())
+        refused << shown.m_Refusals;
+    QCOMPARE(refused, refusals);
+    const bool changed = currentAfter != kUserName;
+    QCOMPARE(modified.count(), changed ? 1 : 0);
+    QCOMPARE(view.CurrentForm() != form, changed);
+    CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
+    // The command entry never stays chosen: the current theme's entry shows.
+    QCOMPARE(combo->currentText(), currentAfter.isEmpty() ? QStringLiteral("Default") : currentAfter);
+    if (!changed) {
+        QCOMPARE(*themes, before);
+        QCOMPARE(combo->currentIndex(), showEntry);
+        return;
+    }
+    if (command.startsWith(QStringLiteral("Add"))) {
+        // A copy of the base theme, though another theme was current.
+        QVERIFY(themes->m_NamedThemes.value(currentAfter).IsEqual(themes->m_BaseTheme));
+        QCOMPARE(names.Shown().first().m_Title, QStringLiteral("Add Theme"));
+        QCOMPARE(names.Shown().first().m_Prompt, QStringLiteral("Please choose a name for the new theme:"));
+    } else if (command.startsWith(QStringLiteral("Delete"))) {
+        QCOMPARE(messages.Requests().size(), 1);
+        QCOMPARE(messages.Requests().first().m_Title, QStringLiteral("Delete Theme"));
+        QCOMPARE(messages.Requests().first().m_Text,
+                 QStringLiteral("<p>Are you sure you want to delete the theme 'Smith &amp; Jones &lt;UK&gt;'?</p>"));
+        QVERIFY(!ComboTexts(view).contains(command));
+    } else {
+        QVERIFY(themes->m_NamedThemes.value(currentAfter).IsEqual(before.m_NamedThemes.value(kUserName)));
+    }
 }
 
 void TestCmnThemedFormInterface::boxContextMenus_data()
@@ -772,6 +1004,7 @@ void TestCmnThemedFormInterface::boxContextMenus()
     event.m_ContextEvent = &context;
     CTestMenuScope menus;
     menus.Choose(QStringLiteral("Pedigree Defaults"));
+    CTestDialogRunnerScope dialogs;
     QSignalSpy chosen(view.PropsAction(CCmnThemedFormInterface::PropsDefault), &QAction::triggered);
 
     QCOMPARE(view.HandleBoxEvent(&event), handled);
@@ -783,6 +1016,328 @@ void TestCmnThemedFormInterface::boxContextMenus()
     // While a box event is handled, a second one is not.
     const CCmnSlotBlocker blocker(&view);
     QVERIFY(!view.HandleBoxEvent(&event));
+}
+
+void TestCmnThemedFormInterface::formDefaultsTitleFollowsKindLabel_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("actionText");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("pedigree") << "Pedigree" << "Pedigree Defaults" << "Pedigree Defaults";
+    QTest::newRow("no label") << "" << "Form Defaults" << "Form Defaults";
+    QTest::newRow("user's label") << kUserName << "Smith && Jones <UK> Defaults" << "Smith & Jones <UK> Defaults";
+}
+
+void TestCmnThemedFormInterface::formDefaultsTitleFollowsKindLabel()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, actionText);
+    QFETCH(QString, title);
+    CFixture fixture;
+    fixture.Show(label);
+    CTestInterface &view = fixture.m_Interface;
+    CTestDialogRunnerScope dialogs;
+
+    view.PropsAction(CCmnThemedFormInterface::PropsDefault)->trigger();
+
+    QCOMPARE(view.PropsAction(CCmnThemedFormInterface::PropsDefault)->text(), actionText);
+    QCOMPARE(dialogs.Titles(), QStringList{title});
+}
+
+void TestCmnThemedFormInterface::settingsCommandsNeedTheirBox_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("form defaults") << "defaults" << "" << "Pedigree Defaults";
+    QTest::newRow("form defaults, no form") << "defaults" << "form" << "";
+    QTest::newRow("root") << "root" << "" << "Background Settings";
+    QTest::newRow("root, unnamed") << "root" << "box" << "";
+    QTest::newRow("header") << "header" << "" << "Header Settings";
+    QTest::newRow("header, no header flag") << "header" << "box" << "";
+    QTest::newRow("footer") << "footer" << "" << "Footer Settings";
+    QTest::newRow("footer, no footer flag") << "footer" << "box" << "";
+    QTest::newRow("header ornament") << "left header ornament" << "" << "Smith & Jones <UK> Settings";
+    QTest::newRow("header ornament, unnamed") << "left header ornament" << "box" << "";
+    QTest::newRow("footer ornament") << "right footer ornament" << "" << "Stamp Settings";
+    QTest::newRow("footer ornament, no form") << "right footer ornament" << "form" << "";
+}
+
+void TestCmnThemedFormInterface::settingsCommandsNeedTheirBox()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, missing);
+    QFETCH(QString, title);
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    if (missing == QStringLiteral("box")) {
+        view.m_Names.m_Root = CCmnThemedFormBoxName();
+        view.m_Names.m_HasHeader = false;
+        view.m_Names.m_HasFooter = false;
+        view.m_Names.m_LeftHeaderOrnament = CCmnThemedFormBoxName();
+    }
+    if (missing != QStringLiteral("form"))
+        fixture.Show();
+    const CCmnThemeSet before = *view.Themes();
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
+    CTestMessageBoxScope messages;
+    CTestDialogRunnerScope dialogs;
+
+    QCOMPARE(RunSettingsCommand(view, command, QPoint(-1, -1)), !title.isEmpty());
+
+    QCOMPARE(dialogs.Titles(), title.isEmpty() ? QStringList() : QStringList{title});
+    // Cancelled or not shown: nothing changes and nobody is told.
+    QCOMPARE(*view.Themes(), before);
+    QCOMPARE(modified.count(), 0);
+    QVERIFY(messages.Requests().isEmpty());
+}
+
+void TestCmnThemedFormInterface::settingsDialogOkStoresCancelKeeps_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QStringList>("elements");
+
+    QTest::newRow("header, OK") << "header" << true << QStringList{"CMN-HEADER"};
+    QTest::newRow("header, Cancel") << "header" << false << QStringList();
+    QTest::newRow("form defaults, OK") << "defaults" << true << QStringList{"CMN-DEFAULT"};
+    QTest::newRow("ornament, OK") << "left header ornament" << true
+                                  << QStringList{"TEST-LEFTHEADER-LAYOUT", "TEST-LEFTHEADER-DATA"};
+    QTest::newRow("ornament, Cancel") << "left header ornament" << false << QStringList();
+}
+
+void TestCmnThemedFormInterface::settingsDialogOkStoresCancelKeeps()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, accept);
+    QFETCH(QStringList, elements);
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    auto themes = QSharedPointer<CCmnThemeSet>::create();
+    themes->m_NamedThemes.insert(QStringLiteral("Show"), CCmnTheme());
+    themes->SelectTheme(QStringLiteral("Show"));
+    view.SetThemes(themes);
+    fixture.Show();
+    view.Form()->m_Applied.clear();
+    const CCmnThemeSet before = *themes;
+    QSignalSpy modified(&view, &CCmnThemedFormInterface::SettingsModified);
+    CTestDialogRunnerScope dialogs([accept](QDialog &dialog) {
+        return accept ? OrvAcceptDialog(dialog) : int(QDialog::Rejected);
+    });
+
+    QVERIFY(RunSettingsCommand(view, command, QPoint(-1, -1)));
+
+    QCOMPARE(view.Form()->m_Applied, elements);
+    QCOMPARE(modified.count(), accept ? 1 : 0);
+    if (!accept) {
+        QCOMPARE(*themes, before);
+        return;
+    }
+    // The dialog edited a copy of the current theme, which now holds its elements.
+    QStringList stored = themes->m_NamedThemes.value(QStringLiteral("Show")).Elements().keys();
+    stored.sort();
+    QStringList expected = elements;
+    expected.sort();
+    QCOMPARE(stored, expected);
+    QVERIFY(themes->m_BaseTheme.Elements().isEmpty());
+}
+
+void TestCmnThemedFormInterface::propsCommandOpensWhereItsMenuWas_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("from the root's menu") << true << QPoint(300, 200);
+    QTest::newRow("from the side panel") << false << QPoint(-1, -1);
+}
+
+void TestCmnThemedFormInterface::propsCommandOpensWhereItsMenuWas()
+{
+    QFETCH(bool, fromMenu);
+    QFETCH(QPoint, position);
+    CFixture fixture;
+    fixture.Show();
+    CTestInterface &view = fixture.m_Interface;
+    QList<QPoint> points;
+    bool placed = false;
+    CTestDialogRunnerScope dialogs([&](QDialog &dialog) {
+        points << CCmnMenu::MenuBeingShownPopupPoint();
+        // Where a keeper centred on the point puts the dialog is where it stands.
+        const QRect geometry = dialog.geometry();
+        CCmnGeometryKeeper().SetAnchor(CCmnGeometryKeeper::AnchorCentre, position).Restore(&dialog);
+        placed = dialog.geometry() == geometry;
+        return int(QDialog::Rejected);
+    });
+    CTestMenuScope menus;
+
+    if (fromMenu) {
+        QGraphicsSceneContextMenuEvent context(QEvent::GraphicsSceneContextMenu);
+        context.setScreenPos(position);
+        CCmnFormBoxEvent event;
+        event.m_Kind = CCmnFormBoxEvent::ContextMenu;
+        event.m_BoxId = view.Form()->RootId();
+        event.m_ContextEvent = &context;
+        menus.Choose(QStringLiteral("Background Settings..."));
+        QVERIFY(view.HandleBoxEvent(&event));
+    } else {
+        view.PropsAction(CCmnThemedFormInterface::PropsRoot)->trigger();
+    }
+
+    QCOMPARE(dialogs.Titles(), QStringList{"Background Settings"});
+    QCOMPARE(points, QList<QPoint>{position});
+    QVERIFY(placed);
+}
+
+void TestCmnThemedFormInterface::ornamentBoxEvents_data()
+{
+    QTest::addColumn<QString>("ornament");
+    QTest::addColumn<bool>("press");
+    QTest::addColumn<bool>("flag");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("title");
+
+    const QStringList settings{"--", "Background Settings...", "Pedigree Defaults"};
+    QTest::newRow("press on a header ornament") << "left header" << true << true << QStringList()
+                                                << "Smith & Jones <UK> Settings";
+    QTest::newRow("menu of a header ornament")
+        << "left header" << false << true << QStringList{"Smith && Jones <UK> Settings...", "Header Settings..."} + settings
+        << "Smith & Jones <UK> Settings";
+    QTest::newRow("menu of a footer ornament")
+        << "left footer" << false << true << QStringList{"Signature Settings...", "Footer Settings..."} + settings
+        << "Signature Settings";
+    QTest::newRow("menu of a footer ornament, no footer flag")
+        << "left footer" << false << false << QStringList{"Signature Settings..."} + settings << "Signature Settings";
+}
+
+void TestCmnThemedFormInterface::ornamentBoxEvents()
+{
+    QFETCH(QString, ornament);
+    QFETCH(bool, press);
+    QFETCH(bool, flag);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, title);
+    CFixture fixture;
+    fixture.Show();
+    CTestInterface &view = fixture.m_Interface;
+    CTestForm *form = view.Form();
+    const bool header = ornament == QStringLiteral("left header");
+    if (header)
+        form->BoxNames().m_HasHeader = flag;
+    else
+        form->BoxNames().m_HasFooter = flag;
+    const QPoint position(120, 80);
+    QGraphicsSceneMouseEvent mouse(QEvent::GraphicsSceneMousePress);
+    mouse.setScreenPos(position);
+    QGraphicsSceneContextMenuEvent context(QEvent::GraphicsSceneContextMenu);
+    context.setScreenPos(position);
+    CCmnFormBoxEvent event;
+    event.m_Kind = press ? CCmnFormBoxEvent::MousePress : CCmnFormBoxEvent::ContextMenu;
+    event.m_BoxId = header ? form->LeftHeaderOrnamentId() : form->LeftFooterOrnamentId();
+    QVERIFY(event.m_BoxId != 0);
+    if (press)
+        event.m_MouseEvent = &mouse;
+    else
+        event.m_ContextEvent = &context;
+    QList<QPoint> points;
+    CTestDialogRunnerScope dialogs([&points](QDialog &) {
+        points << CCmnMenu::MenuBeingShownPopupPoint();
+        return int(QDialog::Rejected);
+    });
+    CTestMenuScope menus;
+    if (!press)
+        menus.Choose(entries.first());
+
+    QVERIFY(view.HandleBoxEvent(&event));
+
+    QCOMPARE(menus.LastEntries(), entries);
+    QCOMPARE(dialogs.Titles(), QStringList{title});
+    // The mirrored entry runs the ornament's own command at the menu's point.
+    QCOMPARE(points, QList<QPoint>{press ? QPoint(-1, -1) : position});
+    if (!press)
+        QCOMPARE(menus.Runs().last().m_Point, std::optional<QPoint>(position));
+
+    // A press without a form, and any other kind of event, are not the ornament's.
+    event.m_Kind = 7;
+    QVERIFY(!view.HandleOrnamentEvent(&event, CCmnThemedFormInterface::PropsLeftHeaderOrnament));
+}
+
+void TestCmnThemedFormInterface::newPictureWarnsOfCropping_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("whatWasSet");
+    QTest::addColumn<QString>("whatItMustMatch");
+    QTest::newRow("root") << "root" << "a background photo" << "the paper";
+    QTest::newRow("ornament") << "left header ornament" << "a smith &amp; jones &lt;uk&gt; photo"
+                              << "the box in which it is displayed";
+}
+
+void TestCmnThemedFormInterface::newPictureWarnsOfCropping()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, whatWasSet);
+    QFETCH(QString, whatItMustMatch);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString photo = folder.filePath(QStringLiteral("photo.png"));
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QVERIFY(image.save(photo));
+    CFixture fixture;
+    fixture.Show();
+    CTestInterface &view = fixture.m_Interface;
+    view.SetHelpPageName(QStringLiteral("design_croppingpics.html"));
+    CTestFileChooserScope chooser(photo);
+    CTestDialogRunnerScope dialogs([](QDialog &dialog) {
+        auto *tabs = dynamic_cast<CCmnThemedFormBoxGenericPropertiesTabsMixin *>(&dialog);
+        if (!tabs)
+            return int(QDialog::Rejected);
+        tabs->PhotoTab()->Panel()->PicCtrl()->SelectButton()->click();
+        return OrvAcceptDialog(dialog);
+    });
+    CTestMessageBoxScope messages;
+    const QPoint position(210, 160);
+
+    QVERIFY(RunSettingsCommand(view, command, position));
+
+    QCOMPARE(messages.Requests().size(), 1);
+    const CCmnMessageBoxRequest &notice = messages.Requests().first();
+    QCOMPARE(notice.m_Options.m_MessageId, CmnPhotoCropWarningMessageId);
+    QCOMPARE(notice.m_Options.m_Position, position);
+    QVERIFY2(notice.m_Text.contains(QStringLiteral("<p>You have set %1.</p>").arg(whatWasSet)), qPrintable(notice.m_Text));
+    QVERIFY2(notice.m_Text.contains(whatItMustMatch), qPrintable(notice.m_Text));
+
+    // A second OK with the picture already there says nothing.
+    QVERIFY(RunSettingsCommand(view, command, position));
+    QCOMPARE(messages.Requests().size(), 1);
+}
+
+void TestCmnThemedFormInterface::pressThatRebuildsKeepsSceneUntilEventLoop()
+{
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    view.m_RebuildNames << QStringLiteral("TEST-LEFTHEADER-LAYOUT");
+    fixture.Show();
+    view.m_Populated.clear();
+    QPointer<CCmnGraphicsScene> oldScene = view.ScreenScene().data();
+    const QSharedPointer<CCmnFormBox> box = view.Form()->GetBox(view.Form()->LeftHeaderOrnamentId());
+    QVERIFY(box);
+    QGraphicsItem *item = box->TopItem();
+    QPointer<CCmnForm> oldForm = view.Form();
+    CTestDialogRunnerScope dialogs(OrvAcceptDialog);
+    QGraphicsSceneMouseEvent mouse(QEvent::GraphicsSceneMousePress);
+
+    // As the box's item does when it is pressed.
+    view.Form()->Slot_box_mousePressEvent(item, &mouse);
+
+    QCOMPARE(dialogs.Titles(), QStringList{"Smith & Jones <UK> Settings"});
+    QVERIFY(view.ScreenScene().data() != oldScene.data());
+    QVERIFY(view.CurrentForm().data() != oldForm.data());
+    // The pressed item still stands on its scene when its handler goes on.
+    QVERIFY(oldScene);
+    QVERIFY(oldForm);
+    QCOMPARE(item->scene(), oldScene.data());
+    QTRY_VERIFY(oldScene.isNull());
+    QVERIFY(oldForm.isNull());
 }
 
 void TestCmnThemedFormInterface::destroyingHostWhileFormShownIsClean_data()
@@ -815,6 +1370,53 @@ void TestCmnThemedFormInterface::destroyingHostWhileFormShownIsClean()
     QVERIFY(scene.isNull());
 }
 
+void TestCmnThemedFormInterface::rendersSettingsDialogsAndMenus()
+{
+    CFixture fixture;
+    CTestInterface &view = fixture.m_Interface;
+    auto themes = QSharedPointer<CCmnThemeSet>::create();
+    themes->m_NamedThemes.insert(kUserName, CCmnTheme());
+    themes->m_NamedThemes.insert(kLongName, CCmnTheme());
+    themes->SelectTheme(kUserName);
+    view.SetThemes(themes);
+    fixture.Show(kUserName);
+    QStringList drawn;
+    CTestDialogRunnerScope dialogs([&drawn](QDialog &dialog) {
+        const QString file = QStringLiteral("themedform-dialog-%1.png").arg(drawn.size());
+        if (OrvRenderForReview(dialog, QSize(), file))
+            drawn << dialog.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    for (const QString &command :
+         QStringList{"defaults", "root", "header", "left header ornament", "right footer ornament"})
+        QVERIFY(RunSettingsCommand(view, command, QPoint(-1, -1)));
+    QCOMPARE(drawn, (QStringList{"Smith & Jones <UK> Defaults", "Background Settings", "Header Settings",
+                                 "Smith & Jones <UK> Settings", "Stamp Settings"}));
+
+    int menus = 0;
+    const TCmnMenuRunner previous = CmnSetMenuRunner([&menus](CCmnMenu &menu, const std::optional<QPoint> &) {
+        menu.adjustSize();
+        if (OrvKeepForReview(menu.grab().toImage(), QStringLiteral("themedform-menu-%1.png").arg(menus)))
+            ++menus;
+        return static_cast<QAction *>(nullptr);
+    });
+    QGraphicsSceneContextMenuEvent context(QEvent::GraphicsSceneContextMenu);
+    CCmnFormBoxEvent event;
+    event.m_Kind = CCmnFormBoxEvent::ContextMenu;
+    event.m_ContextEvent = &context;
+    for (const qint32 id : {view.Form()->LeftHeaderOrnamentId(), view.Form()->FooterId()}) {
+        event.m_BoxId = id;
+        QVERIFY(view.HandleBoxEvent(&event));
+    }
+    CmnSetMenuRunner(previous);
+    QCOMPARE(menus, 2);
+
+    CCmnComboBox *combo = view.ThemesComboBox()->ComboBox();
+    combo->showPopup();
+    QVERIFY(OrvKeepForReview(combo->view()->window()->grab().toImage(), QStringLiteral("themedform-themes.png")));
+    combo->hidePopup();
+}
+
 void TestCmnThemedFormInterface::rendersTheWholeInterface()
 {
     CTestHost host;
@@ -841,6 +1443,9 @@ void TestCmnThemedFormInterface::rendersTheWholeInterface()
     QCOMPARE(view->PropsAction(CCmnThemedFormInterface::PropsDefault)->text(),
              QStringLiteral("Smith && Jones <UK> Defaults"));
     QCOMPARE(view->PropsButton(CCmnThemedFormInterface::PropsRoot)->text(), QStringLiteral("Background Settings"));
+    QCOMPARE(view->PropsButton(CCmnThemedFormInterface::PropsRoot)->toolTip(),
+             QStringLiteral("<p>Customize the background</p>"));
+    QCOMPARE(view->PropsAction(CCmnThemedFormInterface::PropsRoot)->text(), QStringLiteral("Background Settings..."));
 
     for (QWidget *control : std::initializer_list<QWidget *>{
              view->PointButton(), view->PanButton(), view->ThemesComboBox()->ComboBox(), view->DesignModeCheckBox(),
