@@ -1,0 +1,10 @@
+#include "bioautomaticorcustomimportcolspage.h"
+
+CBioAutomaticOrCustomImportColsPage::CBioAutomaticOrCustomImportColsPage(CBioAutomaticOrCustomImportCols *choice,
+                                                                         const QStringList *headers,
+                                                                         const QList<QStringList> *rows,
+                                                                         QWidget *parent)
+    : TCmnImportExportChoicePage(QStringLiteral("Columns"), parent, 0, choice, headers, rows)
+{
+    SetHelpPage(QStringLiteral("CBioAutomaticOrCustomImportColsPage.html"));
+}
