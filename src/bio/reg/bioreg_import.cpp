@@ -88,7 +88,10 @@ struct CTextIds
     }
 
     QString Key(const QString &cell, const QString &upper, bool *) const { return m_CaseSensitive ? cell : upper; }
-    bool IsNull(const QString &key) const { return key == m_Null; }
+    // An empty cell is no ID whatever the null-ID text, as with numbers: otherwise
+    // one record with an empty ID would become the parent of every row whose
+    // parent cell is empty.
+    bool IsNull(const QString &key) const { return key.isEmpty() || key == m_Null; }
     static const QString &Text(const QString &key) { return key; }
 
     bool m_CaseSensitive;

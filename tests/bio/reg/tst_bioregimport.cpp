@@ -159,6 +159,9 @@ void TestBioRegImport::importsRows_data()
     QTest::newRow("text IDs ignore letter case")
         << QByteArray("ab1,,,Rex\nAB1,,,Max\nab2,aB1,,Bella\n") << kTextIds << false << "Rex/0// Bella/0/Rex/"
         << QStringList{"Line 2, dog with duplicate ID (AB1), ignored"};
+    QTest::newRow("an empty text parent is no parent whatever the null ID")
+        << QByteArray("a,,0,Rex\nb,a,,Max\n,,,NoId\n") << kTextIds + ";nullid:0" << false << "Rex/0// Max/0/Rex/"
+        << QStringList{"Line 3, dog with no ID, ignored"};
     QTest::newRow("case-sensitive text IDs") << QByteArray("ab1,,,Rex\nAB1,,,Max\n") << kTextIds + ";cs:1" << false
                                              << "Rex/0// Max/0//" << QStringList{};
     QTest::newRow("placeholders named by the first sire name, else Unknown in ID order")
