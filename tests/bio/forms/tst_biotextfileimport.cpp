@@ -8,7 +8,9 @@
 #include "cmncheckbox.h"
 #include "cmnfilehiddensettings.h"
 #include "cmnframework.h"
+#include "cmnimportcsvformatpage.h"
 #include "cmnimportcsvwizard.h"
+#include "cmnlineedit.h"
 #include "cmnprogress.h"
 #include "cmnregfieldcontextmask.h"
 #include "cmnregfieldssettings.h"
@@ -48,7 +50,7 @@ struct CRun
 
 // The wizard as the user goes through it: Next to the "Columns" page, the
 // page's own change, then Finish; or Cancel on the first page.
-CRun Run(CBioReg &reg, const QString &path, bool finish, const std::function<void(CBioAutomaticOrCustomImportColsPanel *)> &onColumns,
+CRun Run(CBioReg &reg, const QString &path, bool finish, const std::function<void(CCmnImportCSVWizard &, CBioAutomaticOrCustomImportColsPanel *)> &onColumns,
          CCmnProgress *progress = nullptr)
 {
     CRun run;
@@ -63,7 +65,7 @@ CRun Run(CBioReg &reg, const QString &path, bool finish, const std::function<voi
             return int(QDialog::Rejected);
         run.m_CustomizeTicked = page->ChoicePanel()->CheckBox()->isChecked();
         if (onColumns)
-            onColumns(page->ChoicePanel());
+            onColumns(wizard, page->ChoicePanel());
         wizard.button(QWizard::FinishButton)->click();
         return wizard.result();
     });
@@ -97,6 +99,7 @@ private slots:
     void init();
     void cleanup();
     void importsAndRemembersTheCustomColumns();
+    void returningToTheFormatRebuildsTheColumns();
     void cancelledImportRemembersNothing_data();
     void cancelledImportRemembersNothing();
 
@@ -145,7 +148,7 @@ void TestBioTextFileImport::importsAndRemembersTheCustomColumns()
 {
     const QString path = WriteDogs();
     CBioReg reg{CCmnRegFieldsSettings()};
-    const CRun first = Run(reg, path, true, [](CBioAutomaticOrCustomImportColsPanel *panel) {
+    const CRun first = Run(reg, path, true, [](CCmnImportCSVWizard &, CBioAutomaticOrCustomImportColsPanel *panel) {
         panel->CheckBox()->click();
         panel->Table()->item(2, 4)->setText("Breeder");
     });
@@ -161,6 +164,31 @@ void TestBioTextFileImport::importsAndRemembersTheCustomColumns()
     QCOMPARE(second.m_Result, QString());
     QVERIFY(second.m_CustomizeTicked);
     QCOMPARE(again.GetFieldsSettings().GetUserFields().m_Items.value(0).first, QStringLiteral("Breeder"));
+}
+
+void TestBioTextFileImport::returningToTheFormatRebuildsTheColumns()
+{
+    const QString path = m_Folder.filePath("semicolons.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kDogs);
+    file.close();
+    CBioReg reg{CCmnRegFieldsSettings()};
+    qsizetype before = -1;
+    qsizetype after = -1;
+    const CRun run = Run(reg, path, true, [&](CCmnImportCSVWizard &wizard, CBioAutomaticOrCustomImportColsPanel *panel) {
+        // Nothing deduces a semicolon: each line is one column until the user says so.
+        before = panel->Table()->columnCount();
+        wizard.back();
+        wizard.FormatPage()->ChoicePanel()->CheckBox()->click();
+        wizard.FormatPage()->ChoicePanel()->SeparatorEdit()->setText(";");
+        wizard.next();
+        after = panel->Table()->columnCount();
+    });
+    QCOMPARE(run.m_Result, QString());
+    QVERIFY(before != 5);
+    QCOMPARE(after, 5);
+    QCOMPARE(Names(reg).size(), 3);
 }
 
 void TestBioTextFileImport::cancelledImportRemembersNothing_data()
@@ -185,7 +213,7 @@ void TestBioTextFileImport::cancelledImportRemembersNothing()
     file.close();
     CBioReg reg{CCmnRegFieldsSettings()};
     CCancellingProgress progress;
-    const CRun run = Run(reg, path, finishWizard, [](CBioAutomaticOrCustomImportColsPanel *panel) {
+    const CRun run = Run(reg, path, finishWizard, [](CCmnImportCSVWizard &, CBioAutomaticOrCustomImportColsPanel *panel) {
         panel->CheckBox()->click();
     }, &progress);
     QCOMPARE(run.m_Result, result);
