@@ -1,5 +1,7 @@
 #include "bioautomaticorcustomimportcolspage.h"
 
+#include "cmnkeyeventeater.h"
+
 CBioAutomaticOrCustomImportColsPage::CBioAutomaticOrCustomImportColsPage(CBioAutomaticOrCustomImportCols *choice,
                                                                          const QStringList *headers,
                                                                          const QList<QStringList> *rows,
@@ -7,4 +9,5 @@ CBioAutomaticOrCustomImportColsPage::CBioAutomaticOrCustomImportColsPage(CBioAut
     : TCmnImportExportChoicePage(QStringLiteral("Columns"), parent, 0, choice, headers, rows)
 {
     SetHelpPage(QStringLiteral("CBioAutomaticOrCustomImportColsPage.html"));
+    installEventFilter(ChoicePanel()->ReturnEater());
 }

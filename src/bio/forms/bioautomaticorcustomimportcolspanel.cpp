@@ -166,11 +166,9 @@ CBioAutomaticOrCustomImportColsPanel::CBioAutomaticOrCustomImportColsPanel(qint3
 
     CreateControls(grid);
 
-    // The Return that ends a label edit goes no further than the page, so the
-    // wizard does not take it for Next.
+    // The page installs it: the Return that ends a label edit goes no further
+    // than the page, so the wizard does not take it for Finish.
     m_ReturnEater = new CCmnKeyEventEater(Qt::Key_Return, this);
-    if (QWidget *page = mainLayout->parentWidget())
-        page->installEventFilter(m_ReturnEater);
 
     connect(m_Table, &QTableWidget::itemChanged, this, &CBioAutomaticOrCustomImportColsPanel::Slot_itemChanged);
     connect(m_Table->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -92,6 +92,7 @@ public:
     CCmnLineEdit *MaleWordsEdit() const { return m_MaleWordsEdit; }
     CCmnLineEdit *FemaleWordsEdit() const { return m_FemaleWordsEdit; }
     CCmnComboBox *DateFormatComboBox() const { return m_DateFormatComboBox; }
+    // On while a label is edited; the page filters its key presses through it.
     CCmnKeyEventEater *ReturnEater() const { return m_ReturnEater; }
 
 protected:

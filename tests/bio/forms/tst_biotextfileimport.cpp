@@ -100,6 +100,7 @@ private slots:
     void cleanup();
     void importsAndRemembersTheCustomColumns();
     void returningToTheFormatRebuildsTheColumns();
+    void returnEndsALabelEditOnly();
     void cancelledImportRemembersNothing_data();
     void cancelledImportRemembersNothing();
 
@@ -189,6 +190,32 @@ void TestBioTextFileImport::returningToTheFormatRebuildsTheColumns()
     QVERIFY(before != 5);
     QCOMPARE(after, 5);
     QCOMPARE(Names(reg).size(), 3);
+}
+
+void TestBioTextFileImport::returnEndsALabelEditOnly()
+{
+    const QString path = m_Folder.filePath("labels.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("ID,Name,Sire,Dam,Owner\n1,Rex,,,Smith & Jones <UK>\n");
+    file.close();
+    CBioReg reg{CCmnRegFieldsSettings()};
+    bool stayed = false;
+    const CRun run = Run(reg, path, true, [&](CCmnImportCSVWizard &wizard, CBioAutomaticOrCustomImportColsPanel *panel) {
+        wizard.show();
+        panel->CheckBox()->click();
+        QTableWidgetItem *label = panel->Table()->item(2, 4);
+        panel->Table()->editItem(label);
+        auto *edit = panel->Table()->findChild<CCmnLineEdit *>();
+        QVERIFY(edit);
+        edit->setText("Breeder");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_COMPARE(label->text(), QStringLiteral("Breeder"));
+        stayed = wizard.isVisible() && wizard.result() == 0;
+    });
+    QVERIFY(stayed);
+    QCOMPARE(run.m_Result, QString());
+    QCOMPARE(reg.GetFieldsSettings().GetUserFields().m_Items.value(0).first, QStringLiteral("Breeder"));
 }
 
 void TestBioTextFileImport::cancelledImportRemembersNothing_data()
