@@ -101,6 +101,7 @@ private slots:
     void fieldChoiceAdjustsTypeAndLabel();
     void buttonsAddDeleteAndMove();
     void savesTheCustomSet();
+    void givesBackARememberedSetUnchanged();
     void refusesAnInvalidSet_data();
     void refusesAnInvalidSet();
     void clearingCustomizeKeepsTheColumns();
@@ -274,6 +275,29 @@ void TestBioAutomaticOrCustomImportColsPage::savesTheCustomSet()
     QVERIFY(custom.m_CreateLineNumberField);
     QVERIFY(!custom.m_CreateIdField);
     QCOMPARE(custom.m_DateFormat, page.m_Choice.m_Deduced.m_DateFormat);
+}
+
+void TestBioAutomaticOrCustomImportColsPage::givesBackARememberedSetUnchanged()
+{
+    CColumnsPage page(kHeaders, Rows(3));
+    CBioImportCols remembered;
+    remembered.SetDefaults();
+    (void)remembered.FromString("0;1:1,1,ID;2:2,1,;3:3,1,;4:12,4,Smith & Jones <UK>;5:13,2,;cs:1;nullid: 0 ;"
+                                "male:Rüde,M,;female:;dateformat:yyyy.mm.dd");
+    page.m_Choice.FixCustom(remembered);
+    QVERIFY(page.Exchange(false));
+    QVERIFY(page.Panel()->CheckBox()->isChecked());
+    QVERIFY(page.Exchange(true));
+    QCOMPARE(page.m_Choice.m_Custom.m_DateFormat, remembered.m_DateFormat);
+    // Only a User Field column keeps its label; the others read "N/A" from the table.
+    QList<CBioImportCol> expected = remembered.m_Cols;
+    for (CBioImportCol &col : expected) {
+        if (col.m_Field != BioImportFieldUser)
+            col.m_Label = "N/A";
+    }
+    QCOMPARE(page.m_Choice.m_Custom.m_Cols, expected);
+    QCOMPARE(page.m_Choice.m_Custom.m_MaleWords, remembered.m_MaleWords);
+    QCOMPARE(page.m_Choice.m_Custom.m_CaseSensitiveIds, true);
 }
 
 void TestBioAutomaticOrCustomImportColsPage::refusesAnInvalidSet_data()
