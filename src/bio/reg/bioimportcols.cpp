@@ -246,3 +246,58 @@ QList<qint32> BioImportAllowedTypes(qint32 field)
         return {};
     }
 }
+
+QString BioValidateImportCols(const QList<CBioImportCol> &cols)
+{
+    // The type of the first column with each code; a code missing has none.
+    constexpr qint32 kCodes = BioImportFieldSuffix + 1;
+    qint32 counts[kCodes] = {};
+    qint32 types[kCodes] = {};
+    for (const CBioImportCol &col : cols) {
+        if (col.m_Field < 1 || col.m_Field >= kCodes)
+            continue;
+        if (counts[col.m_Field]++ == 0)
+            types[col.m_Field] = col.m_Type;
+    }
+    const auto caption = [](qint32 field) { return BioImportFieldCaption(field); };
+
+    for (const qint32 field : {BioImportFieldId, BioImportFieldSireId, BioImportFieldDamId}) {
+        if (counts[field] == 0)
+            return QStringLiteral("There is no '%1' ID column. This column is required.").arg(caption(field));
+    }
+    for (qint32 field = 1; field < kCodes; ++field) {
+        if (field != BioImportFieldUser && field != BioImportFieldIgnore && counts[field] > 1)
+            return QStringLiteral("The '%1' column appears more than once. You can only have one '%1' column.")
+                .arg(caption(field));
+    }
+    const qint32 idType = types[BioImportFieldId];
+    if (idType != BioImportTypeText && idType != BioImportTypeInteger)
+        return QStringLiteral("The %1 column data type must be string or integer").arg(caption(BioImportFieldId));
+    for (const qint32 parent : {BioImportFieldSireId, BioImportFieldDamId}) {
+        if (types[parent] != idType)
+            return QStringLiteral("The %1 and %2 columns must both be string or integer")
+                .arg(caption(BioImportFieldId), caption(parent));
+    }
+    const auto mustBe = [&](qint32 field, qint32 type) {
+        return counts[field] > 0 && types[field] != type;
+    };
+    const QString mustBeText = QStringLiteral("The %1 column must be string type");
+    const QString needsName = QStringLiteral("If the %1 column is included, the %2 column must also be present");
+    if (mustBe(BioImportFieldName, BioImportTypeText))
+        return mustBeText.arg(caption(BioImportFieldName));
+    for (const qint32 parentName : {BioImportFieldSireName, BioImportFieldDamName}) {
+        if (mustBe(parentName, BioImportTypeText))
+            return mustBeText.arg(caption(parentName));
+        if (counts[parentName] > 0 && counts[BioImportFieldName] == 0)
+            return needsName.arg(caption(parentName), caption(BioImportFieldName));
+    }
+    for (const qint32 date : {BioImportFieldDateOfBirth, BioImportFieldDateOfDeath}) {
+        if (mustBe(date, BioImportTypeDate))
+            return QStringLiteral("The %1 column must be date type").arg(caption(date));
+    }
+    for (const qint32 text : {BioImportFieldTitle, BioImportFieldSuffix}) {
+        if (mustBe(text, BioImportTypeText))
+            return mustBeText.arg(caption(text));
+    }
+    return QString();
+}

@@ -94,3 +94,8 @@ QString BioImportTypeName(qint32 type);
 // The value types a field code allows, in ascending order; none for 10, 11 and
 // codes outside 1 to 15.
 QList<qint32> BioImportAllowedTypes(qint32 field);
+
+// The check of a column set before it is imported: every ID column present once,
+// the parent IDs of the ID's type, names, titles and suffixes as text, dates as
+// dates. Empty when the set can be imported, else the first problem found.
+QString BioValidateImportCols(const QList<CBioImportCol> &cols);

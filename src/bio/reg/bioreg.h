@@ -13,8 +13,14 @@
 #include <functional>
 #include <memory>
 
+class CBioImportCols;
 class CBioInbreedingCalculator;
 class CBioRegRecord;
+class CCmnCsvFormat;
+class CCmnProgress;
+class CCmnRegFieldContextMask;
+class CCmnTextEncoding;
+class QIODevice;
 
 // The document's animal register: every record is an animal. Besides the record
 // store it keeps the name lists by sex, the parent index that ancestry walks
@@ -171,6 +177,21 @@ public:
     // Every animal descended from the record, in no particular order; the record
     // itself too with `includeSelf`.
     QVector<int> GetDescendants(int recordId, bool includeSelf) const;
+
+    // Fills the register, emptied first, from the rows of delimited text: one user
+    // field per User Field column (new ones count towards the most user fields the
+    // register may hold, the ID and line-number fields too; columns beyond it are
+    // discarded with a message ending in the note), one animal per row with an ID
+    // not seen before, placeholders for parents without a row, names for all.
+    // Every row left out gets a message naming its line, the first physical line
+    // of its record. Empty on success, "Cancelled", or the column set's or the
+    // reader's message; before the reading nothing is changed. The warning text
+    // is left untouched.
+    [[nodiscard]] QString ImportDelimitedText(CCmnProgress *progress, QString &warning, QStringList &messages,
+                                              const CCmnRegFieldContextMask &usageMask,
+                                              const CCmnTextEncoding &encoding, const CCmnCsvFormat &format,
+                                              const CBioImportCols &cols, QIODevice *device, int maxUserFields,
+                                              const QString &limitNote);
 
     void WriteRecord(int recordId, QDataStream &stream) const override;
     bool ReadRecord(int recordId, QDataStream &stream) override;

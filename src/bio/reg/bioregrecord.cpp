@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr int kDateOfBirthField = -103;
-constexpr int kDateOfDeathField = -104;
-constexpr int kTitleField = -107;
-constexpr int kNameSuffixField = -108;
-
 // Joins two texts with one blank, leaving the blank out beside an empty one.
 QString JoinedWithBlank(const QString &first, const QString &second)
 {

@@ -14,6 +14,12 @@ class CCmnDate;
 class CBioRegRecord : public CCmnRegRecord
 {
 public:
+    // The built-in fields whose values the record stores.
+    static constexpr int kDateOfBirthField = -103;
+    static constexpr int kDateOfDeathField = -104;
+    static constexpr int kTitleField = -107;
+    static constexpr int kNameSuffixField = -108;
+
     explicit CBioRegRecord(CCmnReg *reg);
     CBioRegRecord(const QString &name, CCmnReg *reg);
     CBioRegRecord(const CBioRegRecord &) = default;

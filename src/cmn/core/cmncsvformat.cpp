@@ -1,5 +1,7 @@
 #include "cmncsvformat.h"
 
+#include "cmncsvrecordreader.h"
+
 #include <QStringView>
 
 namespace {
@@ -45,192 +47,6 @@ QString CharToPiece(QChar c)
 {
     return c.isNull() ? QStringLiteral("none") : QString(c);
 }
-
-// Reads records from a list of lines, one record per call. All work is a single
-// pass: every character is looked at a bounded number of times, however the
-// quoting is broken.
-class CCsvRecordReader
-{
-public:
-    CCsvRecordReader(const CCmnCsvFormat &format, const QStringList &lines)
-        : m_Lines(lines),
-          m_Quote(EffectiveQuote(format.QuoteChar(), format.Separator())),
-          m_Separator(format.Separator()),
-          m_Comment(format.CommentChar()),
-          m_EscapeFlag(format.EscapeFlag()),
-          m_Backslash(EscapesWithBackslash(format.EscapeFlag(), m_Quote, m_Separator)),
-          m_Trim(format.TrimFlag())
-    {
-    }
-
-    bool AtEnd() const { return m_Line >= m_Lines.size(); }
-
-    // The fields of the record that begins at the current line; the empty list
-    // for a comment line. Never empty otherwise: an empty line is one empty field.
-    QStringList Next()
-    {
-        QStringList fields;
-        fields.reserve(m_LastFieldCount);
-        QStringView line = m_Lines.at(m_Line);
-        if (IsCommentLine(line, m_Comment)) {
-            ++m_Line;
-            return fields;
-        }
-        qsizetype pos = 0;
-        for (;;) {
-            QString value;
-            bool enclosed = false;
-            const qsizetype quotePos = OpeningQuote(line, pos);
-            if (quotePos >= 0) {
-                qsizetype endLine = m_Line;
-                qsizetype endPos = quotePos + 1;
-                if (ReadEnclosed(endLine, endPos, &value)) {
-                    enclosed = true;
-                    m_Line = endLine;
-                    line = m_Lines.at(m_Line);
-                    pos = endPos;
-                } else {
-                    // Nothing closes it: the field is read plainly, its quote
-                    // kept as text, so the damage stays within this field.
-                    m_Unclosed = true;
-                    value.clear();
-                }
-            }
-            qsizetype end = line.indexOf(m_Separator, pos);
-            if (end < 0)
-                end = line.size();
-            const QStringView rest = line.mid(pos, end - pos);
-            if (enclosed) {
-                // Stray text after the closing quote is kept; the blanks inside
-                // the quotes are data, only those outside them are trimmed.
-                value += m_Trim ? rest.trimmed() : rest;
-                fields.append(value);
-            } else {
-                value = m_Quote.isNull() ? rest.toString() : Unescape(rest);
-                fields.append(m_Trim ? value.trimmed() : value);
-            }
-            if (end >= line.size())
-                break;
-            pos = end + 1;
-        }
-        ++m_Line;
-        m_LastFieldCount = fields.size();
-        return fields;
-    }
-
-private:
-    // Where the field starting at pos opens with the quote character, or -1.
-    // Trimming lets blanks stand before the quote.
-    qsizetype OpeningQuote(QStringView line, qsizetype pos) const
-    {
-        if (m_Quote.isNull())
-            return -1;
-        qsizetype p = pos;
-        if (m_Trim) {
-            while (p < line.size() && line[p] != m_Quote && line[p] != m_Separator && line[p].isSpace())
-                ++p;
-        }
-        return p < line.size() && line[p] == m_Quote ? p : -1;
-    }
-
-    // Reads an enclosed field from just after its opening quote up to its closing
-    // quote, continuing over line ends. True with line and pos just after the
-    // closing quote; false when the input ends first. Without a value it only
-    // finds the end.
-    bool ReadEnclosed(qsizetype &lineIndex, qsizetype &pos, QString *value) const
-    {
-        bool closes = value == nullptr;
-        for (;;) {
-            const QStringView text = m_Lines.at(lineIndex);
-            const qsizetype q = text.indexOf(m_Quote, pos);
-            if (q < 0) {
-                if (value)
-                    *value += text.mid(pos);
-                // Once one quote has run to the end of the input unclosed, no later
-                // one can close on another line either (every quote after it was
-                // paired or escaped), so stop at the line end instead of rescanning
-                // the rest.
-                if (m_Unclosed || lineIndex + 1 >= m_Lines.size())
-                    return false;
-                // Make sure something closes the field before copying lines into
-                // it: an unclosed quote would copy the whole rest of the input.
-                if (!closes) {
-                    qsizetype endLine = lineIndex + 1;
-                    qsizetype endPos = 0;
-                    if (!ReadEnclosed(endLine, endPos, nullptr))
-                        return false;
-                    closes = true;
-                }
-                if (value)
-                    *value += QChar(u'\n');
-                ++lineIndex;
-                pos = 0;
-                continue;
-            }
-            if (m_Backslash) {
-                // An odd run of backslashes escapes the quote; the run is halved
-                // either way, so a field may end in a backslash.
-                qsizetype run = 0;
-                while (q - run > pos && text[q - run - 1] == QChar(kBackslash))
-                    ++run;
-                if (value) {
-                    *value += text.mid(pos, q - run - pos);
-                    *value += QString(run / 2, QChar(kBackslash));
-                }
-                pos = q + 1;
-                if (run % 2 == 0)
-                    return true;
-                if (value)
-                    *value += m_Quote;
-                continue;
-            }
-            if (value)
-                *value += text.mid(pos, q - pos);
-            if (q + 1 < text.size() && text[q + 1] == m_Quote) {
-                if (value)
-                    *value += m_Quote;
-                pos = q + 2;
-                continue;
-            }
-            pos = q + 1;
-            return true;
-        }
-    }
-
-    // An unenclosed field: each escape sequence becomes one quote character,
-    // searching on just after the quote produced.
-    QString Unescape(QStringView raw) const
-    {
-        const QChar lead = m_EscapeFlag ? QChar(kBackslash) : m_Quote;
-        QString result;
-        qsizetype copied = 0;
-        for (qsizetype i = raw.indexOf(lead); i >= 0 && i + 1 < raw.size(); i = raw.indexOf(lead, i)) {
-            if (raw[i + 1] != m_Quote) {
-                ++i;
-                continue;
-            }
-            result += raw.mid(copied, i - copied);
-            result += m_Quote;
-            i += 2;
-            copied = i;
-        }
-        if (copied == 0)
-            return raw.toString();
-        result += raw.mid(copied);
-        return result;
-    }
-
-    const QStringList m_Lines;
-    const QChar m_Quote;
-    const QChar m_Separator;
-    const QChar m_Comment;
-    const bool m_EscapeFlag;
-    const bool m_Backslash;
-    const bool m_Trim;
-    qsizetype m_Line = 0;
-    qsizetype m_LastFieldCount = 0;   // rows are mostly alike: a good first guess
-    bool m_Unclosed = false;
-};
 
 // The separator-split fields of a line, quoting ignored, as the deduction counts them.
 QList<QStringView> PlainSplit(QStringView line, QChar separator)
@@ -342,15 +158,25 @@ void CCmnCsvFormat::SetTabSeparated(bool tab)
     m_Separator = QChar(kTab);
 }
 
+QChar CCmnCsvFormat::EffectiveQuoteChar() const
+{
+    return EffectiveQuote(m_QuoteChar, m_Separator);
+}
+
+bool CCmnCsvFormat::EscapesQuoteWithBackslash() const
+{
+    return EscapesWithBackslash(m_EscapeFlag, EffectiveQuoteChar(), m_Separator);
+}
+
 QStringList CCmnCsvFormat::SplitLine(const QString &line) const
 {
-    CCsvRecordReader reader(*this, QStringList{line});
+    CCmnCsvRecordReader reader(*this, QStringList{line});
     return reader.Next();
 }
 
 QList<QStringList> CCmnCsvFormat::ParseRows(const QStringList &lines) const
 {
-    CCsvRecordReader reader(*this, lines);
+    CCmnCsvRecordReader reader(*this, lines);
     if (m_HeaderFlag) {
         while (!reader.AtEnd() && reader.Next().isEmpty()) {
         }
@@ -368,7 +194,7 @@ QStringList CCmnCsvFormat::ParseHeader(const QStringList &lines) const
 {
     if (!m_HeaderFlag)
         return {};
-    CCsvRecordReader reader(*this, lines);
+    CCmnCsvRecordReader reader(*this, lines);
     while (!reader.AtEnd()) {
         QStringList names = reader.Next();
         if (names.isEmpty())

@@ -44,6 +44,11 @@ public:
     // and header flag from sample lines, and turns trimming on.
     CCmnCsvFormat &Deduce(const QStringList &lines, QChar comment);
 
+    // The quote character as reading uses it: none when it equals the separator.
+    QChar EffectiveQuoteChar() const;
+    // True when reading takes backslash + quote for a quote inside a field.
+    bool EscapesQuoteWithBackslash() const;
+
     QChar QuoteChar() const { return m_QuoteChar; }
     void SetQuoteChar(QChar quote) { m_QuoteChar = quote; }
     // True: a quote character inside a field is written as backslash + quote;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmnprogress.h"
 #include "cmnslotblocker.h"
 
 #include <QElapsedTimer>
@@ -16,7 +17,7 @@
 // most of its time repainting. So the value reaches the bar, with its event
 // processing, only every so often, plus whenever the label has changed and when a
 // pass reaches its maximum.
-class CCmnProgressDialog : public QProgressDialog, public CCmnSlotBlockingMixin
+class CCmnProgressDialog : public QProgressDialog, public CCmnSlotBlockingMixin, public CCmnProgress
 {
     Q_OBJECT
 public:
@@ -31,12 +32,12 @@ public:
     // Numbers the phases instead of showing the callers' texts; call it once,
     // before the first phase.
     void EnablePhases();
-    void NextPhase(const QString &text);
-    void SetProgress(int value);
+    void NextPhase(const QString &text) override;
+    void SetProgress(int value) override;
     // Starts a pass: the value goes back to 0 first, which begins a new sub-phase
     // when the previous pass had got above 0.
-    void SetMaximum(int maximum);
-    [[nodiscard]] bool WasCanceled() const;
+    void SetMaximum(int maximum) override;
+    [[nodiscard]] bool WasCanceled() const override;
 
 protected:
     // Milliseconds from a fixed start; paces the refreshes.

@@ -2,9 +2,14 @@
 
 #include "bioimportcols.h"
 #include "bioimportcolsdeduction.h"
+#include "bioreg.h"
+#include "bioregrecord.h"
+#include "bioterminology.h"
 #include "cmnautomaticorcustomcsvformat.h"
 #include "cmnautomaticorcustomtextencoding.h"
 #include "cmnimportexportparameters.h"
+#include "cmnregfieldcontextmask.h"
+#include "cmnregfieldssettings.h"
 #include "cmntextfile.h"
 
 #include <QBuffer>
@@ -91,4 +96,45 @@ int ImportFuzzSample(const QByteArray &input)
     CCmnAutomaticOrCustomCsvFormat format;
     format.SetDeduced(CCmnCsvFormat().Deduce(lines, QChar(u'#')));
     return ParseAndDeduce(lines, format.Effective());
+}
+
+int ImportFuzzDelimitedText(const QByteArray &input)
+{
+    if (input.isEmpty())
+        return 0;
+    if (!GetBioTerminology())
+        BioCreateTerminology();
+    const quint8 selector = quint8(input.at(0));
+    QByteArray bytes = input.mid(1);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+
+    const char *codec = kCodecs[(selector & 0x0F) % std::size(kCodecs)];
+    const CCmnTextEncoding encoding(QString::fromLatin1(codec ? codec : "UTF-8"),
+                                    QString::fromLatin1(kLineEndings[selector >> 6]), 1);
+    CCmnCsvFormat format;
+    format.SetCommaSeparated(true);
+    format.SetEscapeFlag(false);
+    format.SetHeaderFlag(selector & 0x20);
+    CBioImportCols cols;
+    cols.SetDefaults();
+    const QString type = (selector & 0x10) ? QStringLiteral("3") : QStringLiteral("1");
+    (void)cols.FromString(QStringLiteral("0;1:1,%1,;2:2,%1,;3:3,%1,;4:6,1,;5:4,1,;6:5,2,;7:7,1,;8:12,3,Litter;"
+                                         "9:12,1,Owner;addidfield:1;addlinenumberfield:1;nullid:-1;male:M,;female:F")
+                              .arg(type));
+
+    CBioReg reg{CCmnRegFieldsSettings()};
+    QString warning;
+    QStringList messages;
+    if (!reg.ImportDelimitedText(nullptr, warning, messages, CCmnRegFieldContextMask(), encoding, format, cols,
+                                 &buffer, 200, QString())
+             .isEmpty())
+        return 0;
+    const QVector<int> ids = reg.GetRecordIds();
+    for (const int id : ids) {
+        const CBioRegRecord *animal = reg.GetBioRecord(id);
+        if ((animal->m_Sire && !reg.GetBioRecord(animal->m_Sire)) || (animal->m_Dam && !reg.GetBioRecord(animal->m_Dam)))
+            return -1;
+    }
+    return int(ids.size());
 }

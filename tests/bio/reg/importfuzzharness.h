@@ -22,5 +22,11 @@ int ImportFuzzParameterFile(const QByteArray &input);
 // and its columns deduced. Answers the number of columns.
 int ImportFuzzSample(const QByteArray &input);
 
+// The input as a whole delimited text file imported into a new register with a
+// fixed column set: the first byte picks the encoding, whether IDs are numbers or
+// texts and whether the first line is a header. Answers the number of animals, or
+// -1 when a parent link names no animal.
+int ImportFuzzDelimitedText(const QByteArray &input);
+
 // The import reads at most this many bytes of a file before its wizard runs.
 constexpr qsizetype kImportFuzzSampleBytes = 10000;

@@ -33,6 +33,17 @@ CBioImportCols OwnerSet()
     return cols;
 }
 
+// "1/3 2/3" gives an Integer ID column and an Integer sire ID column.
+QList<CBioImportCol> Columns(const QString &text)
+{
+    QList<CBioImportCol> cols;
+    for (const QString &item : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(u'/');
+        cols.append({parts.at(0).toInt(), parts.at(1).toInt(), QString()});
+    }
+    return cols;
+}
+
 QList<qint32> Fields(const CBioImportCols &cols)
 {
     QList<qint32> fields;
@@ -76,6 +87,8 @@ private slots:
     void captionsFollowTheTerminology();
     void findsColumnsOfAField();
     void choiceStartsAutomaticAndFollowing();
+    void validatesColumnSets_data();
+    void validatesColumnSets();
 
 private:
     CTestSettingsScope m_Settings;
@@ -343,6 +356,43 @@ void TestBioImportCols::choiceStartsAutomaticAndFollowing()
     QCOMPARE(choice.Effective(), CBioImportCols());
     choice.m_Automatic = false;
     QCOMPARE(choice.Effective(), custom);
+}
+
+void TestBioImportCols::validatesColumnSets_data()
+{
+    QTest::addColumn<QString>("columns");
+    QTest::addColumn<QString>("message");
+    const QString ids = QStringLiteral("1/1 2/1 3/1 ");
+    QTest::newRow("complete") << ids + "4/3 5/2 6/1 7/1 8/1 9/2 12/4 12/2 13/3 13/1 14/1 15/1" << "";
+    QTest::newRow("integer ids") << "1/3 2/3 3/3" << "";
+    QTest::newRow("1 no id") << "2/1 3/1" << "There is no 'Animal ID' ID column. This column is required.";
+    QTest::newRow("1 no sire id") << "1/1 3/1 6/1" << "There is no 'Sire ID' ID column. This column is required.";
+    QTest::newRow("1 no dam id") << "1/3 2/3 2/3" << "There is no 'Dam ID' ID column. This column is required.";
+    QTest::newRow("2 id twice") << ids + "1/1"
+                                << "The 'Animal ID' column appears more than once. You can only have one 'Animal ID' column.";
+    QTest::newRow("2 sex before name") << ids + "6/1 6/1 4/1 4/1"
+                                       << "The 'Sex' column appears more than once. You can only have one 'Sex' column.";
+    QTest::newRow("3 id date") << "1/2 2/2 3/2" << "The Animal ID column data type must be string or integer";
+    QTest::newRow("4 sire type") << "1/3 2/1 3/3" << "The Animal ID and Sire ID columns must both be string or integer";
+    QTest::newRow("5 dam type") << "1/1 2/1 3/3" << "The Animal ID and Dam ID columns must both be string or integer";
+    QTest::newRow("6 name") << ids + "6/3" << "The Name column must be string type";
+    QTest::newRow("7 sire name type first") << ids + "7/3" << "The Sire Name column must be string type";
+    QTest::newRow("8 sire name alone") << ids + "7/1"
+                                       << "If the Sire Name column is included, the Name column must also be present";
+    QTest::newRow("9 dam name") << ids + "6/1 8/4" << "The Dam Name column must be string type";
+    QTest::newRow("10 dam name alone") << ids + "8/1"
+                                       << "If the Dam Name column is included, the Name column must also be present";
+    QTest::newRow("11 birth") << ids + "5/1 9/1" << "The Date of Birth column must be date type";
+    QTest::newRow("12 death") << ids + "9/3" << "The Date of Death column must be date type";
+    QTest::newRow("13 title") << ids + "14/2 15/2" << "The Title column must be string type";
+    QTest::newRow("14 suffix") << ids + "15/3" << "The Suffix column must be string type";
+}
+
+void TestBioImportCols::validatesColumnSets()
+{
+    QFETCH(QString, columns);
+    QFETCH(QString, message);
+    QCOMPARE(BioValidateImportCols(Columns(columns)), message);
 }
 
 QTEST_GUILESS_MAIN(TestBioImportCols)

@@ -1,0 +1,684 @@
+// The import of delimited text into the animal register.
+#include "bioreg.h"
+
+#include "bioimportcols.h"
+#include "bioregrecord.h"
+#include "bioterminology.h"
+#include "bioterminologysettings.h"
+#include "cmnappdescriptor.h"
+#include "cmncsvformat.h"
+#include "cmncsvrecordreader.h"
+#include "cmndate.h"
+#include "cmnprogress.h"
+#include "cmnreglayoutitems.h"
+#include "cmnregfieldssettings.h"
+#include "cmnreguserfieldset.h"
+#include "cmnregvaluekind.h"
+#include "cmntextreader.h"
+
+#include <QBitArray>
+#include <QIODevice>
+#include <QSet>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace {
+
+// Over a range of IDs up to this wide the seen IDs are bits; wider, a hash set.
+constexpr quint64 kBitArrayRange = 99999999;
+constexpr qsizetype kScanLines = 500;
+constexpr qsizetype kPassRows = 2000;
+constexpr int kPerMille = 1000;
+
+const QString &Cancelled()
+{
+    static const QString text = QStringLiteral("Cancelled");
+    return text;
+}
+
+QString AnimalWord()
+{
+    return GetBioTerm(BioTermAnimal, BioTermLowerCase);
+}
+
+// IDs as whole numbers: the null ID is the null-ID text's number, 0 when it has none.
+struct CNumericIds
+{
+    using TKey = qint64;
+
+    explicit CNumericIds(const CBioImportCols &cols)
+    {
+        bool ok = false;
+        m_Null = cols.m_NullId.toLongLong(&ok, 10);
+        if (!ok)
+            m_Null = 0;
+    }
+
+    // An empty cell or one that is no whole number is no ID: taking it for 0 would
+    // make one record of every such cell, the parent of all their rows.
+    qint64 Key(const QString &cell, const QString &, bool *bad) const
+    {
+        if (cell.isEmpty())
+            return m_Null;
+        bool ok = false;
+        const qint64 id = cell.toLongLong(&ok, 10);
+        if (!ok) {
+            *bad = true;
+            return m_Null;
+        }
+        return id;
+    }
+    bool IsNull(qint64 key) const { return key == m_Null; }
+    static QString Text(qint64 key) { return QString::number(key); }
+
+    qint64 m_Null = 0;
+};
+
+// IDs as texts: the trimmed cell, upper-cased unless letter case counts.
+struct CTextIds
+{
+    using TKey = QString;
+
+    explicit CTextIds(const CBioImportCols &cols)
+        : m_CaseSensitive(cols.m_CaseSensitiveIds),
+          m_Null(cols.m_CaseSensitiveIds ? cols.m_NullId : cols.m_NullId.toUpper())
+    {
+    }
+
+    QString Key(const QString &cell, const QString &upper, bool *) const { return m_CaseSensitive ? cell : upper; }
+    // An empty cell is no ID whatever the null-ID text, as with numbers: otherwise
+    // one record with an empty ID would become the parent of every row whose
+    // parent cell is empty.
+    bool IsNull(const QString &key) const { return key.isEmpty() || key == m_Null; }
+    static const QString &Text(const QString &key) { return key; }
+
+    bool m_CaseSensitive;
+    QString m_Null;
+};
+
+// The IDs already met in one pass: bits over a narrow range of whole numbers,
+// otherwise a hash set sized for the rows.
+class CSeenNumericIds
+{
+public:
+    CSeenNumericIds(qint64 lowest, qint64 highest, qsizetype rows)
+        : m_Lowest(lowest)
+    {
+        m_Bits = quint64(highest) - quint64(lowest) <= kBitArrayRange;
+        if (m_Bits)
+            m_Array.resize(qsizetype(quint64(highest) - quint64(lowest) + 1));
+        else
+            m_Hash.reserve(rows);
+    }
+    // True when the ID was not there yet.
+    bool Insert(qint64 id)
+    {
+        if (!m_Bits) {
+            const qsizetype before = m_Hash.size();
+            m_Hash.insert(id);
+            return m_Hash.size() != before;
+        }
+        const qsizetype bit = qsizetype(quint64(id) - quint64(m_Lowest));
+        if (m_Array.testBit(bit))
+            return false;
+        m_Array.setBit(bit);
+        return true;
+    }
+
+private:
+    qint64 m_Lowest;
+    bool m_Bits;
+    QBitArray m_Array;
+    QSet<qint64> m_Hash;
+};
+
+class CSeenTextIds
+{
+public:
+    CSeenTextIds(const QString &, const QString &, qsizetype rows) { m_Hash.reserve(rows); }
+    bool Insert(const QString &id)
+    {
+        const qsizetype before = m_Hash.size();
+        m_Hash.insert(id);
+        return m_Hash.size() != before;
+    }
+
+private:
+    QSet<QString> m_Hash;
+};
+
+template <class TKey>
+struct TImportRow
+{
+    int m_Line = 0;
+    QSharedPointer<CBioRegRecord> m_Record;
+    TKey m_Id{};
+    TKey m_Sire{};
+    TKey m_Dam{};
+    QString m_Name;
+    QString m_SireName;
+    QString m_DamName;
+    // Cells of ID columns that were no whole numbers, reported once for the row.
+    QString m_BadIds;
+};
+
+template <class TKey>
+struct TImportIdEntry
+{
+    TKey m_Key;
+    int m_RecordId = 0;
+    QString m_Name;
+};
+
+// The fields the import made, by column, and the two extra fields; 0 for none.
+struct CImportFields
+{
+    QList<int> m_ColumnFields;
+    QList<int> m_ColumnTypes;
+    int m_InputIdField = 0;
+    int m_LineNumberField = 0;
+};
+
+// The comparison words of a sex: upper-cased, split at commas. Empty words never
+// match, so a trailing comma does not make empty cells male.
+QStringList SexWords(const QString &text)
+{
+    return text.toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+// Reads the rows, checks their IDs and fills the register: one import in one ID mode.
+template <class TIds, class TSeen>
+class TDelimitedTextImport
+{
+public:
+    using TKey = typename TIds::TKey;
+    using TRow = TImportRow<TKey>;
+    using TEntry = TImportIdEntry<TKey>;
+
+    TDelimitedTextImport(CBioReg &reg, CCmnProgress *progress, QStringList &messages, const CBioImportCols &cols,
+                         const CImportFields &fields)
+        : m_Reg(reg), m_Progress(progress), m_Messages(messages), m_Cols(cols), m_Fields(fields), m_Ids(cols),
+          m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords))
+    {
+    }
+
+    QString Run(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
+    {
+        if (!Scan(format, reader, device))
+            return Cancelled();
+        if (reader.HasFailed())
+            return reader.ErrorText();
+        DropRowsWithoutId();
+        if (!DropDuplicates() || !BuildIdList())
+            return Cancelled();
+        AddAndLink();
+        return QString();
+    }
+
+private:
+    bool Cancel() const { return m_Progress && m_Progress->WasCanceled(); }
+
+    bool Scan(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
+    {
+        // The bar counts per mille of the file, so that files above 2 GiB fit an int.
+        const qint64 size = device->size();
+        const auto show = [&] {
+            if (size > 0)
+                m_Progress->SetProgress(int(std::min<qint64>(kPerMille, device->pos() * kPerMille / size)));
+        };
+        if (m_Progress) {
+            m_Progress->NextPhase(QStringLiteral("Scanning file..."));
+            m_Progress->SetMaximum(size > 0 ? kPerMille : 0);
+        }
+        CCmnCsvRecordReader records(format, &reader);
+        bool header = format.HeaderFlag();
+        qsizetype shownAt = 0;
+        while (!records.AtEnd()) {
+            const int line = int(std::min<qsizetype>(records.LineIndex() + 1, INT_MAX));
+            const QStringList cells = records.Next();
+            if (cells.isEmpty() || (cells.size() == 1 && cells.front().isEmpty()))
+                continue;
+            if (header) {
+                header = false;
+                continue;
+            }
+            ReadRow(line, cells);
+            if (m_Progress && records.LineIndex() / kScanLines != shownAt) {
+                shownAt = records.LineIndex() / kScanLines;
+                show();
+                if (Cancel())
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    void ReadRow(int line, const QStringList &cells)
+    {
+        TRow row;
+        row.m_Line = line;
+        row.m_Record = QSharedPointer<CBioRegRecord>(new CBioRegRecord(&m_Reg));
+        CBioRegRecord &record = *row.m_Record;
+        if (m_Fields.m_LineNumberField)
+            record.SetValue(m_Fields.m_LineNumberField, CmnRegValueInteger, line);
+        row.m_Id = row.m_Sire = row.m_Dam = m_Ids.Key(QString(), QString(), nullptr);
+        const qsizetype count = std::min(cells.size(), m_Cols.m_Cols.size());
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString cell = cells.at(i).trimmed();
+            const QString upper = cell.toUpper();
+            bool bad = false;
+            switch (m_Cols.m_Cols.at(i).m_Field) {
+            case BioImportFieldId:
+                row.m_Id = m_Ids.Key(cell, upper, &bad);
+                if (m_Fields.m_InputIdField && !bad && !m_Ids.IsNull(row.m_Id))
+                    StoreInputId(record, cell, row.m_Id);
+                break;
+            case BioImportFieldSireId:
+                row.m_Sire = m_Ids.Key(cell, upper, &bad);
+                break;
+            case BioImportFieldDamId:
+                row.m_Dam = m_Ids.Key(cell, upper, &bad);
+                break;
+            case BioImportFieldSex:
+                if (m_MaleWords.contains(upper))
+                    record.m_Sex = 1;
+                else if (m_FemaleWords.contains(upper))
+                    record.m_Sex = 2;
+                break;
+            case BioImportFieldDateOfBirth:
+                StoreDate(record, CBioRegRecord::kDateOfBirthField, cell);
+                break;
+            case BioImportFieldDateOfDeath:
+                StoreDate(record, CBioRegRecord::kDateOfDeathField, cell);
+                break;
+            case BioImportFieldName:
+                row.m_Name = cell;
+                break;
+            case BioImportFieldSireName:
+                row.m_SireName = cell;
+                break;
+            case BioImportFieldDamName:
+                row.m_DamName = cell;
+                break;
+            case BioImportFieldUser:
+                StoreUserValue(record, i, cell);
+                break;
+            case BioImportFieldTitle:
+                if (!cell.isEmpty())
+                    record.SetValue(CBioRegRecord::kTitleField, CmnRegValueText, cell);
+                break;
+            case BioImportFieldSuffix:
+                if (!cell.isEmpty())
+                    record.SetValue(CBioRegRecord::kNameSuffixField, CmnRegValueText, cell);
+                break;
+            default:
+                break;
+            }
+            if (bad)
+                row.m_BadIds += (row.m_BadIds.isEmpty() ? QString() : QStringLiteral(", ")) + cell;
+        }
+        m_Rows.push_back(std::move(row));
+    }
+
+    void StoreInputId(CBioRegRecord &record, const QString &, qint64 id)
+    {
+        record.SetValue(m_Fields.m_InputIdField, CmnRegValueInteger64, id);
+    }
+    void StoreInputId(CBioRegRecord &record, const QString &cell, const QString &)
+    {
+        record.SetValue(m_Fields.m_InputIdField, CmnRegValueText, cell);
+    }
+
+    void StoreDate(CBioRegRecord &record, int fieldId, const QString &cell) const
+    {
+        const CCmnDate date = CCmnDate::Parse(cell, m_Cols.m_DateFormat, 1);
+        if (!date.IsEmpty())
+            record.SetValue(fieldId, CmnRegValueDate, QVariant::fromValue(date));
+    }
+
+    void StoreUserValue(CBioRegRecord &record, qsizetype column, const QString &cell) const
+    {
+        const int fieldId = m_Fields.m_ColumnFields.at(column);
+        if (!fieldId)
+            return;
+        bool ok = false;
+        switch (m_Fields.m_ColumnTypes.at(column)) {
+        case BioImportTypeDate:
+            StoreDate(record, fieldId, cell);
+            break;
+        case BioImportTypeInteger:
+            if (const int value = cell.toInt(&ok, 10); ok)
+                record.SetValue(fieldId, CmnRegValueInteger, value);
+            break;
+        case BioImportTypeNumber:
+            if (const double value = cell.toDouble(&ok); ok)
+                record.SetValue(fieldId, CmnRegValueNumber, value);
+            break;
+        default:
+            if (!cell.isEmpty())
+                record.SetValue(fieldId, CmnRegValueText, cell);
+            break;
+        }
+    }
+
+    void DropRowsWithoutId()
+    {
+        const QString animal = AnimalWord();
+        for (TRow &row : m_Rows) {
+            if (m_Ids.IsNull(row.m_Id)) {
+                m_Messages.append(QStringLiteral("Line %1, %2 with no ID, ignored").arg(row.m_Line).arg(animal));
+                row.m_Record.reset();
+                continue;
+            }
+            if (!row.m_BadIds.isEmpty())
+                m_Messages.append(QStringLiteral("Line %1, IDs that are not whole numbers were taken as no ID: %2")
+                                      .arg(row.m_Line)
+                                      .arg(row.m_BadIds));
+            if (m_KeptRows++ == 0)
+                m_Lowest = m_Highest = row.m_Id;
+            m_Lowest = std::min(m_Lowest, row.m_Id);
+            m_Highest = std::max(m_Highest, row.m_Id);
+        }
+    }
+
+    // Every so many rows of a pass: the progress, and whether to go on.
+    bool Pass(qsizetype index)
+    {
+        if (!m_Progress || index % kPassRows != 0)
+            return true;
+        m_Progress->SetProgress(int(std::min<qsizetype>(index, INT_MAX)));
+        return !Cancel();
+    }
+
+    void StartPass(const QString &phase)
+    {
+        if (!m_Progress)
+            return;
+        m_Progress->NextPhase(phase);
+        m_Progress->SetMaximum(int(std::min<size_t>(m_Rows.size(), INT_MAX)));
+    }
+
+    bool DropDuplicates()
+    {
+        StartPass(QStringLiteral("Detecting duplicate IDs..."));
+        TSeen seen(m_Lowest, m_Highest, m_KeptRows);
+        const QString animal = AnimalWord();
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            TRow &row = m_Rows[i];
+            if (!row.m_Record)
+                continue;
+            if (!seen.Insert(row.m_Id)) {
+                m_Messages.append(QStringLiteral("Line %1, %2 with duplicate ID (%3), ignored")
+                                      .arg(row.m_Line)
+                                      .arg(animal, TIds::Text(row.m_Id)));
+                row.m_Record.reset();
+            } else if (!Pass(qsizetype(i))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Every ID a kept row names, its own and its parents', once, sorted.
+    bool BuildIdList()
+    {
+        StartPass(QStringLiteral("Building ID list..."));
+        std::vector<TKey> keys;
+        keys.reserve(size_t(m_KeptRows) * 3);
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            const TRow &row = m_Rows[i];
+            if (!row.m_Record)
+                continue;
+            keys.push_back(row.m_Id);
+            if (!m_Ids.IsNull(row.m_Sire))
+                keys.push_back(row.m_Sire);
+            if (!m_Ids.IsNull(row.m_Dam))
+                keys.push_back(row.m_Dam);
+            if (!Pass(qsizetype(i)))
+                return false;
+        }
+        if (m_Progress)
+            m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
+        std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        m_Entries.reserve(keys.size());
+        for (TKey &key : keys)
+            m_Entries.push_back(TEntry{std::move(key), 0, QString()});
+        return true;
+    }
+
+    TEntry &Entry(const TKey &key)
+    {
+        const auto found = std::lower_bound(m_Entries.begin(), m_Entries.end(), key,
+                                            [](const TEntry &entry, const TKey &k) { return entry.m_Key < k; });
+        Q_ASSERT(found != m_Entries.end() && found->m_Key == key);
+        return *found;
+    }
+
+    void AddAndLink()
+    {
+        for (const TRow &row : m_Rows) {
+            if (row.m_Record)
+                Entry(row.m_Id).m_RecordId = m_Reg.AddRecord(row.m_Record, false);
+        }
+        // A parent without a row of its own takes the sex of the role it is first met in.
+        for (const TRow &row : m_Rows) {
+            if (!row.m_Record)
+                continue;
+            AddPlaceholder(row.m_Sire, 1);
+            AddPlaceholder(row.m_Dam, 2);
+        }
+        for (const TRow &row : m_Rows) {
+            if (!row.m_Record)
+                continue;
+            if (!m_Ids.IsNull(row.m_Sire))
+                row.m_Record->m_Sire = Entry(row.m_Sire).m_RecordId;
+            if (!m_Ids.IsNull(row.m_Dam))
+                row.m_Record->m_Dam = Entry(row.m_Dam).m_RecordId;
+        }
+        NameEntries();
+        for (const TEntry &entry : m_Entries) {
+            if (CBioRegRecord *record = m_Reg.GetBioRecord(entry.m_RecordId))
+                record->m_Name = entry.m_Name;
+        }
+    }
+
+    void AddPlaceholder(const TKey &key, int sex)
+    {
+        if (m_Ids.IsNull(key))
+            return;
+        TEntry &entry = Entry(key);
+        if (entry.m_RecordId)
+            return;
+        auto placeholder = QSharedPointer<CBioRegRecord>(new CBioRegRecord(&m_Reg));
+        placeholder->m_Sex = sex;
+        entry.m_RecordId = m_Reg.AddRecord(placeholder, false);
+    }
+
+    void NameEntries()
+    {
+        if (m_Cols.IndexOfField(BioImportFieldName) < 0) {
+            for (TEntry &entry : m_Entries)
+                entry.m_Name = TIds::Text(entry.m_Key);
+            return;
+        }
+        for (const TRow &row : m_Rows) {
+            if (row.m_Record && !row.m_Name.isEmpty())
+                Entry(row.m_Id).m_Name = row.m_Name;
+        }
+        const auto nameParents = [this](TKey TRow::*parent, QString TRow::*name) {
+            for (const TRow &row : m_Rows) {
+                if (!row.m_Record || m_Ids.IsNull(row.*parent) || (row.*name).isEmpty())
+                    continue;
+                TEntry &entry = Entry(row.*parent);
+                if (entry.m_Name.isEmpty())
+                    entry.m_Name = row.*name;
+            }
+        };
+        nameParents(&TRow::m_Sire, &TRow::m_SireName);
+        nameParents(&TRow::m_Dam, &TRow::m_DamName);
+        int unknown = 0;
+        for (TEntry &entry : m_Entries) {
+            if (entry.m_Name.isEmpty())
+                entry.m_Name = QStringLiteral("Unknown-%1").arg(++unknown);
+        }
+    }
+
+    CBioReg &m_Reg;
+    CCmnProgress *m_Progress;
+    QStringList &m_Messages;
+    const CBioImportCols &m_Cols;
+    const CImportFields &m_Fields;
+    const TIds m_Ids;
+    const QStringList m_MaleWords;
+    const QStringList m_FemaleWords;
+    std::vector<TRow> m_Rows;
+    std::vector<TEntry> m_Entries;
+    qsizetype m_KeptRows = 0;
+    TKey m_Lowest{};
+    TKey m_Highest{};
+};
+
+CCmnRegFieldDef ImportFieldDef(int type)
+{
+    return CCmnRegFieldDef(type, CCmnRegFieldDef::kDefaultFlags);
+}
+
+int FieldTypeOf(qint32 importType)
+{
+    switch (importType) {
+    case BioImportTypeDate:
+        return CmnRegFieldDate;
+    case BioImportTypeInteger:
+        return CmnRegFieldInteger;
+    case BioImportTypeNumber:
+        return CmnRegFieldNumber;
+    default:
+        return CmnRegFieldText;
+    }
+}
+
+// Adds a user field under the name made unique; its id, or 0 when no unique name
+// was left.
+int AddUserField(CCmnRegFieldsSettings &settings, CCmnRegUserFieldSet &set, int &nextId, const QString &wanted,
+                 int type, const CCmnRegFieldContextMask &mask)
+{
+    const QString name = settings.MakeUniqueUserFieldName(wanted);
+    if (name.isEmpty() || set.AddField(name, CCmnRegUserField(nextId, ImportFieldDef(type), mask)) < 0)
+        return 0;
+    // Later names must be unique against this one too.
+    settings.SetUserFields(set);
+    return nextId++;
+}
+
+// The user fields of the import: one per User Field column while the register
+// has room, then the ID and line-number fields. All of them count towards the
+// limit, so the register never holds more user fields than it may.
+CImportFields CreateImportFields(CBioReg &reg, QStringList &messages, const CCmnRegFieldContextMask &usageMask,
+                                 const CBioImportCols &cols, bool numeric, int maxUserFields,
+                                 const QString &limitNote)
+{
+    CImportFields fields;
+    CCmnRegFieldsSettings settings = reg.GetFieldsSettings();
+    CCmnRegUserFieldSet set = settings.GetUserFields();
+    int nextId = settings.GetMaxUserFieldId() + 1;
+    const int extra = (cols.m_CreateIdField ? 1 : 0) + (cols.m_CreateLineNumberField ? 1 : 0);
+    CCmnRegFieldContextMask columnMask = usageMask;
+    columnMask.SetWord(0, columnMask.Word(0) | 6);
+    CCmnRegFieldContextMask extraMask;
+    extraMask.SetWord(0, 2);
+
+    int discarded = 0;
+    int unnamed = 0;
+    QList<CCmnRegNewFieldPlacement> placements;
+    for (const CBioImportCol &col : cols.m_Cols) {
+        int fieldId = 0;
+        if (col.m_Field == BioImportFieldUser) {
+            if (set.m_Items.size() < maxUserFields - extra) {
+                const QString label =
+                    col.m_Label.isEmpty() ? QStringLiteral("User%1").arg(++unnamed) : col.m_Label;
+                fieldId = AddUserField(settings, set, nextId, label, FieldTypeOf(col.m_Type), columnMask);
+            } else {
+                ++discarded;
+            }
+        }
+        fields.m_ColumnFields.append(fieldId);
+        fields.m_ColumnTypes.append(col.m_Type);
+    }
+    const QString limitText = QStringLiteral("The number of user defined fields exceeded the maximum allowed with %1;  %2.")
+                                  .arg(CmnGetAppDescriptor().m_ProductDisplayName);
+    const auto report = [&](const QString &what) {
+        QString message = limitText.arg(what);
+        if (!limitNote.isEmpty())
+            message += QLatin1Char(' ') + limitNote;
+        messages.append(message);
+    };
+    if (discarded > 0)
+        report(discarded == 1 ? QStringLiteral("1 input column was discarded")
+                              : QStringLiteral("%1 input columns were discarded").arg(discarded));
+    const auto addExtra = [&](bool asked, const QString &name, int type) {
+        if (!asked)
+            return 0;
+        if (set.m_Items.size() >= maxUserFields) {
+            report(QStringLiteral("the \"%1\" field was not created").arg(name));
+            return 0;
+        }
+        return AddUserField(settings, set, nextId, name, type, extraMask);
+    };
+    fields.m_InputIdField = addExtra(cols.m_CreateIdField, QStringLiteral("Input ID"),
+                                     numeric ? CmnRegFieldInteger : CmnRegFieldText);
+    fields.m_LineNumberField =
+        addExtra(cols.m_CreateLineNumberField, QStringLiteral("Input Line Number"), CmnRegFieldInteger);
+
+    settings.SetUserFields(set);
+    for (const int id : fields.m_ColumnFields + QList<int>{fields.m_InputIdField, fields.m_LineNumberField}) {
+        if (id)
+            placements.append(CCmnRegNewFieldPlacement{0, 0, id, 0});
+    }
+    settings.PlaceNewFields(placements);
+    reg.SetFieldsSettings(settings, false);
+    return fields;
+}
+
+} // namespace
+
+QString CBioReg::ImportDelimitedText(CCmnProgress *progress, QString &warning, QStringList &messages,
+                                     const CCmnRegFieldContextMask &usageMask, const CCmnTextEncoding &encoding,
+                                     const CCmnCsvFormat &format, const CBioImportCols &cols, QIODevice *device,
+                                     int maxUserFields, const QString &limitNote)
+{
+    Q_UNUSED(warning);
+    if (QString message = BioValidateImportCols(cols.m_Cols); !message.isEmpty())
+        return message;
+    CCmnTextReader reader;
+    if (QString error = reader.Open(encoding, device); !error.isEmpty())
+        return error;
+
+    RemoveAllRecords();
+    ClearIndexLists();
+    ClearLookupLists();
+    m_ParentIndex.Clear();
+    InvalidateOffspring();
+
+    const bool numeric = cols.m_Cols.at(cols.IndexOfField(BioImportFieldId)).m_Type == BioImportTypeInteger;
+    const CImportFields fields =
+        CreateImportFields(*this, messages, usageMask, cols, numeric, maxUserFields, limitNote);
+
+    QString result;
+    if (numeric)
+        result = TDelimitedTextImport<CNumericIds, CSeenNumericIds>(*this, progress, messages, cols, fields)
+                     .Run(format, reader, device);
+    else
+        result = TDelimitedTextImport<CTextIds, CSeenTextIds>(*this, progress, messages, cols, fields)
+                     .Run(format, reader, device);
+    if (!result.isEmpty())
+        return result;
+
+    InvalidateOffspring();
+    RebuildIndexLists();
+    RebuildLookupLists();
+    RebuildParentIndex();
+    return QString();
+}
