@@ -23,6 +23,7 @@
 #include "cmnregexportcolspage.h"
 #include "cmnregexportcolumns.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -151,12 +152,15 @@ bool ExportOpenDocument(const CCmnReg &reg, const QString &path, const CCmnRegEx
     if (!ReportControllerError(controller))
         return false;
     const QString odtPath = CmnFileNameWithoutExtension(path) + QStringLiteral(".odt");
+    // The writer closes its device when done, which a save file must not be:
+    // the archive is made in memory and then written whole.
+    QBuffer archive;
+    archive.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&archive, QFileInfo(odtPath).suffix().toLatin1());
+    bool written = writer.write(controller.Document());
     QSaveFile file(odtPath);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QTextDocumentWriter writer(&file, QFileInfo(odtPath).suffix().toLatin1());
-        written = writer.write(controller.Document());
-    }
+    written = written && file.open(QIODevice::WriteOnly);
+    written = written && file.write(archive.data()) == archive.data().size();
     if (written)
         written = file.commit();
     else
