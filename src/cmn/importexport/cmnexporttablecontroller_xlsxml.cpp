@@ -227,6 +227,10 @@ void CCmnExportTableController_XLSXML::EndDataRow()
         } else if (format.m_Kind == 8 && isoDate.match(text).hasMatch()) {
             type = QStringLiteral("DateTime");
             text += QStringLiteral("T00:00:00.000");
+        } else if (format.m_Kind == 8) {
+            // A date known only to the month or year leaves its unknown parts empty.
+            while (text.endsWith(QLatin1Char('-')))
+                text.chop(1);
         }
         xml.writeStartElement(QStringLiteral("Cell"));
         if (style != 0 && style != columnStyle)

@@ -79,6 +79,28 @@ bool ReportControllerError(const CCmnExportTableController &controller)
     return false;
 }
 
+// Writes the table through a file controller (when it opened its file) and puts
+// the file in place; true when it was written, else the error was told.
+bool WriteTable(const CCmnReg &reg, const CCmnRegExportColumns &columns,
+                CCmnExportTableController_TextFile &controller, bool opened)
+{
+    if (opened) {
+        CProgress progress(controller.Parent());
+        reg.WriteDataRows(controller, columns, &progress);
+    }
+    controller.Close();
+    return ReportControllerError(controller);
+}
+
+// The table as a document; false when it could not be made, and that was told.
+bool MakeDocument(const CCmnReg &reg, const CCmnRegExportColumns &columns,
+                  CCmnExportTableController_TextDocument &controller)
+{
+    CProgress progress(controller.Parent());
+    reg.WriteDataRows(controller, columns, &progress);
+    return ReportControllerError(controller);
+}
+
 TCmnPagePainter DocumentPainter(QTextDocument *document)
 {
     return [document](QPagedPaintDevice &device) {
@@ -111,12 +133,7 @@ bool ExportText(const CCmnReg &reg, const QString &path, CCmnRegExportColumns &c
     columns.Save(kExportKey);
 
     CCmnExportTableController_CSV controller(QStringLiteral("Export"), parent);
-    if (controller.Open(path, wizard.TextEncoding(), wizard.CsvFormat())) {
-        CProgress progress(parent);
-        reg.WriteDataRows(controller, columns, &progress);
-    }
-    controller.Close();
-    return ReportControllerError(controller);
+    return WriteTable(reg, columns, controller, controller.Open(path, wizard.TextEncoding(), wizard.CsvFormat()));
 }
 
 // PDF and PostScript; a PostScript file is never offered to view.
@@ -124,9 +141,7 @@ bool ExportPages(const CCmnReg &reg, const QString &path, bool postScript, const
                  QWidget *parent)
 {
     CCmnExportTableController_TextDocument controller(QStringLiteral("Export"), parent);
-    CProgress progress(parent);
-    reg.WriteDataRows(controller, columns, &progress);
-    if (!ReportControllerError(controller))
+    if (!MakeDocument(reg, columns, controller))
         return false;
     CCmnPrinter printer(QPrinter::HighResolution);
     CmnSetPrinterCreator(printer);
@@ -147,9 +162,7 @@ bool ExportOpenDocument(const CCmnReg &reg, const QString &path, const CCmnRegEx
                         QWidget *parent)
 {
     CCmnExportTableController_TextDocument controller(QStringLiteral("Export"), parent);
-    CProgress progress(parent);
-    reg.WriteDataRows(controller, columns, &progress);
-    if (!ReportControllerError(controller))
+    if (!MakeDocument(reg, columns, controller))
         return false;
     const QString odtPath = CmnFileNameWithoutExtension(path) + QStringLiteral(".odt");
     // The writer closes its device when done, which a save file must not be:
@@ -212,24 +225,14 @@ bool CCmnRegTableExport::ExportData(const CCmnReg &reg, const QString &, int fla
             CCmnAutomaticOrCustomTextEncoding encoding;
             encoding.FixCustom(CCmnTextEncoding(QStringLiteral("UTF-8"), QStringLiteral("LOCALE"), 1));
             CCmnExportTableController_HTML controller(QStringLiteral("Export"), parent);
-            if (controller.Open(path, encoding)) {
-                CProgress progress(parent);
-                reg.WriteDataRows(controller, columns, &progress);
-            }
-            controller.Close();
-            written = ReportControllerError(controller);
+            written = WriteTable(reg, columns, controller, controller.Open(path, encoding));
         } else if (road == QLatin1String("pdf") || road == QLatin1String("ps")) {
             written = ExportPages(reg, path, road == QLatin1String("ps"), columns, parent);
         } else if (road == QLatin1String("odt")) {
             written = ExportOpenDocument(reg, path, columns, parent);
         } else if (road == QLatin1String("xml")) {
             CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), parent);
-            if (controller.Open(path)) {
-                CProgress progress(parent);
-                reg.WriteDataRows(controller, columns, &progress);
-            }
-            controller.Close();
-            written = ReportControllerError(controller);
+            written = WriteTable(reg, columns, controller, controller.Open(path));
         } else {
             ShowError(parent, QStringLiteral("Export"),
                       QStringLiteral("Unknown export file extension '%1'").arg(extension));
@@ -266,11 +269,7 @@ void CCmnRegTableExport::PrintData(const CCmnReg &reg, const QString &documentTi
 
     const QString docTitle = documentTitle.isEmpty() ? QStringLiteral("Data") : documentTitle;
     CCmnExportTableController_TextDocument controller(title, parent);
-    {
-        CProgress progress(parent);
-        reg.WriteDataRows(controller, columns, &progress);
-    }
-    if (!ReportControllerError(controller))
+    if (!MakeDocument(reg, columns, controller))
         return;
 
     CCmnPrinter printer(QPrinter::HighResolution);

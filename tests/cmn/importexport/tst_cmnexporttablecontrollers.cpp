@@ -245,6 +245,12 @@ void TestCmnExportTableControllers::spreadsheetOfTextColumnsHasOnlyTheDefaultSty
 void TestCmnExportTableControllers::spreadsheetSharesNumberStylesAndWritesIsoDates()
 {
     const QSharedPointer<CBioReg> reg = NewRegister();
+    // A date known only to the year has no ISO date of a day.
+    const int yearOnly = AddAnimal(*reg, QStringLiteral("Dawn"), 0);
+    ReplaceWith(*reg, yearOnly, [](CBioRegRecord &record) {
+        record.SetValue(kBorn, CmnRegValueDate,
+                        QVariant::fromValue(CCmnDate::Parse("2019", "[[dd/]mm/]yyyy", CmnDateCalendarGregorian)));
+    });
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("out.xml"));
     CCmnRegExportColumns columns = Columns({kName, kCoefficient, kLitters, kShows, kBorn});
@@ -264,6 +270,7 @@ void TestCmnExportTableControllers::spreadsheetSharesNumberStylesAndWritesIsoDat
     QCOMPARE(sheet.m_Rows.at(1).at(2), QStringLiteral("Number:3"));
     // No value: an empty number or date would be refused by a spreadsheet.
     QCOMPARE(sheet.m_Rows.at(2).mid(2), (QStringList{"String:", "String:", "String:"}));
+    QCOMPARE(sheet.m_Rows.at(4).constLast(), QStringLiteral("String:2019"));
 }
 
 void TestCmnExportTableControllers::textDocumentHoldsTheHeaderAndEveryRecord()

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 const QString kLongName = QStringLiteral("Hip and elbow scores as given by the breed club's panel in 2024");
@@ -36,6 +38,26 @@ void SetUpFields(CTestReg &reg)
     settings.SetFormFieldOrder({1, 2, 3});
     reg.SetFieldsSettings(settings, false);
 }
+
+// The columns dialog over a register of those fields, prepared as its run
+// would, on a choice of the ids (and the date format) given.
+struct CDialogFixture
+{
+    explicit CDialogFixture(const QList<int> &ids, const QString &dateFormat = QString(),
+                            const QString &helpPage = QStringLiteral("CCmnRegExportColsDialog.html"))
+    {
+        SetUpFields(m_Reg);
+        m_Choice.m_FieldIds = ids;
+        m_Choice.m_DateFormat = dateFormat;
+        m_Dialog = std::make_unique<CCmnRegExportColsDialog>(m_Reg, helpPage, &m_Choice);
+        m_Dialog->Prepare();
+    }
+    CCmnRegExportColsPanel *Panel() const { return m_Dialog->ColsPanel(); }
+
+    CTestReg m_Reg;
+    CCmnRegExportColumns m_Choice;
+    std::unique_ptr<CCmnRegExportColsDialog> m_Dialog;
+};
 
 QList<Qt::CheckState> CheckStates(const CCmnListWidget *list)
 {
@@ -80,14 +102,8 @@ void TestCmnRegExportColsPanel::initTestCase()
 
 void TestCmnRegExportColsPanel::showsTheChoiceAndSavesItInListOrder()
 {
-    CTestReg reg;
-    SetUpFields(reg);
-    CCmnRegExportColumns choice;
-    choice.m_FieldIds = {3, -1};
-    choice.m_DateFormat = QStringLiteral("[[dd/]mm/]yyyy");
-    CCmnRegExportColsDialog dialog(reg, QStringLiteral("CCmnRegExportColsDialog.html"), &choice);
-    dialog.Prepare();
-    CCmnRegExportColsPanel *panel = dialog.ColsPanel();
+    CDialogFixture fixture({3, -1}, QStringLiteral("[[dd/]mm/]yyyy"));
+    CCmnRegExportColsPanel *panel = fixture.Panel();
 
     QCOMPARE(Texts(panel->ListWidget()), (QStringList{"ID", "Smith & Jones <UK>", kLongName, "Born"}));
     QCOMPARE(CheckStates(panel->ListWidget()),
@@ -95,21 +111,16 @@ void TestCmnRegExportColsPanel::showsTheChoiceAndSavesItInListOrder()
     QCOMPARE(panel->DateFormatComboBox()->currentData().toString(), QStringLiteral("[[dd/]mm/]yyyy"));
 
     panel->ListWidget()->item(1)->setCheckState(Qt::Checked);
-    QCOMPARE(OrvAcceptDialog(dialog), int(QDialog::Accepted));
-    QCOMPARE(choice.m_FieldIds, (QList<int>{-1, 1, 3}));
-    QCOMPARE(choice.m_DateFormat, QStringLiteral("[[dd/]mm/]yyyy"));
+    QCOMPARE(OrvAcceptDialog(*fixture.m_Dialog), int(QDialog::Accepted));
+    QCOMPARE(fixture.m_Choice.m_FieldIds, (QList<int>{-1, 1, 3}));
+    QCOMPARE(fixture.m_Choice.m_DateFormat, QStringLiteral("[[dd/]mm/]yyyy"));
 }
 
 void TestCmnRegExportColsPanel::setAllAndClearAll()
 {
-    CTestReg reg;
-    SetUpFields(reg);
-    CCmnRegExportColumns choice;
-    choice.m_FieldIds = {2};
-    CCmnRegExportColsDialog dialog(reg, QStringLiteral("CCmnRegExportColsDialog.html"), &choice);
-    dialog.Prepare();
-    CCmnRegExportColsPanel *panel = dialog.ColsPanel();
-    const QList<CCmnPushButton *> buttons = dialog.findChildren<CCmnPushButton *>();
+    CDialogFixture fixture({2});
+    CCmnRegExportColsPanel *panel = fixture.Panel();
+    const QList<CCmnPushButton *> buttons = fixture.m_Dialog->findChildren<CCmnPushButton *>();
     const auto button = [&buttons](const QString &text) {
         for (CCmnPushButton *candidate : buttons) {
             if (OrvShownMnemonicText(candidate->text()) == text)
@@ -127,17 +138,11 @@ void TestCmnRegExportColsPanel::setAllAndClearAll()
 
 void TestCmnRegExportColsPanel::untouchedDefaultDateFormatStaysEmpty()
 {
-    CTestReg reg;
-    SetUpFields(reg);
-    CCmnRegExportColumns choice;
-    choice.m_FieldIds = {1};
-    CCmnRegExportColsDialog dialog(reg, QStringLiteral("CCmnRegExportColsDialog.html"), &choice);
-    dialog.Prepare();
-    CCmnComboBox *combo = dialog.ColsPanel()->DateFormatComboBox();
-    QCOMPARE(combo->currentData().toString(), CmnDefaultDateInputFormat());
+    CDialogFixture fixture({1});
+    QCOMPARE(fixture.Panel()->DateFormatComboBox()->currentData().toString(), CmnDefaultDateInputFormat());
 
-    QCOMPARE(OrvAcceptDialog(dialog), int(QDialog::Accepted));
-    QCOMPARE(choice.m_DateFormat, QString());
+    QCOMPARE(OrvAcceptDialog(*fixture.m_Dialog), int(QDialog::Accepted));
+    QCOMPARE(fixture.m_Choice.m_DateFormat, QString());
 }
 
 void TestCmnRegExportColsPanel::builtInHelpCoversEveryControl_data()
@@ -171,15 +176,10 @@ void TestCmnRegExportColsPanel::builtInHelpCoversEveryControl()
 
 void TestCmnRegExportColsPanel::rendersUsersFieldNames()
 {
-    CTestReg reg;
-    SetUpFields(reg);
-    CCmnRegExportColumns choice;
-    choice.m_FieldIds = {1, 2};
-    CCmnRegExportColsDialog dialog(reg, QStringLiteral("CCmnRegPrintColsDialog.html"), &choice);
-    dialog.setWindowTitle(QStringLiteral("Print Data - Select Columns"));
-    dialog.Prepare();
-    QVERIFY(OrvRenderForReview(dialog, QSize(), QStringLiteral("export-columns-dialog.png")));
-    CCmnRegExportColsPage page(reg, &choice);
+    CDialogFixture fixture({1, 2}, QString(), QStringLiteral("CCmnRegPrintColsDialog.html"));
+    fixture.m_Dialog->setWindowTitle(QStringLiteral("Print Data - Select Columns"));
+    QVERIFY(OrvRenderForReview(*fixture.m_Dialog, QSize(), QStringLiteral("export-columns-dialog.png")));
+    CCmnRegExportColsPage page(fixture.m_Reg, &fixture.m_Choice);
     QCOMPARE(page.title(), QStringLiteral("Columns"));
     QCOMPARE(page.HelpPage(), QStringLiteral("CCmnRegExportColsPage.html"));
 }
