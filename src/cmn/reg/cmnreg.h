@@ -15,6 +15,9 @@
 
 #include <functional>
 
+class CCmnExportProgress;
+class CCmnExportTableController;
+class CCmnRegExportColumns;
 class CCmnRegFieldContexts;
 class CCmnRegIndexList;
 class CCmnRegIndexListModel;
@@ -105,6 +108,26 @@ public:
                                  QString &displayText) const;
     bool GetUserFieldValueText(int recordId, int fieldId, const CCmnExportCellFormat &format, QString &valueText,
                                QString &displayText) const;
+
+    // The record table. The columns a table may have: the identity fields, then
+    // the form field order.
+    QList<int> GetExportColumnIds() const;
+    // For each id, the format of the first group that knows the field; kind 10
+    // for a field none knows.
+    QList<CCmnExportCellFormat> GetColumnTypes(const QList<int> &fieldIds) const;
+    // For each column, the value and display texts of the first group that knows
+    // the field; two empty texts for a field none knows.
+    QList<QPair<QString, QString>> GetRowTexts(int recordId, const QList<int> &fieldIds,
+                                               const QList<CCmnExportCellFormat> &formats) const;
+    // The two words of the form contexts that show the field by default; identity
+    // fields are shown in 1 and 2, a field none knows in none.
+    QPair<quint64, quint64> GetFieldContextMask(int fieldId) const;
+    // Writes the whole table through the controller: the header, then one row per
+    // record in ascending id while the controller has no error. A stop asked for
+    // through the progress ends the table after the row being written, with the
+    // error "Cancelled".
+    void WriteDataRows(CCmnExportTableController &controller, const CCmnRegExportColumns &columns,
+                       CCmnExportProgress *progress = nullptr) const;
 
     // The values a form text names: for each field, in order, the first group that
     // knows it (identity, special, system, user) adds its entries; a later field

@@ -1,0 +1,67 @@
+#include "cmnexporttablecontroller_html.h"
+
+#include "cmnhtmlescape.h"
+
+CCmnExportTableController_HTML::CCmnExportTableController_HTML(const QString &title, QWidget *parent)
+    : CCmnExportTableController_TextFile(title, parent)
+{
+}
+
+void CCmnExportTableController_HTML::BeginTable(bool, int, int)
+{
+    WriteLine(QStringLiteral("<!DOCTYPE HTML PUBLIC"));
+    WriteLine(QStringLiteral("  \"-//W3C//DTD HTML 4.01//EN\""));
+    WriteLine(QStringLiteral("  \"http://www.w3.org/TR/html4/strict.dtd\">"));
+    WriteLine(QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html;charset=utf-8\" />"
+                             "</head><body><table border='1'>"));
+}
+
+void CCmnExportTableController_HTML::AddPlainHeaderCell(const QString &text)
+{
+    m_Cells.append(text);
+}
+
+void CCmnExportTableController_HTML::BeginHeaderRow()
+{
+    m_Cells.clear();
+}
+
+void CCmnExportTableController_HTML::AddHeaderCell(const CCmnExportCellFormat &, const QString &text)
+{
+    m_Cells.append(text);
+}
+
+void CCmnExportTableController_HTML::EndHeaderRow()
+{
+    QString line = QStringLiteral("<tr>");
+    for (const QString &text : std::as_const(m_Cells))
+        line += QStringLiteral("<th>") + CmnHtmlEscape(text) + QStringLiteral("</th>");
+    WriteLine(line + QStringLiteral("</tr>"));
+}
+
+void CCmnExportTableController_HTML::BeginDataRow()
+{
+    m_Cells.clear();
+}
+
+void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
+                                                 const QString &displayText)
+{
+    m_Cells.append(displayText);
+}
+
+void CCmnExportTableController_HTML::EndDataRow()
+{
+    QString line = QStringLiteral("<tr>");
+    for (const QString &text : std::as_const(m_Cells)) {
+        // An empty cell would lose its border in older browsers.
+        line += QStringLiteral("<td>") + (text.isEmpty() ? QStringLiteral("&nbsp;") : CmnHtmlEscape(text))
+            + QStringLiteral("</td>");
+    }
+    WriteLine(line + QStringLiteral("</tr>"));
+}
+
+void CCmnExportTableController_HTML::EndTable()
+{
+    WriteLine(QStringLiteral("</table></body></html>"));
+}

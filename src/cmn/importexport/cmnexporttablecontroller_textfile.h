@@ -1,0 +1,47 @@
+#pragma once
+
+#include "cmnautomaticorcustomtextencoding.h"
+#include "cmnexporttablecontroller.h"
+#include "cmntextwriter.h"
+
+#include <memory>
+
+class QIODevice;
+class QSaveFile;
+
+// The part of the table export controllers that write a file: the output file
+// and the encoded text writer. The file is written beside its target and
+// replaces it only when the table is complete without an error, so a failed or
+// cancelled export never leaves a partial file in place of a good one.
+class CCmnExportTableController_TextFile : public CCmnExportTableController
+{
+public:
+    CCmnExportTableController_TextFile(const QString &title, QWidget *parent);
+    // Closes the file when that has not been done.
+    ~CCmnExportTableController_TextFile() override;
+
+    // Opens the file with the effective encoding of the choice; false with the
+    // error text set when it cannot be written.
+    bool Open(const QString &fileName, const CCmnAutomaticOrCustomTextEncoding &encoding);
+    // Puts the file in place when there is no error, else leaves the target as it
+    // was; a failure to put it in place becomes the error.
+    void Close();
+
+    const QString &FileName() const { return m_FileName; }
+
+protected:
+    // The line and the encoding's line ending; a failure becomes the error.
+    void WriteLine(const QString &text);
+    // The output file, for writers of their own; null before Open.
+    QIODevice *Device() const;
+    // The error text for a failed write of the file.
+    void SetWriteError(const QString &reason);
+
+private:
+    std::unique_ptr<QSaveFile> m_File;
+    bool m_Created = false;
+    QString m_FileName;
+    CCmnAutomaticOrCustomTextEncoding m_Encoding;
+    CCmnTextWriter m_Writer;
+    bool m_Closed = false;
+};

@@ -1,0 +1,265 @@
+#include "cmnexporttablecontroller_xlsxml.h"
+
+#include "cmnfilenames.h"
+
+#include <QFileDevice>
+#include <QRegularExpression>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const QString kSpreadsheetNamespace = QStringLiteral("urn:schemas-microsoft-com:office:spreadsheet");
+
+// The style names of the spreadsheet format begin after those it names itself.
+constexpr int kFirstStyleNumber = 61;
+
+bool SameStyle(const CCmnExportCellFormat &a, const CCmnExportCellFormat &b)
+{
+    return a.m_Kind == b.m_Kind && a.m_Int1 == b.m_Int1 && a.m_Int2 == b.m_Int2;
+}
+
+QString StyleId(int index)
+{
+    return QStringLiteral("s%1").arg(index + kFirstStyleNumber);
+}
+
+QString NumberFormat(const CCmnExportCellFormat &format, int numberDecimals, int percentDecimals)
+{
+    switch (format.m_Kind) {
+    case 6:
+    case 7:
+        if (format.m_Int1 == 1)
+            return QStringLiteral("0.") + QString(percentDecimals, QLatin1Char('0')) + QLatin1Char('%');
+        return QStringLiteral("0.") + QString(numberDecimals, QLatin1Char('0'));
+    case 8:
+        return QStringLiteral("Short Date");
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        return QStringLiteral("0");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+CCmnExportTableController_XLSXML::CCmnExportTableController_XLSXML(const QString &title, QWidget *parent)
+    : CCmnExportTableController_TextFile(title, parent)
+{
+}
+
+CCmnExportTableController_XLSXML::~CCmnExportTableController_XLSXML()
+{
+    // The file is put in place with everything the XML writer holds.
+    Close();
+}
+
+bool CCmnExportTableController_XLSXML::Open(const QString &fileName)
+{
+    CCmnAutomaticOrCustomTextEncoding encoding;
+    encoding.SetDeduced(CCmnTextEncoding(QStringLiteral("UTF-8"), QStringLiteral("LF"), 0));
+    if (!CCmnExportTableController_TextFile::Open(fileName, encoding))
+        return false;
+    m_Xml = std::make_unique<QXmlStreamWriter>(Device());
+    m_Xml->setAutoFormatting(true);
+    m_Formats = {CCmnExportCellFormat{0, 0, -1, QString()}};
+    return true;
+}
+
+bool CCmnExportTableController_XLSXML::NeedsColumnFormats() const
+{
+    return true;
+}
+
+int CCmnExportTableController_XLSXML::StyleIndex(const CCmnExportCellFormat &format)
+{
+    switch (format.m_Kind) {
+    case 0:
+    case 1:
+    case 9:
+    case 10:
+        return 0;
+    default:
+        return ColumnFormatIndex(format);
+    }
+}
+
+void CCmnExportTableController_XLSXML::AddColumnFormat(const CCmnExportCellFormat &format)
+{
+    m_ColumnStyles.append(StyleIndex(format));
+}
+
+int CCmnExportTableController_XLSXML::ColumnFormatIndex(const CCmnExportCellFormat &format)
+{
+    for (qsizetype i = 0; i < m_Formats.size(); ++i) {
+        if (SameStyle(m_Formats.at(i), format))
+            return int(i);
+    }
+    m_Formats.append(format);
+    return int(m_Formats.size() - 1);
+}
+
+void CCmnExportTableController_XLSXML::BeginTable(bool leadingCell, int rows, int columns)
+{
+    if (!m_Xml)
+        return;
+    QXmlStreamWriter &xml = *m_Xml;
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("Workbook"));
+    xml.writeAttribute(QStringLiteral("xmlns"), kSpreadsheetNamespace);
+    xml.writeAttribute(QStringLiteral("xmlns:o"), QStringLiteral("urn:schemas-microsoft-com:office:office"));
+    xml.writeAttribute(QStringLiteral("xmlns:x"), QStringLiteral("urn:schemas-microsoft-com:office:excel"));
+    xml.writeAttribute(QStringLiteral("xmlns:ss"), kSpreadsheetNamespace);
+    xml.writeAttribute(QStringLiteral("xmlns:html"), QStringLiteral("http://www.w3.org/TR/REC-html40"));
+
+    xml.writeStartElement(QStringLiteral("Styles"));
+    xml.writeStartElement(QStringLiteral("Style"));
+    xml.writeAttribute(QStringLiteral("ss:ID"), QStringLiteral("Default"));
+    xml.writeAttribute(QStringLiteral("ss:Name"), QStringLiteral("Normal"));
+    xml.writeStartElement(QStringLiteral("Alignment"));
+    xml.writeAttribute(QStringLiteral("ss:Vertical"), QStringLiteral("Bottom"));
+    xml.writeEndElement();
+    for (const char *name : {"Borders", "Interior", "NumberFormat", "Protection"})
+        xml.writeEmptyElement(QLatin1String(name));
+    xml.writeEndElement();
+    for (qsizetype i = 1; i < m_Formats.size(); ++i) {
+        xml.writeStartElement(QStringLiteral("Style"));
+        xml.writeAttribute(QStringLiteral("ss:ID"), StyleId(int(i)));
+        xml.writeEmptyElement(QStringLiteral("NumberFormat"));
+        const QString number = NumberFormat(m_Formats.at(i), NumberDecimals(), PercentDecimals());
+        if (!number.isEmpty())
+            xml.writeAttribute(QStringLiteral("ss:Format"), number);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+
+    const int lead = leadingCell ? 1 : 0;
+    xml.writeStartElement(QStringLiteral("Worksheet"));
+    xml.writeAttribute(QStringLiteral("ss:Name"), QStringLiteral("Sheet1"));
+    xml.writeStartElement(QStringLiteral("Table"));
+    xml.writeAttribute(QStringLiteral("ss:ExpandedColumnCount"), QString::number(columns + lead));
+    xml.writeAttribute(QStringLiteral("ss:ExpandedRowCount"), QString::number(rows + 1));
+    xml.writeAttribute(QStringLiteral("x:FullColumns"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("x:FullRows"), QStringLiteral("1"));
+    for (qsizetype i = 0; i < m_ColumnStyles.size(); ++i) {
+        if (m_ColumnStyles.at(i) == 0)
+            continue;
+        xml.writeEmptyElement(QStringLiteral("Column"));
+        xml.writeAttribute(QStringLiteral("ss:Index"), QString::number(i + 1 + lead));
+        xml.writeAttribute(QStringLiteral("ss:StyleID"), StyleId(m_ColumnStyles.at(i)));
+    }
+    CheckWriter();
+}
+
+void CCmnExportTableController_XLSXML::AddPlainHeaderCell(const QString &text)
+{
+    m_HasLeadingCell = true;
+    m_LeadingText = text;
+}
+
+void CCmnExportTableController_XLSXML::BeginHeaderRow()
+{
+    m_HeaderTexts.clear();
+    m_HasLeadingCell = false;
+}
+
+void CCmnExportTableController_XLSXML::AddHeaderCell(const CCmnExportCellFormat &, const QString &text)
+{
+    m_HeaderTexts.append(text);
+}
+
+void CCmnExportTableController_XLSXML::WriteStringCell(const QString &text)
+{
+    m_Xml->writeStartElement(QStringLiteral("Cell"));
+    m_Xml->writeStartElement(QStringLiteral("Data"));
+    m_Xml->writeAttribute(QStringLiteral("ss:Type"), QStringLiteral("String"));
+    m_Xml->writeCharacters(text);
+    m_Xml->writeEndElement();
+    m_Xml->writeEndElement();
+}
+
+void CCmnExportTableController_XLSXML::EndHeaderRow()
+{
+    if (!m_Xml || !ErrorText().isEmpty())
+        return;
+    m_Xml->writeStartElement(QStringLiteral("Row"));
+    if (m_HasLeadingCell)
+        WriteStringCell(m_LeadingText);
+    for (const QString &text : std::as_const(m_HeaderTexts))
+        WriteStringCell(text);
+    m_Xml->writeEndElement();
+    CheckWriter();
+}
+
+void CCmnExportTableController_XLSXML::BeginDataRow()
+{
+    m_DataTexts.clear();
+    m_DataFormats.clear();
+    m_HasLeadingCell = false;
+}
+
+void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
+                                                   const QString &)
+{
+    m_DataTexts.append(valueText);
+    m_DataFormats.append(format);
+}
+
+void CCmnExportTableController_XLSXML::EndDataRow()
+{
+    if (!m_Xml || !ErrorText().isEmpty())
+        return;
+    static const QRegularExpression isoDate(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    QXmlStreamWriter &xml = *m_Xml;
+    xml.writeStartElement(QStringLiteral("Row"));
+    for (qsizetype i = 0; i < m_DataTexts.size(); ++i) {
+        const CCmnExportCellFormat &format = m_DataFormats.at(i);
+        QString text = m_DataTexts.at(i);
+        const int style = StyleIndex(format);
+        const int columnStyle = i < m_ColumnStyles.size() ? m_ColumnStyles.at(i) : 0;
+        QString type = QStringLiteral("String");
+        // A number or date cell with no value, or a date known only in part,
+        // stays text: a spreadsheet rejects anything else under those types.
+        if (format.m_Kind >= 2 && format.m_Kind <= 7 && !text.isEmpty()) {
+            type = QStringLiteral("Number");
+        } else if (format.m_Kind == 8 && isoDate.match(text).hasMatch()) {
+            type = QStringLiteral("DateTime");
+            text += QStringLiteral("T00:00:00.000");
+        } else if (format.m_Kind == 8) {
+            // A date known only to the month or year leaves its unknown parts empty.
+            while (text.endsWith(QLatin1Char('-')))
+                text.chop(1);
+        }
+        xml.writeStartElement(QStringLiteral("Cell"));
+        if (style != 0 && style != columnStyle)
+            xml.writeAttribute(QStringLiteral("ss:StyleID"), StyleId(style));
+        xml.writeStartElement(QStringLiteral("Data"));
+        xml.writeAttribute(QStringLiteral("ss:Type"), type);
+        xml.writeCharacters(text);
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    CheckWriter();
+}
+
+void CCmnExportTableController_XLSXML::EndTable()
+{
+    if (!m_Xml || !ErrorText().isEmpty())
+        return;
+    m_Xml->writeEndDocument();
+    CheckWriter();
+}
+
+QString CCmnExportTableController_XLSXML::ValueDateFormat() const
+{
+    return QStringLiteral("yyyy-mm-dd");
+}
+
+void CCmnExportTableController_XLSXML::CheckWriter()
+{
+    if (m_Xml && m_Xml->hasError())
+        SetWriteError(CmnFileErrorText(QFileDevice::WriteError));
+}

@@ -1,0 +1,345 @@
+#include "exporttesting.h"
+
+#include "cmnexportprogress.h"
+#include "cmnexporttablecontroller_csv.h"
+#include "cmnexporttablecontroller_html.h"
+#include "cmnexporttablecontroller_textdocument.h"
+#include "cmnexporttablecontroller_xlsxml.h"
+#include "cmntextfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QXmlStreamReader>
+
+using namespace OrvExport;
+
+namespace {
+
+using CRows = QList<QStringList>;
+
+// Asks to stop at the first row.
+class CStopAtOnce : public CCmnExportProgress
+{
+public:
+    void Begin(const QString &, int) override {}
+    bool Step(int) override { return true; }
+    void End() override {}
+};
+
+CCmnAutomaticOrCustomCsvFormat FormatChoice(const CCmnCsvFormat &format, bool custom)
+{
+    CCmnAutomaticOrCustomCsvFormat choice;
+    if (custom)
+        choice.FixCustom(format);
+    else
+        choice.SetDeduced(format);
+    return choice;
+}
+
+CCmnCsvFormat CommaFormat(bool doubled)
+{
+    CCmnCsvFormat format;
+    format.SetCommaSeparated(true);
+    format.SetEscapeFlag(!doubled);
+    return format;
+}
+
+// What the spreadsheet file says: each style with its number format, each
+// column element, and each data cell's type and text.
+struct CSpreadsheet
+{
+    QStringList m_Styles;
+    QStringList m_Columns;
+    QList<QStringList> m_Rows;
+    QString m_Error;
+};
+
+CSpreadsheet ReadSpreadsheet(const QString &path)
+{
+    QFile file(path);
+    CSpreadsheet sheet;
+    if (!file.open(QIODevice::ReadOnly)) {
+        sheet.m_Error = file.errorString();
+        return sheet;
+    }
+    QXmlStreamReader xml(&file);
+    QString style;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const QStringView name = xml.name();
+        if (name == u"Style") {
+            style = attributes.value(QStringLiteral("ss:ID")).toString();
+            sheet.m_Styles << style;
+        } else if (name == u"NumberFormat" && attributes.hasAttribute(QStringLiteral("ss:Format"))) {
+            sheet.m_Styles.last() += QLatin1Char(' ') + attributes.value(QStringLiteral("ss:Format")).toString();
+        } else if (name == u"Column") {
+            sheet.m_Columns << attributes.value(QStringLiteral("ss:Index")).toString() + QLatin1Char(' ')
+                    + attributes.value(QStringLiteral("ss:StyleID")).toString();
+        } else if (name == u"Row") {
+            sheet.m_Rows.append(QStringList());
+        } else if (name == u"Data") {
+            const QString type = attributes.value(QStringLiteral("ss:Type")).toString();
+            sheet.m_Rows.last() << type + QLatin1Char(':') + xml.readElementText();
+        }
+    }
+    if (xml.hasError())
+        sheet.m_Error = xml.errorString();
+    return sheet;
+}
+
+QTextTable *FirstTable(QTextDocument *document)
+{
+    for (QTextFrame *frame : document->rootFrame()->childFrames()) {
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            return table;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestCmnExportTableControllers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void delimitedTextReimportsUnchanged_data();
+    void delimitedTextReimportsUnchanged();
+    void noHeaderLineWithoutTheHeaderFlag();
+    void htmlWritesThePreambleAndEscapedCells();
+    void spreadsheetOfTextColumnsHasOnlyTheDefaultStyle();
+    void spreadsheetSharesNumberStylesAndWritesIsoDates();
+    void textDocumentHoldsTheHeaderAndEveryRecord();
+    void failedExportKeepsTheOlderFile_data();
+    void failedExportKeepsTheOlderFile();
+};
+
+void TestCmnExportTableControllers::delimitedTextReimportsUnchanged_data()
+{
+    QTest::addColumn<CCmnCsvFormat>("format");
+    QTest::addColumn<bool>("custom");
+    // Whether the import works the format out by itself (a semicolon file with a
+    // line break inside a field it does not), or needs it given.
+    QTest::addColumn<bool>("deducible");
+    CCmnCsvFormat tab;
+    tab.SetTabSeparated(true);
+    CCmnCsvFormat semicolon = CommaFormat(true);
+    semicolon.SetSeparator(QLatin1Char(';'));
+    QTest::newRow("csv, doubled quotes") << CommaFormat(true) << false << true;
+    QTest::newRow("csv, backslash chosen by the user") << CommaFormat(false) << true << true;
+    QTest::newRow("semicolon") << semicolon << true << false;
+    QTest::newRow("txt, tab") << tab << false << true;
+}
+
+void TestCmnExportTableControllers::delimitedTextReimportsUnchanged()
+{
+    QFETCH(CCmnCsvFormat, format);
+    QFETCH(bool, custom);
+    QFETCH(bool, deducible);
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.csv"));
+
+    {
+        CCmnExportTableController_CSV controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path, CCmnAutomaticOrCustomTextEncoding(), FormatChoice(format, custom)));
+        reg->WriteDataRows(controller, Columns({kName, kNotes, kLitters}));
+        controller.Close();
+        QCOMPARE(controller.ErrorText(), QString());
+    }
+
+    bool read = false;
+    const QStringList lines = CmnReadTextFileLines(path, &read);
+    QVERIFY(read);
+    const CRows expected{{QStringLiteral("Smith, \"Bo\""), QStringLiteral("First line\nsecond line"), "3"},
+                         {QStringLiteral("#1"), QString(), QString()},
+                         {QStringLiteral("Smith & Jones <UK>"), QStringLiteral("  padded  "), "0"}};
+    // Without a quote character a field with a line break is read back only by a
+    // format that the file itself shows to be quoted.
+    if (!format.QuoteChar().isNull())
+        QCOMPARE(format.ParseRows(lines), expected);
+    QCOMPARE(format.ParseHeader(lines),
+             (QStringList{reg->GetFieldLabel(kName, false), QStringLiteral("Notes"), QStringLiteral("Litters")}));
+    // The import works the format out from the file itself.
+    if (!deducible)
+        return;
+    CCmnCsvFormat deduced;
+    deduced.Deduce(lines, QLatin1Char('#'));
+    QCOMPARE(deduced.ParseRows(lines), expected);
+}
+
+void TestCmnExportTableControllers::noHeaderLineWithoutTheHeaderFlag()
+{
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.csv"));
+    CCmnCsvFormat format = CommaFormat(true);
+    format.SetHeaderFlag(false);
+    {
+        CCmnExportTableController_CSV controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path, CCmnAutomaticOrCustomTextEncoding(), FormatChoice(format, true)));
+        reg->WriteDataRows(controller, Columns({kName, kLitters}));
+    }
+    const QStringList lines = CmnReadTextFileLines(path);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.constFirst().startsWith(QLatin1String("\"Smith, \"\"Bo\"\"\"")), qPrintable(lines.constFirst()));
+    QCOMPARE(format.ParseRows(lines).size(), 3);
+}
+
+void TestCmnExportTableControllers::htmlWritesThePreambleAndEscapedCells()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.html"));
+    CCmnAutomaticOrCustomTextEncoding encoding;
+    encoding.FixCustom(CCmnTextEncoding(QStringLiteral("UTF-8"), QStringLiteral("LOCALE"), 1));
+    const CCmnExportCellFormat text{0, 0, -1, QString()};
+    {
+        CCmnExportTableController_HTML controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path, encoding));
+        controller.BeginTable(false, 1, 2);
+        controller.BeginHeaderRow();
+        controller.AddHeaderCell(text, QString());
+        controller.AddHeaderCell(text, QStringLiteral("A & B"));
+        controller.EndHeaderRow();
+        controller.BeginDataRow();
+        controller.AddDataCell(text, QStringLiteral("value"), QString());
+        controller.AddDataCell(text, QStringLiteral("value"), QStringLiteral("Smith & Jones <UK>"));
+        controller.EndDataRow();
+        controller.EndTable();
+    }
+    const QByteArray expected = "\xEF\xBB\xBF"
+                                "<!DOCTYPE HTML PUBLIC\n"
+                                "  \"-//W3C//DTD HTML 4.01//EN\"\n"
+                                "  \"http://www.w3.org/TR/html4/strict.dtd\">\n"
+                                "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html;charset=utf-8\" />"
+                                "</head><body><table border='1'>\n"
+                                "<tr><th></th><th>A &amp; B</th></tr>\n"
+                                "<tr><td>&nbsp;</td><td>Smith &amp; Jones &lt;UK&gt;</td></tr>\n"
+                                "</table></body></html>\n";
+    QCOMPARE(FileBytes(path), expected);
+}
+
+void TestCmnExportTableControllers::spreadsheetOfTextColumnsHasOnlyTheDefaultStyle()
+{
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.xml"));
+    {
+        CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path));
+        reg->WriteDataRows(controller, Columns({kName, kNotes}));
+    }
+    const CSpreadsheet sheet = ReadSpreadsheet(path);
+    QCOMPARE(sheet.m_Error, QString());
+    QCOMPARE(sheet.m_Styles, QStringList{QStringLiteral("Default")});
+    QCOMPARE(sheet.m_Columns, QStringList());
+    QCOMPARE(sheet.m_Rows.size(), 4);
+    QCOMPARE(sheet.m_Rows.at(3), (QStringList{"String:Smith & Jones <UK>", "String:  padded  "}));
+}
+
+void TestCmnExportTableControllers::spreadsheetSharesNumberStylesAndWritesIsoDates()
+{
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    // A date known only to the year has no ISO date of a day.
+    const int yearOnly = AddAnimal(*reg, QStringLiteral("Dawn"), 0);
+    ReplaceWith(*reg, yearOnly, [](CBioRegRecord &record) {
+        record.SetValue(kBorn, CmnRegValueDate,
+                        QVariant::fromValue(CCmnDate::Parse("2019", "[[dd/]mm/]yyyy", CmnDateCalendarGregorian)));
+    });
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.xml"));
+    CCmnRegExportColumns columns = Columns({kName, kCoefficient, kLitters, kShows, kBorn});
+    columns.m_DateFormat = QStringLiteral("dd mmm yyyy");
+    {
+        CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path));
+        reg->WriteDataRows(controller, columns);
+        controller.Close();
+        QCOMPARE(controller.ErrorText(), QString());
+    }
+    const CSpreadsheet sheet = ReadSpreadsheet(path);
+    QCOMPARE(sheet.m_Error, QString());
+    QCOMPARE(sheet.m_Styles, (QStringList{"Default", "s62 0.00%", "s63 0", "s64 Short Date"}));
+    QCOMPARE(sheet.m_Columns, (QStringList{"2 s62", "3 s63", "4 s63", "5 s64"}));
+    QCOMPARE(sheet.m_Rows.at(1).constLast(), QStringLiteral("DateTime:2020-03-15T00:00:00.000"));
+    QCOMPARE(sheet.m_Rows.at(1).at(2), QStringLiteral("Number:3"));
+    // No value: an empty number or date would be refused by a spreadsheet.
+    QCOMPARE(sheet.m_Rows.at(2).mid(2), (QStringList{"String:", "String:", "String:"}));
+    QCOMPARE(sheet.m_Rows.at(4).constLast(), QStringLiteral("String:2019"));
+}
+
+void TestCmnExportTableControllers::textDocumentHoldsTheHeaderAndEveryRecord()
+{
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    CCmnExportTableController_TextDocument controller(QStringLiteral("Print Data"), nullptr);
+    reg->WriteDataRows(controller, Columns({kName, 999, kLitters}));
+
+    QTextTable *table = FirstTable(controller.Document());
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 4);
+    QCOMPARE(table->columns(), 2);
+    const QTextCursor header = table->cellAt(0, 1).firstCursorPosition();
+    QCOMPARE(header.block().text(), QStringLiteral("Litters"));
+    QCOMPARE(header.charFormat().fontWeight(), int(QFont::Bold));
+    const QTextCursor cell = table->cellAt(3, 0).firstCursorPosition();
+    QCOMPARE(cell.block().text(), QStringLiteral("Smith & Jones <UK>"));
+}
+
+void TestCmnExportTableControllers::failedExportKeepsTheOlderFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("errorStart");
+    QTest::newRow("unknown codec") << "old.csv" << "no-such-codec" << false << "unknown/invalid codec";
+    QTest::newRow("cancelled") << "old.csv" << "UTF-8" << true << "Cancelled";
+    QTest::newRow("folder is a file") << "old.csv/new.csv" << "UTF-8" << false << "Cannot open file '";
+    QTest::newRow("unwritable folder") << "locked/old.csv" << "UTF-8" << false << "Cannot open file '";
+}
+
+void TestCmnExportTableControllers::failedExportKeepsTheOlderFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, codec);
+    QFETCH(bool, cancel);
+    QFETCH(QString, errorStart);
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("locked")));
+    const QString older = folder.filePath(name.contains(QLatin1String("locked")) ? name : QStringLiteral("old.csv"));
+    QVERIFY(WriteFile(older, "older export\n"));
+    const QString locked = folder.filePath(QStringLiteral("locked"));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto unlock = qScopeGuard([&] {
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    if (name.startsWith(QLatin1String("locked")) && QFileInfo(locked).isWritable())
+        QSKIP("the folder stays writable for this user");
+
+    const QString path = folder.filePath(name);
+    CCmnAutomaticOrCustomTextEncoding encoding;
+    encoding.FixCustom(CCmnTextEncoding(codec, QStringLiteral("LF"), 0));
+    QString error;
+    {
+        CCmnExportTableController_CSV controller(QStringLiteral("Export"), nullptr);
+        if (controller.Open(path, encoding, FormatChoice(CommaFormat(true), false))) {
+            CStopAtOnce stop;
+            reg->WriteDataRows(controller, Columns({kName}), cancel ? &stop : nullptr);
+        }
+        controller.Close();
+        error = controller.ErrorText();
+    }
+    QVERIFY2(error.startsWith(errorStart), qPrintable(error));
+    if (errorStart.startsWith(QLatin1String("Cannot")))
+        QVERIFY2(error.contains(path), qPrintable(error));
+    QCOMPARE(FileBytes(older), QByteArray("older export\n"));
+    QCOMPARE(QFileInfo(older).dir().entryList(QDir::Files), QStringList{QStringLiteral("old.csv")});
+}
+
+QTEST_MAIN(TestCmnExportTableControllers)
+#include "tst_cmnexporttablecontrollers.moc"
