@@ -37,3 +37,4 @@ void CBioRegThemedFormIndividualPicBoxGrab::GrabIndividual(const CBioReg &reg, q
 BIO_LAYOUT_GRAB(CBioRegThemedFormIndividualPicBoxGrab, PictureLayout)
 BIO_LAYOUT_GRAB(CBioRegPedigreeTitleBoxGrab, TitleLayout)
 BIO_LAYOUT_GRAB(CBioRegPedigreeDetailsBoxGrab, DetailsLayout)
+BIO_LAYOUT_GRAB(CBioRegTrialMatingParentDetailsBoxGrab, DetailsLayout)

@@ -54,3 +54,13 @@ public:
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
                        const CCmnThemedFormAutoParams *params) override;
 };
+
+// A parent's details box of the trial-mating chart, styled like the pedigree's.
+class CBioRegTrialMatingParentDetailsBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};

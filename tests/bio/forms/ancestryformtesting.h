@@ -6,6 +6,9 @@
 #include "bioregpedigreesettings.h"
 #include "bioregpedigreestickystate.h"
 #include "bioregthemedformwithancestrypanels.h"
+#include "bioregtrialmating.h"
+#include "bioregtrialmatingsettings.h"
+#include "bioregtrialmatingstickystate.h"
 #include "bioregthemedformwithancestrypanelssettings.h"
 #include "bioregthemedformwithancestrypanelsstickystate.h"
 #include "cmnformbox.h"
@@ -131,3 +134,5 @@ using CAncestryFormFixture = TAncestryChartFixture<CBioRegThemedFormWithAncestry
                                                    CBioRegThemedFormWithAncestryPanelsSettings,
                                                    CBioRegThemedFormWithAncestryPanelsStickyState>;
 using CPedigreeFixture = TAncestryChartFixture<CBioRegPedigree, CBioRegPedigreeSettings, CBioRegPedigreeStickyState>;
+using CTrialMatingFixture =
+    TAncestryChartFixture<CBioRegTrialMating, CBioRegTrialMatingSettings, CBioRegTrialMatingStickyState>;
