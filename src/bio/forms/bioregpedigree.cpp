@@ -5,32 +5,13 @@
 #include "bioregpedigreesettings.h"
 #include "bioregpedigreestickystate.h"
 #include "bioregrecord.h"
-#include "bioterminology.h"
+#include "bioterminologysettings.h"
 #include "cmnformbox.h"
-#include "cmnhtmlescape.h"
 
 #include <algorithm>
 
 namespace {
-
 const QString kEltBase = QStringLiteral("PEDIGREE-ANCESTORSPANEL0");
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
-const QString kHeader = QStringLiteral("CMN-HEADER");
-constexpr double kAboveParent = -1.0;
-
-// One header box with its names and grab, for the steps that treat the three alike.
-struct CHeaderBox
-{
-    qint32 m_Id;
-    const char *m_Stem;
-    CBioRegThemedFormIndividualBoxGrab &m_Grab;
-};
-
-CCmnThemedFormBoxName Named(const QString &display, const QString &stem)
-{
-    return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
-}
-
 } // namespace
 
 CBioRegPedigree::CBioRegPedigree(const QPointF &position, const QSizeF &size, const QSizeF &dpi,
@@ -44,34 +25,21 @@ CBioRegPedigree::CBioRegPedigree(const QPointF &position, const QSizeF &size, co
     , m_DetailsGrab(BioBoxPedigreeDetails)
     , m_PictureGrab(BioBoxPedigreePic)
 {
-    CCmnThemedFormBoxNames &names = BoxNames();
-    names.m_Root = Named(QStringLiteral("Background"), QStringLiteral("PEDIGREE-ROOT"));
-    names.m_HasHeader = true;
-    names.m_LeftHeaderOrnament = Named(QStringLiteral("Logo"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
-    names.m_RightHeaderOrnament = Named(QStringLiteral("Right Logo"), QStringLiteral("CMN-RIGHTHEADERORNAMENT"));
-    names.m_LeftFooterOrnament = Named(QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT"));
+    NameChartBoxes(QStringLiteral("PEDIGREE-ROOT"));
+    BoxNames().m_LeftFooterOrnament = {QStringLiteral("Signature"), QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT-LAYOUT"),
+                                       QStringLiteral("PEDIGREE-LEFTFOOTERORNAMENT-DATA")};
 }
 
 void CBioRegPedigree::BuildBoxes(CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                  const CCmnThemedFormAutoParams *params, QGraphicsItem *pageItem)
 {
     CBioRegThemedFormWithAncestryPanels::BuildBoxes(theme, defaultTheme, params, pageItem);
-    const QSharedPointer<CCmnFormBox> header = GetBox(HeaderId());
-    const struct
-    {
-        bool m_Shown;
-        qint32 &m_Id;
-        const char *m_Name;
-    } boxes[] = {{m_Settings->m_ShowTitleBox, m_TitleBoxId, "title"},
-                 {m_Settings->m_ShowDetailsBox, m_DetailsBoxId, "details"},
-                 {m_Settings->m_ShowPictureBox, m_PictureBoxId, "pic"}};
-    for (const auto &box : boxes) {
-        if (!box.m_Shown || !header)
-            continue;
-        box.m_Id = TakeNextBoxId();
-        AddChildBox(header, box.m_Id, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent, kAboveParent)
-            ->SetName(QLatin1String(box.m_Name));
-    }
+    if (m_Settings->m_ShowTitleBox)
+        m_TitleBoxId = AddHeaderBox(QStringLiteral("title"));
+    if (m_Settings->m_ShowDetailsBox)
+        m_DetailsBoxId = AddHeaderBox(QStringLiteral("details"));
+    if (m_Settings->m_ShowPictureBox)
+        m_PictureBoxId = AddHeaderBox(QStringLiteral("pic"));
     AddAncestryPanel(theme, defaultTheme, params, ContentId(), true);
 }
 
@@ -80,27 +48,14 @@ bool CBioRegPedigree::ApplyTheme(const QString &name, CCmnTheme &theme, const CC
 {
     if (CBioRegThemedFormWithAncestryPanels::ApplyTheme(name, theme, defaultTheme, params, source))
         return true;
-    const bool all = name.isEmpty() || name == kFormDefault;
-    const bool header = BoxNames().m_HasHeader && name == kHeader;
-    const CHeaderBox boxes[] = {
-        {m_TitleBoxId, "PEDIGREE-TITLE", m_TitleGrab},
-        {m_DetailsBoxId, "PEDIGREE-DETAILS", m_DetailsGrab},
-        {m_PictureBoxId, "PEDIGREE-PIC", m_PictureGrab},
-    };
     const qint32 subject = SubjectRecNo();
-    for (const CHeaderBox &box : boxes) {
-        if (box.m_Id <= 0)
-            continue;
-        const QString stem = QLatin1String(box.m_Stem);
-        const QString layoutElt = stem + QStringLiteral("-LAYOUT");
-        const QString dataElt = stem + QStringLiteral("-DATA");
-        if (all || header || name == layoutElt)
-            box.m_Grab.GrabLayoutElt(theme, defaultTheme, layoutElt, *this, box.m_Id, BoxNames(), params);
-        if (all || name == dataElt) {
-            box.m_Grab.GrabDataElt(theme, defaultTheme, dataElt, BoxNames(), params);
-            box.m_Grab.GrabIndividual(*Reg(), subject);
-        }
-    }
+    const auto bind = [this, subject](CBioRegThemedFormIndividualBoxGrab &grab) {
+        return [this, subject, &grab] { grab.GrabIndividual(*Reg(), subject); };
+    };
+    ApplyThemeToHeaderBoxes(name, theme, defaultTheme, params,
+                            {{m_TitleBoxId, QStringLiteral("PEDIGREE-TITLE"), m_TitleGrab, bind(m_TitleGrab)},
+                             {m_DetailsBoxId, QStringLiteral("PEDIGREE-DETAILS"), m_DetailsGrab, bind(m_DetailsGrab)},
+                             {m_PictureBoxId, QStringLiteral("PEDIGREE-PIC"), m_PictureGrab, bind(m_PictureGrab)}});
     return false;
 }
 
@@ -131,15 +86,8 @@ void CBioRegPedigree::BindRoot()
 
 void CBioRegPedigree::RebindHeaderBoxes()
 {
-    const qint32 subject = SubjectRecNo();
-    if (m_TitleBoxId > 0) {
-        m_TitleGrab.GrabIndividual(*Reg(), subject);
-        m_TitleGrab.ApplyToBox(*this, m_TitleBoxId);
-    }
-    if (m_DetailsBoxId > 0) {
-        m_DetailsGrab.GrabIndividual(*Reg(), subject);
-        m_DetailsGrab.ApplyToBox(*this, m_DetailsBoxId);
-    }
+    BindBox(m_TitleBoxId, m_TitleGrab, SubjectRecNo());
+    BindBox(m_DetailsBoxId, m_DetailsGrab, SubjectRecNo());
     UpdatePicturePlaceholder();
 }
 
@@ -197,20 +145,11 @@ bool CBioRegPedigree::FindAncestryCell(qint32 boxId, qint32 *childRecord, qint32
 
 void CBioRegPedigree::SetTitleToolTip(const QString &text)
 {
-    if (const QSharedPointer<CCmnFormBox> box = GetBox(m_TitleBoxId); box && m_TitleBoxId > 0)
-        box->SetToolTip(CmnHtmlEscape(text));
+    SetBoxToolTip(m_TitleBoxId, text);
 }
 
 void CBioRegPedigree::UpdatePicturePlaceholder()
 {
-    if (m_PictureBoxId <= 0)
-        return;
-    const qint32 subject = SubjectRecNo();
-    const QString toolTip = subject > 0 ? QStringLiteral("Click to set %1's %2")
-                                              .arg(GetBioTerm(0, BioTermLowerCase), QStringLiteral("Photo").toLower())
-                                        : QString();
-    if (const QSharedPointer<CCmnFormBox> box = GetBox(m_PictureBoxId))
-        box->SetToolTip(CmnHtmlEscape(toolTip));
-    m_PictureGrab.GrabIndividual(*Reg(), subject);
-    m_PictureGrab.ApplyToBox(*this, m_PictureBoxId);
+    CBioRegThemedFormWithAncestryPanels::UpdatePicturePlaceholder(m_PictureBoxId, m_PictureGrab, BioTermAnimal,
+                                                                  SubjectRecNo());
 }

@@ -3,12 +3,23 @@
 #include "bioreg.h"
 #include "bioregthemedformwithancestrypanelssettings.h"
 #include "bioregthemedformwithancestrypanelsstickystate.h"
+#include "bioterminology.h"
 #include "cmnformbox.h"
+#include "cmnhtmlescape.h"
 
 #include <algorithm>
 
 namespace {
+
 const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
+const QString kHeader = QStringLiteral("CMN-HEADER");
+constexpr double kAboveParent = -1.0;
+
+CCmnThemedFormBoxName Named(const QString &display, const QString &stem)
+{
+    return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
+}
+
 } // namespace
 
 CBioRegThemedFormWithAncestryPanels::CBioRegThemedFormWithAncestryPanels(
@@ -179,4 +190,72 @@ qint32 CBioRegThemedFormWithAncestryPanels::GetRootParentRecNo(qint32, qint32) c
 bool CBioRegThemedFormWithAncestryPanels::SetRootParentRecNo(qint32, qint32, qint32)
 {
     return false;
+}
+
+void CBioRegThemedFormWithAncestryPanels::NameChartBoxes(const QString &rootStem)
+{
+    CCmnThemedFormBoxNames &names = BoxNames();
+    names.m_Root = Named(QStringLiteral("Background"), rootStem);
+    names.m_HasHeader = true;
+    names.m_LeftHeaderOrnament = Named(QStringLiteral("Logo"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
+    names.m_RightHeaderOrnament = Named(QStringLiteral("Right Logo"), QStringLiteral("CMN-RIGHTHEADERORNAMENT"));
+}
+
+qint32 CBioRegThemedFormWithAncestryPanels::AddHeaderBox(const QString &name)
+{
+    const QSharedPointer<CCmnFormBox> header = GetBox(HeaderId());
+    if (!header || HeaderId() <= 0)
+        return 0;
+    const qint32 id = TakeNextBoxId();
+    AddChildBox(header, id, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent, kAboveParent)
+        ->SetName(name);
+    return id;
+}
+
+void CBioRegThemedFormWithAncestryPanels::ApplyThemeToHeaderBoxes(const QString &name, CCmnTheme &theme,
+                                                                  const CCmnTheme &defaultTheme,
+                                                                  const CCmnThemedFormAutoParams *params,
+                                                                  const QList<CHeaderBox> &boxes)
+{
+    const bool all = name.isEmpty() || name == kFormDefault;
+    const bool header = BoxNames().m_HasHeader && name == kHeader;
+    for (const CHeaderBox &box : boxes) {
+        if (box.m_Id <= 0)
+            continue;
+        const QString layoutElt = box.m_Stem + QStringLiteral("-LAYOUT");
+        const QString dataElt = box.m_Stem + QStringLiteral("-DATA");
+        if (all || header || name == layoutElt)
+            box.m_Grab.GrabLayoutElt(theme, defaultTheme, layoutElt, *this, box.m_Id, BoxNames(), params);
+        if (all || name == dataElt) {
+            box.m_Grab.GrabDataElt(theme, defaultTheme, dataElt, BoxNames(), params);
+            box.m_Bind();
+        }
+    }
+}
+
+void CBioRegThemedFormWithAncestryPanels::SetBoxToolTip(qint32 boxId, const QString &text)
+{
+    if (const QSharedPointer<CCmnFormBox> box = GetBox(boxId); box && boxId > 0)
+        box->SetToolTip(CmnHtmlEscape(text));
+}
+
+void CBioRegThemedFormWithAncestryPanels::BindBox(qint32 boxId, CBioRegThemedFormIndividualBoxGrab &grab,
+                                                 qint32 recordId)
+{
+    if (boxId <= 0)
+        return;
+    grab.GrabIndividual(*Reg(), recordId);
+    grab.ApplyToBox(*this, boxId);
+}
+
+void CBioRegThemedFormWithAncestryPanels::UpdatePicturePlaceholder(qint32 boxId,
+                                                                   CBioRegThemedFormIndividualPicBoxGrab &grab,
+                                                                   qint32 term, qint32 recordId)
+{
+    if (boxId <= 0)
+        return;
+    SetBoxToolTip(boxId, recordId > 0 ? QStringLiteral("Click to set %1's %2")
+                                            .arg(GetBioTerm(term, BioTermLowerCase), QStringLiteral("Photo").toLower())
+                                      : QString());
+    BindBox(boxId, grab, recordId);
 }

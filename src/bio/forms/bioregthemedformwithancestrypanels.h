@@ -3,9 +3,12 @@
 #include "bioregancestrypanel.h"
 #include "bioregancestrypanelboxgrab.h"
 #include "bioregthemedform.h"
+#include "bioregthemedformindividualboxgrab.h"
 
 #include <QList>
 #include <QSharedPointer>
+
+#include <functional>
 
 class CBioRegThemedFormWithAncestryPanelsSettings;
 class CBioRegThemedFormWithAncestryPanelsStickyState;
@@ -78,6 +81,34 @@ public:
     const QString &DataEltName() const { return m_DataElt; }
     const QString &CellLayoutEltName() const { return m_CellLayoutElt; }
     const QString &CellDataEltName() const { return m_CellDataElt; }
+
+protected:
+    // A box of the chart's header: its id (0 when not built), the stem of its
+    // element names, its grab and how that binds to its records again.
+    struct CHeaderBox
+    {
+        qint32 m_Id;
+        QString m_Stem;
+        CCmnThemedFormBoxGrab &m_Grab;
+        std::function<void()> m_Bind;
+    };
+
+    // The root "Background" under the stem, and a header with the two logos.
+    void NameChartBoxes(const QString &rootStem);
+    // A named box under the header with the next id; 0 when there is no header.
+    qint32 AddHeaderBox(const QString &name);
+    // Layout on an empty name, "CMN-HEADER" or the box's layout element; data
+    // and binding on an empty name or the box's data element.
+    void ApplyThemeToHeaderBoxes(const QString &name, CCmnTheme &theme, const CCmnTheme &defaultTheme,
+                                 const CCmnThemedFormAutoParams *params, const QList<CHeaderBox> &boxes);
+    // HTML-escaped, when the box exists.
+    void SetBoxToolTip(qint32 boxId, const QString &text);
+    // When the box exists: the grab bound to the record and pushed into it.
+    void BindBox(qint32 boxId, CBioRegThemedFormIndividualBoxGrab &grab, qint32 recordId);
+    // The photo box invites the user to set the photo of the animal the term
+    // names, when there is one, and shows that animal's photo.
+    void UpdatePicturePlaceholder(qint32 boxId, CBioRegThemedFormIndividualPicBoxGrab &grab, qint32 term,
+                                  qint32 recordId);
 
 private:
     QSharedPointer<CBioRegThemedFormWithAncestryPanelsSettings> m_AncestrySettings;

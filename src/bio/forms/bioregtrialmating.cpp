@@ -4,24 +4,13 @@
 #include "bioreg.h"
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
-#include "bioterminology.h"
 #include "bioterminologysettings.h"
 #include "cmnformbox.h"
-#include "cmnhtmlescape.h"
 
-#include <functional>
+#include <tuple>
 
 namespace {
-
 const QString kEltBase = QStringLiteral("TRIALMATING-ANCESTORSPANEL0");
-const QString kHeader = QStringLiteral("CMN-HEADER");
-constexpr double kAboveParent = -1.0;
-
-CCmnThemedFormBoxName Named(const QString &display, const QString &stem)
-{
-    return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
-}
-
 } // namespace
 
 qint32 BioTakeFormChangeId()
@@ -58,34 +47,23 @@ CBioRegTrialMating::CBioRegTrialMating(const QPointF &position, const QSizeF &si
     , m_DamPictureGrab(BioBoxTrialMatingDamPic)
     , m_DamDetailsGrab(BioBoxTrialMatingDamDetails)
 {
-    CCmnThemedFormBoxNames &names = BoxNames();
-    names.m_Root = Named(QStringLiteral("Background"), QStringLiteral("TRIALMATING-ROOT"));
-    names.m_HasHeader = true;
-    names.m_LeftHeaderOrnament = Named(QStringLiteral("Logo"), QStringLiteral("CMN-LEFTHEADERORNAMENT"));
-    names.m_RightHeaderOrnament = Named(QStringLiteral("Right Logo"), QStringLiteral("CMN-RIGHTHEADERORNAMENT"));
+    NameChartBoxes(QStringLiteral("TRIALMATING-ROOT"));
 }
 
 void CBioRegTrialMating::BuildBoxes(CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                     const CCmnThemedFormAutoParams *params, QGraphicsItem *pageItem)
 {
     CBioRegThemedFormWithAncestryPanels::BuildBoxes(theme, defaultTheme, params, pageItem);
-    const QSharedPointer<CCmnFormBox> header = GetBox(HeaderId());
-    const struct
-    {
-        bool m_Shown;
-        qint32 &m_Id;
-        const char *m_Name;
-    } boxes[] = {{m_Settings->m_ShowTitleBox, m_TitleBoxId, "title"},
-                 {m_Settings->m_ShowSirePictureBox, m_SirePictureBoxId, "sirepic"},
-                 {m_Settings->m_ShowSireDetailsBox, m_SireDetailsBoxId, "siredetails"},
-                 {m_Settings->m_ShowDamPictureBox, m_DamPictureBoxId, "dampic"},
-                 {m_Settings->m_ShowDamDetailsBox, m_DamDetailsBoxId, "damdetails"}};
-    for (const auto &box : boxes) {
-        if (!box.m_Shown || !header)
-            continue;
-        box.m_Id = TakeNextBoxId();
-        AddChildBox(header, box.m_Id, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent, kAboveParent)
-            ->SetName(QLatin1String(box.m_Name));
+    const CBioRegTrialMatingSettings &settings = *m_Settings;
+    const std::tuple<bool, qint32 &, const char *> boxes[] = {
+        {settings.m_ShowTitleBox, m_TitleBoxId, "title"},
+        {settings.m_ShowSirePictureBox, m_SirePictureBoxId, "sirepic"},
+        {settings.m_ShowSireDetailsBox, m_SireDetailsBoxId, "siredetails"},
+        {settings.m_ShowDamPictureBox, m_DamPictureBoxId, "dampic"},
+        {settings.m_ShowDamDetailsBox, m_DamDetailsBoxId, "damdetails"}};
+    for (const auto &[shown, id, boxName] : boxes) {
+        if (shown)
+            id = AddHeaderBox(QLatin1String(boxName));
     }
     AddAncestryPanel(theme, defaultTheme, params, ContentId(), false);
 }
@@ -95,40 +73,21 @@ bool CBioRegTrialMating::ApplyTheme(const QString &name, CCmnTheme &theme, const
 {
     if (CBioRegThemedFormWithAncestryPanels::ApplyTheme(name, theme, defaultTheme, params, source))
         return true;
-    const bool all = name.isEmpty();
-    const bool header = BoxNames().m_HasHeader && name == kHeader;
     const qint32 sire = m_StickyState->SireRecNo();
     const qint32 dam = m_StickyState->DamRecNo();
-    const struct
-    {
-        qint32 m_Id;
-        const char *m_Stem;
-        CCmnThemedFormBoxGrab &m_Grab;
-        std::function<void()> m_Bind;
-    } boxes[] = {
-        {m_TitleBoxId, "TRIALMATING-TITLE", m_TitleGrab, [&] { m_TitleGrab.GrabPairing(*Reg(), sire, dam); }},
-        {m_SirePictureBoxId, "TRIALMATING-SIREPIC", m_SirePictureGrab,
-         [&] { m_SirePictureGrab.GrabIndividual(*Reg(), sire); }},
-        {m_SireDetailsBoxId, "TRIALMATING-SIREDETAILS", m_SireDetailsGrab,
-         [&] { m_SireDetailsGrab.GrabIndividual(*Reg(), sire); }},
-        {m_DamPictureBoxId, "TRIALMATING-DAMPIC", m_DamPictureGrab,
-         [&] { m_DamPictureGrab.GrabIndividual(*Reg(), dam); }},
-        {m_DamDetailsBoxId, "TRIALMATING-DAMDETAILS", m_DamDetailsGrab,
-         [&] { m_DamDetailsGrab.GrabIndividual(*Reg(), dam); }},
+    const auto bind = [this](CBioRegThemedFormIndividualBoxGrab &grab, qint32 recordId) {
+        return [this, &grab, recordId] { grab.GrabIndividual(*Reg(), recordId); };
     };
-    for (const auto &box : boxes) {
-        if (box.m_Id <= 0)
-            continue;
-        const QString stem = QLatin1String(box.m_Stem);
-        const QString layoutElt = stem + QStringLiteral("-LAYOUT");
-        const QString dataElt = stem + QStringLiteral("-DATA");
-        if (all || header || name == layoutElt)
-            box.m_Grab.GrabLayoutElt(theme, defaultTheme, layoutElt, *this, box.m_Id, BoxNames(), params);
-        if (all || name == dataElt) {
-            box.m_Grab.GrabDataElt(theme, defaultTheme, dataElt, BoxNames(), params);
-            box.m_Bind();
-        }
-    }
+    ApplyThemeToHeaderBoxes(
+        name, theme, defaultTheme, params,
+        {{m_TitleBoxId, QStringLiteral("TRIALMATING-TITLE"), m_TitleGrab,
+          [this, sire, dam] { m_TitleGrab.GrabPairing(*Reg(), sire, dam); }},
+         {m_SirePictureBoxId, QStringLiteral("TRIALMATING-SIREPIC"), m_SirePictureGrab, bind(m_SirePictureGrab, sire)},
+         {m_SireDetailsBoxId, QStringLiteral("TRIALMATING-SIREDETAILS"), m_SireDetailsGrab,
+          bind(m_SireDetailsGrab, sire)},
+         {m_DamPictureBoxId, QStringLiteral("TRIALMATING-DAMPIC"), m_DamPictureGrab, bind(m_DamPictureGrab, dam)},
+         {m_DamDetailsBoxId, QStringLiteral("TRIALMATING-DAMDETAILS"), m_DamDetailsGrab,
+          bind(m_DamDetailsGrab, dam)}});
     return false;
 }
 
@@ -216,22 +175,7 @@ bool CBioRegTrialMating::SetRootParentRecNo(qint32 panelBoxId, qint32 sex, qint3
 
 void CBioRegTrialMating::SetTitleToolTip(const QString &text)
 {
-    if (const QSharedPointer<CCmnFormBox> box = GetBox(m_TitleBoxId); box && m_TitleBoxId > 0)
-        box->SetToolTip(CmnHtmlEscape(text));
-}
-
-void CBioRegTrialMating::UpdatePicturePlaceholder(qint32 boxId, CBioRegThemedFormIndividualPicBoxGrab &grab,
-                                                  qint32 term, qint32 recordId)
-{
-    if (boxId <= 0)
-        return;
-    const QString toolTip = recordId >= 1 ? QStringLiteral("Click to set %1's %2")
-                                                .arg(GetBioTerm(term, BioTermLowerCase), QStringLiteral("Photo").toLower())
-                                          : QString();
-    if (const QSharedPointer<CCmnFormBox> box = GetBox(boxId))
-        box->SetToolTip(CmnHtmlEscape(toolTip));
-    grab.GrabIndividual(*Reg(), recordId);
-    grab.ApplyToBox(*this, boxId);
+    SetBoxToolTip(m_TitleBoxId, text);
 }
 
 void CBioRegTrialMating::UpdateSirePicturePlaceholder()
@@ -252,20 +196,12 @@ void CBioRegTrialMating::RebindTitle()
     m_TitleGrab.ApplyToBox(*this, m_TitleBoxId);
 }
 
-void CBioRegTrialMating::RebindDetails(qint32 boxId, CBioRegTrialMatingParentDetailsBoxGrab &grab, qint32 recordId)
-{
-    if (boxId <= 0)
-        return;
-    grab.GrabIndividual(*Reg(), recordId);
-    grab.ApplyToBox(*this, boxId);
-}
-
 void CBioRegTrialMating::RebindSireDetails()
 {
-    RebindDetails(m_SireDetailsBoxId, m_SireDetailsGrab, m_StickyState->SireRecNo());
+    BindBox(m_SireDetailsBoxId, m_SireDetailsGrab, m_StickyState->SireRecNo());
 }
 
 void CBioRegTrialMating::RebindDamDetails()
 {
-    RebindDetails(m_DamDetailsBoxId, m_DamDetailsGrab, m_StickyState->DamRecNo());
+    BindBox(m_DamDetailsBoxId, m_DamDetailsGrab, m_StickyState->DamRecNo());
 }

@@ -55,10 +55,6 @@ public:
     qint32 DamDetailsBoxId() const { return m_DamDetailsBoxId; }
 
 private:
-    void UpdatePicturePlaceholder(qint32 boxId, CBioRegThemedFormIndividualPicBoxGrab &grab, qint32 term,
-                                  qint32 recordId);
-    void RebindDetails(qint32 boxId, CBioRegTrialMatingParentDetailsBoxGrab &grab, qint32 recordId);
-
     QSharedPointer<CBioRegTrialMatingSettings> m_Settings;
     QSharedPointer<CBioRegTrialMatingStickyState> m_StickyState;
     qint32 m_TitleBoxId = 0;
