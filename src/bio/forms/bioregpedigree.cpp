@@ -73,7 +73,7 @@ qint32 CBioRegPedigree::SubjectRecNo() const
     return Reg()->HasRecNo(subject) ? subject : 0;
 }
 
-void CBioRegPedigree::BindRoot()
+void CBioRegPedigree::BindRoot(bool refresh)
 {
     CBioRegAncestryPanel *panel = GetPanel(ContentId());
     if (!panel)
@@ -81,7 +81,7 @@ void CBioRegPedigree::BindRoot()
     const qint32 subject = SubjectRecNo();
     const CBioRegRecord *record = subject > 0 ? Reg()->GetBioRecord(subject) : nullptr;
     panel->SetEditable(*Reg(), subject > 0, false);
-    panel->SetRootParents(*Reg(), record ? record->m_Sire : 0, record ? record->m_Dam : 0, true);
+    panel->SetRootParents(*Reg(), record ? record->m_Sire : 0, record ? record->m_Dam : 0, refresh);
 }
 
 void CBioRegPedigree::RebindHeaderBoxes()
@@ -93,7 +93,8 @@ void CBioRegPedigree::RebindHeaderBoxes()
 
 void CBioRegPedigree::RefreshBoxes(qint32 changeId)
 {
-    BindRoot();
+    // The panels' own refresh below redraws every cell once.
+    BindRoot(false);
     RebindHeaderBoxes();
     CBioRegThemedFormWithAncestryPanels::RefreshBoxes(changeId);
 }
@@ -122,7 +123,7 @@ void CBioRegPedigree::HandleRegRecordNotification(qint32 recordId, qint32 code)
         // subject, and the chart starts again from the subject's parents.
         if (isSubject)
             m_StickyState->m_SubjectRecNo = 0;
-        BindRoot();
+        BindRoot(true);
         break;
     default:
         return;

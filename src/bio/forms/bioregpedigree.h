@@ -43,8 +43,9 @@ public:
 private:
     // Title, details and photo bound to the subject again and pushed into their boxes.
     void RebindHeaderBoxes();
-    // The subject's parents as the root's, and placeholders only with a subject.
-    void BindRoot();
+    // The subject's parents as the root's, and placeholders only with a
+    // subject; the cells are redrawn with `refresh`.
+    void BindRoot(bool refresh);
 
     QSharedPointer<CBioRegPedigreeSettings> m_Settings;
     QSharedPointer<CBioRegPedigreeStickyState> m_StickyState;
