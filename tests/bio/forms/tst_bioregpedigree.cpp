@@ -77,6 +77,7 @@ private Q_SLOTS:
     void settingsBlockFollowsTheAncestryBlock();
     void readsOlderAndDamagedBlocks_data();
     void readsOlderAndDamagedBlocks();
+    void refusesEveryCutOfAGoodBlock();
     void stickyStateKeepsItsSubject();
     void emptyRegisterGivesAnEmptyChart();
     void bindsTheSubjectAndItsAncestors();
@@ -203,6 +204,18 @@ void TestBioRegPedigree::readsOlderAndDamagedBlocks()
     QCOMPARE(settings.m_ShowDetailsBox, details);
     // A failed read changes nothing.
     QCOMPARE(settings.m_Generations, ok ? 4 : 5);
+}
+
+void TestBioRegPedigree::refusesEveryCutOfAGoodBlock()
+{
+    CBioRegPedigreeSettings good;
+    good.m_Generations = 6;
+    const QByteArray bytes = good.ToByteArray();
+    for (qsizetype length = 0; length < bytes.size(); ++length) {
+        CBioRegPedigreeSettings settings;
+        QVERIFY2(!settings.FromByteArray(bytes.left(length)), qPrintable(QString::number(length)));
+        QCOMPARE(settings.m_Generations, 4);
+    }
 }
 
 void TestBioRegPedigree::stickyStateKeepsItsSubject()

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void settingsBlockFollowsTheAncestryBlock();
     void readsOlderAndDamagedBlocks_data();
     void readsOlderAndDamagedBlocks();
+    void refusesEveryCutOfAGoodBlock();
     void rememberedParentsAreValidated();
     void rootParentsAreTheChosenPair();
     void notificationsRebindTheBoxesConcerned();
@@ -140,6 +141,18 @@ void TestBioRegTrialMating::readsOlderAndDamagedBlocks()
                       settings.m_ShowSireDetailsBox, settings.m_ShowDamDetailsBox})
         flags.append(flag ? QLatin1Char('1') : QLatin1Char('0'));
     QCOMPARE(flags, shown);
+}
+
+void TestBioRegTrialMating::refusesEveryCutOfAGoodBlock()
+{
+    CBioRegTrialMatingSettings good;
+    good.m_Generations = 6;
+    const QByteArray bytes = good.ToByteArray();
+    for (qsizetype length = 0; length < bytes.size(); ++length) {
+        CBioRegTrialMatingSettings settings;
+        QVERIFY2(!settings.FromByteArray(bytes.left(length)), qPrintable(QString::number(length)));
+        QCOMPARE(settings.m_Generations, 4);
+    }
 }
 
 void TestBioRegTrialMating::rememberedParentsAreValidated()
