@@ -9,8 +9,6 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
-#include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -20,15 +18,6 @@ namespace {
 
 constexpr QSizeF kPage(1123, 794); // A4 landscape at 96 dots per inch
 constexpr double kDpi = 96;
-
-void Render(QGraphicsScene &scene)
-{
-    QImage image(kPage.toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    scene.render(&painter);
-    benchmark::DoNotOptimize(image.constBits());
-}
 
 void BM_FormOfBoxes(benchmark::State &state)
 {
@@ -41,7 +30,7 @@ void BM_FormOfBoxes(benchmark::State &state)
         state.ResumeTiming();
 
         form->LayoutFormBoxes();
-        Render(*scene);
+        BenchRenderScene(*scene, kPage);
 
         state.PauseTiming();
         form.reset();
@@ -71,7 +60,7 @@ void BM_BareTextItems(benchmark::State &state)
             item->setHtml(BenchCellHtml(i));
             item->setPos((i % 7) * 160, (i / 7) * 36);
         }
-        Render(*scene);
+        BenchRenderScene(*scene, kPage);
 
         state.PauseTiming();
         scene.reset();

@@ -1,5 +1,11 @@
 #include "benchpedigreeform.h"
 
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
 namespace {
 
 CCmnFormBoxSplitSettings Split(bool horizontal)
@@ -52,4 +58,13 @@ std::unique_ptr<CCmnForm> BenchBuildPedigreeForm(QGraphicsItem *page, const QSiz
     form->SetOnScreen(true);
     form->SetDesignMode(false);
     return form;
+}
+
+void BenchRenderScene(QGraphicsScene &scene, const QSizeF &page)
+{
+    QImage image(page.toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene.render(&painter);
+    benchmark::DoNotOptimize(image.constBits());
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "cmnform.h"
+#include "cmnpicture.h"
 #include "cmnformbox.h"
 #include "cmntheme.h"
 #include "cmnthemedformboxgenericdataelt.h"
 #include "cmnthemedformboxgenericlayoutelt.h"
 #include "cmnthemedformboxnames.h"
 
+#include <QBuffer>
 #include <QGraphicsRectItem>
+#include <QImage>
 #include <QGraphicsScene>
 #include <QStringList>
 
@@ -18,6 +21,18 @@
 inline CCmnThemedFormBoxName OrvTestBoxName(const QString &display, const QString &stem)
 {
     return {display, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA")};
+}
+
+// A picture that loads: the image held as PNG bytes.
+inline CCmnPicture OrvTestPicture(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    CCmnPicture picture;
+    picture.SetImageBytes(bytes);
+    return picture;
 }
 
 // A layout and a data element, all inheriting and empty, for each stem, and

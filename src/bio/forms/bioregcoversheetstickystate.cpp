@@ -5,10 +5,15 @@
 
 void CmnValidateRememberedRecNo(CBioRegCoverSheetStickyState &state, CBioReg &reg)
 {
-    if (state.m_SubjectRecNo < 0)
-        state.m_SubjectRecNo = reg.FirstRecordOfSex(0);
-    if (!reg.HasRecNo(state.m_SubjectRecNo))
-        state.m_SubjectRecNo = 0;
+    CmnValidateRememberedRecNo(state.m_SubjectRecNo, reg);
+}
+
+void CmnValidateRememberedRecNo(qint32 &recNo, CBioReg &reg, int sex)
+{
+    if (recNo < 0)
+        recNo = reg.FirstRecordOfSex(sex);
+    if (!reg.HasRecNo(recNo))
+        recNo = 0;
 }
 
 void CBioRegCoverSheetStickyState::ExchangeRememberedValues(bool load, const QString &prefix)

@@ -25,3 +25,6 @@ public:
 // Before the cover sheet is built: a subject not yet remembered becomes the
 // register's first record (0 for an empty register), one that no longer exists 0.
 void CmnValidateRememberedRecNo(CBioRegCoverSheetStickyState &state, CBioReg &reg);
+// The same for any remembered record: the first of the sex's list (0 for any
+// sex) when none was remembered.
+void CmnValidateRememberedRecNo(qint32 &recNo, CBioReg &reg, int sex = 0);

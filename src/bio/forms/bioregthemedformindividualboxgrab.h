@@ -81,3 +81,13 @@ class CBioRegCoverSheetFlapBoxGrab : public CBioRegCoverSheetReverseBoxGrab
 public:
     using CBioRegCoverSheetReverseBoxGrab::CBioRegCoverSheetReverseBoxGrab;
 };
+
+// A parent's details box of the trial-mating chart, styled like the pedigree's.
+class CBioRegTrialMatingParentDetailsBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+{
+public:
+    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
+    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
+                       qint32 boxId, const CCmnThemedFormBoxNames &names,
+                       const CCmnThemedFormAutoParams *params) override;
+};

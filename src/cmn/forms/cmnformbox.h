@@ -149,6 +149,10 @@ public:
 
     qint32 Id() const { return m_Id; }
     void SetId(qint32 id) { m_Id = id; }
+    // What the form kind calls the box ("title", "ancestrypanel-cell-1-2"), so
+    // that a box can be told apart without knowing the order its id was taken in.
+    const QString &Name() const { return m_Name; }
+    void SetName(const QString &name) { m_Name = name; }
     CCmnForm *Form() const { return m_Form; }
     CCmnFormBox *Parent() const { return m_Parent; }
     QList<CCmnFormBoxChild> &Children() { return m_Children; }
@@ -187,6 +191,7 @@ private:
 
     CCmnForm *m_Form;
     qint32 m_Id = 0;
+    QString m_Name;
     CCmnFormBox *m_Parent = nullptr;
     QList<CCmnFormBoxChild> m_Children;
     QGraphicsItem *m_GraphicsParent = nullptr;

@@ -21,7 +21,6 @@
 #include "cmnregfieldcontextmask.h"
 #include "themedformtesting.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -46,13 +45,7 @@ CCmnPicture LoadablePicture()
 {
     QImage image(8, 6, QImage::Format_RGB32);
     image.fill(Qt::darkRed);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    CCmnPicture picture;
-    picture.SetImageBytes(bytes);
-    return picture;
+    return OrvTestPicture(image);
 }
 
 CCmnThemedFormBoxGenericLayoutElt *LayoutElt(const QString &name)
