@@ -319,7 +319,7 @@ void TestCmnRegTableExport::cancelledChoiceWritesNothing()
         QVERIFY(!CCmnRegTableExport::ExportData(*reg, QString(), CCmnRegTableExport::AllFormats, nullptr));
         QCOMPARE(runner.Titles(), QStringList());
     }
-    for (const QString name : {QStringLiteral("a.csv"), QStringLiteral("a.xml")}) {
+    for (const QString &name : {QStringLiteral("a.csv"), QStringLiteral("a.xml")}) {
         CTestFileChooserScope chooser(m_Folder->filePath(name));
         CTestDialogRunnerScope runner;
         QVERIFY(!CCmnRegTableExport::ExportData(*reg, QString(), CCmnRegTableExport::AllFormats, nullptr));
