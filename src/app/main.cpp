@@ -6,10 +6,18 @@
 
 #include <QApplication>
 
+namespace {
+
+// The one place that names the update server; tests never reach it.
+const char kUpdateInfoAddress[] = "https://updates.orvanta.example";
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     CCmnAppDescriptor descriptor;
     FillAppDescriptor(descriptor);
+    descriptor.m_UpdateInfoAddress = QLatin1String(kUpdateInfoAddress);
     CmnInitFramework(descriptor);
     CreateProgramSettings();
     // Dialogs get a title bar and a system menu, and no context-help button.

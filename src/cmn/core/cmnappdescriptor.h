@@ -39,6 +39,8 @@ public:
     QString m_IconResource;
     QString m_HomePage;
     QString m_HomePageWithScheme;
+    // Where the update information is asked for (https); empty: never asked.
+    QString m_UpdateInfoAddress;
     qint32 m_FirstYear;
     QStringList m_DocumentExtensions;
     QString m_DocumentFileFilter;

@@ -2,6 +2,7 @@
 
 #include "cmnappdescriptor.h"
 #include "cmndate.h"
+#include "cmndateprovider.h"
 #include "cmndockwidget.h"
 #include "cmnfilechooser.h"
 #include "cmnfilenames.h"
@@ -12,8 +13,10 @@
 #include "cmnlistwidget.h"
 #include "cmnmessageboxes.h"
 #include "cmnscreen.h"
+#include "cmnsystemsettings.h"
 #include "cmntabordialogorpanelorpagemixin.h"
 #include "cmntext.h"
+#include "cmnupdateinfo.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,7 +25,11 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSettings>
+
+#include <utility>
 
 namespace {
 
@@ -103,9 +110,16 @@ CCmnMainWindowEx::CCmnMainWindowEx(qint32 mruSize)
                                           &CCmnMainWindowEx::Action_App_HelpReleaseNotes_Triggered);
     // The stored window state and the settings may carry them.
     CmnRegisterValueTypes();
+    RequestUpdateInfo();
 }
 
-CCmnMainWindowEx::~CCmnMainWindowEx() = default;
+CCmnMainWindowEx::~CCmnMainWindowEx()
+{
+    // A reply still on its way goes with the manager, and must not reach the
+    // slot of a window that is half gone.
+    m_UpdateReply = nullptr;
+    delete m_NetworkAccessManager;
+}
 
 QAction *CCmnMainWindowEx::MakeAction(const QString &text, const QString &statusTip,
                                       void (CCmnMainWindowEx::*slot)())
@@ -263,7 +277,58 @@ bool CCmnMainWindowEx::HasNewCommand() const
 
 QString CCmnMainWindowEx::ParseUpdateInfo()
 {
-    return QString();
+    const CCmnAppDescriptor &app = CmnGetAppDescriptor();
+    return CmnUpdateNoticeHtml(m_UpdateText, app.m_FullVersion, app.m_ProductDisplayName, app.m_HomePageWithScheme);
+}
+
+void CCmnMainWindowEx::RequestUpdateInfo()
+{
+    const CCmnAppDescriptor &app = CmnGetAppDescriptor();
+    const QUrl address = CmnUpdateInfoUrl(app.m_UpdateInfoAddress, app.m_CompactDisplayName);
+    CCmnSystemSettings *settings = CmnGetSystemSettings();
+    // A build without an address keeps no check dates.
+    if (!address.isValid() || !settings || !CmnUpdateCheckDue(*settings, CmnGetDateProvider().Today()))
+        return;
+    m_NetworkAccessManager = new QNetworkAccessManager(this);
+    QNetworkRequest request(address);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    m_UpdateReply = m_NetworkAccessManager->get(request);
+    QNetworkReply *reply = m_UpdateReply;
+    connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl &target) {
+        if (CmnIsAllowedUpdateRedirect(target))
+            Q_EMIT reply->redirectAllowed();
+        else
+            reply->abort();
+    });
+    connect(reply, &QIODevice::readyRead, this, &CCmnMainWindowEx::Slot_DownloadUpdateInfoFile_readyRead);
+    connect(reply, &QNetworkReply::finished, this, &CCmnMainWindowEx::Slot_DownloadUpdateInfoFile_httpFinished);
+}
+
+// Takes what has come, up to the limit; a server that sends more is cut off there
+// rather than read for ever.
+void CCmnMainWindowEx::Slot_DownloadUpdateInfoFile_readyRead()
+{
+    // An aborted reply is closed and has nothing more to give.
+    if (!m_UpdateReply || m_UpdateReplyCut || !m_UpdateReply->isOpen())
+        return;
+    m_UpdateBytes += m_UpdateReply->read(CmnMaxUpdateInfoBytes - m_UpdateBytes.size());
+    if (m_UpdateBytes.size() >= CmnMaxUpdateInfoBytes) {
+        m_UpdateReplyCut = true;
+        m_UpdateReply->abort();
+    }
+}
+
+void CCmnMainWindowEx::Slot_DownloadUpdateInfoFile_httpFinished()
+{
+    if (!m_UpdateReply)
+        return;
+    Slot_DownloadUpdateInfoFile_readyRead();
+    QNetworkReply *reply = std::exchange(m_UpdateReply, nullptr);
+    // A cut reply is read as far as it came; any other failure gives no text.
+    if (m_UpdateReplyCut || reply->error() == QNetworkReply::NoError)
+        m_UpdateText = QString::fromUtf8(m_UpdateBytes);
+    m_UpdateBytes.clear();
+    reply->deleteLater();
 }
 
 void CCmnMainWindowEx::CreateNewAction(const QString &text, const QString &statusTip)

@@ -14,6 +14,8 @@ class CCmnDockWidget;
 class CCmnListWidget;
 class QAction;
 class QMenu;
+class QNetworkAccessManager;
+class QNetworkReply;
 
 // The main window of a document application, whatever its document: the standard
 // File and Help commands, the most-recently-used files, the messages panel, the
@@ -89,7 +91,8 @@ public:
 
     // Whether the window offers a New command.
     virtual bool HasNewCommand() const;
-    // The update notice as HTML; empty when there is nothing to tell.
+    // The update notice as HTML from the update information received while the
+    // window ran; empty when there is nothing to tell.
     virtual QString ParseUpdateInfo();
 
     // Builders of the document commands, with the application's texts. An empty
@@ -179,6 +182,7 @@ public Q_SLOTS:
     void Action_App_HelpRevisionHistory_Triggered();
     void Action_CopyMessages_Triggered();
     void Action_SaveMessages_Triggered();
+    void Slot_DownloadUpdateInfoFile_httpFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -227,4 +231,15 @@ private:
     QAction *m_SaveMessagesAction = nullptr;
     QString m_SaveAsWarning;
     qint32 m_SaveAsWarningId = 0;
+
+    // Sends the request for the update information when a check is due.
+    void RequestUpdateInfo();
+    void Slot_DownloadUpdateInfoFile_readyRead();
+    // Made only when the update information is asked for.
+    QNetworkAccessManager *m_NetworkAccessManager = nullptr;
+    QNetworkReply *m_UpdateReply = nullptr;
+    QByteArray m_UpdateBytes;
+    // The reply reached the size limit and was cut there.
+    bool m_UpdateReplyCut = false;
+    QString m_UpdateText;
 };

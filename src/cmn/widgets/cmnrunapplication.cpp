@@ -6,6 +6,7 @@
 #include "cmnmessageboxes.h"
 #include "cmnsystemsettings.h"
 #include "cmntext.h"
+#include "cmnupdateinfo.h"
 #include "cmnwhatsthistexts.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr qint32 kUpdateNoticeMessageId = 103;
 constexpr qint32 kWelcomeMessageId = 106;
 
 // True when the argument names a document: it ends with "." and one of the
@@ -212,7 +212,7 @@ void ShowUpdateNotice(CCmnMainWindowEx *mainWindow)
         return;
     CCmnMessageBoxOptions options;
     options.m_Flags = CCmnMessageBoxOptions::ApplicationModal;
-    options.m_MessageId = kUpdateNoticeMessageId;
+    options.m_MessageId = CmnUpdateNoticeMessageId;
     options.m_CheckBoxText = QStringLiteral("Don't show me messages about updates in future");
     ShowRememberedMessage(QMessageBox::Information, nullptr,
                           CmnGetAppDescriptor().m_ProductDisplayName + QStringLiteral(" Update"), notice, &options);

@@ -1,13 +1,19 @@
 #include "cmnappdescriptor.h"
+#include "cmndateprovider.h"
 #include "cmndockwidget.h"
 #include "cmnframework.h"
 #include "cmnhtmlescape.h"
 #include "cmnlistwidget.h"
+#include "cmnpreparedmessagebox.h"
+#include "cmnrunapplication.h"
 #include "cmnscreen.h"
 #include "cmnsystemsettings.h"
+#include "cmnupdateinfo.h"
 #include "cmnwhatsthistexts.h"
 #include "testfilechooserscope.h"
+#include "testhttpserver.h"
 #include "testmainwindow.h"
+#include "rendertesting.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
 #include "testurlopenerscope.h"
@@ -19,8 +25,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTest>
 
 #include <memory>
@@ -49,6 +58,14 @@ QStringList MenuEntries(const QMenu *menu)
             entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return entries;
+}
+
+const QByteArray kUpdateFile =
+    "MORVELUPDATEFORMAT 1\nBEGIN BUILDMOR LINUX 0.2.0 20270101\nFEATURE Faster charts\nEND\n";
+
+QString StoredUpdateReminder()
+{
+    return CmnGetSystemSettings()->StringValue(QLatin1String(CmnUpdateReminderKey));
 }
 
 QStringList VisibleRecentTexts(const CCmnMainWindowEx &window)
@@ -98,6 +115,13 @@ private slots:
     void unwritableMessagesFileIsNamed();
     void aboutNamesVersionAndToolkit();
     void helpCommandsOpenTheirPages();
+    void updateCheckFollowsTheStoredDate_data();
+    void updateCheckFollowsTheStoredDate();
+    void untrustedUpdateRepliesShowNothing_data();
+    void untrustedUpdateRepliesShowNothing();
+    void updateRedirectsOnlyToHttps();
+    void pendingUpdateReplyGoesWithTheWindow();
+    void updateNoticeFollowsTheRun();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -125,6 +149,7 @@ void TestCmnMainWindowEx::init()
 
 void TestCmnMainWindowEx::cleanup()
 {
+    CmnGetAppDescriptor().m_UpdateInfoAddress.clear();
     CmnDestroySystemSettings();
     m_Folder.reset();
     m_Settings.reset();
@@ -681,6 +706,156 @@ void TestCmnMainWindowEx::helpCommandsOpenTheirPages()
     QCOMPARE(opener.m_Urls.at(1).fileName(), QStringLiteral("faq.html"));
     QCOMPARE(opener.m_Urls.at(2).fileName(), QStringLiteral("userguide.pdf"));
     QVERIFY(boxes.Requests().isEmpty());
+}
+
+void TestCmnMainWindowEx::updateCheckFollowsTheStoredDate_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<qint32>("remembered");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QString>("storedAfter");
+
+    // Today is 11 December 2026.
+    QTest::newRow("first start records today") << QString() << 0 << false << "20261211";
+    QTest::newRow("check due tomorrow") << "20261212" << 0 << false << "20261212";
+    QTest::newRow("check due today") << "20261211" << 0 << true << "20261225";
+    QTest::newRow("check long overdue") << "20250101" << 0 << true << "20261225";
+    QTest::newRow("notices switched off") << "20250101" << 1 << false << "20250101";
+}
+
+void TestCmnMainWindowEx::updateCheckFollowsTheStoredDate()
+{
+    QFETCH(QString, stored);
+    QFETCH(qint32, remembered);
+    QFETCH(bool, asks);
+    QFETCH(QString, storedAfter);
+
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2026, 12, 11), QLocale::c()));
+    CTestHttpServer server(CTestHttpServer::OkAnswer(kUpdateFile));
+    CmnGetAppDescriptor().m_UpdateInfoAddress = server.Address();
+    if (!stored.isNull())
+        CmnGetSystemSettings()->m_Strings.insert(QLatin1String(CmnUpdateReminderKey), stored);
+    CmnGetSystemSettings()->SetDontAskAgainResult(CmnUpdateNoticeMessageId, remembered);
+
+    CCmnMainWindowEx window;
+    QCOMPARE(StoredUpdateReminder(), storedAfter);
+    if (!asks) {
+        // Nothing was sent: the window never made its network access.
+        QVERIFY(window.findChildren<QNetworkAccessManager *>().isEmpty());
+        QCOMPARE(window.ParseUpdateInfo(), QString());
+        return;
+    }
+    QTRY_COMPARE(server.RequestLines(), QStringList{"GET /orvanta/updateinfo.txt HTTP/1.1"});
+    QTRY_VERIFY(window.ParseUpdateInfo().contains(QLatin1String("<li>Faster charts</li>")));
+    QCOMPARE(server.RequestLines().size(), 1);
+}
+
+void TestCmnMainWindowEx::untrustedUpdateRepliesShowNothing_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("endlessPadding");
+    QTest::addColumn<bool>("notice");
+
+    QTest::newRow("good file") << CTestHttpServer::OkAnswer(kUpdateFile) << QByteArray() << true;
+    QTest::newRow("good file with an error status")
+        << QByteArray("HTTP/1.1 404 Not Found\r\nContent-Length: " + QByteArray::number(kUpdateFile.size())
+                      + "\r\n\r\n" + kUpdateFile)
+        << QByteArray() << false;
+    QTest::newRow("endless binary") << CTestHttpServer::OkAnswer(QByteArray(), true)
+                                    << QByteArray("\x00\xff\x80\x7f", 4).repeated(1024) << false;
+    // Read as far as the limit, which a real file never reaches.
+    QTest::newRow("good file, then endless comments")
+        << CTestHttpServer::OkAnswer(kUpdateFile, true) << QByteArray(";").repeated(4095) + '\n' << true;
+    QTest::newRow("empty") << CTestHttpServer::OkAnswer(QByteArray()) << QByteArray() << false;
+}
+
+// Whatever the server sends, the reply ends, and shows a notice only when the
+// first 64 KiB hold a good file.
+void TestCmnMainWindowEx::untrustedUpdateRepliesShowNothing()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, endlessPadding);
+    QFETCH(bool, notice);
+
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2026, 12, 11), QLocale::c()));
+    CTestHttpServer server(answer, endlessPadding);
+    CmnGetAppDescriptor().m_UpdateInfoAddress = server.Address();
+    CmnGetSystemSettings()->m_Strings.insert(QLatin1String(CmnUpdateReminderKey), QStringLiteral("20261211"));
+
+    CCmnMainWindowEx window;
+    QTRY_COMPARE(server.RequestLines().size(), 1);
+    QTRY_COMPARE(window.findChildren<QNetworkReply *>().size(), 0);
+    QCOMPARE(window.ParseUpdateInfo().isEmpty(), !notice);
+    QCOMPARE(server.RequestLines().size(), 1);
+}
+
+// A server that sends the program elsewhere in clear text is not followed, even to a
+// good file.
+void TestCmnMainWindowEx::updateRedirectsOnlyToHttps()
+{
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2026, 12, 11), QLocale::c()));
+    CTestHttpServer elsewhere(CTestHttpServer::OkAnswer(kUpdateFile));
+    CTestHttpServer server("HTTP/1.1 302 Found\r\nLocation: " + elsewhere.Address().toLatin1()
+                           + "/updateinfo.txt\r\nContent-Length: 0\r\n\r\n");
+    CmnGetAppDescriptor().m_UpdateInfoAddress = server.Address();
+    CmnGetSystemSettings()->m_Strings.insert(QLatin1String(CmnUpdateReminderKey), QStringLiteral("20261211"));
+
+    CCmnMainWindowEx window;
+    QTRY_COMPARE(window.findChildren<QNetworkReply *>().size(), 0);
+    QCOMPARE(server.RequestLines().size(), 1);
+    QCOMPARE(elsewhere.RequestLines(), QStringList());
+    QCOMPARE(window.ParseUpdateInfo(), QString());
+}
+
+// A server that never answers leaves no text, and the window closes over the
+// pending reply.
+void TestCmnMainWindowEx::pendingUpdateReplyGoesWithTheWindow()
+{
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2026, 12, 11), QLocale::c()));
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    CmnGetAppDescriptor().m_UpdateInfoAddress = QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort());
+    CmnGetSystemSettings()->m_Strings.insert(QLatin1String(CmnUpdateReminderKey), QStringLiteral("20261211"));
+
+    auto window = std::make_unique<CCmnMainWindowEx>();
+    QTRY_VERIFY(silent.hasPendingConnections());
+    QCOMPARE(window->findChildren<QNetworkReply *>().size(), 1);
+    QCOMPARE(window->ParseUpdateInfo(), QString());
+    window.reset();
+}
+
+// From the server to the box after the event loop: the received file becomes the
+// notice that the run shows under its remembered message id.
+void TestCmnMainWindowEx::updateNoticeFollowsTheRun()
+{
+    const QByteArray file = "MORVELUPDATEFORMAT 1\nBEGIN BUILDMOR WIN+LINUX 0.2.0 2027/01/15\n"
+                            "MSG1 <p>Thank you for breeding with us.</p>\nHEADING Charts\n"
+                            "FEATURE Pedigree charts print up to seven generations on one page\n"
+                            "FEATURE Names such as Smith &amp; Jones &lt;UK&gt; keep their marks\n"
+                            "HEADING Import\nFEATURE Faster import of delimited text\n"
+                            "LINK https://orvanta.example/orvanta/whatsnew.html\nEND\n";
+    const CCmnDateProviderScope today(CCmnDateProvider(QDate(2026, 12, 11), QLocale::c()));
+    CTestHttpServer server(CTestHttpServer::OkAnswer(file));
+    CmnGetAppDescriptor().m_UpdateInfoAddress = server.Address();
+    CmnGetSystemSettings()->m_Strings.insert(QLatin1String(CmnUpdateReminderKey), QStringLiteral("20261130"));
+    CTestMessageBoxScope boxes;
+    CCmnMainWindowEx window;
+    CCmnRunApplicationHooks hooks;
+    hooks.m_Arguments = QStringList{QStringLiteral("orvanta")};
+    hooks.m_EventLoop = [&window] {
+        return QTest::qWaitFor([&window] { return window.findChildren<QNetworkReply *>().isEmpty(); }) ? 0 : 1;
+    };
+
+    QCOMPARE(CmnRunApplication(&window, hooks), 0);
+    QCOMPARE(boxes.Requests().size(), qsizetype(1));
+    const CCmnMessageBoxRequest &notice = boxes.Requests().first();
+    QCOMPARE(notice.m_Title, QStringLiteral("Orvanta Update"));
+    QCOMPARE(notice.m_Options.m_MessageId, CmnUpdateNoticeMessageId);
+    QVERIFY(notice.m_Text.contains(QLatin1String("<p><b>Import</b></p>\n<ul>\n<li>Faster import of delimited text")));
+    QCOMPARE(StoredUpdateReminder(), QStringLiteral("20261225"));
+
+    const CCmnPreparedMessageBox prepared(notice);
+    QVERIFY(OrvRenderForReview(*prepared.Box(), QSize(), QStringLiteral("updatenotice.png")));
 }
 
 QTEST_MAIN(TestCmnMainWindowEx)
