@@ -10,7 +10,7 @@ namespace {
 
 constexpr bool kDefaultIgnoreAccents = true;
 
-std::unique_ptr<bool> &Instance()
+std::unique_ptr<bool> &IgnoreAccentsInstance()
 {
     static std::unique_ptr<bool> instance;
     return instance;
@@ -20,25 +20,25 @@ std::unique_ptr<bool> &Instance()
 
 void CreateIgnoreAccentsSetting()
 {
-    Instance() = std::make_unique<bool>(kDefaultIgnoreAccents);
+    IgnoreAccentsInstance() = std::make_unique<bool>(kDefaultIgnoreAccents);
 }
 
 bool GetIgnoreAccentsSetting()
 {
-    return Instance() ? *Instance() : kDefaultIgnoreAccents;
+    return IgnoreAccentsInstance() ? *IgnoreAccentsInstance() : kDefaultIgnoreAccents;
 }
 
 void ExchangeIgnoreAccentsSetting(const CCmnSettingsExchange &exchange)
 {
-    exchange.ExchangeBool(QStringLiteral("foldaccentsinindexes"), *Instance(), kDefaultIgnoreAccents);
+    exchange.ExchangeBool(QStringLiteral("foldaccentsinindexes"), *IgnoreAccentsInstance(), kDefaultIgnoreAccents);
 }
 
 void SetIgnoreAccentsSetting(bool ignoreAccents)
 {
-    *Instance() = ignoreAccents;
+    *IgnoreAccentsInstance() = ignoreAccents;
 }
 
 void DestroyIgnoreAccentsSetting()
 {
-    Instance().reset();
+    IgnoreAccentsInstance().reset();
 }

@@ -14,7 +14,6 @@ using CLayout = CCmnThemedFormBoxGenericLayout;
 template <typename T>
 using TMember = TCmnThemeProperty<T> CLayout::*;
 
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
 const CCmnFormBoxBorderStyle kThinRoundedBorder{CCmnMetric(0, 0.01), 2, Qt::SolidLine};
 const CCmnFormBoxPicturePos kNoPicture{CCmnMetric(), 0, 0, 100};
 const CCmnMetric kBuiltInGap(0, 0.15);
@@ -74,7 +73,7 @@ double GapFactor(qint32 n)
     CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &name, const CCmnThemedFormBoxNames &names, \
         const CCmnThemedFormAutoParams *params, qint32 n, qint32 g, bool automatic
 #define BIO_LEVELS(g) const CLevels levels = Levels(theme, defaultTheme, name, n, g)
-#define BIO_FORM_DEFAULT(accessor) accessor(theme, defaultTheme, kFormDefault, names, params, false)
+#define BIO_FORM_DEFAULT(accessor) accessor(theme, defaultTheme, kCmnFormDefault, names, params, false)
 
 QString BioCellSizeLayoutGetTextFace(BIO_CELL_SIZE_ARGS)
 {

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 105;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kAncestryPanelSplitsTag = 105;
+constexpr quint8 kAncestryPanelSplitsVersion = 0;
 
 // Proportions of charts of 2 to 6 generations, from the root side.
 const QList<double> &DefaultProportions(qint32 generations)
@@ -53,14 +53,14 @@ CCmnFormBoxSplitSettings CBioRegAncestryPanelSplits::DefaultSlot(qint32 slot)
 
 void CBioRegAncestryPanelSplits::Write(QDataStream &out) const
 {
-    out << kTag << kVersion;
+    out << kAncestryPanelSplitsTag << kAncestryPanelSplitsVersion;
     for (const CCmnFormBoxSplitSettings &split : m_Slots)
         split.Write(out);
 }
 
 bool CBioRegAncestryPanelSplits::Read(QDataStream &in)
 {
-    if (!CmnReadTagAndVersion(in, kTag, kVersion))
+    if (!CmnReadTagAndVersion(in, kAncestryPanelSplitsTag, kAncestryPanelSplitsVersion))
         return CmnFailBlock(in);
     for (CCmnFormBoxSplitSettings &split : m_Slots) {
         if (!split.Read(in))

@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr int kSireTerm = 9;
-constexpr int kDamTerm = 10;
-constexpr int kNameTerm = 14;
-
 // The species' own words never enter the built-in texts.
 QString BuiltInWord(int term)
 {
@@ -38,7 +34,7 @@ void AddCells(CCmnTheme &theme, const char *panel)
 
 void Fill(CCmnTheme &theme)
 {
-    const QString name = BuiltInWord(kNameTerm);
+    const QString name = BuiltInWord(kBioTermName);
 
     AddLayout(theme, "CMN-DEFAULT");
     AddLayout(theme, "CMN-HEADER");
@@ -81,7 +77,7 @@ void Fill(CCmnTheme &theme)
     AddLayout(theme, "TRIALMATING-TITLE-LAYOUT");
     AddData(theme, "TRIALMATING-TITLE-DATA",
             QStringLiteral("{S 120}Trial Mating Of{/S}\n{S 150}[#%1]{/S}\nx\n{S 150}[#%2]{/S}\n{S 50}[$b * L]{/S}")
-                .arg(BuiltInWord(kSireTerm), BuiltInWord(kDamTerm)));
+                .arg(BuiltInWord(kBioTermSire), BuiltInWord(kBioTermDam)));
     AddLayout(theme, "TRIALMATING-ANCESTORSPANEL0-LAYOUT");
     AddData(theme, "TRIALMATING-ANCESTORSPANEL0-DATA");
     AddCells(theme, "TRIALMATING-ANCESTORSPANEL0");

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr int kTermAnimal = 0;
-constexpr int kTermSire = 9;
-constexpr int kTermDam = 10;
-
 // Terms are typed by the user: an "&" in one is no mnemonic.
 QString Term(int term, int flags = 0)
 {
@@ -36,19 +32,20 @@ CCmnGroupBox *NewGroup(const QString &title, const QList<QWidget *> &widgets)
 CBioRegCheckDialog::CBioRegCheckDialog(QWidget *parent, const QString &scopeNoun)
     : CCmnDialogEx(parent)
     , m_WithinForm(new CCmnRadioButton(QStringLiteral("Just the %1 within this %2")
-                                           .arg(Term(kTermAnimal, BioTermPlural | BioTermLowerCase),
+                                           .arg(Term(kBioTermAnimal, BioTermPlural | BioTermLowerCase),
                                                 CmnMnemonicSafe(scopeNoun))))
-    , m_AllRecords(new CCmnRadioButton(QStringLiteral("All %1").arg(Term(kTermAnimal, BioTermPlural | BioTermLowerCase))))
+    , m_AllRecords(
+          new CCmnRadioButton(QStringLiteral("All %1").arg(Term(kBioTermAnimal, BioTermPlural | BioTermLowerCase))))
     , m_ParentLinks(new CCmnCheckBox(QStringLiteral("%1/%2 links with inconsistent sex")
-                                         .arg(Term(kTermSire), Term(kTermDam, BioTermLowerCase))))
+                                         .arg(Term(kBioTermSire), Term(kBioTermDam, BioTermLowerCase))))
     , m_Dates(new CCmnCheckBox(
-          QStringLiteral("%1 with inconsistent date of birth/death").arg(Term(kTermAnimal, BioTermPlural))))
+          QStringLiteral("%1 with inconsistent date of birth/death").arg(Term(kBioTermAnimal, BioTermPlural))))
     , m_Loops(new CCmnCheckBox(QStringLiteral("Self-parenting errors (circularities within the ancestry)")))
 {
     setWindowTitle(QStringLiteral("Error Check"));
     SetHelpPage(QStringLiteral("CBioRegCheckDialog.html"));
     MainLayout()->addWidget(NewGroup(
-        QStringLiteral("%1 To Be Checked").arg(Term(kTermAnimal, BioTermPlural)), {m_WithinForm, m_AllRecords}));
+        QStringLiteral("%1 To Be Checked").arg(Term(kBioTermAnimal, BioTermPlural)), {m_WithinForm, m_AllRecords}));
     MainLayout()->addWidget(NewGroup(QStringLiteral("Select Checks"), {m_ParentLinks, m_Dates, m_Loops}));
     SetWidgetHelpName(this, m_WithinForm, QStringLiteral("Scope"));
     SetWidgetHelpName(this, m_AllRecords, QStringLiteral("Scope"));

@@ -15,13 +15,7 @@
 
 namespace {
 
-constexpr int kTermAnimal = 0;
-constexpr int kTermMale = 5;
-constexpr int kTermFemale = 6;
-constexpr int kTermSire = 9;
-constexpr int kTermDam = 10;
-
-const QString kGeneral = QStringLiteral("General");
+const QString kGeneralTab = QStringLiteral("General");
 
 // Why a sire or dam may not be the child or one of its descendants.
 const QString kAncestorLoopReason = QStringLiteral("it would cause an ancestor to be descended from itself");
@@ -95,20 +89,20 @@ CBioRegEditResult CBioRegRecordCommands::EditRecordInDialog(QWidget *parent, con
 {
     if (!m_Reg)
         return {};
-    const QString initialTab = tabName.isEmpty() ? kGeneral : tabName;
+    const QString initialTab = tabName.isEmpty() ? kGeneralTab : tabName;
     bool photoAdded = false;
     if (!RunRecordWindow(parent, position, title, initialTab, recordId, record, sexFixed, photoAdded))
         return {};
     // A window opened on another page, such as the photo, leaves the name as it was.
-    while (initialTab == kGeneral) {
+    while (initialTab == kGeneralTab) {
         const QVector<int> matches = m_Reg->FindNameMatches(record.m_Name, recordId);
         if (matches.isEmpty())
             break;
         const QString question =
             QStringLiteral("<p>Is this %1 already in your file? The following matching %2 were found:</p>"
                            "<p><small>%3</small></p>")
-                .arg(HtmlTerm(kTermAnimal, BioTermLowerCase),
-                     HtmlTerm(kTermAnimal, BioTermPlural | BioTermLowerCase), m_Reg->MatchingRecordsHtml(matches));
+                .arg(HtmlTerm(kBioTermAnimal, BioTermLowerCase),
+                     HtmlTerm(kBioTermAnimal, BioTermPlural | BioTermLowerCase), m_Reg->MatchingRecordsHtml(matches));
         const QString openText = matches.size() == 1 ? useMatchingText : letMeSelectText;
         const CCmnMessageBoxButton open(openText, QMessageBox::Open, QMessageBox::YesRole);
         const CCmnMessageBoxButton acceptAsIs(acceptAsIsText, QMessageBox::Yes, QMessageBox::YesRole);
@@ -140,7 +134,7 @@ CBioRegEditResult CBioRegRecordCommands::EditRecordInDialog(QWidget *parent, con
     if (photoAdded) {
         CmnShowPhotoCropWarning(parent, position, QStringLiteral("design_croppingpics.html"),
                                 QStringLiteral("a %1 for the %2")
-                                    .arg(QStringLiteral("photo"), GetBioTerm(kTermAnimal, BioTermLowerCase)),
+                                    .arg(QStringLiteral("photo"), GetBioTerm(kBioTermAnimal, BioTermLowerCase)),
                                 QStringLiteral("the box in which it is displayed"));
     }
     return {true, 0};
@@ -153,9 +147,9 @@ int CBioRegRecordCommands::AddNewRecord(QWidget *parent, const QPoint &position,
     CBioRegRecord record(m_Reg);
     record.m_Sex = sex;
     const CBioRegEditResult result = EditRecordInDialog(
-        parent, position, QStringLiteral("New %1").arg(GetBioTerm(kTermAnimal)), QString(), 0, record, QString(),
-        QString(), QStringLiteral("Add New %1 As Is").arg(ButtonTerm(kTermAnimal)),
-        QStringLiteral("Change The Name Of The New %1").arg(ButtonTerm(kTermAnimal)), sex != 0);
+        parent, position, QStringLiteral("New %1").arg(GetBioTerm(kBioTermAnimal)), QString(), 0, record, QString(),
+        QString(), QStringLiteral("Add New %1 As Is").arg(ButtonTerm(kBioTermAnimal)),
+        QStringLiteral("Change The Name Of The New %1").arg(ButtonTerm(kBioTermAnimal)), sex != 0);
     return result.m_Accepted ? m_Reg->StoreNewRecord(record) : 0;
 }
 
@@ -163,7 +157,7 @@ int CBioRegRecordCommands::AddNewParentRecord(QWidget *parent, const QPoint &pos
 {
     if (!m_Reg)
         return 0;
-    const int parentTerm = sex == 1 ? kTermSire : kTermDam;
+    const int parentTerm = sex == 1 ? kBioTermSire : kBioTermDam;
     const QString parentWord = GetBioTerm(parentTerm);
     const QString title = QStringLiteral("New %1").arg(parentWord);
     const QString selectTitle = QStringLiteral("Select %1").arg(parentWord);
@@ -173,9 +167,9 @@ int CBioRegRecordCommands::AddNewParentRecord(QWidget *parent, const QPoint &pos
     record.m_Sex = sex;
     const CBioRegEditResult result = EditRecordInDialog(
         parent, position, title, QString(), 0, record,
-        QStringLiteral("Use Matching %1 Above As %2").arg(ButtonTerm(kTermAnimal), ButtonTerm(parentTerm)),
+        QStringLiteral("Use Matching %1 Above As %2").arg(ButtonTerm(kBioTermAnimal), ButtonTerm(parentTerm)),
         QStringLiteral("Let Me Select The %1 From The Existing Matching %2")
-            .arg(ButtonTerm(parentTerm), ButtonTerm(kTermAnimal, BioTermPlural)),
+            .arg(ButtonTerm(parentTerm), ButtonTerm(kBioTermAnimal, BioTermPlural)),
         QStringLiteral("Add New %1 As Is").arg(ButtonTerm(parentTerm)),
         QStringLiteral("Re-Edit New %1").arg(ButtonTerm(parentTerm)), true, refused);
     if (result.m_Accepted)
@@ -204,8 +198,8 @@ int CBioRegRecordCommands::AddNewParentRecord(QWidget *parent, const QPoint &pos
         QStringLiteral("<p>The selected %1, '%2', is not %3, which doesnt make sense if its to be used as a %4.</p>"
                        "<p>If you are sure about this, %2 will be also be changed to be %3.</p>"
                        "<p>Do you want to proceed?</p>")
-            .arg(HtmlTerm(kTermAnimal), CmnHtmlEscape(m_Reg->RecordDisplayName(id)),
-                 HtmlTerm(sex == 1 ? kTermMale : kTermFemale, BioTermLowerCase),
+            .arg(HtmlTerm(kBioTermAnimal), CmnHtmlEscape(m_Reg->RecordDisplayName(id)),
+                 HtmlTerm(sex == 1 ? kBioTermMale : kBioTermFemale, BioTermLowerCase),
                  HtmlTerm(parentTerm, BioTermLowerCase));
     const CCmnMessageBoxOptions options = PlacedAt(position);
     if (AskOkCancel(QMessageBox::Question, false, parent, selectTitle, question, &options) != QMessageBox::Ok)
@@ -237,7 +231,7 @@ int CBioRegRecordCommands::SelectRecord(QWidget *parent, const QPoint &position,
     if (!m_Reg)
         return 0;
     CBioRegRecordSelectDialog dialog(position, m_Reg, parent);
-    dialog.setWindowTitle(QStringLiteral("Select %1").arg(GetBioTerm(kTermAnimal)));
+    dialog.setWindowTitle(QStringLiteral("Select %1").arg(GetBioTerm(kBioTermAnimal)));
     dialog.m_ChosenId = preselectedId;
     if (sexFilter == 1 || sexFilter == 2) {
         const CBioRegRecord *preselected = m_Reg->GetBioRecord(preselectedId);
@@ -256,13 +250,14 @@ bool CBioRegRecordCommands::DeleteRecordWithConfirmation(QWidget *parent, const 
     const CBioRegRecord *record = recordId >= 1 && m_Reg ? m_Reg->GetBioRecord(recordId) : nullptr;
     if (!record)
         return false;
-    const QString text = PlainParagraph(question.arg(GetBioTerm(kTermAnimal, BioTermLowerCase), record->GetName()));
+    const QString text = PlainParagraph(question.arg(GetBioTerm(kBioTermAnimal, BioTermLowerCase), record->GetName()));
     CCmnMessageBoxOptions options = PlacedAt(position);
     options.m_InformativeText = PlainParagraph(
         QStringLiteral("Note that when you delete a %1, this does not delete its ancestors - they will remain in "
                        "your data file and will remain as ancestors of any other %2 from which they are "
                        "descended.")
-            .arg(GetBioTerm(kTermAnimal, BioTermLowerCase), GetBioTerm(kTermAnimal, BioTermPlural | BioTermLowerCase)));
+            .arg(GetBioTerm(kBioTermAnimal, BioTermLowerCase),
+                 GetBioTerm(kBioTermAnimal, BioTermPlural | BioTermLowerCase)));
     qint32 answer = QMessageBox::No;
     if (messageId > 0) {
         options.m_MessageId = messageId;
@@ -285,12 +280,12 @@ void CBioRegRecordCommands::PreviewLayout(bool details, QWidget *parent)
     }
     if (details) {
         CBioRegRecordTabDialog dialog(position, true, m_Reg, parent);
-        dialog.setWindowTitle(QStringLiteral("Test of %1 Details Layout").arg(GetBioTerm(kTermAnimal)));
+        dialog.setWindowTitle(QStringLiteral("Test of %1 Details Layout").arg(GetBioTerm(kBioTermAnimal)));
         dialog.SetStandardButtons(QDialogButtonBox::Cancel);
         (void)dialog.Exec();
     } else {
         CBioRegRecordSelectDialog dialog(position, m_Reg, parent);
-        dialog.setWindowTitle(QStringLiteral("Test of Select %1 Layout").arg(GetBioTerm(kTermAnimal)));
+        dialog.setWindowTitle(QStringLiteral("Test of Select %1 Layout").arg(GetBioTerm(kBioTermAnimal)));
         dialog.SetStandardButtons(QDialogButtonBox::Cancel);
         (void)dialog.Exec();
     }

@@ -15,11 +15,6 @@
 
 namespace {
 
-constexpr int kTermAnimal = 0;
-constexpr int kTermSex = 2;
-constexpr int kTermSire = 9;
-constexpr int kTermDam = 10;
-constexpr int kTermName = 14;
 constexpr qint32 kRequiredAndTrim = 5;
 constexpr qint32 kSelectAll = 0x200;
 
@@ -39,13 +34,13 @@ void CBioRegRecordGeneralTab::CreateControls()
     CreateFieldEditors(HelpNames, m_TabReg, m_TabFieldIds, m_TabColumnStarts, this);
 
     m_NameEdit = new CCmnLineEdit(this);
-    CCmnRegFieldWidgets nameRow(GetBioTerm(kTermName), GetBioTerm(kTermName, BioTermBuiltIn));
+    CCmnRegFieldWidgets nameRow(GetBioTerm(kBioTermName), GetBioTerm(kBioTermName, BioTermBuiltIn));
     nameRow.m_LineEdit = m_NameEdit;
     m_FullWidthRows.prepend(nameRow);
     SetInitialFocusWidget(m_NameEdit);
 
     m_SexCombo = BioNewSexComboBox(std::nullopt, 0, QString(), this);
-    CCmnRegFieldWidgets sexRow(GetBioTerm(kTermSex), GetBioTerm(kTermSex, BioTermBuiltIn));
+    CCmnRegFieldWidgets sexRow(GetBioTerm(kBioTermSex), GetBioTerm(kBioTermSex, BioTermBuiltIn));
     sexRow.m_ComboBox = m_SexCombo;
     m_ColumnRows.prepend(sexRow);
 
@@ -58,7 +53,7 @@ bool CBioRegRecordGeneralTab::DataExchange(CCmnDataExchange *context)
     if (!m_BioRecord)
         return CCmnRegRecordEditableFieldsTab::DataExchange(context);
     const qint32 nameFlags = kRequiredAndTrim | (IsFirstLoad(context) ? kSelectAll : 0);
-    if (!context->ExchangePathLineEdit(&m_BioRecord->m_Name, m_NameEdit, nameFlags, GetBioTerm(kTermName)))
+    if (!context->ExchangePathLineEdit(&m_BioRecord->m_Name, m_NameEdit, nameFlags, GetBioTerm(kBioTermName)))
         return false;
     if (!CmnExchangeComboByData(context, &m_BioRecord->m_Sex, m_SexCombo))
         return false;
@@ -66,8 +61,8 @@ bool CBioRegRecordGeneralTab::DataExchange(CCmnDataExchange *context)
         const QString message =
             QStringLiteral("You have not set the sex of this %1. It is strongly recommended that you should set the "
                            "sex if you know it, e.g. so that this %1 will appear correctly in %2/%3 selection lists.")
-                .arg(GetBioTerm(kTermAnimal, BioTermLowerCase), GetBioTerm(kTermSire, BioTermLowerCase),
-                     GetBioTerm(kTermDam, BioTermLowerCase));
+                .arg(GetBioTerm(kBioTermAnimal, BioTermLowerCase), GetBioTerm(kBioTermSire, BioTermLowerCase),
+                     GetBioTerm(kBioTermDam, BioTermLowerCase));
         if (!context->ConfirmWidget(message, QString(), QString(), QString(), m_SexCombo))
             return false;
     }

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 namespace {
-constexpr quint8 kTag = 97;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kAncestryPanelsSettingsTag = 97;
+constexpr quint8 kAncestryPanelsSettingsVersion = 0;
 constexpr quint8 kEntryMarker = 0;
 constexpr quint8 kEndMarker = 1;
 } // namespace
@@ -49,7 +49,7 @@ bool CBioRegThemedFormWithAncestryPanelsSettings::IsEqual(
 void CBioRegThemedFormWithAncestryPanelsSettings::Write(QDataStream &out) const
 {
     CBioRegThemedFormSettings::Write(out);
-    out << kTag << kVersion << quint8(m_Generations);
+    out << kAncestryPanelsSettingsTag << kAncestryPanelsSettingsVersion << quint8(m_Generations);
     // Ascending, so that the same settings always give the same bytes.
     QList<qint32> indexes = m_PanelSplits.keys();
     std::sort(indexes.begin(), indexes.end());
@@ -64,7 +64,7 @@ bool CBioRegThemedFormWithAncestryPanelsSettings::Read(QDataStream &in)
 {
     if (!CBioRegThemedFormSettings::Read(in))
         return false;
-    if (!CmnReadTagAndVersion(in, kTag, kVersion))
+    if (!CmnReadTagAndVersion(in, kAncestryPanelsSettingsTag, kAncestryPanelsSettingsVersion))
         return false;
     quint8 generations = 0;
     in >> generations;

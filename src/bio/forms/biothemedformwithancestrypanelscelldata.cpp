@@ -6,9 +6,8 @@
 #include <QDataStream>
 
 namespace {
-constexpr quint8 kTag = 107;
-constexpr quint8 kVersion = 0;
-constexpr qint32 kNameTerm = 14;
+constexpr quint8 kCellDataTag = 107;
+constexpr quint8 kCellDataVersion = 0;
 } // namespace
 
 CBioThemedFormWithAncestryPanelsCellData::CBioThemedFormWithAncestryPanelsCellData()
@@ -40,7 +39,7 @@ void CBioThemedFormWithAncestryPanelsCellData::Reset()
 
 void CBioThemedFormWithAncestryPanelsCellData::SetDefaultTexts()
 {
-    const QString name = QStringLiteral("[#%1]").arg(GetBioTerm(kNameTerm, BioTermBuiltIn));
+    const QString name = QStringLiteral("[#%1]").arg(GetBioTerm(kBioTermName, BioTermBuiltIn));
     for (qint32 n = 1; n <= kBioCellChartSizes; ++n) {
         for (qint32 g = 0; g < n; ++g) {
             const QString text = name + (g < 3 ? QStringLiteral("\n") : QStringLiteral(" "))
@@ -52,7 +51,7 @@ void CBioThemedFormWithAncestryPanelsCellData::SetDefaultTexts()
 
 void CBioThemedFormWithAncestryPanelsCellData::Write(QDataStream &out) const
 {
-    out << kTag << kVersion;
+    out << kCellDataTag << kCellDataVersion;
     for (qint32 n = 1; n <= kBioCellChartSizes; ++n) {
         for (qint32 g = 0; g < n; ++g) {
             if (const auto &entry = Entry(n, g)) {
@@ -66,7 +65,7 @@ void CBioThemedFormWithAncestryPanelsCellData::Write(QDataStream &out) const
 
 bool CBioThemedFormWithAncestryPanelsCellData::Read(QDataStream &in)
 {
-    if (!CmnReadTagAndVersion(in, kTag, kVersion))
+    if (!CmnReadTagAndVersion(in, kCellDataTag, kCellDataVersion))
         return false;
     Reset();
     return BioReadCellEntries(in, [&](qint32 n, qint32 g) {

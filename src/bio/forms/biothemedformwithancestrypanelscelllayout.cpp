@@ -5,8 +5,8 @@
 #include <QDataStream>
 
 namespace {
-constexpr quint8 kTag = 106;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kCellLayoutTag = 106;
+constexpr quint8 kCellLayoutVersion = 0;
 constexpr qint32 kMaskBits = 32;
 } // namespace
 
@@ -46,7 +46,7 @@ const CCmnThemedFormBoxGenericLayout *CBioThemedFormWithAncestryPanelsCellLayout
 
 void CBioThemedFormWithAncestryPanelsCellLayout::Write(QDataStream &out) const
 {
-    out << kTag << kVersion;
+    out << kCellLayoutTag << kCellLayoutVersion;
     m_DefaultLayout.Write(out);
     quint32 mask = 0;
     for (qint32 n = 1; n <= kBioCellChartSizes; ++n) {
@@ -71,7 +71,7 @@ void CBioThemedFormWithAncestryPanelsCellLayout::Write(QDataStream &out) const
 
 bool CBioThemedFormWithAncestryPanelsCellLayout::Read(QDataStream &in)
 {
-    if (!CmnReadTagAndVersion(in, kTag, kVersion))
+    if (!CmnReadTagAndVersion(in, kCellLayoutTag, kCellLayoutVersion))
         return false;
     CmnReadThemedFormBoxGenericLayout(in, m_DefaultLayout);
     quint32 mask = 0;

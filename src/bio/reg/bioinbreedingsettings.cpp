@@ -9,7 +9,7 @@
 
 namespace {
 
-std::unique_ptr<CBioInbreedingSettings> &Instance()
+std::unique_ptr<CBioInbreedingSettings> &InbreedingSettingsInstance()
 {
     static std::unique_ptr<CBioInbreedingSettings> instance;
     return instance;
@@ -29,25 +29,25 @@ void CBioInbreedingSettings::Exchange(const CCmnSettingsExchange &exchange, cons
 
 void BioCreateInbreedingSettings()
 {
-    Instance() = std::make_unique<CBioInbreedingSettings>();
+    InbreedingSettingsInstance() = std::make_unique<CBioInbreedingSettings>();
 }
 
 CBioInbreedingSettings *BioGetInbreedingSettings()
 {
-    return Instance().get();
+    return InbreedingSettingsInstance().get();
 }
 
 void BioExchangeInbreedingSettings(const CCmnSettingsExchange &exchange)
 {
-    Instance()->Exchange(exchange.Child(QStringLiteral("inbreeding")), CBioInbreedingSettings());
+    InbreedingSettingsInstance()->Exchange(exchange.Child(QStringLiteral("inbreeding")), CBioInbreedingSettings());
 }
 
 void BioSetInbreedingSettings(const CBioInbreedingSettings &settings)
 {
-    *Instance() = settings;
+    *InbreedingSettingsInstance() = settings;
 }
 
 void BioDestroyInbreedingSettings()
 {
-    Instance().reset();
+    InbreedingSettingsInstance().reset();
 }

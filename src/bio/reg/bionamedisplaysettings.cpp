@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 100;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kNameDisplaySettingsTag = 100;
+constexpr quint8 kNameDisplaySettingsVersion = 0;
 constexpr quint32 kIncludeSuffix = 0x1;
 constexpr quint32 kHasHighlight = 0x2;
 
@@ -47,7 +47,7 @@ void CBioNameDisplaySettings::Write(QDataStream &stream) const
     quint32 flags = kHasHighlight;
     if (m_IncludeSuffix)
         flags |= kIncludeSuffix;
-    stream << kTag << kVersion << flags;
+    stream << kNameDisplaySettingsTag << kNameDisplaySettingsVersion << flags;
     m_TitleHighlight.Write(stream);
 }
 
@@ -57,7 +57,7 @@ bool CBioNameDisplaySettings::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kNameDisplaySettingsTag || version != kNameDisplaySettingsVersion)
         return false;
     quint32 flags = 0;
     stream >> flags;

@@ -17,9 +17,6 @@
 namespace {
 
 constexpr int kNameField = -101;
-constexpr int kTermDateOfBirth = 3;
-constexpr int kTermMale = 5;
-constexpr int kTermFemale = 6;
 constexpr quint8 kRegisterTag = 99;
 constexpr quint8 kRegisterVersion = 0;
 constexpr quint8 kRecordTag = 98;
@@ -217,9 +214,9 @@ QString CBioReg::MatchingRecordsHtml(const QVector<int> &matches) const
             continue;
         QString line = QStringLiteral("-") + RecordDisplayName(id);
         if (record->m_Sex == MaleSex || record->m_Sex == FemaleSex)
-            line += QStringLiteral(", ") + GetBioTerm(record->m_Sex == MaleSex ? kTermMale : kTermFemale);
+            line += QStringLiteral(", ") + GetBioTerm(record->m_Sex == MaleSex ? kBioTermMale : kBioTermFemale);
         if (!record->DateOfBirth().IsEmpty())
-            line += QStringLiteral(", %1 %2").arg(GetBioTerm(kTermDateOfBirth), record->DateOfBirthText());
+            line += QStringLiteral(", %1 %2").arg(GetBioTerm(kBioTermDateOfBirth), record->DateOfBirthText());
         lines.append(CmnHtmlEscape(line));
     }
     QString html = lines.join(QStringLiteral("<br/>"));

@@ -11,11 +11,6 @@
 
 namespace {
 
-constexpr int kTermSire = 9;
-constexpr int kTermDam = 10;
-constexpr int kTermMale = 5;
-constexpr int kTermFemale = 6;
-
 constexpr int kMale = 1;
 constexpr int kFemale = 2;
 
@@ -168,8 +163,8 @@ void CBioReg::CheckRecords(const CBioRegCheckOptions &options, QStringList &mess
     }
     if (!checkParentLinks || !options.m_CheckParentLinks)
         return;
-    CheckParentLink(messages, *record, record->m_Sire, kTermSire, kFemale, kTermFemale);
-    CheckParentLink(messages, *record, record->m_Dam, kTermDam, kMale, kTermMale);
+    CheckParentLink(messages, *record, record->m_Sire, kBioTermSire, kFemale, kBioTermFemale);
+    CheckParentLink(messages, *record, record->m_Dam, kBioTermDam, kMale, kBioTermMale);
 }
 
 void CBioReg::CheckParentLink(QStringList &messages, const CBioRegRecord &record, int parentId, int parentTerm,

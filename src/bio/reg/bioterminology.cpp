@@ -9,7 +9,7 @@
 namespace {
 
 // The one process-wide terminology, created at start-up and destroyed at shut-down.
-std::unique_ptr<CBioTerminologySettings> &Instance()
+std::unique_ptr<CBioTerminologySettings> &TerminologySettingsInstance()
 {
     static std::unique_ptr<CBioTerminologySettings> instance;
     return instance;
@@ -24,34 +24,34 @@ QString Tr(const char *text)
 
 void BioCreateTerminology()
 {
-    Instance() = std::make_unique<CBioTerminologySettings>();
+    TerminologySettingsInstance() = std::make_unique<CBioTerminologySettings>();
 }
 
 CBioTerminologySettings *GetBioTerminology()
 {
-    return Instance().get();
+    return TerminologySettingsInstance().get();
 }
 
 void BioLoadTerminology(const CCmnSettingsExchange &exchange)
 {
-    Instance()->Exchange(exchange, CBioTerminologySettings());
+    TerminologySettingsInstance()->Exchange(exchange, CBioTerminologySettings());
 }
 
 void BioSetTerminology(const CBioTerminologySettings &settings)
 {
-    *Instance() = settings;
+    *TerminologySettingsInstance() = settings;
 }
 
 void BioDestroyTerminology()
 {
-    Instance().reset();
+    TerminologySettingsInstance().reset();
 }
 
 QString GetBioTerm(int term, int flags)
 {
     // Before start-up has made the terminology (or after shut-down) the built-in
     // words answer, so that no early message can crash.
-    CBioTerminologySettings *terminology = Instance().get();
+    CBioTerminologySettings *terminology = TerminologySettingsInstance().get();
     QString word = terminology ? terminology->GetWord(term, flags & BioTermPlural, flags & BioTermBuiltIn)
                                : GetBuiltInTermWord(term, flags & BioTermPlural, false);
     if (flags & BioTermUpperCase)

@@ -19,6 +19,16 @@ enum EBioTermFlag : int {
     BioTermLowerCase = 0x40,
 };
 
+// Indices of the terms GetBioTerm names.
+inline constexpr int kBioTermAnimal = 0;
+inline constexpr int kBioTermSex = 2;
+inline constexpr int kBioTermDateOfBirth = 3;
+inline constexpr int kBioTermMale = 5;
+inline constexpr int kBioTermFemale = 6;
+inline constexpr int kBioTermSire = 9;
+inline constexpr int kBioTermDam = 10;
+inline constexpr int kBioTermName = 14;
+
 void BioCreateTerminology();
 CBioTerminologySettings *GetBioTerminology();
 // Loads or saves, as the exchange's direction says.

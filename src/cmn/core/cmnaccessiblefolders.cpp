@@ -6,7 +6,7 @@
 
 namespace {
 
-std::unique_ptr<QStringList> &Instance()
+std::unique_ptr<QStringList> &AccessibleFoldersInstance()
 {
     static std::unique_ptr<QStringList> instance;
     return instance;
@@ -16,13 +16,13 @@ std::unique_ptr<QStringList> &Instance()
 
 void CmnCreateAccessibleFolders()
 {
-    if (!Instance())
-        Instance() = std::make_unique<QStringList>();
+    if (!AccessibleFoldersInstance())
+        AccessibleFoldersInstance() = std::make_unique<QStringList>();
 }
 
 QStringList *CmnGetAccessibleFolders()
 {
-    return Instance().get();
+    return AccessibleFoldersInstance().get();
 }
 
 void CmnExchangeAccessibleFolders(const CCmnSettingsExchange &exchange)
@@ -33,13 +33,13 @@ void CmnExchangeAccessibleFolders(const CCmnSettingsExchange &exchange)
 
 void CmnSetAccessibleFolders(const QStringList &folders)
 {
-    if (Instance())
-        *Instance() = folders;
+    if (AccessibleFoldersInstance())
+        *AccessibleFoldersInstance() = folders;
 }
 
 void CmnDestroyAccessibleFolders()
 {
-    Instance().reset();
+    AccessibleFoldersInstance().reset();
 }
 
 QString CmnAccessibleFolderWarning(const QString &path)

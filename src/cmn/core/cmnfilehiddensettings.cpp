@@ -4,7 +4,7 @@
 
 namespace {
 
-std::unique_ptr<CCmnFileHiddenSettings> &Instance()
+std::unique_ptr<CCmnFileHiddenSettings> &FileHiddenSettingsInstance()
 {
     static std::unique_ptr<CCmnFileHiddenSettings> instance;
     return instance;
@@ -30,13 +30,13 @@ void CCmnFileHiddenSettings::Exchange(const CCmnSettingsExchange &exchange)
 
 void CmnCreateFileHiddenSettings()
 {
-    if (!Instance())
-        Instance() = std::make_unique<CCmnFileHiddenSettings>();
+    if (!FileHiddenSettingsInstance())
+        FileHiddenSettingsInstance() = std::make_unique<CCmnFileHiddenSettings>();
 }
 
 CCmnFileHiddenSettings *CmnGetFileHiddenSettings()
 {
-    return Instance().get();
+    return FileHiddenSettingsInstance().get();
 }
 
 void CmnExchangeFileHiddenSettings(const CCmnSettingsExchange &exchange)
@@ -47,5 +47,5 @@ void CmnExchangeFileHiddenSettings(const CCmnSettingsExchange &exchange)
 
 void CmnDestroyFileHiddenSettings()
 {
-    Instance().reset();
+    FileHiddenSettingsInstance().reset();
 }

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 1;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kHighlightTag = 1;
+constexpr quint8 kHighlightVersion = 0;
 
 constexpr quint8 kFlagBold = 0x01;
 constexpr quint8 kFlagItalic = 0x02;
@@ -53,7 +53,7 @@ void CCmnHighlight::Write(QDataStream &out) const
     if (!m_Decoration.isEmpty())
         flags |= kFlagDecoration;
 
-    out << kTag << kVersion << flags;
+    out << kHighlightTag << kHighlightVersion << flags;
     if (flags & kFlagTextColor)
         out << m_TextColor;
     if (flags & kFlagHatchColor)
@@ -69,7 +69,7 @@ bool CCmnHighlight::Read(QDataStream &in)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (in.status() != QDataStream::Ok || tag != kHighlightTag || version != kHighlightVersion)
         return false;
 
     CCmnHighlight read;

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::unique_ptr<CCmnMappedFoldersStore> &Instance()
+std::unique_ptr<CCmnMappedFoldersStore> &MappedFoldersStoreInstance()
 {
     static std::unique_ptr<CCmnMappedFoldersStore> instance;
     return instance;
@@ -116,13 +116,13 @@ void CCmnMappedFoldersStore::RebuildIndex()
 
 void CmnCreateMappedFoldersStore()
 {
-    if (!Instance())
-        Instance() = std::make_unique<CCmnMappedFoldersStore>();
+    if (!MappedFoldersStoreInstance())
+        MappedFoldersStoreInstance() = std::make_unique<CCmnMappedFoldersStore>();
 }
 
 CCmnMappedFoldersStore *CmnGetMappedFoldersStore()
 {
-    return Instance().get();
+    return MappedFoldersStoreInstance().get();
 }
 
 void CmnExchangeMappedFolders(const CCmnSettingsExchange &exchange)
@@ -133,11 +133,11 @@ void CmnExchangeMappedFolders(const CCmnSettingsExchange &exchange)
 
 void CmnAssignMappedFolders(const CCmnMappedFoldersStore &store)
 {
-    if (Instance())
-        *Instance() = store;
+    if (MappedFoldersStoreInstance())
+        *MappedFoldersStoreInstance() = store;
 }
 
 void CmnDestroyMappedFoldersStore()
 {
-    Instance().reset();
+    MappedFoldersStoreInstance().reset();
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool IsLenient(qint32 flags)
+bool IsLenientNumber(qint32 flags)
 {
     return flags & CmnExchangeNoValidation;
 }
@@ -24,7 +24,7 @@ CCmnExchangeVerdict RefuseMissingValue()
 // unless it is required; anything else typed is refused. Lenient readings accept.
 bool TakesDefault(const QString &text, qint32 flags)
 {
-    if (IsLenient(flags))
+    if (IsLenientNumber(flags))
         return true;
     return text.trimmed().isEmpty() && !(flags & CmnExchangeRequired);
 }
@@ -96,7 +96,7 @@ CCmnExchangeVerdict CmnReadIntegerBox(const QString &text, qint32 flags, const C
     }
     if (rule.m_TypeMinimum < rule.m_TypeMaximum)
         number = std::clamp(number, rule.m_TypeMinimum, rule.m_TypeMaximum);
-    if (!IsLenient(flags)) {
+    if (!IsLenientNumber(flags)) {
         const CCmnExchangeVerdict verdict = CheckLimits<qint64>(
             number, {rule.m_Minimum, rule.m_Maximum, flags}, kIntegerBelow, kIntegerAbove, CmnInt64ToString);
         if (!verdict.IsAccepted())
@@ -131,7 +131,7 @@ CCmnExchangeVerdict CmnReadRealBox(const QString &text, qint32 flags, const CCmn
     if (rule.m_Percent)
         number /= 100;
     *value = number;
-    if (IsLenient(flags))
+    if (IsLenientNumber(flags))
         return CCmnExchangeVerdict::Accept();
 
     const auto limitText = [&rule](double limit) {

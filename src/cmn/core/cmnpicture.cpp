@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 10;
-constexpr quint8 kVersion = 1;
+constexpr quint8 kPictureTag = 10;
+constexpr quint8 kPictureVersion = 1;
 
 constexpr quint8 kHasPath = 0x01;
 constexpr quint8 kHasImageBytes = 0x02;
@@ -295,7 +295,7 @@ QDataStream &operator<<(QDataStream &stream, const CCmnPicture &picture)
     if (picture.Contrast() != kDefaultContrast)
         flags |= kHasContrast;
 
-    stream << kTag << kVersion << flags;
+    stream << kPictureTag << kPictureVersion << flags;
     if (flags & kHasPath)
         stream << picture.FilePath();
     if (flags & kHasImageBytes)
@@ -322,7 +322,7 @@ QDataStream &operator>>(QDataStream &stream, CCmnPicture &picture)
     stream >> tag >> version;
     if (stream.status() != QDataStream::Ok)
         return stream;
-    if (tag != kTag || version > kVersion) {
+    if (tag != kPictureTag || version > kPictureVersion) {
         stream.setStatus(QDataStream::ReadCorruptData);
         return stream;
     }

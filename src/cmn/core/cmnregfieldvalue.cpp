@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr quint8 kVersion = 0;
+constexpr quint8 kFieldValueVersion = 0;
 
 // Streams before 5.0 number user types and the types added after 4.x the old way.
 constexpr quint32 kOldUserType = 127;
@@ -77,7 +77,7 @@ bool CmnNextVariantIsFlatValue(QDataStream &in)
 
 QDataStream &operator<<(QDataStream &out, const CCmnRegFieldValue &value)
 {
-    out << kVersion << quint8(value.m_Kind) << value.m_Value;
+    out << kFieldValueVersion << quint8(value.m_Kind) << value.m_Value;
     return out;
 }
 
@@ -87,7 +87,7 @@ QDataStream &operator>>(QDataStream &in, CCmnRegFieldValue &value)
     in >> version;
     if (in.status() != QDataStream::Ok)
         return in;
-    if (version != kVersion) {
+    if (version != kFieldValueVersion) {
         in.setStatus(QDataStream::ReadCorruptData);
         return in;
     }

@@ -6,7 +6,7 @@
 
 namespace {
 
-std::unique_ptr<CCmnRememberedValues> &Instance()
+std::unique_ptr<CCmnRememberedValues> &RememberedValuesInstance()
 {
     static std::unique_ptr<CCmnRememberedValues> instance;
     return instance;
@@ -48,13 +48,13 @@ void CCmnRememberedValues::Exchange(const CCmnSettingsExchange &exchange)
 
 void CmnCreateRememberedValues()
 {
-    if (!Instance())
-        Instance() = std::make_unique<CCmnRememberedValues>();
+    if (!RememberedValuesInstance())
+        RememberedValuesInstance() = std::make_unique<CCmnRememberedValues>();
 }
 
 CCmnRememberedValues *CmnGetRememberedValues()
 {
-    return Instance().get();
+    return RememberedValuesInstance().get();
 }
 
 void CmnExchangeRememberedValues(const CCmnSettingsExchange &exchange)
@@ -65,5 +65,5 @@ void CmnExchangeRememberedValues(const CCmnSettingsExchange &exchange)
 
 void CmnDestroyRememberedValues()
 {
-    Instance().reset();
+    RememberedValuesInstance().reset();
 }

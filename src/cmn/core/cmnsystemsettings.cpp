@@ -14,7 +14,7 @@ namespace {
 
 constexpr qint32 kLastLengthUnit = 2;
 
-std::unique_ptr<CCmnSystemSettings> &Instance()
+std::unique_ptr<CCmnSystemSettings> &SystemSettingsInstance()
 {
     static std::unique_ptr<CCmnSystemSettings> instance;
     return instance;
@@ -98,19 +98,19 @@ QHash<qint32, qint32> CmnDontAskAgainResultsFromText(const QString &text)
 
 void CmnCreateSystemSettings()
 {
-    if (!Instance())
-        Instance() = std::make_unique<CCmnSystemSettings>();
+    if (!SystemSettingsInstance())
+        SystemSettingsInstance() = std::make_unique<CCmnSystemSettings>();
 }
 
 CCmnSystemSettings *CmnGetSystemSettings()
 {
-    return Instance().get();
+    return SystemSettingsInstance().get();
 }
 
 void CmnAssignSystemSettings(const CCmnSystemSettings &settings)
 {
-    if (Instance())
-        *Instance() = settings;
+    if (SystemSettingsInstance())
+        *SystemSettingsInstance() = settings;
 }
 
 void CmnExchangeSystemSettings(const CCmnSettingsExchange &exchange)
@@ -125,7 +125,7 @@ void CmnExchangeSystemSettings(const CCmnSettingsExchange &exchange)
 
 void CmnDestroySystemSettings()
 {
-    Instance().reset();
+    SystemSettingsInstance().reset();
 }
 
 QString CmnPreferencesMenuText()

@@ -7,7 +7,7 @@
 
 namespace {
 
-bool IsLenient(qint32 flags)
+bool IsLenientText(qint32 flags)
 {
     return flags & CmnExchangeNoValidation;
 }
@@ -79,7 +79,7 @@ CCmnExchangeVerdict CheckFolderPath(const QString &path)
 CCmnExchangeVerdict CmnReadTextBox(const QString &text, qint32 flags, QString *value)
 {
     *value = TrimmedIfAsked(text, flags);
-    if ((flags & CmnExchangeRequired) && !IsLenient(flags) && value->isEmpty())
+    if ((flags & CmnExchangeRequired) && !IsLenientText(flags) && value->isEmpty())
         return CCmnExchangeVerdict::Refuse(QStringLiteral("This box may not be empty"),
                                            QStringLiteral("The '%1' box must be filled in"));
     return CCmnExchangeVerdict::Accept();
@@ -106,7 +106,7 @@ CCmnExchangeVerdict CmnReadCharBox(const QString &text, qint32 flags, QChar *val
         }
     }
     const bool required = flags & CmnExchangeRequired;
-    const bool lenient = IsLenient(flags);
+    const bool lenient = IsLenientText(flags);
     if (typed.isEmpty()) {
         if (required && !lenient)
             return RefuseEmptyChar();
@@ -135,7 +135,7 @@ CCmnExchangeVerdict CmnReadPathBox(const QString &text, qint32 flags, QString *v
         path = QDir::fromNativeSeparators(path);
     *value = path;
 
-    const bool lenient = IsLenient(flags);
+    const bool lenient = IsLenientText(flags);
     if (path.isEmpty()) {
         if ((flags & CmnExchangeRequired) && !lenient)
             return RefuseEmptyPath(flags);

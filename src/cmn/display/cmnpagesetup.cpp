@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 11;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kPageSetupTag = 11;
+constexpr quint8 kPageSetupVersion = 0;
 
 } // namespace
 
@@ -38,14 +38,14 @@ bool CCmnPageSetup::FromByteArray(const QByteArray &bytes)
 void CCmnPageSetup::Write(QDataStream &out) const
 {
     // The extension flag was meant for fields that never came; always 0.
-    out << kTag << kVersion << m_PrinterName << m_UseDefaultPaper << m_PaperSize << quint8(0);
+    out << kPageSetupTag << kPageSetupVersion << m_PrinterName << m_UseDefaultPaper << m_PaperSize << quint8(0);
     m_Margins.Write(out);
 }
 
 bool CCmnPageSetup::Read(QDataStream &in)
 {
     *this = CCmnPageSetup();
-    if (!CmnReadBlockHeader(in, kTag, kVersion, nullptr))
+    if (!CmnReadBlockHeader(in, kPageSetupTag, kPageSetupVersion, nullptr))
         return false;
     CmnReadString(in, m_PrinterName);
     in >> m_UseDefaultPaper >> m_PaperSize;

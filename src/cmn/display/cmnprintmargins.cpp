@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 12;
-constexpr quint8 kVersion = 1;
+constexpr quint8 kPrintMarginsTag = 12;
+constexpr quint8 kPrintMarginsVersion = 1;
 const CCmnMetric kDefaultMargin(0, 0.5);
 
 } // namespace
@@ -31,7 +31,7 @@ bool CCmnPrintMargins::operator==(const CCmnPrintMargins &other) const
 
 void CCmnPrintMargins::Write(QDataStream &out) const
 {
-    out << kTag << kVersion << m_UsePrinterDefaultMargins << m_FullPage;
+    out << kPrintMarginsTag << kPrintMarginsVersion << m_UsePrinterDefaultMargins << m_FullPage;
     for (const CCmnMetric *margin : {&m_Left, &m_Top, &m_Right, &m_Bottom})
         margin->Write(out);
 }
@@ -40,7 +40,7 @@ bool CCmnPrintMargins::Read(QDataStream &in)
 {
     *this = CCmnPrintMargins();
     quint8 version = 0;
-    if (!CmnReadBlockHeader(in, kTag, kVersion, &version))
+    if (!CmnReadBlockHeader(in, kPrintMarginsTag, kPrintMarginsVersion, &version))
         return false;
     CCmnMetric *const margins[] = {&m_Left, &m_Top, &m_Right, &m_Bottom};
     if (version == 0) {

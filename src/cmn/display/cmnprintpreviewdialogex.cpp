@@ -32,7 +32,7 @@
 
 namespace {
 
-constexpr double kZoomStep = 1.1;
+constexpr double kPreviewZoomStep = 1.1;
 constexpr int kRepeatMs = 200;
 
 // Where the printer's pages go: to the printer itself, or into a file that the
@@ -311,12 +311,12 @@ void CCmnPrintPreviewDialogEx::ZoomBy(double factor)
 
 void CCmnPrintPreviewDialogEx::Slot_clicked_ZoomIn()
 {
-    ZoomBy(kZoomStep);
+    ZoomBy(kPreviewZoomStep);
 }
 
 void CCmnPrintPreviewDialogEx::Slot_clicked_ZoomOut()
 {
-    ZoomBy(1.0 / kZoomStep);
+    ZoomBy(1.0 / kPreviewZoomStep);
 }
 
 void CCmnPrintPreviewDialogEx::UpdateZoomText()

@@ -51,7 +51,6 @@
 
 namespace {
 
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
 const QString kToolButtons = QStringLiteral(":/cmn/toolbuttons/");
 // The options of the page scene widget: separate Print and Print Preview push
 // buttons, PDF and image export, interactive, no zoom box, a print scene of its own.
@@ -325,9 +324,9 @@ void CCmnThemedFormInterface::UpdateControls()
     if (form) {
         CCmnThemedFormBoxNames &names = form->BoxNames();
         const QString face =
-            CmnThemeGetTextFace(GetCurrentTheme(), m_FallbackTheme, kFormDefault, names, &m_AutoParams, false);
+            CmnThemeGetTextFace(GetCurrentTheme(), m_FallbackTheme, kCmnFormDefault, names, &m_AutoParams, false);
         const QString size =
-            CmnThemeGetTextSize(GetCurrentTheme(), m_FallbackTheme, kFormDefault, names, &m_AutoParams, false);
+            CmnThemeGetTextSize(GetCurrentTheme(), m_FallbackTheme, kCmnFormDefault, names, &m_AutoParams, false);
         m_BaseFontCtrl->SetFont(CmnMergeFontDescriptors(face, size));
 
         design = m_DesignMode;
@@ -606,7 +605,7 @@ void CCmnThemedFormInterface::Slot_SignalFontChanged_Props_Default_TextFont()
     QString text;
     (void)m_BaseFontCtrl->GetFont(&text);
     CCmnTheme edited = GetCurrentTheme();
-    auto *element = dynamic_cast<CCmnThemedFormBoxGenericLayoutElt *>(edited.GetEltForWrite(kFormDefault,
+    auto *element = dynamic_cast<CCmnThemedFormBoxGenericLayoutElt *>(edited.GetEltForWrite(kCmnFormDefault,
                                                                                            m_FallbackTheme));
     if (!element)
         return;
@@ -614,7 +613,7 @@ void CCmnThemedFormInterface::Slot_SignalFontChanged_Props_Default_TextFont()
     element->m_Payload.m_TextFace.m_Value = CmnFontDescriptorWithoutSize(text);
     element->m_Payload.m_TextSize.m_Inherit = false;
     element->m_Payload.m_TextSize.m_Value = CmnFontDescriptorSizeOnly(text);
-    (void)ApplyThemeChange(edited, kFormDefault, 0);
+    (void)ApplyThemeChange(edited, kCmnFormDefault, 0);
 }
 
 // ---- Events of the form and the scene widget ----

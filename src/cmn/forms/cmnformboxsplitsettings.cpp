@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr quint8 kTag = 33;
+constexpr quint8 kSplitSettingsTag = 33;
 constexpr double kAutomatic = -1.0;
 
 } // namespace
@@ -74,7 +74,7 @@ QList<double> CCmnFormBoxSplitSettings::Shares(qint32 n) const
 
 void CCmnFormBoxSplitSettings::Write(QDataStream &out) const
 {
-    out << kTag << quint8(0) << quint8(0) << quint8(m_Horizontal ? 1 : 0);
+    out << kSplitSettingsTag << quint8(0) << quint8(0) << quint8(m_Horizontal ? 1 : 0);
     m_Gap.Write(out);
     out << m_MinimumFraction << quint32(m_Proportions.size());
     for (double proportion : m_Proportions)
@@ -90,7 +90,7 @@ bool CCmnFormBoxSplitSettings::Read(QDataStream &in)
     quint8 ignored = 0;
     quint8 zero = 0;
     in >> tag;
-    if (in.status() != QDataStream::Ok || tag != kTag)
+    if (in.status() != QDataStream::Ok || tag != kSplitSettingsTag)
         return CmnFailBlock(in);
     in >> ignored >> zero;
     if (in.status() != QDataStream::Ok || zero != 0)

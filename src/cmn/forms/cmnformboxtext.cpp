@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr quint8 kTag = 51;
+constexpr quint8 kBoxTextTag = 51;
 
 } // namespace
 
@@ -21,14 +21,14 @@ QString CCmnFormBoxText::ToHtml() const
 
 void CmnWriteFormBoxText(QDataStream &out, const CCmnFormBoxText &text)
 {
-    CmnWriteBlockTag(out, kTag);
+    CmnWriteBlockTag(out, kBoxTextTag);
     out << text.m_Text << quint8(text.m_Html ? 1 : 0);
 }
 
 bool CmnReadFormBoxText(QDataStream &in, CCmnFormBoxText &text)
 {
     text = CCmnFormBoxText();
-    if (!CmnReadBlockTag(in, kTag))
+    if (!CmnReadBlockTag(in, kBoxTextTag))
         return false;
     QString read;
     CmnReadString(in, read);

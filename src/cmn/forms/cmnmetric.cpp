@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr quint8 kTag = 41;
+constexpr quint8 kMetricTag = 41;
 
 } // namespace
 
@@ -32,7 +32,7 @@ void CCmnMetric::SetUnit(qint32 unit)
 
 void CCmnMetric::Write(QDataStream &out) const
 {
-    out << kTag << quint8(m_Unit) << m_Length;
+    out << kMetricTag << quint8(m_Unit) << m_Length;
 }
 
 bool CCmnMetric::Read(QDataStream &in)
@@ -40,7 +40,7 @@ bool CCmnMetric::Read(QDataStream &in)
     *this = CCmnMetric();
     quint8 tag = 0;
     in >> tag;
-    if (tag != kTag)
+    if (tag != kMetricTag)
         return false;
     quint8 unit = 0;
     double length = 0.0;

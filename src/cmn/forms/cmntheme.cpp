@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 34;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kThemeTag = 34;
+constexpr quint8 kThemeVersion = 0;
 constexpr quint8 kEntry = 1;
 constexpr quint8 kEnd = 0;
 
@@ -153,7 +153,7 @@ bool CCmnTheme::IsEqual(const CCmnTheme &other) const
 
 void CCmnTheme::Write(QDataStream &out) const
 {
-    out << kTag << kVersion;
+    out << kThemeTag << kThemeVersion;
     // One order whatever the hashes hold, so equal themes give equal bytes.
     QStringList names = m_Elements.keys() + m_Stored.keys();
     names.sort();
@@ -169,10 +169,10 @@ bool CCmnTheme::Read(QDataStream &in)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag;
-    if (in.status() != QDataStream::Ok || tag != kTag)
+    if (in.status() != QDataStream::Ok || tag != kThemeTag)
         return false;
     in >> version;
-    if (in.status() != QDataStream::Ok || version != kVersion)
+    if (in.status() != QDataStream::Ok || version != kThemeVersion)
         return false;
     m_Elements.clear();
     m_Stored.clear();

@@ -11,9 +11,6 @@ using CLayout = CCmnThemedFormBoxGenericLayout;
 template <typename T>
 using TMember = TCmnThemeProperty<T> CLayout::*;
 
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
-const QString kHeader = QStringLiteral("CMN-HEADER");
-const QString kFooter = QStringLiteral("CMN-FOOTER");
 constexpr qint32 kTitlePercent = 160;
 constexpr qint32 kDetailsPercent = 80;
 constexpr qint32 kPictureBoxPercent = 140;
@@ -49,7 +46,8 @@ T Plain(const CLookup &lookup, const QString &name, TMember<T> member, bool auto
 template <typename T>
 T OrFormDefault(const CLookup &lookup, const QString &name, TMember<T> member, bool automatic, const T &builtIn)
 {
-    return OwnOr(lookup, name, member, automatic, [&] { return Plain(lookup, kFormDefault, member, false, builtIn); });
+    return OwnOr(lookup, name, member, automatic,
+                 [&] { return Plain(lookup, kCmnFormDefault, member, false, builtIn); });
 }
 
 // The part's element (when the form has that part) then the form defaults.
@@ -58,7 +56,7 @@ T OrPart(const CLookup &lookup, bool hasPart, const QString &part, const QString
          bool automatic, const T &builtIn)
 {
     return OwnOr(lookup, name, member, automatic,
-                 [&] { return OrFormDefault(lookup, hasPart ? part : kFormDefault, member, false, builtIn); });
+                 [&] { return OrFormDefault(lookup, hasPart ? part : kCmnFormDefault, member, false, builtIn); });
 }
 
 const QColor kBlack(Qt::black);
@@ -179,7 +177,7 @@ QString CmnThemeGetTextSizeOrScaledFormDefault(CMN_THEME_ACCESSOR_ARGS)
 {
     const CLookup lookup = CMN_LOOKUP;
     return OwnOr(lookup, name, &CLayout::m_TextSize, automatic, [&] {
-        return CmnScaleFontSize(Plain(lookup, kFormDefault, &CLayout::m_TextSize, false, CmnDefaultTextSize()),
+        return CmnScaleFontSize(Plain(lookup, kCmnFormDefault, &CLayout::m_TextSize, false, CmnDefaultTextSize()),
                                 kTitlePercent);
     });
 }
@@ -226,14 +224,14 @@ QString CmnThemeGetTextSizeOrScaledFormDefault(CMN_THEME_ACCESSOR_ARGS)
     {                                                                                                       \
         const CLookup lookup = CMN_LOOKUP;                                                                  \
         return OwnOr(lookup, name, &CLayout::m_TextSize, automatic, [&] {                                   \
-            return CmnScaleFontSize(OrFormDefault(lookup, names.HasPart ? PartName : kFormDefault,          \
+            return CmnScaleFontSize(OrFormDefault(lookup, names.HasPart ? PartName : kCmnFormDefault,          \
                                                   &CLayout::m_TextSize, false, CmnDefaultTextSize()),       \
                                     percent);                                                               \
         });                                                                                                 \
     }
 
-CMN_PART_ACCESSORS(Header, m_HasHeader, kHeader)
-CMN_PART_ACCESSORS(Footer, m_HasFooter, kFooter)
+CMN_PART_ACCESSORS(Header, m_HasHeader, kCmnHeader)
+CMN_PART_ACCESSORS(Footer, m_HasFooter, kCmnFooter)
 
 QString CmnThemeGetPicBoxTextSizeOrHeader(CMN_THEME_ACCESSOR_ARGS)
 {

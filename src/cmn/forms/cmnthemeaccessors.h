@@ -13,6 +13,12 @@ class CCmnTheme;
 class CCmnThemedFormAutoParams;
 struct CCmnThemedFormBoxNames;
 
+// The theme's elements that hold the defaults of every box and of a form's
+// header and footer.
+inline const QString kCmnFormDefault = QStringLiteral("CMN-DEFAULT");
+inline const QString kCmnHeader = QStringLiteral("CMN-HEADER");
+inline const QString kCmnFooter = QStringLiteral("CMN-FOOTER");
+
 // One property of one theme layout element, with fixed fallbacks. Each accessor
 // returns the named element's own value, unless the element inherits the
 // property or `automatic` asks for what "automatic" stands for; then:

@@ -6,9 +6,6 @@
 
 namespace {
 
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
-const QString kHeader = QStringLiteral("CMN-HEADER");
-const QString kFooter = QStringLiteral("CMN-FOOTER");
 // Boxes of the skeleton are stacked above their parents.
 constexpr double kAboveParent = -1.0;
 
@@ -48,7 +45,7 @@ QList<CCmnThemedForm::COrnament> CCmnThemedForm::Ornaments()
 void CCmnThemedForm::BuildBoxes(CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                 const CCmnThemedFormAutoParams *params, QGraphicsItem *pageItem)
 {
-    const CCmnMetric gap = CmnThemeGetSingleExtent(theme, defaultTheme, kFormDefault, m_BoxNames, params, false);
+    const CCmnMetric gap = CmnThemeGetSingleExtent(theme, defaultTheme, kCmnFormDefault, m_BoxNames, params, false);
 
     m_RootId = TakeNextBoxId();
     const QSharedPointer<CCmnFormBox> root = AddRootBox(m_RootId, pageItem, 1.0, 1.0, kAboveParent);
@@ -88,9 +85,9 @@ void CCmnThemedForm::BuildBoxes(CCmnTheme &theme, const CCmnTheme &defaultTheme,
 bool CCmnThemedForm::ApplyTheme(const QString &name, CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                 const CCmnThemedFormAutoParams *params, qint32)
 {
-    const bool all = name.isEmpty() || name == kFormDefault;
-    const bool headerMatch = m_BoxNames.m_HasHeader && name == kHeader;
-    const bool footerMatch = m_BoxNames.m_HasFooter && name == kFooter;
+    const bool all = name.isEmpty() || name == kCmnFormDefault;
+    const bool headerMatch = m_BoxNames.m_HasHeader && name == kCmnHeader;
+    const bool footerMatch = m_BoxNames.m_HasFooter && name == kCmnFooter;
 
     const CCmnThemedFormBoxName &root = m_BoxNames.m_Root;
     if (root.Exists()) {

@@ -6,14 +6,14 @@
 
 namespace {
 
-constexpr quint8 kTag = 35;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kGenericDataTag = 35;
+constexpr quint8 kGenericDataVersion = 0;
 
 } // namespace
 
 void CCmnThemedFormBoxGenericData::Write(QDataStream &out) const
 {
-    out << kTag << kVersion;
+    out << kGenericDataTag << kGenericDataVersion;
     CmnWriteFormBoxPicture(out, m_Picture);
     CmnWriteFormBoxText(out, m_Text);
 }
@@ -24,7 +24,7 @@ bool CCmnThemedFormBoxGenericData::Read(QDataStream &in)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (in.status() != QDataStream::Ok || tag != kGenericDataTag || version != kGenericDataVersion)
         return false;
     CCmnThemedFormBoxGenericData read;
     if (!CmnReadFormBoxPicture(in, read.m_Picture) || !CmnReadFormBoxText(in, read.m_Text))

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 36;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kGenericLayoutTag = 36;
+constexpr quint8 kGenericLayoutVersion = 0;
 constexpr quint8 kPaddingTag = 44;
 constexpr quint8 kBorderColorTag = 45;
 constexpr quint8 kFillColorTag = 46;
@@ -115,7 +115,7 @@ void CCmnThemedFormBoxGenericLayout::Write(QDataStream &out) const
     quint32 flags = 0;
     int k = 0;
     ForEachWriter(*this, [&](bool inherit, const auto &) { flags |= inherit ? (1u << k) : 0u; ++k; });
-    out << kTag << kVersion << flags;
+    out << kGenericLayoutTag << kGenericLayoutVersion << flags;
     ForEachWriter(*this, [&](bool inherit, const auto &write) {
         if (!inherit)
             write(out);
@@ -128,7 +128,7 @@ bool CCmnThemedFormBoxGenericLayout::Read(QDataStream &in)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (in.status() != QDataStream::Ok || tag != kGenericLayoutTag || version != kGenericLayoutVersion)
         return false;
     quint32 flags = 0;
     in >> flags;

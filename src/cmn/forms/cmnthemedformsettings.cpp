@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr quint8 kTag = 37;
+constexpr quint8 kThemedFormSettingsTag = 37;
 constexpr quint8 kGroupTag = 38;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kThemedFormSettingsVersion = 0;
 const QChar kSeparator(u';');
 // The least an entry of a group takes in the stream: an empty key and split
 // settings without proportions.
@@ -177,7 +177,8 @@ void CCmnThemedFormSettings::CopyFrom(const CCmnThemedFormSettings &other)
 
 void CCmnThemedFormSettings::WriteSplitGroup(QDataStream &out, const CCmnThemedFormSplitGroup &group)
 {
-    out << kGroupTag << kVersion << quint8(group.m_Horizontal ? 1 : 0) << quint32(group.m_Settings.size());
+    out << kGroupTag << kThemedFormSettingsVersion << quint8(group.m_Horizontal ? 1 : 0)
+        << quint32(group.m_Settings.size());
     // In key order, so that the same settings always give the same bytes.
     QStringList keys = group.m_Settings.keys();
     keys.sort();
@@ -189,7 +190,7 @@ void CCmnThemedFormSettings::WriteSplitGroup(QDataStream &out, const CCmnThemedF
 
 void CCmnThemedFormSettings::Write(QDataStream &out) const
 {
-    out << kTag << kVersion << m_Orientation;
+    out << kThemedFormSettingsTag << kThemedFormSettingsVersion << m_Orientation;
     WriteSplitGroup(out, m_RootGroup);
     WriteSplitGroup(out, m_HeaderGroup);
     WriteSplitGroup(out, m_FooterGroup);
@@ -202,7 +203,7 @@ bool CCmnThemedFormSettings::ReadSplitGroup(QDataStream &in, CCmnThemedFormSplit
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kGroupTag || version != kVersion)
+    if (in.status() != QDataStream::Ok || tag != kGroupTag || version != kThemedFormSettingsVersion)
         return false;
     quint8 horizontal = 0;
     quint32 count = 0;
@@ -235,7 +236,7 @@ bool CCmnThemedFormSettings::Read(QDataStream &in)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (in.status() != QDataStream::Ok || tag != kThemedFormSettingsTag || version != kThemedFormSettingsVersion)
         return false;
     quint32 orientation = 0;
     in >> orientation;

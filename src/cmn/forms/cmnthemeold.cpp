@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 34;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kThemeOldTag = 34;
+constexpr quint8 kThemeOldVersion = 0;
 
 } // namespace
 
@@ -74,7 +74,7 @@ bool CCmnThemeOld::Read(QDataStream &in, const CCmnThemeOld &templateTheme)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (in.status() != QDataStream::Ok || tag != kThemeOldTag || version != kThemeOldVersion)
         return false;
     Clear();
     CloneFrom(templateTheme);

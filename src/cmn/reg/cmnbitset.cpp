@@ -13,8 +13,8 @@ constexpr int kBits = 32;
 // At least this many words come with every growth, so that allocation rarely
 // reallocates while a register fills.
 constexpr qsizetype kGrowthWords = 512;
-constexpr quint8 kTag = 4;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kBitSetTag = 4;
+constexpr quint8 kBitSetVersion = 0;
 constexpr int kMaxCount = 100000000;
 // Words beyond this would hold indexes past the largest int (ids are ints).
 constexpr qint32 kMaxWords = (0x7fffffff / kBits) & ~1;
@@ -122,7 +122,7 @@ void CCmnBitSet::SetWords(const QVector<quint32> &words)
 
 void CCmnBitSet::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion << qint64(m_Count) << qint32(m_Words.size());
+    stream << kBitSetTag << kBitSetVersion << qint64(m_Count) << qint32(m_Words.size());
     for (quint32 word : m_Words)
         stream << word;
 }
@@ -133,7 +133,7 @@ bool CCmnBitSet::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kBitSetTag || version != kBitSetVersion)
         return false;
     qint64 count64 = 0;
     qint32 wordCount = 0;

@@ -15,8 +15,8 @@
 namespace {
 
 const QString kIdLabel = QStringLiteral("ID");
-constexpr quint8 kTag = 9;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kRegTag = 9;
+constexpr quint8 kRegVersion = 0;
 constexpr quint8 kValuesTag = 8;
 constexpr quint8 kValuesVersion = 0;
 // A stored value: field id, format and kind bytes, the variant's type and null flag.
@@ -372,7 +372,7 @@ CCmnRegIndexList *CCmnReg::GetIndexListForModel(const CCmnRegIndexListModel *)
 
 void CCmnReg::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion;
+    stream << kRegTag << kRegVersion;
     m_Ids.Write(stream);
     // Ascending ids, so that the same register always gives the same bytes.
     for (int id : m_Ids.GetUsedIds()) {
@@ -391,7 +391,7 @@ bool CCmnReg::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kRegTag || version != kRegVersion)
         return false;
     if (!m_Ids.Read(stream))
         stream.setStatus(QDataStream::ReadCorruptData);

@@ -4,13 +4,13 @@
 
 namespace {
 
-constexpr quint8 kVersion = 0;
+constexpr quint8 kFieldVersion = 0;
 
 } // namespace
 
 void CCmnRegField::Write(QDataStream &stream, quint8 tag) const
 {
-    stream << tag << kVersion << qint32(m_Id);
+    stream << tag << kFieldVersion << qint32(m_Id);
     m_Def.Write(stream);
     m_Mask.Write(stream);
 }
@@ -20,7 +20,7 @@ bool CCmnRegField::Read(QDataStream &stream, quint8 tag)
     quint8 readTag = 0;
     quint8 version = 0;
     stream >> readTag >> version;
-    if (stream.status() != QDataStream::Ok || readTag != tag || version != kVersion)
+    if (stream.status() != QDataStream::Ok || readTag != tag || version != kFieldVersion)
         return false;
     qint32 id = -1;
     stream >> id;

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 40;
-constexpr quint8 kVersion = 1;
+constexpr quint8 kContextMaskTag = 40;
+constexpr quint8 kContextMaskVersion = 1;
 
 } // namespace
 
@@ -29,7 +29,7 @@ bool CCmnRegFieldContextMask::HasContext(int bit) const
 
 void CCmnRegFieldContextMask::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion << m_Words[0] << m_Words[1];
+    stream << kContextMaskTag << kContextMaskVersion << m_Words[0] << m_Words[1];
 }
 
 bool CmnRegReadContextMasks(QDataStream &stream, CCmnRegFieldContextMask &mask)
@@ -37,7 +37,7 @@ bool CmnRegReadContextMasks(QDataStream &stream, CCmnRegFieldContextMask &mask)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version > kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kContextMaskTag || version > kContextMaskVersion)
         return false;
     quint64 first = 0;
     quint64 second = 0;

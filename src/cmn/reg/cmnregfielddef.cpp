@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 39;
-constexpr quint8 kVersion = 2;
+constexpr quint8 kFieldDefTag = 39;
+constexpr quint8 kFieldDefVersion = 2;
 constexpr quint32 kPercentLimitsSet = CmnRegFieldPercentMinSet | CmnRegFieldPercentMaxSet;
 // A one-line Multiline text longer than this is cut for the key-field panel.
 constexpr qsizetype kOneLineLimit = 50;
@@ -351,7 +351,7 @@ CCmnExportCellFormat CCmnRegFieldDef::GetColumnType() const
 
 void CCmnRegFieldDef::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion << quint8(m_Type) << quint32(m_Flags);
+    stream << kFieldDefTag << kFieldDefVersion << quint8(m_Type) << quint32(m_Flags);
     stream << m_TextDefault << quint8(m_TextLetterCase) << ToInt16(m_TextWidth) << m_SharedListName;
     stream << m_TrueText << m_FalseText << m_NotGivenText;
     stream << m_Choices << m_ChoiceDefault << quint8(m_ChoiceStyle);
@@ -368,7 +368,7 @@ bool CCmnRegFieldDef::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version > kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kFieldDefTag || version > kFieldDefVersion)
         return false;
 
     quint8 type = 0;

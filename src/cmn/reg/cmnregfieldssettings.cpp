@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 0x38;
-constexpr quint8 kVersion = 1;
+constexpr quint8 kFieldsSettingsTag = 0x38;
+constexpr quint8 kFieldsSettingsVersion = 1;
 constexpr quint8 kUserSectionTag = 53;
 constexpr quint8 kSpecialSectionTag = 54;
 constexpr quint8 kSystemSectionTag = 55;
@@ -694,7 +694,7 @@ bool CCmnRegFieldsSettings::operator==(CCmnRegFieldsSettings &other)
 
 void CCmnRegFieldsSettings::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion << quint32(m_FormFieldOrder.size());
+    stream << kFieldsSettingsTag << kFieldsSettingsVersion << quint32(m_FormFieldOrder.size());
     for (int id : m_FormFieldOrder)
         stream << qint32(id);
     stream << kUserSectionTag << kSectionVersion;
@@ -745,7 +745,7 @@ bool CCmnRegFieldsSettings::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version > kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kFieldsSettingsTag || version > kFieldsSettingsVersion)
         return false;
 
     quint32 count = 0;

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 7;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kIdAllocatorTag = 7;
+constexpr quint8 kIdAllocatorVersion = 0;
 
 } // namespace
 
@@ -60,7 +60,7 @@ void CCmnRegIdAllocator::Load(const QVector<quint32> &words, int hint)
 
 void CCmnRegIdAllocator::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion << qint32(m_Hint) << m_Used;
+    stream << kIdAllocatorTag << kIdAllocatorVersion << qint32(m_Hint) << m_Used;
 }
 
 bool CCmnRegIdAllocator::Read(QDataStream &stream)
@@ -70,7 +70,7 @@ bool CCmnRegIdAllocator::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kIdAllocatorTag || version != kIdAllocatorVersion)
         return false;
     qint32 hint = -1;
     stream >> hint >> m_Used;

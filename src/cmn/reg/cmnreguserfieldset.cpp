@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr quint8 kTag = 6;
-constexpr quint8 kVersion = 0;
+constexpr quint8 kUserFieldSetTag = 6;
+constexpr quint8 kUserFieldSetVersion = 0;
 // A name's length word and the smallest field item (header, id, definition header).
 constexpr qint64 kMinItemBytes = 4 + 2 + 4 + 2;
 
@@ -21,7 +21,7 @@ CCmnRegUserFieldSet::CCmnRegUserFieldSet()
 
 void CCmnRegUserFieldSet::Write(QDataStream &stream) const
 {
-    stream << kTag << kVersion;
+    stream << kUserFieldSetTag << kUserFieldSetVersion;
     m_DefaultValue.Write(stream, CCmnRegField::kUserTag);
     stream << m_DefaultText << qint32(m_CurrentRow) << quint32(m_Items.size());
     for (const CItem &item : m_Items) {
@@ -37,7 +37,7 @@ bool CCmnRegUserFieldSet::Read(QDataStream &stream)
     quint8 tag = 0;
     quint8 version = 0;
     stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok || tag != kTag || version != kVersion)
+    if (stream.status() != QDataStream::Ok || tag != kUserFieldSetTag || version != kUserFieldSetVersion)
         return false;
     if (!m_DefaultValue.Read(stream, CCmnRegField::kUserTag))
         return false;

@@ -4,7 +4,7 @@
 
 namespace {
 
-TCmnDialogRunner &CurrentRunner()
+TCmnDialogRunner &CurrentDialogRunner()
 {
     static TCmnDialogRunner runner;
     return runner;
@@ -15,11 +15,11 @@ TCmnDialogRunner &CurrentRunner()
 int CmnExecDialog(QDialog &dialog)
 {
     // A copy: a runner may put another in place while it runs.
-    const TCmnDialogRunner runner = CurrentRunner();
+    const TCmnDialogRunner runner = CurrentDialogRunner();
     return runner ? runner(dialog) : dialog.exec();
 }
 
 TCmnDialogRunner CmnSetDialogRunner(TCmnDialogRunner runner)
 {
-    return std::exchange(CurrentRunner(), std::move(runner));
+    return std::exchange(CurrentDialogRunner(), std::move(runner));
 }

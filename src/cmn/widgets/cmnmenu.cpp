@@ -7,7 +7,7 @@ namespace {
 // The menu being shown: the one process-wide record a triggered command reads.
 CCmnMenu *g_MenuBeingShown = nullptr;
 
-TCmnMenuRunner &CurrentRunner()
+TCmnMenuRunner &CurrentMenuRunner()
 {
     static TCmnMenuRunner runner;
     return runner;
@@ -17,7 +17,7 @@ TCmnMenuRunner &CurrentRunner()
 
 TCmnMenuRunner CmnSetMenuRunner(TCmnMenuRunner runner)
 {
-    return std::exchange(CurrentRunner(), std::move(runner));
+    return std::exchange(CurrentMenuRunner(), std::move(runner));
 }
 
 CCmnMenu::CCmnMenu(QWidget *parent)
@@ -83,7 +83,7 @@ QPoint CCmnMenu::MenuBeingShownPopupPoint()
 QAction *CCmnMenu::Run(const std::optional<QPoint> &point)
 {
     // A copy: a runner may put another in place while it runs.
-    if (const TCmnMenuRunner runner = CurrentRunner())
+    if (const TCmnMenuRunner runner = CurrentMenuRunner())
         return runner(*this, point);
     return point ? exec(*point) : exec();
 }
