@@ -20,7 +20,6 @@
 namespace {
 
 constexpr qint32 kGenerationShift = 16;
-constexpr double kAboveParent = -1.0;
 constexpr double kHighlightOpacity = 0.7;
 
 qint32 GenerationOfKey(qint32 key)
@@ -94,7 +93,7 @@ CBioRegAncestryPanel::CBioRegAncestryPanel(
     for (qint32 g = 0; g < n; ++g) {
         const qint32 columnId = form.TakeNextBoxId();
         const QSharedPointer<CCmnFormBox> column =
-            form.AddChildBox(holder, columnId, 0, CCmnForm::ChildClickable | CCmnForm::ChildNeverFilled, kAboveParent);
+            form.AddChildBox(holder, columnId, 0, CCmnForm::ChildClickable | CCmnForm::ChildNeverFilled);
         column->SetName(QStringLiteral("ancestrypanel-gen-%1").arg(g));
         column->SetSplitSettings(columnSplit);
         m_GenerationBoxIds[size_t(g)] = columnId;
@@ -103,7 +102,7 @@ CBioRegAncestryPanel::CBioRegAncestryPanel(
             CBioRegAncestryPanelCell &cell = *m_Cells[position];
             cell.m_BoxId = form.TakeNextBoxId();
             const QSharedPointer<CCmnFormBox> box = form.AddChildBox(
-                column, cell.m_BoxId, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent, kAboveParent);
+                column, cell.m_BoxId, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent);
             box->SetName(QStringLiteral("ancestrypanel-cell-%1-%2").arg(g).arg(i));
             box->SetToolTip(QStringLiteral("Click to set %1").arg(CmnHtmlEscape(GetBioGenerationWord(g, cell.m_Sex))));
             m_PositionByBoxId.insert(cell.m_BoxId, position);

@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
-
 // The field-usage contexts of the cover sheet's boxes.
 constexpr qint32 kTitleContext = 35;
 constexpr qint32 kReverseContext = 36;
@@ -59,7 +57,7 @@ void CBioRegCoverSheet::BuildBoxes(CCmnTheme &theme, const CCmnTheme &defaultThe
 {
     CCmnThemedForm::BuildBoxes(theme, defaultTheme, params, pageItem);
     const QSharedPointer<CCmnFormBox> content = GetBox(ContentId());
-    const CCmnMetric gap = CmnThemeGetSingleExtent(theme, defaultTheme, kFormDefault, BoxNames(), params, false);
+    const CCmnMetric gap = CmnThemeGetSingleExtent(theme, defaultTheme, kCmnFormDefault, BoxNames(), params, false);
     const qint32 foldStyle = m_Settings->m_FoldStyle;
 
     if (foldStyle >= 2) {
@@ -107,7 +105,7 @@ bool CBioRegCoverSheet::ApplyTheme(const QString &name, CCmnTheme &theme, const 
 {
     if (CCmnThemedForm::ApplyTheme(name, theme, defaultTheme, params, source))
         return true;
-    if (name == kFormDefault)
+    if (name == kCmnFormDefault)
         return true;
     const CCoverBox boxes[] = {
         {m_TitleId, m_TitleGrab, "COVERSHEET-TITLE-LAYOUT", "COVERSHEET-TITLE-DATA"},

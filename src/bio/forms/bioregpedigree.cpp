@@ -11,14 +11,14 @@
 #include <algorithm>
 
 namespace {
-const QString kEltBase = QStringLiteral("PEDIGREE-ANCESTORSPANEL0");
+const QString kPedigreePanelElement = QStringLiteral("PEDIGREE-ANCESTORSPANEL0");
 } // namespace
 
 CBioRegPedigree::CBioRegPedigree(const QPointF &position, const QSizeF &size, const QSizeF &dpi,
                                  const QSharedPointer<CBioReg> &reg,
                                  const QSharedPointer<CBioRegPedigreeSettings> &settings,
                                  const QSharedPointer<CBioRegPedigreeStickyState> &stickyState, QWidget *sidePage)
-    : CBioRegThemedFormWithAncestryPanels(kEltBase, position, size, dpi, reg, settings, stickyState, sidePage)
+    : CBioRegThemedFormWithAncestryPanels(kPedigreePanelElement, position, size, dpi, reg, settings, stickyState, sidePage)
     , m_Settings(settings)
     , m_StickyState(stickyState)
     , m_TitleGrab(BioBoxPedigreeTitle)

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 namespace {
-constexpr quint8 kTag = 102;
-constexpr quint8 kVersion = 1;
-constexpr quint8 kPresent = 1;
+constexpr quint8 kPedigreeSettingsTag = 102;
+constexpr quint8 kPedigreeSettingsVersion = 1;
+constexpr quint8 kPedigreeSettingsPresent = 1;
 } // namespace
 
 CBioRegPedigreeSettings::CBioRegPedigreeSettings(QObject *parent)
@@ -54,7 +54,7 @@ QByteArray CBioRegPedigreeSettings::ToByteArray() const
 {
     return CmnStreamBytes([this](QDataStream &out) {
         Write(out);
-        out << kTag << kVersion << quint8(m_ShowTitleBox) << kPresent << quint8(m_ShowPictureBox) << kPresent
+        out << kPedigreeSettingsTag << kPedigreeSettingsVersion << quint8(m_ShowTitleBox) << kPedigreeSettingsPresent << quint8(m_ShowPictureBox) << kPedigreeSettingsPresent
             << quint8(m_ShowDetailsBox);
     });
 }
@@ -75,7 +75,7 @@ bool CBioRegPedigreeSettings::Read(QDataStream &in)
     if (!CBioRegThemedFormWithAncestryPanelsSettings::Read(in))
         return false;
     quint8 version = 0;
-    if (!CmnReadBlockHeader(in, kTag, kVersion, &version))
+    if (!CmnReadBlockHeader(in, kPedigreeSettingsTag, kPedigreeSettingsVersion, &version))
         return false;
     quint8 title = 0;
     in >> title;

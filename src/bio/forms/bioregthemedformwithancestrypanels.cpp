@@ -6,14 +6,11 @@
 #include "bioterminology.h"
 #include "cmnformbox.h"
 #include "cmnhtmlescape.h"
+#include "cmnthemeaccessors.h"
 
 #include <algorithm>
 
 namespace {
-
-const QString kFormDefault = QStringLiteral("CMN-DEFAULT");
-const QString kHeader = QStringLiteral("CMN-HEADER");
-constexpr double kAboveParent = -1.0;
 
 CCmnThemedFormBoxName Named(const QString &display, const QString &stem)
 {
@@ -109,7 +106,7 @@ bool CBioRegThemedFormWithAncestryPanels::ApplyTheme(const QString &name, CCmnTh
 {
     if (CBioRegThemedForm::ApplyTheme(name, theme, defaultTheme, params, source))
         return true;
-    const bool all = name.isEmpty() || name == kFormDefault;
+    const bool all = name.isEmpty() || name == kCmnFormDefault;
     for (CBioRegAncestryPanelRef &ref : m_Panels) {
         if (all || name == m_LayoutElt)
             ref.m_PanelBoxGrab.GrabLayoutElt(theme, defaultTheme, m_LayoutElt, *this, ref.m_BoxId, BoxNames(), params);
@@ -207,7 +204,7 @@ qint32 CBioRegThemedFormWithAncestryPanels::AddHeaderBox(const QString &name)
     if (!header || HeaderId() <= 0)
         return 0;
     const qint32 id = TakeNextBoxId();
-    AddChildBox(header, id, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent, kAboveParent)
+    AddChildBox(header, id, 0, CCmnForm::ChildClickable | CCmnForm::ChildFilledWithContent)
         ->SetName(name);
     return id;
 }
@@ -217,8 +214,8 @@ void CBioRegThemedFormWithAncestryPanels::ApplyThemeToHeaderBoxes(const QString 
                                                                   const CCmnThemedFormAutoParams *params,
                                                                   const QList<CHeaderBox> &boxes)
 {
-    const bool all = name.isEmpty() || name == kFormDefault;
-    const bool header = BoxNames().m_HasHeader && name == kHeader;
+    const bool all = name.isEmpty() || name == kCmnFormDefault;
+    const bool header = BoxNames().m_HasHeader && name == kCmnHeader;
     for (const CHeaderBox &box : boxes) {
         if (box.m_Id <= 0)
             continue;

@@ -10,7 +10,7 @@
 #include <tuple>
 
 namespace {
-const QString kEltBase = QStringLiteral("TRIALMATING-ANCESTORSPANEL0");
+const QString kTrialMatingPanelElement = QStringLiteral("TRIALMATING-ANCESTORSPANEL0");
 } // namespace
 
 qint32 BioTakeFormChangeId()
@@ -38,7 +38,7 @@ CBioRegTrialMating::CBioRegTrialMating(const QPointF &position, const QSizeF &si
                                        const QSharedPointer<CBioRegTrialMatingSettings> &settings,
                                        const QSharedPointer<CBioRegTrialMatingStickyState> &stickyState,
                                        QWidget *sidePage)
-    : CBioRegThemedFormWithAncestryPanels(kEltBase, position, size, dpi, reg, settings, stickyState, sidePage)
+    : CBioRegThemedFormWithAncestryPanels(kTrialMatingPanelElement, position, size, dpi, reg, settings, stickyState, sidePage)
     , m_Settings(settings)
     , m_StickyState(stickyState)
     , m_TitleGrab(BioBoxTrialMatingTitle)

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 namespace {
-constexpr quint8 kTag = 104;
-constexpr quint8 kVersion = 1;
-constexpr quint8 kPresent = 1;
+constexpr quint8 kTrialMatingSettingsTag = 104;
+constexpr quint8 kTrialMatingSettingsVersion = 1;
+constexpr quint8 kTrialMatingSettingsPresent = 1;
 } // namespace
 
 CBioRegTrialMatingSettings::CBioRegTrialMatingSettings(QObject *parent)
@@ -61,8 +61,8 @@ QString CBioRegTrialMatingSettings::GetHeaderLayout(const CCmnThemedFormBoxNames
 void CBioRegTrialMatingSettings::Write(QDataStream &out) const
 {
     CBioRegThemedFormWithAncestryPanelsSettings::Write(out);
-    out << kTag << kVersion << quint8(m_ShowTitleBox) << kPresent << quint8(m_ShowSirePictureBox)
-        << quint8(m_ShowDamPictureBox) << kPresent << quint8(m_ShowSireDetailsBox) << quint8(m_ShowDamDetailsBox);
+    out << kTrialMatingSettingsTag << kTrialMatingSettingsVersion << quint8(m_ShowTitleBox) << kTrialMatingSettingsPresent << quint8(m_ShowSirePictureBox)
+        << quint8(m_ShowDamPictureBox) << kTrialMatingSettingsPresent << quint8(m_ShowSireDetailsBox) << quint8(m_ShowDamDetailsBox);
 }
 
 bool CBioRegTrialMatingSettings::Read(QDataStream &in)
@@ -70,7 +70,7 @@ bool CBioRegTrialMatingSettings::Read(QDataStream &in)
     if (!CBioRegThemedFormWithAncestryPanelsSettings::Read(in))
         return false;
     quint8 version = 0;
-    if (!CmnReadBlockHeader(in, kTag, kVersion, &version))
+    if (!CmnReadBlockHeader(in, kTrialMatingSettingsTag, kTrialMatingSettingsVersion, &version))
         return false;
     const auto readFlag = [&in] {
         quint8 flag = 0;

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kTrimEvery = 1000;
+constexpr int kDiscoveryTrimEvery = 1000;
 
 const char *const kKindKeys[BioLegacyImportKindCount] = {"textfields",     "boolfields", "intfields",
                                                          "currencyfields", "datefields", "reffields"};
@@ -144,7 +144,7 @@ void CBioLegacyImportParams::DiscoverFields(CBioLegacyDataImport_HvDoc &document
                 }
             }
         }
-        if (++sinceTrim == kTrimEvery) {
+        if (++sinceTrim == kDiscoveryTrimEvery) {
             animals->TrimCache();
             sinceTrim = 0;
         }

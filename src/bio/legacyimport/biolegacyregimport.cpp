@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kTrimEvery = 1000;
+constexpr int kConversionTrimEvery = 1000;
 
 // Value kinds of the record store.
 constexpr int kTextValue = 0;
@@ -283,7 +283,7 @@ QString BioRegImportLegacyData(CBioReg &reg, CBioLegacyImportProgress *progress,
                 link.m_Dam = reader.Reference(*entity, params.m_DamId);
                 links.push_back(std::move(link));
             }
-            if (++sinceTrim == kTrimEvery) {
+            if (++sinceTrim == kConversionTrimEvery) {
                 animals->TrimCache();
                 reader.TrimContacts();
                 sinceTrim = 0;

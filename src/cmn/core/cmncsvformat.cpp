@@ -10,7 +10,6 @@ constexpr char16_t kTab = 9;
 constexpr char16_t kComma = u',';
 constexpr char16_t kDoubleQuote = 34;
 constexpr char16_t kApostrophe = 39;
-constexpr char16_t kBackslash = u'\\';
 
 // A quote character equal to the separator could never open a field: such a
 // format splits plainly.
@@ -23,7 +22,7 @@ QChar EffectiveQuote(QChar quote, QChar separator)
 // double the quote character whatever their escape flag says.
 bool EscapesWithBackslash(bool escapeFlag, QChar quote, QChar separator)
 {
-    return escapeFlag && quote != QChar(kBackslash) && separator != QChar(kBackslash);
+    return escapeFlag && quote != QChar(kCmnCsvBackslash) && separator != QChar(kCmnCsvBackslash);
 }
 
 bool IsCommentLine(QStringView line, QChar comment)
@@ -251,18 +250,18 @@ QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
         for (const QChar c : field) {
             if (c == enclose) {
                 if (backslash) {
-                    line += QString(run + 1, QChar(kBackslash));
+                    line += QString(run + 1, QChar(kCmnCsvBackslash));
                 } else {
                     line += c;
                 }
                 run = 0;
             } else {
-                run = c == QChar(kBackslash) ? run + 1 : 0;
+                run = c == QChar(kCmnCsvBackslash) ? run + 1 : 0;
             }
             line += c;
         }
         if (backslash)
-            line += QString(run, QChar(kBackslash));
+            line += QString(run, QChar(kCmnCsvBackslash));
         line += enclose;
     }
     return line;
@@ -333,7 +332,7 @@ CCmnCsvFormat &CCmnCsvFormat::Deduce(const QStringList &lines, QChar comment)
                 if (field.size() < 3)
                     continue;
                 const QStringView inner = field.mid(1, field.size() - 2);
-                backslashed += CountPairs(inner, QChar(kBackslash), m_QuoteChar);
+                backslashed += CountPairs(inner, QChar(kCmnCsvBackslash), m_QuoteChar);
                 doubled += CountPairs(inner, m_QuoteChar, m_QuoteChar);
             }
         }

@@ -3,12 +3,6 @@
 #include "cmncsvformat.h"
 #include "cmntextreader.h"
 
-namespace {
-
-constexpr char16_t kBackslash = u'\\';
-
-} // namespace
-
 CCmnCsvRecordReader::CCmnCsvRecordReader(const CCmnCsvFormat &format, const QStringList &lines)
     : m_Lines(lines)
 {
@@ -155,11 +149,11 @@ bool CCmnCsvRecordReader::ReadEnclosed(qsizetype &lineIndex, qsizetype &pos, QSt
             // An odd run of backslashes escapes the quote; the run is halved
             // either way, so a field may end in a backslash.
             qsizetype run = 0;
-            while (q - run > pos && text[q - run - 1] == QChar(kBackslash))
+            while (q - run > pos && text[q - run - 1] == QChar(kCmnCsvBackslash))
                 ++run;
             if (value) {
                 *value += text.mid(pos, q - run - pos);
-                *value += QString(run / 2, QChar(kBackslash));
+                *value += QString(run / 2, QChar(kCmnCsvBackslash));
             }
             pos = q + 1;
             if (run % 2 == 0)
@@ -185,7 +179,7 @@ bool CCmnCsvRecordReader::ReadEnclosed(qsizetype &lineIndex, qsizetype &pos, QSt
 // searching on just after the quote produced.
 QString CCmnCsvRecordReader::Unescape(QStringView raw) const
 {
-    const QChar lead = m_EscapeFlag ? QChar(kBackslash) : m_Quote;
+    const QChar lead = m_EscapeFlag ? QChar(kCmnCsvBackslash) : m_Quote;
     QString result;
     qsizetype copied = 0;
     for (qsizetype i = raw.indexOf(lead); i >= 0 && i + 1 < raw.size(); i = raw.indexOf(lead, i)) {

@@ -7,6 +7,9 @@
 class CCmnCsvFormat;
 class CCmnTextReader;
 
+// The escape character of delimited text that escapes with a backslash.
+inline constexpr char16_t kCmnCsvBackslash = u'\\';
+
 // Reads the records of delimited text one at a time, from a list of lines or
 // straight from a text reader, so that a file of any size needs only the lines of
 // the record being read. A record whose enclosed field holds a line break spans
