@@ -11,9 +11,14 @@
 #include "bioregtrialmating.h"
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
+#include "bioancestorhighlightcombobox.h"
+#include "biofoldstylecombobox.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
+#include "cmncheckbox.h"
+#include "cmncombobox.h"
 #include "cmngraphicsscene.h"
+#include "cmnsidepanelitem.h"
 #include "cmnmenu.h"
 #include "cmnregindexlistpanel.h"
 #include "cmnscenewidget.h"
@@ -26,6 +31,7 @@
 
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
+#include <QLabel>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -123,16 +129,69 @@ QString CBioRegThemedFormInterface::SplitterKey() const
     return Name().isEmpty() ? QString() : Name() + QStringLiteral("/trialmatingsplitterstate");
 }
 
+CCmnComboBox *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnComboBox *combo,
+                                                            const QString &toolTip)
+{
+    combo->setToolTip(toolTip);
+    AppendSidePanelItem({CCmnSidePanelItem::LabelledControls, false, 300, QString(), new QLabel(label), combo, nullptr});
+    return combo;
+}
+
+void CBioRegThemedFormInterface::AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip,
+                                             qint32 order)
+{
+    m_CheckBoxes[which] = new CCmnCheckBox(text);
+    m_CheckBoxes[which]->setToolTip(toolTip);
+    AppendSidePanelItem({CCmnSidePanelItem::CheckBoxes, false, order, QString(), nullptr, m_CheckBoxes[which], nullptr});
+}
+
 void CBioRegThemedFormInterface::CreatePages()
 {
     const QString animal = GetBioTerm(BioTermAnimal, BioTermLowerCase);
     const QString animals = GetBioTerm(BioTermAnimal, BioTermLowerCase | BioTermPlural);
+    const QString photo = QStringLiteral("Photo");
+
+    m_CoverSheetStyleCombo = AddLabelledCombo(QStringLiteral("Style: "), BioCreateFoldStyleComboBox({}, QString(), nullptr),
+                                              QStringLiteral("Set the number of folds in the cover sheet"));
+    // Its text and tool tip follow the terminology at every text update.
+    AddCheckBox(CoverSheetHasPic, QString(), QString(), 200);
     m_CoverSheetAllRecords->SetCountWords(animal, animals);
     m_CoverSheetPage = m_CoverSheetAllRecords->CreateWidget();
     AddPage(m_CoverSheetPage);
+
+    m_GenerationsCombo = new CCmnComboBox;
+    m_GenerationsCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (int generations = 1; generations <= 6; ++generations)
+        m_GenerationsCombo->addItem(QString::number(generations), generations);
+    AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
+                     QStringLiteral("Change the number of generations shown"));
+    m_AncestorHighlightCombo = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "),
+                                                BioNewAncestorHighlightComboBox(nullptr),
+                                                QStringLiteral("Highlight repeat or common ancestors"));
+
+    AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100);
+    AddCheckBox(PedigreeHasDetails, QStringLiteral("Details"), QStringLiteral("Hide or show the pedigree Details Box"),
+                100);
+    AddCheckBox(PedigreeHasPic, QString(), QString(), 100);
     m_PedigreeAllRecords->SetCountWords(animal, animals);
     m_PedigreePage = m_PedigreeAllRecords->CreateWidget();
     AddPage(m_PedigreePage);
+
+    const QString sire = GetBioTerm(BioTermSire);
+    const QString dam = GetBioTerm(BioTermDam);
+    AddCheckBox(TrialMatingHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the trial mating Title Box"),
+                100);
+    AddCheckBox(TrialMatingHasSirePic, QStringLiteral("%1 %2").arg(sire, photo),
+                QStringLiteral("Hide or show the %1's %2")
+                    .arg(GetBioTerm(BioTermSire, BioTermLowerCase), photo.toLower()),
+                100);
+    AddCheckBox(TrialMatingHasSireDetails, QStringLiteral("%1 Details").arg(sire),
+                QStringLiteral("Hide or show the %1 Details Box").arg(sire), 100);
+    AddCheckBox(TrialMatingHasDamPic, QStringLiteral("%1 %2").arg(dam, photo),
+                QStringLiteral("Hide or show the %1's %2").arg(GetBioTerm(BioTermDam, BioTermLowerCase), photo.toLower()),
+                100);
+    AddCheckBox(TrialMatingHasDamDetails, QStringLiteral("%1 Details").arg(dam),
+                QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100);
 
     m_TrialMatingSires->m_Title = GetBioTerm(BioTermSire, BioTermPlural);
     m_TrialMatingSires->SetCountWords(GetBioTerm(BioTermSire, BioTermLowerCase),

@@ -20,6 +20,8 @@ class CBioRegThemedFormWithAncestryPanels;
 class CBioRegTrialMating;
 class CBioRegTrialMatingSettings;
 class CBioRegTrialMatingStickyState;
+class CCmnCheckBox;
+class CCmnComboBox;
 class CCmnRegIndexListPanel;
 class CCmnSplitter;
 
@@ -102,6 +104,17 @@ public:
     CCmnRegIndexListPanel &TrialMatingDams() const { return *m_TrialMatingDams; }
     CCmnSplitter *TrialMatingSplitter() const { return m_TrialMatingSplitter; }
 
+    // The side panel's options.
+    CCmnComboBox *CoverSheetStyleCombo() const { return m_CoverSheetStyleCombo; }
+    CCmnComboBox *GenerationsCombo() const { return m_GenerationsCombo; }
+    CCmnComboBox *AncestorHighlightCombo() const { return m_AncestorHighlightCombo; }
+    enum ECheckBox {
+        CoverSheetHasPic, PedigreeHasTitle, PedigreeHasDetails, PedigreeHasPic, TrialMatingHasTitle,
+        TrialMatingHasSirePic, TrialMatingHasSireDetails, TrialMatingHasDamPic, TrialMatingHasDamDetails,
+        CheckBoxCount
+    };
+    CCmnCheckBox *CheckBox(ECheckBox which) const { return m_CheckBoxes[which]; }
+
 private:
     // A command's blocking scope: when it is the outermost one, its end brings
     // the lists back onto the remembered records.
@@ -110,6 +123,8 @@ private:
     QString SplitterKey() const;
     QString TitleHint(const QString &lastCase) const;
     void CreatePages();
+    CCmnComboBox *AddLabelledCombo(const QString &label, CCmnComboBox *combo, const QString &toolTip);
+    void AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip, qint32 order);
 
     QSharedPointer<CBioReg> m_BioReg;
     QSharedPointer<CBioRegThemedForm> m_BioForm;
@@ -133,4 +148,9 @@ private:
     QPointer<QWidget> m_CoverSheetPage;
     QPointer<QWidget> m_PedigreePage;
     QPointer<CCmnSplitter> m_TrialMatingSplitter;
+    // Laid out into the side panel, which owns them from then on.
+    CCmnComboBox *m_CoverSheetStyleCombo = nullptr;
+    CCmnComboBox *m_GenerationsCombo = nullptr;
+    CCmnComboBox *m_AncestorHighlightCombo = nullptr;
+    CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
 };

@@ -25,6 +25,9 @@
 #include "cmnscenewidget.h"
 #include "cmnsplitter.h"
 #include "cmnstackedwidget.h"
+#include "cmncombobox.h"
+#include "cmnwidget.h"
+#include <QLabel>
 #include "cmnsystemsettings.h"
 #include "cmnthemeset.h"
 #include "testsettingsscope.h"
@@ -97,7 +100,7 @@ struct CFixture
     CBioRegThemedFormInterface *View() const { return m_Host.View(); }
     void Show(const QString &kind)
     {
-        QVERIFY(m_Host.SetInterfacesEnabled(true));
+        m_Host.SetInterfacesEnabled(true);
         m_Host.SelectKind(kind, false, true);
     }
 
@@ -132,6 +135,8 @@ private Q_SLOTS:
     void titleHints();
     void rightPressIsIgnoredAndHandled();
     void pagesAndSplitterState();
+    void sidePanelOptions();
+    void switchesBetweenTheThreeForms();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -447,6 +452,52 @@ void TestBioRegThemedFormInterface::pagesAndSplitterState()
     QCOMPARE(settings.value(QStringLiteral("biothemedforminterface/trialmatingsplitterstate")).toByteArray(), saved);
     CFixture again;
     QCOMPARE(again.View()->TrialMatingSplitter()->saveState(), saved);
+}
+
+void TestBioRegThemedFormInterface::sidePanelOptions()
+{
+    CFixture fixture;
+    CBioRegThemedFormInterface *view = fixture.View();
+    auto items = [](const QComboBox *combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        return texts;
+    };
+    QCOMPARE(items(view->GenerationsCombo()), (QStringList{"1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(view->GenerationsCombo()->itemData(5).toInt(), 6);
+    QCOMPARE(items(view->AncestorHighlightCombo()),
+             (QStringList{"No Highlight", "Highlight Repeat Ancestors", "Highlight Common Ancestors"}));
+    QCOMPARE(items(view->CoverSheetStyleCombo()), (QStringList{"Unfolded", "1 Fold", "2 Folds"}));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->text(), QStringLiteral("Sire Photo"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->toolTip(),
+             QStringLiteral("Hide or show the sire's photo"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::PedigreeHasTitle)->toolTip(),
+             QStringLiteral("Hide or show the pedigree Title Box"));
+    const QList<QLabel *> labels = view->RightSidePanel()->findChildren<QLabel *>();
+    QStringList labelTexts;
+    for (const QLabel *label : labels)
+        labelTexts << label->text();
+    for (const char *text : {"Style: ", "Ancestor Generations: ", "Ancestor Highlight: "})
+        QVERIFY2(labelTexts.contains(QString::fromLatin1(text)), text);
+}
+
+// The whole view as a breeder sees it, for a look at the picture.
+void TestBioRegThemedFormInterface::switchesBetweenTheThreeForms()
+{
+    CFixture fixture(30);
+    AddAnimal(*fixture.m_Reg, QStringLiteral("Smith & Jones <UK> Brackenfield Champion of the Northern Fells"), 1);
+    fixture.m_Host.resize(1400, 900);
+    for (const QString &kind : {kTrialMating, kCoverSheet, kPedigree}) {
+        fixture.Show(kind);
+        QCOMPARE(fixture.View()->CurrentKind(), kind);
+        QVERIFY(fixture.View()->BioForm());
+    }
+    fixture.View()->SetPedigreeSubject(31);
+    QCOMPARE(fixture.View()->PedigreeAllRecords().GetCurrentRecordId(), 31);
+    const QString path = qEnvironmentVariable("ORV_RENDER_PNG");
+    if (!path.isEmpty())
+        QVERIFY(fixture.m_Host.grab().save(path));
 }
 
 QTEST_MAIN(TestBioRegThemedFormInterface)
