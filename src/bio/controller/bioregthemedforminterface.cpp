@@ -444,12 +444,15 @@ bool CBioRegThemedFormInterface::HandleBoxEvent(CCmnFormBoxEvent *event)
 {
     if (!m_BioForm || SlotsBlocked())
         return CCmnRegThemedFormInterface::HandleBoxEvent(event);
-    const CCommandScope scope(this);
-    if (event->m_Kind == CCmnFormBoxEvent::MousePress && event->m_MouseEvent
-        && event->m_MouseEvent->button() != Qt::LeftButton) {
-        event->m_MouseEvent->ignore();
-        return true;
+    {
+        const CCommandScope scope(this);
+        if (event->m_Kind == CCmnFormBoxEvent::MousePress && event->m_MouseEvent
+            && event->m_MouseEvent->button() != Qt::LeftButton) {
+            event->m_MouseEvent->ignore();
+            return true;
+        }
     }
+    // After the scope: the themed view's own handling refuses while blocked.
     return CCmnRegThemedFormInterface::HandleBoxEvent(event);
 }
 

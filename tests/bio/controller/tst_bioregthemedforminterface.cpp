@@ -3,6 +3,7 @@
 #include "../reg/bioregtesting.h"
 #include "biodefaulttheme.h"
 #include "bioreg.h"
+#include "bioregrecord.h"
 #include "bioregcoversheet.h"
 #include "bioregcoversheetsettings.h"
 #include "bioregcoversheetstickystate.h"
@@ -30,11 +31,13 @@
 #include <QLabel>
 #include "cmnsystemsettings.h"
 #include "cmnthemeset.h"
+#include "testmenuscope.h"
 #include "testsettingsscope.h"
 
 #include <QGraphicsRectItem>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QListView>
 #include <QMessageBox>
@@ -134,6 +137,7 @@ private Q_SLOTS:
     void titleHints_data();
     void titleHints();
     void rightPressIsIgnoredAndHandled();
+    void rootContextMenuFallsThroughUnlessBlocked();
     void pagesAndSplitterState();
     void sidePanelOptions();
     void switchesBetweenTheThreeForms();
@@ -243,12 +247,22 @@ void TestBioRegThemedFormInterface::setterWithStoredValueReports()
     CBioRegThemedFormInterface *view = fixture.View();
     const qint32 subject = view->PedigreeStickyState()->m_SubjectRecNo;
     QVERIFY(subject > 0);
-    QSignalSpy modified(view, &CCmnThemedFormInterface::SettingsModified);
     const auto form = view->Pedigree();
     QVERIFY(form);
+    const auto drawn = [&fixture] {
+        QImage image(700, 500, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        fixture.View()->ScreenScene()->render(&painter);
+        return image;
+    };
+    // Renamed behind the view's back: only the reported change redraws it.
+    ReplaceWith(*fixture.m_Reg, subject, [](CBioRegRecord &record) { record.m_Name = QStringLiteral("Renamed"); });
+    const QImage before = drawn();
     view->SetPedigreeSubject(subject);
     QCOMPARE(view->PedigreeStickyState()->m_SubjectRecNo, subject);
     QCOMPARE(view->PedigreeAllRecords().GetCurrentRecordId(), subject);
+    QVERIFY(drawn() != before);
     // The change ids are distinct and positive.
     const QList<qint32> ids{BioCoverSheetSubjectChangeId(), BioPedigreeSubjectChangeId(),
                             BioTrialMatingParentChangeId(1), BioTrialMatingParentChangeId(2)};
@@ -431,6 +445,27 @@ void TestBioRegThemedFormInterface::rightPressIsIgnoredAndHandled()
     QVERIFY(view->HandleBoxEvent(&event));
     QVERIFY(!press.isAccepted());
     QCOMPARE(view->SlotBlockCount(), 0);
+}
+
+void TestBioRegThemedFormInterface::rootContextMenuFallsThroughUnlessBlocked()
+{
+    CFixture fixture(3);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    QGraphicsSceneContextMenuEvent context(QEvent::GraphicsSceneContextMenu);
+    CCmnFormBoxEvent event;
+    event.m_Kind = CCmnFormBoxEvent::ContextMenu;
+    event.m_BoxId = view->Pedigree()->RootId();
+    event.m_ContextEvent = &context;
+    CTestMenuScope menus;
+    QVERIFY(view->HandleBoxEvent(&event));
+    QCOMPARE(menus.Runs().size(), 1);
+    QVERIFY(!menus.LastEntries().isEmpty());
+    {
+        const CCmnSlotBlocker command(view);
+        QVERIFY(!view->HandleBoxEvent(&event));
+    }
+    QCOMPARE(menus.Runs().size(), 1);
 }
 
 void TestBioRegThemedFormInterface::pagesAndSplitterState()
