@@ -48,6 +48,8 @@ public:
     void SetContentName(const QString &name);
     void SetExportNotice(const QString &html, int messageId);
     QString ExportNotice() const { return m_ExportNotice; }
+    int ExportNoticeId() const { return m_NoticeMessageId; }
+    QString ContentName() const { return m_ContentName; }
     int NoticeMessageId() const { return m_NoticeMessageId; }
 
     void SetScene(int contextFlags, const QSharedPointer<CCmnGraphicsScene> &scene);

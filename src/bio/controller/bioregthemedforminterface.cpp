@@ -1,0 +1,490 @@
+#include "bioregthemedforminterface.h"
+
+#include "biodefaulttheme.h"
+#include "bioreg.h"
+#include "bioregcoversheet.h"
+#include "bioregcoversheetsettings.h"
+#include "bioregcoversheetstickystate.h"
+#include "bioregpedigree.h"
+#include "bioregpedigreesettings.h"
+#include "bioregpedigreestickystate.h"
+#include "bioregtrialmating.h"
+#include "bioregtrialmatingsettings.h"
+#include "bioregtrialmatingstickystate.h"
+#include "bioancestorhighlightcombobox.h"
+#include "biofoldstylecombobox.h"
+#include "bioterminology.h"
+#include "bioterminologysettings.h"
+#include "cmncheckbox.h"
+#include "cmncombobox.h"
+#include "cmngraphicsscene.h"
+#include "cmnsidepanelitem.h"
+#include "cmnmenu.h"
+#include "cmnregindexlistpanel.h"
+#include "cmnscenewidget.h"
+#include "cmnslotblocker.h"
+#include "cmnsplitter.h"
+#include "cmnsplitterstate.h"
+#include "cmnsystemsettings.h"
+#include "cmnwidget.h"
+#include "cmnwidgetlayout.h"
+
+#include <QGraphicsRectItem>
+#include <QGraphicsSceneMouseEvent>
+#include <QLabel>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace {
+
+const QString kCoverSheet = QStringLiteral("COVERSHEET");
+const QString kPedigree = QStringLiteral("PEDIGREE");
+const QString kTrialMating = QStringLiteral("TRIALMATING");
+
+// The question of the empty title box's menu: select an existing animal or add one.
+constexpr qint32 kSelectOrAddMessageId = 201;
+constexpr qint32 kExportNoticeMessageId = 206;
+
+const char *const kExportNotice =
+    "<p><b>IMPORTANT! - please read!</b></p><p>Exporting a PDF or image does NOT save your data!</p><p>To save "
+    "your data you must either:<br><br>- use the <b>File</b>|<b>Save</b> option<br><br>OR, more simply:<br><br>-when "
+    "you close the program accept the offer to save the changes you have made.</p><p>Either of the above will save "
+    "your data as a .orv file, which can be re-loaded later. This software <b>cannot</b> load pedigrees that you have "
+    "previously exported as a PDF or image.</p>";
+
+// Keeps a form built for printing, preview or export alive with its scene: its
+// box items call back into the form's boxes for as long as they are drawn. A
+// child of the scene goes after the scene has deleted its items.
+class CSceneFormKeeper : public QObject
+{
+public:
+    CSceneFormKeeper(QObject *scene, const QSharedPointer<CCmnThemedForm> &form)
+        : QObject(scene), m_Form(form)
+    {
+    }
+
+private:
+    QSharedPointer<CCmnThemedForm> m_Form;
+};
+
+} // namespace
+
+qint32 BioCoverSheetSubjectChangeId()
+{
+    static const qint32 id = BioTakeFormChangeId();
+    return id;
+}
+
+qint32 BioPedigreeSubjectChangeId()
+{
+    static const qint32 id = BioTakeFormChangeId();
+    return id;
+}
+
+class CBioRegThemedFormInterface::CCommandScope
+{
+public:
+    explicit CCommandScope(CBioRegThemedFormInterface *owner) : m_Owner(owner), m_Blocker(owner) {}
+    ~CCommandScope()
+    {
+        // Still raised here: the blocker member ends after this body.
+        if (m_Owner->SlotBlockCount() == 1)
+            m_Owner->SyncRecordListsWithStickyStates();
+    }
+    CCommandScope(const CCommandScope &) = delete;
+    CCommandScope &operator=(const CCommandScope &) = delete;
+
+private:
+    CBioRegThemedFormInterface *m_Owner;
+    CCmnSlotBlocker m_Blocker;
+};
+
+CBioRegThemedFormInterface::CBioRegThemedFormInterface(const QString &name, QWidget *parentWidget)
+    : CCmnRegThemedFormInterface(name, parentWidget),
+      m_CoverSheetSettings(new CBioRegCoverSheetSettings),
+      m_CoverSheetStickyState(new CBioRegCoverSheetStickyState),
+      m_PedigreeSettings(new CBioRegPedigreeSettings),
+      m_PedigreeStickyState(new CBioRegPedigreeStickyState),
+      m_TrialMatingSettings(new CBioRegTrialMatingSettings),
+      m_TrialMatingStickyState(new CBioRegTrialMatingStickyState),
+      m_CoverSheetAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
+      m_PedigreeAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
+      m_TrialMatingSires(std::make_unique<CCmnRegIndexListPanel>()),
+      m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>())
+{
+    const CCmnSlotBlocker blocker(this);
+    SetFallbackTheme(BioGetDefaultTheme());
+    CreatePages();
+}
+
+CBioRegThemedFormInterface::~CBioRegThemedFormInterface()
+{
+    if (!SplitterKey().isEmpty() && m_TrialMatingSplitter)
+        CmnSaveSplitterState(m_TrialMatingSplitter, SplitterKey());
+}
+
+QString CBioRegThemedFormInterface::SplitterKey() const
+{
+    return Name().isEmpty() ? QString() : Name() + QStringLiteral("/trialmatingsplitterstate");
+}
+
+CCmnComboBox *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnComboBox *combo,
+                                                            const QString &toolTip)
+{
+    combo->setToolTip(toolTip);
+    AppendSidePanelItem({CCmnSidePanelItem::LabelledControls, false, 300, QString(), new QLabel(label), combo, nullptr});
+    return combo;
+}
+
+void CBioRegThemedFormInterface::AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip,
+                                             qint32 order)
+{
+    m_CheckBoxes[which] = new CCmnCheckBox(text);
+    m_CheckBoxes[which]->setToolTip(toolTip);
+    AppendSidePanelItem({CCmnSidePanelItem::CheckBoxes, false, order, QString(), nullptr, m_CheckBoxes[which], nullptr});
+}
+
+void CBioRegThemedFormInterface::CreatePages()
+{
+    const QString animal = GetBioTerm(BioTermAnimal, BioTermLowerCase);
+    const QString animals = GetBioTerm(BioTermAnimal, BioTermLowerCase | BioTermPlural);
+    const QString photo = QStringLiteral("Photo");
+
+    m_CoverSheetStyleCombo = AddLabelledCombo(QStringLiteral("Style: "), BioCreateFoldStyleComboBox({}, QString(), nullptr),
+                                              QStringLiteral("Set the number of folds in the cover sheet"));
+    // Its text and tool tip follow the terminology at every text update.
+    AddCheckBox(CoverSheetHasPic, QString(), QString(), 200);
+    m_CoverSheetAllRecords->SetCountWords(animal, animals);
+    m_CoverSheetPage = m_CoverSheetAllRecords->CreateWidget();
+    AddPage(m_CoverSheetPage);
+
+    m_GenerationsCombo = new CCmnComboBox;
+    m_GenerationsCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (int generations = 1; generations <= 6; ++generations)
+        m_GenerationsCombo->addItem(QString::number(generations), generations);
+    AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
+                     QStringLiteral("Change the number of generations shown"));
+    m_AncestorHighlightCombo = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "),
+                                                BioNewAncestorHighlightComboBox(nullptr),
+                                                QStringLiteral("Highlight repeat or common ancestors"));
+
+    AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100);
+    AddCheckBox(PedigreeHasDetails, QStringLiteral("Details"), QStringLiteral("Hide or show the pedigree Details Box"),
+                100);
+    AddCheckBox(PedigreeHasPic, QString(), QString(), 100);
+    m_PedigreeAllRecords->SetCountWords(animal, animals);
+    m_PedigreePage = m_PedigreeAllRecords->CreateWidget();
+    AddPage(m_PedigreePage);
+
+    const QString sire = GetBioTerm(BioTermSire);
+    const QString dam = GetBioTerm(BioTermDam);
+    AddCheckBox(TrialMatingHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the trial mating Title Box"),
+                100);
+    AddCheckBox(TrialMatingHasSirePic, QStringLiteral("%1 %2").arg(sire, photo),
+                QStringLiteral("Hide or show the %1's %2")
+                    .arg(GetBioTerm(BioTermSire, BioTermLowerCase), photo.toLower()),
+                100);
+    AddCheckBox(TrialMatingHasSireDetails, QStringLiteral("%1 Details").arg(sire),
+                QStringLiteral("Hide or show the %1 Details Box").arg(sire), 100);
+    AddCheckBox(TrialMatingHasDamPic, QStringLiteral("%1 %2").arg(dam, photo),
+                QStringLiteral("Hide or show the %1's %2").arg(GetBioTerm(BioTermDam, BioTermLowerCase), photo.toLower()),
+                100);
+    AddCheckBox(TrialMatingHasDamDetails, QStringLiteral("%1 Details").arg(dam),
+                QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100);
+
+    m_TrialMatingSires->m_Title = GetBioTerm(BioTermSire, BioTermPlural);
+    m_TrialMatingSires->SetCountWords(GetBioTerm(BioTermSire, BioTermLowerCase),
+                                      GetBioTerm(BioTermSire, BioTermLowerCase | BioTermPlural));
+    m_TrialMatingDams->m_Title = GetBioTerm(BioTermDam, BioTermPlural);
+    m_TrialMatingDams->SetCountWords(GetBioTerm(BioTermDam, BioTermLowerCase),
+                                     GetBioTerm(BioTermDam, BioTermLowerCase | BioTermPlural));
+    CCmnWidget *sires = CmnWidgetAroundWidget(m_TrialMatingSires->CreateWidget(), Qt::AlignBottom);
+    sires->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    CCmnWidget *dams = CmnWidgetAroundWidget(m_TrialMatingDams->CreateWidget(), Qt::AlignTop);
+    dams->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_TrialMatingSplitter = new CCmnSplitter;
+    m_TrialMatingSplitter->setOrientation(Qt::Vertical);
+    m_TrialMatingSplitter->addWidget(sires);
+    m_TrialMatingSplitter->addWidget(dams);
+    if (!SplitterKey().isEmpty())
+        CmnRestoreSplitterState(m_TrialMatingSplitter, SplitterKey());
+    AddPage(m_TrialMatingSplitter);
+}
+
+// ---- Kinds, settings and remembered state ----
+
+bool CBioRegThemedFormInterface::SupportsKind(const QString &kind)
+{
+    return kind == kCoverSheet || kind == kPedigree || kind == kTrialMating;
+}
+
+bool CBioRegThemedFormInterface::ActivateKind(const QString &kind, const QString &label)
+{
+    if (!CCmnRegThemedFormInterface::ActivateKind(kind, label))
+        return false;
+    SyncRecordListsWithStickyStates();
+    return true;
+}
+
+void CBioRegThemedFormInterface::SelectKindSettings(const QString &kind)
+{
+    if (kind == kCoverSheet) {
+        SetCurrentSettings(m_CoverSheetSettings);
+        SetCurrentStickyState(m_CoverSheetStickyState);
+    } else if (kind == kPedigree) {
+        SetCurrentSettings(m_PedigreeSettings);
+        SetCurrentStickyState(m_PedigreeStickyState);
+    } else if (kind == kTrialMating) {
+        SetCurrentSettings(m_TrialMatingSettings);
+        SetCurrentStickyState(m_TrialMatingStickyState);
+    }
+}
+
+void CBioRegThemedFormInterface::ResetStickyStates()
+{
+    m_CoverSheetStickyState.reset(new CBioRegCoverSheetStickyState);
+    m_PedigreeStickyState.reset(new CBioRegPedigreeStickyState);
+    m_TrialMatingStickyState.reset(new CBioRegTrialMatingStickyState);
+}
+
+void CBioRegThemedFormInterface::SetStickyState(const QSharedPointer<CCmnComponentStickyState> &state)
+{
+    if (auto coverSheet = state.objectCast<CBioRegCoverSheetStickyState>())
+        m_CoverSheetStickyState = coverSheet;
+    else if (auto pedigree = state.objectCast<CBioRegPedigreeStickyState>())
+        m_PedigreeStickyState = pedigree;
+    else if (auto trialMating = state.objectCast<CBioRegTrialMatingStickyState>())
+        m_TrialMatingStickyState = trialMating;
+}
+
+void CBioRegThemedFormInterface::ResetComponentSettings()
+{
+    m_CoverSheetSettings.reset(new CBioRegCoverSheetSettings);
+    m_PedigreeSettings.reset(new CBioRegPedigreeSettings);
+    m_TrialMatingSettings.reset(new CBioRegTrialMatingSettings);
+}
+
+void CBioRegThemedFormInterface::SetComponentSettings(const QSharedPointer<CCmnComponentSettings> &settings)
+{
+    if (auto coverSheet = settings.objectCast<CBioRegCoverSheetSettings>())
+        m_CoverSheetSettings = coverSheet;
+    else if (auto pedigree = settings.objectCast<CBioRegPedigreeSettings>())
+        m_PedigreeSettings = pedigree;
+    else if (auto trialMating = settings.objectCast<CBioRegTrialMatingSettings>())
+        m_TrialMatingSettings = trialMating;
+}
+
+// ---- Register ----
+
+void CBioRegThemedFormInterface::SetRegister(const QSharedPointer<CBioReg> &reg)
+{
+    m_BioReg = reg;
+    SetReg(reg);
+    m_CoverSheetAllRecords->SetIndexList(reg ? &reg->IndexListForSex(0) : nullptr);
+    m_PedigreeAllRecords->SetIndexList(reg ? &reg->IndexListForSex(0) : nullptr);
+    m_TrialMatingSires->SetIndexList(reg ? &reg->IndexListForSex(1) : nullptr);
+    m_TrialMatingDams->SetIndexList(reg ? &reg->IndexListForSex(2) : nullptr);
+    SetHasData(!reg.isNull());
+}
+
+void CBioRegThemedFormInterface::HandleRegRecordNotification(CCmnReg *reg, int recordId, int code)
+{
+    if (reg && reg == m_BioReg.data()) {
+        if (code == CCmnReg::RecordChanged) {
+            // Inside a command the command's own end brings the lists back.
+            if (!SlotsBlocked()) {
+                const CCmnSlotBlocker blocker(this);
+                SyncRecordListsWithStickyStates();
+            }
+        } else if (code == CCmnReg::RecordDeleted) {
+            // One re-selection for all the remembered records the deletion took.
+            const CCommandScope scope(this);
+            const auto matches = [recordId](qint32 remembered) { return std::max(remembered, 0) == recordId; };
+            if (matches(m_CoverSheetStickyState->m_SubjectRecNo))
+                SetCoverSheetSubject(0);
+            if (matches(m_PedigreeStickyState->m_SubjectRecNo))
+                SetPedigreeSubject(0);
+            if (matches(m_TrialMatingStickyState->m_SireRecNo))
+                SetTrialMatingParent(1, 0);
+            if (matches(m_TrialMatingStickyState->m_DamRecNo))
+                SetTrialMatingParent(2, 0);
+        }
+    }
+    CCmnRegThemedFormInterface::HandleRegRecordNotification(reg, recordId, code);
+}
+
+// ---- Remembered records and the lists ----
+
+void CBioRegThemedFormInterface::SetCoverSheetSubject(qint32 recordId)
+{
+    const CCommandScope scope(this);
+    m_CoverSheetStickyState->m_SubjectRecNo = recordId;
+    StickyStateChanged(m_CoverSheetStickyState, BioCoverSheetSubjectChangeId());
+}
+
+void CBioRegThemedFormInterface::SetPedigreeSubject(qint32 recordId)
+{
+    const CCommandScope scope(this);
+    m_PedigreeStickyState->m_SubjectRecNo = recordId;
+    StickyStateChanged(m_PedigreeStickyState, BioPedigreeSubjectChangeId());
+}
+
+void CBioRegThemedFormInterface::SetTrialMatingParent(qint32 which, qint32 recordId)
+{
+    const CCommandScope scope(this);
+    if (which == 2)
+        m_TrialMatingStickyState->m_DamRecNo = recordId;
+    else
+        m_TrialMatingStickyState->m_SireRecNo = recordId;
+    StickyStateChanged(m_TrialMatingStickyState, BioTrialMatingParentChangeId(which));
+}
+
+void CBioRegThemedFormInterface::SyncRecordListsWithStickyStates()
+{
+    const CCmnSlotBlocker blocker(this);
+    if (!m_BioReg)
+        return;
+    const CCmnReg *reg = m_BioReg.data();
+    if (m_CoverSheetStickyState) {
+        const int chosen = m_CoverSheetAllRecords->EnsureSelection(reg, std::max(m_CoverSheetStickyState->m_SubjectRecNo, 0));
+        if (chosen >= 0)
+            SetCoverSheetSubject(chosen);
+    }
+    if (m_PedigreeStickyState) {
+        const int chosen = m_PedigreeAllRecords->EnsureSelection(reg, std::max(m_PedigreeStickyState->m_SubjectRecNo, 0));
+        if (chosen >= 0)
+            SetPedigreeSubject(chosen);
+    }
+    if (m_TrialMatingStickyState) {
+        const int sire = m_TrialMatingSires->EnsureSelection(reg, std::max(m_TrialMatingStickyState->m_SireRecNo, 0));
+        if (sire >= 0)
+            SetTrialMatingParent(1, sire);
+        const int dam = m_TrialMatingDams->EnsureSelection(reg, std::max(m_TrialMatingStickyState->m_DamRecNo, 0));
+        if (dam >= 0)
+            SetTrialMatingParent(2, dam);
+    }
+}
+
+// ---- Forms ----
+
+void CBioRegThemedFormInterface::PopulateScene(CCmnSceneWidget *sceneWidget, CCmnGraphicsScene *scene,
+                                               ECmnSceneContextFlags context, QGraphicsRectItem *pageItem)
+{
+    const QString kind = CurrentKind();
+    if (!SupportsKind(kind) || !m_BioReg)
+        return;
+    const QPointF origin(0, 0);
+    const QSizeF size = sceneWidget->GetPageRect().size();
+    const QSizeF dpi = sceneWidget->GetPrinterResolution();
+    CCmnTheme &theme = GetCurrentTheme();
+    const CCmnTheme &fallback = GetFallbackTheme();
+    QSharedPointer<CBioRegThemedForm> form;
+    QString contentName;
+    if (kind == kCoverSheet) {
+        CmnValidateRememberedRecNo(*m_CoverSheetStickyState, *m_BioReg);
+        auto coverSheet = QSharedPointer<CBioRegCoverSheet>::create(origin, size, dpi, m_BioReg, m_CoverSheetSettings,
+                                                                    m_CoverSheetStickyState, m_CoverSheetPage.data());
+        coverSheet->BuildBoxes(theme, fallback, &AutoParams(), pageItem);
+        coverSheet->SetTitleToolTip(GetCoverSheetTitleHint());
+        form = coverSheet;
+        contentName = QStringLiteral("Cover Sheet");
+    } else if (kind == kPedigree) {
+        m_PedigreeStickyState->ValidateRecNo(*m_BioReg);
+        auto pedigree = QSharedPointer<CBioRegPedigree>::create(origin, size, dpi, m_BioReg, m_PedigreeSettings,
+                                                                m_PedigreeStickyState, m_PedigreePage.data());
+        pedigree->BuildBoxes(theme, fallback, &AutoParams(), pageItem);
+        pedigree->SetTitleToolTip(GetPedigreeTitleHint());
+        form = pedigree;
+        contentName = QStringLiteral("Pedigree");
+    } else {
+        m_TrialMatingStickyState->ValidateRecNos(*m_BioReg);
+        auto trialMating = QSharedPointer<CBioRegTrialMating>::create(
+            origin, size, dpi, m_BioReg, m_TrialMatingSettings, m_TrialMatingStickyState, m_TrialMatingSplitter.data());
+        trialMating->BuildBoxes(theme, fallback, &AutoParams(), pageItem);
+        trialMating->SetTitleToolTip(GetTrialMatingTitleHint());
+        form = trialMating;
+        contentName = QStringLiteral("Trial Mating");
+    }
+    sceneWidget->SetContentName(contentName);
+    sceneWidget->SetExportNotice(QString::fromLatin1(kExportNotice), kExportNoticeMessageId);
+    const bool screen = (context & CmnSceneContextScreen) != 0;
+    form->SetDesignMode(DesignMode() && screen);
+    form->ApplyTheme(QString(), theme, fallback, &AutoParams(), 0);
+    form->ApplyGrabs();
+    form->RefreshBoxes(0);
+    if (screen)
+        SetForm(form);
+    else
+        new CSceneFormKeeper(scene, form);
+    form->LayoutFormBoxes();
+}
+
+void CBioRegThemedFormInterface::ReleaseForm()
+{
+    CCmnRegThemedFormInterface::ReleaseForm();
+    m_BioForm.reset();
+    m_CoverSheet.reset();
+    m_Pedigree.reset();
+    m_TrialMating.reset();
+    m_FormWithAncestryPanels.reset();
+}
+
+void CBioRegThemedFormInterface::SetForm(const QSharedPointer<CBioRegThemedForm> &form)
+{
+    m_BioForm = form;
+    m_CoverSheet = form.objectCast<CBioRegCoverSheet>();
+    m_Pedigree = form.objectCast<CBioRegPedigree>();
+    m_TrialMating = form.objectCast<CBioRegTrialMating>();
+    m_FormWithAncestryPanels = form.objectCast<CBioRegThemedFormWithAncestryPanels>();
+    CCmnRegThemedFormInterface::SetForm(form);
+}
+
+bool CBioRegThemedFormInterface::HandleBoxEvent(CCmnFormBoxEvent *event)
+{
+    if (!m_BioForm || SlotsBlocked())
+        return CCmnRegThemedFormInterface::HandleBoxEvent(event);
+    {
+        const CCommandScope scope(this);
+        if (event->m_Kind == CCmnFormBoxEvent::MousePress && event->m_MouseEvent
+            && event->m_MouseEvent->button() != Qt::LeftButton) {
+            event->m_MouseEvent->ignore();
+            return true;
+        }
+    }
+    // After the scope: the themed view's own handling refuses while blocked.
+    return CCmnRegThemedFormInterface::HandleBoxEvent(event);
+}
+
+// ---- Texts ----
+
+QString CBioRegThemedFormInterface::TitleHint(const QString &lastCase) const
+{
+    const qint32 answer = CmnGetSystemSettings()->GetDontAskAgainResult(kSelectOrAddMessageId);
+    const QString animal = GetBioTerm(BioTermAnimal, BioTermLowerCase);
+    if (answer == QMessageBox::Yes)
+        return QStringLiteral("Click to select a %1").arg(animal);
+    if (answer == QMessageBox::No)
+        return QStringLiteral("Click to add a new %1").arg(animal);
+    return lastCase;
+}
+
+QString CBioRegThemedFormInterface::GetCoverSheetTitleHint() const
+{
+    return TitleHint(QStringLiteral("Click to start a new cover sheet"));
+}
+
+QString CBioRegThemedFormInterface::GetPedigreeTitleHint() const
+{
+    return TitleHint(QStringLiteral("Click to start a new pedigree"));
+}
+
+QString CBioRegThemedFormInterface::GetTrialMatingTitleHint() const
+{
+    return QStringLiteral("Click to start a new trial mating");
+}
+
+QPoint CBioRegThemedFormInterface::MenuPosition() const
+{
+    return CCmnMenu::MenuBeingShownPopupPoint();
+}

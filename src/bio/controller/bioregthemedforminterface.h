@@ -1,0 +1,156 @@
+#pragma once
+
+#include "cmnregthemedforminterface.h"
+
+#include <QPoint>
+#include <QPointer>
+#include <QSharedPointer>
+
+#include <memory>
+
+class CBioReg;
+class CBioRegCoverSheet;
+class CBioRegCoverSheetSettings;
+class CBioRegCoverSheetStickyState;
+class CBioRegPedigree;
+class CBioRegPedigreeSettings;
+class CBioRegPedigreeStickyState;
+class CBioRegThemedForm;
+class CBioRegThemedFormWithAncestryPanels;
+class CBioRegTrialMating;
+class CBioRegTrialMatingSettings;
+class CBioRegTrialMatingStickyState;
+class CCmnCheckBox;
+class CCmnComboBox;
+class CCmnRegIndexListPanel;
+class CCmnSplitter;
+
+// The change ids of the remembered subjects, taken from the process-wide
+// counter of form change ids on first use.
+qint32 BioCoverSheetSubjectChangeId();
+qint32 BioPedigreeSubjectChangeId();
+
+// The breeding forms' view: the pedigree, the cover sheet and the trial mating
+// of the open document. Per kind it keeps the settings and the remembered
+// animals, builds the kind's form on the scenes the page asks for, and keeps
+// the record lists beside the page on the remembered animals.
+class CBioRegThemedFormInterface : public CCmnRegThemedFormInterface
+{
+    Q_OBJECT
+public:
+    CBioRegThemedFormInterface(const QString &name, QWidget *parentWidget);
+    // Remembers the trial mating's splitter position, under the name.
+    ~CBioRegThemedFormInterface() override;
+
+    bool SupportsKind(const QString &kind) override;
+    bool ActivateKind(const QString &kind, const QString &label) override;
+    void SelectKindSettings(const QString &kind) override;
+    void ResetStickyStates() override;
+    void SetStickyState(const QSharedPointer<CCmnComponentStickyState> &state) override;
+    void ResetComponentSettings() override;
+    void SetComponentSettings(const QSharedPointer<CCmnComponentSettings> &settings) override;
+    void HandleRegRecordNotification(CCmnReg *reg, int recordId, int code) override;
+    void PopulateScene(CCmnSceneWidget *sceneWidget, CCmnGraphicsScene *scene, ECmnSceneContextFlags context,
+                       QGraphicsRectItem *pageItem) override;
+    void ReleaseForm() override;
+    bool HandleBoxEvent(CCmnFormBoxEvent *event) override;
+
+    // Points the record lists at the register's lists; builds nothing.
+    void SetRegister(const QSharedPointer<CBioReg> &reg);
+    void SetForm(const QSharedPointer<CBioRegThemedForm> &form);
+
+    // Store the record and report the change to the form; at the end of the
+    // outermost command the lists follow.
+    void SetCoverSheetSubject(qint32 recordId);
+    void SetPedigreeSubject(qint32 recordId);
+    // Which 2 the dam, any other the sire.
+    void SetTrialMatingParent(qint32 which, qint32 recordId);
+    // Selects the remembered records in the lists; a remembered record that does
+    // not exist takes the list's choice.
+    void SyncRecordListsWithStickyStates();
+
+    // Placeholder texts of an empty title box.
+    QString GetCoverSheetTitleHint() const;
+    QString GetPedigreeTitleHint() const;
+    QString GetTrialMatingTitleHint() const;
+    // Where the box menu being shown popped up, else (-1, -1).
+    QPoint MenuPosition() const;
+
+    const QSharedPointer<CBioReg> &BioReg() const { return m_BioReg; }
+    const QSharedPointer<CBioRegCoverSheetSettings> &CoverSheetSettings() const { return m_CoverSheetSettings; }
+    const QSharedPointer<CBioRegPedigreeSettings> &PedigreeSettings() const { return m_PedigreeSettings; }
+    const QSharedPointer<CBioRegTrialMatingSettings> &TrialMatingSettings() const { return m_TrialMatingSettings; }
+    const QSharedPointer<CBioRegCoverSheetStickyState> &CoverSheetStickyState() const
+    {
+        return m_CoverSheetStickyState;
+    }
+    const QSharedPointer<CBioRegPedigreeStickyState> &PedigreeStickyState() const { return m_PedigreeStickyState; }
+    const QSharedPointer<CBioRegTrialMatingStickyState> &TrialMatingStickyState() const
+    {
+        return m_TrialMatingStickyState;
+    }
+    const QSharedPointer<CBioRegThemedForm> &BioForm() const { return m_BioForm; }
+    const QSharedPointer<CBioRegCoverSheet> &CoverSheet() const { return m_CoverSheet; }
+    const QSharedPointer<CBioRegPedigree> &Pedigree() const { return m_Pedigree; }
+    const QSharedPointer<CBioRegTrialMating> &TrialMating() const { return m_TrialMating; }
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> &FormWithAncestryPanels() const
+    {
+        return m_FormWithAncestryPanels;
+    }
+
+    CCmnRegIndexListPanel &CoverSheetAllRecords() const { return *m_CoverSheetAllRecords; }
+    CCmnRegIndexListPanel &PedigreeAllRecords() const { return *m_PedigreeAllRecords; }
+    CCmnRegIndexListPanel &TrialMatingSires() const { return *m_TrialMatingSires; }
+    CCmnRegIndexListPanel &TrialMatingDams() const { return *m_TrialMatingDams; }
+    CCmnSplitter *TrialMatingSplitter() const { return m_TrialMatingSplitter; }
+
+    // The side panel's options.
+    CCmnComboBox *CoverSheetStyleCombo() const { return m_CoverSheetStyleCombo; }
+    CCmnComboBox *GenerationsCombo() const { return m_GenerationsCombo; }
+    CCmnComboBox *AncestorHighlightCombo() const { return m_AncestorHighlightCombo; }
+    enum ECheckBox {
+        CoverSheetHasPic, PedigreeHasTitle, PedigreeHasDetails, PedigreeHasPic, TrialMatingHasTitle,
+        TrialMatingHasSirePic, TrialMatingHasSireDetails, TrialMatingHasDamPic, TrialMatingHasDamDetails,
+        CheckBoxCount
+    };
+    CCmnCheckBox *CheckBox(ECheckBox which) const { return m_CheckBoxes[which]; }
+
+private:
+    // A command's blocking scope: when it is the outermost one, its end brings
+    // the lists back onto the remembered records.
+    class CCommandScope;
+
+    QString SplitterKey() const;
+    QString TitleHint(const QString &lastCase) const;
+    void CreatePages();
+    CCmnComboBox *AddLabelledCombo(const QString &label, CCmnComboBox *combo, const QString &toolTip);
+    void AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip, qint32 order);
+
+    QSharedPointer<CBioReg> m_BioReg;
+    QSharedPointer<CBioRegThemedForm> m_BioForm;
+    QSharedPointer<CBioRegCoverSheet> m_CoverSheet;
+    QSharedPointer<CBioRegPedigree> m_Pedigree;
+    QSharedPointer<CBioRegTrialMating> m_TrialMating;
+    QSharedPointer<CBioRegThemedFormWithAncestryPanels> m_FormWithAncestryPanels;
+
+    QSharedPointer<CBioRegCoverSheetSettings> m_CoverSheetSettings;
+    QSharedPointer<CBioRegCoverSheetStickyState> m_CoverSheetStickyState;
+    QSharedPointer<CBioRegPedigreeSettings> m_PedigreeSettings;
+    QSharedPointer<CBioRegPedigreeStickyState> m_PedigreeStickyState;
+    QSharedPointer<CBioRegTrialMatingSettings> m_TrialMatingSettings;
+    QSharedPointer<CBioRegTrialMatingStickyState> m_TrialMatingStickyState;
+
+    std::unique_ptr<CCmnRegIndexListPanel> m_CoverSheetAllRecords;
+    std::unique_ptr<CCmnRegIndexListPanel> m_PedigreeAllRecords;
+    std::unique_ptr<CCmnRegIndexListPanel> m_TrialMatingSires;
+    std::unique_ptr<CCmnRegIndexListPanel> m_TrialMatingDams;
+    // Guarded: the page stack that holds them may go before the interface does.
+    QPointer<QWidget> m_CoverSheetPage;
+    QPointer<QWidget> m_PedigreePage;
+    QPointer<CCmnSplitter> m_TrialMatingSplitter;
+    // Laid out into the side panel, which owns them from then on.
+    CCmnComboBox *m_CoverSheetStyleCombo = nullptr;
+    CCmnComboBox *m_GenerationsCombo = nullptr;
+    CCmnComboBox *m_AncestorHighlightCombo = nullptr;
+    CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
+};

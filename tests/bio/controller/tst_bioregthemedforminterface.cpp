@@ -1,0 +1,539 @@
+#include "bioregthemedforminterface.h"
+
+#include "../reg/bioregtesting.h"
+#include "biodefaulttheme.h"
+#include "bioreg.h"
+#include "bioregrecord.h"
+#include "bioregcoversheet.h"
+#include "bioregcoversheetsettings.h"
+#include "bioregcoversheetstickystate.h"
+#include "bioregpedigree.h"
+#include "bioregpedigreesettings.h"
+#include "bioregpedigreestickystate.h"
+#include "bioregtrialmating.h"
+#include "bioregtrialmatingsettings.h"
+#include "bioregtrialmatingstickystate.h"
+#include "bioterminology.h"
+#include "cmnappdescriptor.h"
+#include "cmncheckbox.h"
+#include "cmnregindexlistmodel.h"
+#include "cmnslotblocker.h"
+#include "cmnformboxevent.h"
+#include "cmnframework.h"
+#include "cmngraphicsscene.h"
+#include "cmninterfacehostwidget.h"
+#include "cmnregindexlistpanel.h"
+#include "cmnscenewidget.h"
+#include "cmnsplitter.h"
+#include "cmnstackedwidget.h"
+#include "cmncombobox.h"
+#include "cmnwidget.h"
+#include <QLabel>
+#include "cmnsystemsettings.h"
+#include "cmnthemeset.h"
+#include "testmenuscope.h"
+#include "testsettingsscope.h"
+
+#include <QGraphicsRectItem>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSceneMouseEvent>
+#include <QListView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kInterfaceType = QStringLiteral("BIOREGTHEMEDFORMINTERFACE");
+const QString kCoverSheet = QStringLiteral("COVERSHEET");
+const QString kPedigree = QStringLiteral("PEDIGREE");
+const QString kTrialMating = QStringLiteral("TRIALMATING");
+
+// The document window's part: the three kinds under their labels, and the
+// breeding view made for their interface type.
+class CTestHost : public CCmnInterfaceHostWidget
+{
+public:
+    CTestHost()
+    {
+        RegisterKind(QStringLiteral("Pedigree"), kInterfaceType, kPedigree);
+        RegisterKind(QStringLiteral("Cover Sheet"), kInterfaceType, kCoverSheet);
+        RegisterKind(QStringLiteral("Trial Mating"), kInterfaceType, kTrialMating);
+        CreateInterfaces({});
+    }
+
+    CBioRegThemedFormInterface *View() const { return m_View.data(); }
+
+protected:
+    QSharedPointer<CCmnInterface> CreateInterface(const QString &interfaceName, QWidget *parent) override
+    {
+        if (interfaceName != kInterfaceType)
+            return {};
+        auto view = QSharedPointer<CBioRegThemedFormInterface>::create(QStringLiteral("biothemedforminterface"),
+                                                                       parent);
+        m_View = view;
+        return view;
+    }
+
+private:
+    QSharedPointer<CBioRegThemedFormInterface> m_View;
+};
+
+// A register of animals, the host with its view, the built-in theme.
+struct CFixture
+{
+    explicit CFixture(int animals = 0)
+        : m_Reg(QSharedPointer<CBioReg>::create(BioTestDefaultFieldsSettings()))
+    {
+        for (int i = 1; i <= animals; ++i)
+            AddAnimal(*m_Reg, QStringLiteral("Animal %1").arg(i, 2, 10, QLatin1Char('0')), i % 2 ? 1 : 2);
+        auto themes = QSharedPointer<CCmnThemeSet>::create();
+        themes->m_BaseTheme = BioGetDefaultTheme();
+        View()->SetThemes(themes);
+        View()->SetRegister(m_Reg);
+        QObject::connect(m_Reg.data(), &CCmnReg::RegRecordNotification, &m_Host,
+                         [this](CCmnReg *reg, int id, int code) { m_Host.HandleRegRecordNotification(reg, id, code); });
+    }
+
+    CBioRegThemedFormInterface *View() const { return m_Host.View(); }
+    void Show(const QString &kind)
+    {
+        m_Host.SetInterfacesEnabled(true);
+        m_Host.SelectKind(kind, false, true);
+    }
+
+    QSharedPointer<CBioReg> m_Reg;
+    CTestHost m_Host;
+};
+
+} // namespace
+
+class TestBioRegThemedFormInterface : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void supportsExactlyTheThreeKinds();
+    void settingsAndStatesAreReplacedByClass();
+    void newSettingsBecomeCurrentAtTheNextActivation();
+    void resetsMakeNewObjectsInOrder();
+    void setRegisterPointsTheLists();
+    void setterWithStoredValueReports();
+    void deletingSubjectAndSireSyncsOnce();
+    void recordChangedInsideCommandWaitsForItsEnd();
+    void emptyRegisterMakesEveryRecordNone();
+    void screenPopulationMakesFormCurrent_data();
+    void screenPopulationMakesFormCurrent();
+    void printPopulationKeepsItsFormWithItsScene();
+    void rememberedRecordsAreValidatedBeforeBuilding();
+    void titleHints_data();
+    void titleHints();
+    void rightPressIsIgnoredAndHandled();
+    void rootContextMenuFallsThroughUnlessBlocked();
+    void pagesAndSplitterState();
+    void sidePanelOptions();
+    void switchesBetweenTheThreeForms();
+
+private:
+    std::unique_ptr<CTestSettingsScope> m_Settings;
+};
+
+void TestBioRegThemedFormInterface::initTestCase()
+{
+    CmnInitFramework(CCmnAppDescriptor());
+    CmnCreateSystemSettings();
+}
+
+void TestBioRegThemedFormInterface::init()
+{
+    m_Settings = std::make_unique<CTestSettingsScope>();
+    BioCreateTerminology();
+    CmnGetSystemSettings()->SetDontAskAgainResult(201, 0);
+}
+
+void TestBioRegThemedFormInterface::cleanup()
+{
+    m_Settings.reset();
+}
+
+void TestBioRegThemedFormInterface::supportsExactlyTheThreeKinds()
+{
+    CFixture fixture;
+    for (const QString &kind : {kCoverSheet, kPedigree, kTrialMating})
+        QVERIFY(fixture.View()->SupportsKind(kind));
+    for (const char *kind : {"", "pedigree", "LITTER", "PEDIGREE "})
+        QVERIFY(!fixture.View()->SupportsKind(QString::fromLatin1(kind)));
+}
+
+void TestBioRegThemedFormInterface::settingsAndStatesAreReplacedByClass()
+{
+    CFixture fixture;
+    CBioRegThemedFormInterface *view = fixture.View();
+    auto coverSheet = QSharedPointer<CBioRegCoverSheetSettings>::create();
+    auto trialMatingState = QSharedPointer<CBioRegTrialMatingStickyState>::create();
+    const auto pedigreeSettings = view->PedigreeSettings();
+    const auto pedigreeState = view->PedigreeStickyState();
+    view->SetComponentSettings(coverSheet);
+    view->SetStickyState(trialMatingState);
+    // Foreign objects are ignored.
+    view->SetComponentSettings(QSharedPointer<CCmnComponentSettings>::create());
+    view->SetStickyState(QSharedPointer<CCmnComponentStickyState>::create());
+    QCOMPARE(view->CoverSheetSettings(), coverSheet);
+    QCOMPARE(view->TrialMatingStickyState(), trialMatingState);
+    QCOMPARE(view->PedigreeSettings(), pedigreeSettings);
+    QCOMPARE(view->PedigreeStickyState(), pedigreeState);
+}
+
+void TestBioRegThemedFormInterface::newSettingsBecomeCurrentAtTheNextActivation()
+{
+    CFixture fixture(4);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    const auto before = view->CurrentSettings();
+    QCOMPARE(before, view->PedigreeSettings());
+    auto replacement = QSharedPointer<CBioRegPedigreeSettings>::create();
+    view->SetComponentSettings(replacement);
+    QCOMPARE(view->CurrentSettings(), before);
+    view->SelectKindSettings(QStringLiteral("LITTER"));
+    QCOMPARE(view->CurrentSettings(), before);
+    QVERIFY(view->ActivateKind(kPedigree, QStringLiteral("Pedigree")));
+    QCOMPARE(view->CurrentSettings(), replacement);
+    QCOMPARE(view->CurrentStickyState(), view->PedigreeStickyState());
+}
+
+void TestBioRegThemedFormInterface::resetsMakeNewObjectsInOrder()
+{
+    CFixture fixture;
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->ResetComponentSettings();
+    view->ResetStickyStates();
+    // Created later means a higher address is not guaranteed; the order shows in
+    // the fresh defaults and the distinct objects.
+    QCOMPARE(view->CoverSheetStickyState()->m_SubjectRecNo, -1);
+    QCOMPARE(view->PedigreeStickyState()->m_SubjectRecNo, -1);
+    QCOMPARE(view->TrialMatingStickyState()->m_SireRecNo, -1);
+    QCOMPARE(view->TrialMatingStickyState()->m_DamRecNo, -1);
+    const auto settings = view->PedigreeSettings();
+    view->ResetComponentSettings();
+    QVERIFY(view->PedigreeSettings() != settings);
+}
+
+void TestBioRegThemedFormInterface::setRegisterPointsTheLists()
+{
+    CFixture fixture(5);
+    CBioRegThemedFormInterface *view = fixture.View();
+    QVERIFY(view->HasData());
+    QCOMPARE(view->CoverSheetAllRecords().Model()->rowCount(), 5);
+    QCOMPARE(view->PedigreeAllRecords().Model()->rowCount(), 5);
+    QCOMPARE(view->TrialMatingSires().Model()->rowCount(), 3);
+    QCOMPARE(view->TrialMatingDams().Model()->rowCount(), 2);
+    view->SetRegister({});
+    QVERIFY(!view->HasData());
+    QCOMPARE(view->PedigreeAllRecords().Model()->rowCount(), 0);
+}
+
+void TestBioRegThemedFormInterface::setterWithStoredValueReports()
+{
+    CFixture fixture(4);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    const qint32 subject = view->PedigreeStickyState()->m_SubjectRecNo;
+    QVERIFY(subject > 0);
+    const auto form = view->Pedigree();
+    QVERIFY(form);
+    const auto drawn = [&fixture] {
+        QImage image(700, 500, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        fixture.View()->ScreenScene()->render(&painter);
+        return image;
+    };
+    // Renamed behind the view's back: only the reported change redraws it.
+    ReplaceWith(*fixture.m_Reg, subject, [](CBioRegRecord &record) { record.m_Name = QStringLiteral("Renamed"); });
+    const QImage before = drawn();
+    view->SetPedigreeSubject(subject);
+    QCOMPARE(view->PedigreeStickyState()->m_SubjectRecNo, subject);
+    QCOMPARE(view->PedigreeAllRecords().GetCurrentRecordId(), subject);
+    QVERIFY(drawn() != before);
+    // The change ids are distinct and positive.
+    const QList<qint32> ids{BioCoverSheetSubjectChangeId(), BioPedigreeSubjectChangeId(),
+                            BioTrialMatingParentChangeId(1), BioTrialMatingParentChangeId(2)};
+    for (qint32 id : ids) {
+        QVERIFY(id > 0);
+        QCOMPARE(ids.count(id), 1);
+    }
+    QCOMPARE(BioTrialMatingParentChangeId(3), 0);
+}
+
+void TestBioRegThemedFormInterface::deletingSubjectAndSireSyncsOnce()
+{
+    CFixture fixture(6);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    const qint32 sire = 3;
+    view->SetPedigreeSubject(sire);
+    view->SetTrialMatingParent(1, sire);
+    QCOMPARE(view->TrialMatingSires().GetCurrentRecordId(), sire);
+    int selections = 0;
+    QObject::connect(view->PedigreeAllRecords().View()->selectionModel(), &QItemSelectionModel::selectionChanged,
+                     view, [&selections](const QItemSelection &selected) {
+                         // Removing the row only drops its selection.
+                         if (!selected.isEmpty())
+                             ++selections;
+                     });
+
+    QVERIFY(fixture.m_Reg->DeleteRecordAndNotify(sire));
+
+    const qint32 pedigreeChoice = view->PedigreeAllRecords().GetCurrentRecordId();
+    const qint32 sireChoice = view->TrialMatingSires().GetCurrentRecordId();
+    QVERIFY(pedigreeChoice > 0);
+    QVERIFY(sireChoice > 0);
+    QVERIFY(pedigreeChoice != sire);
+    QCOMPARE(view->PedigreeStickyState()->m_SubjectRecNo, pedigreeChoice);
+    QCOMPARE(view->TrialMatingStickyState()->m_SireRecNo, sireChoice);
+    QCOMPARE(selections, 1);
+    QCOMPARE(view->SlotBlockCount(), 0);
+}
+
+void TestBioRegThemedFormInterface::recordChangedInsideCommandWaitsForItsEnd()
+{
+    CFixture fixture(4);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->PedigreeStickyState()->m_SubjectRecNo = 2;
+    {
+        const CCmnSlotBlocker command(view);
+        view->HandleRegRecordNotification(fixture.m_Reg.data(), 2, CCmnReg::RecordChanged);
+        QVERIFY(view->PedigreeAllRecords().GetCurrentRecordId() != 2);
+    }
+    view->HandleRegRecordNotification(fixture.m_Reg.data(), 2, CCmnReg::RecordChanged);
+    QCOMPARE(view->PedigreeAllRecords().GetCurrentRecordId(), 2);
+}
+
+void TestBioRegThemedFormInterface::emptyRegisterMakesEveryRecordNone()
+{
+    CFixture fixture;
+    fixture.View()->SyncRecordListsWithStickyStates();
+    QCOMPARE(fixture.View()->CoverSheetStickyState()->m_SubjectRecNo, 0);
+    QCOMPARE(fixture.View()->PedigreeStickyState()->m_SubjectRecNo, 0);
+    QCOMPARE(fixture.View()->TrialMatingStickyState()->m_SireRecNo, 0);
+    QCOMPARE(fixture.View()->TrialMatingStickyState()->m_DamRecNo, 0);
+}
+
+void TestBioRegThemedFormInterface::screenPopulationMakesFormCurrent_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("contentName");
+    QTest::addColumn<int>("page");
+    QTest::newRow("cover sheet") << kCoverSheet << QStringLiteral("Cover Sheet") << 1;
+    QTest::newRow("pedigree") << kPedigree << QStringLiteral("Pedigree") << 2;
+    QTest::newRow("trial mating") << kTrialMating << QStringLiteral("Trial Mating") << 3;
+}
+
+void TestBioRegThemedFormInterface::screenPopulationMakesFormCurrent()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, contentName);
+    QFETCH(int, page);
+    CFixture fixture(30);
+    fixture.Show(kind);
+    CBioRegThemedFormInterface *view = fixture.View();
+    QVERIFY(view->BioForm());
+    QCOMPARE(view->CurrentForm(), view->BioForm().staticCast<CCmnThemedForm>());
+    QCOMPARE(view->CoverSheet().isNull(), kind != kCoverSheet);
+    QCOMPARE(view->Pedigree().isNull(), kind != kPedigree);
+    QCOMPARE(view->TrialMating().isNull(), kind != kTrialMating);
+    QCOMPARE(view->FormWithAncestryPanels().isNull(), kind == kCoverSheet);
+    // Page 0 is the empty page.
+    QCOMPARE(view->PageStack()->currentIndex(), page);
+    QCOMPARE(view->SceneWidget()->ContentName(), contentName);
+    QCOMPARE(view->SceneWidget()->ExportNoticeId(), 206);
+    QVERIFY(view->SceneWidget()->ExportNotice().startsWith(
+        QStringLiteral("<p><b>IMPORTANT! - please read!</b></p>")));
+}
+
+void TestBioRegThemedFormInterface::printPopulationKeepsItsFormWithItsScene()
+{
+    CFixture fixture(8);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->DesignModeCheckBox()->setChecked(true);
+    const auto screenForm = view->Pedigree();
+    QVERIFY(screenForm);
+    QVERIFY(screenForm->DesignMode());
+
+    auto scene = std::make_unique<CCmnGraphicsScene>(nullptr);
+    auto *page = new QGraphicsRectItem(view->SceneWidget()->GetPageRect());
+    scene->addItem(page);
+    view->PopulateScene(view->SceneWidget(), scene.get(), CmnSceneContextPrint, page);
+
+    QCOMPARE(view->Pedigree(), screenForm);
+    QVERIFY(screenForm->DesignMode());
+    QVERIFY(!scene->items().isEmpty());
+    QImage image(200, 140, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    scene->render(&painter);
+    painter.end();
+    // Dropping the scene drops its form with it; AddressSanitizer watches both.
+    scene.reset();
+}
+
+void TestBioRegThemedFormInterface::rememberedRecordsAreValidatedBeforeBuilding()
+{
+    CFixture fixture(4);
+    CBioRegThemedFormInterface *view = fixture.View();
+    // Another document's animals: ids this register does not have.
+    view->PedigreeStickyState()->m_SubjectRecNo = 99;
+    view->TrialMatingStickyState()->m_SireRecNo = 98;
+    fixture.Show(kPedigree);
+    QVERIFY(view->PedigreeStickyState()->m_SubjectRecNo > 0);
+    QVERIFY(view->PedigreeStickyState()->m_SubjectRecNo <= 4);
+    QVERIFY(view->TrialMatingStickyState()->m_SireRecNo > 0);
+    QVERIFY(view->TrialMatingStickyState()->m_SireRecNo <= 4);
+}
+
+void TestBioRegThemedFormInterface::titleHints_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("coverSheet");
+    QTest::addColumn<QString>("pedigree");
+    QTest::newRow("nothing remembered") << 0 << QStringLiteral("Click to start a new cover sheet")
+                                        << QStringLiteral("Click to start a new pedigree");
+    QTest::newRow("select") << int(QMessageBox::Yes) << QStringLiteral("Click to select a %1")
+                            << QStringLiteral("Click to select a %1");
+    QTest::newRow("add") << int(QMessageBox::No) << QStringLiteral("Click to add a new %1")
+                         << QStringLiteral("Click to add a new %1");
+    QTest::newRow("other answer") << int(QMessageBox::Ok) << QStringLiteral("Click to start a new cover sheet")
+                                  << QStringLiteral("Click to start a new pedigree");
+}
+
+void TestBioRegThemedFormInterface::titleHints()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, coverSheet);
+    QFETCH(QString, pedigree);
+    CFixture fixture;
+    BioTestUseWords({{0, QStringLiteral("Dog")}});
+    coverSheet.replace(QStringLiteral("%1"), QStringLiteral("dog"));
+    pedigree.replace(QStringLiteral("%1"), QStringLiteral("dog"));
+    CmnGetSystemSettings()->SetDontAskAgainResult(201, answer);
+    QCOMPARE(fixture.View()->GetCoverSheetTitleHint(), coverSheet);
+    QCOMPARE(fixture.View()->GetPedigreeTitleHint(), pedigree);
+    QCOMPARE(fixture.View()->GetTrialMatingTitleHint(), QStringLiteral("Click to start a new trial mating"));
+}
+
+void TestBioRegThemedFormInterface::rightPressIsIgnoredAndHandled()
+{
+    CFixture fixture(3);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    QGraphicsSceneMouseEvent press(QEvent::GraphicsSceneMousePress);
+    press.setButton(Qt::RightButton);
+    press.accept();
+    CCmnFormBoxEvent event;
+    event.m_Kind = CCmnFormBoxEvent::MousePress;
+    event.m_BoxId = view->Pedigree()->TitleBoxId();
+    event.m_MouseEvent = &press;
+    QVERIFY(view->HandleBoxEvent(&event));
+    QVERIFY(!press.isAccepted());
+    QCOMPARE(view->SlotBlockCount(), 0);
+}
+
+void TestBioRegThemedFormInterface::rootContextMenuFallsThroughUnlessBlocked()
+{
+    CFixture fixture(3);
+    fixture.Show(kPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    QGraphicsSceneContextMenuEvent context(QEvent::GraphicsSceneContextMenu);
+    CCmnFormBoxEvent event;
+    event.m_Kind = CCmnFormBoxEvent::ContextMenu;
+    event.m_BoxId = view->Pedigree()->RootId();
+    event.m_ContextEvent = &context;
+    CTestMenuScope menus;
+    QVERIFY(view->HandleBoxEvent(&event));
+    QCOMPARE(menus.Runs().size(), 1);
+    QVERIFY(!menus.LastEntries().isEmpty());
+    {
+        const CCmnSlotBlocker command(view);
+        QVERIFY(!view->HandleBoxEvent(&event));
+    }
+    QCOMPARE(menus.Runs().size(), 1);
+}
+
+void TestBioRegThemedFormInterface::pagesAndSplitterState()
+{
+    QByteArray saved;
+    {
+        CFixture fixture(4);
+        CBioRegThemedFormInterface *view = fixture.View();
+        // The empty page, then cover sheet, pedigree, trial mating.
+        QCOMPARE(view->PageStack()->count(), 4);
+        QCOMPARE(view->PageStack()->widget(3), view->TrialMatingSplitter());
+        QCOMPARE(view->TrialMatingSplitter()->orientation(), Qt::Vertical);
+        QCOMPARE(view->TrialMatingSplitter()->count(), 2);
+        view->TrialMatingSplitter()->resize(100, 400);
+        view->TrialMatingSplitter()->setSizes({100, 300});
+        saved = view->TrialMatingSplitter()->saveState();
+    }
+    QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("biothemedforminterface/trialmatingsplitterstate")).toByteArray(), saved);
+    CFixture again;
+    QCOMPARE(again.View()->TrialMatingSplitter()->saveState(), saved);
+}
+
+void TestBioRegThemedFormInterface::sidePanelOptions()
+{
+    CFixture fixture;
+    CBioRegThemedFormInterface *view = fixture.View();
+    auto items = [](const QComboBox *combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        return texts;
+    };
+    QCOMPARE(items(view->GenerationsCombo()), (QStringList{"1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(view->GenerationsCombo()->itemData(5).toInt(), 6);
+    QCOMPARE(items(view->AncestorHighlightCombo()),
+             (QStringList{"No Highlight", "Highlight Repeat Ancestors", "Highlight Common Ancestors"}));
+    QCOMPARE(items(view->CoverSheetStyleCombo()), (QStringList{"Unfolded", "1 Fold", "2 Folds"}));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->text(), QStringLiteral("Sire Photo"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->toolTip(),
+             QStringLiteral("Hide or show the sire's photo"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::PedigreeHasTitle)->toolTip(),
+             QStringLiteral("Hide or show the pedigree Title Box"));
+    const QList<QLabel *> labels = view->RightSidePanel()->findChildren<QLabel *>();
+    QStringList labelTexts;
+    for (const QLabel *label : labels)
+        labelTexts << label->text();
+    for (const char *text : {"Style: ", "Ancestor Generations: ", "Ancestor Highlight: "})
+        QVERIFY2(labelTexts.contains(QString::fromLatin1(text)), text);
+}
+
+// The whole view as a breeder sees it, for a look at the picture.
+void TestBioRegThemedFormInterface::switchesBetweenTheThreeForms()
+{
+    CFixture fixture(30);
+    AddAnimal(*fixture.m_Reg, QStringLiteral("Smith & Jones <UK> Brackenfield Champion of the Northern Fells"), 1);
+    fixture.m_Host.resize(1400, 900);
+    for (const QString &kind : {kTrialMating, kCoverSheet, kPedigree}) {
+        fixture.Show(kind);
+        QCOMPARE(fixture.View()->CurrentKind(), kind);
+        QVERIFY(fixture.View()->BioForm());
+    }
+    fixture.View()->SetPedigreeSubject(31);
+    QCOMPARE(fixture.View()->PedigreeAllRecords().GetCurrentRecordId(), 31);
+    const QString path = qEnvironmentVariable("ORV_RENDER_PNG");
+    if (!path.isEmpty())
+        QVERIFY(fixture.m_Host.grab().save(path));
+}
+
+QTEST_MAIN(TestBioRegThemedFormInterface)
+#include "tst_bioregthemedforminterface.moc"
