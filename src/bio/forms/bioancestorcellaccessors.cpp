@@ -14,7 +14,6 @@ using CLayout = CCmnThemedFormBoxGenericLayout;
 template <typename T>
 using TMember = TCmnThemeProperty<T> CLayout::*;
 
-const CCmnFormBoxBorderStyle kThinRoundedBorder{CCmnMetric(0, 0.01), 2, Qt::SolidLine};
 const CCmnFormBoxPicturePos kNoPicture{CCmnMetric(), 0, 0, 100};
 const CCmnMetric kBuiltInGap(0, 0.15);
 
@@ -75,36 +74,51 @@ double GapFactor(qint32 n)
 #define BIO_LEVELS(g) const CLevels levels = Levels(theme, defaultTheme, name, n, g)
 #define BIO_FORM_DEFAULT(accessor) accessor(theme, defaultTheme, kCmnFormDefault, names, params, false)
 
+// The size level, else the element's default level through the look-up the
+// cell defaults dialog shows, which falls back on "CMN-DEFAULT" where it says so.
+#define BIO_SIZE_OR_DEFAULT_LEVEL(member, defaultLevel)                                                      \
+    BIO_LEVELS(0);                                                                                           \
+    return FirstOwn({Unless(automatic, levels.m_Size)}, &CLayout::member)                                   \
+        .value_or(defaultLevel(theme, defaultTheme, name, names, params, false))
+
 QString BioCellSizeLayoutGetTextFace(BIO_CELL_SIZE_ARGS)
 {
-    BIO_LEVELS(0);
-    return FirstOwn({Unless(automatic, levels.m_Size), levels.m_Default}, &CLayout::m_TextFace)
-        .value_or(BIO_FORM_DEFAULT(CmnThemeGetTextFace));
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_TextFace, CmnThemeGetTextFaceOrFormDefault);
 }
 
 QString BioCellSizeLayoutGetTextSize(BIO_CELL_SIZE_ARGS)
 {
-    BIO_LEVELS(0);
-    return FirstOwn({Unless(automatic, levels.m_Size), levels.m_Default}, &CLayout::m_TextSize)
-        .value_or(BIO_FORM_DEFAULT(CmnThemeGetTextSize));
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_TextSize, CmnThemeGetTextSizeOrFormDefault);
 }
 
 CCmnFormBoxBorderStyle BioCellSizeLayoutGetBorderStyle(BIO_CELL_SIZE_ARGS)
 {
-    Q_UNUSED(names);
-    Q_UNUSED(params);
-    BIO_LEVELS(0);
-    return FirstOwn({Unless(automatic, levels.m_Size), levels.m_Default}, &CLayout::m_BorderStyle)
-        .value_or(kThinRoundedBorder);
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_BorderStyle, CmnThemeGetBorderStyle);
 }
 
 CCmnFormBoxTextAlign BioCellSizeLayoutGetTextAlign(BIO_CELL_SIZE_ARGS)
 {
-    Q_UNUSED(names);
-    Q_UNUSED(params);
-    BIO_LEVELS(0);
-    return FirstOwn({Unless(automatic, levels.m_Size), levels.m_Default}, &CLayout::m_TextAlign)
-        .value_or(CCmnFormBoxTextAlign());
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_TextAlign, CmnThemeGetTextAlign);
+}
+
+QColor BioCellSizeLayoutGetBorderColor(BIO_CELL_SIZE_ARGS)
+{
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_BorderColor, CmnThemeGetBorderColorOrFormDefault);
+}
+
+QColor BioCellSizeLayoutGetFillColor(BIO_CELL_SIZE_ARGS)
+{
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_FillColor, CmnThemeGetFillColorOrFormDefault);
+}
+
+CCmnFormBoxFillStyle BioCellSizeLayoutGetFillStyle(BIO_CELL_SIZE_ARGS)
+{
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_FillStyle, CmnThemeGetFillStyleOrFormDefault);
+}
+
+QColor BioCellSizeLayoutGetTextColor(BIO_CELL_SIZE_ARGS)
+{
+    BIO_SIZE_OR_DEFAULT_LEVEL(m_TextColor, CmnThemeGetTextColorOrFormDefault);
 }
 
 CCmnFormBoxPicturePos BioCellSizeLayoutGetPicturePos(BIO_CELL_SIZE_ARGS)
@@ -140,9 +154,9 @@ CCmnFormBoxRectExtents BioCellLayoutGetPadding(BIO_CELL_ARGS)
 QColor BioCellLayoutGetBorderColor(BIO_CELL_ARGS)
 {
     BIO_LEVELS(g);
-    return FirstOwn({Unless(automatic, levels.m_Generation), levels.m_Size, levels.m_Default},
-                    &CLayout::m_BorderColor)
-        .value_or(BIO_FORM_DEFAULT(CmnThemeGetBorderColor));
+    if (const auto own = FirstOwn({Unless(automatic, levels.m_Generation)}, &CLayout::m_BorderColor))
+        return *own;
+    return BioCellSizeLayoutGetBorderColor(theme, defaultTheme, name, names, params, n, false);
 }
 
 CCmnFormBoxBorderStyle BioCellLayoutGetBorderStyle(BIO_CELL_ARGS)
@@ -156,25 +170,25 @@ CCmnFormBoxBorderStyle BioCellLayoutGetBorderStyle(BIO_CELL_ARGS)
 QColor BioCellLayoutGetFillColor(BIO_CELL_ARGS)
 {
     BIO_LEVELS(g);
-    return FirstOwn({Unless(automatic, levels.m_Generation), levels.m_Size, levels.m_Default},
-                    &CLayout::m_FillColor)
-        .value_or(BIO_FORM_DEFAULT(CmnThemeGetFillColor));
+    if (const auto own = FirstOwn({Unless(automatic, levels.m_Generation)}, &CLayout::m_FillColor))
+        return *own;
+    return BioCellSizeLayoutGetFillColor(theme, defaultTheme, name, names, params, n, false);
 }
 
 CCmnFormBoxFillStyle BioCellLayoutGetFillStyle(BIO_CELL_ARGS)
 {
     BIO_LEVELS(g);
-    return FirstOwn({Unless(automatic, levels.m_Generation), levels.m_Size, levels.m_Default},
-                    &CLayout::m_FillStyle)
-        .value_or(BIO_FORM_DEFAULT(CmnThemeGetFillStyle));
+    if (const auto own = FirstOwn({Unless(automatic, levels.m_Generation)}, &CLayout::m_FillStyle))
+        return *own;
+    return BioCellSizeLayoutGetFillStyle(theme, defaultTheme, name, names, params, n, false);
 }
 
 QColor BioCellLayoutGetTextColor(BIO_CELL_ARGS)
 {
     BIO_LEVELS(g);
-    return FirstOwn({Unless(automatic, levels.m_Generation), levels.m_Size, levels.m_Default},
-                    &CLayout::m_TextColor)
-        .value_or(BIO_FORM_DEFAULT(CmnThemeGetTextColor));
+    if (const auto own = FirstOwn({Unless(automatic, levels.m_Generation)}, &CLayout::m_TextColor))
+        return *own;
+    return BioCellSizeLayoutGetTextColor(theme, defaultTheme, name, names, params, n, false);
 }
 
 CCmnFormBoxTextAlign BioCellLayoutGetTextAlign(BIO_CELL_ARGS)

@@ -36,6 +36,10 @@ BIO_CELL_SIZE_ACCESSOR(QString, BioCellSizeLayoutGetTextSize);
 BIO_CELL_SIZE_ACCESSOR(CCmnFormBoxBorderStyle, BioCellSizeLayoutGetBorderStyle);
 BIO_CELL_SIZE_ACCESSOR(CCmnFormBoxTextAlign, BioCellSizeLayoutGetTextAlign);
 BIO_CELL_SIZE_ACCESSOR(CCmnFormBoxPicturePos, BioCellSizeLayoutGetPicturePos);
+BIO_CELL_SIZE_ACCESSOR(QColor, BioCellSizeLayoutGetBorderColor);
+BIO_CELL_SIZE_ACCESSOR(QColor, BioCellSizeLayoutGetFillColor);
+BIO_CELL_SIZE_ACCESSOR(CCmnFormBoxFillStyle, BioCellSizeLayoutGetFillStyle);
+BIO_CELL_SIZE_ACCESSOR(QColor, BioCellSizeLayoutGetTextColor);
 // The gap between the cells, also between the panel's columns. Its automatic
 // value ignores "CMN-DEFAULT"'s gap too: 0.15 inch times the size factor.
 BIO_CELL_SIZE_ACCESSOR(CCmnMetric, BioCellSizeLayoutGetBoxGap);

@@ -2,10 +2,7 @@
 
 #include "cmnthemedformrootboxgrab.h"
 
-void CBioRegAncestryPanelBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme,
-                                                const QString &layoutElt, CCmnForm &form, qint32 boxId,
-                                                const CCmnThemedFormBoxNames &names,
-                                                const CCmnThemedFormAutoParams *params)
+const CCmnThemedFormBoxLayoutAccessors &CBioRegAncestryPanelBoxGrab::LayoutAccessors()
 {
     static constexpr CCmnThemedFormBoxLayoutAccessors kAccessors = [] {
         // As the form's root, but the form defaults' text alignment applies.
@@ -13,5 +10,13 @@ void CBioRegAncestryPanelBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmnThem
         accessors.m_TextAlign = CmnThemeGetTextAlignOrFormDefault;
         return accessors;
     }();
-    GrabLayoutWith(kAccessors, theme, defaultTheme, layoutElt, form, boxId, names, params);
+    return kAccessors;
+}
+
+void CBioRegAncestryPanelBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme,
+                                                const QString &layoutElt, CCmnForm &form, qint32 boxId,
+                                                const CCmnThemedFormBoxNames &names,
+                                                const CCmnThemedFormAutoParams *params)
+{
+    GrabLayoutWith(LayoutAccessors(), theme, defaultTheme, layoutElt, form, boxId, names, params);
 }

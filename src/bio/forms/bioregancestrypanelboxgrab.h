@@ -9,6 +9,9 @@
 class CBioRegAncestryPanelBoxGrab : public CCmnThemedFormBoxGrab
 {
 public:
+    // The look-ups that style the box; its property dialog shows the same.
+    static const CCmnThemedFormBoxLayoutAccessors &LayoutAccessors();
+
     void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
                        const CCmnThemedFormAutoParams *params) override;

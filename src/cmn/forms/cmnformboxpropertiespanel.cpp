@@ -120,7 +120,7 @@ void CCmnFormBoxPropertiesPanel::AddTextSizeCtrl(bool automatic, const QString &
             label, QStringLiteral("Font Size"), cell);
 }
 
-void CCmnFormBoxPropertiesPanel::AddTextScaleCtrl(bool automatic, double current, double defaultValue,
+void CCmnFormBoxPropertiesPanel::AddTextScaleCtrl(bool automatic, const double &current, const double &defaultValue,
                                                   const QString &label, const CCmnGridCell &cell)
 {
     AddCtrl(m_TextScaleCtrl, m_TextScale, automatic, current, defaultValue,

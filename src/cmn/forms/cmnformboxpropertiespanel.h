@@ -79,8 +79,8 @@ public:
                          const QString &label = {}, const CCmnGridCell &cell = {});
     void AddTextSizeCtrl(bool automatic, const QString &current, const QString &defaultValue,
                          const QString &label = {}, const CCmnGridCell &cell = {});
-    void AddTextScaleCtrl(bool automatic, double current, double defaultValue, const QString &label = {},
-                          const CCmnGridCell &cell = {});
+    void AddTextScaleCtrl(bool automatic, const double &current, const double &defaultValue,
+                          const QString &label = {}, const CCmnGridCell &cell = {});
     // A length has no meaning of its own, so the caller names it ("Box Gap"). An
     // empty label is a programming error: it is reported as a warning and a
     // neutral label is shown.

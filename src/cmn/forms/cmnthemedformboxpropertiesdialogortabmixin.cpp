@@ -62,6 +62,11 @@ const CCmnThemedFormBoxGenericData *CCmnThemedFormBoxPropertiesDialogOrTabMixin:
     return &element->m_Payload;
 }
 
+void CCmnThemedFormBoxPropertiesDialogOrTabMixin::WarnNoElement(const QString &name)
+{
+    qWarning() << "No element" << name << "to edit";
+}
+
 void CCmnThemedFormBoxPropertiesDialogOrTabMixin::StoreThemedCtrls()
 {
     for (const std::function<void()> &store : std::as_const(m_StoreSteps))

@@ -2,13 +2,16 @@
 
 #include "cmnformboxpropertiespanel.h"
 #include "cmnthemeaccessors.h"
+#include "cmntheme.h"
 #include "cmnthemedformboxgenericlayout.h"
+#include "tcmnthemepayloadelt.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class CCmnTheme;
 class CCmnThemedFormAutoParams;
@@ -50,6 +53,9 @@ inline constexpr TCmnThemedPropertyCtrl<QString> kCmnThemedTextSize{
 inline constexpr TCmnThemedPropertyCtrl<CCmnMetric> kCmnThemedSingleExtent{
     &CCmnFormBoxPropertiesPanel::AddSingleExtentCtrl, &CCmnFormBoxPropertiesPanel::IsSingleExtentAutomatic, &CCmnFormBoxPropertiesPanel::m_SingleExtent,
     &CCmnThemedFormBoxGenericLayout::m_SingleExtent};
+inline constexpr TCmnThemedPropertyCtrl<double> kCmnThemedTextScale{
+    &CCmnFormBoxPropertiesPanel::AddTextScaleCtrl, &CCmnFormBoxPropertiesPanel::IsTextScaleAutomatic, &CCmnFormBoxPropertiesPanel::m_TextScale,
+    &CCmnThemedFormBoxGenericLayout::m_TextScale};
 
 // What every themed box property dialog shares: the theme copy it edits, the
 // fallback theme, the names of the elements it edits, and the adding of a
@@ -81,6 +87,29 @@ protected:
     // into the theme; null (with a warning) when neither has it.
     const CCmnThemedFormBoxGenericLayout *LayoutForRead();
     const CCmnThemedFormBoxGenericData *DataForRead(const QString &name);
+    // A copy of the payload of an element of another kind (the theme's, else the
+    // fallback theme's), for the controls to edit; none (with a warning) when
+    // neither theme has such an element.
+    template <typename TPayload>
+    std::optional<TPayload> PayloadForRead(const QString &name)
+    {
+        const auto *element = dynamic_cast<const TCmnThemePayloadElt<TPayload> *>(m_Theme.GetElt(name, m_DefaultTheme));
+        if (!element) {
+            WarnNoElement(name);
+            return std::nullopt;
+        }
+        return element->m_Payload;
+    }
+    // Replaces the payload of the theme's own copy of the element.
+    template <typename TPayload>
+    void WritePayload(const QString &name, const TPayload &payload)
+    {
+        if (auto *element =
+                dynamic_cast<TCmnThemePayloadElt<TPayload> *>(m_Theme.GetEltForWrite(name, m_DefaultTheme)))
+            element->m_Payload = payload;
+        else
+            WarnNoElement(name);
+    }
 
     // Adds the property's control to the panel: automatic when the element
     // inherits it, showing the accessor's value and, while automatic, what the box
@@ -90,9 +119,20 @@ protected:
                        const TCmnThemedPropertyCtrl<T> &ctrl, TCmnThemeAccessorFn<T> accessor,
                        const CCmnGridCell &cell = {}, const QString &label = {})
     {
+        AddThemedValueCtrl(panel, layout, ctrl,
+                           accessor(m_Theme, m_DefaultTheme, m_LayoutEltName, m_BoxNames, &m_AutoParams, false),
+                           accessor(m_Theme, m_DefaultTheme, m_LayoutEltName, m_BoxNames, &m_AutoParams, true),
+                           cell, label);
+    }
+    // The same for a level of an element whose look-ups need more than the
+    // element's name (a cell of a chart size): the caller gives the current value
+    // and the automatic one, from the look-ups that style the box.
+    template <typename T>
+    void AddThemedValueCtrl(CCmnFormBoxPropertiesPanel &panel, CCmnThemedFormBoxGenericLayout &layout,
+                            const TCmnThemedPropertyCtrl<T> &ctrl, const T &current, const T &automatic,
+                            const CCmnGridCell &cell = {}, const QString &label = {})
+    {
         TCmnThemeProperty<T> &property = layout.*(ctrl.m_Property);
-        const T current = accessor(m_Theme, m_DefaultTheme, m_LayoutEltName, m_BoxNames, &m_AutoParams, false);
-        const T automatic = accessor(m_Theme, m_DefaultTheme, m_LayoutEltName, m_BoxNames, &m_AutoParams, true);
         (panel.*(ctrl.m_Add))(property.m_Inherit, current, automatic, label, cell);
         m_StoreSteps.append([&panel, &property, ctrl] {
             property.m_Inherit = (panel.*(ctrl.m_IsAutomatic))();
@@ -111,5 +151,7 @@ protected:
     const CCmnThemedFormAutoParams &m_AutoParams;
 
 private:
+    static void WarnNoElement(const QString &name);
+
     QList<std::function<void()>> m_StoreSteps;
 };
