@@ -274,6 +274,9 @@ void TestBioRegTrialMating::notificationsRebindTheBoxesConcerned()
     const int stranger = fixture.Add(QStringLiteral("Stranger"), 1);
     QVERIFY(fixture.m_Reg->SetParent(stranger, 2, family.secondDam));
     QVERIFY(text(form.TitleBoxId()).contains(QStringLiteral("Later Sire")));
+    ReplaceWith(*fixture.m_Reg, family.sire, [](CBioRegRecord &record) { record.m_Name = QStringLiteral("Last Sire"); });
+    QVERIFY(fixture.m_Reg->SetParent(stranger, 1, family.common));
+    QVERIFY(text(form.TitleBoxId()).contains(QStringLiteral("Last Sire")));
 }
 
 void TestBioRegTrialMating::titleShowsTheOffspringsCoefficient_data()
