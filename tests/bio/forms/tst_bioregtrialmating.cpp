@@ -3,12 +3,16 @@
 #include "bioregtrialmatingstickystate.h"
 
 #include "ancestryformtesting.h"
+#include "bioboxkindcatalogue.h"
+#include "biobuiltinfields.h"
+#include "bioinbreedingsettings.h"
 #include "cmndatastream.h"
 #include "cmnrememberedvalues.h"
 #include "rendertesting.h"
 #include "themedformtesting.h"
 
 #include <QDataStream>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -40,6 +44,17 @@ struct CHalfSibs
     int dam = 0;
 };
 
+// The breeding register's own field contexts: the coefficient of inbreeding
+// belongs in the trial-mating title, and in no other box of this chart.
+void UseDefaultFieldContexts(CTrialMatingFixture &fixture)
+{
+    CCmnRegFieldsSettings fields;
+    BioAppendDefaultSpecialFields(fields, BioDefaultFieldContextMask(0), BioDefaultFieldContextMask(1),
+                                  BioDefaultFieldContextMask(2), BioDefaultFieldContextMask(3),
+                                  BioDefaultFieldContextMask(4));
+    fixture.m_Reg->SetFieldsSettings(fields, false);
+}
+
 } // namespace
 
 class TestBioRegTrialMating : public QObject
@@ -58,6 +73,8 @@ private Q_SLOTS:
     void rememberedParentsAreValidated();
     void rootParentsAreTheChosenPair();
     void notificationsRebindTheBoxesConcerned();
+    void titleShowsTheOffspringsCoefficient_data();
+    void titleShowsTheOffspringsCoefficient();
     void deletedParentIsNoParent();
     void rendersADefaultTrialMating();
 };
@@ -167,6 +184,14 @@ void TestBioRegTrialMating::rememberedParentsAreValidated()
     state.m_DamRecNo = 0;
     state.ValidateRecNos(*fixture.m_Reg);
     QCOMPARE((QList<qint32>{state.m_SireRecNo, state.m_DamRecNo}), (QList<qint32>{0, 0}));
+    // Nobody to show: empty boxes, and no invitation to set a photo.
+    fixture.m_Settings->m_ShowSirePictureBox = true;
+    fixture.m_Settings->m_ShowDamDetailsBox = true;
+    fixture.Build();
+    const CBioRegTrialMating &form = *fixture.m_Form;
+    for (const qint32 id : {form.TitleBoxId(), form.SirePictureBoxId(), form.DamDetailsBoxId()})
+        QCOMPARE(form.GetBox(id)->Text(), QString());
+    QCOMPARE(form.GetBox(form.SirePictureBoxId())->ToolTip(), QString());
 
     const QString prefix = QStringLiteral("doc1_trialmating");
     state.m_SireRecNo = male;
@@ -249,6 +274,52 @@ void TestBioRegTrialMating::notificationsRebindTheBoxesConcerned()
     const int stranger = fixture.Add(QStringLiteral("Stranger"), 1);
     QVERIFY(fixture.m_Reg->SetParent(stranger, 2, family.secondDam));
     QVERIFY(text(form.TitleBoxId()).contains(QStringLiteral("Later Sire")));
+    ReplaceWith(*fixture.m_Reg, family.sire, [](CBioRegRecord &record) { record.m_Name = QStringLiteral("Last Sire"); });
+    QVERIFY(fixture.m_Reg->SetParent(stranger, 1, family.common));
+    QVERIFY(text(form.TitleBoxId()).contains(QStringLiteral("Last Sire")));
+}
+
+void TestBioRegTrialMating::titleShowsTheOffspringsCoefficient_data()
+{
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("coefficient");
+    QTest::newRow("two places") << 2 << QStringLiteral("12.50%");
+    QTest::newRow("one place") << 1 << QStringLiteral("12.5%");
+}
+
+void TestBioRegTrialMating::titleShowsTheOffspringsCoefficient()
+{
+    QFETCH(int, decimals);
+    QFETCH(QString, coefficient);
+    CTrialMatingFixture fixture;
+    UseDefaultFieldContexts(fixture);
+    CBioInbreedingSettings inbreeding = fixture.m_Reg->GetInbreedingSettings();
+    inbreeding.m_Decimals = decimals;
+    fixture.m_Reg->SetInbreedingSettings(inbreeding);
+    const CHalfSibs family(fixture);
+    fixture.m_Settings->m_ShowSireDetailsBox = true;
+    const QVector<int> ids = fixture.m_Reg->GetRecordIds();
+    const int hint = fixture.m_Reg->GetIdAllocator().GetHint();
+    QSignalSpy modified(fixture.m_Reg.data(), &CCmnReg::RegModified);
+    QSignalSpy notified(fixture.m_Reg.data(), &CCmnReg::RegRecordNotification);
+
+    fixture.Build();
+    CBioRegTrialMating &form = *fixture.m_Form;
+    const auto text = [&form](qint32 id) { return form.GetBox(id)->Text(); };
+    QVERIFY2(text(form.TitleBoxId()).contains(coefficient), qPrintable(text(form.TitleBoxId())));
+    QVERIFY(!text(form.SireDetailsBoxId()).contains(QLatin1Char('%')));
+    // The same after the dam is chosen again, away and back.
+    QVERIFY(form.SetRootParentRecNo(form.ContentId(), 2, family.secondDam));
+    QVERIFY(!text(form.TitleBoxId()).contains(coefficient));
+    QVERIFY(form.SetRootParentRecNo(form.ContentId(), 2, family.dam));
+    QVERIFY(text(form.TitleBoxId()).contains(coefficient));
+
+    // The offspring asked about left nothing behind.
+    QCOMPARE(fixture.m_Reg->GetRecordIds(), ids);
+    QCOMPARE(fixture.m_Reg->GetIdAllocator().GetHint(), hint);
+    QCOMPARE(modified.count(), 0);
+    QCOMPARE(notified.count(), 0);
+    QCOMPARE(fixture.Add(QStringLiteral("Next"), 1), ids.last() + 1);
 }
 
 void TestBioRegTrialMating::deletedParentIsNoParent()
@@ -272,6 +343,7 @@ void TestBioRegTrialMating::deletedParentIsNoParent()
 void TestBioRegTrialMating::rendersADefaultTrialMating()
 {
     CTrialMatingFixture fixture;
+    UseDefaultFieldContexts(fixture);
     const CHalfSibs family(fixture);
     fixture.m_StickyState->m_HighlightMode = 1;
     fixture.Build(138);
