@@ -335,7 +335,7 @@ void CCmnReg::RebuildIndexLists()
 {
     const QList<CCmnRegIndexList *> lists = GetIndexLists();
     for (CCmnRegIndexList *list : lists)
-        list->BeginRebuild(m_FoldIndexAccents);
+        list->BeginRebuild(m_FoldIndexAccents, m_Records.size());
     const CCmnBitSet &used = m_Ids.GetUsed();
     for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
         const CCmnRegRecord *record = GetRecord(index + 1);

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr qsizetype kMadeTriples = 1024;
+
 bool IsPrivateText(const CCmnRegFieldDef &def)
 {
     return def.m_Type == CmnRegFieldText && (def.m_Flags & CmnRegFieldPrivateList);
@@ -30,8 +32,15 @@ void CCmnRegLookupList::AddRecordValue(const CCmnRegRecord &record, int fieldId)
     const QString text = record.GetValue(fieldId, CmnRegValueText).toString();
     if (text.isEmpty())
         return;
-    m_List.QueueChange(CCmnStringTriple{
-        CmnNormaliseIndexText(text, CmnIndexCollapseSpace | CmnIndexFoldAccents), text.toUpper(), text});
+    auto made = m_Made.constFind(text);
+    if (made == m_Made.cend()) {
+        // Bounded, so that a column of unique texts keeps no second copy of them all.
+        if (m_Made.size() >= kMadeTriples)
+            m_Made.clear();
+        const QString key = CmnNormaliseIndexText(text, CmnIndexCollapseSpace | CmnIndexFoldAccents);
+        made = m_Made.insert(text, CCmnStringTriple{key, text.toUpper(), text});
+    }
+    m_List.QueueChange(*made);
 }
 
 bool CCmnRegFieldLookup::HasPrivateList() const

@@ -3,6 +3,7 @@
 #include "cmnregfielddef.h"
 #include "cmnsortedstringtriplelist.h"
 
+#include <QHash>
 #include <QStringList>
 
 class CCmnRegRecord;
@@ -21,6 +22,12 @@ public:
     void AddRecordValue(const CCmnRegRecord &record, int fieldId);
 
     CCmnSortedStringTripleList m_List;
+
+private:
+    // Triples of texts met lately: a column repeats few values over many records,
+    // and a repeated text then shares the keys made for it instead of making them
+    // again. A triple depends on its text alone, so the cache never goes stale.
+    QHash<QString, CCmnStringTriple> m_Made;
 };
 
 // What one field contributes: its definition, the shared list it feeds and its

@@ -14,6 +14,8 @@ struct CCmnRegIndexEntry
 
     friend bool operator==(const CCmnRegIndexEntry &, const CCmnRegIndexEntry &) = default;
 };
+// Moved in memory when a list grows, instead of copied element by element.
+Q_DECLARE_TYPEINFO(CCmnRegIndexEntry, Q_RELOCATABLE_TYPE);
 
 // The keys of a name (the id left 0). Nothing is trimmed.
 CCmnRegIndexEntry CmnRegMakeIndexKeys(const QString &name, bool foldAccents);

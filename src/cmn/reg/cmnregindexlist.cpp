@@ -45,11 +45,12 @@ void CCmnRegIndexList::Clear()
     EndRebuild();
 }
 
-void CCmnRegIndexList::BeginRebuild(bool foldAccents)
+void CCmnRegIndexList::BeginRebuild(bool foldAccents, qsizetype expected)
 {
     for (CCmnRegIndexListModel *model : std::as_const(m_Models))
         model->BeginReset();
     m_Entries = QList<CCmnRegIndexEntry>();
+    m_Entries.reserve(expected);
     m_FoldAccents = foldAccents;
 }
 

@@ -25,8 +25,9 @@ public:
     void Remove(const CCmnRegIndexEntry &entry);
     void Clear();
     // Empties the list (its models reset once) for entries appended in any order;
-    // EndRebuild sorts them once.
-    void BeginRebuild(bool foldAccents);
+    // EndRebuild sorts them once. Room is made for `expected` entries, so that a
+    // large register is not copied again and again while it is appended.
+    void BeginRebuild(bool foldAccents, qsizetype expected = 0);
     void Append(const CCmnRegIndexEntry &entry) { m_Entries.append(entry); }
     void EndRebuild();
 

@@ -16,6 +16,8 @@ struct CCmnStringTriple
 
     friend bool operator==(const CCmnStringTriple &, const CCmnStringTriple &) = default;
 };
+// Moved in memory when a list grows, instead of copied element by element.
+Q_DECLARE_TYPEINFO(CCmnStringTriple, Q_RELOCATABLE_TYPE);
 
 bool CmnStringTripleLess(const CCmnStringTriple &a, const CCmnStringTriple &b);
 
