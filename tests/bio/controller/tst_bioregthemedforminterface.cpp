@@ -31,7 +31,12 @@
 #include <QLabel>
 #include "cmnsystemsettings.h"
 #include "cmnthemeset.h"
+#include "rendertesting.h"
+#include "testfilechooserscope.h"
 #include "testmenuscope.h"
+#include "testmessageboxscope.h"
+#include "testpdftools.h"
+#include "testurlopenerscope.h"
 #include "testsettingsscope.h"
 
 #include <QGraphicsRectItem>
@@ -43,6 +48,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -141,6 +147,7 @@ private Q_SLOTS:
     void pagesAndSplitterState();
     void sidePanelOptions();
     void switchesBetweenTheThreeForms();
+    void exportsAFourGenerationPedigreeAsPdf();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -148,7 +155,9 @@ private:
 
 void TestBioRegThemedFormInterface::initTestCase()
 {
-    CmnInitFramework(CCmnAppDescriptor());
+    CCmnAppDescriptor descriptor;
+    descriptor.SetProductName(QStringLiteral("Orvanta Pedigree"));
+    CmnInitFramework(descriptor);
     CmnCreateSystemSettings();
 }
 
@@ -533,6 +542,57 @@ void TestBioRegThemedFormInterface::switchesBetweenTheThreeForms()
     const QString path = qEnvironmentVariable("ORV_RENDER_PNG");
     if (!path.isEmpty())
         QVERIFY(fixture.m_Host.grab().save(path));
+}
+
+// A breeder's chart as it leaves the program: the export notice first, the
+// product's name suggested, one A4 landscape page holding the names.
+void TestBioRegThemedFormInterface::exportsAFourGenerationPedigreeAsPdf()
+{
+    if (!OrvPdfToolsInstalled())
+        QSKIP("poppler's tools are not installed");
+    CFixture fixture;
+    CBioReg &reg = *fixture.m_Reg;
+    QList<int> generation;
+    for (int i = 0; i < 8; ++i)
+        generation << AddAnimal(reg, QStringLiteral("Great-grandparent %1").arg(i + 1), i % 2 ? 2 : 1);
+    for (int size : {4, 2}) {
+        QList<int> children;
+        for (int i = 0; i < size; ++i)
+            children << AddAnimal(reg, size == 4 ? QStringLiteral("Grandparent %1 of the Long Meadow").arg(i + 1)
+                                                 : (i ? QStringLiteral("Lady Gwendolyn") : QStringLiteral("Smith & Jones <UK>")),
+                                  i % 2 ? 2 : 1, generation.at(2 * i), generation.at(2 * i + 1));
+        generation = children;
+    }
+    const int subject = AddAnimal(reg, QStringLiteral("Brackenfield Midnight Rambler"), 1, generation.at(0), generation.at(1));
+    fixture.m_Host.resize(1400, 900);
+    fixture.Show(kPedigree);
+    fixture.View()->SetPedigreeSubject(subject);
+
+    QTemporaryDir folder;
+    CTestMessageBoxScope boxes;
+    boxes.Answer(QMessageBox::Ok);
+    boxes.Answer(QMessageBox::No);
+    CTestUrlOpenerScope opener;
+    QList<CCmnFileChooserRequest> requests;
+    qsizetype boxesBeforeChoosing = -1;
+    const QString chosen = folder.filePath(QStringLiteral("Smith & Jones <UK>.pdf"));
+    const TCmnFileChooser previous = CmnSetFileChooser([&](const CCmnFileChooserRequest &request) {
+        requests << request;
+        boxesBeforeChoosing = boxes.Requests().size();
+        return chosen;
+    });
+    fixture.View()->SceneWidget()->ActionButton(CCmnSceneWidget::PdfButton)->click();
+    CmnSetFileChooser(previous);
+
+    QCOMPARE(boxesBeforeChoosing, 1);
+    QCOMPARE(boxes.Requests().constFirst().m_Options.m_MessageId, 206);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.constFirst().m_Folder, QStringLiteral("OrvantaPedigree.pdf"));
+    QCOMPARE(OrvPdfInfoField(chosen, QStringLiteral("Pages")), QStringLiteral("1"));
+    QCOMPARE(OrvPdfInfoField(chosen, QStringLiteral("Page size")), QStringLiteral("842 x 595 pts (A4)"));
+    QCOMPARE(OrvPdfInfoField(chosen, QStringLiteral("Creator")), QStringLiteral("Orvanta Pedigree"));
+    const QImage page = OrvRenderPdfPage(chosen, 100, OrvReviewFilePath(QStringLiteral("pedigree-export.png")));
+    QCOMPARE(page.size(), QSize(1170, 827));
 }
 
 QTEST_MAIN(TestBioRegThemedFormInterface)
