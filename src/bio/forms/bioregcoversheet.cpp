@@ -179,8 +179,7 @@ void CBioRegCoverSheet::StoreSplitSettings(qint32 boxId)
 
 void CBioRegCoverSheet::SetTitleToolTip(const QString &text)
 {
-    if (const QSharedPointer<CCmnFormBox> title = GetBox(m_TitleId); title && m_TitleId > 0)
-        title->SetToolTip(CmnHtmlEscape(text));
+    SetBoxToolTip(m_TitleId, text);
 }
 
 void CBioRegCoverSheet::UpdatePlaceholder(qint32 boxId, CBioRegThemedFormIndividualBoxGrab &grab,

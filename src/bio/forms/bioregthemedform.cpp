@@ -3,6 +3,8 @@
 #include "bioreg.h"
 #include "bioregthemedformsettings.h"
 #include "bioregthemedformstickystate.h"
+#include "cmnformbox.h"
+#include "cmnhtmlescape.h"
 
 CBioRegThemedForm::CBioRegThemedForm(const QPointF &position, const QSizeF &size, const QSizeF &dpi,
                                      const QSharedPointer<CBioReg> &reg,
@@ -12,4 +14,10 @@ CBioRegThemedForm::CBioRegThemedForm(const QPointF &position, const QSizeF &size
     : CCmnRegThemedForm(position, size, dpi, settings, stickyState, sidePage)
     , m_Reg(reg)
 {
+}
+
+void CBioRegThemedForm::SetBoxToolTip(qint32 boxId, const QString &text)
+{
+    if (const QSharedPointer<CCmnFormBox> box = GetBox(boxId); box && boxId > 0)
+        box->SetToolTip(CmnHtmlEscape(text));
 }

@@ -20,6 +20,10 @@ public:
 
     const QSharedPointer<CBioReg> &Reg() const { return m_Reg; }
 
+protected:
+    // The tool tip of a box of this form, given as plain text.
+    void SetBoxToolTip(qint32 boxId, const QString &text);
+
 private:
     QSharedPointer<CBioReg> m_Reg;
 };

@@ -26,17 +26,10 @@ void CBioRegThemedFormIndividualPicBoxGrab::GrabIndividual(const CBioReg &reg, q
         m_Filled = false;
 }
 
-#define BIO_LAYOUT_GRAB(Class, Layout)                                                                        \
-    void Class::GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt,     \
-                              CCmnForm &form, qint32 boxId, const CCmnThemedFormBoxNames &names,             \
-                              const CCmnThemedFormAutoParams *params)                                        \
-    {                                                                                                         \
-        GrabLayoutWith(Layout(), theme, defaultTheme, layoutElt, form, boxId, names, params);                \
-    }
-
-BIO_LAYOUT_GRAB(CBioRegThemedFormIndividualPicBoxGrab, PictureLayout)
-BIO_LAYOUT_GRAB(CBioRegPedigreeTitleBoxGrab, TitleLayout)
-BIO_LAYOUT_GRAB(CBioRegPedigreeDetailsBoxGrab, DetailsLayout)
-BIO_LAYOUT_GRAB(CBioRegCoverSheetTitleBoxGrab, CoverTitleLayout)
-BIO_LAYOUT_GRAB(CBioRegCoverSheetReverseBoxGrab, CoverTextLayout)
-BIO_LAYOUT_GRAB(CBioRegTrialMatingParentDetailsBoxGrab, DetailsLayout)
+void CBioRegThemedFormIndividualPicBoxGrab::GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme,
+                                                          const QString &layoutElt, CCmnForm &form, qint32 boxId,
+                                                          const CCmnThemedFormBoxNames &names,
+                                                          const CCmnThemedFormAutoParams *params)
+{
+    GrabLayoutWith(PictureLayout(), theme, defaultTheme, layoutElt, form, boxId, names, params);
+}

@@ -35,44 +35,53 @@ public:
                        const CCmnThemedFormAutoParams *params) override;
 };
 
-// The title box of the pedigree chart.
-class CBioRegPedigreeTitleBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+// An individual's box styled by one set of the theme look-ups above.
+template <const CCmnThemedFormBoxLayoutAccessors &(*Layout)()>
+class TBioRegStyledIndividualBoxGrab : public CBioRegThemedFormIndividualBoxGrab
 {
 public:
     using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
     void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
                        qint32 boxId, const CCmnThemedFormBoxNames &names,
-                       const CCmnThemedFormAutoParams *params) override;
+                       const CCmnThemedFormAutoParams *params) override
+    {
+        GrabLayoutWith(Layout(), theme, defaultTheme, layoutElt, form, boxId, names, params);
+    }
 };
 
-// The details box of the pedigree chart, and each parent's in the trial mating.
-class CBioRegPedigreeDetailsBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+// The title box of the pedigree chart.
+class CBioRegPedigreeTitleBoxGrab : public TBioRegStyledIndividualBoxGrab<&CBioRegThemedFormBoxGrab::TitleLayout>
 {
 public:
-    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
-    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
-                       qint32 boxId, const CCmnThemedFormBoxNames &names,
-                       const CCmnThemedFormAutoParams *params) override;
+    using TBioRegStyledIndividualBoxGrab::TBioRegStyledIndividualBoxGrab;
+};
+
+// The details box of the pedigree chart.
+class CBioRegPedigreeDetailsBoxGrab : public TBioRegStyledIndividualBoxGrab<&CBioRegThemedFormBoxGrab::DetailsLayout>
+{
+public:
+    using TBioRegStyledIndividualBoxGrab::TBioRegStyledIndividualBoxGrab;
+};
+
+// A parent's details box of the trial-mating chart, styled like the pedigree's.
+class CBioRegTrialMatingParentDetailsBoxGrab : public CBioRegPedigreeDetailsBoxGrab
+{
+public:
+    using CBioRegPedigreeDetailsBoxGrab::CBioRegPedigreeDetailsBoxGrab;
 };
 
 // The title box of the cover sheet.
-class CBioRegCoverSheetTitleBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+class CBioRegCoverSheetTitleBoxGrab : public TBioRegStyledIndividualBoxGrab<&CBioRegThemedFormBoxGrab::CoverTitleLayout>
 {
 public:
-    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
-    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
-                       qint32 boxId, const CCmnThemedFormBoxNames &names,
-                       const CCmnThemedFormAutoParams *params) override;
+    using TBioRegStyledIndividualBoxGrab::TBioRegStyledIndividualBoxGrab;
 };
 
 // The reverse (back page) box of the cover sheet.
-class CBioRegCoverSheetReverseBoxGrab : public CBioRegThemedFormIndividualBoxGrab
+class CBioRegCoverSheetReverseBoxGrab : public TBioRegStyledIndividualBoxGrab<&CBioRegThemedFormBoxGrab::CoverTextLayout>
 {
 public:
-    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
-    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
-                       qint32 boxId, const CCmnThemedFormBoxNames &names,
-                       const CCmnThemedFormAutoParams *params) override;
+    using TBioRegStyledIndividualBoxGrab::TBioRegStyledIndividualBoxGrab;
 };
 
 // The inside flap of a cover sheet folded twice, styled as the reverse.
@@ -80,14 +89,4 @@ class CBioRegCoverSheetFlapBoxGrab : public CBioRegCoverSheetReverseBoxGrab
 {
 public:
     using CBioRegCoverSheetReverseBoxGrab::CBioRegCoverSheetReverseBoxGrab;
-};
-
-// A parent's details box of the trial-mating chart, styled like the pedigree's.
-class CBioRegTrialMatingParentDetailsBoxGrab : public CBioRegThemedFormIndividualBoxGrab
-{
-public:
-    using CBioRegThemedFormIndividualBoxGrab::CBioRegThemedFormIndividualBoxGrab;
-    void GrabLayoutElt(CCmnTheme &theme, const CCmnTheme &defaultTheme, const QString &layoutElt, CCmnForm &form,
-                       qint32 boxId, const CCmnThemedFormBoxNames &names,
-                       const CCmnThemedFormAutoParams *params) override;
 };

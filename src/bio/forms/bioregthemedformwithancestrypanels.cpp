@@ -230,12 +230,6 @@ void CBioRegThemedFormWithAncestryPanels::ApplyThemeToHeaderBoxes(const QString 
     }
 }
 
-void CBioRegThemedFormWithAncestryPanels::SetBoxToolTip(qint32 boxId, const QString &text)
-{
-    if (const QSharedPointer<CCmnFormBox> box = GetBox(boxId); box && boxId > 0)
-        box->SetToolTip(CmnHtmlEscape(text));
-}
-
 void CBioRegThemedFormWithAncestryPanels::BindBox(qint32 boxId, CBioRegThemedFormIndividualBoxGrab &grab,
                                                  qint32 recordId)
 {

@@ -101,8 +101,6 @@ protected:
     // and binding on an empty name or the box's data element.
     void ApplyThemeToHeaderBoxes(const QString &name, CCmnTheme &theme, const CCmnTheme &defaultTheme,
                                  const CCmnThemedFormAutoParams *params, const QList<CHeaderBox> &boxes);
-    // HTML-escaped, when the box exists.
-    void SetBoxToolTip(qint32 boxId, const QString &text);
     // When the box exists: the grab bound to the record and pushed into it.
     void BindBox(qint32 boxId, CBioRegThemedFormIndividualBoxGrab &grab, qint32 recordId);
     // The photo box invites the user to set the photo of the animal the term
