@@ -94,17 +94,6 @@ int RunDialog(CBioRegThemedFormBoxPropertiesDialog &dialog)
     return -1;
 }
 
-// Answers the dialog in place of its modal run: once it is prepared, does `act`,
-// then presses OK or Cancel.
-CTestDialogRunnerScope Answer(CBioRegThemedFormBoxPropertiesDialog &dialog, std::function<void()> act, bool accept)
-{
-    return CTestDialogRunnerScope([&dialog, act = std::move(act), accept](QDialog &) {
-        act();
-        dialog.ButtonBox()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-        return dialog.result();
-    });
-}
-
 CCmnThemedFormBoxGenericLayout &Layout(CCmnTheme &theme, const QString &name)
 {
     return static_cast<CCmnThemedFormBoxGenericLayoutElt *>(theme.GetEltForWrite(name, BioGetDefaultTheme()))
@@ -160,7 +149,7 @@ private Q_SLOTS:
         names.m_HasHeader = hasHeader;
         const CCmnThemedFormAutoParams params;
         const std::unique_ptr<CBioRegThemedFormBoxPropertiesDialog> dialog = NewDialog(kind, theme, names, params);
-        const CTestDialogRunnerScope answer = Answer(
+        const CTestDialogRunnerScope answer = OrvAnswerDialog(
             *dialog,
             [&] {
                 CCmnFormBoxPropertiesPanel &text = *dialog->TextTab()->Panel();
@@ -208,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(dialog->EltNames().size(), 2);
         QVERIFY(dialog->EltNames().at(0).endsWith(QStringLiteral("-LAYOUT")));
         QVERIFY(dialog->EltNames().at(1).endsWith(QStringLiteral("-DATA")));
-        const CTestDialogRunnerScope answer = Answer(
+        const CTestDialogRunnerScope answer = OrvAnswerDialog(
             *dialog,
             [&] {
                 QCOMPARE(dialog->TabWidget()->count(), 2);
@@ -264,7 +253,7 @@ private Q_SLOTS:
         for (bool accept : {false, true}) {
             const std::unique_ptr<CBioRegThemedFormBoxPropertiesDialog> dialog =
                 NewDialog(PedigreeTitle, theme, names, params);
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 *dialog,
                 [&] {
                     CCmnFormBoxPropertiesPanel &boxLayout = *dialog->LayoutTab()->Panel();
@@ -303,7 +292,7 @@ private Q_SLOTS:
         const CCmnThemedFormAutoParams params;
         const CCmnThemedFormBoxGenericLayout before = Layout(theme, layoutName);
         const std::unique_ptr<CBioRegThemedFormBoxPropertiesDialog> dialog = NewDialog(SireDetails, theme, names, params);
-        const CTestDialogRunnerScope answer = Answer(
+        const CTestDialogRunnerScope answer = OrvAnswerDialog(
             *dialog,
             [&] {
                 CCmnFormBoxPropertiesPanel &boxLayout = *dialog->LayoutTab()->Panel();

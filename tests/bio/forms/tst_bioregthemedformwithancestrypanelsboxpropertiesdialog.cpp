@@ -42,18 +42,6 @@ const QString kStem = QStringLiteral("PEDIGREE-ANCESTORSPANEL0");
 const QString kCellLayout = kStem + QStringLiteral("-CELLLAYOUT");
 const QString kCellData = kStem + QStringLiteral("-CELLDATA");
 
-// Answers the dialog in place of its modal run: once it is prepared, does `act`,
-// then presses OK or Cancel.
-template <typename TDialog>
-CTestDialogRunnerScope Answer(TDialog &dialog, std::function<void()> act, bool accept)
-{
-    return CTestDialogRunnerScope([&dialog, act = std::move(act), accept](QDialog &) {
-        act();
-        dialog.ButtonBox()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-        return dialog.result();
-    });
-}
-
 CCmnThemedFormBoxGenericLayout &Layout(CCmnTheme &theme, const QString &name)
 {
     return static_cast<CCmnThemedFormBoxGenericLayoutElt *>(theme.GetEltForWrite(name, BioGetDefaultTheme()))
@@ -142,7 +130,7 @@ private Q_SLOTS:
             QVERIFY(OrvKeepForReview(dialog.grab().toImage(), file));
         };
         {
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 dialogs.m_Box,
                 [&] {
                     CBioRegThemedFormWithAncestryPanelsBoxPropertiesDialog &box = dialogs.m_Box;
@@ -168,17 +156,17 @@ private Q_SLOTS:
             QCOMPARE(dialogs.m_Box.ExecAndApply(), 0);
         }
         {
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 dialogs.m_Default, [&] { look(dialogs.m_Default, QStringLiteral("orvanta-celldefault.png")); }, false);
             QCOMPARE(dialogs.m_Default.ExecAndApply(), 0);
         }
         {
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 dialogs.m_Gens, [&] { look(dialogs.m_Gens, QStringLiteral("orvanta-cellgens.png")); }, false);
             QCOMPARE(dialogs.m_Gens.ExecAndApply(), 0);
         }
         {
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 dialogs.m_GenOfGens,
                 [&] {
                     CBioRegThemedFormWithAncestryPanelsCellSpecificGenOfGensBoxPropertiesDialog &gen = dialogs.m_GenOfGens;
@@ -210,7 +198,7 @@ private Q_SLOTS:
         for (bool accept : {false, true}) {
             CDialogs dialogs(theme, 4, 0);
             QCOMPARE(dialogs.m_Gens.windowTitle(), QStringLiteral("Ancestor Cell Settings - 4G Specific"));
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 dialogs.m_Gens, [&] { QVERIFY(dialogs.m_Gens.Panel()->IsBorderStyleAutomatic()); }, accept);
             QCOMPARE(dialogs.m_Gens.ExecAndApply(), accept ? 1 : 0);
             if (!accept) {
@@ -240,7 +228,7 @@ private Q_SLOTS:
         Layout(theme, QStringLiteral("CMN-DEFAULT")).m_SingleExtent = {false, CCmnMetric(0, 0.5)};
         CDialogs dialogs(theme, n, 0);
         const double factor = (7 - n) * 0.4 / 6;
-        const CTestDialogRunnerScope answer = Answer(
+        const CTestDialogRunnerScope answer = OrvAnswerDialog(
             dialogs.m_Gens,
             [&] {
                 CCmnFormBoxPropertiesPanel &panel = *dialogs.m_Gens.Panel();
@@ -267,7 +255,7 @@ private Q_SLOTS:
         QFETCH(double, automatic);
         CCmnTheme theme;
         CDialogs dialogs(theme, n, g);
-        const CTestDialogRunnerScope answer = Answer(
+        const CTestDialogRunnerScope answer = OrvAnswerDialog(
             dialogs.m_GenOfGens,
             [&] {
                 CCmnFormBoxPropertiesPanel &text = *dialogs.m_GenOfGens.TextTab()->Panel();
@@ -289,7 +277,7 @@ private Q_SLOTS:
         for (bool accept : {false, true}) {
             const CCmnTheme before = theme;
             CDialogs dialogs(theme, 5, 2);
-            const CTestDialogRunnerScope answer = Answer(
+            const CTestDialogRunnerScope answer = OrvAnswerDialog(
                 dialogs.m_GenOfGens,
                 [&] {
                     CCmnFormBoxPropertiesPanel &text = *dialogs.m_GenOfGens.TextTab()->Panel();
@@ -327,7 +315,7 @@ private Q_SLOTS:
         Layout(theme, QStringLiteral("CMN-DEFAULT")).m_TextSize = {false, QStringLiteral(";20;")};
         Cells(theme).DefaultLayout().m_TextSize = {false, QStringLiteral(";9;")};
         CDialogs dialogs(theme, 4, 0);
-        const CTestDialogRunnerScope answer = Answer(
+        const CTestDialogRunnerScope answer = OrvAnswerDialog(
             dialogs.m_Default,
             [&] {
                 CCmnFormBoxPropertiesPanel &panel = *dialogs.m_Default.Panel();

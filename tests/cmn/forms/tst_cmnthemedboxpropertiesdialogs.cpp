@@ -102,19 +102,6 @@ public:
     CCmnThemedForm m_Form;
 };
 
-// For the scope's lifetime, answers the dialog in place of its modal run, as
-// the user would: once it is prepared, does `act`, then presses OK or Cancel. A
-// failed check inside `act` still closes the dialog.
-template <typename TDialog>
-CTestDialogRunnerScope Answer(TDialog &dialog, std::function<void()> act, bool accept)
-{
-    return CTestDialogRunnerScope([&dialog, act = std::move(act), accept](QDialog &) {
-        act();
-        dialog.ButtonBox()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-        return dialog.result();
-    });
-}
-
 
 QStringList GroupBoxTitles(const QWidget &window)
 {
@@ -175,7 +162,7 @@ void TestCmnThemedBoxPropertiesDialogs::formDefaultsOnAnEmptyElementShowTheBuilt
     CFixture fixture;
     CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                     fixture.m_Params);
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog,
         [&] {
             const CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
@@ -210,7 +197,7 @@ void TestCmnThemedBoxPropertiesDialogs::untouchedLengthsKeepTheirUnitOnOk()
     const CCmnThemedFormBoxGenericLayout before = defaults;
     CCmnThemedFormDefaultBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                     fixture.m_Params);
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog, [&] { QCOMPARE(dialog.Panel()->SingleExtentCtrl()->MetricWidget()->text(), QString("2.5mm")); },
         true);
     QCOMPARE(dialog.ExecAndApply(), 1);
@@ -238,7 +225,7 @@ void TestCmnThemedBoxPropertiesDialogs::headerSettingsFallBackToTheFormDefaults(
     CCmnThemedFormHeaderBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, fixture.Names(),
                                                    fixture.m_Params);
     QCOMPARE(dialog.windowTitle(), QString("Header Settings"));
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog,
         [&] {
             CCmnFormBoxPropertiesPanel &panel = *dialog.Panel();
@@ -277,7 +264,7 @@ void TestCmnThemedBoxPropertiesDialogs::cancelWritesNothing()
     const CCmnThemedFormBoxGenericData dataBefore = fixture.Data(kHeaderOrnamentData);
     CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
                                                           kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog,
         [&] {
             dialog.LayoutTab()->Panel()->FillColorCtrl()->ColorButton()->SetColor(Qt::red);
@@ -303,7 +290,7 @@ void TestCmnThemedBoxPropertiesDialogs::ornamentSwitchedToAutomaticReachesTheFor
 
     CCmnThemedFormHeaderOrnamentBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kHeaderOrnamentLayout,
                                                           kHeaderOrnamentData, fixture.Names(), fixture.m_Params);
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog,
         [&] {
             QCOMPARE(dialog.TabWidget()->count(), 3);
@@ -335,7 +322,7 @@ void TestCmnThemedBoxPropertiesDialogs::rootTextAlignmentAndPaddingHaveNoFormDef
     defaults.m_TextAlign = {false, {1, 1}};
     CCmnThemedFormRootBoxPropertiesDialog dialog(fixture.m_Theme, fixture.m_Default, kRootLayout, kRootData,
                                                 fixture.Names(), fixture.m_Params);
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog,
         [&] {
             CCmnFormBoxPropertiesPanel &text = *dialog.TextTab()->Panel();
@@ -371,7 +358,7 @@ template <typename TDialog>
 void VisitPages(TDialog &dialog, const std::function<int()> &run,
                 const std::function<void(QWidget &dialog, QWidget &page, const QString &name)> &visit)
 {
-    const CTestDialogRunnerScope answer = Answer(
+    const CTestDialogRunnerScope answer = OrvAnswerDialog(
         dialog,
         [&] {
             for (QWidget *page : Pages(dialog)) {
