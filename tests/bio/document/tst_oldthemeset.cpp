@@ -12,63 +12,9 @@
 #include <QSet>
 #include <QTest>
 
-#include "oldthemesetwriter.h"
-#include "streamtesting.h"
+#include "oldthemetesting.h"
 
 namespace {
-
-QByteArray PayloadBytes(const CCmnThemeElt &element)
-{
-    return CmnTestStreamBytes([&](QDataStream &out) { element.Write(out); });
-}
-
-QPair<QString, QByteArray> DataEntry(const QString &name, const QString &text)
-{
-    CCmnThemedFormBoxGenericDataElt element(name);
-    element.m_Payload.SetText(text, false);
-    return {name, PayloadBytes(element)};
-}
-
-// The header logo as a breeder styled it: a face of their own, the template's
-// size kept, and red text.
-QPair<QString, QByteArray> LogoEntry()
-{
-    CCmnThemedFormBoxGenericLayoutElt element(QStringLiteral("BIO-REGRECORD-LEFTHEADERORNAMENT-LAYOUT"));
-    element.m_Payload.m_TextFace = {false, QStringLiteral("Serif;;")};
-    element.m_Payload.m_TextSize = {false, QStringLiteral(";24;")};
-    element.m_Payload.m_TextColor = {false, QColor(Qt::red)};
-    return {element.Name(), PayloadBytes(element)};
-}
-
-const CCmnThemeElt *Element(const CCmnTheme &theme, const char *name)
-{
-    return theme.Elements().value(QLatin1String(name)).get();
-}
-
-QString DataText(const CCmnTheme &theme, const char *name)
-{
-    const auto *data = dynamic_cast<const CCmnThemedFormBoxGenericDataElt *>(Element(theme, name));
-    return data ? data->m_Payload.m_Text.m_Text : QStringLiteral("<missing>");
-}
-
-const CCmnThemedFormBoxGenericLayout *Layout(const CCmnTheme &theme, const char *name)
-{
-    const CCmnThemeElt *element = Element(theme, name);
-    return element ? element->GenericLayout() : nullptr;
-}
-
-// A stored theme with a renamed, restyled element, an edited title, the two
-// trial-mating ornaments earlier releases wrote and an entry nothing knows.
-CTestOldTheme EditedTheme(const QString &title)
-{
-    CTestOldTheme theme;
-    theme.entries = {LogoEntry(),
-                     DataEntry(QStringLiteral("BIO-REGRECORDTRIALMATING-RIGHTHEADERORNAMENT-DATA"), QStringLiteral("x")),
-                     DataEntry(QStringLiteral("BIO-REGRECORDANIPED-TITLE-DATA"), title),
-                     DataEntry(QStringLiteral("NOT-IN-ANY-TEMPLATE"), QStringLiteral("y")),
-                     DataEntry(QStringLiteral("BIO-REGRECORDTRIALMATING-RIGHTHEADERORNAMENT-LAYOUT"), QStringLiteral("z"))};
-    return theme;
-}
 
 bool ReadSet(const QByteArray &bytes, COldThemeSet &set)
 {
@@ -118,7 +64,7 @@ void TestOldThemeSet::templateHoldsTheOlderElements()
 
 void TestOldThemeSet::convertsToTodaysNamesKeepingStoredValues()
 {
-    const QByteArray bytes = WriteTestOldTheme(EditedTheme(QStringLiteral("Smith & Jones <UK>")));
+    const QByteArray bytes = WriteTestOldTheme(EditedOldTheme(QStringLiteral("Smith & Jones <UK>")));
     COldTheme old;
     QVERIFY(CmnReadStreamBytes(bytes, [&](QDataStream &in) { return old.Read(in); }));
     CCmnTheme converted;
@@ -129,28 +75,28 @@ void TestOldThemeSet::convertsToTodaysNamesKeepingStoredValues()
     for (const QString &name : converted.Elements().keys())
         QVERIFY2(!name.startsWith(QLatin1String("BIO-")) && name != QLatin1String("LEFT-OVER"), qPrintable(name));
 
-    const auto *logo = Layout(converted, "CMN-LEFTHEADERORNAMENT-LAYOUT");
+    const auto *logo = ThemeLayout(converted, "CMN-LEFTHEADERORNAMENT-LAYOUT");
     QVERIFY(logo);
     QCOMPARE(logo->m_TextSize.m_Value, QStringLiteral(";24;"));
     QCOMPARE(logo->m_TextFace.m_Value, QStringLiteral("Serif;;"));
     QCOMPARE(logo->m_TextColor.m_Value, QColor(Qt::red));
-    QCOMPARE(DataText(converted, "PEDIGREE-TITLE-DATA"), QStringLiteral("Smith & Jones <UK>"));
+    QCOMPARE(ThemeDataText(converted, "PEDIGREE-TITLE-DATA"), QStringLiteral("Smith & Jones <UK>"));
     // Not stored: the template's element under its new name.
-    QCOMPARE(DataText(converted, "COVERSHEET-REVERSE-DATA"),
+    QCOMPARE(ThemeDataText(converted, "COVERSHEET-REVERSE-DATA"),
              QStringLiteral("Click to edit reverse (back page) text\n[$ * T]"));
-    QCOMPARE(DataText(converted, "TRIALMATING-TITLE-DATA"),
+    QCOMPARE(ThemeDataText(converted, "TRIALMATING-TITLE-DATA"),
              QStringLiteral("{S 120}Trial Mating Of{/S}\n{S 150}[#Sire]{/S}\nx\n{S 150}[#Dam]{/S}\n{S 50}[$b * L]{/S}"));
-    QVERIFY(Element(converted, "PEDIGREE-ANCESTORSPANEL0-CELLDATA"));
-    QVERIFY(Element(converted, "TRIALMATING-DAMDETAILS-DATA"));
+    QVERIFY(ThemeElement(converted, "PEDIGREE-ANCESTORSPANEL0-CELLDATA"));
+    QVERIFY(ThemeElement(converted, "TRIALMATING-DAMDETAILS-DATA"));
 }
 
 void TestOldThemeSet::convertsNamedThemesUnderDefaultName()
 {
     CTestOldThemeSet written;
-    written.current = EditedTheme(QStringLiteral("Base title"));
+    written.current = EditedOldTheme(QStringLiteral("Base title"));
     written.currentName = QStringLiteral("Show");
-    written.named = {{QStringLiteral("Show"), EditedTheme(QStringLiteral("Show title"))},
-                     {QString(), EditedTheme(QStringLiteral("Nameless title"))},
+    written.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("Show title"))},
+                     {QString(), EditedOldTheme(QStringLiteral("Nameless title"))},
                      {QStringLiteral("Sale"), CTestOldTheme()}};
     COldThemeSet old;
     QVERIFY(ReadSet(WriteTestOldThemeSet(written), old));
@@ -165,10 +111,10 @@ void TestOldThemeSet::convertsNamedThemesUnderDefaultName()
     QCOMPARE(converted.m_SecondText, QString());
     QCOMPARE(converted.m_ThirdText, QString());
     QCOMPARE(converted.m_NamedThemes.keys().size(), 2);
-    QCOMPARE(DataText(converted.m_BaseTheme, "PEDIGREE-TITLE-DATA"), QStringLiteral("Base title"));
-    QCOMPARE(DataText(converted.m_NamedThemes[QStringLiteral("Show")], "PEDIGREE-TITLE-DATA"),
+    QCOMPARE(ThemeDataText(converted.m_BaseTheme, "PEDIGREE-TITLE-DATA"), QStringLiteral("Base title"));
+    QCOMPARE(ThemeDataText(converted.m_NamedThemes[QStringLiteral("Show")], "PEDIGREE-TITLE-DATA"),
              QStringLiteral("Show title"));
-    QCOMPARE(DataText(converted.m_NamedThemes[QStringLiteral("Sale")], "PEDIGREE-LEFTFOOTERORNAMENT-DATA"),
+    QCOMPARE(ThemeDataText(converted.m_NamedThemes[QStringLiteral("Sale")], "PEDIGREE-LEFTFOOTERORNAMENT-DATA"),
              QStringLiteral("I certify this pedigree to be true.  Signed: ......................"));
 }
 
@@ -177,7 +123,7 @@ void TestOldThemeSet::rejectsDamagedBlocks_data()
     QTest::addColumn<QByteArray>("bytes");
 
     CTestOldThemeSet good;
-    good.named = {{QStringLiteral("Show"), EditedTheme(QStringLiteral("t"))}};
+    good.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("t"))}};
     const QByteArray goodBytes = WriteTestOldThemeSet(good);
 
     QByteArray wrongTag = goodBytes;
@@ -217,8 +163,8 @@ void TestOldThemeSet::rejectsDamagedBlocks()
 void TestOldThemeSet::rejectsEveryCutOfAGoodBlock()
 {
     CTestOldThemeSet good;
-    good.current = EditedTheme(QStringLiteral("t"));
-    good.named = {{QStringLiteral("Show"), EditedTheme(QStringLiteral("u"))}};
+    good.current = EditedOldTheme(QStringLiteral("t"));
+    good.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("u"))}};
     const QByteArray bytes = WriteTestOldThemeSet(good);
     COldThemeSet old;
     QVERIFY(ReadSet(bytes, old));
