@@ -74,9 +74,9 @@ QList<std::tuple<QString, QString, QByteArray>> Seeds()
         {DocumentFuzzCoverSheet, kDocumentCoverSheetKey}, {DocumentFuzzPedigree, kDocumentPedigreeKey},
         {DocumentFuzzTrialMating, kDocumentTrialMatingKey}};
     for (const auto &block : blocks)
-        seeds.append({"block", QString::fromLatin1(block.second).toLower(),
+        seeds.append({"settingsblock", QString::fromLatin1(block.second).toLower(),
                       BlockSeed(block.first, table.value(QLatin1String(block.second)))});
-    seeds.append({"table", "edited", CmnStreamBytes([&table](QDataStream &out) {
+    seeds.append({"settingstable", "edited", CmnStreamBytes([&table](QDataStream &out) {
                       CDocumentFile::WriteSettingsTable(out, table);
                   })});
     return seeds;
@@ -86,7 +86,7 @@ int Run(const QString &target, const QByteArray &input)
 {
     if (target == QLatin1String("file"))
         return DocumentFuzzFile(input);
-    if (target == QLatin1String("block"))
+    if (target == QLatin1String("settingsblock"))
         return DocumentFuzzSettingsBlock(input);
     return DocumentFuzzSettingsTable(input);
 }
@@ -153,9 +153,9 @@ void TestDocumentFuzz::cutsAndChangesNeverBreakTheReader()
     };
     // The file and the table are too long to cut and change byte by byte in a
     // test run; their blocks get that one by one.
-    if (target == QLatin1String("block"))
+    if (target == QLatin1String("settingsblock"))
         OrvFuzzCutsAndByteChanges(seed, 1, run);
-    OrvFuzzMutations(seed, 1, 300, target == QLatin1String("block") ? 1 : 0, run);
+    OrvFuzzMutations(seed, 1, 300, target == QLatin1String("settingsblock") ? 1 : 0, run);
     QVERIFY2(broken == 0, first.toHex().constData());
 }
 
