@@ -141,6 +141,7 @@ private slots:
     void bytesAfterClosingMarkerAreIgnored();
     void damagedMiddleBlockKeepsEarlierBlocksAndSaysWhichFellBack();
     void limitIsCheckedWhenALaterBlockIsDamaged();
+    void parentLinksToMissingAnimalsAreDroppedAndTold();
     void everyCutOfTheInflatedStreamFails();
     void everyCutOfTheFileFails();
     void failingDeviceIsAlwaysAnError_data();
@@ -346,6 +347,26 @@ void TestDocumentFile::limitIsCheckedWhenALaterBlockIsDamaged()
                              + Table({{"FIELDSSETTINGS", table.value("FIELDSSETTINGS")}, {"THEMES2", "damaged"}})
                              + Word(0x55329FDE);
     QCOMPARE(ReadFile(Deflate(inner)).error, DocumentUserFieldLimitMessage(written));
+}
+
+void TestDocumentFile::parentLinksToMissingAnimalsAreDroppedAndTold()
+{
+    CDocument written(false);
+    const QSharedPointer<CBioReg> reg = written.GetRegister();
+    const int dam = reg->AddNamedRecord(QStringLiteral("Dam"), true);
+    const int foal = reg->AddNamedRecord(QStringLiteral("Smith & Jones <UK>"), true);
+    reg->GetBioRecord(foal)->m_Sire = 99;
+    reg->GetBioRecord(foal)->m_Dam = dam;
+
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(WriteFile(written, CDocumentSettings()), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages.size(), 1);
+    QVERIFY2(result.messages.at(0).contains(QStringLiteral("Smith & Jones <UK>")), qPrintable(result.messages.at(0)));
+    QVERIFY2(result.messages.at(0).contains(QStringLiteral("99")), qPrintable(result.messages.at(0)));
+    QCOMPARE(document.GetRegister()->GetBioRecord(foal)->m_Sire, 0);
+    QCOMPARE(document.GetRegister()->GetBioRecord(foal)->m_Dam, dam);
 }
 
 void TestDocumentFile::everyCutOfTheInflatedStreamFails()
