@@ -16,6 +16,7 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -400,22 +401,42 @@ void TestDocumentFile::everyCutOfTheFileFails()
     QVERIFY(loaded <= 10);
 }
 
+// Animals with names that compress poorly, so that the file outgrows the
+// compressor's buffer and is written while the stream is still being made.
+void AddAnimals(CDocument &document, int count)
+{
+    QRandomGenerator random(7);
+    for (int i = 0; i < count; ++i) {
+        QString name;
+        for (int c = 0; c < 12; ++c)
+            name += QChar(u'A' + random.bounded(26));
+        document.GetRegister()->AddNamedRecord(name, false);
+    }
+}
+
 void TestDocumentFile::failingDeviceIsAlwaysAnError_data()
 {
+    QTest::addColumn<int>("animals");
     QTest::addColumn<qint64>("failAfter");
-    CDocument document(false);
-    const qint64 size = WriteFile(document, CDocumentSettings()).size();
-    QTest::newRow("nothing taken") << qint64(0);
-    QTest::newRow("header only") << qint64(2);
-    QTest::newRow("half") << size / 2;
-    // Everything but the last byte: only the final flush can fail.
-    QTest::newRow("all but the trailer's last byte") << size - 1;
+    for (int animals : {0, 20000}) {
+        CDocument document(false);
+        AddAnimals(document, animals);
+        const qint64 size = WriteFile(document, CDocumentSettings()).size();
+        const QByteArray kind = animals ? "large, " : "empty, ";
+        QTest::newRow(kind + "nothing taken") << animals << qint64(0);
+        QTest::newRow(kind + "header only") << animals << qint64(2);
+        QTest::newRow(kind + "half") << animals << size / 2;
+        // Everything but the last byte: only the final flush fails.
+        QTest::newRow(kind + "all but the last byte") << animals << size - 1;
+    }
 }
 
 void TestDocumentFile::failingDeviceIsAlwaysAnError()
 {
+    QFETCH(int, animals);
     QFETCH(qint64, failAfter);
     CDocument document(false);
+    AddAnimals(document, animals);
     CFailDevice device(failAfter);
     device.open(QIODevice::WriteOnly);
     const QString error = CDocumentFile::Write(device, document, CDocumentSettings());
