@@ -1,4 +1,6 @@
 #include "bioreg.h"
+#include "bioregcoversheetsettings.h"
+#include "bioregtrialmatingsettings.h"
 #include "bioregpedigreesettings.h"
 #include "cmnthemeset.h"
 #include "bioregrecord.h"
@@ -136,6 +138,7 @@ private slots:
     void sameDocumentGivesSameBytes();
     void realPedigreeReadsBackEqual();
     void olderFileVersionLoads();
+    void fileWithFiveSettingsBlocksKeepsDefaultsForTheOthers();
     void badFilesGiveTheirMessage_data();
     void badFilesGiveTheirMessage();
     void tooManyUserFieldsAreRefused();
@@ -250,6 +253,32 @@ void TestDocumentFile::olderFileVersionLoads()
     QByteArray inner = parts.head + parts.table + Word(0x55329FDE);
     inner.replace(4, 4, Word(0));
     QCOMPARE(ReadFile(Deflate(inner)).error, QString());
+}
+
+void TestDocumentFile::fileWithFiveSettingsBlocksKeepsDefaultsForTheOthers()
+{
+    // As the built-in samples of earlier releases were written.
+    CDocumentSettings written;
+    written.m_GeneralSettings.m_EmbedPhotos = true;
+    written.m_PedigreeSettings->m_Generations = 5;
+    written.m_CoverSheetSettings->m_FoldStyle = 2;
+    written.m_TrialMatingSettings->m_ShowTitleBox = false;
+    const TCmnByteArrayHash table = written.ToHash();
+    QList<QPair<QString, QByteArray>> entries;
+    for (const char *key : {"GENERAL", "FIELDSSETTINGS", "PRINTPARAMS", "THEMES2", "BIOREGTHEMEDFORMINTERFACE_PEDIGREE"})
+        entries.append({QLatin1String(key), table.value(QLatin1String(key))});
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(Deflate(parts.head + Table(entries) + Word(0x55329FDE)), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages, QStringList());
+    const CDocumentSettings defaults;
+    QCOMPARE(settings.m_GeneralSettings.m_EmbedPhotos, true);
+    QCOMPARE(settings.m_PedigreeSettings->m_Generations, 5);
+    QVERIFY(*settings.m_CoverSheetSettings == *defaults.m_CoverSheetSettings);
+    QVERIFY(*settings.m_TrialMatingSettings == *defaults.m_TrialMatingSettings);
 }
 
 void TestDocumentFile::badFilesGiveTheirMessage_data()
