@@ -1,7 +1,7 @@
 #include "bioreg.h"
 #include "bioregcoversheetsettings.h"
-#include "bioregtrialmatingsettings.h"
 #include "bioregpedigreesettings.h"
+#include "bioregtrialmatingsettings.h"
 #include "cmnthemeset.h"
 #include "bioregrecord.h"
 #include "cmnappdescriptor.h"
