@@ -27,6 +27,7 @@
 #include "cmngraphicsscene.h"
 #include "cmnsidepanelitem.h"
 #include "cmnmenu.h"
+#include "cmnpushbutton.h"
 #include "cmnregindexlistpanel.h"
 #include "cmnscenewidget.h"
 #include "cmnslotblocker.h"
@@ -36,6 +37,7 @@
 #include "cmnwidget.h"
 #include "cmnwidgetlayout.h"
 
+#include <QAction>
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QLabel>
@@ -52,6 +54,13 @@ const QString kTrialMating = QStringLiteral("TRIALMATING");
 // The question of the empty title box's menu: select an existing animal or add one.
 constexpr qint32 kSelectOrAddMessageId = 201;
 constexpr qint32 kExportNoticeMessageId = 206;
+constexpr int kGenerationActions = 6;
+
+// The cell settings of one generation (0 = the subject's parents).
+QString GenOfGensRole(int generation)
+{
+    return QStringLiteral("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties%1").arg(generation);
+}
 
 // How much of an ancestry chart an edited element concerns: every generation
 // (also what the boxes outside the chart pass), the cells of the chart size
@@ -129,7 +138,7 @@ CBioRegThemedFormInterface::CBioRegThemedFormInterface(const QString &name, QWid
 {
     const CCmnSlotBlocker blocker(this);
     SetFallbackTheme(BioGetDefaultTheme());
-    CreatePages();
+    CreateControls();
 }
 
 CBioRegThemedFormInterface::~CBioRegThemedFormInterface()
@@ -159,16 +168,53 @@ void CBioRegThemedFormInterface::AddCheckBox(ECheckBox which, const QString &tex
     AppendSidePanelItem({CCmnSidePanelItem::CheckBoxes, false, order, QString(), nullptr, m_CheckBoxes[which], nullptr});
 }
 
-void CBioRegThemedFormInterface::CreatePages()
+QAction *CBioRegThemedFormInterface::AddAction(const QString &role, const QString &text, EActionPlace place,
+                                               qint32 order)
+{
+    // Without a parent widget the interface keeps its actions itself.
+    auto *action = new QAction(text, ParentWidget() ? static_cast<QObject *>(ParentWidget()) : this);
+    action->setObjectName(role);
+    m_Actions.insert(role, action);
+    if (place != MenuOnly) {
+        auto *button = new CCmnPushButton(action, ParentWidget());
+        button->setObjectName(role);
+        m_Buttons.insert(role, button);
+        if (place == SidePanelButton)
+            AppendSidePanelItem({CCmnSidePanelItem::PushButtons, true, order, QString(), nullptr, button, nullptr});
+    }
+    return action;
+}
+
+QAction *CBioRegThemedFormInterface::ActionByRole(const QString &role) const
+{
+    return m_Actions.value(role);
+}
+
+CCmnPushButton *CBioRegThemedFormInterface::ButtonByRole(const QString &role) const
+{
+    return m_Buttons.value(role);
+}
+
+void CBioRegThemedFormInterface::CreateControls()
 {
     const QString animal = GetBioTerm(BioTermAnimal, BioTermLowerCase);
     const QString animals = GetBioTerm(BioTermAnimal, BioTermLowerCase | BioTermPlural);
     const QString photo = QStringLiteral("Photo");
 
+    // Texts left empty here follow the terminology at every text update.
+    AddAction(QStringLiteral("CoverSheet_NewRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("CoverSheet_DeleteRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("CoverSheet_CheckRecord"), QString(), MenuOnly);
     m_CoverSheetStyleCombo = AddLabelledCombo(QStringLiteral("Style: "), BioCreateFoldStyleComboBox({}, QString(), nullptr),
                                               QStringLiteral("Set the number of folds in the cover sheet"));
-    // Its text and tool tip follow the terminology at every text update.
     AddCheckBox(CoverSheetHasPic, QString(), QString(), 200);
+    AddAction(QStringLiteral("CoverSheet_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
+              400);
+    AddAction(QStringLiteral("CoverSheet_ReverseBoxProperties"), QStringLiteral("Reverse (Back Page) Settings..."),
+              SidePanelButton, 400);
+    AddAction(QStringLiteral("CoverSheet_FlapBoxProperties"), QStringLiteral("Inside Flap Settings..."),
+              SidePanelButton, 400);
+    AddAction(QStringLiteral("CoverSheet_PicBoxProperties"), QString(), SidePanelButton, 400);
     m_CoverSheetAllRecords->SetCountWords(animal, animals);
     m_CoverSheetPage = m_CoverSheetAllRecords->CreateWidget();
     AddPage(m_CoverSheetPage);
@@ -182,17 +228,37 @@ void CBioRegThemedFormInterface::CreatePages()
     m_AncestorHighlightCombo = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "),
                                                 BioNewAncestorHighlightComboBox(nullptr),
                                                 QStringLiteral("Highlight repeat or common ancestors"));
+    AddAction(QStringLiteral("ThemedFormWithAncestryPanels_PanelProperties"),
+              QStringLiteral("Ancestors Box Settings..."), SidePanelButton, 400);
+    AddAction(QStringLiteral("ThemedFormWithAncestryPanels_CellDefaultProperties"),
+              QStringLiteral("Ancestor Cell Settings - Defaults..."), SidePanelButton, 400);
+    // Named after the generations of the form shown, once there is one.
+    AddAction(QStringLiteral("ThemedFormWithAncestryPanels_SpecificGensProperties"), QStringLiteral("!"),
+              SidePanelButton, 400);
+    for (int generation = 0; generation < kGenerationActions; ++generation)
+        AddAction(GenOfGensRole(generation), QStringLiteral("!"), SidePanelButton, 400);
 
+    AddAction(QStringLiteral("Pedigree_NewRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("Pedigree_DeleteRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("Pedigree_CheckRecord"), QString(), MenuOnly);
     AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100);
     AddCheckBox(PedigreeHasDetails, QStringLiteral("Details"), QStringLiteral("Hide or show the pedigree Details Box"),
                 100);
     AddCheckBox(PedigreeHasPic, QString(), QString(), 100);
+    AddAction(QStringLiteral("Pedigree_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
+              300);
+    AddAction(QStringLiteral("Pedigree_DetailsBoxProperties"), QStringLiteral("Details Settings..."),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("Pedigree_PicBoxProperties"), QString(), SidePanelButton, 300);
     m_PedigreeAllRecords->SetCountWords(animal, animals);
     m_PedigreePage = m_PedigreeAllRecords->CreateWidget();
     AddPage(m_PedigreePage);
 
     const QString sire = GetBioTerm(BioTermSire);
     const QString dam = GetBioTerm(BioTermDam);
+    AddAction(QStringLiteral("TrialMating_NewSireRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("TrialMating_NewDamRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("TrialMating_CheckRecord"), QString(), MenuOnly);
     AddCheckBox(TrialMatingHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the trial mating Title Box"),
                 100);
     AddCheckBox(TrialMatingHasSirePic, QStringLiteral("%1 %2").arg(sire, photo),
@@ -206,6 +272,16 @@ void CBioRegThemedFormInterface::CreatePages()
                 100);
     AddCheckBox(TrialMatingHasDamDetails, QStringLiteral("%1 Details").arg(dam),
                 QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100);
+    AddAction(QStringLiteral("TrialMating_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
+              300);
+    AddAction(QStringLiteral("TrialMating_SirePicBoxProperties"), QStringLiteral("%1 %2...").arg(sire, photo),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("TrialMating_SireDetailsBoxProperties"), QStringLiteral("%1 Details Settings...").arg(sire),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("TrialMating_DamPicBoxProperties"), QStringLiteral("%1 %2...").arg(dam, photo),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("TrialMating_DamDetailsBoxProperties"), QStringLiteral("%1 Details Settings...").arg(dam),
+              SidePanelButton, 300);
 
     m_TrialMatingSires->m_Title = GetBioTerm(BioTermSire, BioTermPlural);
     m_TrialMatingSires->SetCountWords(GetBioTerm(BioTermSire, BioTermLowerCase),

@@ -2,6 +2,7 @@
 
 #include "cmnregthemedforminterface.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QPointer>
 #include <QSharedPointer>
@@ -22,6 +23,7 @@ class CBioRegTrialMatingSettings;
 class CBioRegTrialMatingStickyState;
 class CCmnCheckBox;
 class CCmnComboBox;
+class CCmnPushButton;
 class CCmnRegIndexListPanel;
 class CCmnSplitter;
 
@@ -145,6 +147,12 @@ public:
     };
     CCmnCheckBox *CheckBox(ECheckBox which) const { return m_CheckBoxes[which]; }
 
+    // The commands by role name (the name of the slot each one triggers, without
+    // "Slot_triggered_"), for the box menus that offer them; null for an
+    // unknown role. Menu-only commands have no button.
+    QAction *ActionByRole(const QString &role) const;
+    CCmnPushButton *ButtonByRole(const QString &role) const;
+
 private:
     // A command's blocking scope: when it is the outermost one, its end brings
     // the lists back onto the remembered records.
@@ -163,9 +171,13 @@ private:
 
     QString SplitterKey() const;
     QString TitleHint(const QString &lastCase) const;
-    void CreatePages();
+    void CreateControls();
     CCmnComboBox *AddLabelledCombo(const QString &label, CCmnComboBox *combo, const QString &toolTip);
     void AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip, qint32 order);
+    enum EActionPlace { SidePanelButton, TopBarButton, MenuOnly };
+    // The action of the role with its button; a side-panel button goes into the
+    // lower half of the box-settings section at the order.
+    QAction *AddAction(const QString &role, const QString &text, EActionPlace place, qint32 order = 0);
 
     QSharedPointer<CBioReg> m_BioReg;
     QSharedPointer<CBioRegThemedForm> m_BioForm;
@@ -194,4 +206,6 @@ private:
     CCmnComboBox *m_GenerationsCombo = nullptr;
     CCmnComboBox *m_AncestorHighlightCombo = nullptr;
     CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
+    QHash<QString, QAction *> m_Actions;
+    QHash<QString, CCmnPushButton *> m_Buttons;
 };

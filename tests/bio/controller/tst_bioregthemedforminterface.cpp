@@ -29,6 +29,7 @@
 #include "cmnsplitter.h"
 #include "cmnstackedwidget.h"
 #include "cmncombobox.h"
+#include "cmnpushbutton.h"
 #include "cmnwidget.h"
 #include <QLabel>
 #include "cmnsystemsettings.h"
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void rootContextMenuFallsThroughUnlessBlocked();
     void pagesAndSplitterState();
     void sidePanelOptions();
+    void commandsByRole_data();
+    void commandsByRole();
     void switchesBetweenTheThreeForms();
     void exportsAFourGenerationPedigreeAsPdf();
 
@@ -469,6 +472,50 @@ void TestBioRegThemedFormInterface::sidePanelOptions()
         labelTexts << label->text();
     for (const char *text : {"Style: ", "Ancestor Generations: ", "Ancestor Highlight: "})
         QVERIFY2(labelTexts.contains(QString::fromLatin1(text)), text);
+}
+
+void TestBioRegThemedFormInterface::commandsByRole_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("hasButton");
+    const auto row = [](const char *role, const char *text, bool hasButton) {
+        QTest::newRow(role) << QString::fromLatin1(role) << QString::fromLatin1(text) << hasButton;
+    };
+    row("CoverSheet_TitleBoxProperties", "Title Settings...", true);
+    row("CoverSheet_ReverseBoxProperties", "Reverse (Back Page) Settings...", true);
+    row("CoverSheet_FlapBoxProperties", "Inside Flap Settings...", true);
+    row("CoverSheet_NewRecord", "", true);
+    row("CoverSheet_CheckRecord", "", false);
+    row("ThemedFormWithAncestryPanels_CellDefaultProperties", "Ancestor Cell Settings - Defaults...", true);
+    row("ThemedFormWithAncestryPanels_SpecificGensProperties", "!", true);
+    row("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties0", "!", true);
+    row("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5", "!", true);
+    row("Pedigree_DetailsBoxProperties", "Details Settings...", true);
+    row("Pedigree_CheckRecord", "", false);
+    row("TrialMating_SirePicBoxProperties", "Sire Photo...", true);
+    row("TrialMating_DamDetailsBoxProperties", "Dam Details Settings...", true);
+    row("TrialMating_NewDamRecord", "", true);
+    row("TrialMating_CheckRecord", "", false);
+}
+
+// Before any text update: the construction texts, the button bound to its action.
+void TestBioRegThemedFormInterface::commandsByRole()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, text);
+    QFETCH(bool, hasButton);
+    QWidget parent;
+    CBioRegThemedFormInterface view(QString(), &parent);
+    QAction *action = view.ActionByRole(role);
+    QVERIFY(action);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->parent(), &parent);
+    CCmnPushButton *button = view.ButtonByRole(role);
+    QCOMPARE(button != nullptr, hasButton);
+    if (button)
+        QCOMPARE(button->Action(), action);
+    QVERIFY(!view.ActionByRole(QStringLiteral("Slot_triggered_") + role));
 }
 
 // The whole view as a breeder sees it, for a look at the picture.
