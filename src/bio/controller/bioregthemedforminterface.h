@@ -87,6 +87,36 @@ public:
     // Where the box menu being shown popped up, else (-1, -1).
     QPoint MenuPosition() const;
 
+    // Box settings: each opens its box's settings dialog on a copy of the
+    // current theme, centred on the position ((-1, -1): where the dialog would
+    // go by itself), and on OK makes the copy current and applies the edited
+    // elements to the form, even when nothing changed. True, unless the form the
+    // box belongs to is not shown.
+    bool EditCoverSheetTitleSettings(const QPoint &position);
+    bool EditCoverSheetReverseSettings(const QPoint &position);
+    bool EditCoverSheetFlapSettings(const QPoint &position);
+    bool EditCoverSheetPicSettings(const QPoint &position);
+    bool EditPedigreeTitleSettings(const QPoint &position);
+    bool EditPedigreeDetailsSettings(const QPoint &position);
+    bool EditPedigreePicSettings(const QPoint &position);
+    bool EditTrialMatingTitleSettings(const QPoint &position);
+    bool EditTrialMatingSireDetailsSettings(const QPoint &position);
+    bool EditTrialMatingDamDetailsSettings(const QPoint &position);
+    bool EditTrialMatingSirePicSettings(const QPoint &position);
+    bool EditTrialMatingDamPicSettings(const QPoint &position);
+    // The term names the parent (sire or dam) in the title; the details dialog
+    // of the sire for the sire's term, of the dam otherwise.
+    bool EditTrialMatingParentDetailsSettings(const QPoint &position, qint32 term, const QString &layoutElt,
+                                              const QString &dataElt);
+    bool EditTrialMatingParentPicSettings(const QPoint &position, qint32 term, const QString &layoutElt,
+                                          const QString &dataElt);
+    // The ancestry chart's box and its cells: every cell, the cells of the chart
+    // size shown, or those of one generation (0: the root's parents) of it.
+    bool EditAncestorsBoxSettings(const QPoint &position);
+    bool EditAncestorCellDefaultSettings(const QPoint &position);
+    bool EditAncestorCellGensSettings(const QPoint &position);
+    bool EditAncestorCellGenOfGensSettings(const QPoint &position, qint32 generation);
+
     const QSharedPointer<CBioReg> &BioReg() const { return m_BioReg; }
     const QSharedPointer<CBioRegCoverSheetSettings> &CoverSheetSettings() const { return m_CoverSheetSettings; }
     const QSharedPointer<CBioRegPedigreeSettings> &PedigreeSettings() const { return m_PedigreeSettings; }
@@ -136,6 +166,17 @@ private:
     // A command's blocking scope: when it is the outermost one, its end brings
     // the lists back onto the remembered records.
     class CCommandScope;
+
+    // Runs the dialog of a box of the form: `prepare` sets it up before it runs,
+    // `accepted` follows an accepted run, once the edits are applied. True when
+    // it was accepted.
+    template <typename TDialog, typename TPrepare, typename TAccepted = void (*)(TDialog &)>
+    bool ExecBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
+                         const QString &layoutElt, const QString &dataElt, const QString &title, qint32 hint,
+                         TPrepare prepare, TAccepted accepted = [](TDialog &) {});
+    template <typename TDialog>
+    bool EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
+                         const QString &stem, const QString &title);
 
     QString SplitterKey() const;
     QString TitleHint(const QString &lastCase) const;

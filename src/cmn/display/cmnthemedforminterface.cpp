@@ -879,15 +879,14 @@ void CCmnThemedFormInterface::Slot_stateChanged_CheckBox_Settings_HasRightFooter
 bool CCmnThemedFormInterface::ExecThemeDialog(CCmnDialog &dialog,
                                               const CCmnThemedFormBoxPropertiesDialogOrTabMixin &elements,
                                               const CCmnTheme &edited, const QString &title, const QPoint &position,
-                                              const std::function<int()> &run)
+                                              const std::function<int()> &run, qint32 source)
 {
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
     dialog.SetGeometryKeeper(CCmnGeometryKeeper().SetAnchor(CCmnGeometryKeeper::AnchorCentre, position));
     if (run() != QDialog::Accepted)
         return false;
-    m_Themes->StoreCurrentTheme(edited);
-    (void)ReapplyThemeElements(elements.EltNames(), 0);
+    (void)ApplyThemeChanges(edited, elements.EltNames(), source);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "bioregthemedforminterface.h"
 
+#include "bioformviewtesting.h"
+
 #include "../reg/bioregtesting.h"
 #include "biodefaulttheme.h"
 #include "bioreg.h"
@@ -64,69 +66,10 @@
 
 namespace {
 
-const QString kInterfaceType = QStringLiteral("BIOREGTHEMEDFORMINTERFACE");
-const QString kCoverSheet = QStringLiteral("COVERSHEET");
-const QString kPedigree = QStringLiteral("PEDIGREE");
-const QString kTrialMating = QStringLiteral("TRIALMATING");
-
-// The document window's part: the three kinds under their labels, and the
-// breeding view made for their interface type.
-class CTestHost : public CCmnInterfaceHostWidget
-{
-public:
-    CTestHost()
-    {
-        RegisterKind(QStringLiteral("Pedigree"), kInterfaceType, kPedigree);
-        RegisterKind(QStringLiteral("Cover Sheet"), kInterfaceType, kCoverSheet);
-        RegisterKind(QStringLiteral("Trial Mating"), kInterfaceType, kTrialMating);
-        CreateInterfaces({});
-    }
-
-    CBioRegThemedFormInterface *View() const { return m_View.data(); }
-
-protected:
-    QSharedPointer<CCmnInterface> CreateInterface(const QString &interfaceName, QWidget *parent) override
-    {
-        if (interfaceName != kInterfaceType)
-            return {};
-        auto view = QSharedPointer<CBioRegThemedFormInterface>::create(QStringLiteral("biothemedforminterface"),
-                                                                       parent);
-        m_View = view;
-        return view;
-    }
-
-private:
-    QSharedPointer<CBioRegThemedFormInterface> m_View;
-};
-
-// A register of animals, the host with its view, the built-in theme.
-struct CFixture
-{
-    explicit CFixture(int animals = 0)
-        : m_Reg(QSharedPointer<CBioReg>::create(BioTestDefaultFieldsSettings()))
-    {
-        for (int i = 1; i <= animals; ++i)
-            AddAnimal(*m_Reg, QStringLiteral("Animal %1").arg(i, 2, 10, QLatin1Char('0')), i % 2 ? 1 : 2);
-        auto themes = QSharedPointer<CCmnThemeSet>::create();
-        themes->m_BaseTheme = BioGetDefaultTheme();
-        // As a document is installed: the words first.
-        m_Host.UpdateTexts();
-        View()->SetThemes(themes);
-        View()->SetRegister(m_Reg);
-        QObject::connect(m_Reg.data(), &CCmnReg::RegRecordNotification, &m_Host,
-                         [this](CCmnReg *reg, int id, int code) { m_Host.HandleRegRecordNotification(reg, id, code); });
-    }
-
-    CBioRegThemedFormInterface *View() const { return m_Host.View(); }
-    void Show(const QString &kind)
-    {
-        m_Host.SetInterfacesEnabled(true);
-        m_Host.SelectKind(kind, false, true);
-    }
-
-    QSharedPointer<CBioReg> m_Reg;
-    CTestHost m_Host;
-};
+const QString kCoverSheet = kBioFormViewCoverSheet;
+const QString kPedigree = kBioFormViewPedigree;
+const QString kTrialMating = kBioFormViewTrialMating;
+using CFixture = CBioFormViewFixture;
 
 // What a tool tip shows, read as Qt reads it.
 QString TextAsShown(const QString &toolTip)
