@@ -3,6 +3,7 @@
 #include "biodefaulttheme.h"
 #include "bioreg.h"
 #include "bioregcoversheet.h"
+#include "bioregformrecordcommands.h"
 #include "bioregcoversheetsettings.h"
 #include "bioregcoversheetstickystate.h"
 #include "bioregpedigree.h"
@@ -32,6 +33,7 @@
 #include "cmnsidepanelitem.h"
 #include "cmnmenu.h"
 #include "cmnpushbutton.h"
+#include "cmnregindexlistmodel.h"
 #include "cmnregindexlistpanel.h"
 #include "cmnscenewidget.h"
 #include "cmnslotblocker.h"
@@ -183,10 +185,12 @@ QLabel *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnC
 }
 
 void CBioRegThemedFormInterface::AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip,
-                                             qint32 order)
+                                             qint32 order, void (CBioRegThemedFormInterface::*slot)(int))
 {
-    m_CheckBoxes[which] = new CCmnCheckBox(text);
-    m_CheckBoxes[which]->setToolTip(toolTip);
+    // Texts may carry the user's words.
+    m_CheckBoxes[which] = new CCmnCheckBox(CmnMnemonicSafe(text));
+    m_CheckBoxes[which]->setToolTip(PlainToolTip(toolTip));
+    connect(m_CheckBoxes[which], &QCheckBox::stateChanged, this, slot);
     AppendSidePanelItem({CCmnSidePanelItem::CheckBoxes, false, order, QString(), nullptr, m_CheckBoxes[which], nullptr});
 }
 
@@ -194,9 +198,11 @@ QAction *CBioRegThemedFormInterface::AddAction(const QString &role, const QStrin
                                                qint32 order)
 {
     // Without a parent widget the interface keeps its actions itself.
-    auto *action = new QAction(text, ParentWidget() ? static_cast<QObject *>(ParentWidget()) : this);
+    auto *action = new QAction(CmnMnemonicSafe(text), ParentWidget() ? static_cast<QObject *>(ParentWidget()) : this);
     action->setObjectName(role);
     m_Actions.insert(role, action);
+    // Each role is named after its slot.
+    connect(action, SIGNAL(triggered()), this, (QByteArray("1Slot_triggered_") + role.toLatin1() + "()").constData());
     if (place != MenuOnly) {
         auto *button = new CCmnPushButton(action, ParentWidget());
         button->setObjectName(role);
@@ -230,7 +236,10 @@ void CBioRegThemedFormInterface::CreateControls()
     m_CoverSheetStyleCombo = BioCreateFoldStyleComboBox({}, QString(), nullptr);
     m_CoverSheetStyleLabel = AddLabelledCombo(QStringLiteral("Style: "), m_CoverSheetStyleCombo,
                                               QStringLiteral("Set the number of folds in the cover sheet"));
-    AddCheckBox(CoverSheetHasPic, QString(), QString(), 200);
+    connect(m_CoverSheetStyleCombo, &QComboBox::currentIndexChanged, this,
+            &CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_CoverSheet_Style);
+    AddCheckBox(CoverSheetHasPic, QString(), QString(), 200,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_CoverSheet_HasPic);
     AddAction(QStringLiteral("CoverSheet_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
               400);
     AddAction(QStringLiteral("CoverSheet_ReverseBoxProperties"), QStringLiteral("Reverse (Back Page) Settings..."),
@@ -241,6 +250,7 @@ void CBioRegThemedFormInterface::CreateControls()
     m_CoverSheetAllRecords->SetCountWords(animal, animals);
     m_CoverSheetPage = m_CoverSheetAllRecords->CreateWidget();
     AddPage(m_CoverSheetPage);
+    ConnectList(CoverSheetList, QStringLiteral("CoverSheet_AllRecords"));
 
     m_GenerationsCombo = new CCmnComboBox;
     m_GenerationsCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -248,9 +258,13 @@ void CBioRegThemedFormInterface::CreateControls()
         m_GenerationsCombo->addItem(QString::number(generations), generations);
     m_GenerationsLabel = AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
                                           QStringLiteral("Change the number of generations shown"));
+    connect(m_GenerationsCombo, &QComboBox::currentIndexChanged, this,
+            &CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_Gens);
     m_AncestorHighlightCombo = BioNewAncestorHighlightComboBox(nullptr);
     m_AncestorHighlightLabel = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "), m_AncestorHighlightCombo,
                                                 QStringLiteral("Highlight repeat or common ancestors"));
+    connect(m_AncestorHighlightCombo, &QComboBox::currentIndexChanged, this,
+            &CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_AncestorHighlight);
     AddAction(QStringLiteral("ThemedFormWithAncestryPanels_PanelProperties"),
               QStringLiteral("Ancestors Box Settings..."), SidePanelButton, 400);
     AddAction(QStringLiteral("ThemedFormWithAncestryPanels_CellDefaultProperties"),
@@ -264,10 +278,12 @@ void CBioRegThemedFormInterface::CreateControls()
     AddAction(QStringLiteral("Pedigree_NewRecord"), QString(), TopBarButton);
     AddAction(QStringLiteral("Pedigree_DeleteRecord"), QString(), TopBarButton);
     AddAction(QStringLiteral("Pedigree_CheckRecord"), QString(), MenuOnly);
-    AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100);
+    AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasTitle);
     AddCheckBox(PedigreeHasDetails, QStringLiteral("Details"), QStringLiteral("Hide or show the pedigree Details Box"),
-                100);
-    AddCheckBox(PedigreeHasPic, QString(), QString(), 100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasDetails);
+    AddCheckBox(PedigreeHasPic, QString(), QString(), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasPic);
     AddAction(QStringLiteral("Pedigree_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
               300);
     AddAction(QStringLiteral("Pedigree_DetailsBoxProperties"), QStringLiteral("Details Settings..."),
@@ -276,6 +292,7 @@ void CBioRegThemedFormInterface::CreateControls()
     m_PedigreeAllRecords->SetCountWords(animal, animals);
     m_PedigreePage = m_PedigreeAllRecords->CreateWidget();
     AddPage(m_PedigreePage);
+    ConnectList(PedigreeList, QStringLiteral("Pedigree_AllRecords"));
 
     const QString sire = GetBioTerm(BioTermSire);
     const QString dam = GetBioTerm(BioTermDam);
@@ -283,18 +300,20 @@ void CBioRegThemedFormInterface::CreateControls()
     AddAction(QStringLiteral("TrialMating_NewDamRecord"), QString(), TopBarButton);
     AddAction(QStringLiteral("TrialMating_CheckRecord"), QString(), MenuOnly);
     AddCheckBox(TrialMatingHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the trial mating Title Box"),
-                100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasTitle);
     AddCheckBox(TrialMatingHasSirePic, QStringLiteral("%1 %2").arg(sire, photo),
                 QStringLiteral("Hide or show the %1's %2")
                     .arg(GetBioTerm(BioTermSire, BioTermLowerCase), photo.toLower()),
-                100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSirePic);
     AddCheckBox(TrialMatingHasSireDetails, QStringLiteral("%1 Details").arg(sire),
-                QStringLiteral("Hide or show the %1 Details Box").arg(sire), 100);
+                QStringLiteral("Hide or show the %1 Details Box").arg(sire), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSireDetails);
     AddCheckBox(TrialMatingHasDamPic, QStringLiteral("%1 %2").arg(dam, photo),
                 QStringLiteral("Hide or show the %1's %2").arg(GetBioTerm(BioTermDam, BioTermLowerCase), photo.toLower()),
-                100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamPic);
     AddCheckBox(TrialMatingHasDamDetails, QStringLiteral("%1 Details").arg(dam),
-                QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100);
+                QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamDetails);
     AddAction(QStringLiteral("TrialMating_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
               300);
     AddAction(QStringLiteral("TrialMating_SirePicBoxProperties"), QStringLiteral("%1 %2...").arg(sire, photo),
@@ -315,6 +334,8 @@ void CBioRegThemedFormInterface::CreateControls()
     CCmnWidget *sires = CmnWidgetAroundWidget(m_TrialMatingSires->CreateWidget(), Qt::AlignBottom);
     sires->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     CCmnWidget *dams = CmnWidgetAroundWidget(m_TrialMatingDams->CreateWidget(), Qt::AlignTop);
+    ConnectList(SiresList, QStringLiteral("TrialMating_Sires"));
+    ConnectList(DamsList, QStringLiteral("TrialMating_Dams"));
     dams->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_TrialMatingSplitter = new CCmnSplitter;
     m_TrialMatingSplitter->setOrientation(Qt::Vertical);
@@ -797,6 +818,502 @@ void CBioRegThemedFormInterface::SetCheckBoxTexts(ECheckBox which, const QString
 {
     m_CheckBoxes[which]->setText(CmnMnemonicSafe(text));
     m_CheckBoxes[which]->setToolTip(PlainToolTip(toolTip));
+}
+
+// ---- Record lists ----
+
+CCmnRegIndexListPanel &CBioRegThemedFormInterface::ListPanel(EList list) const
+{
+    switch (list) {
+    case CoverSheetList:
+        return *m_CoverSheetAllRecords;
+    case PedigreeList:
+        return *m_PedigreeAllRecords;
+    case SiresList:
+        return *m_TrialMatingSires;
+    case DamsList:
+        break;
+    }
+    return *m_TrialMatingDams;
+}
+
+// The list's six signals reach the slots named after them and the role.
+void CBioRegThemedFormInterface::ConnectList(EList list, const QString &role)
+{
+    CCmnRegIndexListPanel &panel = ListPanel(list);
+    const auto slot = [&role](const char *signal, const char *arguments) {
+        return QByteArray("1Slot_") + signal + '_' + role.toLatin1() + arguments;
+    };
+    connect(panel.View()->selectionModel(), SIGNAL(selectionChanged(QItemSelection, QItemSelection)), this,
+            slot("selectionChanged", "(QItemSelection,QItemSelection)").constData());
+    connect(panel.View(), SIGNAL(doubleClicked(QModelIndex)), this, slot("doubleClicked", "(QModelIndex)").constData());
+    connect(panel.FindBox(), SIGNAL(textChanged(QString)), this, slot("textChanged", "(QString)").constData());
+    connect(panel.Model(), SIGNAL(modelReset()), this, slot("modelReset", "()").constData());
+    connect(panel.Model(), SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+            slot("rowsInserted", "(QModelIndex,int,int)").constData());
+    connect(panel.Model(), SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+            slot("rowsRemoved", "(QModelIndex,int,int)").constData());
+}
+
+void CBioRegThemedFormInterface::TakeListRecord(EList list, qint32 recordId)
+{
+    switch (list) {
+    case CoverSheetList:
+        SetCoverSheetSubject(recordId);
+        break;
+    case PedigreeList:
+        SetPedigreeSubject(recordId);
+        break;
+    case SiresList:
+        SetTrialMatingParent(1, recordId);
+        break;
+    case DamsList:
+        SetTrialMatingParent(2, recordId);
+        break;
+    }
+}
+
+void CBioRegThemedFormInterface::RunCommand(bool guard, const std::function<void()> &work)
+{
+    if (SlotsBlocked() || !guard)
+        return;
+    const CCommandScope scope(this);
+    work();
+}
+
+// The controller's own re-selections arrive while blocked: only the user's get here.
+void CBioRegThemedFormInterface::ListSelectionChanged(EList list)
+{
+    RunCommand(!m_BioReg.isNull(), [this, list] {
+        const int recordId = ListPanel(list).GetCurrentRecordIdFor(QString(), 0);
+        if (recordId >= 1)
+            TakeListRecord(list, recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::ListFindTextChanged(EList list, const QString &text)
+{
+    RunCommand(!m_BioReg.isNull(), [this, list, &text] {
+        const int recordId = ListPanel(list).Find(text);
+        if (recordId >= 1)
+            TakeListRecord(list, recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::ListDoubleClicked(EList list)
+{
+    RunCommand(!m_BioReg.isNull(), [this, list] {
+        // The selected row, not the clicked index: a click on empty space opens nothing.
+        const int recordId = ListPanel(list).GetCurrentRecordId();
+        if (recordId < 1)
+            return;
+        TakeListRecord(list, recordId);
+        const int term = list == SiresList ? kBioTermSire : list == DamsList ? kBioTermDam : kBioTermAnimal;
+        (void)RecordCommands().Edit(GetBioTerm(term), recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_CoverSheet_AllRecords(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(CoverSheetList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_CoverSheet_AllRecords(const QModelIndex &)
+{
+    ListDoubleClicked(CoverSheetList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_CoverSheet_AllRecords(const QString &text)
+{
+    ListFindTextChanged(CoverSheetList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_CoverSheet_AllRecords()
+{
+    ListPanel(CoverSheetList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_CoverSheet_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(CoverSheetList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_CoverSheet_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(CoverSheetList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_Pedigree_AllRecords(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(PedigreeList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_Pedigree_AllRecords(const QModelIndex &)
+{
+    ListDoubleClicked(PedigreeList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_Pedigree_AllRecords(const QString &text)
+{
+    ListFindTextChanged(PedigreeList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_Pedigree_AllRecords()
+{
+    ListPanel(PedigreeList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_Pedigree_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(PedigreeList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_Pedigree_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(PedigreeList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_TrialMating_Sires(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(SiresList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_TrialMating_Sires(const QModelIndex &)
+{
+    ListDoubleClicked(SiresList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_TrialMating_Sires(const QString &text)
+{
+    ListFindTextChanged(SiresList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_TrialMating_Sires()
+{
+    ListPanel(SiresList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_TrialMating_Sires(const QModelIndex &, int, int)
+{
+    ListPanel(SiresList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_TrialMating_Sires(const QModelIndex &, int, int)
+{
+    ListPanel(SiresList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_TrialMating_Dams(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(DamsList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_TrialMating_Dams(const QModelIndex &)
+{
+    ListDoubleClicked(DamsList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_TrialMating_Dams(const QString &text)
+{
+    ListFindTextChanged(DamsList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_TrialMating_Dams()
+{
+    ListPanel(DamsList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_TrialMating_Dams(const QModelIndex &, int, int)
+{
+    ListPanel(DamsList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_TrialMating_Dams(const QModelIndex &, int, int)
+{
+    ListPanel(DamsList).UpdateCountLabel();
+}
+
+// ---- Options ----
+
+void CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_CoverSheet_Style(int)
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        const auto settings = m_CoverSheet->Settings().objectCast<CBioRegCoverSheetSettings>();
+        const qint32 foldStyle = BioGetAncestorHighlightMode(m_CoverSheetStyleCombo);
+        if (!settings || settings->m_FoldStyle == foldStyle)
+            return;
+        settings->m_FoldStyle = foldStyle;
+        NotifySettingsModified();
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_Gens(int index)
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this, index] {
+        const auto settings = m_FormWithAncestryPanels->AncestrySettings();
+        const qint32 generations = std::clamp(m_GenerationsCombo->itemData(index).toInt(), 1, kGenerationActions);
+        if (settings->m_Generations == generations)
+            return;
+        settings->m_Generations = generations;
+        NotifySettingsModified();
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_AncestorHighlight(int)
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] {
+        const auto state = m_FormWithAncestryPanels->AncestryStickyState();
+        const qint32 mode = BioGetAncestorHighlightMode(m_AncestorHighlightCombo);
+        if (state->m_HighlightMode == mode)
+            return;
+        state->m_HighlightMode = mode;
+        StickyStateChanged(state, BioAncestorHighlightChangeId());
+    });
+}
+
+template <typename TSettings>
+void CBioRegThemedFormInterface::SwitchBox(const QSharedPointer<CBioRegThemedForm> &form, bool TSettings::*flag,
+                                           int state)
+{
+    RunCommand(!form.isNull(), [this, &form, flag, state] {
+        const auto settings = form->Settings().template objectCast<TSettings>();
+        if (!settings || settings.data()->*flag == (state != 0))
+            return;
+        settings.data()->*flag = state != 0;
+        NotifySettingsModified();
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_CoverSheet_HasPic(int state)
+{
+    SwitchBox(m_CoverSheet, &CBioRegCoverSheetSettings::m_ShowPicture, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasTitle(int state)
+{
+    SwitchBox(m_Pedigree, &CBioRegPedigreeSettings::m_ShowTitleBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasDetails(int state)
+{
+    SwitchBox(m_Pedigree, &CBioRegPedigreeSettings::m_ShowDetailsBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasPic(int state)
+{
+    SwitchBox(m_Pedigree, &CBioRegPedigreeSettings::m_ShowPictureBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasTitle(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowTitleBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSirePic(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowSirePictureBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamPic(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowDamPictureBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSireDetails(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowSireDetailsBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamDetails(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowDamDetailsBox, state);
+}
+
+// ---- Record commands ----
+
+CBioRegFormRecordCommands CBioRegThemedFormInterface::RecordCommands()
+{
+    return CBioRegFormRecordCommands(m_BioReg.data(), GetWidget());
+}
+
+bool CBioRegThemedFormInterface::AddNewTrialMatingParent(qint32 which)
+{
+    const int recordId = RecordCommands().AddNew(MenuPosition(), which);
+    if (recordId < 1)
+        return false;
+    SetTrialMatingParent(which, recordId);
+    return true;
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_NewRecord()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        const int recordId = RecordCommands().AddNew(MenuPosition(), 0);
+        if (recordId >= 1)
+            SetCoverSheetSubject(recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_NewRecord()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] {
+        const int recordId = RecordCommands().AddNew(MenuPosition(), 0);
+        if (recordId >= 1)
+            SetPedigreeSubject(recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_DeleteRecord()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        (void)RecordCommands().Delete(MenuPosition(), m_CoverSheetStickyState->m_SubjectRecNo);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_DeleteRecord()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] {
+        (void)RecordCommands().Delete(MenuPosition(), m_PedigreeStickyState->m_SubjectRecNo);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_CheckRecord()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        RecordCommands().Check(QStringLiteral("pedigree"), m_CoverSheetStickyState->m_SubjectRecNo, 0, 0);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_CheckRecord()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] {
+        RecordCommands().Check(QStringLiteral("pedigree"), m_PedigreeStickyState->m_SubjectRecNo, 0, 0);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_NewSireRecord()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)AddNewTrialMatingParent(1); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_NewDamRecord()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)AddNewTrialMatingParent(2); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_CheckRecord()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] {
+        RecordCommands().Check(QStringLiteral("trial mating"), 0, m_TrialMatingStickyState->m_SireRecNo,
+                               m_TrialMatingStickyState->m_DamRecNo);
+    });
+}
+
+// ---- Box settings commands ----
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_TitleBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetTitleSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_ReverseBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetReverseSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_FlapBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetFlapSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_PicBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetPicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_TitleBoxProperties()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] { (void)EditPedigreeTitleSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_DetailsBoxProperties()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] { (void)EditPedigreeDetailsSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_PicBoxProperties()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] { (void)EditPedigreePicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_TitleBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingTitleSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_SirePicBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingSirePicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_DamPicBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingDamPicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_SireDetailsBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingSireDetailsSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_DamDetailsBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingDamDetailsSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_PanelProperties()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorsBoxSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_CellDefaultProperties()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellDefaultSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGensProperties()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGensSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties0()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 0); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties1()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 1); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties2()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 2); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties3()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 3); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties4()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 4); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 5); });
 }
 
 // ---- Texts ----

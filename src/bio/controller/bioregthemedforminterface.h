@@ -7,9 +7,11 @@
 #include <QPointer>
 #include <QSharedPointer>
 
+#include <functional>
 #include <memory>
 
 class CBioReg;
+class CBioRegFormRecordCommands;
 class CBioRegCoverSheet;
 class CBioRegCoverSheetSettings;
 class CBioRegCoverSheetStickyState;
@@ -26,7 +28,9 @@ class CCmnComboBox;
 class CCmnPushButton;
 class CCmnRegIndexListPanel;
 class CCmnSplitter;
+class QItemSelection;
 class QLabel;
+class QModelIndex;
 
 // The change ids of the remembered subjects, taken from the process-wide
 // counter of form change ids on first use.
@@ -162,6 +166,86 @@ public:
     QAction *ActionByRole(const QString &role) const;
     CCmnPushButton *ButtonByRole(const QString &role) const;
 
+    // A new animal of the sex (1 sire, 2 dam) becomes the trial mating's
+    // parent; false when none was added.
+    bool AddNewTrialMatingParent(qint32 which);
+
+public Q_SLOTS:
+    // The record lists: a user's selection or Find text makes the list's record
+    // the form's, a double click also opens it; the model slots recount.
+    void Slot_selectionChanged_CoverSheet_AllRecords(const QItemSelection &selected, const QItemSelection &deselected);
+    void Slot_doubleClicked_CoverSheet_AllRecords(const QModelIndex &index);
+    void Slot_textChanged_CoverSheet_AllRecords(const QString &text);
+    void Slot_modelReset_CoverSheet_AllRecords();
+    void Slot_rowsInserted_CoverSheet_AllRecords(const QModelIndex &parent, int first, int last);
+    void Slot_rowsRemoved_CoverSheet_AllRecords(const QModelIndex &parent, int first, int last);
+    void Slot_selectionChanged_Pedigree_AllRecords(const QItemSelection &selected, const QItemSelection &deselected);
+    void Slot_doubleClicked_Pedigree_AllRecords(const QModelIndex &index);
+    void Slot_textChanged_Pedigree_AllRecords(const QString &text);
+    void Slot_modelReset_Pedigree_AllRecords();
+    void Slot_rowsInserted_Pedigree_AllRecords(const QModelIndex &parent, int first, int last);
+    void Slot_rowsRemoved_Pedigree_AllRecords(const QModelIndex &parent, int first, int last);
+    void Slot_selectionChanged_TrialMating_Sires(const QItemSelection &selected, const QItemSelection &deselected);
+    void Slot_doubleClicked_TrialMating_Sires(const QModelIndex &index);
+    void Slot_textChanged_TrialMating_Sires(const QString &text);
+    void Slot_modelReset_TrialMating_Sires();
+    void Slot_rowsInserted_TrialMating_Sires(const QModelIndex &parent, int first, int last);
+    void Slot_rowsRemoved_TrialMating_Sires(const QModelIndex &parent, int first, int last);
+    void Slot_selectionChanged_TrialMating_Dams(const QItemSelection &selected, const QItemSelection &deselected);
+    void Slot_doubleClicked_TrialMating_Dams(const QModelIndex &index);
+    void Slot_textChanged_TrialMating_Dams(const QString &text);
+    void Slot_modelReset_TrialMating_Dams();
+    void Slot_rowsInserted_TrialMating_Dams(const QModelIndex &parent, int first, int last);
+    void Slot_rowsRemoved_TrialMating_Dams(const QModelIndex &parent, int first, int last);
+    // The options change the shown form's settings (it is built again) or its
+    // highlight; each only while its form is shown.
+    void Slot_currentIndexChanged_ComboBox_CoverSheet_Style(int index);
+    void Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_Gens(int index);
+    void Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_AncestorHighlight(int index);
+    void Slot_stateChanged_CheckBox_CoverSheet_HasPic(int state);
+    void Slot_stateChanged_CheckBox_Pedigree_HasTitle(int state);
+    void Slot_stateChanged_CheckBox_Pedigree_HasDetails(int state);
+    void Slot_stateChanged_CheckBox_Pedigree_HasPic(int state);
+    void Slot_stateChanged_CheckBox_TrialMating_HasTitle(int state);
+    void Slot_stateChanged_CheckBox_TrialMating_HasSirePic(int state);
+    void Slot_stateChanged_CheckBox_TrialMating_HasDamPic(int state);
+    void Slot_stateChanged_CheckBox_TrialMating_HasSireDetails(int state);
+    void Slot_stateChanged_CheckBox_TrialMating_HasDamDetails(int state);
+    // The record commands of the form shown; questions and windows at the point
+    // of the box menu they were chosen from.
+    void Slot_triggered_CoverSheet_NewRecord();
+    void Slot_triggered_Pedigree_NewRecord();
+    void Slot_triggered_CoverSheet_DeleteRecord();
+    void Slot_triggered_Pedigree_DeleteRecord();
+    void Slot_triggered_CoverSheet_CheckRecord();
+    void Slot_triggered_Pedigree_CheckRecord();
+    void Slot_triggered_TrialMating_NewSireRecord();
+    void Slot_triggered_TrialMating_NewDamRecord();
+    void Slot_triggered_TrialMating_CheckRecord();
+    // The box settings commands, at the point of the box menu they were chosen
+    // from; each only while its box's form is shown.
+    void Slot_triggered_CoverSheet_TitleBoxProperties();
+    void Slot_triggered_CoverSheet_ReverseBoxProperties();
+    void Slot_triggered_CoverSheet_FlapBoxProperties();
+    void Slot_triggered_CoverSheet_PicBoxProperties();
+    void Slot_triggered_Pedigree_TitleBoxProperties();
+    void Slot_triggered_Pedigree_DetailsBoxProperties();
+    void Slot_triggered_Pedigree_PicBoxProperties();
+    void Slot_triggered_TrialMating_TitleBoxProperties();
+    void Slot_triggered_TrialMating_SirePicBoxProperties();
+    void Slot_triggered_TrialMating_DamPicBoxProperties();
+    void Slot_triggered_TrialMating_SireDetailsBoxProperties();
+    void Slot_triggered_TrialMating_DamDetailsBoxProperties();
+    void Slot_triggered_ThemedFormWithAncestryPanels_PanelProperties();
+    void Slot_triggered_ThemedFormWithAncestryPanels_CellDefaultProperties();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGensProperties();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties0();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties1();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties2();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties3();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties4();
+    void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5();
+
 private:
     // A command's blocking scope: when it is the outermost one, its end brings
     // the lists back onto the remembered records.
@@ -182,8 +266,25 @@ private:
     QString TitleHint(const QString &lastCase) const;
     void CreateControls();
     QLabel *AddLabelledCombo(const QString &label, CCmnComboBox *combo, const QString &toolTip);
-    void AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip, qint32 order);
+    void AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip, qint32 order,
+                     void (CBioRegThemedFormInterface::*slot)(int));
     void SetActionTexts(const QString &role, const QString &text, const QString &toolTip);
+
+    enum EList { CoverSheetList, PedigreeList, SiresList, DamsList };
+    CCmnRegIndexListPanel &ListPanel(EList list) const;
+    void ConnectList(EList list, const QString &role);
+    // Makes the record the one the list's form remembers.
+    void TakeListRecord(EList list, qint32 recordId);
+    // A slot's command: nothing while blocked or without its guard, else the work
+    // inside a command scope.
+    void RunCommand(bool guard, const std::function<void()> &work);
+    void ListSelectionChanged(EList list);
+    void ListFindTextChanged(EList list, const QString &text);
+    void ListDoubleClicked(EList list);
+    // Shows or hides a box of the form: the form is built again when it changed.
+    template <typename TSettings>
+    void SwitchBox(const QSharedPointer<CBioRegThemedForm> &form, bool TSettings::*flag, int state);
+    CBioRegFormRecordCommands RecordCommands();
     void SetCheckBoxTexts(ECheckBox which, const QString &text, const QString &toolTip);
     enum EActionPlace { SidePanelButton, TopBarButton, MenuOnly };
     // The action of the role with its button; a side-panel button goes into the
