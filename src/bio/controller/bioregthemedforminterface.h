@@ -10,6 +10,7 @@
 #include <memory>
 
 class CBioReg;
+class CBioRegRecordBoxCommands;
 class CBioRegCoverSheet;
 class CBioRegCoverSheetSettings;
 class CBioRegCoverSheetStickyState;
@@ -108,6 +109,34 @@ public:
     bool EditAncestorCellGensSettings(const QPoint &position);
     bool EditAncestorCellGenOfGensSettings(const QPoint &position, qint32 generation);
 
+    // Presses and context menus of the boxes that show an animal; each answers
+    // whether it handled the event.
+    bool HandleCoverSheetTitleBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleCoverSheetReverseBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleCoverSheetFlapBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleCoverSheetPicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandlePedigreeTitleBoxEvent(CCmnFormBoxEvent *event);
+    bool HandlePedigreeDetailsBoxEvent(CCmnFormBoxEvent *event);
+    bool HandlePedigreePicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingTitleBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingSirePicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingDamPicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingSireDetailsBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingDamDetailsBoxEvent(CCmnFormBoxEvent *event);
+    // Which 1 the sire, 2 the dam; the term names the parent; the roles name its
+    // new-record and settings commands.
+    bool HandleTrialMatingParentPicBoxEvent(CCmnFormBoxEvent *event, qint32 which, qint32 term,
+                                            const QString &newRole, const QString &settingsRole);
+    bool HandleTrialMatingParentDetailsBoxEvent(CCmnFormBoxEvent *event, qint32 recordId, qint32 term,
+                                                const QString &settingsRole);
+
+    // A new animal from the record window (sex 0 unknown, 1 or 2 preset); its
+    // id, 0 when cancelled or without a register.
+    qint32 AddNewRecord(const QPoint &position, qint32 sex);
+    // The record window on the animal, titled "<word> Details", on the tab
+    // (empty: "General"); true when the animal was changed.
+    bool EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId, const QString &tabName);
+
     const QSharedPointer<CBioReg> &BioReg() const { return m_BioReg; }
     const QSharedPointer<CBioRegCoverSheetSettings> &CoverSheetSettings() const { return m_CoverSheetSettings; }
     const QSharedPointer<CBioRegPedigreeSettings> &PedigreeSettings() const { return m_PedigreeSettings; }
@@ -169,6 +198,9 @@ private:
     bool EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
                          const QString &stem, const QString &title);
 
+    // The boxes of the current form that show an animal, in their order.
+    bool DispatchBoxEvent(CCmnFormBoxEvent *event);
+
     QString SplitterKey() const;
     QString TitleHint(const QString &lastCase) const;
     void CreateControls();
@@ -206,6 +238,7 @@ private:
     CCmnComboBox *m_GenerationsCombo = nullptr;
     CCmnComboBox *m_AncestorHighlightCombo = nullptr;
     CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
+    std::unique_ptr<CBioRegRecordBoxCommands> m_RecordBoxCommands;
     QHash<QString, QAction *> m_Actions;
     QHash<QString, CCmnPushButton *> m_Buttons;
 };
