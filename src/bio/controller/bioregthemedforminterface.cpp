@@ -20,6 +20,7 @@
 #include "bioregthemedformwithancestrypanelscellspecificgenofgensboxpropertiesdialog.h"
 #include "bioregthemedformwithancestrypanelscellspecificgensboxpropertiesdialog.h"
 #include "bioregthemedformwithancestrypanelssettings.h"
+#include "bioregthemedformwithancestrypanelsstickystate.h"
 #include "bioancestorhighlightcombobox.h"
 #include "biofoldstylecombobox.h"
 #include "bioterminology.h"
@@ -27,6 +28,9 @@
 #include "cmncheckbox.h"
 #include "cmncombobox.h"
 #include "cmngraphicsscene.h"
+#include "cmnhtmlescape.h"
+#include "cmninterfacemenu.h"
+#include "cmninterfacetoolbarentry.h"
 #include "cmnsidepanelitem.h"
 #include "cmnmenu.h"
 #include "cmnpushbutton.h"
@@ -36,12 +40,16 @@
 #include "cmnsplitter.h"
 #include "cmnsplitterstate.h"
 #include "cmnsystemsettings.h"
+#include "cmntext.h"
+#include "cmnwidgetsetup.h"
+#include "cmnwidgetsstate.h"
 #include "cmnwidget.h"
 #include "cmnwidgetlayout.h"
 
 #include <QAction>
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -93,6 +101,13 @@ private:
     QSharedPointer<CCmnThemedForm> m_Form;
 };
 
+// A tool tip that names the user's words shows them as typed: escaped only
+// when Qt would otherwise read the text as markup.
+QString PlainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? CmnHtmlEscapedParagraph(text) : text;
+}
+
 } // namespace
 
 qint32 BioCoverSheetSubjectChangeId()
@@ -102,6 +117,12 @@ qint32 BioCoverSheetSubjectChangeId()
 }
 
 qint32 BioPedigreeSubjectChangeId()
+{
+    static const qint32 id = BioTakeFormChangeId();
+    return id;
+}
+
+qint32 BioAncestorHighlightChangeId()
 {
     static const qint32 id = BioTakeFormChangeId();
     return id;
@@ -155,12 +176,13 @@ QString CBioRegThemedFormInterface::SplitterKey() const
     return Name().isEmpty() ? QString() : Name() + QStringLiteral("/trialmatingsplitterstate");
 }
 
-CCmnComboBox *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnComboBox *combo,
-                                                            const QString &toolTip)
+QLabel *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnComboBox *combo,
+                                                      const QString &toolTip)
 {
     combo->setToolTip(toolTip);
-    AppendSidePanelItem({CCmnSidePanelItem::LabelledControls, false, 300, QString(), new QLabel(label), combo, nullptr});
-    return combo;
+    auto *labelWidget = new QLabel(label);
+    AppendSidePanelItem({CCmnSidePanelItem::LabelledControls, false, 300, QString(), labelWidget, combo, nullptr});
+    return labelWidget;
 }
 
 void CBioRegThemedFormInterface::AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip,
@@ -208,7 +230,8 @@ void CBioRegThemedFormInterface::CreateControls()
     AddAction(QStringLiteral("CoverSheet_NewRecord"), QString(), TopBarButton);
     AddAction(QStringLiteral("CoverSheet_DeleteRecord"), QString(), TopBarButton);
     AddAction(QStringLiteral("CoverSheet_CheckRecord"), QString(), MenuOnly);
-    m_CoverSheetStyleCombo = AddLabelledCombo(QStringLiteral("Style: "), BioCreateFoldStyleComboBox({}, QString(), nullptr),
+    m_CoverSheetStyleCombo = BioCreateFoldStyleComboBox({}, QString(), nullptr);
+    m_CoverSheetStyleLabel = AddLabelledCombo(QStringLiteral("Style: "), m_CoverSheetStyleCombo,
                                               QStringLiteral("Set the number of folds in the cover sheet"));
     AddCheckBox(CoverSheetHasPic, QString(), QString(), 200);
     AddAction(QStringLiteral("CoverSheet_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
@@ -226,10 +249,10 @@ void CBioRegThemedFormInterface::CreateControls()
     m_GenerationsCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int generations = 1; generations <= 6; ++generations)
         m_GenerationsCombo->addItem(QString::number(generations), generations);
-    AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
-                     QStringLiteral("Change the number of generations shown"));
-    m_AncestorHighlightCombo = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "),
-                                                BioNewAncestorHighlightComboBox(nullptr),
+    m_GenerationsLabel = AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
+                                          QStringLiteral("Change the number of generations shown"));
+    m_AncestorHighlightCombo = BioNewAncestorHighlightComboBox(nullptr);
+    m_AncestorHighlightLabel = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "), m_AncestorHighlightCombo,
                                                 QStringLiteral("Highlight repeat or common ancestors"));
     AddAction(QStringLiteral("ThemedFormWithAncestryPanels_PanelProperties"),
               QStringLiteral("Ancestors Box Settings..."), SidePanelButton, 400);
@@ -589,6 +612,236 @@ bool CBioRegThemedFormInterface::DispatchBoxEvent(CCmnFormBoxEvent *event)
             return true;
     }
     return false;
+}
+
+// ---- Controls and texts ----
+
+void CBioRegThemedFormInterface::UpdateControls()
+{
+    CCmnRegThemedFormInterface::UpdateControls();
+    const CCmnSlotBlocker blocker(this);
+    const bool design = DesignMode();
+    const bool hasReg = !m_BioReg.isNull();
+    QList<CCmnWidgetsState> states;
+    const auto addWidgets = [&states](QList<QWidget *> widgets, bool visible, bool enabled, qint32 checked = -1) {
+        CCmnWidgetsState state;
+        state.m_Widgets = std::move(widgets);
+        state.m_Visible = visible;
+        state.m_Enabled = enabled;
+        state.m_Checked = checked;
+        states << state;
+    };
+    const auto addActions = [this, &states](std::initializer_list<const char *> roles, bool enabled) {
+        CCmnWidgetsState state;
+        for (const char *role : roles)
+            state.m_Actions << ActionByRole(QString::fromLatin1(role));
+        state.m_Enabled = enabled;
+        states << state;
+    };
+    const auto buttons = [this](std::initializer_list<const char *> roles) {
+        QList<QWidget *> widgets;
+        for (const char *role : roles)
+            widgets << ButtonByRole(QString::fromLatin1(role));
+        return widgets;
+    };
+    const auto shownButton = [&](const char *role, bool shown) { addWidgets(buttons({role}), shown, shown); };
+    const auto checkBox = [&](ECheckBox which, bool current, bool flag) {
+        addWidgets({m_CheckBoxes[which]}, current, true, current ? qint32(flag) : -1);
+    };
+
+    const auto coverSheetSettings = m_CoverSheet ? m_CoverSheet->Settings().objectCast<CBioRegCoverSheetSettings>()
+                                                 : QSharedPointer<CBioRegCoverSheetSettings>();
+    const bool coverSheet = !coverSheetSettings.isNull();
+    addWidgets(buttons({"CoverSheet_TitleBoxProperties", "CoverSheet_ReverseBoxProperties",
+                        "CoverSheet_FlapBoxProperties", "CoverSheet_PicBoxProperties"}),
+               coverSheet && design, coverSheet && design);
+    addActions({"CoverSheet_NewRecord"}, coverSheet && hasReg);
+    addActions({"CoverSheet_DeleteRecord", "CoverSheet_CheckRecord"},
+               coverSheet && hasReg && m_CoverSheetStickyState->m_SubjectRecNo >= 1);
+    addWidgets({m_CoverSheetStyleLabel, m_CoverSheetStyleCombo}, coverSheet, true);
+    checkBox(CoverSheetHasPic, coverSheet, coverSheet && coverSheetSettings->m_ShowPicture);
+    if (coverSheet)
+        CmnSetComboCurrentIndex(m_CoverSheetStyleCombo, coverSheetSettings->m_FoldStyle);
+
+    const auto ancestrySettings = m_FormWithAncestryPanels ? m_FormWithAncestryPanels->AncestrySettings()
+                                                           : QSharedPointer<CBioRegThemedFormWithAncestryPanelsSettings>();
+    const bool ancestry = !ancestrySettings.isNull();
+    const qint32 generations = ancestry ? ancestrySettings->m_Generations : 0;
+    addWidgets(buttons({"ThemedFormWithAncestryPanels_PanelProperties",
+                        "ThemedFormWithAncestryPanels_CellDefaultProperties",
+                        "ThemedFormWithAncestryPanels_SpecificGensProperties"}),
+               ancestry && design, ancestry && design);
+    for (int generation = 0; generation < kGenerationActions; ++generation) {
+        const bool shown = ancestry && design && generation < generations;
+        addWidgets({m_Buttons.value(GenOfGensRole(generation))}, shown, shown);
+    }
+    addWidgets({m_GenerationsLabel, m_GenerationsCombo, m_AncestorHighlightLabel, m_AncestorHighlightCombo}, ancestry,
+               true);
+    if (ancestry) {
+        const int index = m_GenerationsCombo->findData(generations);
+        m_GenerationsCombo->setCurrentIndex(index >= 0 ? index : 0);
+        CmnSetComboCurrentIndex(m_AncestorHighlightCombo, m_FormWithAncestryPanels->AncestryStickyState()->m_HighlightMode);
+    }
+
+    const auto pedigreeSettings = m_Pedigree ? m_Pedigree->Settings().objectCast<CBioRegPedigreeSettings>()
+                                             : QSharedPointer<CBioRegPedigreeSettings>();
+    const bool pedigree = !pedigreeSettings.isNull();
+    shownButton("Pedigree_TitleBoxProperties", pedigree && design && pedigreeSettings->m_ShowTitleBox);
+    shownButton("Pedigree_DetailsBoxProperties", pedigree && design && pedigreeSettings->m_ShowDetailsBox);
+    shownButton("Pedigree_PicBoxProperties", pedigree && design && pedigreeSettings->m_ShowPictureBox);
+    addActions({"Pedigree_NewRecord"}, pedigree && hasReg);
+    addActions({"Pedigree_DeleteRecord", "Pedigree_CheckRecord"},
+               pedigree && hasReg && m_PedigreeStickyState->m_SubjectRecNo >= 1);
+    checkBox(PedigreeHasTitle, pedigree, pedigree && pedigreeSettings->m_ShowTitleBox);
+    checkBox(PedigreeHasDetails, pedigree, pedigree && pedigreeSettings->m_ShowDetailsBox);
+    checkBox(PedigreeHasPic, pedigree, pedigree && pedigreeSettings->m_ShowPictureBox);
+
+    const auto trialMatingSettings = m_TrialMating
+                                         ? m_TrialMating->Settings().objectCast<CBioRegTrialMatingSettings>()
+                                         : QSharedPointer<CBioRegTrialMatingSettings>();
+    const bool trialMating = !trialMatingSettings.isNull();
+    const auto flag = [&trialMatingSettings](bool CBioRegTrialMatingSettings::*member) {
+        return trialMatingSettings && trialMatingSettings.data()->*member;
+    };
+    shownButton("TrialMating_TitleBoxProperties", design && flag(&CBioRegTrialMatingSettings::m_ShowTitleBox));
+    shownButton("TrialMating_SirePicBoxProperties", design && flag(&CBioRegTrialMatingSettings::m_ShowSirePictureBox));
+    shownButton("TrialMating_DamPicBoxProperties", design && flag(&CBioRegTrialMatingSettings::m_ShowDamPictureBox));
+    shownButton("TrialMating_SireDetailsBoxProperties",
+                design && flag(&CBioRegTrialMatingSettings::m_ShowSireDetailsBox));
+    shownButton("TrialMating_DamDetailsBoxProperties",
+                design && flag(&CBioRegTrialMatingSettings::m_ShowDamDetailsBox));
+    addActions({"TrialMating_NewSireRecord", "TrialMating_NewDamRecord", "TrialMating_CheckRecord"},
+               trialMating && hasReg);
+    checkBox(TrialMatingHasTitle, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowTitleBox));
+    checkBox(TrialMatingHasSirePic, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowSirePictureBox));
+    checkBox(TrialMatingHasDamPic, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowDamPictureBox));
+    checkBox(TrialMatingHasSireDetails, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowSireDetailsBox));
+    checkBox(TrialMatingHasDamDetails, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowDamDetailsBox));
+
+    for (const CCmnWidgetsState &state : std::as_const(states))
+        state.Apply();
+}
+
+void CBioRegThemedFormInterface::UpdateTexts()
+{
+    CCmnRegThemedFormInterface::UpdateTexts();
+    const QString photo = QStringLiteral("Photo");
+    const QString animal = GetBioTerm(BioTermAnimal);
+    const QString animalLower = GetBioTerm(BioTermAnimal, BioTermLowerCase);
+    const QString sire = GetBioTerm(BioTermSire);
+    const QString sireLower = GetBioTerm(BioTermSire, BioTermLowerCase);
+    const QString dam = GetBioTerm(BioTermDam);
+    const QString damLower = GetBioTerm(BioTermDam, BioTermLowerCase);
+    const QString newToolTip = QStringLiteral("Add a new %1 (one that you have not previously added to your data file)");
+    const QString deleteToolTip = QStringLiteral("Permanently delete the displayed %1 from your data file");
+
+    for (const QString &kind : {QStringLiteral("CoverSheet"), QStringLiteral("Pedigree")}) {
+        SetActionTexts(kind + QStringLiteral("_NewRecord"), QStringLiteral("New %1...").arg(animal),
+                       newToolTip.arg(animalLower));
+        SetActionTexts(kind + QStringLiteral("_DeleteRecord"), QStringLiteral("Delete %1...").arg(animal),
+                       deleteToolTip.arg(animalLower));
+        SetActionTexts(kind + QStringLiteral("_CheckRecord"), QStringLiteral("Check For Errors..."),
+                       QStringLiteral("Check this %1 for data inconsistencies").arg(animalLower));
+        SetActionTexts(kind + QStringLiteral("_PicBoxProperties"), QStringLiteral("%1 Settings...").arg(photo),
+                       QString());
+    }
+    SetCheckBoxTexts(CoverSheetHasPic, QStringLiteral("%1's %2").arg(animal, photo),
+                     QStringLiteral("Display the %1's %2 within the cover sheet").arg(animalLower, photo.toLower()));
+    SetCheckBoxTexts(PedigreeHasPic, photo,
+                     QStringLiteral("Display the %1's %2 within the pedigree").arg(animalLower, photo.toLower()));
+
+    SetActionTexts(QStringLiteral("TrialMating_NewSireRecord"), QStringLiteral("New %1...").arg(sire),
+                   newToolTip.arg(sireLower));
+    SetActionTexts(QStringLiteral("TrialMating_NewDamRecord"), QStringLiteral("New %1...").arg(dam),
+                   newToolTip.arg(damLower));
+    SetActionTexts(QStringLiteral("TrialMating_CheckRecord"), QStringLiteral("Check For Errors..."),
+                   QStringLiteral("Check the %1 and %2 for data inconsistencies").arg(sireLower, damLower));
+    SetCheckBoxTexts(TrialMatingHasSirePic, QStringLiteral("%1's %2").arg(sire, photo),
+                     QStringLiteral("Hide or show the %1's %2").arg(sireLower, photo.toLower()));
+    SetActionTexts(QStringLiteral("TrialMating_SirePicBoxProperties"),
+                   QStringLiteral("%1 %2 Settings...").arg(sire, photo), QString());
+    SetCheckBoxTexts(TrialMatingHasDamPic, QStringLiteral("%1's %2").arg(dam, photo),
+                     QStringLiteral("Hide or show the %1's %2").arg(damLower, photo.toLower()));
+    SetActionTexts(QStringLiteral("TrialMating_DamPicBoxProperties"), QStringLiteral("%1 %2 Settings...").arg(dam, photo),
+                   QString());
+}
+
+void CBioRegThemedFormInterface::UpdatePropsActionTexts()
+{
+    CCmnRegThemedFormInterface::UpdatePropsActionTexts();
+    if (!m_FormWithAncestryPanels)
+        return;
+    const qint32 generations = std::clamp(m_FormWithAncestryPanels->AncestrySettings()->m_Generations, 1,
+                                          kGenerationActions);
+    m_Actions.value(QStringLiteral("ThemedFormWithAncestryPanels_SpecificGensProperties"))
+        ->setText(QStringLiteral("Ancestor Cell Settings - %1G Specific...").arg(generations));
+    for (int generation = 0; generation < generations; ++generation)
+        m_Actions.value(GenOfGensRole(generation))
+            ->setText(QStringLiteral("Ancestor Cell Settings - G%1/%2 Specific...").arg(generation + 1).arg(generations));
+}
+
+QList<CCmnInterfaceToolBarEntry> CBioRegThemedFormInterface::GetToolBarEntries()
+{
+    QList<CCmnInterfaceToolBarEntry> entries = CCmnRegThemedFormInterface::GetToolBarEntries();
+    const auto add = [this, &entries](const QString &kind, const QString &first, const QString &second, bool stretch) {
+        auto *layout = new QHBoxLayout;
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_Buttons.value(first));
+        layout->addWidget(m_Buttons.value(second));
+        if (stretch)
+            layout->addStretch();
+        CCmnInterfaceToolBarEntry entry;
+        entry.m_Kinds = {kind};
+        entry.m_Widget = new CCmnWidget(layout);
+        entries << entry;
+    };
+    add(kCoverSheet, QStringLiteral("CoverSheet_NewRecord"), QStringLiteral("CoverSheet_DeleteRecord"), false);
+    add(kPedigree, QStringLiteral("Pedigree_NewRecord"), QStringLiteral("Pedigree_DeleteRecord"), false);
+    add(kTrialMating, QStringLiteral("TrialMating_NewSireRecord"), QStringLiteral("TrialMating_NewDamRecord"), true);
+    return entries;
+}
+
+QList<CCmnInterfaceMenu> CBioRegThemedFormInterface::GetMenus()
+{
+    const auto menu = [this](const QString &kind, std::initializer_list<QString> roles) {
+        CCmnInterfaceMenu record;
+        record.m_Kinds = {kind};
+        record.m_MenuName = QStringLiteral("Record");
+        for (const QString &role : roles) {
+            CCmnMenuEntry entry;
+            entry.m_Action = m_Actions.value(role);
+            record.m_Entries << entry;
+        }
+        return record;
+    };
+    QList<CCmnInterfaceMenu> menus{
+        menu(kCoverSheet, {QStringLiteral("CoverSheet_NewRecord"), QStringLiteral("CoverSheet_DeleteRecord"),
+                           QStringLiteral("CoverSheet_CheckRecord")}),
+        menu(kPedigree, {QStringLiteral("Pedigree_NewRecord"), QStringLiteral("Pedigree_DeleteRecord"),
+                         QStringLiteral("Pedigree_CheckRecord")}),
+        menu(kTrialMating, {QStringLiteral("TrialMating_NewSireRecord"), QStringLiteral("TrialMating_NewDamRecord"),
+                            QStringLiteral("TrialMating_CheckRecord")}),
+    };
+    return menus + CCmnRegThemedFormInterface::GetMenus();
+}
+
+void CBioRegThemedFormInterface::SetActionTexts(const QString &role, const QString &text, const QString &toolTip)
+{
+    // The words come from the user's terminology: shown as typed, never as a
+    // mnemonic or markup.
+    QAction *action = m_Actions.value(role);
+    action->setText(CmnMnemonicSafe(text));
+    if (toolTip.isEmpty())
+        return;
+    action->setToolTip(PlainToolTip(toolTip));
+    if (CCmnPushButton *button = m_Buttons.value(role))
+        button->setToolTip(PlainToolTip(toolTip));
+}
+
+void CBioRegThemedFormInterface::SetCheckBoxTexts(ECheckBox which, const QString &text, const QString &toolTip)
+{
+    m_CheckBoxes[which]->setText(CmnMnemonicSafe(text));
+    m_CheckBoxes[which]->setToolTip(PlainToolTip(toolTip));
 }
 
 // ---- Texts ----

@@ -27,11 +27,13 @@ class CCmnComboBox;
 class CCmnPushButton;
 class CCmnRegIndexListPanel;
 class CCmnSplitter;
+class QLabel;
 
 // The change ids of the remembered subjects, taken from the process-wide
 // counter of form change ids on first use.
 qint32 BioCoverSheetSubjectChangeId();
 qint32 BioPedigreeSubjectChangeId();
+qint32 BioAncestorHighlightChangeId();
 
 // The breeding forms' view: the pedigree, the cover sheet and the trial mating
 // of the open document. Per kind it keeps the settings and the remembered
@@ -57,6 +59,13 @@ public:
                        QGraphicsRectItem *pageItem) override;
     void ReleaseForm() override;
     bool HandleBoxEvent(CCmnFormBoxEvent *event) override;
+    // Shows, enables and checks the controls of the current kind's form only.
+    void UpdateControls() override;
+    void UpdateTexts() override;
+    // Names the cell settings commands after the generations the form shows.
+    void UpdatePropsActionTexts() override;
+    QList<CCmnInterfaceToolBarEntry> GetToolBarEntries() override;
+    QList<CCmnInterfaceMenu> GetMenus() override;
 
     // Points the record lists at the register's lists; builds nothing.
     void SetRegister(const QSharedPointer<CBioReg> &reg);
@@ -204,8 +213,10 @@ private:
     QString SplitterKey() const;
     QString TitleHint(const QString &lastCase) const;
     void CreateControls();
-    CCmnComboBox *AddLabelledCombo(const QString &label, CCmnComboBox *combo, const QString &toolTip);
+    QLabel *AddLabelledCombo(const QString &label, CCmnComboBox *combo, const QString &toolTip);
     void AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip, qint32 order);
+    void SetActionTexts(const QString &role, const QString &text, const QString &toolTip);
+    void SetCheckBoxTexts(ECheckBox which, const QString &text, const QString &toolTip);
     enum EActionPlace { SidePanelButton, TopBarButton, MenuOnly };
     // The action of the role with its button; a side-panel button goes into the
     // lower half of the box-settings section at the order.
@@ -237,6 +248,9 @@ private:
     CCmnComboBox *m_CoverSheetStyleCombo = nullptr;
     CCmnComboBox *m_GenerationsCombo = nullptr;
     CCmnComboBox *m_AncestorHighlightCombo = nullptr;
+    QLabel *m_CoverSheetStyleLabel = nullptr;
+    QLabel *m_GenerationsLabel = nullptr;
+    QLabel *m_AncestorHighlightLabel = nullptr;
     CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
     std::unique_ptr<CBioRegRecordBoxCommands> m_RecordBoxCommands;
     QHash<QString, QAction *> m_Actions;

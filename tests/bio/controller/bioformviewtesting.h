@@ -74,19 +74,24 @@ struct CBioFormViewFixture
             AddAnimal(*m_Reg, QStringLiteral("Animal %1").arg(i, 2, 10, QLatin1Char('0')), i % 2 ? 1 : 2);
         m_Themes = QSharedPointer<CCmnThemeSet>::create();
         m_Themes->m_BaseTheme = BioGetDefaultTheme();
+        // As a document is installed: the words first.
+        m_Host.UpdateTexts();
         View()->SetThemes(m_Themes);
-        // Every box of the trial mating, so that each can be pressed.
-        for (bool *shown : {&View()->TrialMatingSettings()->m_ShowSirePictureBox,
-                            &View()->TrialMatingSettings()->m_ShowDamPictureBox,
-                            &View()->TrialMatingSettings()->m_ShowSireDetailsBox,
-                            &View()->TrialMatingSettings()->m_ShowDamDetailsBox})
-            *shown = true;
         View()->SetRegister(m_Reg);
         QObject::connect(m_Reg.data(), &CCmnReg::RegRecordNotification, &m_Host,
                          [this](CCmnReg *reg, int id, int code) { m_Host.HandleRegRecordNotification(reg, id, code); });
     }
 
     CBioRegThemedFormInterface *View() const { return m_Host.View(); }
+    // Every box of the trial mating, not only its defaults', so that each can be pressed.
+    void ShowEveryTrialMatingBox()
+    {
+        for (bool *shown : {&View()->TrialMatingSettings()->m_ShowSirePictureBox,
+                            &View()->TrialMatingSettings()->m_ShowDamPictureBox,
+                            &View()->TrialMatingSettings()->m_ShowSireDetailsBox,
+                            &View()->TrialMatingSettings()->m_ShowDamDetailsBox})
+            *shown = true;
+    }
     void Show(const QString &kind)
     {
         m_Host.SetInterfacesEnabled(true);

@@ -150,6 +150,7 @@ void TestBioRegRecordBoxCommands::pressesWithoutAnimalAreNotHandled()
     QFETCH(QString, box);
     CBioFormViewFixture fixture;
     fixture.View()->CoverSheetSettings()->m_FoldStyle = 2;
+    fixture.ShowEveryTrialMatingBox();
     fixture.Show(kind);
     CBioRegThemedFormInterface *view = fixture.View();
     qint32 id = 0;
@@ -253,6 +254,7 @@ void TestBioRegRecordBoxCommands::namesReachMenusAsTyped()
     const int dam = AddAnimal(*fixture.m_Reg, QStringLiteral("\"Lady\" O'Hara"), 2);
     fixture.View()->TrialMatingStickyState()->m_SireRecNo = bob;
     fixture.View()->TrialMatingStickyState()->m_DamRecNo = dam;
+    fixture.ShowEveryTrialMatingBox();
     fixture.Show(kBioFormViewTrialMating);
     CTestMenuScope menus;
     CBioFormViewBoxEvent title(kMenu, fixture.View()->TrialMating()->TitleBoxId());
