@@ -11,6 +11,7 @@
 #include "bioregtrialmating.h"
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
+#include "bioregancestorcellcommands.h"
 #include "bioregrecordboxcommands.h"
 #include "bioregrecordcommands.h"
 #include "bioregthemedformboxpropertiesdialog.h"
@@ -158,7 +159,8 @@ CBioRegThemedFormInterface::CBioRegThemedFormInterface(const QString &name, QWid
       m_PedigreeAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
       m_TrialMatingSires(std::make_unique<CCmnRegIndexListPanel>()),
       m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>()),
-      m_RecordBoxCommands(std::make_unique<CBioRegRecordBoxCommands>(*this))
+      m_RecordBoxCommands(std::make_unique<CBioRegRecordBoxCommands>(*this)),
+      m_AncestorCellCommands(std::make_unique<CBioRegAncestorCellCommands>(*this))
 {
     const CCmnSlotBlocker blocker(this);
     SetFallbackTheme(BioGetDefaultTheme());
@@ -611,7 +613,25 @@ bool CBioRegThemedFormInterface::DispatchBoxEvent(CCmnFormBoxEvent *event)
             && (this->*candidate.m_Handler)(event))
             return true;
     }
-    return false;
+    // Held: a command may replace the form.
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> chart = m_FormWithAncestryPanels;
+    if (!chart)
+        return false;
+    qint32 childId = 0;
+    qint32 which = 0;
+    qint32 generation = 0;
+    qint32 panelBoxId = 0;
+    if (chart->FindAncestryCell(event->m_BoxId, &childId, &which, &generation, nullptr, &panelBoxId)) {
+        // The first generation's child is the chart's root: the pedigree's subject.
+        if (generation == 0 && chart->PanelHasRecordRoot(panelBoxId))
+            childId = std::max(m_PedigreeStickyState->m_SubjectRecNo, 0);
+        if (HandleAncestryCellEvent(event, panelBoxId, childId, which, generation))
+            return true;
+    }
+    if (chart->FindGenerationBox(event->m_BoxId, &generation, &panelBoxId)
+        && HandleGenerationBoxEvent(event, generation))
+        return true;
+    return chart->IsPanelBox(event->m_BoxId) && HandleAncestryPanelBoxEvent(event);
 }
 
 // ---- Controls and texts ----
@@ -1158,4 +1178,40 @@ bool CBioRegThemedFormInterface::EditAnimal(const QPoint &position, const QStrin
         return false;
     return CBioRegRecordCommands(m_BioReg.data())
         .EditRecord(GetWidget(), position, tr("%1 Details").arg(titleWord), recordId, tabName);
+}
+
+// ---- The ancestry charts ----
+
+bool CBioRegThemedFormInterface::HandleAncestryCellEvent(CCmnFormBoxEvent *event, qint32 panelBoxId, qint32 childId,
+                                                         qint32 which, qint32 generation)
+{
+    return m_AncestorCellCommands->CellEvent(event, panelBoxId, childId, which, generation);
+}
+
+bool CBioRegThemedFormInterface::HandleGenerationBoxEvent(CCmnFormBoxEvent *event, qint32 generation)
+{
+    return m_AncestorCellCommands->GenerationBoxEvent(event, generation);
+}
+
+bool CBioRegThemedFormInterface::HandleAncestryPanelBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_AncestorCellCommands->PanelBoxEvent(event);
+}
+
+bool CBioRegThemedFormInterface::SelectCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId,
+                                                  qint32 which)
+{
+    return m_AncestorCellCommands->SelectCellParent(panelBoxId, position, childId, which);
+}
+
+bool CBioRegThemedFormInterface::NewCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId,
+                                               qint32 which)
+{
+    return m_AncestorCellCommands->NewCellParent(panelBoxId, position, childId, which);
+}
+
+bool CBioRegThemedFormInterface::RemoveCellParent(qint32 panelBoxId, const QPoint &position, qint32 ancestorId,
+                                                  qint32 childId, qint32 which)
+{
+    return m_AncestorCellCommands->RemoveCellParent(panelBoxId, position, ancestorId, childId, which);
 }

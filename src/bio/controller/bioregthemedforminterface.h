@@ -10,6 +10,7 @@
 #include <memory>
 
 class CBioReg;
+class CBioRegAncestorCellCommands;
 class CBioRegRecordBoxCommands;
 class CBioRegCoverSheet;
 class CBioRegCoverSheetSettings;
@@ -139,6 +140,21 @@ public:
     bool HandleTrialMatingParentDetailsBoxEvent(CCmnFormBoxEvent *event, qint32 recordId, qint32 term,
                                                 const QString &settingsRole);
 
+    // Presses and context menus of the ancestry charts: a cell (the panel's box
+    // id, the child whose sire (which 1) or dam (2) it shows, 0 for the trial
+    // mating's offspring, and the generation, 0 for the root's parents), a
+    // generation's column and the chart's box.
+    bool HandleAncestryCellEvent(CCmnFormBoxEvent *event, qint32 panelBoxId, qint32 childId, qint32 which,
+                                 qint32 generation);
+    bool HandleGenerationBoxEvent(CCmnFormBoxEvent *event, qint32 generation);
+    bool HandleAncestryPanelBoxEvent(CCmnFormBoxEvent *event);
+    // The cell commands; each answers whether the child's parent changed. No
+    // animal becomes its own ancestor.
+    bool SelectCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId, qint32 which);
+    bool NewCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId, qint32 which);
+    bool RemoveCellParent(qint32 panelBoxId, const QPoint &position, qint32 ancestorId, qint32 childId,
+                          qint32 which);
+
     // A new animal from the record window (sex 0 unknown, 1 or 2 preset); its
     // id, 0 when cancelled or without a register.
     qint32 AddNewRecord(const QPoint &position, qint32 sex);
@@ -207,7 +223,7 @@ private:
     bool EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
                          const QString &stem, const QString &title);
 
-    // The boxes of the current form that show an animal, in their order.
+    // The boxes of the current form that show an animal, then its ancestry chart.
     bool DispatchBoxEvent(CCmnFormBoxEvent *event);
 
     QString SplitterKey() const;
@@ -253,6 +269,7 @@ private:
     QLabel *m_AncestorHighlightLabel = nullptr;
     CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
     std::unique_ptr<CBioRegRecordBoxCommands> m_RecordBoxCommands;
+    std::unique_ptr<CBioRegAncestorCellCommands> m_AncestorCellCommands;
     QHash<QString, QAction *> m_Actions;
     QHash<QString, CCmnPushButton *> m_Buttons;
 };

@@ -13,6 +13,8 @@
 #include "cmnformboxevent.h"
 #include "cmninterfacehostwidget.h"
 #include "cmnlineedit.h"
+#include "cmnmessageboxbutton.h"
+#include "cmnmessageboxpresenter.h"
 #include "cmnlistview.h"
 #include "cmntabwidget.h"
 #include "cmnthemeset.h"
@@ -21,6 +23,7 @@
 #include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QList>
+#include <QMessageBox>
 #include <QSharedPointer>
 #include <QTabWidget>
 
@@ -201,3 +204,14 @@ private:
     QList<int> m_Sexes;
     std::unique_ptr<CTestDialogRunnerScope> m_Scope;
 };
+
+// The buttons of a question as they read; "Cancel" for the standard one.
+inline QStringList BioFormViewButtonTexts(const CCmnMessageBoxRequest &request)
+{
+    QStringList texts;
+    for (const CCmnMessageBoxButton &button : request.m_Buttons)
+        texts.append(button.m_Text.isEmpty() && button.m_StandardButton == QMessageBox::Cancel
+                         ? QStringLiteral("Cancel")
+                         : button.m_Text);
+    return texts;
+}

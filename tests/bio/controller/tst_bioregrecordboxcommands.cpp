@@ -39,14 +39,6 @@ QStringList OwnPart(QStringList entries, qsizetype count)
     return entries.mid(0, count);
 }
 
-QStringList ButtonTexts(const CCmnMessageBoxRequest &request)
-{
-    QStringList texts;
-    for (const CCmnMessageBoxButton &button : request.m_Buttons)
-        texts.append(button.m_Text.isEmpty() ? QString::number(button.m_StandardButton) : button.m_Text);
-    return texts;
-}
-
 } // namespace
 
 class TestBioRegRecordBoxCommands : public QObject
@@ -355,7 +347,7 @@ void TestBioRegRecordBoxCommands::tickedAnswerChangesThePlaceholder()
                                              "or do you want to add a new dog?"));
     QCOMPARE(question.m_Options.m_MessageId, 201);
     QCOMPARE(question.m_Options.m_Position, QPoint(150, 90));
-    QCOMPARE(ButtonTexts(question).mid(0, 2), (QStringList{"Select Existing Dog", "Add New Dog"}));
+    QCOMPARE(BioFormViewButtonTexts(question).mid(0, 2), (QStringList{"Select Existing Dog", "Add New Dog"}));
     QCOMPARE(coverSheet->GetBox(coverSheet->TitleId())->ToolTip(), QStringLiteral("Click to add a new dog"));
     QCOMPARE(windows.m_Shown.first().m_Title, QStringLiteral("New Dog"));
     QCOMPARE(fixture.m_Reg->RecordDisplayName(view->CoverSheetStickyState()->m_SubjectRecNo),
@@ -430,8 +422,8 @@ void TestBioRegRecordBoxCommands::trialTitlePressSetsAParent()
     const CCmnMessageBoxRequest &question = messages.Requests().first();
     QCOMPARE(question.m_Title, QStringLiteral("Set Trial Mating Parents"));
     QCOMPARE(question.m_Options.m_MessageId, 0);
-    QCOMPARE(ButtonTexts(question), (QStringList{"Select Sire", "Add New Sire", "Select Dam", "Add New Dam",
-                                                 QString::number(QMessageBox::Cancel)}));
+    QCOMPARE(BioFormViewButtonTexts(question), (QStringList{"Select Sire", "Add New Sire", "Select Dam", "Add New Dam",
+                                                 "Cancel"}));
     QCOMPARE(windows.m_Shown.first().m_Current, 3);
     QCOMPARE(windows.m_Shown.first().m_SexFilter, 1);
     QCOMPARE(view->TrialMatingStickyState()->m_SireRecNo, 5);
