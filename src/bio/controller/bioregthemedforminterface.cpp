@@ -12,6 +12,9 @@
 #include "bioregtrialmating.h"
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
+#include "bioregancestorcellcommands.h"
+#include "bioregrecordboxcommands.h"
+#include "bioregrecordcommands.h"
 #include "bioregthemedformboxpropertiesdialog.h"
 #include "bioregthemedformwithancestrypanels.h"
 #include "bioregthemedformwithancestrypanelsboxpropertiesdialog.h"
@@ -157,7 +160,9 @@ CBioRegThemedFormInterface::CBioRegThemedFormInterface(const QString &name, QWid
       m_CoverSheetAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
       m_PedigreeAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
       m_TrialMatingSires(std::make_unique<CCmnRegIndexListPanel>()),
-      m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>())
+      m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>()),
+      m_RecordBoxCommands(std::make_unique<CBioRegRecordBoxCommands>(*this)),
+      m_AncestorCellCommands(std::make_unique<CBioRegAncestorCellCommands>(*this))
 {
     const CCmnSlotBlocker blocker(this);
     SetFallbackTheme(BioGetDefaultTheme());
@@ -585,9 +590,69 @@ bool CBioRegThemedFormInterface::HandleBoxEvent(CCmnFormBoxEvent *event)
             event->m_MouseEvent->ignore();
             return true;
         }
+        if (DispatchBoxEvent(event))
+            return true;
     }
     // After the scope: the themed view's own handling refuses while blocked.
     return CCmnRegThemedFormInterface::HandleBoxEvent(event);
+}
+
+bool CBioRegThemedFormInterface::DispatchBoxEvent(CCmnFormBoxEvent *event)
+{
+    using THandler = bool (CBioRegThemedFormInterface::*)(CCmnFormBoxEvent *);
+    struct CCandidate
+    {
+        bool m_FormShown;
+        qint32 m_BoxId;
+        THandler m_Handler;
+    };
+    // In this order: the first that handles the event ends the search.
+    const auto boxId = [](const auto &form, qint32 (std::remove_reference_t<decltype(*form)>::*id)() const) {
+        return form ? ((*form).*id)() : 0;
+    };
+    using CS = CBioRegCoverSheet;
+    using PD = CBioRegPedigree;
+    using TM = CBioRegTrialMating;
+    using V = CBioRegThemedFormInterface;
+    const CCandidate candidates[] = {
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::TitleId), &V::HandleCoverSheetTitleBoxEvent},
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::ReverseId), &V::HandleCoverSheetReverseBoxEvent},
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::FlapId), &V::HandleCoverSheetFlapBoxEvent},
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::PictureId), &V::HandleCoverSheetPicBoxEvent},
+        {bool(m_Pedigree), boxId(m_Pedigree, &PD::TitleBoxId), &V::HandlePedigreeTitleBoxEvent},
+        {bool(m_Pedigree), boxId(m_Pedigree, &PD::DetailsBoxId), &V::HandlePedigreeDetailsBoxEvent},
+        {bool(m_Pedigree), boxId(m_Pedigree, &PD::PictureBoxId), &V::HandlePedigreePicBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::TitleBoxId), &V::HandleTrialMatingTitleBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::SirePictureBoxId), &V::HandleTrialMatingSirePicBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::DamPictureBoxId), &V::HandleTrialMatingDamPicBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::SireDetailsBoxId), &V::HandleTrialMatingSireDetailsBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::DamDetailsBoxId), &V::HandleTrialMatingDamDetailsBoxEvent},
+    };
+    for (const CCandidate &candidate : candidates) {
+        // A box the form did not build has id 0, which no event names.
+        if (candidate.m_FormShown && candidate.m_BoxId > 0 && candidate.m_BoxId == event->m_BoxId
+            && (this->*candidate.m_Handler)(event))
+            return true;
+    }
+    // Held: a command may replace the form.
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> chart = m_FormWithAncestryPanels;
+    if (!chart)
+        return false;
+    qint32 childId = 0;
+    qint32 which = 0;
+    qint32 generation = 0;
+    qint32 panelBoxId = 0;
+    if (chart->FindAncestryCell(event->m_BoxId, &childId, &which, &generation, nullptr, &panelBoxId)) {
+        // The first generation's child is the chart's root: the pedigree's subject.
+        if (generation == 0 && chart->PanelHasRecordRoot(panelBoxId))
+            childId = std::max(m_PedigreeStickyState->m_SubjectRecNo, 0);
+        if (HandleAncestryCellEvent(event, panelBoxId, childId, which, generation))
+            return true;
+    }
+    if (chart->FindGenerationBox(event->m_BoxId, &generation, &panelBoxId)
+        && HandleGenerationBoxEvent(event, generation))
+        return true;
+    return chart->IsPanelBox(event->m_BoxId) && HandleAncestryPanelBoxEvent(event);
 }
 
 // ---- Controls and texts ----
@@ -1535,4 +1600,135 @@ bool CBioRegThemedFormInterface::EditAncestorCellGenOfGensSettings(const QPoint 
         position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), generation,
         [generations, generation](auto &dialog) { dialog.SetGenOfGens(generations, generation); });
     return true;
+}
+
+// ---- Boxes that show an animal ----
+
+bool CBioRegThemedFormInterface::HandleCoverSheetTitleBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetTitle(event);
+}
+
+bool CBioRegThemedFormInterface::HandleCoverSheetReverseBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetReverse(event);
+}
+
+bool CBioRegThemedFormInterface::HandleCoverSheetFlapBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetFlap(event);
+}
+
+bool CBioRegThemedFormInterface::HandleCoverSheetPicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetPic(event);
+}
+
+bool CBioRegThemedFormInterface::HandlePedigreeTitleBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->PedigreeTitle(event);
+}
+
+bool CBioRegThemedFormInterface::HandlePedigreeDetailsBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->PedigreeDetails(event);
+}
+
+bool CBioRegThemedFormInterface::HandlePedigreePicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->PedigreePic(event);
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingTitleBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->TrialMatingTitle(event);
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingSirePicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentPicBoxEvent(event, 1, kBioTermSire, QStringLiteral("TrialMating_NewSireRecord"),
+                                              QStringLiteral("TrialMating_SirePicBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingDamPicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentPicBoxEvent(event, 2, kBioTermDam, QStringLiteral("TrialMating_NewDamRecord"),
+                                              QStringLiteral("TrialMating_DamPicBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingSireDetailsBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentDetailsBoxEvent(event, std::max(m_TrialMatingStickyState->m_SireRecNo, 0),
+                                                  kBioTermSire, QStringLiteral("TrialMating_SireDetailsBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingDamDetailsBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentDetailsBoxEvent(event, std::max(m_TrialMatingStickyState->m_DamRecNo, 0),
+                                                  kBioTermDam, QStringLiteral("TrialMating_DamDetailsBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingParentPicBoxEvent(CCmnFormBoxEvent *event, qint32 which,
+                                                                    qint32 term, const QString &newRole,
+                                                                    const QString &settingsRole)
+{
+    return m_RecordBoxCommands->TrialMatingParentPic(event, which, term, newRole, settingsRole);
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingParentDetailsBoxEvent(CCmnFormBoxEvent *event, qint32 recordId,
+                                                                        qint32 term, const QString &settingsRole)
+{
+    return m_RecordBoxCommands->TrialMatingParentDetails(event, recordId, term, settingsRole);
+}
+
+qint32 CBioRegThemedFormInterface::AddNewRecord(const QPoint &position, qint32 sex)
+{
+    if (!m_BioReg)
+        return 0;
+    return CBioRegRecordCommands(m_BioReg.data()).AddNewRecord(GetWidget(), position, sex);
+}
+
+bool CBioRegThemedFormInterface::EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId,
+                                            const QString &tabName)
+{
+    if (!m_BioReg)
+        return false;
+    return CBioRegRecordCommands(m_BioReg.data())
+        .EditRecord(GetWidget(), position, tr("%1 Details").arg(titleWord), recordId, tabName);
+}
+
+// ---- The ancestry charts ----
+
+bool CBioRegThemedFormInterface::HandleAncestryCellEvent(CCmnFormBoxEvent *event, qint32 panelBoxId, qint32 childId,
+                                                         qint32 which, qint32 generation)
+{
+    return m_AncestorCellCommands->CellEvent(event, panelBoxId, childId, which, generation);
+}
+
+bool CBioRegThemedFormInterface::HandleGenerationBoxEvent(CCmnFormBoxEvent *event, qint32 generation)
+{
+    return m_AncestorCellCommands->GenerationBoxEvent(event, generation);
+}
+
+bool CBioRegThemedFormInterface::HandleAncestryPanelBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_AncestorCellCommands->PanelBoxEvent(event);
+}
+
+bool CBioRegThemedFormInterface::SelectCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId,
+                                                  qint32 which)
+{
+    return m_AncestorCellCommands->SelectCellParent(panelBoxId, position, childId, which);
+}
+
+bool CBioRegThemedFormInterface::NewCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId,
+                                               qint32 which)
+{
+    return m_AncestorCellCommands->NewCellParent(panelBoxId, position, childId, which);
+}
+
+bool CBioRegThemedFormInterface::RemoveCellParent(qint32 panelBoxId, const QPoint &position, qint32 ancestorId,
+                                                  qint32 childId, qint32 which)
+{
+    return m_AncestorCellCommands->RemoveCellParent(panelBoxId, position, ancestorId, childId, which);
 }

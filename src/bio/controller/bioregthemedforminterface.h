@@ -11,7 +11,9 @@
 #include <memory>
 
 class CBioReg;
+class CBioRegAncestorCellCommands;
 class CBioRegFormRecordCommands;
+class CBioRegRecordBoxCommands;
 class CBioRegCoverSheet;
 class CBioRegCoverSheetSettings;
 class CBioRegCoverSheetStickyState;
@@ -120,6 +122,49 @@ public:
     bool EditAncestorCellDefaultSettings(const QPoint &position);
     bool EditAncestorCellGensSettings(const QPoint &position);
     bool EditAncestorCellGenOfGensSettings(const QPoint &position, qint32 generation);
+
+    // Presses and context menus of the boxes that show an animal; each answers
+    // whether it handled the event.
+    bool HandleCoverSheetTitleBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleCoverSheetReverseBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleCoverSheetFlapBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleCoverSheetPicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandlePedigreeTitleBoxEvent(CCmnFormBoxEvent *event);
+    bool HandlePedigreeDetailsBoxEvent(CCmnFormBoxEvent *event);
+    bool HandlePedigreePicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingTitleBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingSirePicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingDamPicBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingSireDetailsBoxEvent(CCmnFormBoxEvent *event);
+    bool HandleTrialMatingDamDetailsBoxEvent(CCmnFormBoxEvent *event);
+    // Which 1 the sire, 2 the dam; the term names the parent; the roles name its
+    // new-record and settings commands.
+    bool HandleTrialMatingParentPicBoxEvent(CCmnFormBoxEvent *event, qint32 which, qint32 term,
+                                            const QString &newRole, const QString &settingsRole);
+    bool HandleTrialMatingParentDetailsBoxEvent(CCmnFormBoxEvent *event, qint32 recordId, qint32 term,
+                                                const QString &settingsRole);
+
+    // Presses and context menus of the ancestry charts: a cell (the panel's box
+    // id, the child whose sire (which 1) or dam (2) it shows, 0 for the trial
+    // mating's offspring, and the generation, 0 for the root's parents), a
+    // generation's column and the chart's box.
+    bool HandleAncestryCellEvent(CCmnFormBoxEvent *event, qint32 panelBoxId, qint32 childId, qint32 which,
+                                 qint32 generation);
+    bool HandleGenerationBoxEvent(CCmnFormBoxEvent *event, qint32 generation);
+    bool HandleAncestryPanelBoxEvent(CCmnFormBoxEvent *event);
+    // The cell commands; each answers whether the child's parent changed. No
+    // animal becomes its own ancestor.
+    bool SelectCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId, qint32 which);
+    bool NewCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId, qint32 which);
+    bool RemoveCellParent(qint32 panelBoxId, const QPoint &position, qint32 ancestorId, qint32 childId,
+                          qint32 which);
+
+    // A new animal from the record window (sex 0 unknown, 1 or 2 preset); its
+    // id, 0 when cancelled or without a register.
+    qint32 AddNewRecord(const QPoint &position, qint32 sex);
+    // The record window on the animal, titled "<word> Details", on the tab
+    // (empty: "General"); true when the animal was changed.
+    bool EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId, const QString &tabName);
 
     const QSharedPointer<CBioReg> &BioReg() const { return m_BioReg; }
     const QSharedPointer<CBioRegCoverSheetSettings> &CoverSheetSettings() const { return m_CoverSheetSettings; }
@@ -262,6 +307,9 @@ private:
     bool EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
                          const QString &stem, const QString &title);
 
+    // The boxes of the current form that show an animal, then its ancestry chart.
+    bool DispatchBoxEvent(CCmnFormBoxEvent *event);
+
     QString SplitterKey() const;
     QString TitleHint(const QString &lastCase) const;
     void CreateControls();
@@ -321,6 +369,8 @@ private:
     QLabel *m_GenerationsLabel = nullptr;
     QLabel *m_AncestorHighlightLabel = nullptr;
     CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
+    std::unique_ptr<CBioRegRecordBoxCommands> m_RecordBoxCommands;
+    std::unique_ptr<CBioRegAncestorCellCommands> m_AncestorCellCommands;
     QHash<QString, QAction *> m_Actions;
     QHash<QString, CCmnPushButton *> m_Buttons;
 };

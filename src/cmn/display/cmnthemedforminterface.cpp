@@ -990,11 +990,7 @@ bool CCmnThemedFormInterface::EditOrnamentSettings(EProps which, const QPoint &p
 
 bool CCmnThemedFormInterface::HandleOrnamentEvent(CCmnFormBoxEvent *event, EProps ornament)
 {
-    QPoint position(-1, -1);
-    if (event->m_MouseEvent)
-        position = event->m_MouseEvent->screenPos();
-    else if (event->m_ContextEvent)
-        position = event->m_ContextEvent->screenPos();
+    const QPoint position = event->ScreenPosition();
 
     if (event->m_Kind == CCmnFormBoxEvent::MousePress)
         return m_CurrentForm && EditOrnamentSettings(ornament, position);
