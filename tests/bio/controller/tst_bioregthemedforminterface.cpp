@@ -77,6 +77,24 @@ QString TextAsShown(const QString &toolTip)
     return Qt::mightBeRichText(toolTip) ? QTextDocumentFragment::fromHtml(toolTip).toPlainText() : toolTip;
 }
 
+// The subject, its parents "Lady Gwendolyn" and the sire named, and two more
+// generations above them; the subject's id.
+int AddFourGenerations(CBioReg &reg, const QString &subject, const QString &sire)
+{
+    QList<int> generation;
+    for (int i = 0; i < 8; ++i)
+        generation << AddAnimal(reg, QStringLiteral("Great-grandparent %1").arg(i + 1), i % 2 ? 2 : 1);
+    for (int size : {4, 2}) {
+        QList<int> children;
+        for (int i = 0; i < size; ++i)
+            children << AddAnimal(reg, size == 4 ? QStringLiteral("Grandparent %1 of the Long Meadow").arg(i + 1)
+                                                 : (i ? QStringLiteral("Lady Gwendolyn") : sire),
+                                  i % 2 ? 2 : 1, generation.at(2 * i), generation.at(2 * i + 1));
+        generation = children;
+    }
+    return AddAnimal(reg, subject, 1, generation.at(0), generation.at(1));
+}
+
 bool Shown(const QWidget *widget)
 {
     return !widget->isHidden();
@@ -785,9 +803,27 @@ void TestBioRegThemedFormInterface::switchesBetweenTheThreeForms()
     }
     fixture.View()->SetPedigreeSubject(31);
     QCOMPARE(fixture.View()->PedigreeAllRecords().GetCurrentRecordId(), 31);
+
+    // A breeder's four generations in design mode, each form for a look (a
+    // file per kind when ORV_RENDER_PNG names a path).
+    const int subject = AddFourGenerations(*fixture.m_Reg, QStringLiteral("Smith & Jones <UK>"),
+                                           QStringLiteral("Bob & <Sons> Brackenfield Champion of the Northern Fells"));
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->SetPedigreeSubject(subject);
+    view->SetCoverSheetSubject(subject);
+    view->SetTrialMatingParent(1, subject);
+    view->SetTrialMatingParent(2, subject - 1);
+    view->TrialMatingSettings()->m_ShowSireDetailsBox = true;
     const QString path = qEnvironmentVariable("ORV_RENDER_PNG");
-    if (!path.isEmpty())
-        QVERIFY(fixture.m_Host.grab().save(path));
+    for (const QString &kind : {kPedigree, kCoverSheet, kTrialMating}) {
+        fixture.Show(kind);
+        view->DesignModeCheckBox()->setChecked(true);
+        QCOMPARE(view->BioForm()->Settings(), view->CurrentSettings());
+        if (!path.isEmpty())
+            QVERIFY(fixture.m_Host.grab().save(QString(path).replace(QStringLiteral(".png"),
+                                                                     QLatin1Char('-') + kind.toLower() + ".png")));
+    }
+    QCOMPARE(view->TrialMatingSires().GetCurrentRecordId(), subject);
 }
 
 // A breeder's chart as it leaves the program: the export notice first, the
@@ -797,19 +833,8 @@ void TestBioRegThemedFormInterface::exportsAFourGenerationPedigreeAsPdf()
     if (!OrvPdfToolsInstalled())
         QSKIP("poppler's tools are not installed");
     CFixture fixture;
-    CBioReg &reg = *fixture.m_Reg;
-    QList<int> generation;
-    for (int i = 0; i < 8; ++i)
-        generation << AddAnimal(reg, QStringLiteral("Great-grandparent %1").arg(i + 1), i % 2 ? 2 : 1);
-    for (int size : {4, 2}) {
-        QList<int> children;
-        for (int i = 0; i < size; ++i)
-            children << AddAnimal(reg, size == 4 ? QStringLiteral("Grandparent %1 of the Long Meadow").arg(i + 1)
-                                                 : (i ? QStringLiteral("Lady Gwendolyn") : QStringLiteral("Smith & Jones <UK>")),
-                                  i % 2 ? 2 : 1, generation.at(2 * i), generation.at(2 * i + 1));
-        generation = children;
-    }
-    const int subject = AddAnimal(reg, QStringLiteral("Brackenfield Midnight Rambler"), 1, generation.at(0), generation.at(1));
+    const int subject = AddFourGenerations(*fixture.m_Reg, QStringLiteral("Brackenfield Midnight Rambler"),
+                                           QStringLiteral("Smith & Jones <UK>"));
     fixture.m_Host.resize(1400, 900);
     fixture.Show(kPedigree);
     fixture.View()->SetPedigreeSubject(subject);
