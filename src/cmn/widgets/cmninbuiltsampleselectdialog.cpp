@@ -7,7 +7,10 @@
 #include "cmntextedit.h"
 
 #include <QGridLayout>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CCmnInbuiltSampleSelectDialog::CCmnInbuiltSampleSelectDialog(const QString &folderPath, QWidget *parent)
     : CCmnDialogEx(parent)
@@ -21,8 +24,10 @@ CCmnInbuiltSampleSelectDialog::CCmnInbuiltSampleSelectDialog(const QString &fold
     grid->addWidget(new CCmnLabel(QStringLiteral("%1:").arg(m_Folder.m_Label)), 0, 0);
     for (const CCmnInbuiltSample &sample : std::as_const(m_Folder.m_Samples))
         m_ListWidget->addItem(sample.m_Name);
-    // The names are short: the width goes to the description.
-    m_ListWidget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    // The names are short: the list is as wide as the longest, the rest goes to
+    // the description.
+    m_ListWidget->setMaximumWidth(std::max(m_ListWidget->sizeHintForColumn(0), 0) + 2 * m_ListWidget->frameWidth()
+                                  + m_ListWidget->verticalScrollBar()->sizeHint().width());
     grid->addWidget(m_ListWidget, 1, 0);
     m_DescriptionView->setReadOnly(true);
     m_DescriptionView->setWordWrapMode(QTextOption::WordWrap);
