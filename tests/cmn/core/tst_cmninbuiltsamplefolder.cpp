@@ -1,5 +1,8 @@
 #include "cmninbuiltsamplefolder.h"
+#include "cmntextfile.h"
+#include "fuzzmutations.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +35,7 @@ private slots:
     void infoLines();
     void readsFolderSortedSkippingDamage();
     void emptyFolderKeepsDefaults();
+    void damagedFilesNeverCrash();
 };
 
 void TestCmnInbuiltSampleFolder::configLines_data()
@@ -159,6 +163,34 @@ void TestCmnInbuiltSampleFolder::emptyFolderKeepsDefaults()
     QVERIFY(folder.m_Samples.isEmpty());
     folder.Read(dir.path() + "/missing");
     QVERIFY(folder.m_Samples.isEmpty());
+}
+
+// Cuts and mutations of a good ".info" and "config.txt", read as the folder reads
+// its files: whatever the bytes, the size stays in range and a sample always has
+// a name, a document and a sort key.
+void TestCmnInbuiltSampleFolder::damagedFilesNeverCrash()
+{
+    const QByteArray seed("\xef\xbb\xbfNAME Dog Pedigree\r\nDATA dog.orv\r\nSORT 1\r\n\r\n<p>Dogs.</p>\r\n"
+                          "TITLE=Samples\nLABEL=Pick\nWIDTHPERCENT=40\nHEIGHTPERCENT=250\n");
+    qsizetype samples = 0;
+    const auto run = [&samples](const QByteArray &bytes) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const QStringList lines = CmnReadTextDeviceLines(buffer);
+        CCmnInbuiltSampleFolder folder;
+        folder.ApplyConfigLines(lines);
+        QVERIFY(folder.m_WidthFraction >= 0.1 && folder.m_WidthFraction <= 1.0);
+        QVERIFY(folder.m_HeightFraction >= 0.1 && folder.m_HeightFraction <= 1.0);
+        CCmnInbuiltSample sample;
+        if (CCmnInbuiltSampleFolder::ParseInfoLines(lines, &sample)) {
+            QVERIFY(!sample.m_Name.isEmpty() && !sample.m_DataFileName.isEmpty() && !sample.m_SortKey.isEmpty());
+            ++samples;
+        }
+    };
+    OrvFuzzCutsAndByteChanges(seed, 0, run, QByteArray("\n\r =AD0\xff\x00", 9));
+    OrvFuzzMutations(seed, 50, 3000, 0, run);
+    QVERIFY(samples > 0);
 }
 
 QTEST_GUILESS_MAIN(TestCmnInbuiltSampleFolder)
