@@ -11,6 +11,7 @@
 #include "documentfuzzharness.h"
 #include "documentsettings.h"
 #include "fuzzmutations.h"
+#include "oldthemetesting.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -78,6 +79,14 @@ QList<std::tuple<QString, QString, QByteArray>> Seeds()
                       BlockSeed(block.first, table.value(QLatin1String(block.second)))});
     seeds.append({"settingstable", "edited", CmnStreamBytes([&table](QDataStream &out) {
                       CDocumentFile::WriteSettingsTable(out, table);
+                  })});
+    // A file of an earlier release: its themes only in the older block.
+    CTestOldThemeSet older;
+    older.current = EditedOldTheme(QStringLiteral("Smith & Jones <UK>"));
+    older.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("Show"))}};
+    const TCmnByteArrayHash olderTable{{QLatin1String(kDocumentOldThemesKey), WriteTestOldThemeSet(older)}};
+    seeds.append({"settingstable", "olderthemes", CmnStreamBytes([&olderTable](QDataStream &out) {
+                      CDocumentFile::WriteSettingsTable(out, olderTable);
                   })});
     return seeds;
 }
