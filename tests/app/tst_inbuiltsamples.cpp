@@ -1,4 +1,7 @@
 #include "bioreg.h"
+#include "bioregpedigreestickystate.h"
+#include "bioregthemedforminterface.h"
+#include "bioregtrialmatingstickystate.h"
 #include "bioregrecord.h"
 #include "cmnappdescriptor.h"
 #include "cmndialogbuttonbox.h"
@@ -10,12 +13,17 @@
 #include "document.h"
 #include "documentfile.h"
 #include "documentsettings.h"
+#include "documentstickystates.h"
+#include "documentwidget.h"
 #include "programstartup.h"
 #include "rendertesting.h"
+#include "testmainwindow.h"
 #include "testsettingsscope.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -37,6 +45,32 @@ int CompleteGenerations(const CBioReg &reg, int id, int limit)
                         CompleteGenerations(reg, record->m_Dam, limit - 1));
 }
 
+// The ancestors of the animal up to `limit` generations, each time they appear.
+void CollectAncestors(const CBioReg &reg, int id, int limit, QList<int> &ancestors)
+{
+    const CBioRegRecord *record = reg.GetBioRecord(id);
+    if (!record || limit == 0)
+        return;
+    for (const int parent : {record->m_Sire, record->m_Dam}) {
+        if (parent > 0) {
+            ancestors << parent;
+            CollectAncestors(reg, parent, limit - 1, ancestors);
+        }
+    }
+}
+
+// Reads the sample document; the error text, empty on success.
+QString ReadSample(const QString &path, CDocument &document, CDocumentSettings &settings)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    QString warning;
+    QStringList messages;
+    const QString error = CDocumentFile::Read(file, document, settings, nullptr, warning, messages);
+    return error.isEmpty() ? (warning + messages.join(QLatin1Char('\n'))) : error;
+}
+
 } // namespace
 
 class TestInbuiltSamples : public QObject
@@ -50,6 +84,8 @@ private slots:
     void chooserListsShippedSamples();
     void everySampleOpens_data();
     void everySampleOpens();
+    void everySampleShowsInTheThreeForms_data();
+    void everySampleShowsInTheThreeForms();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -117,16 +153,10 @@ void TestInbuiltSamples::everySampleOpens()
     (void)utf8.decode(infoFile.readAll());
     QVERIFY(!utf8.hasError());
 
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
     CDocument document(true);
     CDocumentSettings settings;
-    QString warning;
-    QStringList messages;
-    const QString error = CDocumentFile::Read(file, document, settings, nullptr, warning, messages);
+    const QString error = ReadSample(path, document, settings);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(messages, QStringList());
-    QCOMPARE(warning, QString());
 
     const CBioReg &reg = *document.GetRegister();
     // The forms open on records 1 and 2: a male with four generations of ancestors
@@ -136,6 +166,15 @@ void TestInbuiltSamples::everySampleOpens()
     QCOMPARE(reg.GetBioRecord(1)->m_Sex, 1);
     QCOMPARE(reg.GetBioRecord(2)->m_Sex, 2);
     QCOMPARE(CompleteGenerations(reg, 1, 4), 4);
+    // Neither is inbred, and they have one ancestor in common for the trial mating to show.
+    QList<int> sireSide;
+    QList<int> damSide;
+    CollectAncestors(reg, 1, 4, sireSide);
+    CollectAncestors(reg, 2, 4, damSide);
+    QCOMPARE(QSet<int>(sireSide.cbegin(), sireSide.cend()).size(), sireSide.size());
+    QCOMPARE(QSet<int>(damSide.cbegin(), damSide.cend()).size(), damSide.size());
+    QCOMPARE(QSet<int>(sireSide.cbegin(), sireSide.cend()).intersect(QSet<int>(damSide.cbegin(), damSide.cend())).size(),
+             1);
 
     const qsizetype userFields = settings.m_FieldsSettings.GetUserFields().m_Items.size();
     QVERIFY(userFields <= DocumentMaxUserFields());
@@ -143,6 +182,45 @@ void TestInbuiltSamples::everySampleOpens()
         QVERIFY2(userFields >= 50, qPrintable(QString::number(userFields)));
     else
         QVERIFY(userFields > 0);
+}
+
+void TestInbuiltSamples::everySampleShowsInTheThreeForms_data()
+{
+    everySampleOpens_data();
+}
+
+// Opened as the window opens a sample: on records 1 and 2, in each form in turn.
+void TestInbuiltSamples::everySampleShowsInTheThreeForms()
+{
+    QFETCH(QString, path);
+
+    auto document = QSharedPointer<CDocument>::create(true);
+    CDocumentSettings settings;
+    const QString error = ReadSample(path, *document, settings);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QString stem = QFileInfo(path).baseName();
+    for (const QString kind : {"PEDIGREE", "COVERSHEET", "TRIALMATING"}) {
+        CTestMainWindow window;
+        auto *widget = new CDocumentWidget(&window, {});
+        window.setCentralWidget(widget);
+        CDocumentStickyStates states;
+        states.SetSampleDefaults();
+        states.m_SelectedKind = kind;
+        widget->InstallDocument(nullptr, document, settings, states);
+        const CBioRegThemedFormInterface &forms = *widget->FormController();
+        QCOMPARE(forms.PedigreeStickyState()->m_SubjectRecNo, 1);
+        QCOMPARE(forms.TrialMatingStickyState()->SireRecNo(), 1);
+        QCOMPARE(forms.TrialMatingStickyState()->DamRecNo(), 2);
+        // Only the dog sample is kept for a look; every form must draw.
+        const QString file = stem == QLatin1String("dog") ? QStringLiteral("sample-dog-%1.png").arg(kind.toLower())
+                                                           : QString();
+        window.resize(1400, 900);
+        window.show();
+        const QImage image = window.grab().toImage();
+        QVERIFY(!image.isNull());
+        if (!file.isEmpty())
+            QVERIFY(OrvKeepForReview(image, file));
+    }
 }
 
 QTEST_MAIN(TestInbuiltSamples)

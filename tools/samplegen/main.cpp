@@ -132,24 +132,26 @@ public:
         m_Reg.ReplaceRecord(id, copy, true);
     }
 
-    // The ancestors of the animal, `generations` deep; `shared` (when not 0) takes
-    // the place of the first sire of the top generation.
-    void AddAncestors(int id, int birthYear, int generations, int *shared)
+    // The ancestors of the animal, `generations` deep. The first sire of the top
+    // generation is remembered; with `shareOnce` it is taken, once, in place of a
+    // new one, so that the two main animals have one ancestor in common.
+    void AddAncestors(int id, int birthYear, int generations, bool shareOnce)
     {
         if (generations == 0)
             return;
         const int parentYear = birthYear - m_Sample.generationYears;
         int sire = 0;
-        if (generations == 1 && shared && *shared) {
-            sire = *shared;
+        if (generations == 1 && shareOnce && m_SharedAncestor && !m_SharedTaken) {
+            sire = m_SharedAncestor;
+            m_SharedTaken = true;
         } else {
             sire = Add(m_Namer.Next(1), 1, parentYear, ++m_Serial);
-            if (generations == 1 && shared)
-                *shared = sire;
-            AddAncestors(sire, parentYear, generations - 1, shared);
+            if (generations == 1 && !m_SharedAncestor)
+                m_SharedAncestor = sire;
+            AddAncestors(sire, parentYear, generations - 1, shareOnce);
         }
         const int dam = Add(m_Namer.Next(2), 2, parentYear, ++m_Serial);
-        AddAncestors(dam, parentYear, generations - 1, shared);
+        AddAncestors(dam, parentYear, generations - 1, shareOnce);
         SetParents(id, sire, dam);
     }
 
@@ -174,6 +176,8 @@ private:
     CNamer m_Namer;
     QHash<QString, int> m_Fields;
     int m_Serial = 0;
+    int m_SharedAncestor = 0;
+    bool m_SharedTaken = false;
 };
 
 QList<std::pair<QString, QString>> ManyFieldValues(int serial)
@@ -219,9 +223,8 @@ bool WriteSample(const SSample &sample, const QString &folder, bool allFields)
     const int dam = builder.Add(builder.Namer().Next(2), 2, birthYear - 2, builder.NextSerial());
     if (sire != 1 || dam != 2)
         return Fail(QStringLiteral("%1: the main animals are not records 1 and 2.").arg(sample.file));
-    int shared = 0;
-    builder.AddAncestors(sire, birthYear - 2, kAncestorGenerations, &shared);
-    builder.AddAncestors(dam, birthYear - 2, kAncestorGenerations, &shared);
+    builder.AddAncestors(sire, birthYear - 2, kAncestorGenerations, false);
+    builder.AddAncestors(dam, birthYear - 2, kAncestorGenerations, true);
     for (int i = 0; i < 3; ++i) {
         const int sex = i == 1 ? 2 : 1;
         const int young = builder.Add(builder.Namer().Next(sex), sex, birthYear, builder.NextSerial());
