@@ -12,6 +12,7 @@
 #include "cmnregfieldssettings.h"
 #include "cmnsettingsexchange.h"
 #include "cmnsystemlocale.h"
+#include "documentsettings.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -171,8 +172,9 @@ bool CDocumentSettingsParamsForNewDocumentDialog::DataExchange(CCmnDataExchange 
     return CCmnDialogEx::DataExchange(context);
 }
 
-bool SetUpNewDocumentFields(CCmnRegFieldsSettings &fieldsSettings)
+bool ChooseNewDocumentFields(CDocumentSettings &settings)
 {
+    CCmnRegFieldsSettings &fieldsSettings = settings.m_FieldsSettings;
     if (RunNewDocumentFieldsDialog(fieldsSettings))
         return true;
 

@@ -6,7 +6,7 @@
 #include <QList>
 
 class CCmnCheckBox;
-class CCmnRegFieldsSettings;
+class CDocumentSettings;
 class QHBoxLayout;
 
 // "Customize New Data File": the optional standard fields a new document may start
@@ -40,8 +40,8 @@ QString NewDocumentBasicFieldsText();
 // "a dog", "an animal": the terminology's word for one record with its article.
 QString NewDocumentRecordWithArticle();
 
-// Offers the field choice for a new document and, when the user takes it, turns
-// the ticked fields into the settings' user fields and remembers the ticks. A user
-// who declines is asked once more; false when no fields were added, and then
-// neither the settings nor the remembered choice change.
-bool SetUpNewDocumentFields(CCmnRegFieldsSettings &fieldsSettings);
+// The new-document command's field choice: offers the catalogue and, when the user
+// takes it, turns the ticked fields into the settings' user fields and remembers
+// the ticks. A user who declines is asked once more; false when no fields were
+// added, and then neither the settings nor the remembered choice change.
+bool ChooseNewDocumentFields(CDocumentSettings &settings);

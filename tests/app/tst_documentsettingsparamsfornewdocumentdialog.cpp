@@ -1,5 +1,4 @@
 #include "../bio/reg/bioregtesting.h"
-#include "biodefaultregfieldssettings.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
 #include "cmnappdescriptor.h"
@@ -10,6 +9,7 @@
 #include "cmnlabel.h"
 #include "cmnregfieldssettings.h"
 #include "cmnreguserfieldset.h"
+#include "documentsettings.h"
 #include "documentsettingsparamsfornewdocumentdialog.h"
 #include "programstartup.h"
 #include "rendertesting.h"
@@ -235,9 +235,10 @@ void TestDocumentSettingsParamsForNewDocumentDialog::acceptingAppliesAndRemember
     CChoiceUser user;
     user.m_Runs = {CRun{{}, true}};
     CTestDialogRunnerScope runner(user.Runner());
-    CCmnRegFieldsSettings settings = BioDefaultRegFieldsSettings();
+    CDocumentSettings document;
+    CCmnRegFieldsSettings &settings = document.m_FieldsSettings;
 
-    QVERIFY(SetUpNewDocumentFields(settings));
+    QVERIFY(ChooseNewDocumentFields(document));
     QCOMPARE(runner.Titles(), QStringList{"Customize New Data File"});
     QCOMPARE(boxes.Requests().size(), 0);
     QCOMPARE(settings.GetUserFields().m_Items.size(), 8);
@@ -253,19 +254,20 @@ void TestDocumentSettingsParamsForNewDocumentDialog::everyBoxClearedIsRemembered
     CChoiceUser user;
     user.m_Runs = {CRun{ClearAll, true}, CRun{{}, false}};
     CTestDialogRunnerScope runner(user.Runner());
-    CCmnRegFieldsSettings settings = BioDefaultRegFieldsSettings();
+    CDocumentSettings document;
+    CCmnRegFieldsSettings &settings = document.m_FieldsSettings;
     CCmnRegUserFieldSet earlier;
     earlier.AddField(QStringLiteral("Kennel"), CCmnRegUserField(1, CCmnRegFieldDef()));
     settings.SetUserFields(earlier);
 
-    QVERIFY(SetUpNewDocumentFields(settings));
+    QVERIFY(ChooseNewDocumentFields(document));
     QVERIFY(settings.GetUserFields().m_Items.isEmpty());
     QCOMPARE(QSettings().value("newbioregparams/enabledfields").toString(), QString());
 
     // The next new document offers the same, empty, choice.
-    CCmnRegFieldsSettings next = BioDefaultRegFieldsSettings();
+    CDocumentSettings nextDocument;
     boxes.Answer(QMessageBox::No);
-    QVERIFY(!SetUpNewDocumentFields(next));
+    QVERIFY(!ChooseNewDocumentFields(nextDocument));
     QCOMPARE(user.m_ShownTicked.last(), QStringList());
 }
 
@@ -298,10 +300,11 @@ void TestDocumentSettingsParamsForNewDocumentDialog::declining()
     CChoiceUser user;
     user.m_Runs = {CRun{ClearAll, false}, CRun{{}, secondOk}};
     CTestDialogRunnerScope runner(user.Runner());
-    CCmnRegFieldsSettings settings = BioDefaultRegFieldsSettings();
+    CDocumentSettings document;
+    CCmnRegFieldsSettings &settings = document.m_FieldsSettings;
     const CCmnRegFieldsSettings before = settings;
 
-    QCOMPARE(SetUpNewDocumentFields(settings), result);
+    QCOMPARE(ChooseNewDocumentFields(document), result);
     QCOMPARE(runner.Titles().size(), yes ? 2 : 1);
     // The second run starts again from the remembered choice, not the first run's ticks.
     if (yes)
