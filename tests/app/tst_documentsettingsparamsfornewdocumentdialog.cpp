@@ -344,7 +344,8 @@ void TestDocumentSettingsParamsForNewDocumentDialog::rendersForReview()
     BioTestUseWords({{kBioTermAnimal, QStringLiteral("Smith & Jones <UK>")}});
     CDocumentSettingsParamsForNewDocumentDialog dialog;
     dialog.Prepare();
-    QVERIFY(OrvRenderForReview(dialog, QSize(), QStringLiteral("newdocumentfields.png")));
+    // At the size it asks for: the offscreen screen is lower than a real one.
+    QVERIFY(OrvRenderForReview(dialog, dialog.sizeHint(), QStringLiteral("newdocumentfields.png")));
 }
 
 QTEST_MAIN(TestDocumentSettingsParamsForNewDocumentDialog)
