@@ -1683,9 +1683,7 @@ bool CBioRegThemedFormInterface::HandleTrialMatingParentDetailsBoxEvent(CCmnForm
 
 qint32 CBioRegThemedFormInterface::AddNewRecord(const QPoint &position, qint32 sex)
 {
-    if (!m_BioReg)
-        return 0;
-    return CBioRegRecordCommands(m_BioReg.data()).AddNewRecord(GetWidget(), position, sex);
+    return RecordCommands().AddNew(position, sex);
 }
 
 bool CBioRegThemedFormInterface::EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId,

@@ -142,14 +142,21 @@ void TestBioRegAncestorCellCommands::cleanup()
 void TestBioRegAncestorCellCommands::ancestorMenuOffersItsCommands_data()
 {
     QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("entries");
     const QString sep = CTestMenuScope::Separator();
-    QTest::newRow("pedigree") << kBioFormViewPedigree
+    QTest::newRow("pedigree") << kBioFormViewPedigree << "Rex"
                               << QStringList{"Edit Sire - Rex...", "Display Pedigree Of Sire - Rex", sep,
                                              "Select Different (Existing) Sire...", "New Sire...",
                                              "Remove Sire - Rex...", sep};
+    // "&&" shows as the one "&" typed and marks no mnemonic.
+    QTest::newRow("name as typed") << kBioFormViewPedigree << "Bob & <Sons>"
+                                   << QStringList{"Edit Sire - Bob && <Sons>...",
+                                                  "Display Pedigree Of Sire - Bob && <Sons>", sep,
+                                                  "Select Different (Existing) Sire...", "New Sire...",
+                                                  "Remove Sire - Bob && <Sons>...", sep};
     // The trial mating's sire is replaced, never removed, and has no pedigree of its own here.
-    QTest::newRow("trial mating's sire") << kBioFormViewTrialMating
+    QTest::newRow("trial mating's sire") << kBioFormViewTrialMating << "Rex"
                                          << QStringList{"Edit Sire - Rex...", sep,
                                                         "Select Different (Existing) Sire...", "New Sire...", sep};
 }
@@ -157,8 +164,10 @@ void TestBioRegAncestorCellCommands::ancestorMenuOffersItsCommands_data()
 void TestBioRegAncestorCellCommands::ancestorMenuOffersItsCommands()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, name);
     QFETCH(QStringList, entries);
     CFamily family;
+    ReplaceWith(*family.m_Fixture.m_Reg, family.m_Rex, [&name](CBioRegRecord &record) { record.m_Name = name; });
     family.View()->TrialMatingStickyState()->m_SireRecNo = family.m_Rex;
     family.ShowPedigreeOf(family.m_Bella);
     family.m_Fixture.Show(kind);

@@ -13,6 +13,7 @@
 #include "cmnappdescriptor.h"
 #include "cmnformbox.h"
 #include "cmnframework.h"
+#include "cmngeometrykeeper.h"
 #include "cmnmessageboxbutton.h"
 #include "cmnregindexlistpanel.h"
 #include "cmnsystemsettings.h"
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void namesReachMenusAsTyped();
     void chosenEditOpensTheAnimalWhereTheMenuWas();
     void flapPressOpensItsSettingsAtThePress();
+    void menuCommandsRunAsFromTheSidePanel();
     void rememberedSelectOpensTheSelectionAtOnce();
     void tickedAnswerChangesThePlaceholder();
     void emptyRegisterAddsWithoutAsking();
@@ -297,6 +299,46 @@ void TestBioRegRecordBoxCommands::flapPressOpensItsSettingsAtThePress()
     QVERIFY(fixture.View()->HandleBoxEvent(press.Get()));
 
     QCOMPARE(dialogs.Titles(), QStringList{QStringLiteral("Inside Flap Settings")});
+}
+
+void TestBioRegRecordBoxCommands::menuCommandsRunAsFromTheSidePanel()
+{
+    CBioFormViewFixture fixture(2);
+    fixture.Show(kBioFormViewPedigree);
+    CBioRegThemedFormInterface *view = fixture.View();
+    const qint32 title = view->Pedigree()->TitleBoxId();
+    CTestMenuScope menus;
+    menus.Choose(QStringLiteral("Title Settings..."));
+    menus.Choose(QStringLiteral("New Dog..."));
+    const QPoint position(260, 180);
+    bool placed = false;
+    QStringList titles;
+    CBioFormViewWindows windows;
+    windows.Type(QStringLiteral("Smith & Jones <UK>"), 1);
+    {
+        // The settings dialog stands where the menu was.
+        CTestDialogRunnerScope dialogs([&](QDialog &dialog) {
+            const QRect geometry = dialog.geometry();
+            CCmnGeometryKeeper().SetAnchor(CCmnGeometryKeeper::AnchorCentre, position).Restore(&dialog);
+            placed = dialog.geometry() == geometry;
+            return int(QDialog::Rejected);
+        });
+        CBioFormViewBoxEvent settings(kMenu, title, position);
+        QVERIFY(view->HandleBoxEvent(settings.Get()));
+        titles = dialogs.Titles();
+    }
+    CBioFormViewBoxEvent newDog(kMenu, title, position);
+
+    QVERIFY(view->HandleBoxEvent(newDog.Get()));
+
+    QCOMPARE(titles, QStringList{QStringLiteral("Title Settings")});
+    QVERIFY(placed);
+    QCOMPARE(windows.m_Shown.size(), 1);
+    QCOMPARE(windows.m_Shown.first().m_Title, QStringLiteral("New Dog"));
+    const int added = view->PedigreeStickyState()->m_SubjectRecNo;
+    QCOMPARE(fixture.m_Reg->RecordDisplayName(added), QStringLiteral("Smith & Jones <UK>"));
+    // The list follows once the menu's command is done.
+    QCOMPARE(view->PedigreeAllRecords().GetCurrentRecordId(), added);
 }
 
 void TestBioRegRecordBoxCommands::rememberedSelectOpensTheSelectionAtOnce()
