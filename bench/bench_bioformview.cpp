@@ -22,7 +22,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 
 namespace {
 
@@ -36,11 +35,7 @@ const QString kPedigree = QStringLiteral("PEDIGREE");
 
 const QSharedPointer<CBioReg> &Generated(int animals)
 {
-    static std::map<int, QSharedPointer<CBioReg>> made;
-    QSharedPointer<CBioReg> &reg = made[animals];
-    if (!reg)
-        reg = OrvBench::RandomMatingRegister(animals, kGenerations, kTrialMatingTitleContext);
-    return reg;
+    return OrvBench::CachedRandomMatingRegister(animals, kGenerations, kTrialMatingTitleContext);
 }
 
 // The k-th animal sampled from the youngest generation.

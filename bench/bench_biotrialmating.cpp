@@ -18,7 +18,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <memory>
 
 namespace {
@@ -32,11 +31,7 @@ constexpr int kTrialMatingTitleContext = 39;
 
 const QSharedPointer<CBioReg> &Generated(int animals)
 {
-    static std::map<int, QSharedPointer<CBioReg>> made;
-    QSharedPointer<CBioReg> &reg = made[animals];
-    if (!reg)
-        reg = OrvBench::RandomMatingRegister(animals, kGenerations, kTrialMatingTitleContext);
-    return reg;
+    return OrvBench::CachedRandomMatingRegister(animals, kGenerations, kTrialMatingTitleContext);
 }
 
 // Pair k: a male and a female of the youngest generation.

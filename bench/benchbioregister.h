@@ -9,6 +9,9 @@
 #include <QRandomGenerator>
 #include <QSharedPointer>
 
+#include <map>
+#include <tuple>
+
 namespace OrvBench {
 
 // N animals in generations of N / generations, males at odd ids; every animal
@@ -38,6 +41,16 @@ inline QSharedPointer<CBioReg> RandomMatingRegister(int animals, int generations
     }
     reg->RebuildIndexLists();
     reg->RebuildParentIndex();
+    return reg;
+}
+
+// The same register, made once per program run.
+inline const QSharedPointer<CBioReg> &CachedRandomMatingRegister(int animals, int generations, int context)
+{
+    static std::map<std::tuple<int, int, int>, QSharedPointer<CBioReg>> made;
+    QSharedPointer<CBioReg> &reg = made[{animals, generations, context}];
+    if (!reg)
+        reg = RandomMatingRegister(animals, generations, context);
     return reg;
 }
 

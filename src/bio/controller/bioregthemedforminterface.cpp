@@ -665,19 +665,13 @@ void CBioRegThemedFormInterface::UpdateControls()
     const bool hasReg = !m_BioReg.isNull();
     QList<CCmnWidgetsState> states;
     const auto addWidgets = [&states](QList<QWidget *> widgets, bool visible, bool enabled, qint32 checked = -1) {
-        CCmnWidgetsState state;
-        state.m_Widgets = std::move(widgets);
-        state.m_Visible = visible;
-        state.m_Enabled = enabled;
-        state.m_Checked = checked;
-        states << state;
+        states << CCmnWidgetsState::OfWidgets(std::move(widgets), visible, enabled, checked);
     };
     const auto addActions = [this, &states](std::initializer_list<const char *> roles, bool enabled) {
-        CCmnWidgetsState state;
+        QList<QAction *> actions;
         for (const char *role : roles)
-            state.m_Actions << ActionByRole(QString::fromLatin1(role));
-        state.m_Enabled = enabled;
-        states << state;
+            actions << ActionByRole(QString::fromLatin1(role));
+        states << CCmnWidgetsState::OfActions(actions, enabled);
     };
     const auto buttons = [this](std::initializer_list<const char *> roles) {
         QList<QWidget *> widgets;

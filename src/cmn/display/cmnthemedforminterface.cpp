@@ -346,12 +346,7 @@ void CCmnThemedFormInterface::UpdateControls()
 
     QList<CCmnWidgetsState> states;
     auto add = [&states](QList<QWidget *> widgets, bool visible, bool enabled, qint32 checked = -1) {
-        CCmnWidgetsState state;
-        state.m_Widgets = std::move(widgets);
-        state.m_Visible = visible;
-        state.m_Enabled = enabled;
-        state.m_Checked = checked;
-        states << state;
+        states << CCmnWidgetsState::OfWidgets(std::move(widgets), visible, enabled, checked);
     };
     const bool hasForm = form != nullptr;
     add({m_PointButton}, true, hasForm);

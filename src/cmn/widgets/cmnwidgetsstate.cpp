@@ -23,3 +23,22 @@ void CCmnWidgetsState::Apply() const
             action->setChecked(m_Checked != 0);
     }
 }
+
+CCmnWidgetsState CCmnWidgetsState::OfWidgets(QList<QWidget *> widgets, bool visible, bool enabled, qint32 checked)
+{
+    CCmnWidgetsState state;
+    state.m_Widgets = std::move(widgets);
+    state.m_Visible = visible;
+    state.m_Enabled = enabled;
+    state.m_Checked = checked;
+    return state;
+}
+
+CCmnWidgetsState CCmnWidgetsState::OfActions(QList<QAction *> actions, bool enabled, qint32 checked)
+{
+    CCmnWidgetsState state;
+    state.m_Actions = std::move(actions);
+    state.m_Enabled = enabled;
+    state.m_Checked = checked;
+    return state;
+}

@@ -15,6 +15,8 @@ public:
     // Actions: enabled and the check state; their visibility is left alone.
     // Null pointers are skipped.
     void Apply() const;
+    static CCmnWidgetsState OfWidgets(QList<QWidget *> widgets, bool visible, bool enabled, qint32 checked = -1);
+    static CCmnWidgetsState OfActions(QList<QAction *> actions, bool enabled, qint32 checked = -1);
 
     QList<QWidget *> m_Widgets;
     QList<QAction *> m_Actions;

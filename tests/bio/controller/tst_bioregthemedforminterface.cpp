@@ -582,6 +582,8 @@ void TestBioRegThemedFormInterface::commandsByRole()
     if (button)
         QCOMPARE(button->Action(), action);
     QVERIFY(!view.ActionByRole(QStringLiteral("Slot_triggered_") + role));
+    // The role names the slot the action triggers, and the box menus trigger it by that name.
+    QVERIFY(view.metaObject()->indexOfSlot(QByteArray("Slot_triggered_" + role.toLatin1() + "()")) >= 0);
 }
 
 void TestBioRegThemedFormInterface::generationButtonsFollowTheChart()
