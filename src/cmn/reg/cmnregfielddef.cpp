@@ -223,16 +223,14 @@ CCmnRegSubstitution CCmnRegFieldDef::FormatValue(const QVariant &value, int form
     if (m_Type == CmnRegFieldMultilineText && mode != 2)
         return FormatParagraphs(value, forms);
 
-    QString text;
+    const QString text = m_Type == CmnRegFieldText ? CmnApplyLetterCase(value.toString(), m_TextLetterCase)
+                                                   : OneLineText(value);
+    // Only when asked: exports and lists ask for the text of every cell.
     QString html;
-    if (m_Type == CmnRegFieldText) {
-        text = CmnApplyLetterCase(value.toString(), m_TextLetterCase);
+    if (wantHtml || wantLines) {
         html = CmnHtmlEscape(text);
-        if (!(m_Flags & CmnRegFieldWordWrap))
+        if (m_Type == CmnRegFieldText && !(m_Flags & CmnRegFieldWordWrap))
             html = NonBreakingBlanks(html);
-    } else {
-        text = OneLineText(value);
-        html = CmnHtmlEscape(text);
     }
     if (forms & CCmnRegSubstitution::FormText) {
         result.m_Text = text;
@@ -326,6 +324,10 @@ QPair<QString, QString> CCmnRegFieldDef::GetExportTexts(const QVariant &value,
 {
     if (!value.isValid())
         return {};
+    if (m_Type == CmnRegFieldDate) {
+        const QString text = DateText(value, format.m_Text);
+        return {text, text};
+    }
     const QString display = FormatValue(value, CCmnRegSubstitution::FormText, 0).m_Text;
     switch (m_Type) {
     case CmnRegFieldBoolean:
@@ -335,10 +337,6 @@ QPair<QString, QString> CCmnRegFieldDef::GetExportTexts(const QVariant &value,
     case CmnRegFieldNumber:
     case CmnRegFieldPercentage:
         return {CmnDoubleToString(value.toDouble(), m_NumberDecimals), display};
-    case CmnRegFieldDate: {
-        const QString text = DateText(value, format.m_Text);
-        return {text, text};
-    }
     default:
         return {display, display};
     }
