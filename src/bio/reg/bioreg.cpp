@@ -269,9 +269,11 @@ void CBioReg::RebuildParentIndex()
 {
     m_ParentIndex.Clear();
     InvalidateOffspring();
-    for (const CCmnRegIndexEntry &entry : m_AllRecords.Entries()) {
-        if (const CBioRegRecord *record = GetBioRecord(entry.m_Id))
-            SetParentIndexEntry(entry.m_Id, *record);
+    // In id order rather than the name order of the index: the records are then
+    // read in the order they are stored, which in a large register is far faster.
+    for (const int id : GetRecordIds()) {
+        if (const CBioRegRecord *record = GetBioRecord(id))
+            SetParentIndexEntry(id, *record);
     }
 }
 

@@ -58,7 +58,7 @@ struct CNumericIds
 
     // An empty cell or one that is no whole number is no ID: taking it for 0 would
     // make one record of every such cell, the parent of all their rows.
-    qint64 Key(const QString &cell, const QString &, bool *bad) const
+    qint64 Key(const QString &cell, bool *bad) const
     {
         if (cell.isEmpty())
             return m_Null;
@@ -87,7 +87,7 @@ struct CTextIds
     {
     }
 
-    QString Key(const QString &cell, const QString &upper, bool *) const { return m_CaseSensitive ? cell : upper; }
+    QString Key(const QString &cell, bool *) const { return m_CaseSensitive ? cell : cell.toUpper(); }
     // An empty cell is no ID whatever the null-ID text, as with numbers: otherwise
     // one record with an empty ID would become the parent of every row whose
     // parent cell is empty.
@@ -162,6 +162,21 @@ struct TImportRow
     QString m_DamName;
     // Cells of ID columns that were no whole numbers, reported once for the row.
     QString m_BadIds;
+    // Where the row's own ID and its parents' IDs are in the ID list; -1 for none.
+    int m_IdEntry = -1;
+    int m_SireEntry = -1;
+    int m_DamEntry = -1;
+};
+
+// One ID a row names, and in which role: while the ID list is sorted together,
+// each row learns where its IDs ended up, instead of searching the list for
+// them in every later pass (a search that misses the caches in large files).
+template <class TKey>
+struct TImportIdRef
+{
+    TKey m_Key;
+    int m_Row;
+    int TImportRow<TKey>::*m_Entry;
 };
 
 template <class TKey>
@@ -196,6 +211,7 @@ public:
     using TKey = typename TIds::TKey;
     using TRow = TImportRow<TKey>;
     using TEntry = TImportIdEntry<TKey>;
+    using TRef = TImportIdRef<TKey>;
 
     TDelimitedTextImport(CBioReg &reg, CCmnProgress *progress, QStringList &messages, const CBioImportCols &cols,
                          const CImportFields &fields)
@@ -263,30 +279,31 @@ private:
         CBioRegRecord &record = *row.m_Record;
         if (m_Fields.m_LineNumberField)
             record.SetValue(m_Fields.m_LineNumberField, CmnRegValueInteger, line);
-        row.m_Id = row.m_Sire = row.m_Dam = m_Ids.Key(QString(), QString(), nullptr);
+        row.m_Id = row.m_Sire = row.m_Dam = m_Ids.Key(QString(), nullptr);
         const qsizetype count = std::min(cells.size(), m_Cols.m_Cols.size());
         for (qsizetype i = 0; i < count; ++i) {
             const QString cell = cells.at(i).trimmed();
-            const QString upper = cell.toUpper();
             bool bad = false;
             switch (m_Cols.m_Cols.at(i).m_Field) {
             case BioImportFieldId:
-                row.m_Id = m_Ids.Key(cell, upper, &bad);
+                row.m_Id = m_Ids.Key(cell, &bad);
                 if (m_Fields.m_InputIdField && !bad && !m_Ids.IsNull(row.m_Id))
                     StoreInputId(record, cell, row.m_Id);
                 break;
             case BioImportFieldSireId:
-                row.m_Sire = m_Ids.Key(cell, upper, &bad);
+                row.m_Sire = m_Ids.Key(cell, &bad);
                 break;
             case BioImportFieldDamId:
-                row.m_Dam = m_Ids.Key(cell, upper, &bad);
+                row.m_Dam = m_Ids.Key(cell, &bad);
                 break;
-            case BioImportFieldSex:
+            case BioImportFieldSex: {
+                const QString upper = cell.toUpper();
                 if (m_MaleWords.contains(upper))
                     record.m_Sex = 1;
                 else if (m_FemaleWords.contains(upper))
                     record.m_Sex = 2;
                 break;
+            }
             case BioImportFieldDateOfBirth:
                 StoreDate(record, CBioRegRecord::kDateOfBirthField, cell);
                 break;
@@ -421,62 +438,56 @@ private:
         return true;
     }
 
-    // Every ID a kept row names, its own and its parents', once, sorted.
+    // Every ID a kept row names, its own and its parents', once, sorted; each
+    // row learns where its IDs are in the list.
     bool BuildIdList()
     {
         StartPass(QStringLiteral("Building ID list..."));
-        std::vector<TKey> keys;
-        keys.reserve(size_t(m_KeptRows) * 3);
+        std::vector<TRef> refs;
+        refs.reserve(size_t(m_KeptRows) * 3);
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             const TRow &row = m_Rows[i];
             if (!row.m_Record)
                 continue;
-            keys.push_back(row.m_Id);
+            refs.push_back(TRef{row.m_Id, int(i), &TRow::m_IdEntry});
             if (!m_Ids.IsNull(row.m_Sire))
-                keys.push_back(row.m_Sire);
+                refs.push_back(TRef{row.m_Sire, int(i), &TRow::m_SireEntry});
             if (!m_Ids.IsNull(row.m_Dam))
-                keys.push_back(row.m_Dam);
+                refs.push_back(TRef{row.m_Dam, int(i), &TRow::m_DamEntry});
             if (!Pass(qsizetype(i)))
                 return false;
         }
         if (m_Progress)
             m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
-        std::sort(keys.begin(), keys.end());
-        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-        m_Entries.reserve(keys.size());
-        for (TKey &key : keys)
-            m_Entries.push_back(TEntry{std::move(key), 0, QString()});
+        std::sort(refs.begin(), refs.end(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+        for (TRef &ref : refs) {
+            if (m_Entries.empty() || m_Entries.back().m_Key != ref.m_Key)
+                m_Entries.push_back(TEntry{std::move(ref.m_Key), 0, QString()});
+            m_Rows[size_t(ref.m_Row)].*ref.m_Entry = int(m_Entries.size() - 1);
+        }
         return true;
-    }
-
-    TEntry &Entry(const TKey &key)
-    {
-        const auto found = std::lower_bound(m_Entries.begin(), m_Entries.end(), key,
-                                            [](const TEntry &entry, const TKey &k) { return entry.m_Key < k; });
-        Q_ASSERT(found != m_Entries.end() && found->m_Key == key);
-        return *found;
     }
 
     void AddAndLink()
     {
         for (const TRow &row : m_Rows) {
             if (row.m_Record)
-                Entry(row.m_Id).m_RecordId = m_Reg.AddRecord(row.m_Record, false);
+                m_Entries[size_t(row.m_IdEntry)].m_RecordId = m_Reg.AddRecord(row.m_Record, false);
         }
         // A parent without a row of its own takes the sex of the role it is first met in.
         for (const TRow &row : m_Rows) {
             if (!row.m_Record)
                 continue;
-            AddPlaceholder(row.m_Sire, 1);
-            AddPlaceholder(row.m_Dam, 2);
+            AddPlaceholder(row.m_SireEntry, 1);
+            AddPlaceholder(row.m_DamEntry, 2);
         }
         for (const TRow &row : m_Rows) {
             if (!row.m_Record)
                 continue;
-            if (!m_Ids.IsNull(row.m_Sire))
-                row.m_Record->m_Sire = Entry(row.m_Sire).m_RecordId;
-            if (!m_Ids.IsNull(row.m_Dam))
-                row.m_Record->m_Dam = Entry(row.m_Dam).m_RecordId;
+            if (row.m_SireEntry >= 0)
+                row.m_Record->m_Sire = m_Entries[size_t(row.m_SireEntry)].m_RecordId;
+            if (row.m_DamEntry >= 0)
+                row.m_Record->m_Dam = m_Entries[size_t(row.m_DamEntry)].m_RecordId;
         }
         NameEntries();
         for (const TEntry &entry : m_Entries) {
@@ -485,11 +496,11 @@ private:
         }
     }
 
-    void AddPlaceholder(const TKey &key, int sex)
+    void AddPlaceholder(int entryIndex, int sex)
     {
-        if (m_Ids.IsNull(key))
+        if (entryIndex < 0)
             return;
-        TEntry &entry = Entry(key);
+        TEntry &entry = m_Entries[size_t(entryIndex)];
         if (entry.m_RecordId)
             return;
         auto placeholder = QSharedPointer<CBioRegRecord>(new CBioRegRecord(&m_Reg));
@@ -506,19 +517,19 @@ private:
         }
         for (const TRow &row : m_Rows) {
             if (row.m_Record && !row.m_Name.isEmpty())
-                Entry(row.m_Id).m_Name = row.m_Name;
+                m_Entries[size_t(row.m_IdEntry)].m_Name = row.m_Name;
         }
-        const auto nameParents = [this](TKey TRow::*parent, QString TRow::*name) {
+        const auto nameParents = [this](int TRow::*parent, QString TRow::*name) {
             for (const TRow &row : m_Rows) {
-                if (!row.m_Record || m_Ids.IsNull(row.*parent) || (row.*name).isEmpty())
+                if (!row.m_Record || row.*parent < 0 || (row.*name).isEmpty())
                     continue;
-                TEntry &entry = Entry(row.*parent);
+                TEntry &entry = m_Entries[size_t(row.*parent)];
                 if (entry.m_Name.isEmpty())
                     entry.m_Name = row.*name;
             }
         };
-        nameParents(&TRow::m_Sire, &TRow::m_SireName);
-        nameParents(&TRow::m_Dam, &TRow::m_DamName);
+        nameParents(&TRow::m_SireEntry, &TRow::m_SireName);
+        nameParents(&TRow::m_DamEntry, &TRow::m_DamName);
         int unknown = 0;
         for (TEntry &entry : m_Entries) {
             if (entry.m_Name.isEmpty())

@@ -229,7 +229,11 @@ QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
     // Without a quote character, a field that would break the line apart is still
     // enclosed in double quotes, unless those separate.
     const QChar fallback = m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
+    qsizetype length = fields.size();
+    for (const QString &field : fields)
+        length += field.size() + 2;
     QString line;
+    line.reserve(length);
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const QString &field = fields.at(i);
         if (i > 0)
@@ -244,24 +248,32 @@ QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
         }
         const bool backslash = EscapesWithBackslash(m_EscapeFlag, enclose, m_Separator);
         line += enclose;
+        if (!backslash) {
+            // Each quote in the field is doubled; the rest goes in whole, as
+            // exports write this for every cell.
+            qsizetype from = 0;
+            for (qsizetype at = field.indexOf(enclose); at >= 0; at = field.indexOf(enclose, from)) {
+                line += QStringView(field).mid(from, at + 1 - from);
+                line += enclose;
+                from = at + 1;
+            }
+            line += QStringView(field).mid(from);
+            line += enclose;
+            continue;
+        }
         // Backslashes standing before a quote (escaped or closing) are doubled,
         // so that a field may hold a backslash right before one.
         qsizetype run = 0;
         for (const QChar c : field) {
             if (c == enclose) {
-                if (backslash) {
-                    line += QString(run + 1, QChar(kCmnCsvBackslash));
-                } else {
-                    line += c;
-                }
+                line += QString(run + 1, QChar(kCmnCsvBackslash));
                 run = 0;
             } else {
                 run = c == QChar(kCmnCsvBackslash) ? run + 1 : 0;
             }
             line += c;
         }
-        if (backslash)
-            line += QString(run, QChar(kCmnCsvBackslash));
+        line += QString(run, QChar(kCmnCsvBackslash));
         line += enclose;
     }
     return line;

@@ -3,6 +3,7 @@
 #include "cmnexporttablecontroller_textfile.h"
 
 #include <QList>
+#include <QStringEncoder>
 #include <QStringList>
 
 #include <memory>
@@ -44,9 +45,22 @@ private:
     void WriteStringCell(const QString &text);
     // A failed write of the XML becomes the error.
     void CheckWriter();
+    // Writes the XML made so far to the file; with `whenLarge`, only once it has
+    // grown past a buffer's worth.
+    void FlushXml(bool whenLarge);
+    // The text of a data cell, escaped as the XML writer escapes it.
+    void AppendCharacters(const QString &text);
 
     QStringList m_HeaderTexts;
     std::unique_ptr<QXmlStreamWriter> m_Xml;
+    // The XML writer writes into this text, which goes to the file in large
+    // pieces: written straight to the file, every tag and attribute would be
+    // encoded and written on its own, which made the export many times slower.
+    QString m_XmlText;
+    QStringEncoder m_Encoder{QStringEncoder::Utf8};
+    // Escapes the cell texts that need it, with the writer's own rules.
+    std::unique_ptr<QXmlStreamWriter> m_Escaper;
+    QString m_EscapedText;
     QList<CCmnExportCellFormat> m_Formats;
     QList<int> m_ColumnStyles;
     bool m_HasLeadingCell = false;

@@ -50,12 +50,12 @@ CCmnReg::~CCmnReg() = default;
 
 CCmnRegRecord *CCmnReg::GetRecord(int id) const
 {
-    return m_Records.value(id).data();
+    return m_Records.Get(id);
 }
 
 CCmnReg::CRecordPtr CCmnReg::GetRecordPtr(int id) const
 {
-    return m_Records.value(id);
+    return m_Records.Value(id);
 }
 
 int CCmnReg::AddRecord(const CRecordPtr &record, bool update)
@@ -71,13 +71,13 @@ int CCmnReg::AddRecord(const CRecordPtr &record, bool update)
 int CCmnReg::AddRecordQuietly(const CRecordPtr &record)
 {
     const int id = m_Ids.Allocate();
-    m_Records.insert(id, record);
+    m_Records.Insert(id, record);
     return id;
 }
 
 void CCmnReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
 {
-    const CRecordPtr stored = m_Records.value(id);
+    const CRecordPtr stored = m_Records.Value(id);
     if (!stored)
         return;
     const bool moved = update && IndexKeyChanged(*stored, *record);
@@ -85,14 +85,14 @@ void CCmnReg::ReplaceRecord(int id, const CRecordPtr &record, bool update)
         RemoveFromIndexLists(id, *stored);
     if (update)
         m_LookupLists.Update(stored.data(), record.data(), CCmnRegLookupLists::RecordReplaced);
-    m_Records.insert(id, record);
+    m_Records.Insert(id, record);
     if (moved)
         InsertIntoIndexLists(id, *record);
 }
 
 bool CCmnReg::DeleteRecord(int id, bool update)
 {
-    const CRecordPtr record = m_Records.take(id);
+    const CRecordPtr record = m_Records.Take(id);
     if (!record)
         return false;
     m_Ids.Free(id);
@@ -112,7 +112,7 @@ bool CCmnReg::DeleteRecord(int id, bool update)
 
 bool CCmnReg::DiscardRecord(int id)
 {
-    if (!m_Records.remove(id))
+    if (!m_Records.Take(id))
         return false;
     m_Ids.Free(id);
     return true;
@@ -131,7 +131,7 @@ void CCmnReg::UseTemporaryRecord(const CRecordPtr &record, const std::function<v
 void CCmnReg::RemoveAllRecords()
 {
     m_Ids.Clear();
-    m_Records.clear();
+    m_Records.Clear();
 }
 
 void CCmnReg::Clear()
@@ -297,8 +297,9 @@ bool CCmnReg::GetFieldValueText(int recordId, int fieldId, const CCmnRegFieldDef
 {
     if (!def)
         return false;
+    static const QVariant none;
     const CCmnRegRecord *record = GetRecord(recordId);
-    const QVariant value = record ? record->GetValue(fieldId, def->ValueKind()) : QVariant();
+    const QVariant &value = record ? record->GetValue(fieldId, def->ValueKind()) : none;
     std::tie(valueText, displayText) = def->GetExportTexts(value, format);
     return true;
 }
@@ -335,7 +336,7 @@ void CCmnReg::RebuildIndexLists()
 {
     const QList<CCmnRegIndexList *> lists = GetIndexLists();
     for (CCmnRegIndexList *list : lists)
-        list->BeginRebuild(m_FoldIndexAccents, m_Records.size());
+        list->BeginRebuild(m_FoldIndexAccents, m_Records.Count());
     const CCmnBitSet &used = m_Ids.GetUsed();
     for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
         const CCmnRegRecord *record = GetRecord(index + 1);
@@ -404,17 +405,17 @@ bool CCmnReg::Read(QDataStream &stream)
             break;
         // Every id must be one the allocator marks used, and only once: a record
         // outside the allocator would be overwritten by the next new record.
-        if (!m_Ids.IsUsed(id) || m_Records.contains(id)) {
+        if (!m_Ids.IsUsed(id) || m_Records.Contains(id)) {
             stream.setStatus(QDataStream::ReadCorruptData);
             break;
         }
-        m_Records.insert(id, CreateRecord());
+        m_Records.Insert(id, CreateRecord());
         if (!ReadRecord(id, stream)) {
             recordRefused = true;
             break;
         }
     }
-    if (stream.status() == QDataStream::Ok && !recordRefused && m_Records.size() != m_Ids.Count())
+    if (stream.status() == QDataStream::Ok && !recordRefused && m_Records.Count() != m_Ids.Count())
         stream.setStatus(QDataStream::ReadCorruptData);
     if (recordRefused || stream.status() != QDataStream::Ok) {
         RemoveAllRecords();

@@ -5,6 +5,7 @@
 #include "cmnregfieldssettings.h"
 #include "cmnregidallocator.h"
 #include "cmnreglookuplists.h"
+#include "cmnregrecordtable.h"
 #include "cmnregsubstitution.h"
 
 #include <QHash>
@@ -227,7 +228,7 @@ private:
 
     CCmnRegFieldContexts *m_FieldContexts = nullptr;
     CCmnRegIdAllocator m_Ids;
-    QHash<int, CRecordPtr> m_Records;
+    CCmnRegRecordTable m_Records;
     CCmnRegFieldsSettings m_FieldsSettings;
     QList<QPair<int, CCmnRegFieldDef>> m_IdentityFields;
     bool m_FoldIndexAccents = true;

@@ -52,7 +52,7 @@ QList<QPair<QString, QString>> CCmnReg::GetRowTexts(int recordId, const QList<in
             value.clear();
             display.clear();
         }
-        texts.append({value, display});
+        texts.emplace_back(std::move(value), std::move(display));
     }
     return texts;
 }

@@ -60,6 +60,11 @@ QString IntegerText(const QVariant &value)
     return QString::number(value.toLongLong());
 }
 
+QString WithSuffix(const QString &text, const QString &suffix)
+{
+    return text.isEmpty() || suffix.isEmpty() ? text : text + QLatin1Char(' ') + suffix;
+}
+
 QString DateText(const QVariant &value, const QString &format)
 {
     return value.value<CCmnDate>().Format(format, CmnDateCalendarGregorian);
@@ -223,16 +228,14 @@ CCmnRegSubstitution CCmnRegFieldDef::FormatValue(const QVariant &value, int form
     if (m_Type == CmnRegFieldMultilineText && mode != 2)
         return FormatParagraphs(value, forms);
 
-    QString text;
+    const QString text = m_Type == CmnRegFieldText ? CmnApplyLetterCase(value.toString(), m_TextLetterCase)
+                                                   : OneLineText(value);
+    // Only when asked: exports and lists ask for the text of every cell.
     QString html;
-    if (m_Type == CmnRegFieldText) {
-        text = CmnApplyLetterCase(value.toString(), m_TextLetterCase);
+    if (wantHtml || wantLines) {
         html = CmnHtmlEscape(text);
-        if (!(m_Flags & CmnRegFieldWordWrap))
+        if (m_Type == CmnRegFieldText && !(m_Flags & CmnRegFieldWordWrap))
             html = NonBreakingBlanks(html);
-    } else {
-        text = OneLineText(value);
-        html = CmnHtmlEscape(text);
     }
     if (forms & CCmnRegSubstitution::FormText) {
         result.m_Text = text;
@@ -282,9 +285,7 @@ QString CCmnRegFieldDef::OneLineText(const QVariant &value) const
         text = value.toString();
         break;
     }
-    if (!text.isEmpty() && !suffix.isEmpty())
-        text += QLatin1Char(' ') + suffix;
-    return text;
+    return WithSuffix(text, suffix);
 }
 
 CCmnRegSubstitution CCmnRegFieldDef::FormatParagraphs(const QVariant &value, int forms) const
@@ -326,21 +327,33 @@ QPair<QString, QString> CCmnRegFieldDef::GetExportTexts(const QVariant &value,
 {
     if (!value.isValid())
         return {};
-    const QString display = FormatValue(value, CCmnRegSubstitution::FormText, 0).m_Text;
+    // The display text is what FormatValue gives as text; whole and decimal
+    // numbers reuse their value text for it, as exports ask this of every cell.
     switch (m_Type) {
-    case CmnRegFieldBoolean:
-        return {value.toBool() ? QStringLiteral("1") : QStringLiteral("0"), display};
-    case CmnRegFieldInteger:
-        return {IntegerText(value), display};
-    case CmnRegFieldNumber:
-    case CmnRegFieldPercentage:
-        return {CmnDoubleToString(value.toDouble(), m_NumberDecimals), display};
     case CmnRegFieldDate: {
         const QString text = DateText(value, format.m_Text);
         return {text, text};
     }
-    default:
+    case CmnRegFieldBoolean:
+        return {value.toBool() ? QStringLiteral("1") : QStringLiteral("0"), OneLineText(value)};
+    case CmnRegFieldInteger: {
+        const QString text = IntegerText(value);
+        return {text, WithSuffix(text, m_IntSuffix)};
+    }
+    case CmnRegFieldNumber: {
+        const QString text = CmnDoubleToString(value.toDouble(), m_NumberDecimals);
+        return {text, WithSuffix(text, m_NumberSuffix)};
+    }
+    case CmnRegFieldPercentage:
+        return {CmnDoubleToString(value.toDouble(), m_NumberDecimals), OneLineText(value)};
+    case CmnRegFieldText: {
+        const QString text = CmnApplyLetterCase(value.toString(), m_TextLetterCase);
+        return {text, text};
+    }
+    default: {
+        const QString display = FormatValue(value, CCmnRegSubstitution::FormText, 0).m_Text;
         return {display, display};
+    }
     }
 }
 

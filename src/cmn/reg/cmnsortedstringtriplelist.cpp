@@ -19,6 +19,16 @@ bool CmnStringTripleLess(const CCmnStringTriple &a, const CCmnStringTriple &b)
     return a.m_Text.compare(b.m_Text) < 0;
 }
 
+void CCmnSortedStringTripleList::QueueChange(const CCmnStringTriple &triple)
+{
+    ++m_QueuedCount;
+    // A value repeated from one record to the next (a breed, a colour, an
+    // owner) is queued once: the merge keeps one of each anyway, and a large
+    // register would otherwise queue an entry for every record.
+    if (m_Queue.isEmpty() || !(m_Queue.constLast() == triple))
+        m_Queue.append(triple);
+}
+
 void CCmnSortedStringTripleList::Flush()
 {
     const qsizetype queued = m_Queue.size();
@@ -36,6 +46,7 @@ void CCmnSortedStringTripleList::Flush()
         }
     }
     m_Queue.clear();
+    m_QueuedCount = 0;
     m_Items.squeeze();
 }
 
@@ -43,6 +54,7 @@ void CCmnSortedStringTripleList::Clear()
 {
     m_Items.clear();
     m_Queue.clear();
+    m_QueuedCount = 0;
 }
 
 void CCmnSortedStringTripleList::FillComboBox(QComboBox *combo)

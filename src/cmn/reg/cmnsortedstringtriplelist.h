@@ -26,7 +26,7 @@ bool CmnStringTripleLess(const CCmnStringTriple &a, const CCmnStringTriple &b);
 class CCmnSortedStringTripleList
 {
 public:
-    void QueueChange(const CCmnStringTriple &triple) { m_Queue.append(triple); }
+    void QueueChange(const CCmnStringTriple &triple);
     // Merges the queue: a large batch (more than a tenth of the list, or more than
     // 100) by sorting everything once, a small one by binary insertion.
     void Flush();
@@ -36,9 +36,11 @@ public:
 
     // The triples in order; queued ones are not among them until flushed.
     const QVector<CCmnStringTriple> &Items() const { return m_Items; }
-    qsizetype QueuedCount() const { return m_Queue.size(); }
+    // The values queued since the last merge, repeats included.
+    qsizetype QueuedCount() const { return m_QueuedCount; }
 
 private:
     QVector<CCmnStringTriple> m_Items;
     QList<CCmnStringTriple> m_Queue;
+    qsizetype m_QueuedCount = 0;
 };

@@ -2,6 +2,7 @@
 #include "cmnregfield.h"
 #include "cmnregfielddef.h"
 #include "cmnregnewfieldoptions.h"
+#include "cmntext.h"
 
 #include <QDataStream>
 #include <QTest>
@@ -215,6 +216,17 @@ void TestCmnRegFieldDef::givesExportTexts_data()
     QTest::newRow("fraction with the number's decimals")
         << Def(CmnRegFieldPercentage) << QVariant(0.125f) << "0.125" << "12.50%";
     QTest::newRow("integer without suffix") << integer << QVariant(5) << "5" << "5 kg";
+    CCmnRegFieldDef number = Def(CmnRegFieldNumber);
+    number.m_NumberSuffix = QStringLiteral("cm");
+    number.m_NumberDecimals = 2;
+    QTest::newRow("number without suffix") << number << QVariant(2.5) << "2.50" << "2.50 cm";
+    CCmnRegFieldDef upper = Def(CmnRegFieldText);
+    upper.m_TextLetterCase = CmnLetterCaseUpper;
+    QTest::newRow("text in the field's letter case") << upper << QVariant(QStringLiteral("Smith & Jones"))
+                                                      << "SMITH & JONES" << "SMITH & JONES";
+    QTest::newRow("multiline text keeps its line breaks")
+        << Def(CmnRegFieldMultilineText) << QVariant(QStringLiteral("one\ntwo\n\nthree")) << "one\ntwo\n\nthree"
+        << "one\ntwo\n\nthree";
     QTest::newRow("date in the column's format") << Def(CmnRegFieldDate) << QVariant::fromValue(date)
                                                  << "05/04/2001" << "05/04/2001";
     QTest::newRow("text") << Def(CmnRegFieldText) << QVariant(QStringLiteral("a b")) << "a b" << "a b";
