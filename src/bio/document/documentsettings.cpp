@@ -11,6 +11,8 @@
 #include "cmnthemeset.h"
 #include "oldthemeset.h"
 
+#include <iterator>
+
 namespace {
 
 // A block of the table: the key it is read from when present, else its older key.
@@ -19,6 +21,63 @@ struct CBlockKeys
     const char *key;
     const char *olderKey;
 };
+
+// The order the blocks are taken in; a damaged block stops the reading there.
+constexpr CBlockKeys kReadOrder[] = {
+    {kDocumentGeneralKey, nullptr},
+    {kDocumentFieldsSettingsKey, nullptr},
+    {kDocumentPrintParamsKey, nullptr},
+    // Earlier releases stored their themes under older element names.
+    {kDocumentThemesKey, kDocumentOldThemesKey},
+    {kDocumentCoverSheetKey, kDocumentOldCoverSheetKey},
+    {kDocumentPedigreeKey, kDocumentOldPedigreeKey},
+    {kDocumentTrialMatingKey, kDocumentOldTrialMatingKey},
+};
+constexpr int kBlockCount = int(std::size(kReadOrder));
+
+// The key the table holds the block under, or an empty text when it holds neither.
+QString PresentKey(const TCmnByteArrayHash &table, const CBlockKeys &keys)
+{
+    const QString key = QLatin1String(keys.key);
+    if (table.contains(key))
+        return key;
+    if (keys.olderKey && table.contains(QLatin1String(keys.olderKey)))
+        return QLatin1String(keys.olderKey);
+    return QString();
+}
+
+// Each part reads into a fresh object and is replaced only when its block reads.
+bool ReadBlock(CDocumentSettings &settings, int step, const QString &key, const QByteArray &bytes)
+{
+    switch (step) {
+    case 0:
+        return settings.m_GeneralSettings.FromByteArray(bytes);
+    case 1: {
+        CCmnRegFieldsSettings fields;
+        if (!fields.FromByteArray(bytes))
+            return false;
+        settings.m_FieldsSettings = fields;
+        return true;
+    }
+    case 2:
+        return settings.m_PrintParams->FromByteArray(bytes);
+    case 3: {
+        if (key == QLatin1String(kDocumentThemesKey))
+            return settings.m_Themes->FromByteArray(bytes);
+        COldThemeSet older;
+        if (!older.FromByteArray(bytes))
+            return false;
+        older.ConvertTo(*settings.m_Themes);
+        return true;
+    }
+    case 4:
+        return settings.m_CoverSheetSettings->FromByteArray(bytes);
+    case 5:
+        return settings.m_PedigreeSettings->FromByteArray(bytes);
+    default:
+        return settings.m_TrialMatingSettings->FromByteArray(bytes);
+    }
+}
 
 } // namespace
 
@@ -88,70 +147,15 @@ TCmnByteArrayHash CDocumentSettings::ToHash() const
 
 bool CDocumentSettings::FromHash(const TCmnByteArrayHash &table, QStringList *notTaken)
 {
-    static constexpr CBlockKeys kOrder[] = {
-        {kDocumentGeneralKey, nullptr},
-        {kDocumentFieldsSettingsKey, nullptr},
-        {kDocumentPrintParamsKey, nullptr},
-        // Earlier releases stored their themes under older element names.
-        {kDocumentThemesKey, kDocumentOldThemesKey},
-        {kDocumentCoverSheetKey, kDocumentOldCoverSheetKey},
-        {kDocumentPedigreeKey, kDocumentOldPedigreeKey},
-        {kDocumentTrialMatingKey, kDocumentOldTrialMatingKey},
-    };
-    constexpr int kBlocks = int(sizeof(kOrder) / sizeof(kOrder[0]));
-
-    for (int step = 0; step < kBlocks; ++step) {
-        QString key = QLatin1String(kOrder[step].key);
-        if (!table.contains(key) && kOrder[step].olderKey)
-            key = QLatin1String(kOrder[step].olderKey);
-        const auto found = table.constFind(key);
-        if (found == table.constEnd())
-            continue;
-        const QByteArray &bytes = found.value();
-        bool ok = false;
-        switch (step) {
-        case 0:
-            ok = m_GeneralSettings.FromByteArray(bytes);
-            break;
-        case 1: {
-            CCmnRegFieldsSettings fields;
-            ok = fields.FromByteArray(bytes);
-            if (ok)
-                m_FieldsSettings = fields;
-            break;
-        }
-        case 2:
-            ok = m_PrintParams->FromByteArray(bytes);
-            break;
-        case 3:
-            if (key == QLatin1String(kDocumentThemesKey)) {
-                ok = m_Themes->FromByteArray(bytes);
-            } else {
-                COldThemeSet older;
-                ok = older.FromByteArray(bytes);
-                if (ok)
-                    older.ConvertTo(*m_Themes);
-            }
-            break;
-        case 4:
-            ok = m_CoverSheetSettings->FromByteArray(bytes);
-            break;
-        case 5:
-            ok = m_PedigreeSettings->FromByteArray(bytes);
-            break;
-        default:
-            ok = m_TrialMatingSettings->FromByteArray(bytes);
-            break;
-        }
-        if (ok)
+    for (int step = 0; step < kBlockCount; ++step) {
+        const QString key = PresentKey(table, kReadOrder[step]);
+        if (key.isEmpty() || ReadBlock(*this, step, key, table.value(key)))
             continue;
         if (notTaken) {
             notTaken->append(key);
-            for (int later = step + 1; later < kBlocks; ++later) {
-                QString laterKey = QLatin1String(kOrder[later].key);
-                if (!table.contains(laterKey) && kOrder[later].olderKey)
-                    laterKey = QLatin1String(kOrder[later].olderKey);
-                if (table.contains(laterKey))
+            for (int later = step + 1; later < kBlockCount; ++later) {
+                const QString laterKey = PresentKey(table, kReadOrder[later]);
+                if (!laterKey.isEmpty())
                     notTaken->append(laterKey);
             }
         }

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr quint8 kThemeSetTag = 5;
-constexpr quint8 kThemeSetVersion = 0;
-
 // The smallest named theme: an empty name (its length), a theme without
 // entries (tag, version, end byte) and the trailer.
 constexpr qint64 kMinNamedThemeBytes = 4 + 3 + 2;
@@ -37,7 +34,7 @@ bool COldThemeSet::Read(QDataStream &in)
     quint8 tag = 0;
     quint8 version = 0;
     in >> tag >> version;
-    if (in.status() != QDataStream::Ok || tag != kThemeSetTag || version != kThemeSetVersion)
+    if (in.status() != QDataStream::Ok || tag != CCmnThemeSet::kTag || version != CCmnThemeSet::kVersion)
         return false;
     if (!m_CurrentTheme.Read(in))
         return false;

@@ -1,16 +1,14 @@
 #include "cmnthemeset.h"
 
 #include "cmndatastream.h"
+#include "cmnregstreamhelpers.h"
 
 #include <QDataStream>
-#include <QIODevice>
 
 #include <algorithm>
 
 namespace {
 
-constexpr quint8 kThemeSetTag = 5;
-constexpr quint8 kThemeSetVersion = 0;
 // A saved theme takes at least its name's length and an empty theme (tag,
 // version, end byte): a count that promises more than the block holds is damage.
 constexpr qint64 kMinSavedThemeBytes = 4 + 3;
@@ -101,7 +99,7 @@ bool CCmnThemeSet::operator==(const CCmnThemeSet &other) const
 QByteArray CCmnThemeSet::ToByteArray() const
 {
     return CmnStreamBytes([this](QDataStream &out) {
-        out << kThemeSetTag << kThemeSetVersion;
+        out << CCmnThemeSet::kTag << CCmnThemeSet::kVersion;
         m_BaseTheme.Write(out);
         out << m_CurrentThemeName << m_SecondText;
         QStringList names = m_NamedThemes.keys();
@@ -122,7 +120,7 @@ bool CCmnThemeSet::FromByteArray(const QByteArray &bytes)
         quint8 tag = 0;
         quint8 version = 0;
         in >> tag >> version;
-        if (in.status() != QDataStream::Ok || tag != kThemeSetTag || version != kThemeSetVersion)
+        if (in.status() != QDataStream::Ok || tag != CCmnThemeSet::kTag || version != CCmnThemeSet::kVersion)
             return false;
         if (!read.m_BaseTheme.Read(in))
             return false;
@@ -130,8 +128,7 @@ bool CCmnThemeSet::FromByteArray(const QByteArray &bytes)
         CmnReadString(in, read.m_SecondText);
         quint32 count = 0;
         in >> count;
-        if (in.status() == QDataStream::Ok && count > in.device()->bytesAvailable() / kMinSavedThemeBytes)
-            in.setStatus(QDataStream::ReadCorruptData);
+        CmnRegCountFits(in, count, kMinSavedThemeBytes);
         for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
             QString name;
             CmnReadString(in, name);

@@ -12,6 +12,10 @@
 class CCmnThemeSet
 {
 public:
+    // The block's tag and version; earlier releases' theme sets bear them too.
+    static constexpr quint8 kTag = 5;
+    static constexpr quint8 kVersion = 0;
+
     CCmnThemeSet();
 
     // The saved theme of the current name when there is one, else the base theme.

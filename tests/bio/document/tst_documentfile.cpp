@@ -160,6 +160,7 @@ private slots:
     void parentLinksToMissingAnimalsAreDroppedAndTold();
     void everyCutOfTheInflatedStreamFails();
     void everyCutOfTheFileFails();
+    void changedFileByteNeverLoadsOtherData();
     void failingDeviceIsAlwaysAnError_data();
     void failingDeviceIsAlwaysAnError();
     void olderThemesAreConverted();
@@ -457,6 +458,26 @@ void AddAnimals(CDocument &document, int count)
         for (int c = 0; c < 12; ++c)
             name += QChar(u'A' + random.bounded(26));
         document.GetRegister()->AddNamedRecord(name, false);
+    }
+}
+
+// A flipped bit inside the deflated data can decode to a different but readable
+// stream; only the zlib checksum tells, and it must not go unchecked.
+void TestDocumentFile::changedFileByteNeverLoadsOtherData()
+{
+    CDocument source(false);
+    AddAnimals(source, 40);
+    const QByteArray file = WriteFile(source, CDocumentSettings());
+    for (int at = 0; at < file.size(); ++at) {
+        QByteArray changed = file;
+        changed[at] = char(changed.at(at) ^ 0x01);
+        CDocument document(false);
+        CDocumentSettings settings;
+        const QString error = ReadFile(changed, document, settings).error;
+        if (error.isEmpty())
+            QVERIFY2(WriteFile(document, settings) == file, qPrintable(QString::number(at)));
+        else
+            QVERIFY2(error == kInvalid || error == kCorrupted, qPrintable(QString::number(at) + ": " + error));
     }
 }
 
