@@ -98,7 +98,12 @@ void TestMainWindow::menusOfTheFrame()
     QCOMPARE(marks.size(), 4);
 
     QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "File")->actions()),
-             (QStringList{"Preferences...", "-", "Exit"}));
+             (QStringList{"New...", "Open...", "Open Sample Pedigree Data File...", "Import Text/CSV Data...",
+                          "Import From Halvane...", "Import From Dunmarra...", "-", "Save", "Save As...",
+                          "Export Data...", "-", "Print Data...", "Print Preview Data...", "-", "Close", "-",
+                          "Preferences...", "Settings...", "-", "Exit"}));
+    QCOMPARE(MenuTitled(window.menuBar(), "File")->title(), QStringLiteral("&File"));
+    QCOMPARE(MenuTitled(window.menuBar(), "Help")->title(), QStringLiteral("&Help"));
     QVERIFY(MenuTitled(window.menuBar(), "Record")->isEmpty());
     QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "View")->actions()),
              (QStringList{"Messages", "Copy Messages", "Save Messages..."}));
@@ -117,7 +122,7 @@ void TestMainWindow::startsUntitledAndMaximised()
     QCOMPARE(window.centralWidget(), window.DocumentPage());
     QCOMPARE(window.DocumentPage()->objectName(), QStringLiteral("documentwidget"));
     QVERIFY(!window.HasDocument());
-    QVERIFY(!window.HasNewCommand());
+    QVERIFY(window.HasNewCommand());
     QVERIFY(!window.MessagesDock()->isVisible());
 }
 
