@@ -2,6 +2,7 @@
 
 #include "cmntheme.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -33,6 +34,13 @@ public:
 
     bool operator==(const CCmnThemeSet &other) const;
     bool operator!=(const CCmnThemeSet &other) const { return !(*this == other); }
+
+    // Tag 5, version 0, the base theme, the current name, the second text, the
+    // count and the saved themes (name, theme) in name order, the third text.
+    QByteArray ToByteArray() const;
+    // Leaves the set as it was unless the whole block reads. A block that ends
+    // inside the saved themes keeps none of them.
+    [[nodiscard]] bool FromByteArray(const QByteArray &bytes);
 
     CCmnTheme m_BaseTheme;
     QString m_CurrentThemeName;

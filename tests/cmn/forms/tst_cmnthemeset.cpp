@@ -1,6 +1,9 @@
 #include "cmnthemedformboxgenericlayoutelt.h"
 #include "cmnthemeset.h"
 
+#include "cmndatastream.h"
+
+#include <QDataStream>
 #include <QTest>
 
 namespace {
@@ -44,6 +47,10 @@ private slots:
     void renameMovesThemeAndNames();
     void storeReplacesOnlyCurrentTheme();
     void equalityComparesEveryMember();
+    void blockReadsBackEqual();
+    void blockIsTheSameForTheSameSet();
+    void damagedBlockLeavesSetUnchanged_data();
+    void damagedBlockLeavesSetUnchanged();
 };
 
 void TestCmnThemeSet::newSetDrawsWithBaseThemeNamedDefault()
@@ -181,6 +188,60 @@ void TestCmnThemeSet::equalityComparesEveryMember()
         QVERIFY2(!(changed.at(i) == reference), qPrintable(QString::number(i)));
         QVERIFY2(changed.at(i) != reference, qPrintable(QString::number(i)));
     }
+}
+
+void TestCmnThemeSet::blockReadsBackEqual()
+{
+    CCmnThemeSet set = TwoNamedThemes();
+    set.m_CurrentThemeName = QStringLiteral("Show");
+    set.m_SecondText = QStringLiteral("Smith & Jones <UK>");
+    set.m_ThirdText = QStringLiteral("third");
+    const QByteArray bytes = set.ToByteArray();
+    QCOMPARE(bytes.left(2), QByteArray::fromHex("0500"));
+
+    CCmnThemeSet read;
+    QVERIFY(read.FromByteArray(bytes));
+    QCOMPARE(read, set);
+    QVERIFY(DrawsWith(read, Qt::blue));
+}
+
+void TestCmnThemeSet::blockIsTheSameForTheSameSet()
+{
+    // Hash order differs between the two sets; the bytes must not.
+    CCmnThemeSet first;
+    CCmnThemeSet second;
+    for (int i = 0; i < 20; ++i)
+        first.m_NamedThemes.insert(QString::number(i), ColouredTheme(Qt::red));
+    for (int i = 19; i >= 0; --i)
+        second.m_NamedThemes.insert(QString::number(i), ColouredTheme(Qt::red));
+    QCOMPARE(first.ToByteArray(), second.ToByteArray());
+}
+
+void TestCmnThemeSet::damagedBlockLeavesSetUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = TwoNamedThemes().ToByteArray();
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("wrong tag") << QByteArray(good).replace(0, 1, "\x06");
+    QTest::newRow("newer version") << QByteArray(good).replace(1, 1, "\x01");
+    QTest::newRow("cut in the saved themes") << good.left(good.size() - 20);
+    QTest::newRow("cut before the third text") << good.left(good.size() - 2);
+    // A count far beyond what the block holds is refused before anything is read.
+    const QByteArray hostile = CmnStreamBytes([](QDataStream &out) {
+        out << quint8(5) << quint8(0);
+        CCmnTheme().Write(out);
+        out << QString() << QString() << quint32(0x7FFFFFFF);
+    });
+    QTest::newRow("hostile count") << hostile;
+}
+
+void TestCmnThemeSet::damagedBlockLeavesSetUnchanged()
+{
+    QFETCH(QByteArray, bytes);
+    const CCmnThemeSet before = TwoNamedThemes();
+    CCmnThemeSet set = before;
+    QVERIFY(!set.FromByteArray(bytes));
+    QCOMPARE(set, before);
 }
 
 QTEST_GUILESS_MAIN(TestCmnThemeSet)

@@ -1,0 +1,417 @@
+#include "bioreg.h"
+#include "bioregpedigreesettings.h"
+#include "cmnthemeset.h"
+#include "bioregrecord.h"
+#include "cmnappdescriptor.h"
+#include "cmndatastream.h"
+#include "cmndocument.h"
+#include "cmniocompressor.h"
+#include "cmnpagesetup.h"
+#include "document.h"
+#include "documentfile.h"
+#include "documentsettings.h"
+#include "faildevice.h"
+#include "ignoreaccentssetting.h"
+#include "testpedigreefiles.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QtTest>
+
+namespace {
+
+const QString kInvalid = QStringLiteral("Invalid file format - file does not appear to be a Orvanta file");
+const QString kCorrupted = QStringLiteral("File is corrupted");
+
+QByteArray WriteFile(CDocument &document, const CDocumentSettings &settings)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QString error = CDocumentFile::Write(buffer, document, settings);
+    if (!error.isEmpty())
+        qWarning() << error;
+    return buffer.data();
+}
+
+struct CReadResult
+{
+    QString error;
+    QStringList messages;
+};
+
+CReadResult ReadFile(const QByteArray &bytes, CDocument &document, CDocumentSettings &settings)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CReadResult result;
+    QString warning;
+    result.error = CDocumentFile::Read(buffer, document, settings, nullptr, warning, result.messages);
+    return result;
+}
+
+CReadResult ReadFile(const QByteArray &bytes)
+{
+    CDocument document(false);
+    CDocumentSettings settings;
+    return ReadFile(bytes, document, settings);
+}
+
+QByteArray Inflate(const QByteArray &file)
+{
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    CCmnIOCompressor device(&buffer, 6, 65500);
+    device.open(QIODevice::ReadOnly);
+    return device.readAll();
+}
+
+QByteArray Deflate(const QByteArray &inner)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CCmnIOCompressor device(&buffer, 6, 65500);
+    device.open(QIODevice::WriteOnly);
+    device.write(inner);
+    if (!device.Finish())
+        qWarning() << device.errorString();
+    device.close();
+    return buffer.data();
+}
+
+QByteArray Word(quint32 value)
+{
+    return CmnStreamBytes([value](QDataStream &out) { out << value; });
+}
+
+// The inflated stream of an empty document up to the settings table, and the
+// table as the writer puts it.
+struct CInnerParts
+{
+    QByteArray head;  // marker, version, register
+    QByteArray table; // count, then key and block per entry
+};
+
+QByteArray Table(const QList<QPair<QString, QByteArray>> &entries)
+{
+    return CmnStreamBytes([&entries](QDataStream &out) {
+        out << quint32(entries.size());
+        for (const auto &entry : entries)
+            out << entry.first << entry.second;
+    });
+}
+
+// The settings table by hand, in key order.
+QByteArray SortedTable(const TCmnByteArrayHash &table)
+{
+    QStringList keys = table.keys();
+    keys.sort();
+    QList<QPair<QString, QByteArray>> entries;
+    for (const QString &key : keys)
+        entries.append({key, table.value(key)});
+    return Table(entries);
+}
+
+CInnerParts EmptyDocumentParts(const CDocumentSettings &settings)
+{
+    CDocument document(false);
+    CInnerParts parts;
+    parts.head = CmnStreamBytes([&document](QDataStream &out) {
+        out << quint32(0x70640398);
+        if (!document.ExchangeStream(out, true).isEmpty())
+            out.setStatus(QDataStream::WriteFailed);
+    });
+    parts.table = SortedTable(settings.ToHash());
+    return parts;
+}
+
+CCmnRegUserFieldSet UserFields(int count)
+{
+    CCmnRegUserFieldSet fields;
+    for (int i = 1; i <= count; ++i)
+        fields.AddField(QStringLiteral("Field %1").arg(i, 3, 10, QChar(u'0')), CCmnRegUserField(i, CCmnRegFieldDef()));
+    return fields;
+}
+
+} // namespace
+
+class TestDocumentFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void emptyDocumentHasFixedFrame();
+    void sameDocumentGivesSameBytes();
+    void realPedigreeReadsBackEqual();
+    void olderFileVersionLoads();
+    void badFilesGiveTheirMessage_data();
+    void badFilesGiveTheirMessage();
+    void tooManyUserFieldsAreRefused();
+    void bytesAfterClosingMarkerAreIgnored();
+    void damagedMiddleBlockKeepsEarlierBlocksAndSaysWhichFellBack();
+    void limitIsCheckedWhenALaterBlockIsDamaged();
+    void everyCutOfTheInflatedStreamFails();
+    void everyCutOfTheFileFails();
+    void failingDeviceIsAlwaysAnError_data();
+    void failingDeviceIsAlwaysAnError();
+};
+
+void TestDocumentFile::initTestCase()
+{
+    CCmnAppDescriptor &descriptor = CmnGetAppDescriptor();
+    descriptor.m_ProductName = QStringLiteral("Orvanta");
+    descriptor.SetProductName(QStringLiteral("Orvanta"));
+    descriptor.m_DocumentNoun = QStringLiteral("file");
+    CreateIgnoreAccentsSetting();
+}
+
+void TestDocumentFile::cleanupTestCase()
+{
+    DestroyIgnoreAccentsSetting();
+}
+
+void TestDocumentFile::emptyDocumentHasFixedFrame()
+{
+    CDocument document(false);
+    const QByteArray file = WriteFile(document, CDocumentSettings());
+    QCOMPARE(file.left(2).toHex(' '), QByteArray("78 9c"));
+    const QByteArray inner = Inflate(file);
+    QCOMPARE(inner.left(12).toHex(' '), QByteArray("70 64 03 98 00 00 00 01 63 00 09 00"));
+    QCOMPARE(inner.right(4).toHex(' '), QByteArray("55 32 9f de"));
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+    QCOMPARE(inner, parts.head + parts.table + Word(0x55329FDE));
+}
+
+void TestDocumentFile::sameDocumentGivesSameBytes()
+{
+    CDocumentSettings settings;
+    for (int i = 0; i < 10; ++i)
+        settings.m_Themes->m_NamedThemes.insert(QStringLiteral("Theme %1").arg(i), CCmnTheme());
+    CDocument document(false);
+    document.GetRegister()->AddNamedRecord(QStringLiteral("Smith & Jones <UK>"), true);
+    const QByteArray first = WriteFile(document, settings);
+    const CDocumentSettings copy = settings;
+    QCOMPARE(WriteFile(document, copy), first);
+}
+
+void TestDocumentFile::realPedigreeReadsBackEqual()
+{
+    const QString dir = TestPedigreeDir();
+    if (dir.isEmpty())
+        QSKIP("the shared pedigree files are not there");
+    const CTestPedigreeFile pedigree = ReadTestPedigree(dir + "/genea140.csv");
+    QVERIFY2(pedigree.error.isEmpty(), qPrintable(pedigree.error));
+
+    CDocumentSettings settings;
+    CCmnRegUserFieldSet fields;
+    fields.AddField(QStringLiteral("Breeder"), CCmnRegUserField(1, CCmnRegFieldDef()));
+    fields.AddField(QStringLiteral("Born in"), CCmnRegUserField(2, CCmnRegFieldDef(3, 0)));
+    settings.m_FieldsSettings.SetUserFields(fields);
+    // As the window holds them: a new user-field set starts from a bare prototype.
+    settings.RefreshBuiltInFields();
+    settings.m_GeneralSettings.m_NameDisplay.m_TitleHighlight.m_Bold = true;
+    settings.m_GeneralSettings.m_NameDisplay.m_TitleHighlight.m_TextColor = QColor(0, 128, 0);
+
+    CDocument document(false);
+    document.ApplySettings(nullptr, settings, true);
+    const QSharedPointer<CBioReg> reg = document.GetRegister();
+    for (int n = 1; n <= pedigree.Count(); ++n)
+        QCOMPARE(reg->AddNamedRecord(pedigree.ids.at(n - 1), false), n);
+    for (int n = 1; n <= pedigree.Count(); ++n) {
+        CBioRegRecord *record = reg->GetBioRecord(n);
+        record->m_Sex = pedigree.sexes.at(n);
+        record->m_Sire = pedigree.sires.at(n);
+        record->m_Dam = pedigree.dams.at(n);
+        record->SetValue(1, 0, QStringLiteral("Smith & Jones <UK>"));
+        if (pedigree.births.at(n) > 0)
+            record->SetValue(2, 4, pedigree.births.at(n));
+    }
+    reg->RebuildParentIndex();
+    const QByteArray file = WriteFile(document, settings);
+
+    CDocument read(false);
+    CDocumentSettings readSettings;
+    const CReadResult result = ReadFile(file, read, readSettings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages, QStringList());
+    QVERIFY(readSettings == settings);
+    QCOMPARE(read.IsOpen(), true);
+    const QSharedPointer<CBioReg> readReg = read.GetRegister();
+    QCOMPARE(readReg->GetRecordCount(), pedigree.Count());
+    for (int n = 1; n <= pedigree.Count(); ++n) {
+        const CBioRegRecord *record = readReg->GetBioRecord(n);
+        QVERIFY(record);
+        QCOMPARE(record->m_Name, pedigree.ids.at(n - 1));
+        QCOMPARE(record->m_Sire, pedigree.sires.at(n));
+        QCOMPARE(record->m_Dam, pedigree.dams.at(n));
+        QCOMPARE(record->m_Sex, pedigree.sexes.at(n));
+        QCOMPARE(record->GetValue(1, 0).toString(), QStringLiteral("Smith & Jones <UK>"));
+    }
+    // Everything the file held is in what was read: it writes the same bytes.
+    QCOMPARE(WriteFile(read, readSettings), file);
+}
+
+void TestDocumentFile::olderFileVersionLoads()
+{
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+    QByteArray inner = parts.head + parts.table + Word(0x55329FDE);
+    inner.replace(4, 4, Word(0));
+    QCOMPARE(ReadFile(Deflate(inner)).error, QString());
+}
+
+void TestDocumentFile::badFilesGiveTheirMessage_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("error");
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+    const QByteArray closing = Word(0x55329FDE);
+    const QByteArray good = parts.head + parts.table + closing;
+
+    QTest::newRow("empty") << QByteArray() << kInvalid;
+    QTest::newRow("not zlib") << QByteArray("id,sire,dam\n1,,\n") << kInvalid;
+    QTest::newRow("wrong marker") << Deflate(QByteArray(good).replace(0, 4, Word(0x70640399))) << kInvalid;
+    QTest::newRow("version 2") << Deflate(QByteArray(good).replace(4, 4, Word(2)))
+                               << QStringLiteral("Unsupported file version.\n\nPossibly you are trying to open a "
+                                                 "Orvanta data file that was written with a later version; in this "
+                                                 "case you should upgrade to the current version of Orvanta.");
+    QTest::newRow("register tag") << Deflate(QByteArray(good).replace(8, 1, "\x62")) << kCorrupted;
+    QTest::newRow("cut table") << Deflate(parts.head + parts.table.left(parts.table.size() / 2)) << kCorrupted;
+    QTest::newRow("hostile table count")
+        << Deflate(parts.head + QByteArray(parts.table).replace(0, 4, Word(0xFFFFFFFF)) + closing) << kCorrupted;
+    QTest::newRow("hostile block length")
+        << Deflate(parts.head + Table({}).replace(0, 4, Word(1)) + CmnStreamBytes([](QDataStream &out) {
+               out << QStringLiteral("GENERAL") << quint32(0x7FFFFFF0);
+           }) + closing)
+        << kCorrupted;
+    QTest::newRow("wrong closing marker") << Deflate(parts.head + parts.table + Word(0x55329FDF)) << kCorrupted;
+    QTest::newRow("no closing marker") << Deflate(parts.head + parts.table) << kCorrupted;
+}
+
+void TestDocumentFile::badFilesGiveTheirMessage()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, error);
+    CDocument document(false);
+    CDocumentSettings settings;
+    settings.m_PrintParams->m_PrinterName = QStringLiteral("untouched");
+    QCOMPARE(ReadFile(file, document, settings).error, error);
+    QCOMPARE(settings.m_PrintParams->m_PrinterName, QStringLiteral("untouched"));
+    QCOMPARE(document.IsOpen(), false);
+}
+
+void TestDocumentFile::tooManyUserFieldsAreRefused()
+{
+    CDocumentSettings settings;
+    settings.m_FieldsSettings.SetUserFields(UserFields(201));
+    CDocument document(false);
+    const QByteArray file = WriteFile(document, settings);
+    const CReadResult result = ReadFile(file);
+    QCOMPARE(result.error, DocumentUserFieldLimitMessage(settings));
+    QVERIFY(result.error.contains(QStringLiteral("200")));
+}
+
+void TestDocumentFile::bytesAfterClosingMarkerAreIgnored()
+{
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+    const QByteArray inner = parts.head + parts.table + Word(0x55329FDE) + QByteArray("trailing bytes");
+    const CReadResult result = ReadFile(Deflate(inner));
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages, QStringList());
+}
+
+void TestDocumentFile::damagedMiddleBlockKeepsEarlierBlocksAndSaysWhichFellBack()
+{
+    CDocumentSettings written;
+    written.m_GeneralSettings.m_EmbedPhotos = true;
+    written.m_FieldsSettings.SetUserFields(UserFields(3));
+    written.m_PedigreeSettings->m_Generations = 5;
+    TCmnByteArrayHash table = written.ToHash();
+    table.insert(QStringLiteral("PRINTPARAMS"), QByteArray("\x0b"));
+    QList<QPair<QString, QByteArray>> entries;
+    for (auto it = table.cbegin(); it != table.cend(); ++it)
+        entries.append({it.key(), it.value()});
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(Deflate(parts.head + Table(entries) + Word(0x55329FDE)), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages,
+             QStringList({"These settings of the file could not be read and have their defaults: PRINTPARAMS, "
+                          "THEMES2, BIOREGTHEMEDFORMINTERFACE_COVERSHEET, BIOREGTHEMEDFORMINTERFACE_PEDIGREE, "
+                          "BIOREGTHEMEDFORMINTERFACE_TRIALMATING."}));
+    QCOMPARE(settings.m_GeneralSettings.m_EmbedPhotos, true);
+    QCOMPARE(settings.UserFieldCount(), 3);
+    QCOMPARE(settings.m_PedigreeSettings->m_Generations, CDocumentSettings().m_PedigreeSettings->m_Generations);
+}
+
+void TestDocumentFile::limitIsCheckedWhenALaterBlockIsDamaged()
+{
+    CDocumentSettings written;
+    written.m_FieldsSettings.SetUserFields(UserFields(201));
+    TCmnByteArrayHash table = written.ToHash();
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+    const QByteArray inner = parts.head
+                             + Table({{"FIELDSSETTINGS", table.value("FIELDSSETTINGS")}, {"THEMES2", "damaged"}})
+                             + Word(0x55329FDE);
+    QCOMPARE(ReadFile(Deflate(inner)).error, DocumentUserFieldLimitMessage(written));
+}
+
+void TestDocumentFile::everyCutOfTheInflatedStreamFails()
+{
+    CDocument document(false);
+    document.GetRegister()->AddNamedRecord(QStringLiteral("Smith & Jones <UK>"), true);
+    const QByteArray inner = Inflate(WriteFile(document, CDocumentSettings()));
+    QVERIFY(inner.size() > 100);
+    for (int length = 0; length < inner.size(); ++length) {
+        const QString error = ReadFile(Deflate(inner.left(length))).error;
+        QVERIFY2(error == kInvalid || error == kCorrupted, qPrintable(QString::number(length) + ": " + error));
+    }
+}
+
+void TestDocumentFile::everyCutOfTheFileFails()
+{
+    CDocument document(false);
+    const QByteArray file = WriteFile(document, CDocumentSettings());
+    const QByteArray inner = Inflate(file);
+    int loaded = 0;
+    for (int length = 0; length < file.size(); ++length) {
+        const QString error = ReadFile(file.left(length)).error;
+        // A cut in the end code or the checksum can still give every byte up to
+        // the closing marker, and nothing after it is read.
+        if (error.isEmpty() && Inflate(file.left(length)) == inner) {
+            ++loaded;
+            continue;
+        }
+        QVERIFY2(error == kInvalid || error == kCorrupted, qPrintable(QString::number(length) + ": " + error));
+    }
+    QVERIFY(loaded <= 10);
+}
+
+void TestDocumentFile::failingDeviceIsAlwaysAnError_data()
+{
+    QTest::addColumn<qint64>("failAfter");
+    CDocument document(false);
+    const qint64 size = WriteFile(document, CDocumentSettings()).size();
+    QTest::newRow("nothing taken") << qint64(0);
+    QTest::newRow("header only") << qint64(2);
+    QTest::newRow("half") << size / 2;
+    // Everything but the last byte: only the final flush can fail.
+    QTest::newRow("all but the trailer's last byte") << size - 1;
+}
+
+void TestDocumentFile::failingDeviceIsAlwaysAnError()
+{
+    QFETCH(qint64, failAfter);
+    CDocument document(false);
+    CFailDevice device(failAfter);
+    device.open(QIODevice::WriteOnly);
+    const QString error = CDocumentFile::Write(device, document, CDocumentSettings());
+    QVERIFY2(error.startsWith(QStringLiteral("Write error")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("FAILDEVICE")), qPrintable(error));
+}
+
+QTEST_MAIN(TestDocumentFile)
+#include "tst_documentfile.moc"
