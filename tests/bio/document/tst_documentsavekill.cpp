@@ -1,13 +1,11 @@
-#include "biodefaultregfieldssettings.h"
 #include "bioreg.h"
 #include "bioregrecord.h"
-#include "cmndatastream.h"
 #include "cmndocumentfilewriter.h"
-#include "cmniocompressor.h"
+#include "document.h"
+#include "documentfile.h"
+#include "documentsettings.h"
 #include "testpedigreefiles.h"
 
-#include <QBuffer>
-#include <QDataStream>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -27,19 +25,17 @@ const char kChildVariable[] = "ORV_SAVE_KILL_CHILD";
 constexpr int kKills = 20;
 constexpr qint64 kChunkBytes = 64 * 1024;
 
-std::unique_ptr<CBioReg> BuildPedigreeRegister(const CTestPedigreeFile &file)
+void FillPedigree(CBioReg &reg, const CTestPedigreeFile &file)
 {
-    auto reg = std::make_unique<CBioReg>(BioDefaultRegFieldsSettings());
     for (int n = 1; n <= file.Count(); ++n) {
-        reg->AddNamedRecord(file.ids.at(n - 1), false);
-        CBioRegRecord *record = reg->GetBioRecord(n);
+        reg.AddNamedRecord(file.ids.at(n - 1), false);
+        CBioRegRecord *record = reg.GetBioRecord(n);
         record->m_Sex = file.sexes.at(n);
         record->m_Sire = file.sires.at(n);
         record->m_Dam = file.dams.at(n);
     }
-    reg->RebuildIndexLists();
-    reg->RebuildParentIndex();
-    return reg;
+    reg.RebuildIndexLists();
+    reg.RebuildParentIndex();
 }
 
 // Tells the parent how far it got; the parent kills on a line of its choosing.
@@ -49,28 +45,32 @@ void Report(const QByteArray &line)
     std::fflush(stdout);
 }
 
-QString WriteRegister(const CBioReg &reg, QIODevice &device)
+// The file as the writer sees it, saying every so often how much has gone in, so
+// that a kill can land part-way through the file.
+class CReportingDevice : public QIODevice
 {
-    QBuffer memory;
-    memory.open(QIODevice::WriteOnly);
-    CCmnIOCompressor compressor(&memory, 6, 64 * 1024);
-    if (!compressor.open(QIODevice::WriteOnly))
-        return QStringLiteral("Write error");
-    QDataStream stream(&compressor);
-    CmnPrepareDataStream(stream);
-    stream << reg;
-    if (stream.status() != QDataStream::Ok || !compressor.Finish())
-        return QStringLiteral("Write error");
-    compressor.close();
-    // Written in chunks, so that a kill can land part-way through the file.
-    const QByteArray &bytes = memory.data();
-    for (qint64 at = 0; at < bytes.size(); at += kChunkBytes) {
-        Report("chunk");
-        if (device.write(bytes.mid(at, kChunkBytes)) < 0)
-            return QStringLiteral("Write error");
+public:
+    explicit CReportingDevice(QIODevice &file)
+        : m_File(file)
+    {
+        open(QIODevice::WriteOnly);
     }
-    return QString();
-}
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if ((m_Written += size) >= kChunkBytes) {
+            m_Written = 0;
+            Report("chunk");
+        }
+        return m_File.write(data, size);
+    }
+
+private:
+    QIODevice &m_File;
+    qint64 m_Written = 0;
+};
 
 // The child: saves the pedigree again and again, each time under a new name on
 // its first animal, and says so after each save.
@@ -79,7 +79,9 @@ int RunSavingChild(const QString &path)
     const CTestPedigreeFile file = ReadTestPedigree(TestPedigreeDir() + QStringLiteral("/genea140.csv"));
     if (!file.error.isEmpty())
         return 2;
-    std::unique_ptr<CBioReg> reg = BuildPedigreeRegister(file);
+    CDocument document(false);
+    FillPedigree(*document.GetRegister(), file);
+    const CDocumentSettings settings;
     const CCmnDocumentFileWriter::TFileSteps system = CCmnDocumentFileWriter::SystemFileSteps();
     CCmnDocumentFileWriter::TFileSteps steps;
     steps.m_Link = [system](const QString &from, const QString &to) { Report("link"); return system.m_Link(from, to); };
@@ -89,32 +91,34 @@ int RunSavingChild(const QString &path)
     };
     steps.m_Remove = [system](const QString &path) { Report("remove"); return system.m_Remove(path); };
     for (int save = 1;; ++save) {
-        reg->GetBioRecord(1)->m_Name = QStringLiteral("save %1").arg(save);
+        document.GetRegister()->GetBioRecord(1)->m_Name = QStringLiteral("save %1").arg(save);
         CCmnDocumentFileWriter writer{CCmnMappedPath(path)};
         writer.SetFileSteps(steps);
-        if (!writer.Write([&reg](QIODevice &device) { return WriteRegister(*reg, device); }).isEmpty())
+        const QString error = writer.Write([&](QIODevice &device) {
+            CReportingDevice reporting(device);
+            return CDocumentFile::Write(reporting, document, settings);
+        });
+        if (!error.isEmpty())
             return 3;
         Report("saved " + QByteArray::number(save));
     }
 }
 
 // The name of the first animal of the document at the path; empty when it does
-// not open as a whole register of the expected size.
+// not open as a whole document of the expected size.
 QString OpenedFirstName(const QString &path, int expectedCount)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    CCmnIOCompressor compressor(&file, 6, 64 * 1024);
-    if (!compressor.open(QIODevice::ReadOnly))
+    CDocument document(false);
+    CDocumentSettings settings;
+    QString warning;
+    QStringList messages;
+    if (!CDocumentFile::Read(file, document, settings, nullptr, warning, messages).isEmpty()
+        || document.GetRegister()->GetRecordCount() != expectedCount)
         return QString();
-    QDataStream stream(&compressor);
-    CmnPrepareDataStream(stream);
-    CBioReg reg(BioDefaultRegFieldsSettings());
-    stream >> reg;
-    if (stream.status() != QDataStream::Ok || reg.GetRecordCount() != expectedCount)
-        return QString();
-    return reg.GetBioRecord(1)->m_Name;
+    return document.GetRegister()->GetBioRecord(1)->m_Name;
 }
 
 } // namespace
@@ -194,10 +198,10 @@ void TestDocumentSaveKill::documentSurvivesAKillAtAnyMoment()
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication application(argc, argv);
     const QString childPath = qEnvironmentVariable(kChildVariable);
     if (!childPath.isEmpty())
         return RunSavingChild(childPath);
-    QCoreApplication application(argc, argv);
     TestDocumentSaveKill test;
     return QTest::qExec(&test, argc, argv);
 }
