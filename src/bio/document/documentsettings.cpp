@@ -9,6 +9,7 @@
 #include "cmnappdescriptor.h"
 #include "cmnpagesetup.h"
 #include "cmnthemeset.h"
+#include "oldthemeset.h"
 
 namespace {
 
@@ -91,8 +92,8 @@ bool CDocumentSettings::FromHash(const TCmnByteArrayHash &table, QStringList *no
         {kDocumentGeneralKey, nullptr},
         {kDocumentFieldsSettingsKey, nullptr},
         {kDocumentPrintParamsKey, nullptr},
-        // Older themes need converting; until that is done they keep the default set.
-        {kDocumentThemesKey, nullptr},
+        // Earlier releases stored their themes under older element names.
+        {kDocumentThemesKey, kDocumentOldThemesKey},
         {kDocumentCoverSheetKey, kDocumentOldCoverSheetKey},
         {kDocumentPedigreeKey, kDocumentOldPedigreeKey},
         {kDocumentTrialMatingKey, kDocumentOldTrialMatingKey},
@@ -123,7 +124,14 @@ bool CDocumentSettings::FromHash(const TCmnByteArrayHash &table, QStringList *no
             ok = m_PrintParams->FromByteArray(bytes);
             break;
         case 3:
-            ok = m_Themes->FromByteArray(bytes);
+            if (key == QLatin1String(kDocumentThemesKey)) {
+                ok = m_Themes->FromByteArray(bytes);
+            } else {
+                COldThemeSet older;
+                ok = older.FromByteArray(bytes);
+                if (ok)
+                    older.ConvertTo(*m_Themes);
+            }
             break;
         case 4:
             ok = m_CoverSheetSettings->FromByteArray(bytes);

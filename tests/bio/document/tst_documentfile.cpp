@@ -1,5 +1,7 @@
 #include "bioreg.h"
+#include "bioregcoversheetsettings.h"
 #include "bioregpedigreesettings.h"
+#include "bioregtrialmatingsettings.h"
 #include "cmnthemeset.h"
 #include "bioregrecord.h"
 #include "cmnappdescriptor.h"
@@ -12,6 +14,7 @@
 #include "documentsettings.h"
 #include "faildevice.h"
 #include "ignoreaccentssetting.h"
+#include "oldthemetesting.h"
 #include "testpedigreefiles.h"
 
 #include <QBuffer>
@@ -134,6 +137,17 @@ CCmnRegUserFieldSet UserFields(int count)
     return fields;
 }
 
+// A file of an earlier release: an empty register and the settings table as given.
+QByteArray EarlierReleaseFile(const QList<QPair<QString, QByteArray>> &entries)
+{
+    return Deflate(EmptyDocumentParts(CDocumentSettings()).head + Table(entries) + Word(0x55329FDE));
+}
+
+QByteArray StoredText(const QString &text)
+{
+    return CmnStreamBytes([&text](QDataStream &out) { out << text; });
+}
+
 } // namespace
 
 class TestDocumentFile : public QObject
@@ -156,6 +170,11 @@ private slots:
     void everyCutOfTheFileFails();
     void failingDeviceIsAlwaysAnError_data();
     void failingDeviceIsAlwaysAnError();
+    void olderThemesAreConverted();
+    void earlierReleaseFileLoadsItsFiveEntries_data();
+    void earlierReleaseFileLoadsItsFiveEntries();
+    void damagedOlderThemesFallBack_data();
+    void damagedOlderThemesFallBack();
 };
 
 void TestDocumentFile::initTestCase()
@@ -411,6 +430,141 @@ void TestDocumentFile::failingDeviceIsAlwaysAnError()
     const QString error = CDocumentFile::Write(device, document, CDocumentSettings());
     QVERIFY2(error.startsWith(QStringLiteral("Write error")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("FAILDEVICE")), qPrintable(error));
+}
+
+void TestDocumentFile::olderThemesAreConverted()
+{
+    CTestOldThemeSet older;
+    older.current = EditedOldTheme(QStringLiteral("Pedigree of Smith & Jones <UK>"));
+    older.currentName = QStringLiteral("Show");
+    older.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("Show title"))},
+                   {QString(), EditedOldTheme(QStringLiteral("Nameless title"))},
+                   {QStringLiteral("Sale"), CTestOldTheme()}};
+    const QByteArray general = CDocumentSettings().ToHash().value(QStringLiteral("GENERAL"));
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(
+        EarlierReleaseFile({{"GENERAL", general}, {"THEMES", WriteTestOldThemeSet(older)}}), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages, QStringList());
+
+    const CCmnThemeSet &themes = *settings.m_Themes;
+    const CCmnThemedFormBoxGenericLayout *logo = ThemeLayout(themes.m_BaseTheme, "CMN-LEFTHEADERORNAMENT-LAYOUT");
+    QVERIFY(logo);
+    QCOMPARE(logo->m_TextSize.m_Value, QStringLiteral(";24;"));
+    QCOMPARE(logo->m_TextFace.m_Value, QStringLiteral("Serif;;"));
+    QCOMPARE(logo->m_TextColor.m_Value, QColor(Qt::red));
+    QCOMPARE(ThemeDataText(themes.m_BaseTheme, "PEDIGREE-TITLE-DATA"), QStringLiteral("Pedigree of Smith & Jones <UK>"));
+    QCOMPARE(ThemeDataText(themes.m_BaseTheme, "COVERSHEET-REVERSE-DATA"),
+             QStringLiteral("Click to edit reverse (back page) text\n[$ * T]"));
+    QVERIFY(!ThemeElement(themes.m_BaseTheme, "BIO-REGRECORD-LEFTHEADERORNAMENT-LAYOUT"));
+    QCOMPARE(themes.m_CurrentThemeName, QStringLiteral("Default"));
+    QStringList names = themes.m_NamedThemes.keys();
+    names.sort();
+    QCOMPARE(names, QStringList({"Sale", "Show"}));
+
+    // Saved, the themes go under today's key alone and read back equal.
+    const QByteArray saved = WriteFile(document, settings);
+    const QByteArray inner = Inflate(saved);
+    QVERIFY(inner.contains(StoredText(QStringLiteral("THEMES2"))));
+    QVERIFY(!inner.contains(StoredText(QStringLiteral("THEMES"))));
+    CDocument reopened(false);
+    CDocumentSettings reopenedSettings;
+    QCOMPARE(ReadFile(saved, reopened, reopenedSettings).error, QString());
+    QCOMPARE(reopenedSettings, settings);
+}
+
+void TestDocumentFile::earlierReleaseFileLoadsItsFiveEntries_data()
+{
+    QTest::addColumn<QString>("pedigreeKey");
+    QTest::newRow("today's pedigree key") << QStringLiteral("BIOREGTHEMEDFORMINTERFACE_PEDIGREE");
+    QTest::newRow("older pedigree key") << QStringLiteral("BIOREGRECORDANIPEDFORMCONF");
+}
+
+void TestDocumentFile::earlierReleaseFileLoadsItsFiveEntries()
+{
+    QFETCH(QString, pedigreeKey);
+    CDocumentSettings written;
+    written.m_GeneralSettings.m_EmbedPhotos = true;
+    written.m_FieldsSettings.SetUserFields(UserFields(2));
+    written.RefreshBuiltInFields();
+    written.m_PrintParams->m_PrinterName = QStringLiteral("Kennel printer");
+    written.m_Themes->m_NamedThemes.insert(QStringLiteral("Show"), CCmnTheme());
+    written.m_PedigreeSettings->m_Generations = 5;
+    written.m_CoverSheetSettings->m_FoldStyle = 2;
+    written.m_TrialMatingSettings->m_ShowSireDetailsBox = true;
+    const TCmnByteArrayHash table = written.ToHash();
+    QList<QPair<QString, QByteArray>> entries;
+    for (const char *key : {"GENERAL", "FIELDSSETTINGS", "PRINTPARAMS", "THEMES2"})
+        entries.append({QLatin1String(key), table.value(QLatin1String(key))});
+    entries.append({pedigreeKey, table.value(QStringLiteral("BIOREGTHEMEDFORMINTERFACE_PEDIGREE"))});
+
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(EarlierReleaseFile(entries), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages, QStringList());
+    const TCmnByteArrayHash read = settings.ToHash();
+    const TCmnByteArrayHash defaults = CDocumentSettings().ToHash();
+    for (const char *key : {"GENERAL", "FIELDSSETTINGS", "PRINTPARAMS", "THEMES2", "BIOREGTHEMEDFORMINTERFACE_PEDIGREE"})
+        QCOMPARE(read.value(QLatin1String(key)), table.value(QLatin1String(key)));
+    for (const char *key : {"BIOREGTHEMEDFORMINTERFACE_COVERSHEET", "BIOREGTHEMEDFORMINTERFACE_TRIALMATING"})
+        QCOMPARE(read.value(QLatin1String(key)), defaults.value(QLatin1String(key)));
+    QCOMPARE(settings.m_PedigreeSettings->m_Generations, 5);
+}
+
+void TestDocumentFile::damagedOlderThemesFallBack_data()
+{
+    QTest::addColumn<QByteArray>("themes");
+    QTest::addColumn<bool>("taken");
+
+    CTestOldThemeSet good;
+    good.current = EditedOldTheme(QStringLiteral("Pedigree of Smith & Jones <UK>"));
+    good.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("Show title"))}};
+    // Its themes hold entries no template element has; they are skipped.
+    QTest::newRow("entries unknown to the template") << WriteTestOldThemeSet(good) << true;
+
+    CTestOldThemeSet cut = good;
+    cut.current.trailer = false;
+    QTest::newRow("theme cut before its trailer") << WriteTestOldThemeSet(cut) << false;
+    CTestOldThemeSet namedCut = good;
+    namedCut.named[0].second.trailer = false;
+    QTest::newRow("named theme cut before its trailer") << WriteTestOldThemeSet(namedCut) << false;
+    CTestOldThemeSet tooMany = good;
+    tooMany.namedCount = 0x7fffffff;
+    QTest::newRow("theme count larger than the block") << WriteTestOldThemeSet(tooMany) << false;
+    QTest::newRow("block cut short") << WriteTestOldThemeSet(good).chopped(7) << false;
+}
+
+void TestDocumentFile::damagedOlderThemesFallBack()
+{
+    QFETCH(QByteArray, themes);
+    QFETCH(bool, taken);
+    CDocumentSettings written;
+    written.m_GeneralSettings.m_EmbedPhotos = true;
+    written.m_PedigreeSettings->m_Generations = 5;
+    const TCmnByteArrayHash table = written.ToHash();
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(
+        EarlierReleaseFile({{"GENERAL", table.value(QStringLiteral("GENERAL"))},
+                            {"THEMES", themes},
+                            {"BIOREGTHEMEDFORMINTERFACE_PEDIGREE",
+                             table.value(QStringLiteral("BIOREGTHEMEDFORMINTERFACE_PEDIGREE"))}}),
+        document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(settings.m_GeneralSettings.m_EmbedPhotos, true);
+    if (taken) {
+        QCOMPARE(result.messages, QStringList());
+        QCOMPARE(ThemeDataText(settings.m_Themes->m_BaseTheme, "PEDIGREE-TITLE-DATA"),
+                 QStringLiteral("Pedigree of Smith & Jones <UK>"));
+        QCOMPARE(settings.m_PedigreeSettings->m_Generations, 5);
+    } else {
+        QCOMPARE(result.messages, QStringList({"These settings of the file could not be read and have their "
+                                               "defaults: THEMES, BIOREGTHEMEDFORMINTERFACE_PEDIGREE."}));
+        QCOMPARE(*settings.m_Themes, *CDocumentSettings().m_Themes);
+        QCOMPARE(settings.m_PedigreeSettings->m_Generations, 4);
+    }
 }
 
 QTEST_MAIN(TestDocumentFile)
