@@ -1,0 +1,360 @@
+#include "bioreg.h"
+#include "bioregrecord.h"
+#include "cmnappdescriptor.h"
+#include "cmnframework.h"
+#include "cmnmappedfoldersstore.h"
+#include "cmnmessageboxpresenter.h"
+#include "document.h"
+#include "documentstickystates.h"
+#include "documentwidget.h"
+#include "mainwindow.h"
+#include "programstartup.h"
+#include "rendertesting.h"
+#include "testdialogrunnerscope.h"
+#include "testfilechooserscope.h"
+#include "testmessageboxscope.h"
+#include "testsettingsscope.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The window's document commands: new, open, save and close, the question before
+// a changed document goes, and what the title and the recent list show.
+class TestMainWindowDocument : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void newDocumentStartsFromTheDefaults();
+    void closeQuestion_data();
+    void closeQuestion();
+    void openChoosesByExtension_data();
+    void openChoosesByExtension();
+    void openThroughAFolderMapping();
+    void failuresNameTheFileAndKeepTheDocument();
+    void newAddSaveCloseReopen();
+
+private:
+    QString PathOf(const QString &name) const { return m_Folder->filePath(name); }
+    // A saved document of the window under the name, holding the animals.
+    void SaveDocumentAs(CMainWindow &window, const QString &path, const QStringList &animals);
+
+    std::unique_ptr<CTestSettingsScope> m_Settings;
+    std::unique_ptr<QTemporaryDir> m_Folder;
+};
+
+namespace {
+
+int AddAnimal(CBioReg &reg, const QString &name, int sex, int sire = 0, int dam = 0)
+{
+    const int id = reg.AddNamedRecord(name, false);
+    CBioRegRecord *record = reg.GetBioRecord(id);
+    record->m_Sex = sex;
+    record->m_Sire = sire;
+    record->m_Dam = dam;
+    reg.RebuildIndexLists();
+    reg.RebuildParentIndex();
+    return id;
+}
+
+QStringList Names(const CBioReg &reg)
+{
+    QStringList names;
+    for (const int id : reg.GetRecordIds())
+        names << reg.GetBioRecord(id)->m_Name;
+    names.sort();
+    return names;
+}
+
+QString Native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+void TestMainWindowDocument::initTestCase()
+{
+    CCmnAppDescriptor descriptor;
+    FillAppDescriptor(descriptor);
+    CmnInitFramework(descriptor);
+}
+
+void TestMainWindowDocument::init()
+{
+    m_Settings = std::make_unique<CTestSettingsScope>();
+    CreateProgramSettings();
+    m_Folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_Folder->isValid());
+}
+
+void TestMainWindowDocument::cleanup()
+{
+    m_Folder.reset();
+    DestroyProgramSettings();
+    m_Settings.reset();
+}
+
+void TestMainWindowDocument::SaveDocumentAs(CMainWindow &window, const QString &path, const QStringList &animals)
+{
+    QVERIFY(window.NewDocument());
+    for (const QString &name : animals)
+        AddAnimal(*window.Document()->GetRegister(), name, 1);
+    QVERIFY(window.SaveDocument(path, 0));
+    QVERIFY(!window.Document()->IsModified());
+}
+
+void TestMainWindowDocument::newDocumentStartsFromTheDefaults()
+{
+    CMainWindow window;
+    QVERIFY(window.NewDocument());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta - New File"));
+    QVERIFY(window.HasDocument());
+    QCOMPARE(window.Document()->GetRegister()->GetRecordCount(), 0);
+    CDocumentSettings shown;
+    window.DocumentWidget()->GetSettings(shown);
+    // The pedigree form settles its own settings once it is shown.
+    const TCmnByteArrayHash shownBlocks = shown.ToHash();
+    const TCmnByteArrayHash defaultBlocks = window.DefaultDocumentSettings().ToHash();
+    for (const char *key : {kDocumentGeneralKey, kDocumentFieldsSettingsKey, kDocumentPrintParamsKey, kDocumentThemesKey})
+        QCOMPARE(shownBlocks.value(QString::fromLatin1(key)), defaultBlocks.value(QString::fromLatin1(key)));
+    // Not yet a file: only Save As can name it.
+    QVERIFY(!window.SaveAction()->isEnabled());
+    QVERIFY(window.SaveAsAction()->isEnabled());
+    QVERIFY(window.ExportAction()->isEnabled());
+    QVERIFY(!window.Document()->IsModified());
+}
+
+void TestMainWindowDocument::closeQuestion_data()
+{
+    QTest::addColumn<bool>("documentChanged");
+    QTest::addColumn<bool>("settingsChanged");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("closed");
+
+    const QString documentText =
+        QStringLiteral("<p>The pedigree data file has changed.</p><p>Do you want to save the file?</p>");
+    const QString settingsText = QStringLiteral("<p>The file settings have changed.</p><p>Do you want to save the file?</p>");
+    QTest::newRow("unchanged: no question") << false << false << 0 << QString() << true;
+    QTest::newRow("records changed, Cancel keeps it") << true << false << int(QMessageBox::Cancel) << documentText << false;
+    QTest::newRow("settings changed, No") << false << true << int(QMessageBox::No) << settingsText << true;
+    QTest::newRow("both changed: the records' question, Yes saves") << true << true << int(QMessageBox::Yes) << documentText << true;
+}
+
+void TestMainWindowDocument::closeQuestion()
+{
+    QFETCH(bool, documentChanged);
+    QFETCH(bool, settingsChanged);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, closed);
+
+    CMainWindow window;
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    if (documentChanged) {
+        AddAnimal(*window.Document()->GetRegister(), QStringLiteral("Smith & Jones <UK>"), 2);
+        window.Document()->SetModified(true);
+    }
+    if (settingsChanged)
+        window.DocumentWidget()->SetSettingsModified(true);
+    window.DocumentWidget()->SelectKind(QStringLiteral("COVERSHEET"), false, true);
+    CTestMessageBoxScope boxes;
+    if (answer)
+        boxes.Answer(answer);
+    window.CloseDocument();
+
+    QCOMPARE(boxes.Texts(), question.isEmpty() ? QStringList() : QStringList{question});
+    if (!question.isEmpty())
+        QCOMPARE(boxes.Requests().first().m_Title, QStringLiteral("Orvanta"));
+    QCOMPARE(window.HasDocument(), !closed);
+    if (!closed)
+        return;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta"));
+    // Whatever became of the changes, the forms reopen as they were left.
+    CDocumentStickyStates remembered;
+    remembered.Exchange(true, QStringLiteral("kennel"));
+    QCOMPARE(remembered.m_SelectedKind, QStringLiteral("COVERSHEET"));
+    CMainWindow reader;
+    QVERIFY(reader.OpenDocument(path, 0));
+    const int expected = answer == int(QMessageBox::Yes) ? 2 : 1;
+    QCOMPARE(reader.Document()->GetRegister()->GetRecordCount(), expected);
+}
+
+void TestMainWindowDocument::openChoosesByExtension_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("asDocument");
+
+    QTest::newRow("extension in capitals") << "DOGS.ORV" << true;
+    QTest::newRow("a further extension") << "dogs.orv.bak" << false;
+}
+
+void TestMainWindowDocument::openChoosesByExtension()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, asDocument);
+
+    const QString saved = PathOf(QStringLiteral("saved.orv"));
+    {
+        CMainWindow writer;
+        SaveDocumentAs(writer, saved, {QStringLiteral("Rex"), QStringLiteral("Bella")});
+    }
+    const QString path = PathOf(name);
+    QVERIFY(QFile::copy(saved, path));
+
+    CMainWindow window;
+    QVERIFY(window.NewDocument());
+    const QSharedPointer<CDocument> before = window.Document();
+    // The import road runs the text wizard, here cancelled: nothing is said.
+    const CTestDialogRunnerScope runner;
+    CTestMessageBoxScope boxes;
+    QCOMPARE(window.OpenDocument(path, 0), asDocument);
+    QCOMPARE(runner.Titles().size(), asDocument ? 0 : 1);
+    QCOMPARE(boxes.Texts(), QStringList());
+    if (!asDocument) {
+        QCOMPARE(window.Document(), before);
+        return;
+    }
+    QCOMPARE(Names(*window.Document()->GetRegister()), (QStringList{"Bella", "Rex"}));
+    QCOMPARE(window.Document()->FileName(), path);
+    QCOMPARE(window.windowFilePath(), path);
+    QCOMPARE(window.MostRecentFile(), path);
+    QVERIFY(!window.Document()->IsModified());
+    QVERIFY(window.SaveAction()->isEnabled());
+}
+
+void TestMainWindowDocument::openThroughAFolderMapping()
+{
+    const QString real = PathOf(QStringLiteral("a.b.orv"));
+    {
+        CMainWindow writer;
+        SaveDocumentAs(writer, real, {QStringLiteral("Rex")});
+    }
+    CmnGetMappedFoldersStore()->AddMapping(QStringLiteral("/moved/Kennel"), m_Folder->path());
+    const QString given = QStringLiteral("/moved/Kennel/a.b.orv");
+
+    CMainWindow window;
+    QVERIFY(window.OpenDocument(given, 0));
+    QCOMPARE(window.Document()->FileName(), given);
+    QCOMPARE(window.windowFilePath(), given);
+    QCOMPARE(window.MostRecentFile(), given);
+
+    // Saved where the file really is; the forms' states under the name up to its
+    // first dot.
+    AddAnimal(*window.Document()->GetRegister(), QStringLiteral("Bella"), 2);
+    window.Document()->SetModified(true);
+    window.DocumentWidget()->SelectKind(QStringLiteral("TRIALMATING"), false, true);
+    QVERIFY(window.SaveDocument(given, 0));
+    QCOMPARE(QDir(m_Folder->path()).entryList(QDir::Files), QStringList{"a.b.orv"});
+    CDocumentStickyStates remembered;
+    remembered.Exchange(true, QStringLiteral("a"));
+    QCOMPARE(remembered.m_SelectedKind, QStringLiteral("TRIALMATING"));
+    CMainWindow reader;
+    QVERIFY(reader.OpenDocument(real, 0));
+    QCOMPARE(Names(*reader.Document()->GetRegister()), (QStringList{"Bella", "Rex"}));
+}
+
+void TestMainWindowDocument::failuresNameTheFileAndKeepTheDocument()
+{
+    CmnGetMappedFoldersStore()->AddMapping(QStringLiteral("/moved/Kennel"), m_Folder->path());
+    CMainWindow window;
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    const QSharedPointer<CDocument> document = window.Document();
+    const QByteArray bytes = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    CTestMessageBoxScope boxes;
+    QVERIFY(!window.OpenDocument(QStringLiteral("/moved/Kennel/missing.orv"), 0));
+    QFile damaged(PathOf(QStringLiteral("damaged.orv")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(bytes.left(bytes.size() / 2));
+    damaged.close();
+    QVERIFY(!window.OpenDocument(QStringLiteral("/moved/Kennel/damaged.orv"), 0));
+    // A temporary name that cannot be written: the save fails before any rename.
+    QVERIFY(QDir(m_Folder->path()).mkdir(QStringLiteral("kennel.orv_1")));
+    window.Document()->SetModified(true);
+    QVERIFY(!window.SaveDocument(path, 0));
+
+    const QStringList texts = boxes.Texts();
+    QCOMPARE(texts.size(), 3);
+    QVERIFY2(texts.at(0).contains(QStringLiteral("Unable to open file (%1 [mapped to %2])")
+                                      .arg(Native("/moved/Kennel/missing.orv"), Native(PathOf("missing.orv")))),
+             qPrintable(texts.at(0)));
+    QVERIFY2(texts.at(1).contains(Native(PathOf("damaged.orv"))), qPrintable(texts.at(1)));
+    QVERIFY2(texts.at(2).contains(QStringLiteral("Cannot open file for writing")), qPrintable(texts.at(2)));
+    QVERIFY2(texts.at(2).contains(Native(PathOf("kennel.orv_1"))), qPrintable(texts.at(2)));
+    QCOMPARE(window.Document(), document);
+    QVERIFY(window.Document()->IsModified());
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), bytes);
+}
+
+void TestMainWindowDocument::newAddSaveCloseReopen()
+{
+    CMainWindow window;
+    window.setWindowState(Qt::WindowNoState);
+    window.resize(1200, 850);
+    window.show();
+    QVERIFY(window.NewDocument());
+    // Added as the record commands add them, so the forms and the document hear of it.
+    CBioReg &reg = *window.Document()->GetRegister();
+    const auto store = [&reg](const QString &name, int sex, int sire, int dam) {
+        CBioRegRecord record(name, &reg);
+        record.m_Sex = sex;
+        record.m_Sire = sire;
+        record.m_Dam = dam;
+        return reg.StoreNewRecord(record);
+    };
+    const int sire = store(QStringLiteral("Smith & Jones <UK> Champion Brackenfield Midnight Rambler"), 1, 0, 0);
+    const int dam = store(QStringLiteral("Lady of the Long Meadow and the Far Hills"), 2, 0, 0);
+    // First by name, so the forms open on it.
+    store(QStringLiteral("Ace of the Long Meadow"), 1, sire, dam);
+    QVERIFY(window.Document()->IsModified());
+    for (const QString &kind : {QStringLiteral("PEDIGREE"), QStringLiteral("COVERSHEET"), QStringLiteral("TRIALMATING")}) {
+        window.DocumentWidget()->SelectKind(kind, false, true);
+        QVERIFY(OrvKeepForReview(window.grab().toImage(), QStringLiteral("smoke-%1.png").arg(kind.toLower())));
+    }
+
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    {
+        // Save on a new document asks for the name first.
+        const CTestFileChooserScope chooser(path);
+        CTestMessageBoxScope boxes;
+        window.SaveAsAction()->trigger();
+        QCOMPARE(chooser.Requests().size(), 1);
+    }
+    QCOMPARE(window.windowFilePath(), path);
+    window.CloseAction()->trigger();
+    QVERIFY(!window.HasDocument());
+
+    window.RecentFileActions().first()->trigger();
+    QVERIFY(window.HasDocument());
+    QCOMPARE(Names(*window.Document()->GetRegister()),
+             (QStringList{"Ace of the Long Meadow", "Lady of the Long Meadow and the Far Hills",
+                          "Smith & Jones <UK> Champion Brackenfield Midnight Rambler"}));
+    const CBioReg &reopened = *window.Document()->GetRegister();
+    for (const int id : reopened.GetRecordIds()) {
+        const CBioRegRecord *record = reopened.GetBioRecord(id);
+        if (record->m_Name == QLatin1String("Ace of the Long Meadow")) {
+            QCOMPARE(reopened.GetBioRecord(record->m_Sire)->m_Name.left(14), QStringLiteral("Smith & Jones "));
+            QCOMPARE(reopened.GetBioRecord(record->m_Dam)->m_Sex, 2);
+        }
+    }
+}
+
+QTEST_MAIN(TestMainWindowDocument)
+#include "tst_mainwindowdocument.moc"
