@@ -353,8 +353,10 @@ void CMainWindow::ForgetDocumentChanges(const QString &path)
 
 void CMainWindow::ShowFileMessage(const QString &text, bool warning)
 {
+    // Readers' messages break their lines; paths and names are shown as they are.
     ShowRememberedMessage(warning ? QMessageBox::Warning : QMessageBox::Information, this,
-                          CmnGetAppDescriptor().m_ProductName, CmnHtmlEscapedParagraph(text));
+                          CmnGetAppDescriptor().m_ProductName,
+                          QStringLiteral("<p>") + CmnHtmlEscapeChars(text, true) + QStringLiteral("</p>"));
 }
 
 bool CMainWindow::OpenDocument(const QString &path, qint32 flags)

@@ -10,11 +10,13 @@
 #include "mainwindow.h"
 #include "programstartup.h"
 #include "rendertesting.h"
+#include "cmnimportcsvwizard.h"
 #include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
 #include "testsettingsscope.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -36,6 +38,8 @@ private slots:
     void newDocumentStartsFromTheDefaults();
     void closeQuestion_data();
     void closeQuestion();
+    void failedSaveOnYesKeepsTheWindowOpen();
+    void importedDocumentIsUntitledAndModified();
     void openChoosesByExtension_data();
     void openChoosesByExtension();
     void openThroughAFolderMapping();
@@ -188,6 +192,54 @@ void TestMainWindowDocument::closeQuestion()
     QVERIFY(reader.OpenDocument(path, 0));
     const int expected = answer == int(QMessageBox::Yes) ? 2 : 1;
     QCOMPARE(reader.Document()->GetRegister()->GetRecordCount(), expected);
+}
+
+void TestMainWindowDocument::failedSaveOnYesKeepsTheWindowOpen()
+{
+    CMainWindow window;
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    window.Document()->SetModified(true);
+    QVERIFY(QDir(m_Folder->path()).mkdir(QStringLiteral("kennel.orv_1")));
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    CTestMessageBoxScope boxes;
+    boxes.Answer(QMessageBox::Yes);
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(window.HasDocument());
+    QVERIFY(window.Document()->IsModified());
+    QCOMPARE(boxes.Texts().size(), 2);
+    QVERIFY2(boxes.Texts().last().contains(QStringLiteral("Cannot open file for writing")), qPrintable(boxes.Texts().last()));
+}
+
+void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
+{
+    const QString path = PathOf(QStringLiteral("dogs.csv"));
+    QFile text(path);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("ID,Name,Sire,Dam\r\n1,Rex,,\r\n2,Bella,,\r\n3,Smith & Jones <UK>,1,2\r\n");
+    text.close();
+    // The wizard as the user goes through it: Next to the columns, then Finish.
+    const CTestDialogRunnerScope runner([](QDialog &dialog) {
+        auto &wizard = static_cast<CCmnImportCSVWizard &>(dialog);
+        wizard.next();
+        wizard.next();
+        wizard.button(QWizard::FinishButton)->click();
+        return wizard.result();
+    });
+    CMainWindow window;
+    CTestMessageBoxScope boxes;
+    QVERIFY(window.OpenDocument(path, 0));
+    QCOMPARE(boxes.Texts(), QStringList());
+    QCOMPARE(window.Document()->GetRegister()->GetRecordCount(), 3);
+    QCOMPARE(window.Document()->FileName(), QString());
+    QVERIFY(window.Document()->IsModified());
+    QCOMPARE(window.MostRecentFile(), path);
+    QCOMPARE(window.windowFilePath(), path);
+    // Saving it needs a document name first.
+    QVERIFY(!window.SaveAction()->isEnabled());
+    QVERIFY(window.SaveAsAction()->isEnabled());
 }
 
 void TestMainWindowDocument::openChoosesByExtension_data()
