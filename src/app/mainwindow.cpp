@@ -439,6 +439,7 @@ bool CMainWindow::WriteDocument(const QString &path)
     CDocumentSettings settings;
     m_DocumentWidget->GetSettings(settings);
     CCmnDocumentFileWriter writer{CCmnMappedPath(path)};
+    writer.SetFileSteps(m_DocumentFileSteps);
     const QString error = writer.Write([&](QIODevice &file) {
         CCmnWaitCursorScope waitCursor;
         CCmnProgressDialog progress(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmndocumentfilewriter.h"
 #include "cmnlayoutitem.h"
 #include "cmnmainwindowex.h"
 #include "documentsettings.h"
@@ -47,6 +48,8 @@ public:
     const QSharedPointer<CDocument> &Document() const { return m_Document; }
     CDocumentWidget *DocumentWidget() const { return m_DocumentWidget; }
     const CDocumentSettings &DefaultDocumentSettings() const { return m_DefaultDocumentSettings; }
+    // Tests make a step of the file replacement fail through these.
+    void SetDocumentFileSteps(const CCmnDocumentFileWriter::TFileSteps &steps) { m_DocumentFileSteps = steps; }
     // The remembered states of the forms of a file are kept under this name:
     // the file's name up to its first dot; empty for a sample or no file.
     QString StickyStatesPrefix(const QString &path) const;
@@ -93,6 +96,7 @@ private:
     QList<CCmnLayoutItem> m_ExtraButtons;
     QSharedPointer<CDocument> m_Document;
     CDocumentSettings m_DefaultDocumentSettings;
+    CCmnDocumentFileWriter::TFileSteps m_DocumentFileSteps = CCmnDocumentFileWriter::SystemFileSteps();
     CCmnPushButton *m_PreferencesButton = nullptr;
     CCmnPushButton *m_DocumentSettingsButton = nullptr;
     QAction *m_PreferencesAction = nullptr;

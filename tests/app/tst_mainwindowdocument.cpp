@@ -40,6 +40,7 @@ private slots:
     void closeQuestion();
     void failedSaveOnYesKeepsTheWindowOpen();
     void importedDocumentIsUntitledAndModified();
+    void backupLeftBehindIsOnlyAWarning();
     void openChoosesByExtension_data();
     void openChoosesByExtension();
     void openThroughAFolderMapping();
@@ -211,6 +212,29 @@ void TestMainWindowDocument::failedSaveOnYesKeepsTheWindowOpen()
     QVERIFY(window.Document()->IsModified());
     QCOMPARE(boxes.Texts().size(), 2);
     QVERIFY2(boxes.Texts().last().contains(QStringLiteral("Cannot open file for writing")), qPrintable(boxes.Texts().last()));
+}
+
+void TestMainWindowDocument::backupLeftBehindIsOnlyAWarning()
+{
+    CMainWindow window;
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    CCmnDocumentFileWriter::TFileSteps steps = CCmnDocumentFileWriter::SystemFileSteps();
+    steps.m_Remove = [](const QString &) { return false; };
+    window.SetDocumentFileSteps(steps);
+    AddAnimal(*window.Document()->GetRegister(), QStringLiteral("Bella"), 2);
+    window.Document()->SetModified(true);
+    window.DocumentWidget()->SetSettingsModified(true);
+
+    CTestMessageBoxScope boxes;
+    QVERIFY(window.SaveDocument(path, 0));
+    QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("<p>Failed to delete file '%1'</p>").arg(Native(path + "_2"))});
+    QCOMPARE(boxes.Requests().first().m_Icon, QMessageBox::Warning);
+    QVERIFY(!window.Document()->IsModified());
+    QVERIFY(!window.DocumentWidget()->IsSettingsModified());
+    CMainWindow reader;
+    QVERIFY(reader.OpenDocument(path, 0));
+    QCOMPARE(Names(*reader.Document()->GetRegister()), (QStringList{"Bella", "Rex"}));
 }
 
 void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
