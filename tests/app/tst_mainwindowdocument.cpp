@@ -41,6 +41,7 @@ private slots:
     void failedSaveOnYesKeepsTheWindowOpen();
     void importedDocumentIsUntitledAndModified();
     void backupLeftBehindIsOnlyAWarning();
+    void saveAsWarnsWhileSaveIsOffered();
     void openChoosesByExtension_data();
     void openChoosesByExtension();
     void openThroughAFolderMapping();
@@ -235,6 +236,22 @@ void TestMainWindowDocument::backupLeftBehindIsOnlyAWarning()
     CMainWindow reader;
     QVERIFY(reader.OpenDocument(path, 0));
     QCOMPARE(Names(*reader.Document()->GetRegister()), (QStringList{"Bella", "Rex"}));
+}
+
+void TestMainWindowDocument::saveAsWarnsWhileSaveIsOffered()
+{
+    CMainWindow window;
+    SaveDocumentAs(window, PathOf(QStringLiteral("kennel.orv")), {QStringLiteral("Rex")});
+    const CTestFileChooserScope chooser{QString()};
+    CTestMessageBoxScope boxes;
+    boxes.Answer(QMessageBox::Cancel);
+    window.SaveAsAction()->trigger();
+    QCOMPARE(boxes.Requests().size(), 1);
+    QVERIFY(boxes.Texts().first().startsWith(QStringLiteral("<p><b>Important Note!</b></p>")));
+    QVERIFY(boxes.Texts().first().endsWith(
+        QStringLiteral("<p>Only click OK if you sure you wish to proceed with 'Save As'.</p>")));
+    QCOMPARE(boxes.Requests().first().m_Options.m_MessageId, 7);
+    QCOMPARE(chooser.Requests().size(), 0);
 }
 
 void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
