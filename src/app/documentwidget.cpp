@@ -43,12 +43,9 @@ CDocumentWidget::CDocumentWidget(CCmnMainWindowEx *mainWindow, const QList<CCmnL
     CreateInterfaces(extraTopBarItems);
 }
 
-CDocumentWidget::~CDocumentWidget()
-{
-    // The controller goes before the document: it still holds the register.
-    m_FormController.reset();
-    m_Document.reset();
-}
+// The members go in reverse order, the controller first and the document
+// last, while the host part still holds its interfaces.
+CDocumentWidget::~CDocumentWidget() = default;
 
 void CDocumentWidget::Relayout()
 {

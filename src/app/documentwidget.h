@@ -33,6 +33,7 @@ public:
     virtual void SetSettingsModified(bool modified);
     virtual bool HasDocument() const;
 
+    CCmnMainWindowEx *MainWindow() const { return m_MainWindow; }
     bool IsSettingsModified() const { return m_SettingsModified; }
     void GetSettings(CDocumentSettings &settings) const;
     const CDocumentSettings &Settings() const { return m_Settings; }
@@ -85,6 +86,7 @@ private:
     void RefreshInterfaces();
     void PrintTable(bool preview);
 
+    // Declared in the reverse of the order they are released in.
     CCmnMainWindowEx *m_MainWindow;
     QSharedPointer<CDocument> m_Document;
     CDocumentSettings m_Settings;

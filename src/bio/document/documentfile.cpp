@@ -18,9 +18,9 @@ QString WriteError(const QString &reason)
     return QStringLiteral("Write error\n\n") + reason;
 }
 
-// Keys and blocks are read without trusting their lengths; a table cut short
-// leaves nothing of itself.
-TCmnByteArrayHash ReadSettingsTable(QDataStream &in)
+} // namespace
+
+TCmnByteArrayHash CDocumentFile::ReadSettingsTable(QDataStream &in)
 {
     TCmnByteArrayHash table;
     quint32 count = 0;
@@ -38,8 +38,7 @@ TCmnByteArrayHash ReadSettingsTable(QDataStream &in)
     return table;
 }
 
-// In key order, so that the same document always gives the same bytes.
-void WriteSettingsTable(QDataStream &out, const TCmnByteArrayHash &table)
+void CDocumentFile::WriteSettingsTable(QDataStream &out, const TCmnByteArrayHash &table)
 {
     QStringList keys = table.keys();
     std::sort(keys.begin(), keys.end());
@@ -47,8 +46,6 @@ void WriteSettingsTable(QDataStream &out, const TCmnByteArrayHash &table)
     for (const QString &key : keys)
         out << key << table.value(key);
 }
-
-} // namespace
 
 QString CDocumentFile::CorruptedMessage()
 {

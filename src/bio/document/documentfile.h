@@ -1,11 +1,14 @@
 #pragma once
 
+#include "cmnsettingsexchange.h"
+
 #include <QString>
 #include <QStringList>
 
 class CCmnProgress;
 class CDocument;
 class CDocumentSettings;
+class QDataStream;
 class QIODevice;
 
 // The document file: one zlib stream holding the first marker, the document's
@@ -29,4 +32,11 @@ public:
                                       CCmnProgress *progress, QString &warning, QStringList &messages);
 
     static QString CorruptedMessage();
+
+    // The settings table: the count, then each key and block, in key order so
+    // that the same settings always give the same bytes.
+    static void WriteSettingsTable(QDataStream &out, const TCmnByteArrayHash &table);
+    // Keys and blocks are read without trusting their lengths; a table cut short
+    // leaves nothing of itself and the stream's status says why.
+    static TCmnByteArrayHash ReadSettingsTable(QDataStream &in);
 };

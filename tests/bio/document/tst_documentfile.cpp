@@ -105,17 +105,6 @@ QByteArray Table(const QList<QPair<QString, QByteArray>> &entries)
     });
 }
 
-// The settings table by hand, in key order.
-QByteArray SortedTable(const TCmnByteArrayHash &table)
-{
-    QStringList keys = table.keys();
-    keys.sort();
-    QList<QPair<QString, QByteArray>> entries;
-    for (const QString &key : keys)
-        entries.append({key, table.value(key)});
-    return Table(entries);
-}
-
 CInnerParts EmptyDocumentParts(const CDocumentSettings &settings)
 {
     CDocument document(false);
@@ -125,7 +114,7 @@ CInnerParts EmptyDocumentParts(const CDocumentSettings &settings)
         if (!document.ExchangeStream(out, true).isEmpty())
             out.setStatus(QDataStream::WriteFailed);
     });
-    parts.table = SortedTable(settings.ToHash());
+    parts.table = CmnStreamBytes([&settings](QDataStream &out) { CDocumentFile::WriteSettingsTable(out, settings.ToHash()); });
     return parts;
 }
 

@@ -7,6 +7,8 @@
 #include "cmnthemedformboxgenericdataelt.h"
 #include "cmnthemedformboxgenericlayoutelt.h"
 #include "cmnthemeset.h"
+#include "documentsettings.h"
+#include "fuzzmutations.h"
 
 #include <QDataStream>
 #include <QSet>
@@ -34,6 +36,7 @@ private slots:
     void rejectsDamagedBlocks_data();
     void rejectsDamagedBlocks();
     void rejectsEveryCutOfAGoodBlock();
+    void damagedBlocksLeaveTheDefaultThemes();
 };
 
 void TestOldThemeSet::templateHoldsTheOlderElements()
@@ -170,6 +173,33 @@ void TestOldThemeSet::rejectsEveryCutOfAGoodBlock()
     QVERIFY(ReadSet(bytes, old));
     for (qsizetype length = 0; length < bytes.size(); ++length)
         QVERIFY2(!ReadSet(bytes.left(length), old), qPrintable(QString::number(length)));
+}
+
+// Whatever the block holds, the settings either take a converted set or keep
+// the themes they had.
+void TestOldThemeSet::damagedBlocksLeaveTheDefaultThemes()
+{
+    CTestOldThemeSet good;
+    good.current = EditedOldTheme(QStringLiteral("t"));
+    good.named = {{QStringLiteral("Show"), EditedOldTheme(QStringLiteral("u"))}};
+    const QByteArray seed = WriteTestOldThemeSet(good);
+    const CDocumentSettings defaults;
+    int taken = 0;
+    int refused = 0;
+    const auto run = [&](const QByteArray &bytes) {
+        CDocumentSettings settings;
+        if (settings.FromHash({{QStringLiteral("THEMES"), bytes}})) {
+            ++taken;
+            QCOMPARE(settings.m_Themes->m_CurrentThemeName, QStringLiteral("Default"));
+        } else {
+            ++refused;
+            QCOMPARE(*settings.m_Themes, *defaults.m_Themes);
+        }
+    };
+    OrvFuzzCutsAndByteChanges(seed, 0, run);
+    OrvFuzzMutations(seed, 0x7E3E5, 400, 0, run);
+    QVERIFY(taken > 0);
+    QVERIFY(refused > 0);
 }
 
 QTEST_MAIN(TestOldThemeSet)
