@@ -1,3 +1,4 @@
+#include "../bio/legacyimport/legacysamplefiles.h"
 #include "bioreg.h"
 #include "bioregrecord.h"
 #include "cmnappdescriptor.h"
@@ -11,6 +12,7 @@
 #include "programstartup.h"
 #include "rendertesting.h"
 #include "cmnimportcsvwizard.h"
+#include "legacyrecordwriter.h"
 #include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
@@ -40,6 +42,8 @@ private slots:
     void closeQuestion();
     void failedSaveOnYesKeepsTheWindowOpen();
     void importedDocumentIsUntitledAndModified();
+    void olderProgramsFileImports_data();
+    void olderProgramsFileImports();
     void backupLeftBehindIsOnlyAWarning();
     void saveAsWarnsWhileSaveIsOffered();
     void openChoosesByExtension_data();
@@ -281,6 +285,65 @@ void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
     // Saving it needs a document name first.
     QVERIFY(!window.SaveAction()->isEnabled());
     QVERIFY(window.SaveAsAction()->isEnabled());
+}
+
+void TestMainWindowDocument::olderProgramsFileImports_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("options accepted") << true << true << QString();
+    QTest::newRow("options cancelled") << false << true << "Import cancelled";
+    QTest::newRow("unreadable") << true << false
+                                << "Unable to load file - invalid/unrecognized file format. Please check that the "
+                                   "file is a valid pedigree database created using Halvane (any version between "
+                                   "3.23c and 5.20).";
+}
+
+void TestMainWindowDocument::olderProgramsFileImports()
+{
+    QFETCH(bool, accept);
+    QFETCH(bool, readable);
+    QFETCH(QString, message);
+
+    CTestLegacyRecord max;
+    max.texts = {{15, "Max"}};
+    max.booleans = {{17, 2}};
+    CTestLegacyRecord pup;
+    pup.texts = {{15, "Smith & Jones <UK>"}};
+    pup.references = {{27, 3}};
+    const QString path = PathOf(QStringLiteral("DOGS.RDF"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(readable ? LegacyTestFile("dog", 9, {}, {{3, max}, {5, pup}}) : QByteArray("not a pedigree"));
+    file.close();
+
+    const CTestDialogRunnerScope runner([accept](QDialog &dialog) {
+        return accept ? OrvAcceptDialog(dialog) : int(QDialog::Rejected);
+    });
+    CMainWindow window;
+    QVERIFY(window.NewDocument());
+    const QSharedPointer<CDocument> before = window.Document();
+    CTestMessageBoxScope boxes;
+    QCOMPARE(window.OpenDocument(path, 0), message.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(boxes.Texts().size(), 1);
+        QVERIFY2(boxes.Texts().first().startsWith(QStringLiteral("<p>") + message + QStringLiteral("<br/>")),
+                 qPrintable(boxes.Texts().first()));
+        QVERIFY(boxes.Texts().first().contains(Native(path)));
+        QCOMPARE(window.Document(), before);
+        QCOMPARE(window.MostRecentFile(), QString());
+        return;
+    }
+    const CBioReg &reg = *window.Document()->GetRegister();
+    QCOMPARE(Names(reg), (QStringList{"Max", "Smith & Jones <UK>"}));
+    for (const int id : reg.GetRecordIds())
+        if (reg.GetBioRecord(id)->m_Name == QLatin1String("Smith & Jones <UK>"))
+            QCOMPARE(reg.GetBioRecord(reg.GetBioRecord(id)->m_Sire)->m_Name, QStringLiteral("Max"));
+    QCOMPARE(window.Document()->FileName(), QString());
+    QVERIFY(window.Document()->IsModified());
+    QCOMPARE(window.MostRecentFile(), path);
 }
 
 void TestMainWindowDocument::openChoosesByExtension_data()
