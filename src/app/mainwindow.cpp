@@ -205,6 +205,10 @@ void CMainWindow::Action_App_Preferences_Triggered()
     if (dialog.Exec() != QDialog::Accepted)
         return;
     dialog.StoreEditedPreferences();
+    // The open document and its forms take the new values; field names that now
+    // clash with the animal words are reported.
+    m_DocumentWidget->ApplyAppSettings(true);
+    m_DocumentWidget->update();
 }
 
 void CMainWindow::Action_App_FileSaveExport_Triggered()

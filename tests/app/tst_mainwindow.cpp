@@ -1,4 +1,5 @@
 #include "bioinbreedingsettings.h"
+#include "bioreg.h"
 #include "biopreferenceinbreedingsettingstab.h"
 #include "cmnappdescriptor.h"
 #include "cmndockwidget.h"
@@ -173,9 +174,12 @@ void TestMainWindow::preferencesCommandKeepsOnlyConfirmedChanges()
         return OrvAcceptDialog(dialog);
     });
     CMainWindow window;
+    QVERIFY(window.NewDocument());
     window.PreferencesAction()->trigger();
 
     QCOMPARE(runner.Titles(), QStringList{"Preferences"});
+    // The open document's register works with the new values at once.
+    QCOMPARE(window.Document()->GetRegister()->GetInbreedingSettings().m_Decimals, decimals);
     // The dialog starts from the program's values, and only OK gives them back.
     QCOMPARE(shownDecimals, 3);
     QCOMPARE(BioGetInbreedingSettings()->m_Decimals, decimals);
