@@ -1,5 +1,6 @@
 #include "documentfile.h"
 
+#include "bioreg.h"
 #include "cmndatastream.h"
 #include "cmniocompressor.h"
 #include "document.h"
@@ -111,6 +112,9 @@ QString CDocumentFile::Read(QIODevice &file, CDocument &document, CDocumentSetti
     if (in.status() != QDataStream::Ok || marker != document.ClosingMarker())
         return CorruptedMessage();
 
+    // Links the register dropped while reading (a parent the file does not hold)
+    // are told, so that the user can mend them.
+    messages.append(document.GetRegister()->GetReadRepairs());
     const QString finished = document.FinishLoad(progress, warning, messages);
     if (finished.isEmpty())
         settings = read;

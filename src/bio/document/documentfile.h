@@ -27,7 +27,8 @@ public:
 
     // Reads the open file into the document, and its settings into `settings`
     // when the whole file reads. Settings blocks that do not read keep their
-    // defaults and are named in a line of `messages`; the load goes on.
+    // defaults and are named in a line of `messages`, as are parent links to
+    // animals the file does not hold, which are dropped; the load goes on.
     [[nodiscard]] static QString Read(QIODevice &file, CDocument &document, CDocumentSettings &settings,
                                       CCmnProgress *progress, QString &warning, QStringList &messages);
 

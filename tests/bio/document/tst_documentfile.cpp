@@ -19,6 +19,7 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -149,12 +150,14 @@ private slots:
     void sameDocumentGivesSameBytes();
     void realPedigreeReadsBackEqual();
     void olderFileVersionLoads();
+    void fileWithFiveSettingsBlocksKeepsDefaultsForTheOthers();
     void badFilesGiveTheirMessage_data();
     void badFilesGiveTheirMessage();
     void tooManyUserFieldsAreRefused();
     void bytesAfterClosingMarkerAreIgnored();
     void damagedMiddleBlockKeepsEarlierBlocksAndSaysWhichFellBack();
     void limitIsCheckedWhenALaterBlockIsDamaged();
+    void parentLinksToMissingAnimalsAreDroppedAndTold();
     void everyCutOfTheInflatedStreamFails();
     void everyCutOfTheFileFails();
     void failingDeviceIsAlwaysAnError_data();
@@ -269,6 +272,32 @@ void TestDocumentFile::olderFileVersionLoads()
     QCOMPARE(ReadFile(Deflate(inner)).error, QString());
 }
 
+void TestDocumentFile::fileWithFiveSettingsBlocksKeepsDefaultsForTheOthers()
+{
+    // As the built-in samples of earlier releases were written.
+    CDocumentSettings written;
+    written.m_GeneralSettings.m_EmbedPhotos = true;
+    written.m_PedigreeSettings->m_Generations = 5;
+    written.m_CoverSheetSettings->m_FoldStyle = 2;
+    written.m_TrialMatingSettings->m_ShowTitleBox = false;
+    const TCmnByteArrayHash table = written.ToHash();
+    QList<QPair<QString, QByteArray>> entries;
+    for (const char *key : {"GENERAL", "FIELDSSETTINGS", "PRINTPARAMS", "THEMES2", "BIOREGTHEMEDFORMINTERFACE_PEDIGREE"})
+        entries.append({QLatin1String(key), table.value(QLatin1String(key))});
+    const CInnerParts parts = EmptyDocumentParts(CDocumentSettings());
+
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(Deflate(parts.head + Table(entries) + Word(0x55329FDE)), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages, QStringList());
+    const CDocumentSettings defaults;
+    QCOMPARE(settings.m_GeneralSettings.m_EmbedPhotos, true);
+    QCOMPARE(settings.m_PedigreeSettings->m_Generations, 5);
+    QVERIFY(*settings.m_CoverSheetSettings == *defaults.m_CoverSheetSettings);
+    QVERIFY(*settings.m_TrialMatingSettings == *defaults.m_TrialMatingSettings);
+}
+
 void TestDocumentFile::badFilesGiveTheirMessage_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -367,6 +396,26 @@ void TestDocumentFile::limitIsCheckedWhenALaterBlockIsDamaged()
     QCOMPARE(ReadFile(Deflate(inner)).error, DocumentUserFieldLimitMessage(written));
 }
 
+void TestDocumentFile::parentLinksToMissingAnimalsAreDroppedAndTold()
+{
+    CDocument written(false);
+    const QSharedPointer<CBioReg> reg = written.GetRegister();
+    const int dam = reg->AddNamedRecord(QStringLiteral("Dam"), true);
+    const int foal = reg->AddNamedRecord(QStringLiteral("Smith & Jones <UK>"), true);
+    reg->GetBioRecord(foal)->m_Sire = 99;
+    reg->GetBioRecord(foal)->m_Dam = dam;
+
+    CDocument document(false);
+    CDocumentSettings settings;
+    const CReadResult result = ReadFile(WriteFile(written, CDocumentSettings()), document, settings);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.messages.size(), 1);
+    QVERIFY2(result.messages.at(0).contains(QStringLiteral("Smith & Jones <UK>")), qPrintable(result.messages.at(0)));
+    QVERIFY2(result.messages.at(0).contains(QStringLiteral("99")), qPrintable(result.messages.at(0)));
+    QCOMPARE(document.GetRegister()->GetBioRecord(foal)->m_Sire, 0);
+    QCOMPARE(document.GetRegister()->GetBioRecord(foal)->m_Dam, dam);
+}
+
 void TestDocumentFile::everyCutOfTheInflatedStreamFails()
 {
     CDocument document(false);
@@ -398,22 +447,42 @@ void TestDocumentFile::everyCutOfTheFileFails()
     QVERIFY(loaded <= 10);
 }
 
+// Animals with names that compress poorly, so that the file outgrows the
+// compressor's buffer and is written while the stream is still being made.
+void AddAnimals(CDocument &document, int count)
+{
+    QRandomGenerator random(7);
+    for (int i = 0; i < count; ++i) {
+        QString name;
+        for (int c = 0; c < 12; ++c)
+            name += QChar(u'A' + random.bounded(26));
+        document.GetRegister()->AddNamedRecord(name, false);
+    }
+}
+
 void TestDocumentFile::failingDeviceIsAlwaysAnError_data()
 {
+    QTest::addColumn<int>("animals");
     QTest::addColumn<qint64>("failAfter");
-    CDocument document(false);
-    const qint64 size = WriteFile(document, CDocumentSettings()).size();
-    QTest::newRow("nothing taken") << qint64(0);
-    QTest::newRow("header only") << qint64(2);
-    QTest::newRow("half") << size / 2;
-    // Everything but the last byte: only the final flush can fail.
-    QTest::newRow("all but the trailer's last byte") << size - 1;
+    for (int animals : {0, 20000}) {
+        CDocument document(false);
+        AddAnimals(document, animals);
+        const qint64 size = WriteFile(document, CDocumentSettings()).size();
+        const QByteArray kind = animals ? "large, " : "empty, ";
+        QTest::newRow(kind + "nothing taken") << animals << qint64(0);
+        QTest::newRow(kind + "header only") << animals << qint64(2);
+        QTest::newRow(kind + "half") << animals << size / 2;
+        // Everything but the last byte: only the final flush fails.
+        QTest::newRow(kind + "all but the last byte") << animals << size - 1;
+    }
 }
 
 void TestDocumentFile::failingDeviceIsAlwaysAnError()
 {
+    QFETCH(int, animals);
     QFETCH(qint64, failAfter);
     CDocument document(false);
+    AddAnimals(document, animals);
     CFailDevice device(failAfter);
     device.open(QIODevice::WriteOnly);
     const QString error = CDocumentFile::Write(device, document, CDocumentSettings());
