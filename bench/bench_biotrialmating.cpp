@@ -2,23 +2,19 @@
 // offspring's coefficient of inbreeding, against computing that coefficient
 // directly, on generated registers with deep pedigrees. Each call takes another
 // pair of the youngest generation, as a breeder trying one mate after another.
-#include "biobuiltinfields.h"
+#include "benchbioregister.h"
 #include "biodefaulttheme.h"
 #include "bioreg.h"
-#include "bioregrecord.h"
 #include "bioregtrialmating.h"
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
 #include "bioterminology.h"
 #include "cmnformbox.h"
-#include "cmnregfieldcontextmask.h"
-#include "cmnregfieldssettings.h"
 #include "cmntheme.h"
 #include "cmnthemedformautoparams.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QRandomGenerator>
 
 #include <benchmark/benchmark.h>
 
@@ -34,41 +30,12 @@ constexpr int kSampledPairs = 64;
 // The field context of the trial-mating title, where the coefficient is by default.
 constexpr int kTrialMatingTitleContext = 39;
 
-// N animals in 20 generations of N/20, males at odd ids; every animal after the
-// first generation has a random male and a random female of the generation
-// before as parents. Filled in bulk, as an import does.
-QSharedPointer<CBioReg> RandomMatingRegister(int animals)
-{
-    CCmnRegFieldsSettings fields;
-    const CCmnRegFieldContextMask none;
-    CCmnRegFieldContextMask title;
-    title.SetContext(kTrialMatingTitleContext, true);
-    BioAppendDefaultSpecialFields(fields, none, none, title, none, none);
-    auto reg = QSharedPointer<CBioReg>::create(fields);
-    const int perGeneration = animals / kGenerations;
-    QRandomGenerator random(2024);
-    for (int id = 1; id <= animals; ++id) {
-        auto record = QSharedPointer<CBioRegRecord>::create(
-            QStringLiteral("Brackenfield Midnight Rambler %1 of the Long Meadow").arg(id), reg.data());
-        record->m_Sex = id % 2 ? 1 : 2;
-        if (id > perGeneration) {
-            const int previous = ((id - 1) / perGeneration - 1) * perGeneration;
-            record->m_Sire = previous + 1 + 2 * int(random.bounded(perGeneration / 2));
-            record->m_Dam = previous + 2 + 2 * int(random.bounded(perGeneration / 2));
-        }
-        reg->AddRecord(record, false);
-    }
-    reg->RebuildIndexLists();
-    reg->RebuildParentIndex();
-    return reg;
-}
-
 const QSharedPointer<CBioReg> &Generated(int animals)
 {
     static std::map<int, QSharedPointer<CBioReg>> made;
     QSharedPointer<CBioReg> &reg = made[animals];
     if (!reg)
-        reg = RandomMatingRegister(animals);
+        reg = OrvBench::RandomMatingRegister(animals, kGenerations, kTrialMatingTitleContext);
     return reg;
 }
 

@@ -16,6 +16,7 @@
 #include "cmnwhatsthistexts.h"
 #include "ignoreaccentssetting.h"
 #include "preferencesdialog.h"
+#include "preferencestesting.h"
 #include "programstartup.h"
 #include "systemsettingstab.h"
 #include "testmessageboxscope.h"
@@ -34,23 +35,6 @@ const QString kRestartWarning =
                    "take effect.");
 const QString kResetQuestion = QStringLiteral(
     "<p>This will reset all preferences to their default settings.</p><p>Are you sure about that?</p>");
-
-QStringList TabLabels(const CCmnTabDialog &dialog)
-{
-    QStringList labels;
-    for (int i = 0; i < dialog.TabWidget()->count(); ++i)
-        labels << dialog.TabWidget()->tabText(i).remove(QLatin1Char('&'));
-    return labels;
-}
-
-QPushButton *ResetButton(const CCmnTabDialog &dialog)
-{
-    for (QAbstractButton *button : dialog.ButtonBox()->buttons()) {
-        if (button->text().remove(QLatin1Char('&')) == QStringLiteral("Reset All"))
-            return qobject_cast<QPushButton *>(button);
-    }
-    return nullptr;
-}
 
 // Preferences the user has changed from the defaults.
 void ChangeProgramPreferences()
@@ -116,7 +100,7 @@ void TestPreferencesDialog::tabsInOrder()
     CPreferencesDialog dialog;
     dialog.Prepare();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
-    QCOMPARE(TabLabels(dialog), (QStringList{"Inbreeding", "Terminology", "System", "Mapped Folders"}));
+    QCOMPARE(OrvTabLabels(dialog), (QStringList{"Inbreeding", "Terminology", "System", "Mapped Folders"}));
     QCOMPARE(dialog.SystemTab()->HelpPage(), QStringLiteral("CSystemSettingsTab.html"));
 }
 
@@ -149,13 +133,11 @@ void TestPreferencesDialog::resetAll()
     dialog.show();
     // A change of the switch would warn on a save; a reset saves nothing.
     dialog.SystemTab()->IgnoreAccentsCheckBox()->setChecked(true);
-    ResetButton(dialog)->click();
+    OrvResetButton(dialog, QStringLiteral("Reset All"))->click();
 
-    QCOMPARE(boxes.Texts(), QStringList{kResetQuestion});
-    const CCmnMessageBoxRequest &question = boxes.Requests().first();
-    QCOMPARE(question.m_Icon, QMessageBox::Question);
-    QCOMPARE(question.m_Title, QStringLiteral("Orvanta"));
-    QCOMPARE(question.m_Buttons.at(question.m_DefaultButton).m_StandardButton, int(QMessageBox::No));
+    OrvCompareResetQuestion(boxes, kResetQuestion);
+    if (QTest::currentTestFailed())
+        return;
     if (answer == QMessageBox::No) {
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.m_InbreedingSettings.m_Generations, 12);

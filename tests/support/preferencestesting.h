@@ -1,8 +1,14 @@
 #pragma once
 
+#include "cmndialogbuttonbox.h"
 #include "cmnoptionsdialog.h"
+#include "cmntabwidget.h"
+#include "testmessageboxscope.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
 
 #include <functional>
 
@@ -36,4 +42,35 @@ inline QLabel *OrvBuddyLabelOf(const QWidget *container, const QWidget *widget)
             return label;
     }
     return nullptr;
+}
+
+// The labels of the dialog's tabs as the user reads them.
+inline QStringList OrvTabLabels(const CCmnTabDialog &dialog)
+{
+    QStringList labels;
+    for (int i = 0; i < dialog.TabWidget()->count(); ++i)
+        labels << dialog.TabWidget()->tabText(i).remove(QLatin1Char('&'));
+    return labels;
+}
+
+// The options dialog's reset button ("Reset All", "Use Defaults") by its text; null
+// when the dialog shows none.
+inline QPushButton *OrvResetButton(const CCmnTabDialog &dialog, const QString &text)
+{
+    for (QAbstractButton *button : dialog.ButtonBox()->buttons()) {
+        if (button->text().remove(QLatin1Char('&')) == text)
+            return qobject_cast<QPushButton *>(button);
+    }
+    return nullptr;
+}
+
+// The one question a reset button asked: the text, with the question icon, the
+// product's name as title and No as the default answer.
+inline void OrvCompareResetQuestion(const CTestMessageBoxScope &boxes, const QString &text)
+{
+    QCOMPARE(boxes.Texts(), QStringList{text});
+    const CCmnMessageBoxRequest &question = boxes.Requests().first();
+    QCOMPARE(question.m_Icon, QMessageBox::Question);
+    QCOMPARE(question.m_Title, QStringLiteral("Orvanta"));
+    QCOMPARE(question.m_Buttons.at(question.m_DefaultButton).m_StandardButton, int(QMessageBox::No));
 }

@@ -3,6 +3,7 @@
 #include "biodefaulttheme.h"
 #include "bioreg.h"
 #include "bioregcoversheet.h"
+#include "bioregformrecordcommands.h"
 #include "bioregcoversheetsettings.h"
 #include "bioregcoversheetstickystate.h"
 #include "bioregpedigree.h"
@@ -11,6 +12,17 @@
 #include "bioregtrialmating.h"
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
+#include "bioregancestorcellcommands.h"
+#include "bioregrecordboxcommands.h"
+#include "bioregrecordcommands.h"
+#include "bioregthemedformboxpropertiesdialog.h"
+#include "bioregthemedformwithancestrypanels.h"
+#include "bioregthemedformwithancestrypanelsboxpropertiesdialog.h"
+#include "bioregthemedformwithancestrypanelscelldefaultboxpropertiesdialog.h"
+#include "bioregthemedformwithancestrypanelscellspecificgenofgensboxpropertiesdialog.h"
+#include "bioregthemedformwithancestrypanelscellspecificgensboxpropertiesdialog.h"
+#include "bioregthemedformwithancestrypanelssettings.h"
+#include "bioregthemedformwithancestrypanelsstickystate.h"
 #include "bioancestorhighlightcombobox.h"
 #include "biofoldstylecombobox.h"
 #include "bioterminology.h"
@@ -18,19 +30,29 @@
 #include "cmncheckbox.h"
 #include "cmncombobox.h"
 #include "cmngraphicsscene.h"
+#include "cmnhtmlescape.h"
+#include "cmninterfacemenu.h"
+#include "cmninterfacetoolbarentry.h"
 #include "cmnsidepanelitem.h"
 #include "cmnmenu.h"
+#include "cmnpushbutton.h"
+#include "cmnregindexlistmodel.h"
 #include "cmnregindexlistpanel.h"
 #include "cmnscenewidget.h"
 #include "cmnslotblocker.h"
 #include "cmnsplitter.h"
 #include "cmnsplitterstate.h"
 #include "cmnsystemsettings.h"
+#include "cmntext.h"
+#include "cmnwidgetsetup.h"
+#include "cmnwidgetsstate.h"
 #include "cmnwidget.h"
 #include "cmnwidgetlayout.h"
 
+#include <QAction>
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -45,6 +67,20 @@ const QString kTrialMating = QStringLiteral("TRIALMATING");
 // The question of the empty title box's menu: select an existing animal or add one.
 constexpr qint32 kSelectOrAddMessageId = 201;
 constexpr qint32 kExportNoticeMessageId = 206;
+constexpr int kGenerationActions = 6;
+
+// The cell settings of one generation (0 = the subject's parents).
+QString GenOfGensRole(int generation)
+{
+    return QStringLiteral("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties%1").arg(generation);
+}
+
+// How much of an ancestry chart an edited element concerns: every generation
+// (also what the boxes outside the chart pass), the cells of the chart size
+// shown (which may change the gap fixed when the chart was built: rebuilt), or,
+// from 0 up, one generation.
+constexpr qint32 kBoxSettingsAllGenerations = -2;
+constexpr qint32 kBoxSettingsChartSize = -1;
 
 const char *const kExportNotice =
     "<p><b>IMPORTANT! - please read!</b></p><p>Exporting a PDF or image does NOT save your data!</p><p>To save "
@@ -68,6 +104,13 @@ private:
     QSharedPointer<CCmnThemedForm> m_Form;
 };
 
+// A tool tip that names the user's words shows them as typed: escaped only
+// when Qt would otherwise read the text as markup.
+QString PlainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? CmnHtmlEscapedParagraph(text) : text;
+}
+
 } // namespace
 
 qint32 BioCoverSheetSubjectChangeId()
@@ -77,6 +120,12 @@ qint32 BioCoverSheetSubjectChangeId()
 }
 
 qint32 BioPedigreeSubjectChangeId()
+{
+    static const qint32 id = BioTakeFormChangeId();
+    return id;
+}
+
+qint32 BioAncestorHighlightChangeId()
 {
     static const qint32 id = BioTakeFormChangeId();
     return id;
@@ -111,11 +160,13 @@ CBioRegThemedFormInterface::CBioRegThemedFormInterface(const QString &name, QWid
       m_CoverSheetAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
       m_PedigreeAllRecords(std::make_unique<CCmnRegIndexListPanel>()),
       m_TrialMatingSires(std::make_unique<CCmnRegIndexListPanel>()),
-      m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>())
+      m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>()),
+      m_RecordBoxCommands(std::make_unique<CBioRegRecordBoxCommands>(*this)),
+      m_AncestorCellCommands(std::make_unique<CBioRegAncestorCellCommands>(*this))
 {
     const CCmnSlotBlocker blocker(this);
     SetFallbackTheme(BioGetDefaultTheme());
-    CreatePages();
+    CreateControls();
 }
 
 CBioRegThemedFormInterface::~CBioRegThemedFormInterface()
@@ -129,69 +180,155 @@ QString CBioRegThemedFormInterface::SplitterKey() const
     return Name().isEmpty() ? QString() : Name() + QStringLiteral("/trialmatingsplitterstate");
 }
 
-CCmnComboBox *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnComboBox *combo,
-                                                            const QString &toolTip)
+QLabel *CBioRegThemedFormInterface::AddLabelledCombo(const QString &label, CCmnComboBox *combo,
+                                                      const QString &toolTip)
 {
     combo->setToolTip(toolTip);
-    AppendSidePanelItem({CCmnSidePanelItem::LabelledControls, false, 300, QString(), new QLabel(label), combo, nullptr});
-    return combo;
+    auto *labelWidget = new QLabel(label);
+    AppendSidePanelItem({CCmnSidePanelItem::LabelledControls, false, 300, QString(), labelWidget, combo, nullptr});
+    return labelWidget;
 }
 
 void CBioRegThemedFormInterface::AddCheckBox(ECheckBox which, const QString &text, const QString &toolTip,
-                                             qint32 order)
+                                             qint32 order, void (CBioRegThemedFormInterface::*slot)(int))
 {
-    m_CheckBoxes[which] = new CCmnCheckBox(text);
-    m_CheckBoxes[which]->setToolTip(toolTip);
+    // Texts may carry the user's words.
+    m_CheckBoxes[which] = new CCmnCheckBox(CmnMnemonicSafe(text));
+    m_CheckBoxes[which]->setToolTip(PlainToolTip(toolTip));
+    connect(m_CheckBoxes[which], &QCheckBox::stateChanged, this, slot);
     AppendSidePanelItem({CCmnSidePanelItem::CheckBoxes, false, order, QString(), nullptr, m_CheckBoxes[which], nullptr});
 }
 
-void CBioRegThemedFormInterface::CreatePages()
+QAction *CBioRegThemedFormInterface::AddAction(const QString &role, const QString &text, EActionPlace place,
+                                               qint32 order)
+{
+    // Without a parent widget the interface keeps its actions itself.
+    auto *action = new QAction(CmnMnemonicSafe(text), ParentWidget() ? static_cast<QObject *>(ParentWidget()) : this);
+    action->setObjectName(role);
+    m_Actions.insert(role, action);
+    // Each role is named after its slot.
+    connect(action, SIGNAL(triggered()), this, (QByteArray("1Slot_triggered_") + role.toLatin1() + "()").constData());
+    if (place != MenuOnly) {
+        auto *button = new CCmnPushButton(action, ParentWidget());
+        button->setObjectName(role);
+        m_Buttons.insert(role, button);
+        if (place == SidePanelButton)
+            AppendSidePanelItem({CCmnSidePanelItem::PushButtons, true, order, QString(), nullptr, button, nullptr});
+    }
+    return action;
+}
+
+QAction *CBioRegThemedFormInterface::ActionByRole(const QString &role) const
+{
+    return m_Actions.value(role);
+}
+
+CCmnPushButton *CBioRegThemedFormInterface::ButtonByRole(const QString &role) const
+{
+    return m_Buttons.value(role);
+}
+
+void CBioRegThemedFormInterface::CreateControls()
 {
     const QString animal = GetBioTerm(BioTermAnimal, BioTermLowerCase);
     const QString animals = GetBioTerm(BioTermAnimal, BioTermLowerCase | BioTermPlural);
     const QString photo = QStringLiteral("Photo");
 
-    m_CoverSheetStyleCombo = AddLabelledCombo(QStringLiteral("Style: "), BioCreateFoldStyleComboBox({}, QString(), nullptr),
+    // Texts left empty here follow the terminology at every text update.
+    AddAction(QStringLiteral("CoverSheet_NewRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("CoverSheet_DeleteRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("CoverSheet_CheckRecord"), QString(), MenuOnly);
+    m_CoverSheetStyleCombo = BioCreateFoldStyleComboBox({}, QString(), nullptr);
+    m_CoverSheetStyleLabel = AddLabelledCombo(QStringLiteral("Style: "), m_CoverSheetStyleCombo,
                                               QStringLiteral("Set the number of folds in the cover sheet"));
-    // Its text and tool tip follow the terminology at every text update.
-    AddCheckBox(CoverSheetHasPic, QString(), QString(), 200);
+    connect(m_CoverSheetStyleCombo, &QComboBox::currentIndexChanged, this,
+            &CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_CoverSheet_Style);
+    AddCheckBox(CoverSheetHasPic, QString(), QString(), 200,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_CoverSheet_HasPic);
+    AddAction(QStringLiteral("CoverSheet_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
+              400);
+    AddAction(QStringLiteral("CoverSheet_ReverseBoxProperties"), QStringLiteral("Reverse (Back Page) Settings..."),
+              SidePanelButton, 400);
+    AddAction(QStringLiteral("CoverSheet_FlapBoxProperties"), QStringLiteral("Inside Flap Settings..."),
+              SidePanelButton, 400);
+    AddAction(QStringLiteral("CoverSheet_PicBoxProperties"), QString(), SidePanelButton, 400);
     m_CoverSheetAllRecords->SetCountWords(animal, animals);
     m_CoverSheetPage = m_CoverSheetAllRecords->CreateWidget();
     AddPage(m_CoverSheetPage);
+    ConnectList(CoverSheetList, QStringLiteral("CoverSheet_AllRecords"));
 
     m_GenerationsCombo = new CCmnComboBox;
     m_GenerationsCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int generations = 1; generations <= 6; ++generations)
         m_GenerationsCombo->addItem(QString::number(generations), generations);
-    AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
-                     QStringLiteral("Change the number of generations shown"));
-    m_AncestorHighlightCombo = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "),
-                                                BioNewAncestorHighlightComboBox(nullptr),
+    m_GenerationsLabel = AddLabelledCombo(QStringLiteral("Ancestor Generations: "), m_GenerationsCombo,
+                                          QStringLiteral("Change the number of generations shown"));
+    connect(m_GenerationsCombo, &QComboBox::currentIndexChanged, this,
+            &CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_Gens);
+    m_AncestorHighlightCombo = BioNewAncestorHighlightComboBox(nullptr);
+    m_AncestorHighlightLabel = AddLabelledCombo(QStringLiteral("Ancestor Highlight: "), m_AncestorHighlightCombo,
                                                 QStringLiteral("Highlight repeat or common ancestors"));
+    connect(m_AncestorHighlightCombo, &QComboBox::currentIndexChanged, this,
+            &CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_AncestorHighlight);
+    AddAction(QStringLiteral("ThemedFormWithAncestryPanels_PanelProperties"),
+              QStringLiteral("Ancestors Box Settings..."), SidePanelButton, 400);
+    AddAction(QStringLiteral("ThemedFormWithAncestryPanels_CellDefaultProperties"),
+              QStringLiteral("Ancestor Cell Settings - Defaults..."), SidePanelButton, 400);
+    // Named after the generations of the form shown, once there is one.
+    AddAction(QStringLiteral("ThemedFormWithAncestryPanels_SpecificGensProperties"), QStringLiteral("!"),
+              SidePanelButton, 400);
+    for (int generation = 0; generation < kGenerationActions; ++generation)
+        AddAction(GenOfGensRole(generation), QStringLiteral("!"), SidePanelButton, 400);
 
-    AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100);
+    AddAction(QStringLiteral("Pedigree_NewRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("Pedigree_DeleteRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("Pedigree_CheckRecord"), QString(), MenuOnly);
+    AddCheckBox(PedigreeHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the pedigree Title Box"), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasTitle);
     AddCheckBox(PedigreeHasDetails, QStringLiteral("Details"), QStringLiteral("Hide or show the pedigree Details Box"),
-                100);
-    AddCheckBox(PedigreeHasPic, QString(), QString(), 100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasDetails);
+    AddCheckBox(PedigreeHasPic, QString(), QString(), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasPic);
+    AddAction(QStringLiteral("Pedigree_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
+              300);
+    AddAction(QStringLiteral("Pedigree_DetailsBoxProperties"), QStringLiteral("Details Settings..."),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("Pedigree_PicBoxProperties"), QString(), SidePanelButton, 300);
     m_PedigreeAllRecords->SetCountWords(animal, animals);
     m_PedigreePage = m_PedigreeAllRecords->CreateWidget();
     AddPage(m_PedigreePage);
+    ConnectList(PedigreeList, QStringLiteral("Pedigree_AllRecords"));
 
     const QString sire = GetBioTerm(BioTermSire);
     const QString dam = GetBioTerm(BioTermDam);
+    AddAction(QStringLiteral("TrialMating_NewSireRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("TrialMating_NewDamRecord"), QString(), TopBarButton);
+    AddAction(QStringLiteral("TrialMating_CheckRecord"), QString(), MenuOnly);
     AddCheckBox(TrialMatingHasTitle, QStringLiteral("Title"), QStringLiteral("Hide or show the trial mating Title Box"),
-                100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasTitle);
     AddCheckBox(TrialMatingHasSirePic, QStringLiteral("%1 %2").arg(sire, photo),
                 QStringLiteral("Hide or show the %1's %2")
                     .arg(GetBioTerm(BioTermSire, BioTermLowerCase), photo.toLower()),
-                100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSirePic);
     AddCheckBox(TrialMatingHasSireDetails, QStringLiteral("%1 Details").arg(sire),
-                QStringLiteral("Hide or show the %1 Details Box").arg(sire), 100);
+                QStringLiteral("Hide or show the %1 Details Box").arg(sire), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSireDetails);
     AddCheckBox(TrialMatingHasDamPic, QStringLiteral("%1 %2").arg(dam, photo),
                 QStringLiteral("Hide or show the %1's %2").arg(GetBioTerm(BioTermDam, BioTermLowerCase), photo.toLower()),
-                100);
+                100, &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamPic);
     AddCheckBox(TrialMatingHasDamDetails, QStringLiteral("%1 Details").arg(dam),
-                QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100);
+                QStringLiteral("Hide or show the %1 Details Box").arg(dam), 100,
+                &CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamDetails);
+    AddAction(QStringLiteral("TrialMating_TitleBoxProperties"), QStringLiteral("Title Settings..."), SidePanelButton,
+              300);
+    AddAction(QStringLiteral("TrialMating_SirePicBoxProperties"), QStringLiteral("%1 %2...").arg(sire, photo),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("TrialMating_SireDetailsBoxProperties"), QStringLiteral("%1 Details Settings...").arg(sire),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("TrialMating_DamPicBoxProperties"), QStringLiteral("%1 %2...").arg(dam, photo),
+              SidePanelButton, 300);
+    AddAction(QStringLiteral("TrialMating_DamDetailsBoxProperties"), QStringLiteral("%1 Details Settings...").arg(dam),
+              SidePanelButton, 300);
 
     m_TrialMatingSires->m_Title = GetBioTerm(BioTermSire, BioTermPlural);
     m_TrialMatingSires->SetCountWords(GetBioTerm(BioTermSire, BioTermLowerCase),
@@ -202,6 +339,8 @@ void CBioRegThemedFormInterface::CreatePages()
     CCmnWidget *sires = CmnWidgetAroundWidget(m_TrialMatingSires->CreateWidget(), Qt::AlignBottom);
     sires->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     CCmnWidget *dams = CmnWidgetAroundWidget(m_TrialMatingDams->CreateWidget(), Qt::AlignTop);
+    ConnectList(SiresList, QStringLiteral("TrialMating_Sires"));
+    ConnectList(DamsList, QStringLiteral("TrialMating_Dams"));
     dams->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_TrialMatingSplitter = new CCmnSplitter;
     m_TrialMatingSplitter->setOrientation(Qt::Vertical);
@@ -451,9 +590,795 @@ bool CBioRegThemedFormInterface::HandleBoxEvent(CCmnFormBoxEvent *event)
             event->m_MouseEvent->ignore();
             return true;
         }
+        if (DispatchBoxEvent(event))
+            return true;
     }
     // After the scope: the themed view's own handling refuses while blocked.
     return CCmnRegThemedFormInterface::HandleBoxEvent(event);
+}
+
+bool CBioRegThemedFormInterface::DispatchBoxEvent(CCmnFormBoxEvent *event)
+{
+    using THandler = bool (CBioRegThemedFormInterface::*)(CCmnFormBoxEvent *);
+    struct CCandidate
+    {
+        bool m_FormShown;
+        qint32 m_BoxId;
+        THandler m_Handler;
+    };
+    // In this order: the first that handles the event ends the search.
+    const auto boxId = [](const auto &form, qint32 (std::remove_reference_t<decltype(*form)>::*id)() const) {
+        return form ? ((*form).*id)() : 0;
+    };
+    using CS = CBioRegCoverSheet;
+    using PD = CBioRegPedigree;
+    using TM = CBioRegTrialMating;
+    using V = CBioRegThemedFormInterface;
+    const CCandidate candidates[] = {
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::TitleId), &V::HandleCoverSheetTitleBoxEvent},
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::ReverseId), &V::HandleCoverSheetReverseBoxEvent},
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::FlapId), &V::HandleCoverSheetFlapBoxEvent},
+        {bool(m_CoverSheet), boxId(m_CoverSheet, &CS::PictureId), &V::HandleCoverSheetPicBoxEvent},
+        {bool(m_Pedigree), boxId(m_Pedigree, &PD::TitleBoxId), &V::HandlePedigreeTitleBoxEvent},
+        {bool(m_Pedigree), boxId(m_Pedigree, &PD::DetailsBoxId), &V::HandlePedigreeDetailsBoxEvent},
+        {bool(m_Pedigree), boxId(m_Pedigree, &PD::PictureBoxId), &V::HandlePedigreePicBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::TitleBoxId), &V::HandleTrialMatingTitleBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::SirePictureBoxId), &V::HandleTrialMatingSirePicBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::DamPictureBoxId), &V::HandleTrialMatingDamPicBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::SireDetailsBoxId), &V::HandleTrialMatingSireDetailsBoxEvent},
+        {bool(m_TrialMating), boxId(m_TrialMating, &TM::DamDetailsBoxId), &V::HandleTrialMatingDamDetailsBoxEvent},
+    };
+    for (const CCandidate &candidate : candidates) {
+        // A box the form did not build has id 0, which no event names.
+        if (candidate.m_FormShown && candidate.m_BoxId > 0 && candidate.m_BoxId == event->m_BoxId
+            && (this->*candidate.m_Handler)(event))
+            return true;
+    }
+    // Held: a command may replace the form.
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> chart = m_FormWithAncestryPanels;
+    if (!chart)
+        return false;
+    qint32 childId = 0;
+    qint32 which = 0;
+    qint32 generation = 0;
+    qint32 panelBoxId = 0;
+    if (chart->FindAncestryCell(event->m_BoxId, &childId, &which, &generation, nullptr, &panelBoxId)) {
+        // The first generation's child is the chart's root: the pedigree's subject.
+        if (generation == 0 && chart->PanelHasRecordRoot(panelBoxId))
+            childId = std::max(m_PedigreeStickyState->m_SubjectRecNo, 0);
+        if (HandleAncestryCellEvent(event, panelBoxId, childId, which, generation))
+            return true;
+    }
+    if (chart->FindGenerationBox(event->m_BoxId, &generation, &panelBoxId)
+        && HandleGenerationBoxEvent(event, generation))
+        return true;
+    return chart->IsPanelBox(event->m_BoxId) && HandleAncestryPanelBoxEvent(event);
+}
+
+// ---- Controls and texts ----
+
+void CBioRegThemedFormInterface::UpdateControls()
+{
+    CCmnRegThemedFormInterface::UpdateControls();
+    const CCmnSlotBlocker blocker(this);
+    const bool design = DesignMode();
+    const bool hasReg = !m_BioReg.isNull();
+    QList<CCmnWidgetsState> states;
+    const auto addWidgets = [&states](QList<QWidget *> widgets, bool visible, bool enabled, qint32 checked = -1) {
+        CCmnWidgetsState state;
+        state.m_Widgets = std::move(widgets);
+        state.m_Visible = visible;
+        state.m_Enabled = enabled;
+        state.m_Checked = checked;
+        states << state;
+    };
+    const auto addActions = [this, &states](std::initializer_list<const char *> roles, bool enabled) {
+        CCmnWidgetsState state;
+        for (const char *role : roles)
+            state.m_Actions << ActionByRole(QString::fromLatin1(role));
+        state.m_Enabled = enabled;
+        states << state;
+    };
+    const auto buttons = [this](std::initializer_list<const char *> roles) {
+        QList<QWidget *> widgets;
+        for (const char *role : roles)
+            widgets << ButtonByRole(QString::fromLatin1(role));
+        return widgets;
+    };
+    const auto shownButton = [&](const char *role, bool shown) { addWidgets(buttons({role}), shown, shown); };
+    const auto checkBox = [&](ECheckBox which, bool current, bool flag) {
+        addWidgets({m_CheckBoxes[which]}, current, true, current ? qint32(flag) : -1);
+    };
+
+    const auto coverSheetSettings = m_CoverSheet ? m_CoverSheet->Settings().objectCast<CBioRegCoverSheetSettings>()
+                                                 : QSharedPointer<CBioRegCoverSheetSettings>();
+    const bool coverSheet = !coverSheetSettings.isNull();
+    addWidgets(buttons({"CoverSheet_TitleBoxProperties", "CoverSheet_ReverseBoxProperties",
+                        "CoverSheet_FlapBoxProperties", "CoverSheet_PicBoxProperties"}),
+               coverSheet && design, coverSheet && design);
+    addActions({"CoverSheet_NewRecord"}, coverSheet && hasReg);
+    addActions({"CoverSheet_DeleteRecord", "CoverSheet_CheckRecord"},
+               coverSheet && hasReg && m_CoverSheetStickyState->m_SubjectRecNo >= 1);
+    addWidgets({m_CoverSheetStyleLabel, m_CoverSheetStyleCombo}, coverSheet, true);
+    checkBox(CoverSheetHasPic, coverSheet, coverSheet && coverSheetSettings->m_ShowPicture);
+    if (coverSheet)
+        CmnSetComboCurrentIndex(m_CoverSheetStyleCombo, coverSheetSettings->m_FoldStyle);
+
+    const auto ancestrySettings = m_FormWithAncestryPanels ? m_FormWithAncestryPanels->AncestrySettings()
+                                                           : QSharedPointer<CBioRegThemedFormWithAncestryPanelsSettings>();
+    const bool ancestry = !ancestrySettings.isNull();
+    const qint32 generations = ancestry ? ancestrySettings->m_Generations : 0;
+    addWidgets(buttons({"ThemedFormWithAncestryPanels_PanelProperties",
+                        "ThemedFormWithAncestryPanels_CellDefaultProperties",
+                        "ThemedFormWithAncestryPanels_SpecificGensProperties"}),
+               ancestry && design, ancestry && design);
+    for (int generation = 0; generation < kGenerationActions; ++generation) {
+        const bool shown = ancestry && design && generation < generations;
+        addWidgets({m_Buttons.value(GenOfGensRole(generation))}, shown, shown);
+    }
+    addWidgets({m_GenerationsLabel, m_GenerationsCombo, m_AncestorHighlightLabel, m_AncestorHighlightCombo}, ancestry,
+               true);
+    if (ancestry) {
+        const int index = m_GenerationsCombo->findData(generations);
+        m_GenerationsCombo->setCurrentIndex(index >= 0 ? index : 0);
+        CmnSetComboCurrentIndex(m_AncestorHighlightCombo, m_FormWithAncestryPanels->AncestryStickyState()->m_HighlightMode);
+    }
+
+    const auto pedigreeSettings = m_Pedigree ? m_Pedigree->Settings().objectCast<CBioRegPedigreeSettings>()
+                                             : QSharedPointer<CBioRegPedigreeSettings>();
+    const bool pedigree = !pedigreeSettings.isNull();
+    shownButton("Pedigree_TitleBoxProperties", pedigree && design && pedigreeSettings->m_ShowTitleBox);
+    shownButton("Pedigree_DetailsBoxProperties", pedigree && design && pedigreeSettings->m_ShowDetailsBox);
+    shownButton("Pedigree_PicBoxProperties", pedigree && design && pedigreeSettings->m_ShowPictureBox);
+    addActions({"Pedigree_NewRecord"}, pedigree && hasReg);
+    addActions({"Pedigree_DeleteRecord", "Pedigree_CheckRecord"},
+               pedigree && hasReg && m_PedigreeStickyState->m_SubjectRecNo >= 1);
+    checkBox(PedigreeHasTitle, pedigree, pedigree && pedigreeSettings->m_ShowTitleBox);
+    checkBox(PedigreeHasDetails, pedigree, pedigree && pedigreeSettings->m_ShowDetailsBox);
+    checkBox(PedigreeHasPic, pedigree, pedigree && pedigreeSettings->m_ShowPictureBox);
+
+    const auto trialMatingSettings = m_TrialMating
+                                         ? m_TrialMating->Settings().objectCast<CBioRegTrialMatingSettings>()
+                                         : QSharedPointer<CBioRegTrialMatingSettings>();
+    const bool trialMating = !trialMatingSettings.isNull();
+    const auto flag = [&trialMatingSettings](bool CBioRegTrialMatingSettings::*member) {
+        return trialMatingSettings && trialMatingSettings.data()->*member;
+    };
+    shownButton("TrialMating_TitleBoxProperties", design && flag(&CBioRegTrialMatingSettings::m_ShowTitleBox));
+    shownButton("TrialMating_SirePicBoxProperties", design && flag(&CBioRegTrialMatingSettings::m_ShowSirePictureBox));
+    shownButton("TrialMating_DamPicBoxProperties", design && flag(&CBioRegTrialMatingSettings::m_ShowDamPictureBox));
+    shownButton("TrialMating_SireDetailsBoxProperties",
+                design && flag(&CBioRegTrialMatingSettings::m_ShowSireDetailsBox));
+    shownButton("TrialMating_DamDetailsBoxProperties",
+                design && flag(&CBioRegTrialMatingSettings::m_ShowDamDetailsBox));
+    addActions({"TrialMating_NewSireRecord", "TrialMating_NewDamRecord", "TrialMating_CheckRecord"},
+               trialMating && hasReg);
+    checkBox(TrialMatingHasTitle, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowTitleBox));
+    checkBox(TrialMatingHasSirePic, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowSirePictureBox));
+    checkBox(TrialMatingHasDamPic, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowDamPictureBox));
+    checkBox(TrialMatingHasSireDetails, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowSireDetailsBox));
+    checkBox(TrialMatingHasDamDetails, trialMating, flag(&CBioRegTrialMatingSettings::m_ShowDamDetailsBox));
+
+    for (const CCmnWidgetsState &state : std::as_const(states))
+        state.Apply();
+}
+
+void CBioRegThemedFormInterface::UpdateTexts()
+{
+    CCmnRegThemedFormInterface::UpdateTexts();
+    const QString photo = QStringLiteral("Photo");
+    const QString animal = GetBioTerm(BioTermAnimal);
+    const QString animalLower = GetBioTerm(BioTermAnimal, BioTermLowerCase);
+    const QString sire = GetBioTerm(BioTermSire);
+    const QString sireLower = GetBioTerm(BioTermSire, BioTermLowerCase);
+    const QString dam = GetBioTerm(BioTermDam);
+    const QString damLower = GetBioTerm(BioTermDam, BioTermLowerCase);
+    const QString newToolTip = QStringLiteral("Add a new %1 (one that you have not previously added to your data file)");
+    const QString deleteToolTip = QStringLiteral("Permanently delete the displayed %1 from your data file");
+
+    for (const QString &kind : {QStringLiteral("CoverSheet"), QStringLiteral("Pedigree")}) {
+        SetActionTexts(kind + QStringLiteral("_NewRecord"), QStringLiteral("New %1...").arg(animal),
+                       newToolTip.arg(animalLower));
+        SetActionTexts(kind + QStringLiteral("_DeleteRecord"), QStringLiteral("Delete %1...").arg(animal),
+                       deleteToolTip.arg(animalLower));
+        SetActionTexts(kind + QStringLiteral("_CheckRecord"), QStringLiteral("Check For Errors..."),
+                       QStringLiteral("Check this %1 for data inconsistencies").arg(animalLower));
+        SetActionTexts(kind + QStringLiteral("_PicBoxProperties"), QStringLiteral("%1 Settings...").arg(photo),
+                       QString());
+    }
+    SetCheckBoxTexts(CoverSheetHasPic, QStringLiteral("%1's %2").arg(animal, photo),
+                     QStringLiteral("Display the %1's %2 within the cover sheet").arg(animalLower, photo.toLower()));
+    SetCheckBoxTexts(PedigreeHasPic, photo,
+                     QStringLiteral("Display the %1's %2 within the pedigree").arg(animalLower, photo.toLower()));
+
+    SetActionTexts(QStringLiteral("TrialMating_NewSireRecord"), QStringLiteral("New %1...").arg(sire),
+                   newToolTip.arg(sireLower));
+    SetActionTexts(QStringLiteral("TrialMating_NewDamRecord"), QStringLiteral("New %1...").arg(dam),
+                   newToolTip.arg(damLower));
+    SetActionTexts(QStringLiteral("TrialMating_CheckRecord"), QStringLiteral("Check For Errors..."),
+                   QStringLiteral("Check the %1 and %2 for data inconsistencies").arg(sireLower, damLower));
+    SetCheckBoxTexts(TrialMatingHasSirePic, QStringLiteral("%1's %2").arg(sire, photo),
+                     QStringLiteral("Hide or show the %1's %2").arg(sireLower, photo.toLower()));
+    SetActionTexts(QStringLiteral("TrialMating_SirePicBoxProperties"),
+                   QStringLiteral("%1 %2 Settings...").arg(sire, photo), QString());
+    SetCheckBoxTexts(TrialMatingHasDamPic, QStringLiteral("%1's %2").arg(dam, photo),
+                     QStringLiteral("Hide or show the %1's %2").arg(damLower, photo.toLower()));
+    SetActionTexts(QStringLiteral("TrialMating_DamPicBoxProperties"), QStringLiteral("%1 %2 Settings...").arg(dam, photo),
+                   QString());
+}
+
+void CBioRegThemedFormInterface::UpdatePropsActionTexts()
+{
+    CCmnRegThemedFormInterface::UpdatePropsActionTexts();
+    if (!m_FormWithAncestryPanels)
+        return;
+    const qint32 generations = std::clamp(m_FormWithAncestryPanels->AncestrySettings()->m_Generations, 1,
+                                          kGenerationActions);
+    m_Actions.value(QStringLiteral("ThemedFormWithAncestryPanels_SpecificGensProperties"))
+        ->setText(QStringLiteral("Ancestor Cell Settings - %1G Specific...").arg(generations));
+    for (int generation = 0; generation < generations; ++generation)
+        m_Actions.value(GenOfGensRole(generation))
+            ->setText(QStringLiteral("Ancestor Cell Settings - G%1/%2 Specific...").arg(generation + 1).arg(generations));
+}
+
+QList<CCmnInterfaceToolBarEntry> CBioRegThemedFormInterface::GetToolBarEntries()
+{
+    QList<CCmnInterfaceToolBarEntry> entries = CCmnRegThemedFormInterface::GetToolBarEntries();
+    const auto add = [this, &entries](const QString &kind, const QString &first, const QString &second, bool stretch) {
+        auto *layout = new QHBoxLayout;
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_Buttons.value(first));
+        layout->addWidget(m_Buttons.value(second));
+        if (stretch)
+            layout->addStretch();
+        CCmnInterfaceToolBarEntry entry;
+        entry.m_Kinds = {kind};
+        entry.m_Widget = new CCmnWidget(layout);
+        entries << entry;
+    };
+    add(kCoverSheet, QStringLiteral("CoverSheet_NewRecord"), QStringLiteral("CoverSheet_DeleteRecord"), false);
+    add(kPedigree, QStringLiteral("Pedigree_NewRecord"), QStringLiteral("Pedigree_DeleteRecord"), false);
+    add(kTrialMating, QStringLiteral("TrialMating_NewSireRecord"), QStringLiteral("TrialMating_NewDamRecord"), true);
+    return entries;
+}
+
+QList<CCmnInterfaceMenu> CBioRegThemedFormInterface::GetMenus()
+{
+    const auto menu = [this](const QString &kind, std::initializer_list<QString> roles) {
+        CCmnInterfaceMenu record;
+        record.m_Kinds = {kind};
+        record.m_MenuName = QStringLiteral("Record");
+        for (const QString &role : roles) {
+            CCmnMenuEntry entry;
+            entry.m_Action = m_Actions.value(role);
+            record.m_Entries << entry;
+        }
+        return record;
+    };
+    QList<CCmnInterfaceMenu> menus{
+        menu(kCoverSheet, {QStringLiteral("CoverSheet_NewRecord"), QStringLiteral("CoverSheet_DeleteRecord"),
+                           QStringLiteral("CoverSheet_CheckRecord")}),
+        menu(kPedigree, {QStringLiteral("Pedigree_NewRecord"), QStringLiteral("Pedigree_DeleteRecord"),
+                         QStringLiteral("Pedigree_CheckRecord")}),
+        menu(kTrialMating, {QStringLiteral("TrialMating_NewSireRecord"), QStringLiteral("TrialMating_NewDamRecord"),
+                            QStringLiteral("TrialMating_CheckRecord")}),
+    };
+    return menus + CCmnRegThemedFormInterface::GetMenus();
+}
+
+void CBioRegThemedFormInterface::SetActionTexts(const QString &role, const QString &text, const QString &toolTip)
+{
+    // The words come from the user's terminology: shown as typed, never as a
+    // mnemonic or markup.
+    QAction *action = m_Actions.value(role);
+    action->setText(CmnMnemonicSafe(text));
+    if (toolTip.isEmpty())
+        return;
+    action->setToolTip(PlainToolTip(toolTip));
+    if (CCmnPushButton *button = m_Buttons.value(role))
+        button->setToolTip(PlainToolTip(toolTip));
+}
+
+void CBioRegThemedFormInterface::SetCheckBoxTexts(ECheckBox which, const QString &text, const QString &toolTip)
+{
+    m_CheckBoxes[which]->setText(CmnMnemonicSafe(text));
+    m_CheckBoxes[which]->setToolTip(PlainToolTip(toolTip));
+}
+
+// ---- Record lists ----
+
+CCmnRegIndexListPanel &CBioRegThemedFormInterface::ListPanel(EList list) const
+{
+    switch (list) {
+    case CoverSheetList:
+        return *m_CoverSheetAllRecords;
+    case PedigreeList:
+        return *m_PedigreeAllRecords;
+    case SiresList:
+        return *m_TrialMatingSires;
+    case DamsList:
+        break;
+    }
+    return *m_TrialMatingDams;
+}
+
+// The list's six signals reach the slots named after them and the role.
+void CBioRegThemedFormInterface::ConnectList(EList list, const QString &role)
+{
+    CCmnRegIndexListPanel &panel = ListPanel(list);
+    const auto slot = [&role](const char *signal, const char *arguments) {
+        return QByteArray("1Slot_") + signal + '_' + role.toLatin1() + arguments;
+    };
+    connect(panel.View()->selectionModel(), SIGNAL(selectionChanged(QItemSelection, QItemSelection)), this,
+            slot("selectionChanged", "(QItemSelection,QItemSelection)").constData());
+    connect(panel.View(), SIGNAL(doubleClicked(QModelIndex)), this, slot("doubleClicked", "(QModelIndex)").constData());
+    connect(panel.FindBox(), SIGNAL(textChanged(QString)), this, slot("textChanged", "(QString)").constData());
+    connect(panel.Model(), SIGNAL(modelReset()), this, slot("modelReset", "()").constData());
+    connect(panel.Model(), SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+            slot("rowsInserted", "(QModelIndex,int,int)").constData());
+    connect(panel.Model(), SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+            slot("rowsRemoved", "(QModelIndex,int,int)").constData());
+}
+
+void CBioRegThemedFormInterface::TakeListRecord(EList list, qint32 recordId)
+{
+    switch (list) {
+    case CoverSheetList:
+        SetCoverSheetSubject(recordId);
+        break;
+    case PedigreeList:
+        SetPedigreeSubject(recordId);
+        break;
+    case SiresList:
+        SetTrialMatingParent(1, recordId);
+        break;
+    case DamsList:
+        SetTrialMatingParent(2, recordId);
+        break;
+    }
+}
+
+void CBioRegThemedFormInterface::RunCommand(bool guard, const std::function<void()> &work)
+{
+    if (SlotsBlocked() || !guard)
+        return;
+    const CCommandScope scope(this);
+    work();
+}
+
+// The controller's own re-selections arrive while blocked: only the user's get here.
+void CBioRegThemedFormInterface::ListSelectionChanged(EList list)
+{
+    RunCommand(!m_BioReg.isNull(), [this, list] {
+        const int recordId = ListPanel(list).GetCurrentRecordIdFor(QString(), 0);
+        if (recordId >= 1)
+            TakeListRecord(list, recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::ListFindTextChanged(EList list, const QString &text)
+{
+    RunCommand(!m_BioReg.isNull(), [this, list, &text] {
+        const int recordId = ListPanel(list).Find(text);
+        if (recordId >= 1)
+            TakeListRecord(list, recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::ListDoubleClicked(EList list)
+{
+    RunCommand(!m_BioReg.isNull(), [this, list] {
+        // The selected row, not the clicked index: a click on empty space opens nothing.
+        const int recordId = ListPanel(list).GetCurrentRecordId();
+        if (recordId < 1)
+            return;
+        TakeListRecord(list, recordId);
+        const int term = list == SiresList ? kBioTermSire : list == DamsList ? kBioTermDam : kBioTermAnimal;
+        (void)RecordCommands().Edit(GetBioTerm(term), recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_CoverSheet_AllRecords(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(CoverSheetList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_CoverSheet_AllRecords(const QModelIndex &)
+{
+    ListDoubleClicked(CoverSheetList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_CoverSheet_AllRecords(const QString &text)
+{
+    ListFindTextChanged(CoverSheetList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_CoverSheet_AllRecords()
+{
+    ListPanel(CoverSheetList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_CoverSheet_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(CoverSheetList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_CoverSheet_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(CoverSheetList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_Pedigree_AllRecords(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(PedigreeList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_Pedigree_AllRecords(const QModelIndex &)
+{
+    ListDoubleClicked(PedigreeList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_Pedigree_AllRecords(const QString &text)
+{
+    ListFindTextChanged(PedigreeList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_Pedigree_AllRecords()
+{
+    ListPanel(PedigreeList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_Pedigree_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(PedigreeList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_Pedigree_AllRecords(const QModelIndex &, int, int)
+{
+    ListPanel(PedigreeList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_TrialMating_Sires(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(SiresList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_TrialMating_Sires(const QModelIndex &)
+{
+    ListDoubleClicked(SiresList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_TrialMating_Sires(const QString &text)
+{
+    ListFindTextChanged(SiresList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_TrialMating_Sires()
+{
+    ListPanel(SiresList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_TrialMating_Sires(const QModelIndex &, int, int)
+{
+    ListPanel(SiresList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_TrialMating_Sires(const QModelIndex &, int, int)
+{
+    ListPanel(SiresList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_selectionChanged_TrialMating_Dams(const QItemSelection &, const QItemSelection &)
+{
+    ListSelectionChanged(DamsList);
+}
+
+void CBioRegThemedFormInterface::Slot_doubleClicked_TrialMating_Dams(const QModelIndex &)
+{
+    ListDoubleClicked(DamsList);
+}
+
+void CBioRegThemedFormInterface::Slot_textChanged_TrialMating_Dams(const QString &text)
+{
+    ListFindTextChanged(DamsList, text);
+}
+
+void CBioRegThemedFormInterface::Slot_modelReset_TrialMating_Dams()
+{
+    ListPanel(DamsList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsInserted_TrialMating_Dams(const QModelIndex &, int, int)
+{
+    ListPanel(DamsList).UpdateCountLabel();
+}
+
+void CBioRegThemedFormInterface::Slot_rowsRemoved_TrialMating_Dams(const QModelIndex &, int, int)
+{
+    ListPanel(DamsList).UpdateCountLabel();
+}
+
+// ---- Options ----
+
+void CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_CoverSheet_Style(int)
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        const auto settings = m_CoverSheet->Settings().objectCast<CBioRegCoverSheetSettings>();
+        const qint32 foldStyle = BioGetAncestorHighlightMode(m_CoverSheetStyleCombo);
+        if (!settings || settings->m_FoldStyle == foldStyle)
+            return;
+        settings->m_FoldStyle = foldStyle;
+        NotifySettingsModified();
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_Gens(int index)
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this, index] {
+        const auto settings = m_FormWithAncestryPanels->AncestrySettings();
+        const qint32 generations = std::clamp(m_GenerationsCombo->itemData(index).toInt(), 1, kGenerationActions);
+        if (settings->m_Generations == generations)
+            return;
+        settings->m_Generations = generations;
+        NotifySettingsModified();
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_currentIndexChanged_ComboBox_ThemedFormWithAncestryPanels_AncestorHighlight(int)
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] {
+        const auto state = m_FormWithAncestryPanels->AncestryStickyState();
+        const qint32 mode = BioGetAncestorHighlightMode(m_AncestorHighlightCombo);
+        if (state->m_HighlightMode == mode)
+            return;
+        state->m_HighlightMode = mode;
+        StickyStateChanged(state, BioAncestorHighlightChangeId());
+    });
+}
+
+template <typename TSettings>
+void CBioRegThemedFormInterface::SwitchBox(const QSharedPointer<CBioRegThemedForm> &form, bool TSettings::*flag,
+                                           int state)
+{
+    RunCommand(!form.isNull(), [this, &form, flag, state] {
+        const auto settings = form->Settings().template objectCast<TSettings>();
+        if (!settings || settings.data()->*flag == (state != 0))
+            return;
+        settings.data()->*flag = state != 0;
+        NotifySettingsModified();
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_CoverSheet_HasPic(int state)
+{
+    SwitchBox(m_CoverSheet, &CBioRegCoverSheetSettings::m_ShowPicture, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasTitle(int state)
+{
+    SwitchBox(m_Pedigree, &CBioRegPedigreeSettings::m_ShowTitleBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasDetails(int state)
+{
+    SwitchBox(m_Pedigree, &CBioRegPedigreeSettings::m_ShowDetailsBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_Pedigree_HasPic(int state)
+{
+    SwitchBox(m_Pedigree, &CBioRegPedigreeSettings::m_ShowPictureBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasTitle(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowTitleBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSirePic(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowSirePictureBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamPic(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowDamPictureBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasSireDetails(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowSireDetailsBox, state);
+}
+
+void CBioRegThemedFormInterface::Slot_stateChanged_CheckBox_TrialMating_HasDamDetails(int state)
+{
+    SwitchBox(m_TrialMating, &CBioRegTrialMatingSettings::m_ShowDamDetailsBox, state);
+}
+
+// ---- Record commands ----
+
+CBioRegFormRecordCommands CBioRegThemedFormInterface::RecordCommands()
+{
+    return CBioRegFormRecordCommands(m_BioReg.data(), GetWidget());
+}
+
+bool CBioRegThemedFormInterface::AddNewTrialMatingParent(qint32 which)
+{
+    const int recordId = RecordCommands().AddNew(MenuPosition(), which);
+    if (recordId < 1)
+        return false;
+    SetTrialMatingParent(which, recordId);
+    return true;
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_NewRecord()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        const int recordId = RecordCommands().AddNew(MenuPosition(), 0);
+        if (recordId >= 1)
+            SetCoverSheetSubject(recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_NewRecord()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] {
+        const int recordId = RecordCommands().AddNew(MenuPosition(), 0);
+        if (recordId >= 1)
+            SetPedigreeSubject(recordId);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_DeleteRecord()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        (void)RecordCommands().Delete(MenuPosition(), m_CoverSheetStickyState->m_SubjectRecNo);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_DeleteRecord()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] {
+        (void)RecordCommands().Delete(MenuPosition(), m_PedigreeStickyState->m_SubjectRecNo);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_CheckRecord()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] {
+        RecordCommands().Check(QStringLiteral("pedigree"), m_CoverSheetStickyState->m_SubjectRecNo, 0, 0);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_CheckRecord()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] {
+        RecordCommands().Check(QStringLiteral("pedigree"), m_PedigreeStickyState->m_SubjectRecNo, 0, 0);
+    });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_NewSireRecord()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)AddNewTrialMatingParent(1); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_NewDamRecord()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)AddNewTrialMatingParent(2); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_CheckRecord()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] {
+        RecordCommands().Check(QStringLiteral("trial mating"), 0, m_TrialMatingStickyState->m_SireRecNo,
+                               m_TrialMatingStickyState->m_DamRecNo);
+    });
+}
+
+// ---- Box settings commands ----
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_TitleBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetTitleSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_ReverseBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetReverseSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_FlapBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetFlapSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_CoverSheet_PicBoxProperties()
+{
+    RunCommand(!m_CoverSheet.isNull(), [this] { (void)EditCoverSheetPicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_TitleBoxProperties()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] { (void)EditPedigreeTitleSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_DetailsBoxProperties()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] { (void)EditPedigreeDetailsSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_Pedigree_PicBoxProperties()
+{
+    RunCommand(!m_Pedigree.isNull(), [this] { (void)EditPedigreePicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_TitleBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingTitleSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_SirePicBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingSirePicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_DamPicBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingDamPicSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_SireDetailsBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingSireDetailsSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_TrialMating_DamDetailsBoxProperties()
+{
+    RunCommand(!m_TrialMating.isNull(), [this] { (void)EditTrialMatingDamDetailsSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_PanelProperties()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorsBoxSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_CellDefaultProperties()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellDefaultSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGensProperties()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGensSettings(MenuPosition()); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties0()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 0); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties1()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 1); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties2()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 2); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties3()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 3); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties4()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 4); });
+}
+
+void CBioRegThemedFormInterface::Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5()
+{
+    RunCommand(!m_FormWithAncestryPanels.isNull(), [this] { (void)EditAncestorCellGenOfGensSettings(MenuPosition(), 5); });
 }
 
 // ---- Texts ----
@@ -487,4 +1412,321 @@ QString CBioRegThemedFormInterface::GetTrialMatingTitleHint() const
 QPoint CBioRegThemedFormInterface::MenuPosition() const
 {
     return CCmnMenu::MenuBeingShownPopupPoint();
+}
+
+// ---- Box settings ----
+
+template <typename TDialog, typename TPrepare, typename TAccepted>
+bool CBioRegThemedFormInterface::ExecBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
+                                                 const QString &layoutElt, const QString &dataElt,
+                                                 const QString &title, qint32 hint, TPrepare prepare,
+                                                 TAccepted accepted)
+{
+    if (!form || !Themes())
+        return false;
+    // Held: an accepted dialog may build the form again, which drops the view's pointer.
+    const QSharedPointer<CBioRegThemedForm> keep = form;
+    CCmnTheme edited = GetCurrentTheme();
+    TDialog dialog(edited, GetFallbackTheme(), layoutElt, dataElt, keep->BoxNames(), AutoParams(), GetWidget());
+    prepare(dialog);
+    if (!ExecThemeDialog(dialog, dialog, edited, title, position, [&dialog] { return dialog.ExecAndApply(); }, hint))
+        return false;
+    accepted(dialog);
+    return true;
+}
+
+template <typename TDialog>
+bool CBioRegThemedFormInterface::EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
+                                                 const QString &stem, const QString &title)
+{
+    if (!form)
+        return false;
+    (void)ExecBoxSettings<TDialog>(position, form, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA"),
+                                   title, kBoxSettingsAllGenerations, [](TDialog &) {});
+    return true;
+}
+
+bool CBioRegThemedFormInterface::EditCoverSheetTitleSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegCoverSheetTitleBoxPropertiesDialog>(
+        position, m_BioForm, QStringLiteral("COVERSHEET-TITLE"), tr("Title Settings"));
+}
+
+bool CBioRegThemedFormInterface::EditCoverSheetReverseSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegCoverSheetReverseBoxPropertiesDialog>(
+        position, m_BioForm, QStringLiteral("COVERSHEET-REVERSE"), tr("Reverse (Back Page) Settings"));
+}
+
+bool CBioRegThemedFormInterface::EditCoverSheetFlapSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegCoverSheetFlapBoxPropertiesDialog>(
+        position, m_BioForm, QStringLiteral("COVERSHEET-FLAP"), tr("Inside Flap Settings"));
+}
+
+bool CBioRegThemedFormInterface::EditCoverSheetPicSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegThemedFormIndividualPicBoxPropertiesDialog>(
+        position, m_BioForm, QStringLiteral("COVERSHEET-PIC"), tr("%1 Settings").arg(tr("Photo")));
+}
+
+bool CBioRegThemedFormInterface::EditPedigreeTitleSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegPedigreeTitleBoxPropertiesDialog>(position, m_Pedigree,
+                                                                    QStringLiteral("PEDIGREE-TITLE"),
+                                                                    tr("Title Settings"));
+}
+
+bool CBioRegThemedFormInterface::EditPedigreeDetailsSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegPedigreeDetailsBoxPropertiesDialog>(position, m_Pedigree,
+                                                                      QStringLiteral("PEDIGREE-DETAILS"),
+                                                                      tr("Details Settings"));
+}
+
+bool CBioRegThemedFormInterface::EditPedigreePicSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegThemedFormIndividualPicBoxPropertiesDialog>(
+        position, m_Pedigree, QStringLiteral("PEDIGREE-PIC"), tr("%1 Settings").arg(tr("Photo")));
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingTitleSettings(const QPoint &position)
+{
+    return EditBoxSettings<CBioRegTrialMatingTitleBoxPropertiesDialog>(position, m_TrialMating,
+                                                                       QStringLiteral("TRIALMATING-TITLE"),
+                                                                       tr("Title Settings"));
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingSireDetailsSettings(const QPoint &position)
+{
+    return EditTrialMatingParentDetailsSettings(position, kBioTermSire, QStringLiteral("TRIALMATING-SIREDETAILS-LAYOUT"),
+                                                QStringLiteral("TRIALMATING-SIREDETAILS-DATA"));
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingDamDetailsSettings(const QPoint &position)
+{
+    return EditTrialMatingParentDetailsSettings(position, kBioTermDam, QStringLiteral("TRIALMATING-DAMDETAILS-LAYOUT"),
+                                                QStringLiteral("TRIALMATING-DAMDETAILS-DATA"));
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingSirePicSettings(const QPoint &position)
+{
+    return EditTrialMatingParentPicSettings(position, kBioTermSire, QStringLiteral("TRIALMATING-SIREPIC-LAYOUT"),
+                                            QStringLiteral("TRIALMATING-SIREPIC-DATA"));
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingDamPicSettings(const QPoint &position)
+{
+    return EditTrialMatingParentPicSettings(position, kBioTermDam, QStringLiteral("TRIALMATING-DAMPIC-LAYOUT"),
+                                            QStringLiteral("TRIALMATING-DAMPIC-DATA"));
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingParentDetailsSettings(const QPoint &position, qint32 term,
+                                                                      const QString &layoutElt,
+                                                                      const QString &dataElt)
+{
+    if (!m_TrialMating)
+        return false;
+    const QString title = tr("%1 Details Settings").arg(GetBioTerm(term));
+    const auto none = [](auto &) {};
+    if (term == kBioTermSire)
+        (void)ExecBoxSettings<CBioRegTrialMatingSireDetailsBoxPropertiesDialog>(position, m_TrialMating, layoutElt,
+                                                                                dataElt, title,
+                                                                                kBoxSettingsAllGenerations, none);
+    else
+        (void)ExecBoxSettings<CBioRegTrialMatingDamDetailsBoxPropertiesDialog>(position, m_TrialMating, layoutElt,
+                                                                               dataElt, title,
+                                                                               kBoxSettingsAllGenerations, none);
+    return true;
+}
+
+bool CBioRegThemedFormInterface::EditTrialMatingParentPicSettings(const QPoint &position, qint32 term,
+                                                                  const QString &layoutElt, const QString &dataElt)
+{
+    if (!m_TrialMating)
+        return false;
+    (void)ExecBoxSettings<CBioRegThemedFormIndividualPicBoxPropertiesDialog>(
+        position, m_TrialMating, layoutElt, dataElt, tr("%1 %2 Settings").arg(GetBioTerm(term), tr("Photo")),
+        kBoxSettingsAllGenerations, [](auto &) {});
+    return true;
+}
+
+bool CBioRegThemedFormInterface::EditAncestorsBoxSettings(const QPoint &position)
+{
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
+    if (!form)
+        return false;
+    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsBoxPropertiesDialog>(
+        position, form, form->LayoutEltName(), form->DataEltName(), tr("Ancestors Box Settings"),
+        kBoxSettingsAllGenerations, [](auto &) {},
+        [this, position](CBioRegThemedFormWithAncestryPanelsBoxPropertiesDialog &dialog) {
+            if (dialog.HasPicture())
+                WarnPictureCropping(position, tr("a %1 for the ancestor").arg(tr("photo")),
+                                    tr("the box in which it is displayed"));
+        });
+    return true;
+}
+
+bool CBioRegThemedFormInterface::EditAncestorCellDefaultSettings(const QPoint &position)
+{
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
+    if (!form)
+        return false;
+    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsCellDefaultBoxPropertiesDialog>(
+        position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), kBoxSettingsAllGenerations,
+        [](auto &) {});
+    return true;
+}
+
+bool CBioRegThemedFormInterface::EditAncestorCellGensSettings(const QPoint &position)
+{
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
+    if (!form)
+        return false;
+    const qint32 generations = form->AncestrySettings()->m_Generations;
+    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsCellSpecificGensBoxPropertiesDialog>(
+        position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), kBoxSettingsChartSize,
+        [generations](auto &dialog) { dialog.SetGens(generations); });
+    return true;
+}
+
+bool CBioRegThemedFormInterface::EditAncestorCellGenOfGensSettings(const QPoint &position, qint32 generation)
+{
+    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
+    if (!form)
+        return false;
+    const qint32 generations = form->AncestrySettings()->m_Generations;
+    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsCellSpecificGenOfGensBoxPropertiesDialog>(
+        position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), generation,
+        [generations, generation](auto &dialog) { dialog.SetGenOfGens(generations, generation); });
+    return true;
+}
+
+// ---- Boxes that show an animal ----
+
+bool CBioRegThemedFormInterface::HandleCoverSheetTitleBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetTitle(event);
+}
+
+bool CBioRegThemedFormInterface::HandleCoverSheetReverseBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetReverse(event);
+}
+
+bool CBioRegThemedFormInterface::HandleCoverSheetFlapBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetFlap(event);
+}
+
+bool CBioRegThemedFormInterface::HandleCoverSheetPicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->CoverSheetPic(event);
+}
+
+bool CBioRegThemedFormInterface::HandlePedigreeTitleBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->PedigreeTitle(event);
+}
+
+bool CBioRegThemedFormInterface::HandlePedigreeDetailsBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->PedigreeDetails(event);
+}
+
+bool CBioRegThemedFormInterface::HandlePedigreePicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->PedigreePic(event);
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingTitleBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_RecordBoxCommands->TrialMatingTitle(event);
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingSirePicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentPicBoxEvent(event, 1, kBioTermSire, QStringLiteral("TrialMating_NewSireRecord"),
+                                              QStringLiteral("TrialMating_SirePicBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingDamPicBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentPicBoxEvent(event, 2, kBioTermDam, QStringLiteral("TrialMating_NewDamRecord"),
+                                              QStringLiteral("TrialMating_DamPicBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingSireDetailsBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentDetailsBoxEvent(event, std::max(m_TrialMatingStickyState->m_SireRecNo, 0),
+                                                  kBioTermSire, QStringLiteral("TrialMating_SireDetailsBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingDamDetailsBoxEvent(CCmnFormBoxEvent *event)
+{
+    return HandleTrialMatingParentDetailsBoxEvent(event, std::max(m_TrialMatingStickyState->m_DamRecNo, 0),
+                                                  kBioTermDam, QStringLiteral("TrialMating_DamDetailsBoxProperties"));
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingParentPicBoxEvent(CCmnFormBoxEvent *event, qint32 which,
+                                                                    qint32 term, const QString &newRole,
+                                                                    const QString &settingsRole)
+{
+    return m_RecordBoxCommands->TrialMatingParentPic(event, which, term, newRole, settingsRole);
+}
+
+bool CBioRegThemedFormInterface::HandleTrialMatingParentDetailsBoxEvent(CCmnFormBoxEvent *event, qint32 recordId,
+                                                                        qint32 term, const QString &settingsRole)
+{
+    return m_RecordBoxCommands->TrialMatingParentDetails(event, recordId, term, settingsRole);
+}
+
+qint32 CBioRegThemedFormInterface::AddNewRecord(const QPoint &position, qint32 sex)
+{
+    return RecordCommands().AddNew(position, sex);
+}
+
+bool CBioRegThemedFormInterface::EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId,
+                                            const QString &tabName)
+{
+    if (!m_BioReg)
+        return false;
+    return CBioRegRecordCommands(m_BioReg.data())
+        .EditRecord(GetWidget(), position, tr("%1 Details").arg(titleWord), recordId, tabName);
+}
+
+// ---- The ancestry charts ----
+
+bool CBioRegThemedFormInterface::HandleAncestryCellEvent(CCmnFormBoxEvent *event, qint32 panelBoxId, qint32 childId,
+                                                         qint32 which, qint32 generation)
+{
+    return m_AncestorCellCommands->CellEvent(event, panelBoxId, childId, which, generation);
+}
+
+bool CBioRegThemedFormInterface::HandleGenerationBoxEvent(CCmnFormBoxEvent *event, qint32 generation)
+{
+    return m_AncestorCellCommands->GenerationBoxEvent(event, generation);
+}
+
+bool CBioRegThemedFormInterface::HandleAncestryPanelBoxEvent(CCmnFormBoxEvent *event)
+{
+    return m_AncestorCellCommands->PanelBoxEvent(event);
+}
+
+bool CBioRegThemedFormInterface::SelectCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId,
+                                                  qint32 which)
+{
+    return m_AncestorCellCommands->SelectCellParent(panelBoxId, position, childId, which);
+}
+
+bool CBioRegThemedFormInterface::NewCellParent(qint32 panelBoxId, const QPoint &position, qint32 childId,
+                                               qint32 which)
+{
+    return m_AncestorCellCommands->NewCellParent(panelBoxId, position, childId, which);
+}
+
+bool CBioRegThemedFormInterface::RemoveCellParent(qint32 panelBoxId, const QPoint &position, qint32 ancestorId,
+                                                  qint32 childId, qint32 which)
+{
+    return m_AncestorCellCommands->RemoveCellParent(panelBoxId, position, ancestorId, childId, which);
 }

@@ -49,6 +49,11 @@ QString PlainParagraph(const QString &text)
 
 CBioRegRecordCommands::CBioRegRecordCommands(CBioReg *reg) : m_Reg(reg) {}
 
+QString CBioRegRecordCommands::AncestorLoopReason()
+{
+    return kAncestorLoopReason;
+}
+
 CBioRegRecordCommands::~CBioRegRecordCommands()
 {
     if (m_Reg)

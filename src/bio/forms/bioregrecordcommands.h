@@ -69,6 +69,10 @@ public:
     bool DeleteRecordWithConfirmation(QWidget *parent, const QPoint &position, int recordId, const QString &title,
                                       qint32 messageId, const QString &question);
 
+    // Why a sire or dam may not be its child or one of the child's descendants,
+    // for CCmnRegRecordSelectDialog::RefusalText.
+    static QString AncestorLoopReason();
+
     // The windows of a layout test, with only a Cancel button, on the register as
     // its fields settings stand; centred on the window of the parent's parent.
     void PreviewLayout(bool details, QWidget *parent);

@@ -14,6 +14,7 @@ static void InitFrameworkResources()
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(cmnpixmaps);
     Q_INIT_RESOURCE(cmntoolbuttons);
+    Q_INIT_RESOURCE(inbuiltsample);
 }
 
 namespace {

@@ -879,15 +879,14 @@ void CCmnThemedFormInterface::Slot_stateChanged_CheckBox_Settings_HasRightFooter
 bool CCmnThemedFormInterface::ExecThemeDialog(CCmnDialog &dialog,
                                               const CCmnThemedFormBoxPropertiesDialogOrTabMixin &elements,
                                               const CCmnTheme &edited, const QString &title, const QPoint &position,
-                                              const std::function<int()> &run)
+                                              const std::function<int()> &run, qint32 source)
 {
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
     dialog.SetGeometryKeeper(CCmnGeometryKeeper().SetAnchor(CCmnGeometryKeeper::AnchorCentre, position));
     if (run() != QDialog::Accepted)
         return false;
-    m_Themes->StoreCurrentTheme(edited);
-    (void)ReapplyThemeElements(elements.EltNames(), 0);
+    (void)ApplyThemeChanges(edited, elements.EltNames(), source);
     return true;
 }
 
@@ -991,11 +990,7 @@ bool CCmnThemedFormInterface::EditOrnamentSettings(EProps which, const QPoint &p
 
 bool CCmnThemedFormInterface::HandleOrnamentEvent(CCmnFormBoxEvent *event, EProps ornament)
 {
-    QPoint position(-1, -1);
-    if (event->m_MouseEvent)
-        position = event->m_MouseEvent->screenPos();
-    else if (event->m_ContextEvent)
-        position = event->m_ContextEvent->screenPos();
+    const QPoint position = event->ScreenPosition();
 
     if (event->m_Kind == CCmnFormBoxEvent::MousePress)
         return m_CurrentForm && EditOrnamentSettings(ornament, position);

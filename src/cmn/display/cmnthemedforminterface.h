@@ -215,6 +215,15 @@ protected:
     bool SceneGate() const;
     // Handles a press or menu on an ornament's box; true when handled.
     virtual bool HandleOrnamentEvent(CCmnFormBoxEvent *event, EProps ornament);
+    // Titles (an empty title keeps the dialog's own), places and runs a settings
+    // dialog; on OK stores the copy it edited as the current theme and applies
+    // its elements with the source, which tells the form how much they concern.
+    // True when it was accepted.
+    bool ExecThemeDialog(CCmnDialog &dialog, const CCmnThemedFormBoxPropertiesDialogOrTabMixin &elements,
+                         const CCmnTheme &edited, const QString &title, const QPoint &position,
+                         const std::function<int()> &run, qint32 source = 0);
+    // After an accepted dialog that gave a box a picture.
+    void WarnPictureCropping(const QPoint &position, const QString &whatWasSet, const QString &whatItMustMatch);
 
 private:
     struct CProps
@@ -230,13 +239,6 @@ private:
                         void (CCmnThemedFormInterface::*hasSlot)(int));
     void ShowEmptyPage();
     void ShowMenuAt(QGraphicsSceneContextMenuEvent *event, QAction *first);
-    // Titles, places and runs a settings dialog; on OK stores the copy it edited as
-    // the current theme and applies its elements. True when it was accepted.
-    bool ExecThemeDialog(CCmnDialog &dialog, const CCmnThemedFormBoxPropertiesDialogOrTabMixin &elements,
-                         const CCmnTheme &edited, const QString &title, const QPoint &position,
-                         const std::function<int()> &run);
-    // After an accepted root or ornament dialog that gave the box a picture.
-    void WarnPictureCropping(const QPoint &position, const QString &whatWasSet, const QString &whatItMustMatch);
     // A Props action's command, at the point of the box menu it was chosen from.
     void RunPropsCommand(const std::function<bool(const QPoint &)> &command);
     bool EditOrnamentSettings(EProps which, const QPoint &position);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QSharedPointer>
 #include <QtGlobal>
 
@@ -19,4 +20,8 @@ public:
     QGraphicsSceneMouseEvent *m_MouseEvent = nullptr;         // for a press
     QGraphicsSceneContextMenuEvent *m_ContextEvent = nullptr; // for a context-menu request
     QSharedPointer<CCmnFormBox> m_Box;
+
+    // Where on the screen it happened, for the menus and windows it opens:
+    // the press's point, else the menu request's, else (-1, -1).
+    QPoint ScreenPosition() const;
 };

@@ -35,7 +35,8 @@ public:
     void SetData(const CList &list)
     {
         m_Data = list;
-        if (!m_Data.m_Items.isEmpty() && !m_Data.HasCurrentRow())
+        m_FirstRowOnlyShown = !m_Data.m_Items.isEmpty() && !m_Data.HasCurrentRow();
+        if (m_FirstRowOnlyShown)
             m_Data.m_CurrentRow = 0;
         OnSetData();
         const CCmnSlotBlocker blocker(this);
@@ -45,7 +46,15 @@ public:
         Finish();
     }
 
-    CList GetData() const { return m_Data; }
+    // The first row selected only for the showing goes back as no current row until
+    // the user acts on the list, so that a list nobody touched is given back as it came.
+    CList GetData() const
+    {
+        CList data = m_Data;
+        if (m_FirstRowOnlyShown && data.m_CurrentRow == 0)
+            data.m_CurrentRow = -1;
+        return data;
+    }
 
 protected:
     void OnAdd() override
@@ -142,6 +151,8 @@ protected:
     {
         if (SlotsBlocked())
             return false;
+        // The user acted: the current row is theirs now.
+        m_FirstRowOnlyShown = false;
         const qint32 row = ListWidget()->currentRow();
         m_Data.m_CurrentRow = m_Data.IsRow(row) ? row : -1;
         return true;
@@ -176,4 +187,5 @@ protected:
 
 private:
     CList m_Data;
+    bool m_FirstRowOnlyShown = false;
 };

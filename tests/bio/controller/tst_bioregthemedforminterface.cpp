@@ -1,5 +1,7 @@
 #include "bioregthemedforminterface.h"
 
+#include "bioformviewtesting.h"
+
 #include "../reg/bioregtesting.h"
 #include "biodefaulttheme.h"
 #include "bioreg.h"
@@ -14,6 +16,12 @@
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
 #include "bioterminology.h"
+#include "bioterminologysettings.h"
+#include "bioregthemedformwithancestrypanels.h"
+#include "bioregthemedformwithancestrypanelssettings.h"
+#include "bioregthemedformwithancestrypanelsstickystate.h"
+#include "cmninterfacemenu.h"
+#include "cmninterfacetoolbarentry.h"
 #include "cmnappdescriptor.h"
 #include "cmncheckbox.h"
 #include "cmnregindexlistmodel.h"
@@ -27,8 +35,10 @@
 #include "cmnsplitter.h"
 #include "cmnstackedwidget.h"
 #include "cmncombobox.h"
+#include "cmnpushbutton.h"
 #include "cmnwidget.h"
 #include <QLabel>
+#include <QLayout>
 #include "cmnsystemsettings.h"
 #include "cmnthemeset.h"
 #include "rendertesting.h"
@@ -50,72 +60,62 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include <memory>
 
 namespace {
 
-const QString kInterfaceType = QStringLiteral("BIOREGTHEMEDFORMINTERFACE");
-const QString kCoverSheet = QStringLiteral("COVERSHEET");
-const QString kPedigree = QStringLiteral("PEDIGREE");
-const QString kTrialMating = QStringLiteral("TRIALMATING");
+const QString kCoverSheet = kBioFormViewCoverSheet;
+const QString kPedigree = kBioFormViewPedigree;
+const QString kTrialMating = kBioFormViewTrialMating;
+using CFixture = CBioFormViewFixture;
 
-// The document window's part: the three kinds under their labels, and the
-// breeding view made for their interface type.
-class CTestHost : public CCmnInterfaceHostWidget
+// What a tool tip shows, read as Qt reads it.
+QString TextAsShown(const QString &toolTip)
 {
-public:
-    CTestHost()
-    {
-        RegisterKind(QStringLiteral("Pedigree"), kInterfaceType, kPedigree);
-        RegisterKind(QStringLiteral("Cover Sheet"), kInterfaceType, kCoverSheet);
-        RegisterKind(QStringLiteral("Trial Mating"), kInterfaceType, kTrialMating);
-        CreateInterfaces({});
-    }
+    return Qt::mightBeRichText(toolTip) ? QTextDocumentFragment::fromHtml(toolTip).toPlainText() : toolTip;
+}
 
-    CBioRegThemedFormInterface *View() const { return m_View.data(); }
-
-protected:
-    QSharedPointer<CCmnInterface> CreateInterface(const QString &interfaceName, QWidget *parent) override
-    {
-        if (interfaceName != kInterfaceType)
-            return {};
-        auto view = QSharedPointer<CBioRegThemedFormInterface>::create(QStringLiteral("biothemedforminterface"),
-                                                                       parent);
-        m_View = view;
-        return view;
-    }
-
-private:
-    QSharedPointer<CBioRegThemedFormInterface> m_View;
-};
-
-// A register of animals, the host with its view, the built-in theme.
-struct CFixture
+// The subject, its parents "Lady Gwendolyn" and the sire named, and two more
+// generations above them; the subject's id.
+int AddFourGenerations(CBioReg &reg, const QString &subject, const QString &sire)
 {
-    explicit CFixture(int animals = 0)
-        : m_Reg(QSharedPointer<CBioReg>::create(BioTestDefaultFieldsSettings()))
-    {
-        for (int i = 1; i <= animals; ++i)
-            AddAnimal(*m_Reg, QStringLiteral("Animal %1").arg(i, 2, 10, QLatin1Char('0')), i % 2 ? 1 : 2);
-        auto themes = QSharedPointer<CCmnThemeSet>::create();
-        themes->m_BaseTheme = BioGetDefaultTheme();
-        View()->SetThemes(themes);
-        View()->SetRegister(m_Reg);
-        QObject::connect(m_Reg.data(), &CCmnReg::RegRecordNotification, &m_Host,
-                         [this](CCmnReg *reg, int id, int code) { m_Host.HandleRegRecordNotification(reg, id, code); });
+    QList<int> generation;
+    for (int i = 0; i < 8; ++i)
+        generation << AddAnimal(reg, QStringLiteral("Great-grandparent %1").arg(i + 1), i % 2 ? 2 : 1);
+    for (int size : {4, 2}) {
+        QList<int> children;
+        for (int i = 0; i < size; ++i)
+            children << AddAnimal(reg, size == 4 ? QStringLiteral("Grandparent %1 of the Long Meadow").arg(i + 1)
+                                                 : (i ? QStringLiteral("Lady Gwendolyn") : sire),
+                                  i % 2 ? 2 : 1, generation.at(2 * i), generation.at(2 * i + 1));
+        generation = children;
     }
+    return AddAnimal(reg, subject, 1, generation.at(0), generation.at(1));
+}
 
-    CBioRegThemedFormInterface *View() const { return m_Host.View(); }
-    void Show(const QString &kind)
-    {
-        m_Host.SetInterfacesEnabled(true);
-        m_Host.SelectKind(kind, false, true);
-    }
+bool Shown(const QWidget *widget)
+{
+    return !widget->isHidden();
+}
 
-    QSharedPointer<CBioReg> m_Reg;
-    CTestHost m_Host;
-};
+// Every box settings button, whatever its kind.
+QStringList SettingsRoles()
+{
+    QStringList roles;
+    for (const char *role :
+         {"CoverSheet_TitleBoxProperties", "CoverSheet_ReverseBoxProperties", "CoverSheet_FlapBoxProperties",
+          "CoverSheet_PicBoxProperties", "ThemedFormWithAncestryPanels_PanelProperties",
+          "ThemedFormWithAncestryPanels_CellDefaultProperties", "ThemedFormWithAncestryPanels_SpecificGensProperties",
+          "Pedigree_TitleBoxProperties", "Pedigree_DetailsBoxProperties", "Pedigree_PicBoxProperties",
+          "TrialMating_TitleBoxProperties", "TrialMating_SirePicBoxProperties", "TrialMating_SireDetailsBoxProperties",
+          "TrialMating_DamPicBoxProperties", "TrialMating_DamDetailsBoxProperties"})
+        roles << QString::fromLatin1(role);
+    for (int generation = 0; generation < 6; ++generation)
+        roles << QStringLiteral("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties%1").arg(generation);
+    return roles;
+}
 
 } // namespace
 
@@ -146,6 +146,15 @@ private Q_SLOTS:
     void rootContextMenuFallsThroughUnlessBlocked();
     void pagesAndSplitterState();
     void sidePanelOptions();
+    void commandsByRole_data();
+    void commandsByRole();
+    void generationButtonsFollowTheChart();
+    void designOffHidesEveryBoxSettingsButton();
+    void controlsShowTheCurrentFormsValues();
+    void recordCommandsFollowTheRemembered_data();
+    void recordCommandsFollowTheRemembered();
+    void textsFollowTheTerminology();
+    void toolBarAndRecordMenusPerKind();
     void switchesBetweenTheThreeForms();
     void exportsAFourGenerationPedigreeAsPdf();
 
@@ -513,9 +522,14 @@ void TestBioRegThemedFormInterface::sidePanelOptions()
     QCOMPARE(items(view->AncestorHighlightCombo()),
              (QStringList{"No Highlight", "Highlight Repeat Ancestors", "Highlight Common Ancestors"}));
     QCOMPARE(items(view->CoverSheetStyleCombo()), (QStringList{"Unfolded", "1 Fold", "2 Folds"}));
-    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->text(), QStringLiteral("Sire Photo"));
-    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->toolTip(),
+    // Before the first text update.
+    QWidget parent;
+    CBioRegThemedFormInterface fresh(QString(), &parent);
+    QCOMPARE(fresh.CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->text(), QStringLiteral("Sire Photo"));
+    QCOMPARE(fresh.CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->toolTip(),
              QStringLiteral("Hide or show the sire's photo"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasSirePic)->text(),
+             QStringLiteral("Sire's Photo"));
     QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::PedigreeHasTitle)->toolTip(),
              QStringLiteral("Hide or show the pedigree Title Box"));
     const QList<QLabel *> labels = view->RightSidePanel()->findChildren<QLabel *>();
@@ -524,6 +538,256 @@ void TestBioRegThemedFormInterface::sidePanelOptions()
         labelTexts << label->text();
     for (const char *text : {"Style: ", "Ancestor Generations: ", "Ancestor Highlight: "})
         QVERIFY2(labelTexts.contains(QString::fromLatin1(text)), text);
+}
+
+void TestBioRegThemedFormInterface::commandsByRole_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("hasButton");
+    const auto row = [](const char *role, const char *text, bool hasButton) {
+        QTest::newRow(role) << QString::fromLatin1(role) << QString::fromLatin1(text) << hasButton;
+    };
+    row("CoverSheet_TitleBoxProperties", "Title Settings...", true);
+    row("CoverSheet_ReverseBoxProperties", "Reverse (Back Page) Settings...", true);
+    row("CoverSheet_FlapBoxProperties", "Inside Flap Settings...", true);
+    row("CoverSheet_NewRecord", "", true);
+    row("CoverSheet_CheckRecord", "", false);
+    row("ThemedFormWithAncestryPanels_CellDefaultProperties", "Ancestor Cell Settings - Defaults...", true);
+    row("ThemedFormWithAncestryPanels_SpecificGensProperties", "!", true);
+    row("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties0", "!", true);
+    row("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5", "!", true);
+    row("Pedigree_DetailsBoxProperties", "Details Settings...", true);
+    row("Pedigree_CheckRecord", "", false);
+    row("TrialMating_SirePicBoxProperties", "Sire Photo...", true);
+    row("TrialMating_DamDetailsBoxProperties", "Dam Details Settings...", true);
+    row("TrialMating_NewDamRecord", "", true);
+    row("TrialMating_CheckRecord", "", false);
+}
+
+// Before any text update: the construction texts, the button bound to its action.
+void TestBioRegThemedFormInterface::commandsByRole()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, text);
+    QFETCH(bool, hasButton);
+    QWidget parent;
+    CBioRegThemedFormInterface view(QString(), &parent);
+    QAction *action = view.ActionByRole(role);
+    QVERIFY(action);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->parent(), &parent);
+    CCmnPushButton *button = view.ButtonByRole(role);
+    QCOMPARE(button != nullptr, hasButton);
+    if (button)
+        QCOMPARE(button->Action(), action);
+    QVERIFY(!view.ActionByRole(QStringLiteral("Slot_triggered_") + role));
+}
+
+void TestBioRegThemedFormInterface::generationButtonsFollowTheChart()
+{
+    CFixture fixture(3);
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->PedigreeSettings()->m_Generations = 4;
+    fixture.Show(kPedigree);
+    view->DesignModeCheckBox()->setChecked(true);
+    const auto role = [](int generation) {
+        return QStringLiteral("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties%1").arg(generation);
+    };
+    QCOMPARE(view->ActionByRole(QStringLiteral("ThemedFormWithAncestryPanels_SpecificGensProperties"))->text(),
+             QStringLiteral("Ancestor Cell Settings - 4G Specific..."));
+    for (int generation = 0; generation < 4; ++generation) {
+        QCOMPARE(view->ActionByRole(role(generation))->text(),
+                 QStringLiteral("Ancestor Cell Settings - G%1/4 Specific...").arg(generation + 1));
+        QVERIFY(Shown(view->ButtonByRole(role(generation))));
+    }
+    QVERIFY(!Shown(view->ButtonByRole(role(4))));
+    QVERIFY(!Shown(view->ButtonByRole(role(5))));
+    QVERIFY(Shown(view->ButtonByRole(QStringLiteral("ThemedFormWithAncestryPanels_SpecificGensProperties"))));
+
+    // The trial mating's own chart names them after its own generations.
+    view->TrialMatingSettings()->m_Generations = 6;
+    fixture.Show(kTrialMating);
+    QCOMPARE(view->ActionByRole(role(5))->text(), QStringLiteral("Ancestor Cell Settings - G6/6 Specific..."));
+    QVERIFY(Shown(view->ButtonByRole(role(5))));
+}
+
+void TestBioRegThemedFormInterface::designOffHidesEveryBoxSettingsButton()
+{
+    CFixture fixture(3);
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->TrialMatingSettings()->m_ShowSirePictureBox = true;
+    for (const QString &kind : {kCoverSheet, kPedigree, kTrialMating}) {
+        fixture.Show(kind);
+        view->DesignModeCheckBox()->setChecked(true);
+        int shown = 0;
+        for (const QString &role : SettingsRoles())
+            shown += Shown(view->ButtonByRole(role));
+        QVERIFY2(shown > 0, qPrintable(kind));
+        // The cover sheet's reverse and flap whatever the fold style.
+        QCOMPARE(Shown(view->ButtonByRole(QStringLiteral("CoverSheet_FlapBoxProperties"))), kind == kCoverSheet);
+        QCOMPARE(Shown(view->ButtonByRole(QStringLiteral("TrialMating_SirePicBoxProperties"))), kind == kTrialMating);
+        QVERIFY(!Shown(view->ButtonByRole(QStringLiteral("TrialMating_DamPicBoxProperties"))));
+        view->DesignModeCheckBox()->setChecked(false);
+        for (const QString &role : SettingsRoles())
+            QVERIFY2(!Shown(view->ButtonByRole(role)), qPrintable(kind + QLatin1Char(' ') + role));
+    }
+}
+
+// One pair of combos serves both charts: each shows its own chart's values, and
+// setting them there runs no command.
+void TestBioRegThemedFormInterface::controlsShowTheCurrentFormsValues()
+{
+    CFixture fixture(3);
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->PedigreeSettings()->m_Generations = 5;
+    view->PedigreeSettings()->m_ShowDetailsBox = false;
+    view->TrialMatingSettings()->m_Generations = 3;
+    view->TrialMatingStickyState()->m_HighlightMode = 2;
+    view->CoverSheetSettings()->m_FoldStyle = 2;
+    QSignalSpy modified(view, &CCmnThemedFormInterface::SettingsModified);
+
+    fixture.Show(kPedigree);
+    QCOMPARE(view->GenerationsCombo()->currentText(), QStringLiteral("5"));
+    QCOMPARE(view->AncestorHighlightCombo()->currentIndex(), 0);
+    QVERIFY(Shown(view->GenerationsCombo()));
+    QVERIFY(!Shown(view->CoverSheetStyleCombo()));
+    QVERIFY(view->CheckBox(CBioRegThemedFormInterface::PedigreeHasTitle)->isChecked());
+    QVERIFY(!view->CheckBox(CBioRegThemedFormInterface::PedigreeHasDetails)->isChecked());
+    QVERIFY(!Shown(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasTitle)));
+
+    fixture.Show(kTrialMating);
+    QCOMPARE(view->GenerationsCombo()->currentText(), QStringLiteral("3"));
+    QCOMPARE(view->AncestorHighlightCombo()->currentIndex(), 2);
+    QVERIFY(Shown(view->AncestorHighlightCombo()));
+    QVERIFY(Shown(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasDamDetails)));
+    QVERIFY(!Shown(view->CheckBox(CBioRegThemedFormInterface::PedigreeHasTitle)));
+
+    fixture.Show(kCoverSheet);
+    QCOMPARE(view->CoverSheetStyleCombo()->currentIndex(), 2);
+    QVERIFY(Shown(view->CoverSheetStyleCombo()));
+    QVERIFY(!Shown(view->GenerationsCombo()));
+    QVERIFY(view->CheckBox(CBioRegThemedFormInterface::CoverSheetHasPic)->isChecked());
+
+    QCOMPARE(modified.count(), 0);
+    QCOMPARE(view->PedigreeSettings()->m_Generations, 5);
+}
+
+void TestBioRegThemedFormInterface::recordCommandsFollowTheRemembered_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("animals");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QStringList>("disabled");
+    QTest::newRow("new pedigree document") << kPedigree << 0 << QStringList{"Pedigree_NewRecord"}
+                                           << QStringList{"Pedigree_DeleteRecord", "Pedigree_CheckRecord",
+                                                          "CoverSheet_NewRecord", "TrialMating_NewSireRecord"};
+    QTest::newRow("pedigree with subject")
+        << kPedigree << 2 << QStringList{"Pedigree_NewRecord", "Pedigree_DeleteRecord", "Pedigree_CheckRecord"}
+        << QStringList{"CoverSheet_DeleteRecord"};
+    QTest::newRow("new cover sheet document") << kCoverSheet << 0 << QStringList{"CoverSheet_NewRecord"}
+                                              << QStringList{"CoverSheet_DeleteRecord", "CoverSheet_CheckRecord"};
+    QTest::newRow("empty trial mating")
+        << kTrialMating << 0
+        << QStringList{"TrialMating_NewSireRecord", "TrialMating_NewDamRecord", "TrialMating_CheckRecord"}
+        << QStringList{"Pedigree_NewRecord"};
+}
+
+void TestBioRegThemedFormInterface::recordCommandsFollowTheRemembered()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, animals);
+    QFETCH(QStringList, enabled);
+    QFETCH(QStringList, disabled);
+    CFixture fixture(animals);
+    fixture.Show(kind);
+    for (const QString &role : enabled)
+        QVERIFY2(fixture.View()->ActionByRole(role)->isEnabled(), qPrintable(role));
+    for (const QString &role : disabled)
+        QVERIFY2(!fixture.View()->ActionByRole(role)->isEnabled(), qPrintable(role));
+    // The top bar's button follows its action (each row enables a New first).
+    QVERIFY(fixture.View()->ButtonByRole(enabled.first())->isEnabled());
+}
+
+void TestBioRegThemedFormInterface::textsFollowTheTerminology()
+{
+    GetBioTerminology()->ApplySpeciesDefaults(BioSpeciesDogs);
+    CFixture fixture;
+    CBioRegThemedFormInterface *view = fixture.View();
+    const auto text = [view](const char *role) { return view->ActionByRole(QString::fromLatin1(role))->text(); };
+    const auto tip = [view](const char *role) { return view->ActionByRole(QString::fromLatin1(role))->toolTip(); };
+    QCOMPARE(text("Pedigree_NewRecord"), QStringLiteral("New Dog..."));
+    QCOMPARE(text("CoverSheet_DeleteRecord"), QStringLiteral("Delete Dog..."));
+    QCOMPARE(tip("Pedigree_NewRecord"),
+             QStringLiteral("Add a new dog (one that you have not previously added to your data file)"));
+    QCOMPARE(view->ButtonByRole(QStringLiteral("Pedigree_NewRecord"))->toolTip(), tip("Pedigree_NewRecord"));
+    QCOMPARE(tip("Pedigree_DeleteRecord"), QStringLiteral("Permanently delete the displayed dog from your data file"));
+    QCOMPARE(text("TrialMating_CheckRecord"), QStringLiteral("Check For Errors..."));
+    QCOMPARE(tip("TrialMating_CheckRecord"), QStringLiteral("Check the sire and dam for data inconsistencies"));
+    QCOMPARE(text("TrialMating_NewDamRecord"), QStringLiteral("New Dam..."));
+    QCOMPARE(text("TrialMating_SirePicBoxProperties"), QStringLiteral("Sire Photo Settings..."));
+    QCOMPARE(text("Pedigree_PicBoxProperties"), QStringLiteral("Photo Settings..."));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::TrialMatingHasDamPic)->text(), QStringLiteral("Dam's Photo"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::CoverSheetHasPic)->toolTip(),
+             QStringLiteral("Display the dog's photo within the cover sheet"));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::PedigreeHasPic)->text(), QStringLiteral("Photo"));
+
+    // A word of the user's own is shown as typed: no mnemonic, no markup.
+    GetBioTerminology()->SetWord(BioTermAnimal, false, QStringLiteral("Bob & <Sons>"), false);
+    fixture.m_Host.UpdateTexts();
+    QCOMPARE(text("Pedigree_NewRecord"), QStringLiteral("New Bob && <Sons>..."));
+    QCOMPARE(view->CheckBox(CBioRegThemedFormInterface::CoverSheetHasPic)->text(),
+             QStringLiteral("Bob && <Sons>'s Photo"));
+    QCOMPARE(TextAsShown(tip("Pedigree_NewRecord")),
+             QStringLiteral("Add a new bob & <sons> (one that you have not previously added to your data file)"));
+    GetBioTerminology()->SetWord(BioTermDam, false, QStringLiteral("<b>Queen</b>"), false);
+    fixture.m_Host.UpdateTexts();
+    QCOMPARE(TextAsShown(tip("TrialMating_CheckRecord")),
+             QStringLiteral("Check the sire and <b>queen</b> for data inconsistencies"));
+}
+
+void TestBioRegThemedFormInterface::toolBarAndRecordMenusPerKind()
+{
+    CFixture fixture;
+    CBioRegThemedFormInterface *view = fixture.View();
+    const QList<CCmnInterfaceToolBarEntry> entries = view->GetToolBarEntries();
+    QVERIFY(entries.size() > 3);
+    const QList<QPair<QString, QStringList>> bars{
+        {kCoverSheet, {"CoverSheet_NewRecord", "CoverSheet_DeleteRecord"}},
+        {kPedigree, {"Pedigree_NewRecord", "Pedigree_DeleteRecord"}},
+        {kTrialMating, {"TrialMating_NewSireRecord", "TrialMating_NewDamRecord"}},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const CCmnInterfaceToolBarEntry &entry = entries.at(entries.size() - 3 + i);
+        QCOMPARE(entry.m_Kinds, QSet<QString>{bars.at(i).first});
+        QVERIFY(!entry.m_RightAligned);
+        QLayout *layout = entry.m_Widget->layout();
+        QCOMPARE(layout->contentsMargins(), QMargins());
+        QCOMPARE(layout->itemAt(0)->widget(), view->ButtonByRole(bars.at(i).second.at(0)));
+        QCOMPARE(layout->itemAt(1)->widget(), view->ButtonByRole(bars.at(i).second.at(1)));
+        // Only the trial mating's pair is followed by a stretch.
+        QCOMPARE(layout->count(), i == 2 ? 3 : 2);
+        delete entry.m_Widget;
+    }
+    for (int i = 0; i < entries.size() - 3; ++i)
+        delete entries.at(i).m_Widget;
+
+    const QList<CCmnInterfaceMenu> menus = view->GetMenus();
+    QVERIFY(menus.size() > 3);
+    const QList<QPair<QString, QStringList>> records{
+        {kCoverSheet, {"CoverSheet_NewRecord", "CoverSheet_DeleteRecord", "CoverSheet_CheckRecord"}},
+        {kPedigree, {"Pedigree_NewRecord", "Pedigree_DeleteRecord", "Pedigree_CheckRecord"}},
+        {kTrialMating, {"TrialMating_NewSireRecord", "TrialMating_NewDamRecord", "TrialMating_CheckRecord"}},
+    };
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(menus.at(i).m_MenuName, QStringLiteral("Record"));
+        QCOMPARE(menus.at(i).m_Kinds, QSet<QString>{records.at(i).first});
+        QStringList roles;
+        for (const CCmnMenuEntry &entry : menus.at(i).m_Entries)
+            roles << entry.m_Action->objectName();
+        QCOMPARE(roles, records.at(i).second);
+    }
+    QCOMPARE(menus.at(3).m_MenuName, QStringLiteral("View"));
 }
 
 // The whole view as a breeder sees it, for a look at the picture.
@@ -539,9 +803,27 @@ void TestBioRegThemedFormInterface::switchesBetweenTheThreeForms()
     }
     fixture.View()->SetPedigreeSubject(31);
     QCOMPARE(fixture.View()->PedigreeAllRecords().GetCurrentRecordId(), 31);
+
+    // A breeder's four generations in design mode, each form for a look (a
+    // file per kind when ORV_RENDER_PNG names a path).
+    const int subject = AddFourGenerations(*fixture.m_Reg, QStringLiteral("Smith & Jones <UK>"),
+                                           QStringLiteral("Bob & <Sons> Brackenfield Champion of the Northern Fells"));
+    CBioRegThemedFormInterface *view = fixture.View();
+    view->SetPedigreeSubject(subject);
+    view->SetCoverSheetSubject(subject);
+    view->SetTrialMatingParent(1, subject);
+    view->SetTrialMatingParent(2, subject - 1);
+    view->TrialMatingSettings()->m_ShowSireDetailsBox = true;
     const QString path = qEnvironmentVariable("ORV_RENDER_PNG");
-    if (!path.isEmpty())
-        QVERIFY(fixture.m_Host.grab().save(path));
+    for (const QString &kind : {kPedigree, kCoverSheet, kTrialMating}) {
+        fixture.Show(kind);
+        view->DesignModeCheckBox()->setChecked(true);
+        QCOMPARE(view->BioForm()->Settings(), view->CurrentSettings());
+        if (!path.isEmpty())
+            QVERIFY(fixture.m_Host.grab().save(QString(path).replace(QStringLiteral(".png"),
+                                                                     QLatin1Char('-') + kind.toLower() + ".png")));
+    }
+    QCOMPARE(view->TrialMatingSires().GetCurrentRecordId(), subject);
 }
 
 // A breeder's chart as it leaves the program: the export notice first, the
@@ -551,19 +833,8 @@ void TestBioRegThemedFormInterface::exportsAFourGenerationPedigreeAsPdf()
     if (!OrvPdfToolsInstalled())
         QSKIP("poppler's tools are not installed");
     CFixture fixture;
-    CBioReg &reg = *fixture.m_Reg;
-    QList<int> generation;
-    for (int i = 0; i < 8; ++i)
-        generation << AddAnimal(reg, QStringLiteral("Great-grandparent %1").arg(i + 1), i % 2 ? 2 : 1);
-    for (int size : {4, 2}) {
-        QList<int> children;
-        for (int i = 0; i < size; ++i)
-            children << AddAnimal(reg, size == 4 ? QStringLiteral("Grandparent %1 of the Long Meadow").arg(i + 1)
-                                                 : (i ? QStringLiteral("Lady Gwendolyn") : QStringLiteral("Smith & Jones <UK>")),
-                                  i % 2 ? 2 : 1, generation.at(2 * i), generation.at(2 * i + 1));
-        generation = children;
-    }
-    const int subject = AddAnimal(reg, QStringLiteral("Brackenfield Midnight Rambler"), 1, generation.at(0), generation.at(1));
+    const int subject = AddFourGenerations(*fixture.m_Reg, QStringLiteral("Brackenfield Midnight Rambler"),
+                                           QStringLiteral("Smith & Jones <UK>"));
     fixture.m_Host.resize(1400, 900);
     fixture.Show(kPedigree);
     fixture.View()->SetPedigreeSubject(subject);

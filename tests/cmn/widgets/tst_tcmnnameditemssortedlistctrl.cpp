@@ -109,12 +109,15 @@ void TestTCmnNamedItemsSortedListCtrl::setDataShowsTheList_data()
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<qint32>("selected");
     QTest::addColumn<QString>("tagText");
+    // The first row selected only for the showing is not given back as chosen.
+    QTest::addColumn<qint32>("givenBack");
 
-    QTest::newRow("no current row: first selected") << -1 << 2 << QStringList{"Ash", "Birch", "Cedar*"} << 0 << "Tag";
-    QTest::newRow("current row kept") << 1 << -1 << QStringList{"Ash", "Birch", "Cedar"} << 1 << "Tag";
-    QTest::newRow("current row tagged") << 2 << 2 << QStringList{"Ash", "Birch", "Cedar*"} << 2 << "Untag";
+    QTest::newRow("no current row: first selected")
+        << -1 << 2 << QStringList{"Ash", "Birch", "Cedar*"} << 0 << "Tag" << -1;
+    QTest::newRow("current row kept") << 1 << -1 << QStringList{"Ash", "Birch", "Cedar"} << 1 << "Tag" << 1;
+    QTest::newRow("current row tagged") << 2 << 2 << QStringList{"Ash", "Birch", "Cedar*"} << 2 << "Untag" << 2;
     QTest::newRow("current row beyond the list: first selected")
-        << 5 << -1 << QStringList{"Ash", "Birch", "Cedar"} << 0 << "Tag";
+        << 5 << -1 << QStringList{"Ash", "Birch", "Cedar"} << 0 << "Tag" << -1;
 }
 
 void TestTCmnNamedItemsSortedListCtrl::setDataShowsTheList()
@@ -124,6 +127,7 @@ void TestTCmnNamedItemsSortedListCtrl::setDataShowsTheList()
     QFETCH(QStringList, shown);
     QFETCH(qint32, selected);
     QFETCH(QString, tagText);
+    QFETCH(qint32, givenBack);
 
     CFixture fixture(0x2F0);
     fixture.List()->addItem("left over");
@@ -138,7 +142,7 @@ void TestTCmnNamedItemsSortedListCtrl::setDataShowsTheList()
     const CList data = fixture.m_Ctrl.GetData();
     QCOMPARE(Names(data), QStringList({"Ash", "Birch", "Cedar"}));
     QCOMPARE(data.m_Items.at(1).second, 20);
-    QCOMPARE(data.m_CurrentRow, selected);
+    QCOMPARE(data.m_CurrentRow, givenBack);
     QCOMPARE(data.m_TaggedRow, tagged);
     QCOMPARE(data.m_DefaultText, QString("Unnamed"));
 }
