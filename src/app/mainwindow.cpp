@@ -6,6 +6,7 @@
 #include "cmnfilechooser.h"
 #include "cmnfilenames.h"
 #include "cmnhtmlescape.h"
+#include "cmninbuiltsampleselectdialog.h"
 #include "cmnmappedpath.h"
 #include "cmnmessageboxes.h"
 #include "cmnprogressdialog.h"
@@ -128,9 +129,8 @@ void CMainWindow::CreateActions()
         SetButtonWhatsThis(m_DocumentSettingsButton, QStringLiteral("DocumentSettingsButton"));
     }
 
-    m_SampleAction = MakeCommand(tr("Open Sample Pedigree Data File..."), tr("Load sample pedigree data file"), nullptr);
-    // The program carries no sample files yet.
-    m_SampleAction->setEnabled(false);
+    m_SampleAction = MakeCommand(tr("Open Sample Pedigree Data File..."), tr("Load sample pedigree data file"),
+                                 &CMainWindow::Action_App_FileOpenSample_Triggered);
     m_WelcomeCommands << TWelcomeCommand(m_SampleAction, tr("Open a sample pedigree data file"));
     m_TextImportAction = MakeCommand(tr("Import Text/CSV Data..."), tr("Imports data from an external text/CSV file"),
                                      &CMainWindow::Action_App_FileOpenImport_Triggered);
@@ -172,6 +172,14 @@ void CMainWindow::CreateMenus()
     MenuByName(QStringLiteral("Record"));
     MenuByName(QStringLiteral("View"));
     CreateHelpMenu();
+}
+
+void CMainWindow::Action_App_FileOpenSample_Triggered()
+{
+    // The open itself asks whether the current document may go.
+    const QString path = CmnChooseInbuiltSample(this);
+    if (!path.isEmpty())
+        OpenDocument(path, OpenAsExample);
 }
 
 void CMainWindow::ImportChosenFile(const QString &caption, const QString &filter)

@@ -69,6 +69,7 @@ public:
 
 public Q_SLOTS:
     void Action_App_Preferences_Triggered();
+    void Action_App_FileOpenSample_Triggered();
     void Action_App_FileOpenImport_Triggered();
     void Action_App_FileOpenLegacy_Triggered_HV();
     void Action_App_FileOpenLegacy_Triggered_DM();

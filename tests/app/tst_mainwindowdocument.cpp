@@ -51,6 +51,7 @@ private slots:
     void openThroughAFolderMapping();
     void failuresNameTheFileAndKeepTheDocument();
     void newAddSaveCloseReopen();
+    void sampleOpensAsAnExample();
 
 private:
     QString PathOf(const QString &name) const { return m_Folder->filePath(name); }
@@ -510,6 +511,20 @@ void TestMainWindowDocument::newAddSaveCloseReopen()
             QCOMPARE(reopened.GetBioRecord(record->m_Dam)->m_Sex, 2);
         }
     }
+}
+
+void TestMainWindowDocument::sampleOpensAsAnExample()
+{
+    const CTestDialogRunnerScope runner([](QDialog &dialog) { return OrvAcceptDialog(dialog); });
+    CMainWindow window;
+    window.SampleAction()->trigger();
+    QCOMPARE(runner.Titles().size(), 1);
+    QVERIFY(window.HasDocument());
+    QVERIFY(window.Document()->IsExample());
+    QVERIFY(window.Document()->GetRegister()->GetRecordCount() > 0);
+    // Titled as an example, and kept out of the recent files.
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta - Example"));
+    QCOMPARE(window.MostRecentFile(), QString());
 }
 
 QTEST_MAIN(TestMainWindowDocument)
