@@ -6,6 +6,7 @@
 #include "bioregrecord.h"
 #include "cmndatastream.h"
 #include "cmndate.h"
+#include "cmndocumentfilewriter.h"
 #include "cmniocompressor.h"
 #include "cmnregvaluekind.h"
 #include "document.h"
@@ -15,6 +16,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -172,6 +174,22 @@ void BM_SaveDocument(benchmark::State &state)
     }
 }
 
+// The same document saved as Save does: through the temporary file, synced to
+// disk, the old file linked to the backup name and replaced by a rename.
+void BM_SafeSaveDocument(benchmark::State &state)
+{
+    CDocument document(false);
+    CDocumentSettings settings;
+    FillDocument(document, settings);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("kennel.orv"));
+    for (auto _ : state) {
+        CCmnDocumentFileWriter writer{CCmnMappedPath(path)};
+        if (!writer.Write([&](QIODevice &file) { return CDocumentFile::Write(file, document, settings); }).isEmpty())
+            state.SkipWithError("the document was not saved");
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_InflateFile)->Unit(benchmark::kMillisecond);
@@ -179,3 +197,4 @@ BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRegisterFromMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeflateStream)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SafeSaveDocument)->Unit(benchmark::kMillisecond);

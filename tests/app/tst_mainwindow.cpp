@@ -1,10 +1,16 @@
 #include "bioinbreedingsettings.h"
+#include "bioreg.h"
 #include "biopreferenceinbreedingsettingstab.h"
 #include "cmnappdescriptor.h"
 #include "cmndockwidget.h"
 #include "cmnframework.h"
 #include "cmnspinbox.h"
 #include "cmnwhatsthistexts.h"
+#include "cmnpushbutton.h"
+#include "document.h"
+#include "documentwidget.h"
+#include "testfilechooserscope.h"
+#include "testmessageboxscope.h"
 #include "mainwindow.h"
 #include "preferencesdialog.h"
 #include "programstartup.h"
@@ -58,6 +64,9 @@ private slots:
     void preferencesCommandKeepsOnlyConfirmedChanges_data();
     void preferencesCommandKeepsOnlyConfirmedChanges();
     void rendersWithMessages();
+    void extraButtonsStandForTheirCommands();
+    void importCommandsAskBeforeChoosing_data();
+    void importCommandsAskBeforeChoosing();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -98,7 +107,12 @@ void TestMainWindow::menusOfTheFrame()
     QCOMPARE(marks.size(), 4);
 
     QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "File")->actions()),
-             (QStringList{"Preferences...", "-", "Exit"}));
+             (QStringList{"New...", "Open...", "Open Sample Pedigree Data File...", "Import Text/CSV Data...",
+                          "Import From Halvane...", "Import From Dunmarra...", "-", "Save", "Save As...",
+                          "Export Data...", "-", "Print Data...", "Print Preview Data...", "-", "Close", "-",
+                          "Preferences...", "Settings...", "-", "Exit"}));
+    QCOMPARE(MenuTitled(window.menuBar(), "File")->title(), QStringLiteral("&File"));
+    QCOMPARE(MenuTitled(window.menuBar(), "Help")->title(), QStringLiteral("&Help"));
     QVERIFY(MenuTitled(window.menuBar(), "Record")->isEmpty());
     QCOMPARE(MenuEntries(MenuTitled(window.menuBar(), "View")->actions()),
              (QStringList{"Messages", "Copy Messages", "Save Messages..."}));
@@ -114,10 +128,10 @@ void TestMainWindow::startsUntitledAndMaximised()
     QCOMPARE(window.windowFilePath(), QString());
     QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
     QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.centralWidget(), window.DocumentPage());
-    QCOMPARE(window.DocumentPage()->objectName(), QStringLiteral("documentwidget"));
+    QCOMPARE(window.centralWidget(), window.DocumentWidget());
+    QCOMPARE(window.DocumentWidget()->objectName(), QStringLiteral("documentwidget"));
     QVERIFY(!window.HasDocument());
-    QVERIFY(!window.HasNewCommand());
+    QVERIFY(window.HasNewCommand());
     QVERIFY(!window.MessagesDock()->isVisible());
 }
 
@@ -160,9 +174,12 @@ void TestMainWindow::preferencesCommandKeepsOnlyConfirmedChanges()
         return OrvAcceptDialog(dialog);
     });
     CMainWindow window;
+    QVERIFY(window.NewDocument());
     window.PreferencesAction()->trigger();
 
     QCOMPARE(runner.Titles(), QStringList{"Preferences"});
+    // The open document's register works with the new values at once.
+    QCOMPARE(window.Document()->GetRegister()->GetInbreedingSettings().m_Decimals, decimals);
     // The dialog starts from the program's values, and only OK gives them back.
     QCOMPARE(shownDecimals, 3);
     QCOMPARE(BioGetInbreedingSettings()->m_Decimals, decimals);
@@ -188,6 +205,62 @@ void TestMainWindow::rendersWithMessages()
         QVERIFY(file->grab().save(path + "/mainwindow-file.png"));
         file->hide();
     }
+}
+
+void TestMainWindow::extraButtonsStandForTheirCommands()
+{
+    CmnLoadWhatsThisTexts();
+    CMainWindow window;
+    QCOMPARE(window.PreferencesButton()->Action(), window.PreferencesAction());
+    QCOMPARE(OrvShownMnemonicText(window.PreferencesButton()->text()), QStringLiteral("Preferences"));
+    QCOMPARE(window.DocumentSettingsButton()->Action(), window.DocumentSettingsAction());
+    QCOMPARE(OrvShownMnemonicText(window.DocumentSettingsAction()->text()), QStringLiteral("Settings..."));
+    QCOMPARE(window.DocumentSettingsButton()->text(), QStringLiteral("File Settings"));
+    QVERIFY(!window.PreferencesButton()->whatsThis().isEmpty());
+    QVERIFY(!window.DocumentSettingsButton()->whatsThis().isEmpty());
+}
+
+void TestMainWindow::importCommandsAskBeforeChoosing_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("filterStart");
+
+    QTest::newRow("text") << "Import Text/CSV Data..." << "Import Text/CSV Data" << "Text files (";
+    QTest::newRow("Halvane") << "Import From Halvane..." << "Import From Halvane" << "Halvane Data Files (";
+    QTest::newRow("Dunmarra") << "Import From Dunmarra..." << "Import From Dunmarra" << "Dunmarra Data Files (";
+}
+
+void TestMainWindow::importCommandsAskBeforeChoosing()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+    QFETCH(QString, filterStart);
+
+    CMainWindow window;
+    QAction *action = nullptr;
+    for (const CCmnMainWindowEx::TWelcomeCommand &start : window.WelcomeCommands())
+        if (OrvShownMnemonicText(start.first->text()) == command)
+            action = start.first;
+    QVERIFY(action);
+    QVERIFY(window.NewDocument());
+    window.Document()->SetModified(true);
+    const CTestFileChooserScope chooser{QString()};
+    {
+        // Keeping the changed document ends the command before any file is asked for.
+        CTestMessageBoxScope boxes;
+        boxes.Answer(QMessageBox::Cancel);
+        action->trigger();
+        QCOMPARE(boxes.Texts().size(), 1);
+        QCOMPARE(chooser.Requests().size(), 0);
+    }
+    window.Document()->SetModified(false);
+    action->trigger();
+    QCOMPARE(chooser.Requests().size(), 1);
+    QCOMPARE(chooser.Requests().first().m_Caption, caption);
+    QVERIFY2(chooser.Requests().first().m_Filter.startsWith(filterStart),
+             qPrintable(chooser.Requests().first().m_Filter));
+    QVERIFY(window.HasDocument());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,8 +3,14 @@
 #include "bioboxkindcatalogue.h"
 #include "biodefaultregfieldssettings.h"
 #include "bioinbreedingsettings.h"
+#include "biolegacydatafiles.h"
+#include "biolegacyfileimport.h"
 #include "bioreg.h"
+#include "biotextfileimport.h"
 #include "cmnappdescriptor.h"
+#include "cmnfilenames.h"
+#include "cmnprogressdialog.h"
+#include "cmnregfieldcontextmask.h"
 #include "documentsettings.h"
 #include "ignoreaccentssetting.h"
 
@@ -66,4 +72,22 @@ QString CDocument::ExchangeStream(QDataStream &stream, bool write)
     }
     stream >> *m_Register;
     return QString();
+}
+
+QString CDocument::ImportFile(CCmnProgressDialog *progress, QString &warning, QStringList &messages,
+                              const QString &path, QIODevice *file, CDocumentSettings &settings, QWidget *mainWindow)
+{
+    if (BioIsLegacyDataFileExtension(CmnFileExtension(path))) {
+        const QString error = BioImportLegacyFile(progress, &messages, path, file, *m_Register, mainWindow);
+        if (error.isEmpty())
+            settings.m_FieldsSettings = m_Register->GetFieldsSettings();
+        return error;
+    }
+    // User fields from the text start where the title boxes and the trial
+    // mating's parent details show them.
+    CCmnRegFieldContextMask usage;
+    for (int word = 0; word < 2; ++word)
+        usage.SetWord(word, BioDefaultFieldContextMask(3).Word(word) | BioDefaultFieldContextMask(0).Word(word));
+    return BioImportTextFile(*m_Register, settings.m_FieldsSettings, progress, warning, messages, path, file, usage,
+                             mainWindow);
 }

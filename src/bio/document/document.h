@@ -5,7 +5,9 @@
 #include <QSharedPointer>
 
 class CBioReg;
+class CCmnProgressDialog;
 class CDocumentSettings;
+class QIODevice;
 class QWidget;
 
 // The breeding program's document: the framework's document owning one animal
@@ -40,6 +42,15 @@ public:
     // Writes the file version and the register; reads them back. A register
     // that does not read leaves the stream marked corrupt.
     [[nodiscard]] QString ExchangeStream(QDataStream &stream, bool write) override;
+
+    // Fills the empty register from a file of another kind: an older program's
+    // data file by its extension, any other file as delimited text through the
+    // import wizard. On success the settings to install take the register's
+    // fields settings; on failure they are untouched. "" on success, "!" when
+    // the user cancelled and nothing is to be said, else the message.
+    [[nodiscard]] QString ImportFile(CCmnProgressDialog *progress, QString &warning, QStringList &messages,
+                                     const QString &path, QIODevice *file, CDocumentSettings &settings,
+                                     QWidget *mainWindow);
 
 private:
     QSharedPointer<CBioReg> m_Register;
