@@ -14,7 +14,6 @@
 #include "bioregtrialmatingstickystate.h"
 #include "bioregancestorcellcommands.h"
 #include "bioregrecordboxcommands.h"
-#include "bioregrecordcommands.h"
 #include "bioregthemedformboxpropertiesdialog.h"
 #include "bioregthemedformwithancestrypanels.h"
 #include "bioregthemedformwithancestrypanelsboxpropertiesdialog.h"
@@ -968,7 +967,7 @@ void CBioRegThemedFormInterface::ListDoubleClicked(EList list)
             return;
         TakeListRecord(list, recordId);
         const int term = list == SiresList ? kBioTermSire : list == DamsList ? kBioTermDam : kBioTermAnimal;
-        (void)RecordCommands().Edit(GetBioTerm(term), recordId);
+        (void)RecordCommands().Edit(QPoint(-1, -1), GetBioTerm(term), recordId);
     });
 }
 
@@ -1683,10 +1682,7 @@ qint32 CBioRegThemedFormInterface::AddNewRecord(const QPoint &position, qint32 s
 bool CBioRegThemedFormInterface::EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId,
                                             const QString &tabName)
 {
-    if (!m_BioReg)
-        return false;
-    return CBioRegRecordCommands(m_BioReg.data())
-        .EditRecord(GetWidget(), position, tr("%1 Details").arg(titleWord), recordId, tabName);
+    return RecordCommands().Edit(position, titleWord, recordId, tabName);
 }
 
 // ---- The ancestry charts ----
