@@ -293,7 +293,7 @@ public Q_SLOTS:
     void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5();
 
 private:
-    // Runs the theme dialogs of the view's boxes.
+    // The box settings run the themed view's protected dialog and crop-notice steps.
     friend class CBioRegBoxSettingsCommands;
 
     // A command's blocking scope: when it is the outermost one, its end brings
