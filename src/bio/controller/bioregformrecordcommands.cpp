@@ -33,12 +33,13 @@ bool CBioRegFormRecordCommands::Delete(const QPoint &position, int recordId) con
         QStringLiteral("Are you sure you want to permanently delete the %1 named '%2' from your data file?"));
 }
 
-bool CBioRegFormRecordCommands::Edit(const QString &word, int recordId) const
+bool CBioRegFormRecordCommands::Edit(const QPoint &position, const QString &word, int recordId,
+                                     const QString &tabName) const
 {
     if (!m_Reg || recordId < 1)
         return false;
-    return CBioRegRecordCommands(m_Reg).EditRecord(m_Parent, QPoint(-1, -1), QStringLiteral("%1 Details").arg(word),
-                                                   recordId, QString());
+    return CBioRegRecordCommands(m_Reg).EditRecord(m_Parent, position, QStringLiteral("%1 Details").arg(word),
+                                                   recordId, tabName);
 }
 
 void CBioRegFormRecordCommands::Check(const QString &scopeNoun, int recordId, int sireId, int damId) const

@@ -21,8 +21,9 @@ public:
     // After a plain Yes/No question that is never remembered; true when deleted.
     // Nothing for a record below 1.
     bool Delete(const QPoint &position, int recordId) const;
-    // The record's window on its general tab, titled "<word> Details".
-    bool Edit(const QString &word, int recordId) const;
+    // The record's window titled "<word> Details", on the named tab (empty: the
+    // general tab). True when the record was changed.
+    bool Edit(const QPoint &position, const QString &word, int recordId, const QString &tabName = QString()) const;
     // The check choices for the form named by the scope noun, then the findings
     // or "No errors found.": a record above 0 with its ancestry, else the
     // prospective pair's. Nothing when no animal is given.

@@ -395,7 +395,7 @@ void CBioRegRecordBoxCommands::SetTrialMatingParents(const QPoint &position)
                                        std::max(m_View.TrialMatingStickyState()->m_SireRecNo, 0), 1);
     } else if (answer == QMessageBox::Yes) {
         which = 1;
-        chosen = commands.AddNewRecord(m_View.GetWidget(), at, 1);
+        chosen = m_View.AddNewRecord(at, 1);
     } else if (answer == QMessageBox::Save) {
         which = 2;
         chosen = commands.SelectRecord(m_View.GetWidget(), at,

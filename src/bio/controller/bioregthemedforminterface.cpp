@@ -13,14 +13,9 @@
 #include "bioregtrialmatingsettings.h"
 #include "bioregtrialmatingstickystate.h"
 #include "bioregancestorcellcommands.h"
+#include "bioregboxsettingscommands.h"
 #include "bioregrecordboxcommands.h"
-#include "bioregrecordcommands.h"
-#include "bioregthemedformboxpropertiesdialog.h"
 #include "bioregthemedformwithancestrypanels.h"
-#include "bioregthemedformwithancestrypanelsboxpropertiesdialog.h"
-#include "bioregthemedformwithancestrypanelscelldefaultboxpropertiesdialog.h"
-#include "bioregthemedformwithancestrypanelscellspecificgenofgensboxpropertiesdialog.h"
-#include "bioregthemedformwithancestrypanelscellspecificgensboxpropertiesdialog.h"
 #include "bioregthemedformwithancestrypanelssettings.h"
 #include "bioregthemedformwithancestrypanelsstickystate.h"
 #include "bioancestorhighlightcombobox.h"
@@ -74,13 +69,6 @@ QString GenOfGensRole(int generation)
 {
     return QStringLiteral("ThemedFormWithAncestryPanels_SpecificGenOfGensProperties%1").arg(generation);
 }
-
-// How much of an ancestry chart an edited element concerns: every generation
-// (also what the boxes outside the chart pass), the cells of the chart size
-// shown (which may change the gap fixed when the chart was built: rebuilt), or,
-// from 0 up, one generation.
-constexpr qint32 kBoxSettingsAllGenerations = -2;
-constexpr qint32 kBoxSettingsChartSize = -1;
 
 const char *const kExportNotice =
     "<p><b>IMPORTANT! - please read!</b></p><p>Exporting a PDF or image does NOT save your data!</p><p>To save "
@@ -162,7 +150,8 @@ CBioRegThemedFormInterface::CBioRegThemedFormInterface(const QString &name, QWid
       m_TrialMatingSires(std::make_unique<CCmnRegIndexListPanel>()),
       m_TrialMatingDams(std::make_unique<CCmnRegIndexListPanel>()),
       m_RecordBoxCommands(std::make_unique<CBioRegRecordBoxCommands>(*this)),
-      m_AncestorCellCommands(std::make_unique<CBioRegAncestorCellCommands>(*this))
+      m_AncestorCellCommands(std::make_unique<CBioRegAncestorCellCommands>(*this)),
+      m_BoxSettingsCommands(std::make_unique<CBioRegBoxSettingsCommands>(*this))
 {
     const CCmnSlotBlocker blocker(this);
     SetFallbackTheme(BioGetDefaultTheme());
@@ -968,7 +957,7 @@ void CBioRegThemedFormInterface::ListDoubleClicked(EList list)
             return;
         TakeListRecord(list, recordId);
         const int term = list == SiresList ? kBioTermSire : list == DamsList ? kBioTermDam : kBioTermAnimal;
-        (void)RecordCommands().Edit(GetBioTerm(term), recordId);
+        (void)RecordCommands().Edit(QPoint(-1, -1), GetBioTerm(term), recordId);
     });
 }
 
@@ -1410,190 +1399,97 @@ QPoint CBioRegThemedFormInterface::MenuPosition() const
 
 // ---- Box settings ----
 
-template <typename TDialog, typename TPrepare, typename TAccepted>
-bool CBioRegThemedFormInterface::ExecBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
-                                                 const QString &layoutElt, const QString &dataElt,
-                                                 const QString &title, qint32 hint, TPrepare prepare,
-                                                 TAccepted accepted)
-{
-    if (!form || !Themes())
-        return false;
-    // Held: an accepted dialog may build the form again, which drops the view's pointer.
-    const QSharedPointer<CBioRegThemedForm> keep = form;
-    CCmnTheme edited = GetCurrentTheme();
-    TDialog dialog(edited, GetFallbackTheme(), layoutElt, dataElt, keep->BoxNames(), AutoParams(), GetWidget());
-    prepare(dialog);
-    if (!ExecThemeDialog(dialog, dialog, edited, title, position, [&dialog] { return dialog.ExecAndApply(); }, hint))
-        return false;
-    accepted(dialog);
-    return true;
-}
-
-template <typename TDialog>
-bool CBioRegThemedFormInterface::EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
-                                                 const QString &stem, const QString &title)
-{
-    if (!form)
-        return false;
-    (void)ExecBoxSettings<TDialog>(position, form, stem + QStringLiteral("-LAYOUT"), stem + QStringLiteral("-DATA"),
-                                   title, kBoxSettingsAllGenerations, [](TDialog &) {});
-    return true;
-}
-
 bool CBioRegThemedFormInterface::EditCoverSheetTitleSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegCoverSheetTitleBoxPropertiesDialog>(
-        position, m_BioForm, QStringLiteral("COVERSHEET-TITLE"), tr("Title Settings"));
+    return m_BoxSettingsCommands->CoverSheetTitle(position);
 }
 
 bool CBioRegThemedFormInterface::EditCoverSheetReverseSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegCoverSheetReverseBoxPropertiesDialog>(
-        position, m_BioForm, QStringLiteral("COVERSHEET-REVERSE"), tr("Reverse (Back Page) Settings"));
+    return m_BoxSettingsCommands->CoverSheetReverse(position);
 }
 
 bool CBioRegThemedFormInterface::EditCoverSheetFlapSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegCoverSheetFlapBoxPropertiesDialog>(
-        position, m_BioForm, QStringLiteral("COVERSHEET-FLAP"), tr("Inside Flap Settings"));
+    return m_BoxSettingsCommands->CoverSheetFlap(position);
 }
 
 bool CBioRegThemedFormInterface::EditCoverSheetPicSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegThemedFormIndividualPicBoxPropertiesDialog>(
-        position, m_BioForm, QStringLiteral("COVERSHEET-PIC"), tr("%1 Settings").arg(tr("Photo")));
+    return m_BoxSettingsCommands->CoverSheetPic(position);
 }
 
 bool CBioRegThemedFormInterface::EditPedigreeTitleSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegPedigreeTitleBoxPropertiesDialog>(position, m_Pedigree,
-                                                                    QStringLiteral("PEDIGREE-TITLE"),
-                                                                    tr("Title Settings"));
+    return m_BoxSettingsCommands->PedigreeTitle(position);
 }
 
 bool CBioRegThemedFormInterface::EditPedigreeDetailsSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegPedigreeDetailsBoxPropertiesDialog>(position, m_Pedigree,
-                                                                      QStringLiteral("PEDIGREE-DETAILS"),
-                                                                      tr("Details Settings"));
+    return m_BoxSettingsCommands->PedigreeDetails(position);
 }
 
 bool CBioRegThemedFormInterface::EditPedigreePicSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegThemedFormIndividualPicBoxPropertiesDialog>(
-        position, m_Pedigree, QStringLiteral("PEDIGREE-PIC"), tr("%1 Settings").arg(tr("Photo")));
+    return m_BoxSettingsCommands->PedigreePic(position);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingTitleSettings(const QPoint &position)
 {
-    return EditBoxSettings<CBioRegTrialMatingTitleBoxPropertiesDialog>(position, m_TrialMating,
-                                                                       QStringLiteral("TRIALMATING-TITLE"),
-                                                                       tr("Title Settings"));
+    return m_BoxSettingsCommands->TrialMatingTitle(position);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingSireDetailsSettings(const QPoint &position)
 {
-    return EditTrialMatingParentDetailsSettings(position, kBioTermSire, QStringLiteral("TRIALMATING-SIREDETAILS-LAYOUT"),
-                                                QStringLiteral("TRIALMATING-SIREDETAILS-DATA"));
+    return m_BoxSettingsCommands->TrialMatingSireDetails(position);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingDamDetailsSettings(const QPoint &position)
 {
-    return EditTrialMatingParentDetailsSettings(position, kBioTermDam, QStringLiteral("TRIALMATING-DAMDETAILS-LAYOUT"),
-                                                QStringLiteral("TRIALMATING-DAMDETAILS-DATA"));
+    return m_BoxSettingsCommands->TrialMatingDamDetails(position);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingSirePicSettings(const QPoint &position)
 {
-    return EditTrialMatingParentPicSettings(position, kBioTermSire, QStringLiteral("TRIALMATING-SIREPIC-LAYOUT"),
-                                            QStringLiteral("TRIALMATING-SIREPIC-DATA"));
+    return m_BoxSettingsCommands->TrialMatingSirePic(position);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingDamPicSettings(const QPoint &position)
 {
-    return EditTrialMatingParentPicSettings(position, kBioTermDam, QStringLiteral("TRIALMATING-DAMPIC-LAYOUT"),
-                                            QStringLiteral("TRIALMATING-DAMPIC-DATA"));
+    return m_BoxSettingsCommands->TrialMatingDamPic(position);
+}
+
+bool CBioRegThemedFormInterface::EditAncestorsBoxSettings(const QPoint &position)
+{
+    return m_BoxSettingsCommands->AncestorsBox(position);
+}
+
+bool CBioRegThemedFormInterface::EditAncestorCellDefaultSettings(const QPoint &position)
+{
+    return m_BoxSettingsCommands->AncestorCellDefault(position);
+}
+
+bool CBioRegThemedFormInterface::EditAncestorCellGensSettings(const QPoint &position)
+{
+    return m_BoxSettingsCommands->AncestorCellGens(position);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingParentDetailsSettings(const QPoint &position, qint32 term,
                                                                       const QString &layoutElt,
                                                                       const QString &dataElt)
 {
-    if (!m_TrialMating)
-        return false;
-    const QString title = tr("%1 Details Settings").arg(GetBioTerm(term));
-    const auto none = [](auto &) {};
-    if (term == kBioTermSire)
-        (void)ExecBoxSettings<CBioRegTrialMatingSireDetailsBoxPropertiesDialog>(position, m_TrialMating, layoutElt,
-                                                                                dataElt, title,
-                                                                                kBoxSettingsAllGenerations, none);
-    else
-        (void)ExecBoxSettings<CBioRegTrialMatingDamDetailsBoxPropertiesDialog>(position, m_TrialMating, layoutElt,
-                                                                               dataElt, title,
-                                                                               kBoxSettingsAllGenerations, none);
-    return true;
+    return m_BoxSettingsCommands->TrialMatingParentDetails(position, term, layoutElt, dataElt);
 }
 
 bool CBioRegThemedFormInterface::EditTrialMatingParentPicSettings(const QPoint &position, qint32 term,
                                                                   const QString &layoutElt, const QString &dataElt)
 {
-    if (!m_TrialMating)
-        return false;
-    (void)ExecBoxSettings<CBioRegThemedFormIndividualPicBoxPropertiesDialog>(
-        position, m_TrialMating, layoutElt, dataElt, tr("%1 %2 Settings").arg(GetBioTerm(term), tr("Photo")),
-        kBoxSettingsAllGenerations, [](auto &) {});
-    return true;
-}
-
-bool CBioRegThemedFormInterface::EditAncestorsBoxSettings(const QPoint &position)
-{
-    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
-    if (!form)
-        return false;
-    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsBoxPropertiesDialog>(
-        position, form, form->LayoutEltName(), form->DataEltName(), tr("Ancestors Box Settings"),
-        kBoxSettingsAllGenerations, [](auto &) {},
-        [this, position](CBioRegThemedFormWithAncestryPanelsBoxPropertiesDialog &dialog) {
-            if (dialog.HasPicture())
-                WarnPictureCropping(position, tr("a %1 for the ancestor").arg(tr("photo")),
-                                    tr("the box in which it is displayed"));
-        });
-    return true;
-}
-
-bool CBioRegThemedFormInterface::EditAncestorCellDefaultSettings(const QPoint &position)
-{
-    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
-    if (!form)
-        return false;
-    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsCellDefaultBoxPropertiesDialog>(
-        position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), kBoxSettingsAllGenerations,
-        [](auto &) {});
-    return true;
-}
-
-bool CBioRegThemedFormInterface::EditAncestorCellGensSettings(const QPoint &position)
-{
-    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
-    if (!form)
-        return false;
-    const qint32 generations = form->AncestrySettings()->m_Generations;
-    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsCellSpecificGensBoxPropertiesDialog>(
-        position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), kBoxSettingsChartSize,
-        [generations](auto &dialog) { dialog.SetGens(generations); });
-    return true;
+    return m_BoxSettingsCommands->TrialMatingParentPic(position, term, layoutElt, dataElt);
 }
 
 bool CBioRegThemedFormInterface::EditAncestorCellGenOfGensSettings(const QPoint &position, qint32 generation)
 {
-    const QSharedPointer<CBioRegThemedFormWithAncestryPanels> form = m_FormWithAncestryPanels;
-    if (!form)
-        return false;
-    const qint32 generations = form->AncestrySettings()->m_Generations;
-    (void)ExecBoxSettings<CBioRegThemedFormWithAncestryPanelsCellSpecificGenOfGensBoxPropertiesDialog>(
-        position, form, form->CellLayoutEltName(), form->CellDataEltName(), QString(), generation,
-        [generations, generation](auto &dialog) { dialog.SetGenOfGens(generations, generation); });
-    return true;
+    return m_BoxSettingsCommands->AncestorCellGenOfGens(position, generation);
 }
 
 // ---- Boxes that show an animal ----
@@ -1683,10 +1579,7 @@ qint32 CBioRegThemedFormInterface::AddNewRecord(const QPoint &position, qint32 s
 bool CBioRegThemedFormInterface::EditAnimal(const QPoint &position, const QString &titleWord, qint32 recordId,
                                             const QString &tabName)
 {
-    if (!m_BioReg)
-        return false;
-    return CBioRegRecordCommands(m_BioReg.data())
-        .EditRecord(GetWidget(), position, tr("%1 Details").arg(titleWord), recordId, tabName);
+    return RecordCommands().Edit(position, titleWord, recordId, tabName);
 }
 
 // ---- The ancestry charts ----

@@ -12,6 +12,7 @@
 
 class CBioReg;
 class CBioRegAncestorCellCommands;
+class CBioRegBoxSettingsCommands;
 class CBioRegFormRecordCommands;
 class CBioRegRecordBoxCommands;
 class CBioRegCoverSheet;
@@ -292,20 +293,12 @@ public Q_SLOTS:
     void Slot_triggered_ThemedFormWithAncestryPanels_SpecificGenOfGensProperties5();
 
 private:
+    // The box settings run the themed view's protected dialog and crop-notice steps.
+    friend class CBioRegBoxSettingsCommands;
+
     // A command's blocking scope: when it is the outermost one, its end brings
     // the lists back onto the remembered records.
     class CCommandScope;
-
-    // Runs the dialog of a box of the form: `prepare` sets it up before it runs,
-    // `accepted` follows an accepted run, once the edits are applied. True when
-    // it was accepted.
-    template <typename TDialog, typename TPrepare, typename TAccepted = void (*)(TDialog &)>
-    bool ExecBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
-                         const QString &layoutElt, const QString &dataElt, const QString &title, qint32 hint,
-                         TPrepare prepare, TAccepted accepted = [](TDialog &) {});
-    template <typename TDialog>
-    bool EditBoxSettings(const QPoint &position, const QSharedPointer<CBioRegThemedForm> &form,
-                         const QString &stem, const QString &title);
 
     // The boxes of the current form that show an animal, then its ancestry chart.
     bool DispatchBoxEvent(CCmnFormBoxEvent *event);
@@ -371,6 +364,7 @@ private:
     CCmnCheckBox *m_CheckBoxes[CheckBoxCount] = {};
     std::unique_ptr<CBioRegRecordBoxCommands> m_RecordBoxCommands;
     std::unique_ptr<CBioRegAncestorCellCommands> m_AncestorCellCommands;
+    std::unique_ptr<CBioRegBoxSettingsCommands> m_BoxSettingsCommands;
     QHash<QString, QAction *> m_Actions;
     QHash<QString, CCmnPushButton *> m_Buttons;
 };

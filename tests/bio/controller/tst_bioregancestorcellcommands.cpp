@@ -103,6 +103,7 @@ private Q_SLOTS:
     void cellWithoutChildOffersSettingsOnly();
     void ancestorPressAsksWhatToDo_data();
     void ancestorPressAsksWhatToDo();
+    void onlyCandidateBeingTheChildAddsAtOnce_data();
     void onlyCandidateBeingTheChildAddsAtOnce();
     void selectRefusesDescendantsAndSetsTheChoice();
     void newParentRefusesTheChildsOffspring();
@@ -280,26 +281,41 @@ void TestBioRegAncestorCellCommands::ancestorPressAsksWhatToDo()
     QCOMPARE(family.Record(family.m_Bella).m_Sire, family.m_Rex);
 }
 
+void TestBioRegAncestorCellCommands::onlyCandidateBeingTheChildAddsAtOnce_data()
+{
+    QTest::addColumn<int>("childSex");
+    QTest::addColumn<int>("otherSex");
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("sire of a male, the other female") << 1 << 2 << 1 << "New Sire";
+    // A child of unknown sex is the one animal not recorded male: no dam to choose.
+    QTest::newRow("dam of an unknown, the other male") << 0 << 1 << 2 << "New Dam";
+}
+
 void TestBioRegAncestorCellCommands::onlyCandidateBeingTheChildAddsAtOnce()
 {
+    QFETCH(int, childSex);
+    QFETCH(int, otherSex);
+    QFETCH(int, which);
+    QFETCH(QString, title);
     CBioFormViewFixture fixture;
-    const int max = AddAnimal(*fixture.m_Reg, QStringLiteral("Max"), 1);
-    AddAnimal(*fixture.m_Reg, QStringLiteral("Maud"), 2);
-    fixture.View()->PedigreeStickyState()->m_SubjectRecNo = max;
+    const int child = AddAnimal(*fixture.m_Reg, QStringLiteral("Max"), childSex);
+    AddAnimal(*fixture.m_Reg, QStringLiteral("Maud"), otherSex);
+    fixture.View()->PedigreeStickyState()->m_SubjectRecNo = child;
     fixture.Show(kBioFormViewPedigree);
     CTestMessageBoxScope messages;
     CBioFormViewWindows windows;
     windows.Type(QStringLiteral("Duke"));
-    CBioFormViewBoxEvent press(kPress, CellBox(*fixture.View()->Pedigree(), 0, 1));
+    CBioFormViewBoxEvent press(kPress, CellBox(*fixture.View()->Pedigree(), 0, which));
 
     QVERIFY(fixture.View()->HandleBoxEvent(press.Get()));
 
     QCOMPARE(messages.Requests().size(), 0);
     QCOMPARE(windows.m_Shown.size(), 1);
-    QCOMPARE(windows.m_Shown.first().m_Title, QStringLiteral("New Sire"));
-    QCOMPARE(windows.m_Shown.first().m_Sex, 1);
-    const int duke = fixture.m_Reg->GetBioRecord(max)->m_Sire;
-    QCOMPARE(fixture.m_Reg->RecordDisplayName(duke), QStringLiteral("Duke"));
+    QCOMPARE(windows.m_Shown.first().m_Title, title);
+    QCOMPARE(windows.m_Shown.first().m_Sex, which);
+    const CBioRegRecord *record = fixture.m_Reg->GetBioRecord(child);
+    QCOMPARE(fixture.m_Reg->RecordDisplayName(which == 1 ? record->m_Sire : record->m_Dam), QStringLiteral("Duke"));
 }
 
 void TestBioRegAncestorCellCommands::selectRefusesDescendantsAndSetsTheChoice()

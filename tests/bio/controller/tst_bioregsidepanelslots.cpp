@@ -3,6 +3,7 @@
 #include "bioformviewtesting.h"
 #include "bioregcheckdialog.h"
 #include "bioregcoversheetsettings.h"
+#include "bioregancestrypanel.h"
 #include "bioregcoversheetstickystate.h"
 #include "bioregpedigree.h"
 #include "bioregpedigreesettings.h"
@@ -112,6 +113,7 @@ private Q_SLOTS:
     void eachCheckBoxSwitchesItsOwnBox_data();
     void eachCheckBoxSwitchesItsOwnBox();
     void styleAndHighlightChoices();
+    void highlightChoiceMarksTheChartInPlace();
     void slotsNeedTheirFormAndNoBlock();
     void newAnimalIsPresetAndRemembered_data();
     void newAnimalIsPresetAndRemembered();
@@ -321,6 +323,29 @@ void TestBioRegSidePanelSlots::styleAndHighlightChoices()
                             BioCoverSheetSubjectChangeId(), BioTrialMatingParentChangeId(1),
                             BioTrialMatingParentChangeId(2)};
     QCOMPARE(QSet<qint32>(ids.begin(), ids.end()).size(), 5);
+}
+
+void TestBioRegSidePanelSlots::highlightChoiceMarksTheChartInPlace()
+{
+    // Rex sires both of Puppy's parents: he appears twice in Puppy's chart.
+    CFixture fixture;
+    const int rex = AddAnimal(*fixture.m_Reg, QStringLiteral("Rex"), 1);
+    const int son = AddAnimal(*fixture.m_Reg, QStringLiteral("Son"), 1, rex);
+    const int daughter = AddAnimal(*fixture.m_Reg, QStringLiteral("Daughter"), 2, rex);
+    fixture.View()->PedigreeStickyState()->m_SubjectRecNo =
+        AddAnimal(*fixture.m_Reg, QStringLiteral("Puppy"), 1, son, daughter);
+    fixture.Show(kPedigree);
+    V *view = fixture.View();
+    const auto form = view->Pedigree();
+    const CBioRegAncestryPanel &panel = *form->Panels().first().m_Panel;
+    QCOMPARE(panel.HighlightColours().size(), 0);
+
+    view->AncestorHighlightCombo()->setCurrentIndex(1);
+    QCOMPARE(panel.HighlightColours().keys(), QList<qint32>{rex});
+    QCOMPARE(view->Pedigree(), form);
+
+    view->AncestorHighlightCombo()->setCurrentIndex(0);
+    QCOMPARE(panel.HighlightColours().size(), 0);
 }
 
 void TestBioRegSidePanelSlots::slotsNeedTheirFormAndNoBlock()
