@@ -50,6 +50,7 @@ private slots:
     void openChoosesByExtension();
     void openThroughAFolderMapping();
     void failuresNameTheFileAndKeepTheDocument();
+    void openAfterAnInterruptedSaveNamesTheCopies();
     void newAddSaveCloseReopen();
     void sampleOpensAsAnExample();
 
@@ -275,9 +276,20 @@ void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
         return wizard.result();
     });
     CMainWindow window;
+    // The file open before keeps settings of its own; the import does not take them.
+    QVERIFY(window.NewDocument());
+    CDocumentSettings previous;
+    window.DocumentWidget()->GetSettings(previous);
+    previous.m_GeneralSettings.m_EmbedPhotos = !window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos;
+    window.DocumentWidget()->SetSettings(nullptr, previous);
+    window.DocumentWidget()->SetSettingsModified(false);
     CTestMessageBoxScope boxes;
     QVERIFY(window.OpenDocument(path, 0));
     QCOMPARE(boxes.Texts(), QStringList());
+    CDocumentSettings imported;
+    window.DocumentWidget()->GetSettings(imported);
+    QCOMPARE(imported.m_GeneralSettings.m_EmbedPhotos,
+             window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos);
     QCOMPARE(window.Document()->GetRegister()->GetRecordCount(), 3);
     QCOMPARE(window.Document()->FileName(), QString());
     QVERIFY(window.Document()->IsModified());
@@ -458,6 +470,29 @@ void TestMainWindowDocument::failuresNameTheFileAndKeepTheDocument()
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), bytes);
+}
+
+void TestMainWindowDocument::openAfterAnInterruptedSaveNamesTheCopies()
+{
+    // Without links the old file moves aside before the new one takes the name;
+    // a crash in between leaves both copies and nothing under the name.
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    CMainWindow window;
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    QVERIFY(QFile::copy(path, path + QStringLiteral("_1")));
+    QVERIFY(QFile::rename(path, path + QStringLiteral("_2")));
+    window.CloseDocument();
+
+    CTestMessageBoxScope boxes;
+    QVERIFY(!window.OpenDocument(path, 0));
+    QCOMPARE(boxes.Texts().size(), 1);
+    const QString text = boxes.Texts().first();
+    QVERIFY2(text.startsWith(QStringLiteral("<p>Unable to open file (%1)").arg(Native(path))), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("The previous version is kept as '%1'.").arg(Native(path + "_2"))),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("The version being saved is kept as '%1'.").arg(Native(path + "_1"))),
+             qPrintable(text));
+    QVERIFY(!window.HasDocument());
 }
 
 void TestMainWindowDocument::newAddSaveCloseReopen()
