@@ -46,6 +46,8 @@ private slots:
     void olderProgramsFileImports();
     void backupLeftBehindIsOnlyAWarning();
     void saveAsWarnsWhileSaveIsOffered();
+    void openAsksAboutTheChangedDocument_data();
+    void openAsksAboutTheChangedDocument();
     void openChoosesByExtension_data();
     void openChoosesByExtension();
     void openThroughAFolderMapping();
@@ -357,6 +359,43 @@ void TestMainWindowDocument::olderProgramsFileImports()
     QCOMPARE(window.Document()->FileName(), QString());
     QVERIFY(window.Document()->IsModified());
     QCOMPARE(window.MostRecentFile(), path);
+}
+
+void TestMainWindowDocument::openAsksAboutTheChangedDocument_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("opened");
+
+    QTest::newRow("asked, Cancel keeps the document") << 0 << 1 << false;
+    // The import commands ask before their file chooser and then open with this flag.
+    QTest::newRow("already asked") << int(CCmnMainWindowEx::OpenWithoutAsking) << 0 << true;
+}
+
+void TestMainWindowDocument::openAsksAboutTheChangedDocument()
+{
+    QFETCH(int, flags);
+    QFETCH(int, questions);
+    QFETCH(bool, opened);
+
+    const QString other = PathOf(QStringLiteral("other.orv"));
+    {
+        CMainWindow writer;
+        SaveDocumentAs(writer, other, {QStringLiteral("Bella")});
+    }
+    CMainWindow window;
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    const QSharedPointer<CDocument> document = window.Document();
+    document->SetModified(true);
+    CTestMessageBoxScope boxes;
+    boxes.Answer(QMessageBox::Cancel);
+    QCOMPARE(window.OpenDocument(other, flags), opened);
+    QCOMPARE(boxes.Texts().size(), questions);
+    QCOMPARE(window.Document() == document, !opened);
+    QCOMPARE(window.MostRecentFile(), opened ? other : path);
+    QCOMPARE(Names(*window.Document()->GetRegister()),
+             opened ? QStringList{QStringLiteral("Bella")} : QStringList{QStringLiteral("Rex")});
 }
 
 void TestMainWindowDocument::openChoosesByExtension_data()
