@@ -18,6 +18,8 @@
 #include "cmnwidgetaccelerators.h"
 #include "document.h"
 #include "documentfile.h"
+#include "documentsettingsdialog.h"
+#include "documentsettingsparamsfornewdocumentdialog.h"
 #include "documentstickystates.h"
 #include "documentwidget.h"
 #include "preferencesdialog.h"
@@ -120,10 +122,9 @@ void CMainWindow::CreateActions()
     if (app.m_KeepsDocumentSettings) {
         m_DocumentSettingsAction =
             MakeCommand(app.DocumentSettingsTitle(true) + QStringLiteral("..."),
-                        tr("View/modify %1").arg(app.DocumentSettingsTitle(false).toLower()), nullptr);
+                        tr("View/modify %1").arg(app.DocumentSettingsTitle(false).toLower()),
+                        &CMainWindow::Action_App_DocumentSettings_Triggered);
         m_DocumentSettingsAction->setToolTip(m_DocumentSettingsAction->statusTip());
-        // The settings dialog is not part of the program yet.
-        m_DocumentSettingsAction->setEnabled(false);
         if (m_DocumentSettingsButton)
             m_DocumentSettingsButton->SetAction(m_DocumentSettingsAction, app.DocumentSettingsTitle(false));
         SetButtonWhatsThis(m_DocumentSettingsButton, QStringLiteral("DocumentSettingsButton"));
@@ -219,6 +220,27 @@ void CMainWindow::Action_App_Preferences_Triggered()
     m_DocumentWidget->update();
 }
 
+void CMainWindow::Action_App_DocumentSettings_Triggered()
+{
+    if (!m_Document) {
+        // Without a document the command edits what the next new document starts from.
+        EditDefaultDocumentSettings(m_DefaultDocumentSettings, this);
+        return;
+    }
+    CDocumentSettings edited;
+    m_DocumentWidget->GetSettings(edited);
+    if (!EditOpenDocumentSettings(edited, m_DefaultDocumentSettings, m_Document->GetRegister(), this)
+        || edited == m_DocumentWidget->Settings())
+        return;
+    const CCmnWaitCursorScope wait;
+    CCmnProgressDialog progress(this);
+    progress.Setup(tr("Adjusting"));
+    progress.EnablePhases();
+    m_DocumentWidget->SetSettings(&progress, edited);
+    m_DocumentWidget->update();
+    progress.close();
+}
+
 void CMainWindow::Action_App_FileSaveExport_Triggered()
 {
     m_DocumentWidget->ExportData();
@@ -278,9 +300,9 @@ void CMainWindow::SetDocument(CCmnProgressDialog *progress, const QSharedPointer
     m_DocumentWidget->InstallDocument(progress, m_Document, settings, states);
 }
 
-bool CMainWindow::SetUpNewDocumentFields(CDocumentSettings &)
+bool CMainWindow::SetUpNewDocumentFields(CDocumentSettings &settings)
 {
-    return false;
+    return ChooseNewDocumentFields(settings);
 }
 
 bool CMainWindow::NewDocument()

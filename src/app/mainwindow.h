@@ -69,6 +69,7 @@ public:
 
 public Q_SLOTS:
     void Action_App_Preferences_Triggered();
+    void Action_App_DocumentSettings_Triggered();
     void Action_App_FileOpenSample_Triggered();
     void Action_App_FileOpenImport_Triggered();
     void Action_App_FileOpenLegacy_Triggered_HV();
@@ -84,7 +85,7 @@ private:
     // Asks whether the current document may go, then for the file to import; the
     // chosen file is opened without asking again.
     void ImportChosenFile(const QString &caption, const QString &filter);
-    // The new-document field choice; declined until the program offers it.
+    // The new-document field choice, offered on the new document's settings.
     bool SetUpNewDocumentFields(CDocumentSettings &settings);
     // The end of a successful open: the document is shown with what its loading said.
     void InstallOpenedDocument(CCmnProgressDialog *progress, const QSharedPointer<CDocument> &document,

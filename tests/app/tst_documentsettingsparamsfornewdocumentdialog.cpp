@@ -11,6 +11,7 @@
 #include "cmnreguserfieldset.h"
 #include "documentsettings.h"
 #include "documentsettingsparamsfornewdocumentdialog.h"
+#include "nameditemstesting.h"
 #include "programstartup.h"
 #include "rendertesting.h"
 #include "testdialogrunnerscope.h"
@@ -96,14 +97,6 @@ void ClearAll(CDocumentSettingsParamsForNewDocumentDialog &dialog)
 {
     for (CCmnCheckBox *box : dialog.CheckBoxes())
         box->setChecked(false);
-}
-
-QStringList UserFieldNames(const CCmnRegFieldsSettings &settings)
-{
-    QStringList names;
-    for (const auto &item : settings.GetUserFields().m_Items)
-        names << item.first;
-    return names;
 }
 
 const QStringList kDefaultTicked{"Additional Titles", "Breeder", "Owner",    "Notes",
@@ -333,7 +326,7 @@ void TestDocumentSettingsParamsForNewDocumentDialog::declining()
         QCOMPARE(settings.GetUserFields().m_Items.size(), 8);
         QVERIFY(QSettings().contains("newbioregparams/enabledfields"));
     } else {
-        QCOMPARE(UserFieldNames(settings), UserFieldNames(before));
+        QCOMPARE(OrvNamedListNames(settings.GetUserFields()), OrvNamedListNames(before.GetUserFields()));
         QCOMPARE(settings.GetFormFieldOrder(), before.GetFormFieldOrder());
         QVERIFY(!QSettings().contains("newbioregparams/enabledfields"));
     }

@@ -2,16 +2,21 @@
 #include "bioreg.h"
 #include "biopreferenceinbreedingsettingstab.h"
 #include "cmnappdescriptor.h"
+#include "cmncheckbox.h"
 #include "cmndockwidget.h"
 #include "cmnframework.h"
 #include "cmnspinbox.h"
 #include "cmnwhatsthistexts.h"
 #include "cmnpushbutton.h"
 #include "document.h"
+#include "documentgeneralsettingstab.h"
+#include "documentsettingsdialog.h"
 #include "documentwidget.h"
+#include "preferencestesting.h"
 #include "testfilechooserscope.h"
 #include "testmessageboxscope.h"
 #include "mainwindow.h"
+#include "mainwindowtesting.h"
 #include "preferencesdialog.h"
 #include "programstartup.h"
 #include "testdialogrunnerscope.h"
@@ -19,6 +24,7 @@
 #include "usertexts.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -48,6 +54,20 @@ QMenu *MenuTitled(const QMenuBar *bar, const QString &title)
     return nullptr;
 }
 
+// Plays the user of "File Settings": notes whether "Use Defaults" is offered,
+// ticks "embed pictures" when asked to, then presses OK or Cancel.
+TCmnDialogRunner FileSettingsUser(bool change, bool accept, bool *useDefaultsOffered)
+{
+    return [=](QDialog &shown) {
+        auto &dialog = dynamic_cast<CDocumentSettingsDialog &>(shown);
+        *useDefaultsOffered = OrvResetButton(dialog, QStringLiteral("Use Defaults")) != nullptr;
+        if (change)
+            dialog.GeneralTab()->EmbedPicsCheckBox()->setChecked(true);
+        dialog.ButtonBox()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return dialog.result();
+    };
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -67,6 +87,10 @@ private slots:
     void extraButtonsStandForTheirCommands();
     void importCommandsAskBeforeChoosing_data();
     void importCommandsAskBeforeChoosing();
+    void settingsCommandWithADocument_data();
+    void settingsCommandWithADocument();
+    void settingsCommandWithoutADocument_data();
+    void settingsCommandWithoutADocument();
 
 private:
     std::unique_ptr<CTestSettingsScope> m_Settings;
@@ -174,7 +198,7 @@ void TestMainWindow::preferencesCommandKeepsOnlyConfirmedChanges()
         return OrvAcceptDialog(dialog);
     });
     CMainWindow window;
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     window.PreferencesAction()->trigger();
 
     QCOMPARE(runner.Titles(), QStringList{"Preferences"});
@@ -243,7 +267,7 @@ void TestMainWindow::importCommandsAskBeforeChoosing()
         if (OrvShownMnemonicText(start.first->text()) == command)
             action = start.first;
     QVERIFY(action);
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     window.Document()->SetModified(true);
     const CTestFileChooserScope chooser{QString()};
     {
@@ -265,3 +289,69 @@ void TestMainWindow::importCommandsAskBeforeChoosing()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+void TestMainWindow::settingsCommandWithADocument_data()
+{
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<bool>("accept");
+
+    QTest::newRow("changed, OK") << true << true;
+    QTest::newRow("unchanged, OK") << false << true;
+    QTest::newRow("changed, Cancel") << true << false;
+}
+
+void TestMainWindow::settingsCommandWithADocument()
+{
+    QFETCH(bool, change);
+    QFETCH(bool, accept);
+
+    CMainWindow window;
+    QVERIFY(OrvNewDocument(window));
+    QVERIFY(window.DocumentSettingsAction()->isEnabled());
+    const CDocumentSettings defaults = window.DefaultDocumentSettings();
+    CTestMessageBoxScope boxes;
+    bool useDefaultsOffered = false;
+    const CTestDialogRunnerScope runner(FileSettingsUser(change, accept, &useDefaultsOffered));
+    window.DocumentSettingsButton()->click();
+
+    QCOMPARE(runner.Titles(), QStringList{"File Settings"});
+    QVERIFY(useDefaultsOffered);
+    QCOMPARE(boxes.Texts(), QStringList());
+    const bool changed = change && accept;
+    QCOMPARE(window.DocumentWidget()->Settings().m_GeneralSettings.m_EmbedPhotos, changed);
+    // Only a real change gives the close question something to ask about.
+    QCOMPARE(window.DocumentWidget()->IsSettingsModified(), changed);
+    QCOMPARE(window.DefaultDocumentSettings(), defaults);
+}
+
+void TestMainWindow::settingsCommandWithoutADocument_data()
+{
+    QTest::addColumn<bool>("accept");
+
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void TestMainWindow::settingsCommandWithoutADocument()
+{
+    QFETCH(bool, accept);
+
+    CMainWindow window;
+    QVERIFY(window.DocumentSettingsAction()->isEnabled());
+    bool useDefaultsOffered = true;
+    {
+        CTestMessageBoxScope boxes;
+        const CTestDialogRunnerScope runner(FileSettingsUser(true, accept, &useDefaultsOffered));
+        window.DocumentSettingsAction()->trigger();
+        QCOMPARE(boxes.Texts(), QStringList{"There is no file open. Changing the file settings will alter the "
+                                            "<b>default</b> settings when you create a new file."});
+        QCOMPARE(runner.Titles(), QStringList{"File Settings"});
+    }
+    QVERIFY(!useDefaultsOffered);
+    QVERIFY(!window.HasDocument());
+    QCOMPARE(window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos, accept);
+    // The next new document starts from them.
+    QVERIFY(OrvNewDocument(window));
+    QCOMPARE(window.DocumentWidget()->Settings().m_GeneralSettings.m_EmbedPhotos, accept);
+    QVERIFY(!window.DocumentWidget()->IsSettingsModified());
+}

@@ -5,13 +5,22 @@
 #include "cmnframework.h"
 #include "cmnmappedfoldersstore.h"
 #include "cmnmessageboxpresenter.h"
+#include "cmnregfieldssettings.h"
+#include "cmnreguserfieldset.h"
+#include "cmnsystemlocale.h"
+#include "nameditemstesting.h"
 #include "document.h"
 #include "documentstickystates.h"
 #include "documentwidget.h"
 #include "mainwindow.h"
+#include "mainwindowtesting.h"
 #include "programstartup.h"
 #include "rendertesting.h"
+#include "bioautomaticorcustomimportcolspage.h"
+#include "cmncheckbox.h"
+#include "cmnfilehiddensettings.h"
 #include "cmnimportcsvwizard.h"
+#include "cmntablewidget.h"
 #include "legacyrecordwriter.h"
 #include "testdialogrunnerscope.h"
 #include "testfilechooserscope.h"
@@ -38,6 +47,7 @@ private slots:
     void cleanup();
 
     void newDocumentStartsFromTheDefaults();
+    void newDocumentTakesTheChosenFields();
     void closeQuestion_data();
     void closeQuestion();
     void failedSaveOnYesKeepsTheWindowOpen();
@@ -119,7 +129,7 @@ void TestMainWindowDocument::cleanup()
 
 void TestMainWindowDocument::SaveDocumentAs(CMainWindow &window, const QString &path, const QStringList &animals)
 {
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     for (const QString &name : animals)
         AddAnimal(*window.Document()->GetRegister(), name, 1);
     QVERIFY(window.SaveDocument(path, 0));
@@ -129,7 +139,7 @@ void TestMainWindowDocument::SaveDocumentAs(CMainWindow &window, const QString &
 void TestMainWindowDocument::newDocumentStartsFromTheDefaults()
 {
     CMainWindow window;
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta - New File"));
     QVERIFY(window.HasDocument());
     QCOMPARE(window.Document()->GetRegister()->GetRecordCount(), 0);
@@ -144,6 +154,23 @@ void TestMainWindowDocument::newDocumentStartsFromTheDefaults()
     QVERIFY(!window.SaveAction()->isEnabled());
     QVERIFY(window.SaveAsAction()->isEnabled());
     QVERIFY(window.ExportAction()->isEnabled());
+    QVERIFY(!window.Document()->IsModified());
+}
+
+void TestMainWindowDocument::newDocumentTakesTheChosenFields()
+{
+    CMainWindow window;
+    QVERIFY(OrvNewDocument(window, true));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta - New File"));
+    // The set lists them by name.
+    QStringList chosen{"Additional Titles", "Breeder", "Owner", "Notes", "Microchip", "Reg. No.", "Breed",
+                       CmnColourWord()};
+    chosen.sort(Qt::CaseInsensitive);
+    QCOMPARE(OrvNamedListNames(window.DocumentWidget()->Settings().m_FieldsSettings.GetUserFields()), chosen);
+    // The register works with them at once.
+    QCOMPARE(OrvNamedListNames(window.Document()->GetRegister()->GetFieldsSettings().GetUserFields()), chosen);
+    // Only this document has them: the next one is offered the choice again.
+    QCOMPARE(OrvNamedListNames(window.DefaultDocumentSettings().m_FieldsSettings.GetUserFields()), QStringList());
     QVERIFY(!window.Document()->IsModified());
 }
 
@@ -264,27 +291,43 @@ void TestMainWindowDocument::saveAsWarnsWhileSaveIsOffered()
 
 void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
 {
+    // A club's list from a spreadsheet saved on Windows: semicolons, cp1252.
     const QString path = PathOf(QStringLiteral("dogs.csv"));
     QFile text(path);
     QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("ID,Name,Sire,Dam\r\n1,Rex,,\r\n2,Bella,,\r\n3,Smith & Jones <UK>,1,2\r\n");
+    text.write("ID;Name;Sire;Dam;Owner\r\n1;Rex;;;Smith & Jones <UK>\r\n2;M\xFCller;;;Brandt\r\n"
+               "3;Bella;1;2;\r\n");
     text.close();
-    // The wizard as the user goes through it: Next to the columns, then Finish.
-    const CTestDialogRunnerScope runner([](QDialog &dialog) {
-        auto &wizard = static_cast<CCmnImportCSVWizard &>(dialog);
-        wizard.next();
-        wizard.next();
-        wizard.button(QWizard::FinishButton)->click();
-        return wizard.result();
-    });
+    // The user chose the encoding and the separator for this file before.
+    CmnGetFileHiddenSettings()->SetValue(path, "textencoding", "Windows-1252,CRLF,1");
+    CmnGetFileHiddenSettings()->SetValue(path, "csvformat", "\",0,;,#,1,1");
     CMainWindow window;
     // The file open before keeps settings of its own; the import does not take them.
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     CDocumentSettings previous;
     window.DocumentWidget()->GetSettings(previous);
     previous.m_GeneralSettings.m_EmbedPhotos = !window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos;
     window.DocumentWidget()->SetSettings(nullptr, previous);
     window.DocumentWidget()->SetSettingsModified(false);
+    // The wizard as the user goes through it: Next to the columns, where the first
+    // time the owner column is customised as "Breeder", then Finish.
+    QList<bool> customizeTicked;
+    const CTestDialogRunnerScope runner([&customizeTicked](QDialog &dialog) {
+        auto &wizard = static_cast<CCmnImportCSVWizard &>(dialog);
+        wizard.next();
+        wizard.next();
+        auto *page = dynamic_cast<CBioAutomaticOrCustomImportColsPage *>(wizard.currentPage());
+        if (!page)
+            return int(QDialog::Rejected);
+        CBioAutomaticOrCustomImportColsPanel *panel = page->ChoicePanel();
+        customizeTicked << panel->CheckBox()->isChecked();
+        if (customizeTicked.size() == 1) {
+            panel->CheckBox()->click();
+            panel->Table()->item(2, 4)->setText(QStringLiteral("Breeder"));
+        }
+        wizard.button(QWizard::FinishButton)->click();
+        return wizard.result();
+    });
     CTestMessageBoxScope boxes;
     QVERIFY(window.OpenDocument(path, 0));
     QCOMPARE(boxes.Texts(), QStringList());
@@ -292,7 +335,9 @@ void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
     window.DocumentWidget()->GetSettings(imported);
     QCOMPARE(imported.m_GeneralSettings.m_EmbedPhotos,
              window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos);
-    QCOMPARE(window.Document()->GetRegister()->GetRecordCount(), 3);
+    const CBioReg &reg = *window.Document()->GetRegister();
+    QCOMPARE(Names(reg), (QStringList{"Bella", u"M\u00FCller"_qs, "Rex"}));
+    QCOMPARE(OrvNamedListNames(reg.GetFieldsSettings().GetUserFields()), QStringList{"Breeder"});
     QCOMPARE(window.Document()->FileName(), QString());
     QVERIFY(window.Document()->IsModified());
     QCOMPARE(window.MostRecentFile(), path);
@@ -300,6 +345,13 @@ void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
     // Saving it needs a document name first.
     QVERIFY(!window.SaveAction()->isEnabled());
     QVERIFY(window.SaveAsAction()->isEnabled());
+
+    // The next import of the file starts from the columns chosen for it.
+    boxes.Answer(QMessageBox::No);
+    QVERIFY(window.OpenDocument(path, 0));
+    QCOMPARE(customizeTicked, (QList<bool>{false, true}));
+    QCOMPARE(OrvNamedListNames(window.Document()->GetRegister()->GetFieldsSettings().GetUserFields()),
+             QStringList{"Breeder"});
 }
 
 void TestMainWindowDocument::olderProgramsFileImports_data()
@@ -338,7 +390,7 @@ void TestMainWindowDocument::olderProgramsFileImports()
         return accept ? OrvAcceptDialog(dialog) : int(QDialog::Rejected);
     });
     CMainWindow window;
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     const QSharedPointer<CDocument> before = window.Document();
     CTestMessageBoxScope boxes;
     QCOMPARE(window.OpenDocument(path, 0), message.isEmpty());
@@ -421,7 +473,7 @@ void TestMainWindowDocument::openChoosesByExtension()
     QVERIFY(QFile::copy(saved, path));
 
     CMainWindow window;
-    QVERIFY(window.NewDocument());
+    QVERIFY(OrvNewDocument(window));
     const QSharedPointer<CDocument> before = window.Document();
     // The import road runs the text wizard, here cancelled: nothing is said.
     const CTestDialogRunnerScope runner;
@@ -540,7 +592,8 @@ void TestMainWindowDocument::newAddSaveCloseReopen()
     window.setWindowState(Qt::WindowNoState);
     window.resize(1200, 850);
     window.show();
-    QVERIFY(window.NewDocument());
+    // The breeder takes the offered fields, as most do.
+    QVERIFY(OrvNewDocument(window, true));
     // Added as the record commands add them, so the forms and the document hear of it.
     CBioReg &reg = *window.Document()->GetRegister();
     const auto store = [&reg](const QString &name, int sex, int sire, int dam) {

@@ -20,10 +20,12 @@ inline TOrvTestNamedList OrvMakeNamedList(const QStringList &names, qint32 curre
     return list;
 }
 
-inline QStringList OrvNamedListNames(const TOrvTestNamedList &list)
+// The names of any named-item list (user fields too), in its order.
+template <typename TValue>
+QStringList OrvNamedListNames(const TCmnNamedItemsSortedList<TValue> &list)
 {
     QStringList names;
-    for (const TOrvTestNamedList::CItem &item : list.m_Items)
+    for (const auto &item : list.m_Items)
         names << item.first;
     return names;
 }
