@@ -412,6 +412,8 @@ bool CMainWindow::OpenDocument(const QString &path, qint32 flags)
     bool imported = false;
     if (!file.open(QIODevice::ReadOnly)) {
         error = mapped.MessageText(tr("Unable to open file"));
+        if (const QString note = CCmnDocumentFileWriter::InterruptedSaveNote(mapped); !note.isEmpty())
+            error += QStringLiteral("\n\n") + note;
     } else if (IsDocumentExtension(CmnFileExtension(path))) {
         document->SetFileName(path);
         error = CDocumentFile::Read(file, *document, settings, &progress, warning, messages);

@@ -56,10 +56,13 @@ private slots:
     void olderProgramsFileImports();
     void backupLeftBehindIsOnlyAWarning();
     void saveAsWarnsWhileSaveIsOffered();
+    void openAsksAboutTheChangedDocument_data();
+    void openAsksAboutTheChangedDocument();
     void openChoosesByExtension_data();
     void openChoosesByExtension();
     void openThroughAFolderMapping();
     void failuresNameTheFileAndKeepTheDocument();
+    void openAfterAnInterruptedSaveNamesTheCopies();
     void newAddSaveCloseReopen();
     void sampleOpensAsAnExample();
 
@@ -298,6 +301,14 @@ void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
     // The user chose the encoding and the separator for this file before.
     CmnGetFileHiddenSettings()->SetValue(path, "textencoding", "Windows-1252,CRLF,1");
     CmnGetFileHiddenSettings()->SetValue(path, "csvformat", "\",0,;,#,1,1");
+    CMainWindow window;
+    // The file open before keeps settings of its own; the import does not take them.
+    QVERIFY(OrvNewDocument(window));
+    CDocumentSettings previous;
+    window.DocumentWidget()->GetSettings(previous);
+    previous.m_GeneralSettings.m_EmbedPhotos = !window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos;
+    window.DocumentWidget()->SetSettings(nullptr, previous);
+    window.DocumentWidget()->SetSettingsModified(false);
     // The wizard as the user goes through it: Next to the columns, where the first
     // time the owner column is customised as "Breeder", then Finish.
     QList<bool> customizeTicked;
@@ -317,10 +328,13 @@ void TestMainWindowDocument::importedDocumentIsUntitledAndModified()
         wizard.button(QWizard::FinishButton)->click();
         return wizard.result();
     });
-    CMainWindow window;
     CTestMessageBoxScope boxes;
     QVERIFY(window.OpenDocument(path, 0));
     QCOMPARE(boxes.Texts(), QStringList());
+    CDocumentSettings imported;
+    window.DocumentWidget()->GetSettings(imported);
+    QCOMPARE(imported.m_GeneralSettings.m_EmbedPhotos,
+             window.DefaultDocumentSettings().m_GeneralSettings.m_EmbedPhotos);
     const CBioReg &reg = *window.Document()->GetRegister();
     QCOMPARE(Names(reg), (QStringList{"Bella", u"M\u00FCller"_qs, "Rex"}));
     QCOMPARE(OrvNamedListNames(reg.GetFieldsSettings().GetUserFields()), QStringList{"Breeder"});
@@ -397,6 +411,43 @@ void TestMainWindowDocument::olderProgramsFileImports()
     QCOMPARE(window.Document()->FileName(), QString());
     QVERIFY(window.Document()->IsModified());
     QCOMPARE(window.MostRecentFile(), path);
+}
+
+void TestMainWindowDocument::openAsksAboutTheChangedDocument_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("opened");
+
+    QTest::newRow("asked, Cancel keeps the document") << 0 << 1 << false;
+    // The import commands ask before their file chooser and then open with this flag.
+    QTest::newRow("already asked") << int(CCmnMainWindowEx::OpenWithoutAsking) << 0 << true;
+}
+
+void TestMainWindowDocument::openAsksAboutTheChangedDocument()
+{
+    QFETCH(int, flags);
+    QFETCH(int, questions);
+    QFETCH(bool, opened);
+
+    const QString other = PathOf(QStringLiteral("other.orv"));
+    {
+        CMainWindow writer;
+        SaveDocumentAs(writer, other, {QStringLiteral("Bella")});
+    }
+    CMainWindow window;
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    const QSharedPointer<CDocument> document = window.Document();
+    document->SetModified(true);
+    CTestMessageBoxScope boxes;
+    boxes.Answer(QMessageBox::Cancel);
+    QCOMPARE(window.OpenDocument(other, flags), opened);
+    QCOMPARE(boxes.Texts().size(), questions);
+    QCOMPARE(window.Document() == document, !opened);
+    QCOMPARE(window.MostRecentFile(), opened ? other : path);
+    QCOMPARE(Names(*window.Document()->GetRegister()),
+             opened ? QStringList{QStringLiteral("Bella")} : QStringList{QStringLiteral("Rex")});
 }
 
 void TestMainWindowDocument::openChoosesByExtension_data()
@@ -510,6 +561,29 @@ void TestMainWindowDocument::failuresNameTheFileAndKeepTheDocument()
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), bytes);
+}
+
+void TestMainWindowDocument::openAfterAnInterruptedSaveNamesTheCopies()
+{
+    // Without links the old file moves aside before the new one takes the name;
+    // a crash in between leaves both copies and nothing under the name.
+    const QString path = PathOf(QStringLiteral("kennel.orv"));
+    CMainWindow window;
+    SaveDocumentAs(window, path, {QStringLiteral("Rex")});
+    QVERIFY(QFile::copy(path, path + QStringLiteral("_1")));
+    QVERIFY(QFile::rename(path, path + QStringLiteral("_2")));
+    window.CloseDocument();
+
+    CTestMessageBoxScope boxes;
+    QVERIFY(!window.OpenDocument(path, 0));
+    QCOMPARE(boxes.Texts().size(), 1);
+    const QString text = boxes.Texts().first();
+    QVERIFY2(text.startsWith(QStringLiteral("<p>Unable to open file (%1)").arg(Native(path))), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("The previous version is kept as '%1'.").arg(Native(path + "_2"))),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("The version being saved is kept as '%1'.").arg(Native(path + "_1"))),
+             qPrintable(text));
+    QVERIFY(!window.HasDocument());
 }
 
 void TestMainWindowDocument::newAddSaveCloseReopen()

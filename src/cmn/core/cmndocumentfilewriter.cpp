@@ -73,6 +73,19 @@ QString CCmnDocumentFileWriter::BackupPath(const QString &path)
     return path + QStringLiteral("_2");
 }
 
+QString CCmnDocumentFileWriter::InterruptedSaveNote(const CCmnMappedPath &path)
+{
+    const QString backup = BackupPath(path.m_MappedPath);
+    if (QFileInfo::exists(path.m_MappedPath) || !QFileInfo::exists(backup))
+        return QString();
+    QString note = QStringLiteral("A save of this file was interrupted. The previous version is kept as '%1'.")
+                       .arg(DocumentFileNativePath(backup));
+    const QString temporary = TemporaryPath(path.m_MappedPath);
+    if (QFileInfo::exists(temporary))
+        note += QStringLiteral(" The version being saved is kept as '%1'.").arg(DocumentFileNativePath(temporary));
+    return note + QStringLiteral(" Rename one of them to '%1' to open it.").arg(QFileInfo(path.m_MappedPath).fileName());
+}
+
 QString CCmnDocumentFileWriter::Write(const TStreamWriter &writeStream)
 {
     m_Warning.clear();

@@ -54,6 +54,13 @@ public:
     static QString TemporaryPath(const QString &path);
     static QString BackupPath(const QString &path);
 
+    // Where links are not supported, a save cut off between its two renames leaves
+    // no file under the name: the previous document is under the backup name and
+    // the new one, complete, under the temporary name. For the message that the
+    // file cannot be opened: which of them are there, or "" when the name holds a
+    // file or no backup is left.
+    static QString InterruptedSaveNote(const CCmnMappedPath &path);
+
 private:
     QString WriteTemporary(const TStreamWriter &writeStream);
     QString PutInPlace(bool existed);

@@ -99,6 +99,7 @@ private slots:
     void init();
     void cleanup();
     void importsAndRemembersTheCustomColumns();
+    void hiddenWizardImportsWithTheRememberedColumns();
     void returningToTheFormatRebuildsTheColumns();
     void returnEndsALabelEditOnly();
     void cancelledImportRemembersNothing_data();
@@ -165,6 +166,46 @@ void TestBioTextFileImport::importsAndRemembersTheCustomColumns()
     QCOMPARE(second.m_Result, QString());
     QVERIFY(second.m_CustomizeTicked);
     QCOMPARE(again.GetFieldsSettings().GetUserFields().m_Items.value(0).first, QStringLiteral("Breeder"));
+}
+
+void TestBioTextFileImport::hiddenWizardImportsWithTheRememberedColumns()
+{
+    const QString path = m_Folder.filePath("hidden.csv");
+    QFile text(path);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(kDogs);
+    text.close();
+    CmnGetFileHiddenSettings()->SetValue(path, "textencoding", "Windows-1252,CRLF,1");
+    CmnGetFileHiddenSettings()->SetValue(path, "csvformat", "\",0,;,#,1,1");
+    CBioReg first{CCmnRegFieldsSettings()};
+    QCOMPARE(Run(first, path, true, [](CCmnImportCSVWizard &, CBioAutomaticOrCustomImportColsPanel *panel) {
+                 panel->CheckBox()->click();
+                 panel->Table()->item(2, 4)->setText("Breeder");
+             }).m_Result,
+             QString());
+
+    // The parameter file beside the data asks for no wizard: no page is shown,
+    // and the columns are the ones the user set up last time.
+    QFile parameters(m_Folder.filePath("hidden-orv.txt"));
+    QVERIFY(parameters.open(QIODevice::WriteOnly));
+    parameters.write("showwizard:0\n");
+    parameters.close();
+    int shown = 0;
+    const CTestDialogRunnerScope dialogs([&shown](QDialog &) {
+        ++shown;
+        return int(QDialog::Rejected);
+    });
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    CBioReg again{CCmnRegFieldsSettings()};
+    CCmnRegFieldsSettings settings;
+    QString warning;
+    QStringList messages;
+    QCOMPARE(BioImportTextFile(again, settings, nullptr, warning, messages, path, &text, CCmnRegFieldContextMask(),
+                               nullptr),
+             QString());
+    QCOMPARE(shown, 0);
+    QCOMPARE(Names(again), (QStringList{"Rex", u"M\u00FCller"_qs, "Bella"}));
+    QCOMPARE(settings.GetUserFields().m_Items.value(0).first, QStringLiteral("Breeder"));
 }
 
 void TestBioTextFileImport::returningToTheFormatRebuildsTheColumns()

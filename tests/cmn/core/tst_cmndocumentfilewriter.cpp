@@ -24,6 +24,8 @@ private slots:
     void failedFinalRenameKeepsTheOldFile();
     void failedBackupRemovalIsOnlyAWarning();
     void mappedPathIsWrittenAndNamed();
+    void interruptedSaveIsNamed_data();
+    void interruptedSaveIsNamed();
 
 private:
     QString PathOf(const QString &name) const { return m_Folder->filePath(name); }
@@ -242,6 +244,33 @@ void TestCmnDocumentFileWriter::mappedPathIsWrittenAndNamed()
                                    QDir::toNativeSeparators(PathOf("a.orv_1")));
     QVERIFY2(error.startsWith(QStringLiteral("Cannot open file for writing ") + named), qPrintable(error));
     QCOMPARE(FileBytes(PathOf("a.orv")), QByteArray("new"));
+}
+
+void TestCmnDocumentFileWriter::interruptedSaveIsNamed_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("note");
+
+    const QString previous = QStringLiteral("A save of this file was interrupted. The previous version is kept as '%1'.");
+    const QString rename = QStringLiteral(" Rename one of them to 'a.orv' to open it.");
+    QTest::newRow("cut off between the renames")
+        << QStringList{"a.orv_1", "a.orv_2"}
+        << previous + QStringLiteral(" The version being saved is kept as '%2'.") + rename;
+    QTest::newRow("only the backup left") << QStringList{"a.orv_2"} << previous + rename;
+    QTest::newRow("document in place") << QStringList{"a.orv", "a.orv_1", "a.orv_2"} << QString();
+    QTest::newRow("only a temporary file") << QStringList{"a.orv_1"} << QString();
+}
+
+void TestCmnDocumentFileWriter::interruptedSaveIsNamed()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, note);
+
+    for (const QString &name : files)
+        PutFile(PathOf(name), name.toUtf8());
+    if (!note.isEmpty())
+        note = note.arg(QDir::toNativeSeparators(PathOf("a.orv_2")), QDir::toNativeSeparators(PathOf("a.orv_1")));
+    QCOMPARE(CCmnDocumentFileWriter::InterruptedSaveNote(CCmnMappedPath(PathOf("a.orv"))), note);
 }
 
 QTEST_GUILESS_MAIN(TestCmnDocumentFileWriter)
