@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QLatin1StringView>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -135,8 +136,45 @@ QString UpperCaseKeepingLoneSurrogates(const QString &text)
 
 } // namespace
 
+namespace {
+
+bool IsAscii(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// The same key as the general path for a plain ASCII text, made in one pass and one
+// allocation: ASCII has no accents to fold, and its only case change is a-z.
+QString NormaliseAsciiText(const QString &text, int flags)
+{
+    const bool collapse = flags & CmnIndexCollapseSpace;
+    const bool upper = !(flags & CmnIndexKeepCase);
+    QString result(text.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    bool afterSpace = false;
+    for (const QChar c : text) {
+        char16_t code = c.unicode();
+        if (code == u' ' || (code >= 0x09 && code <= 0x0D)) {
+            if (!(collapse && afterSpace))
+                *out++ = QLatin1Char(' ');
+            afterSpace = true;
+            continue;
+        }
+        if (upper && code >= u'a' && code <= u'z')
+            code -= u'a' - u'A';
+        *out++ = QChar(code);
+        afterSpace = false;
+    }
+    result.truncate(out - result.constData());
+    return result;
+}
+
+} // namespace
+
 QString CmnNormaliseIndexText(const QString &text, int flags)
 {
+    if (IsAscii(text))
+        return NormaliseAsciiText(text, flags);
     const bool collapse = flags & CmnIndexCollapseSpace;
     const bool fold = flags & CmnIndexFoldAccents;
     const QHash<char16_t, QLatin1StringView> *table = fold ? &FoldTable() : nullptr;

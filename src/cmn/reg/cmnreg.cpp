@@ -11,6 +11,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <bit>
+#include <vector>
 
 namespace {
 
@@ -335,17 +337,47 @@ void CCmnReg::ClearIndexLists()
 void CCmnReg::RebuildIndexLists()
 {
     const QList<CCmnRegIndexList *> lists = GetIndexLists();
-    for (CCmnRegIndexList *list : lists)
-        list->BeginRebuild(m_FoldIndexAccents, m_Records.Count());
+    // Every record is keyed and sorted once, then handed to its lists in order:
+    // a list holding a subset of the records is then already sorted, instead of
+    // being keyed and sorted again for each list.
+    struct TFiled
+    {
+        CCmnRegIndexEntry entry;
+        quint32 lists = 0; // bit n: the record belongs in lists[n]
+    };
+    Q_ASSERT(lists.size() <= 32);
+    std::vector<TFiled> filed;
+    filed.reserve(size_t(m_Records.Count()));
+    QList<qsizetype> counts(lists.size(), 0);
     const CCmnBitSet &used = m_Ids.GetUsed();
     for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
         const CCmnRegRecord *record = GetRecord(index + 1);
         if (!record)
             continue;
-        CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(record->GetName(), m_FoldIndexAccents);
-        entry.m_Id = index + 1;
-        for (CCmnRegIndexList *list : GetIndexListsForRecord(*record))
-            list->Append(entry);
+        TFiled item{CmnRegMakeIndexKeys(record->GetName(), m_FoldIndexAccents), 0};
+        item.entry.m_Id = index + 1;
+        for (CCmnRegIndexList *list : GetIndexListsForRecord(*record)) {
+            const qsizetype at = lists.indexOf(list);
+            if (at >= 0 && at < 32 && !(item.lists & (1u << at))) {
+                item.lists |= 1u << at;
+                ++counts[at];
+            }
+        }
+        filed.push_back(std::move(item));
+    }
+    std::sort(filed.begin(), filed.end(),
+              [](const TFiled &a, const TFiled &b) { return CmnRegIndexEntryLess(a.entry, b.entry); });
+    for (qsizetype at = 0; at < lists.size(); ++at)
+        lists.at(at)->BeginRebuild(m_FoldIndexAccents, counts.at(at));
+    for (TFiled &item : filed) {
+        // The last list takes the keys themselves rather than one more copy.
+        for (quint32 rest = item.lists; rest != 0; rest &= rest - 1) {
+            CCmnRegIndexList *list = lists.at(std::countr_zero(rest));
+            if ((rest & (rest - 1)) != 0)
+                list->Append(item.entry);
+            else
+                list->Append(std::move(item.entry));
+        }
     }
     for (CCmnRegIndexList *list : lists)
         list->EndRebuild();

@@ -202,6 +202,7 @@ public:
     virtual QString GetSystemFieldInternalName(int fieldId) const;
     virtual int FindSystemField(const QString &label, bool builtInWording) const;
     virtual bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const;
+    // At most 32 lists: a rebuild marks each record's lists in one word.
     virtual QList<CCmnRegIndexList *> GetIndexLists();
     virtual QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record);
     virtual CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model);

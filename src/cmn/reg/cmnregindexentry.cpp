@@ -5,7 +5,12 @@
 CCmnRegIndexEntry CmnRegMakeIndexKeys(const QString &name, bool foldAccents)
 {
     const int flags = CmnIndexCollapseSpace | (foldAccents ? CmnIndexFoldAccents : 0);
-    return CCmnRegIndexEntry{CmnNormaliseIndexText(name, flags), name.toUpper(), name, 0};
+    QString key1 = CmnNormaliseIndexText(name, flags);
+    QString key2 = name.toUpper();
+    // Most names normalise to their upper-case form: the two keys then share one text.
+    if (key2 == key1)
+        key2 = key1;
+    return CCmnRegIndexEntry{std::move(key1), std::move(key2), name, 0};
 }
 
 bool CmnRegIndexEntryLess(const CCmnRegIndexEntry &a, const CCmnRegIndexEntry &b)

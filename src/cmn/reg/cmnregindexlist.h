@@ -29,6 +29,7 @@ public:
     // large register is not copied again and again while it is appended.
     void BeginRebuild(bool foldAccents, qsizetype expected = 0);
     void Append(const CCmnRegIndexEntry &entry) { m_Entries.append(entry); }
+    void Append(CCmnRegIndexEntry &&entry) { m_Entries.append(std::move(entry)); }
     void EndRebuild();
 
     int FindRow(const CCmnRegIndexEntry &entry) const;

@@ -110,6 +110,9 @@ void TestCmnIndexKey::normalise_data()
     QTest::newRow("leading and trailing runs kept") << " \t Ann\n\n" << 1 << " ANN ";
     QTest::newRow("folded letter ends a run") << Utf16(u"a \u00E9 \u00E9") << 5 << "A E E";
     QTest::newRow("white space only") << "\t \n" << 1 << " ";
+    QTest::newRow("ASCII controls: only tab to CR are blanks")
+        << Utf16(u"a\u000B\u000C\rb\u001F\u007Fz") << 1 << Utf16(u"A B\u001F\u007FZ");
+    QTest::newRow("ASCII, case kept") << "Ann \t lee{}" << 3 << "Ann lee{}";
 
     QTest::newRow("sharp s folded") << Utf16(u"\u00DF") << 5 << "SS";
     QTest::newRow("sharp s folded, case kept") << Utf16(u"\u00DF") << 6 << "ss";
