@@ -153,9 +153,7 @@ bool CBioRegRecordBoxCommands::SubjectTitleLikeBox(CCmnFormBoxEvent *event, cons
         return true;
     }
     CBioRegBoxMenu menu(m_View, position);
-    if (form.m_Subject >= 1 && m_View.BioReg())
-        menu.AddOwn(RecordBoxEdit,
-                    RecordBoxEntryText(QStringLiteral("Edit %1...").arg(m_View.BioReg()->RecordDisplayName(form.m_Subject))));
+    AddEditSubjectEntry(menu, form.m_Subject);
     menu.AddMirrored(RecordBoxEntryText(QStringLiteral("New %1...").arg(animal)), form.m_NewRole);
     menu.AddSeparator();
     menu.AddMirrored(RecordBoxEntryText(QStringLiteral("Delete This %1...").arg(animal)), form.m_DeleteRole);
@@ -166,6 +164,13 @@ bool CBioRegRecordBoxCommands::SubjectTitleLikeBox(CCmnFormBoxEvent *event, cons
     if (menu.Exec(true) == RecordBoxEdit)
         (void)m_View.EditAnimal(position, animal, form.m_Subject, QString());
     return true;
+}
+
+void CBioRegRecordBoxCommands::AddEditSubjectEntry(CBioRegBoxMenu &menu, qint32 subject) const
+{
+    if (subject >= 1 && m_View.BioReg())
+        menu.AddOwn(RecordBoxEdit,
+                    RecordBoxEntryText(QStringLiteral("Edit %1...").arg(m_View.BioReg()->RecordDisplayName(subject))));
 }
 
 bool CBioRegRecordBoxCommands::SubjectDetails(CCmnFormBoxEvent *event, const CSubjectForm &form,
@@ -182,9 +187,7 @@ bool CBioRegRecordBoxCommands::SubjectDetails(CCmnFormBoxEvent *event, const CSu
         return true;
     }
     CBioRegBoxMenu menu(m_View, position);
-    if (form.m_Subject >= 1 && m_View.BioReg())
-        menu.AddOwn(RecordBoxEdit,
-                    RecordBoxEntryText(QStringLiteral("Edit %1...").arg(m_View.BioReg()->RecordDisplayName(form.m_Subject))));
+    AddEditSubjectEntry(menu, form.m_Subject);
     menu.AddCommand(form.m_NewRole);
     menu.AddCommand(form.m_DeleteRole);
     menu.AddSeparator();

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 
+class CBioRegBoxMenu;
 class CBioRegThemedFormInterface;
 class CCmnFormBoxEvent;
 
@@ -36,6 +37,8 @@ private:
     struct CSubjectForm;
     // The pedigree's, else the cover sheet's.
     CSubjectForm SubjectForm(bool pedigree) const;
+    // "Edit <name>..." heads a menu whose box shows an animal.
+    void AddEditSubjectEntry(CBioRegBoxMenu &menu, qint32 subject) const;
 
     // The cover sheet's and the pedigree's title, reverse and flap menus share
     // their record entries; only the settings command at the end differs.
