@@ -15,7 +15,7 @@
 #include "faildevice.h"
 #include "ignoreaccentssetting.h"
 #include "oldthemetesting.h"
-#include "testpedigreefiles.h"
+#include "../reg/bioregtesting.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -229,13 +229,9 @@ void TestDocumentFile::realPedigreeReadsBackEqual()
     CDocument document(false);
     document.ApplySettings(nullptr, settings, true);
     const QSharedPointer<CBioReg> reg = document.GetRegister();
-    for (int n = 1; n <= pedigree.Count(); ++n)
-        QCOMPARE(reg->AddNamedRecord(pedigree.ids.at(n - 1), false), n);
+    QVERIFY(AddPedigreeAnimals(*reg, pedigree, pedigree.Count()));
     for (int n = 1; n <= pedigree.Count(); ++n) {
         CBioRegRecord *record = reg->GetBioRecord(n);
-        record->m_Sex = pedigree.sexes.at(n);
-        record->m_Sire = pedigree.sires.at(n);
-        record->m_Dam = pedigree.dams.at(n);
         record->SetValue(1, 0, QStringLiteral("Smith & Jones <UK>"));
         if (pedigree.births.at(n) > 0)
             record->SetValue(2, 4, pedigree.births.at(n));

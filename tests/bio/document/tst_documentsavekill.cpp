@@ -4,7 +4,7 @@
 #include "document.h"
 #include "documentfile.h"
 #include "documentsettings.h"
-#include "testpedigreefiles.h"
+#include "../reg/bioregtesting.h"
 
 #include <QFile>
 #include <QProcess>
@@ -25,17 +25,13 @@ const char kChildVariable[] = "ORV_SAVE_KILL_CHILD";
 constexpr int kKills = 20;
 constexpr qint64 kChunkBytes = 64 * 1024;
 
-void FillPedigree(CBioReg &reg, const CTestPedigreeFile &file)
+bool FillPedigree(CBioReg &reg, const CTestPedigreeFile &file)
 {
-    for (int n = 1; n <= file.Count(); ++n) {
-        reg.AddNamedRecord(file.ids.at(n - 1), false);
-        CBioRegRecord *record = reg.GetBioRecord(n);
-        record->m_Sex = file.sexes.at(n);
-        record->m_Sire = file.sires.at(n);
-        record->m_Dam = file.dams.at(n);
-    }
+    if (!AddPedigreeAnimals(reg, file, file.Count()))
+        return false;
     reg.RebuildIndexLists();
     reg.RebuildParentIndex();
+    return true;
 }
 
 // Tells the parent how far it got; the parent kills on a line of its choosing.
@@ -80,7 +76,8 @@ int RunSavingChild(const QString &path)
     if (!file.error.isEmpty())
         return 2;
     CDocument document(false);
-    FillPedigree(*document.GetRegister(), file);
+    if (!FillPedigree(*document.GetRegister(), file))
+        return 2;
     const CDocumentSettings settings;
     const CCmnDocumentFileWriter::TFileSteps system = CCmnDocumentFileWriter::SystemFileSteps();
     CCmnDocumentFileWriter::TFileSteps steps;

@@ -10,7 +10,7 @@
 #include "cmndatastream.h"
 #include "cmnrememberedvalues.h"
 #include "rendertesting.h"
-#include "testpedigreefiles.h"
+#include "../reg/bioregtesting.h"
 #include "themedformtesting.h"
 
 #include <QDataStream>
@@ -364,13 +364,7 @@ void TestBioRegPedigree::rendersSixGenerationsWithRepeatsHighlighted()
     QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
     CPedigreeFixture fixture(6);
     CBioReg &reg = *fixture.m_Reg;
-    for (int n = 1; n <= file.Count(); ++n) {
-        QCOMPARE(reg.AddNamedRecord(file.ids.at(n - 1), false), n);
-        CBioRegRecord *record = reg.GetBioRecord(n);
-        record->m_Sex = file.sexes.at(n);
-        record->m_Sire = file.sires.at(n);
-        record->m_Dam = file.dams.at(n);
-    }
+    QVERIFY(AddPedigreeAnimals(reg, file, file.Count()));
     reg.RebuildIndexLists();
     reg.RebuildParentIndex();
     // The animal with the most repeated ancestors within six generations.

@@ -7,6 +7,7 @@
 #include "bioterminologysettings.h"
 #include "cmnregfieldcontextmask.h"
 #include "cmnregfieldssettings.h"
+#include "testpedigreefiles.h"
 
 #include <QSharedPointer>
 
@@ -24,6 +25,22 @@ inline int AddAnimal(CBioReg &reg, const QString &name, int sex, int sire = 0, i
     copy->m_Dam = dam;
     reg.ReplaceRecord(id, copy, true);
     return id;
+}
+
+// The first `count` animals of a reference pedigree file, added to an empty
+// register under their numbers in the file, with their sexes and parents; the
+// indexes are left for the caller to rebuild. False when a number came out different.
+inline bool AddPedigreeAnimals(CBioReg &reg, const CTestPedigreeFile &file, int count)
+{
+    for (int n = 1; n <= count; ++n) {
+        if (reg.AddNamedRecord(file.ids.at(n - 1), false) != n)
+            return false;
+        CBioRegRecord *record = reg.GetBioRecord(n);
+        record->m_Sex = file.sexes.at(n);
+        record->m_Sire = file.sires.at(n);
+        record->m_Dam = file.dams.at(n);
+    }
+    return true;
 }
 
 // Stores a changed copy of the animal, as an edit does.

@@ -274,16 +274,11 @@ void TestBioRegChecks::damagedRealPedigree()
     // as parents are left out, so their offspring name animals that are not there,
     // as in a damaged file.
     CBioReg filled{CCmnRegFieldsSettings()};
-    for (int n = 1; n <= file.rows; ++n)
-        QCOMPARE(filled.AddNamedRecord(file.ids.at(n - 1), false), n);
+    QVERIFY(AddPedigreeAnimals(filled, file, file.rows));
     for (int n = 1; n <= file.rows; ++n) {
-        CBioRegRecord *record = filled.GetBioRecord(n);
-        record->m_Sex = file.sexes.at(n);
-        record->m_Sire = file.sires.at(n);
-        record->m_Dam = file.dams.at(n);
         CCmnDate born;
         if (file.births.at(n) > 0 && born.SetGregorianYmd(0, 0, file.births.at(n)))
-            record->SetValue(-103, CmnRegValueDate, QVariant::fromValue(born));
+            filled.GetBioRecord(n)->SetValue(-103, CmnRegValueDate, QVariant::fromValue(born));
     }
     // Loaded as a document is: through the register's own stream.
     QByteArray bytes;
