@@ -320,7 +320,7 @@ void TestCmnExportTableControllers::textDocumentPrintsAsWithTheToolkitsLayout()
     auto reg = QSharedPointer<CBioReg>::create(FieldsSettings());
     const QString notes = QStringLiteral("note line\n").repeated(notesLines);
     for (int i = 0; i < names.size(); ++i)
-        AddExportAnimal(*reg, names.at(i), notes, i, QStringLiteral("1/1/2001"));
+        AddExportAnimal(*reg, names.at(i), notes, i, QStringLiteral("15/03/2020"));
     CCmnExportTableController_TextDocument controller(QStringLiteral("Print Data"), nullptr);
     reg->WriteDataRows(controller, Columns({kName, kNotes, kLitters, kBorn}));
     const std::unique_ptr<QTextDocument> copy(controller.Document()->clone());
