@@ -1,8 +1,35 @@
 #include "cmnexporttablecontroller_textdocument.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextTable>
+
+namespace {
+
+// The layout of a document that is printed or written but never shown: it
+// lays out nothing. Printing lays out a copy of the document for the printer
+// with the toolkit's own layout; the toolkit would otherwise first lay out the
+// whole table of the document itself for the screen (a sixth of a table's
+// printing time), only to throw it away. The table holds text only, so the
+// copy needs no object handlers from this layout.
+class CUnshownDocumentLayout : public QAbstractTextDocumentLayout
+{
+public:
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
+
+    void draw(QPainter *, const PaintContext &) override {}
+    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 0; }
+    QSizeF documentSize() const override { return {}; }
+    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
+    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
+
+protected:
+    void documentChanged(int, int, int) override {}
+};
+
+} // namespace
 
 CCmnExportTableController_TextDocument::CCmnExportTableController_TextDocument(const QString &title,
                                                                                QWidget *parent)
@@ -10,6 +37,7 @@ CCmnExportTableController_TextDocument::CCmnExportTableController_TextDocument(c
     , m_Document(std::make_unique<QTextDocument>())
     , m_Scratch(std::make_unique<QTextDocument>())
 {
+    m_Document->setDocumentLayout(new CUnshownDocumentLayout(m_Document.get()));
 }
 
 CCmnExportTableController_TextDocument::~CCmnExportTableController_TextDocument() = default;

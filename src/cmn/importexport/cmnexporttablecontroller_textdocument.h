@@ -29,7 +29,9 @@ public:
     void EndDataRow() override;
     void EndTable() override;
 
-    // The output; it holds the table once the table has ended.
+    // The output; it holds the table once the table has ended. It is for
+    // printing and writing only: it has no layout of its own, so its size and
+    // page count are known only to a printed copy.
     QTextDocument *Document() const { return m_Document.get(); }
 
 private:

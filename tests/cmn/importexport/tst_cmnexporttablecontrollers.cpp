@@ -5,7 +5,10 @@
 #include "cmnexporttablecontroller_html.h"
 #include "cmnexporttablecontroller_textdocument.h"
 #include "cmnexporttablecontroller_xlsxml.h"
+#include "cmnpagefiles.h"
+#include "cmnprinter.h"
 #include "cmntextfile.h"
+#include "testpdftools.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -115,6 +118,8 @@ private slots:
     void spreadsheetOfTextColumnsHasOnlyTheDefaultStyle();
     void spreadsheetSharesNumberStylesAndWritesIsoDates();
     void textDocumentHoldsTheHeaderAndEveryRecord();
+    void textDocumentPrintsAsWithTheToolkitsLayout_data();
+    void textDocumentPrintsAsWithTheToolkitsLayout();
     void failedExportKeepsTheOlderFile_data();
     void failedExportKeepsTheOlderFile();
 };
@@ -288,6 +293,56 @@ void TestCmnExportTableControllers::textDocumentHoldsTheHeaderAndEveryRecord()
     QCOMPARE(header.charFormat().fontWeight(), int(QFont::Bold));
     const QTextCursor cell = table->cellAt(3, 0).firstCursorPosition();
     QCOMPARE(cell.block().text(), QStringLiteral("Smith & Jones <UK>"));
+}
+
+// The controller's document has no layout of its own; printed, it must give the
+// pages that a copy with the toolkit's own layout gives.
+void TestCmnExportTableControllers::textDocumentPrintsAsWithTheToolkitsLayout_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("notesLines");
+    QTest::newRow("no records") << QStringList() << 0;
+    const QStringList odd{QString(), QStringLiteral("Smith & Jones <UK>"),
+                          QStringLiteral("\U0001D50A\u00E9lan \u05D0")};
+    QTest::newRow("empty, escaped and non-BMP texts") << odd << 1;
+    QStringList many;
+    for (int i = 1; i <= 80; ++i)
+        many << QStringLiteral("Smith & Jones <UK> %1 of a kennel with a name far too long for its column").arg(i);
+    QTest::newRow("rows over several pages") << many << 3;
+}
+
+void TestCmnExportTableControllers::textDocumentPrintsAsWithTheToolkitsLayout()
+{
+    QFETCH(QStringList, names);
+    QFETCH(int, notesLines);
+    if (!OrvPdfToolsInstalled())
+        QSKIP("poppler's tools are not installed");
+    auto reg = QSharedPointer<CBioReg>::create(FieldsSettings());
+    const QString notes = QStringLiteral("note line\n").repeated(notesLines);
+    for (int i = 0; i < names.size(); ++i)
+        AddExportAnimal(*reg, names.at(i), notes, i, QStringLiteral("15/03/2020"));
+    CCmnExportTableController_TextDocument controller(QStringLiteral("Print Data"), nullptr);
+    reg->WriteDataRows(controller, Columns({kName, kNotes, kLitters, kBorn}));
+    const std::unique_ptr<QTextDocument> copy(controller.Document()->clone());
+
+    QTemporaryDir folder;
+    CCmnPrinter printer(QPrinter::HighResolution);
+    QStringList pages;
+    QList<QImage> firstPages;
+    for (QTextDocument *document : {controller.Document(), copy.get()}) {
+        const QString path = folder.filePath(QStringLiteral("%1.pdf").arg(pages.size()));
+        const QString error = CmnWritePdfFile(path, printer.pageLayout(), printer.resolution(), QString(),
+                                              [document](QPagedPaintDevice &device) {
+                                                  document->print(&device);
+                                                  return true;
+                                              });
+        QCOMPARE(error, QString());
+        pages << OrvPdfInfoField(path, QStringLiteral("Pages"));
+        firstPages << OrvRenderPdfPage(path, 50);
+    }
+    QCOMPARE(pages.constFirst(), pages.constLast());
+    QVERIFY(!firstPages.constFirst().isNull());
+    QCOMPARE(firstPages.constFirst(), firstPages.constLast());
 }
 
 void TestCmnExportTableControllers::failedExportKeepsTheOlderFile_data()
