@@ -5,6 +5,7 @@
 #include "bioregrecord.h"
 #include "bioterminology.h"
 #include "bioterminologysettings.h"
+#include "cmnbytecursor.h"
 #include "cmndatastream.h"
 #include "cmnhtmlescape.h"
 #include "cmnnumbertext.h"
@@ -67,7 +68,8 @@ void CBioReg::Reset()
 
 CCmnReg::CRecordPtr CBioReg::CreateRecord()
 {
-    return CRecordPtr(new CBioRegRecord(this));
+    // One allocation for the record and its count: a register is read a record at a time.
+    return QSharedPointer<CBioRegRecord>::create(this);
 }
 
 CBioRegRecord *CBioReg::GetBioRecord(int id) const
@@ -402,6 +404,32 @@ bool CBioReg::ReadRecord(int recordId, QDataStream &stream)
     }
     CmnReadString(stream, record->m_Name);
     return stream.status() == QDataStream::Ok;
+}
+
+bool CBioReg::ReadRecordFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor)
+{
+    if (!ReadValuesFromMemory(record, cursor))
+        return false;
+    const quint8 tag = cursor.U8();
+    const quint8 version = cursor.U8();
+    const qint32 sire = cursor.I32();
+    const qint32 dam = cursor.I32();
+    const qint8 sex = cursor.I8();
+    const quint8 hasPicture = cursor.U8();
+    if (!cursor.Ok() || tag != kRecordTag || version != kRecordVersion)
+        return false;
+    CBioRegRecord &animal = static_cast<CBioRegRecord &>(record);
+    animal.m_Photo = CCmnPicture();
+    if (hasPicture != 0 && !animal.m_Photo.Read(cursor))
+        return false;
+    QString name = cursor.String();
+    if (!cursor.Ok())
+        return false;
+    animal.m_Sire = sire;
+    animal.m_Dam = dam;
+    animal.m_Sex = sex;
+    animal.m_Name = std::move(name);
+    return true;
 }
 
 bool CBioReg::Read(QDataStream &stream)

@@ -195,6 +195,7 @@ public:
 
     void WriteRecord(int recordId, QDataStream &stream) const override;
     bool ReadRecord(int recordId, QDataStream &stream) override;
+    bool ReadRecordFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor) override;
     // The register block (tag 99). False for another tag or version, or when the
     // records do not read; the register is then left empty.
     [[nodiscard]] bool Read(QDataStream &stream);

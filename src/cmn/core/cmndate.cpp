@@ -1,5 +1,6 @@
 #include "cmndate.h"
 
+#include "cmnbytecursor.h"
 #include "cmncalendars.h"
 #include "cmndateprovider.h"
 #include "cmndatetext.h"
@@ -334,21 +335,35 @@ bool CCmnDate::Read(QDataStream &stream)
         return false;
     quint32 first = 0;
     quint32 second = 0;
+    if (tag == kTagRange)
+        stream >> first;
+    if (tag == kTagRange || tag == kTagSingleDay)
+        stream >> second;
+    return stream.status() == QDataStream::Ok && TakeStored(tag, first, second);
+}
+
+bool CCmnDate::Read(CCmnByteCursor &cursor)
+{
+    const quint8 tag = cursor.U8();
+    const quint32 first = tag == kTagRange ? cursor.U32() : 0;
+    const quint32 second = tag == kTagRange || tag == kTagSingleDay ? cursor.U32() : 0;
+    return cursor.Ok() && TakeStored(tag, first, second);
+}
+
+bool CCmnDate::TakeStored(quint8 tag, quint32 first, quint32 second)
+{
     switch (tag) {
     case kTagEmpty:
+        first = second = 0;
         break;
     case kTagSingleDay:
-        stream >> second;
         first = second & kDayMask;
         break;
     case kTagRange:
-        stream >> first >> second;
         break;
     default:
         return false;
     }
-    if (stream.status() != QDataStream::Ok)
-        return false;
     if (tag != kTagEmpty) {
         // A damaged file must not yield a date that every other operation assumes
         // cannot exist: day 0, or a first day after the last.

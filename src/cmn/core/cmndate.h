@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class CCmnByteCursor;
 class QDataStream;
 
 // Calendar codes of a date: the calendar it was set in. Codes 0 and 6 to 15 are
@@ -72,6 +73,8 @@ public:
     // False, with the date unchanged, for an unknown tag, a failed stream or day numbers
     // that break the invariants. A calendar code outside 1 to 5 is read as Gregorian.
     [[nodiscard]] bool Read(QDataStream &stream);
+    // The same from memory; false also when the bytes end early.
+    [[nodiscard]] bool Read(CCmnByteCursor &cursor);
 
     // Typed text under a date format such as "[mm/[dd/]]yyyy", read in the calendar
     // named: the first concrete form of the format that yields a date wins; empty when
@@ -98,6 +101,7 @@ private:
     static constexpr int kCalendarShift = 28;
 
     bool SetRange(quint32 first, quint32 last, int calendar);
+    bool TakeStored(quint8 tag, quint32 first, quint32 second);
     void Clear();
 
     quint32 m_First = 0;

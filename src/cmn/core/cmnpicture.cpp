@@ -1,6 +1,7 @@
 #include "cmnpicture.h"
 
 #include "cmnadjustimage.h"
+#include "cmnbytecursor.h"
 #include "cmndatastream.h"
 #include "cmnfilenames.h"
 #include "cmnmappedpath.h"
@@ -311,53 +312,92 @@ QDataStream &operator<<(QDataStream &stream, const CCmnPicture &picture)
     return stream;
 }
 
+namespace {
+
+// The stream as a source for CCmnPicture::ReadStored, which a cursor also is.
+struct CPictureStreamSource
+{
+    QDataStream &m_Stream;
+
+    bool Ok() const { return m_Stream.status() == QDataStream::Ok; }
+    quint8 U8()
+    {
+        quint8 value = 0;
+        m_Stream >> value;
+        return value;
+    }
+    qint32 I32()
+    {
+        qint32 value = 0;
+        m_Stream >> value;
+        return value;
+    }
+    QString String()
+    {
+        QString text;
+        CmnReadString(m_Stream, text);
+        return text;
+    }
+    QByteArray Bytes()
+    {
+        QByteArray bytes;
+        CmnReadByteArray(m_Stream, bytes);
+        return bytes;
+    }
+};
+
+} // namespace
+
+template <typename TSource>
+bool CCmnPicture::ReadStored(TSource &source)
+{
+    const quint8 tag = source.U8();
+    const quint8 version = source.U8();
+    if (!source.Ok())
+        return true;
+    if (tag != kPictureTag || version > kPictureVersion)
+        return false;
+    const quint8 flags = source.U8();
+    if (flags & kHasPath)
+        m_Path = source.String();
+    if (flags & kHasImageBytes)
+        m_ImageBytes = source.Bytes();
+    // Clamped: a gamma of 0 from a damaged file would divide by zero when loaded.
+    if (flags & kHasGamma)
+        m_Gamma = ClampGamma(source.I32());
+    if (flags & kHasBrightness)
+        m_Brightness = ClampBrightness(source.I32());
+    if (flags & kHasContrast)
+        m_Contrast = ClampContrast(source.I32());
+    // Version 0 pictures had neither flips nor rotation.
+    if (version >= 1) {
+        m_FlipVertical = source.U8() != 0;
+        m_FlipHorizontal = source.U8() != 0;
+        m_Rotation = ClampRotation(source.U8());
+    }
+    return true;
+}
+
+bool CCmnPicture::Read(CCmnByteCursor &cursor)
+{
+    CCmnPicture read;
+    if (!read.ReadStored(cursor) || !cursor.Ok())
+        return false;
+    *this = read;
+    return true;
+}
+
 QDataStream &operator>>(QDataStream &stream, CCmnPicture &picture)
 {
     picture.Clear();
     if (stream.status() != QDataStream::Ok)
         return stream;
-
-    quint8 tag = 0;
-    quint8 version = 0;
-    stream >> tag >> version;
-    if (stream.status() != QDataStream::Ok)
-        return stream;
-    if (tag != kPictureTag || version > kPictureVersion) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return stream;
-    }
-
     // Read into a fresh value, so that a stream cut short leaves the defaults.
     CCmnPicture read;
-    quint8 flags = 0;
-    stream >> flags;
-    if (flags & kHasPath)
-        CmnReadString(stream, read.m_Path);
-    if (flags & kHasImageBytes)
-        CmnReadByteArray(stream, read.m_ImageBytes);
-    // Clamped: a gamma of 0 from a damaged file would divide by zero when loaded.
-    qint32 value = 0;
-    if (flags & kHasGamma) {
-        stream >> value;
-        read.m_Gamma = ClampGamma(value);
-    }
-    if (flags & kHasBrightness) {
-        stream >> value;
-        read.m_Brightness = ClampBrightness(value);
-    }
-    if (flags & kHasContrast) {
-        stream >> value;
-        read.m_Contrast = ClampContrast(value);
-    }
-    // Version 0 pictures had neither flips nor rotation.
-    if (version >= 1) {
-        quint8 flipVertical = 0;
-        quint8 flipHorizontal = 0;
-        quint8 rotation = 0;
-        stream >> flipVertical >> flipHorizontal >> rotation;
-        read.m_FlipVertical = flipVertical != 0;
-        read.m_FlipHorizontal = flipHorizontal != 0;
-        read.m_Rotation = ClampRotation(rotation);
+    CPictureStreamSource source{stream};
+    if (!read.ReadStored(source)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return stream;
     }
     if (stream.status() == QDataStream::Ok)
         picture = read;

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class CCmnByteCursor;
 class QDataStream;
 class QImage;
 class QImageReader;
@@ -74,6 +75,11 @@ public:
     // picture with bytes never equals one without. Pixmap and error take no part.
     bool operator==(const CCmnPicture &other) const;
 
+    // Reads the stored form (see operator>>) from memory. False, with the picture
+    // untouched, for another tag or version or bytes that end early or look
+    // damaged: the stream's reader then reads them and decides.
+    [[nodiscard]] bool Read(CCmnByteCursor &cursor);
+
 private:
     void DropLoaded();
     QString CacheKey(const QString &source) const;
@@ -93,6 +99,11 @@ private:
     // the application object exists, and pictures may be (defaults in statics).
     std::optional<QPixmap> m_Pixmap;
     QString m_ErrorText;
+
+    // The one reader of the stored form, from the stream or from memory; false
+    // for another tag or a newer version.
+    template <typename TSource>
+    bool ReadStored(TSource &source);
 
     friend QDataStream &operator>>(QDataStream &stream, CCmnPicture &picture);
 };

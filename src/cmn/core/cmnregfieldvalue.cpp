@@ -1,8 +1,13 @@
 #include "cmnregfieldvalue.h"
 
+#include "cmnbytecursor.h"
+#include "cmndate.h"
+
 #include <QDataStream>
 #include <QIODevice>
 #include <QtEndian>
+
+#include <cstring>
 
 namespace {
 
@@ -107,4 +112,61 @@ QDataStream &operator>>(QDataStream &in, CCmnRegFieldValue &value)
         value.m_Value = variant;
     }
     return in;
+}
+
+bool CmnDecodeRegFieldValue(CCmnByteCursor &cursor, CCmnRegFieldValue &value)
+{
+    const quint8 version = cursor.U8();
+    const quint8 kind = cursor.U8();
+    const quint32 typeId = cursor.U32();
+    // A set null flag survives only in the toolkit's own variant, which this
+    // cannot make: such a value is left to the stream's reader.
+    const qint8 isNull = cursor.I8();
+    if (!cursor.Ok() || version != kFieldValueVersion || isNull != 0)
+        return false;
+    QVariant variant;
+    switch (typeId) {
+    case QMetaType::Bool:
+        variant = QVariant(cursor.U8() != 0);
+        break;
+    case QMetaType::Int:
+        variant = QVariant(cursor.I32());
+        break;
+    case QMetaType::UInt:
+        variant = QVariant(cursor.U32());
+        break;
+    case QMetaType::LongLong:
+        variant = QVariant(qlonglong(cursor.I64()));
+        break;
+    case QMetaType::ULongLong:
+        variant = QVariant(qulonglong(cursor.U64()));
+        break;
+    case QMetaType::Double:
+        variant = QVariant(cursor.Double());
+        break;
+    case QMetaType::QString:
+        variant = QVariant(cursor.String());
+        break;
+    case kOldUserType: {
+        // The stream names a user type with its terminating NUL. The stream's
+        // reader knows the date only once it is registered under its name.
+        static constexpr char kDateName[] = "CCmnDate";
+        const char *name = cursor.U32() == sizeof kDateName ? cursor.Take(sizeof kDateName) : nullptr;
+        CCmnDate date;
+        if (!name || std::memcmp(name, kDateName, sizeof kDateName) != 0 || !date.Read(cursor))
+            return false;
+        const QMetaType type = QMetaType::fromName(kDateName);
+        if (type != QMetaType::fromType<CCmnDate>())
+            return false;
+        variant = QVariant(type, &date);
+        break;
+    }
+    default:
+        return false;
+    }
+    if (!cursor.Ok())
+        return false;
+    value.m_Kind = kind;
+    value.m_Value = std::move(variant);
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QVariant>
 
+class CCmnByteCursor;
 class QDataStream;
 
 // The stored value of one field of a register record: the register's code for
@@ -27,3 +28,11 @@ QDataStream &operator>>(QDataStream &in, CCmnRegFieldValue &value);
 // before the toolkit reads it: false for anything else. A stream too short to
 // show the type gives true and is left to the reader, which fails on it harmlessly.
 bool CmnNextVariantIsFlatValue(QDataStream &in);
+
+// Decodes a value from memory exactly as operator>> reads it from a stream in
+// the stored form (see CmnPrepareDataStream), for the values a
+// register holds by the hundred thousand: numbers, texts and dates whose null
+// flag is clear. False, with the value untouched, for anything else (another
+// type, a null flag set, bytes that end early or look damaged): the stream's
+// reader then reads those bytes and decides.
+bool CmnDecodeRegFieldValue(CCmnByteCursor &cursor, CCmnRegFieldValue &value);

@@ -1,11 +1,13 @@
 #include "cmnreg.h"
 
+#include "cmnbytecursor.h"
 #include "cmnframework.h"
 #include "cmnnumbertext.h"
 #include "cmnregindexlist.h"
 #include "cmnregrecord.h"
 
 #include "cmnregstreamhelpers.h"
+#include "cmnstreamwindow.h"
 
 #include <QDataStream>
 #include <QSet>
@@ -430,7 +432,23 @@ bool CCmnReg::Read(QDataStream &stream)
         stream.setStatus(QDataStream::ReadCorruptData);
 
     bool recordRefused = false;
+    // Most records are decoded from a window on the bytes ahead; the stream's
+    // reader takes the rest one record at a time (a record running past the
+    // window, a photo, an unusual value, damage) and decides every error, so a
+    // file reads the same either way. After a window that decoded nothing, the
+    // stream reads a run of records before the next look, so that a register of
+    // such records does not pay a look for each.
+    constexpr int kStreamRun = 64;
+    CCmnStreamWindow window(stream);
+    int streamed = kStreamRun;
     while (stream.status() == QDataStream::Ok) {
+        if (streamed >= kStreamRun) {
+            int decoded = 0;
+            if (ReadRecordsInWindow(window, decoded))
+                break;
+            streamed = decoded > 0 ? kStreamRun - 1 : 0;
+        }
+        ++streamed;
         qint32 id = 0;
         stream >> id;
         if (stream.status() != QDataStream::Ok || id == 0)
@@ -456,6 +474,35 @@ bool CCmnReg::Read(QDataStream &stream)
     RebuildIndexLists();
     RebuildLookupLists();
     return true;
+}
+
+bool CCmnReg::ReadRecordsInWindow(CCmnStreamWindow &window, int &decoded)
+{
+    CCmnByteCursor cursor = window.Look();
+    const char *start = cursor.Data();
+    qsizetype used = 0;
+    bool ended = false;
+    for (;;) {
+        const qint32 id = cursor.I32();
+        if (!cursor.Ok())
+            break;
+        if (id == 0) {
+            ended = true;
+            used = cursor.Data() - start;
+            break;
+        }
+        // An id the block may not hold is left to the stream's reader to refuse.
+        if (!m_Ids.IsUsed(id) || m_Records.Contains(id))
+            break;
+        const CRecordPtr record = CreateRecord();
+        if (!ReadRecordFromMemory(*record, cursor))
+            break;
+        m_Records.Insert(id, record);
+        used = cursor.Data() - start;
+        ++decoded;
+    }
+    window.Take(used);
+    return ended;
 }
 
 void CCmnReg::WriteRecord(int recordId, QDataStream &stream) const
@@ -491,6 +538,29 @@ bool CCmnReg::ReadRecord(int recordId, QDataStream &stream)
     }
     record->SetValues(values);
     return stream.status() == QDataStream::Ok;
+}
+
+bool CCmnReg::ReadRecordFromMemory(CCmnRegRecord &, CCmnByteCursor &)
+{
+    return false;
+}
+
+bool CCmnReg::ReadValuesFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor) const
+{
+    const quint8 tag = cursor.U8();
+    const quint8 version = cursor.U8();
+    const qint32 count = cursor.I32();
+    if (!cursor.Ok() || tag != kValuesTag || version != kValuesVersion || count < 0
+        || count > cursor.Left() / kMinValueBytes)
+        return false;
+    QList<CCmnRegStoredValue> values(count);
+    for (CCmnRegStoredValue &value : values) {
+        value.m_FieldId = cursor.I32();
+        if (!CmnDecodeRegFieldValue(cursor, value.m_Value))
+            return false;
+    }
+    record.SetValues(std::move(values));
+    return true;
 }
 
 bool CCmnReg::ClearReferencesToRecord(int, int)

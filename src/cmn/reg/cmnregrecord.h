@@ -42,6 +42,7 @@ public:
     const QList<CCmnRegStoredValue> &GetValues() const { return m_Values; }
     // For the register's reader: the values exactly as stored.
     void SetValues(const QList<CCmnRegStoredValue> &values) { m_Values = values; }
+    void SetValues(QList<CCmnRegStoredValue> &&values) { m_Values = std::move(values); }
 
 protected:
     CCmnRegRecord(const CCmnRegRecord &) = default;

@@ -1,3 +1,4 @@
+#include "cmnbytecursor.h"
 #include "cmndatastream.h"
 #include "cmnfilenames.h"
 #include "cmnmappedfoldersstore.h"
@@ -205,6 +206,8 @@ private slots:
     void clampsValuesRead();
     void gammaZeroFromStreamStillLoads();
     void cutStreamLeavesDefaults();
+    void readsFromMemoryAsFromTheStream_data();
+    void readsFromMemoryAsFromTheStream();
     void equality_data();
     void equality();
     void bytesWinOverPath();
@@ -475,6 +478,53 @@ void TestCmnPicture::gammaZeroFromStreamStillLoads()
     QVERIFY2(picture.HasPixmap(), qPrintable(picture.ErrorText()));
     // gamma 10: 128 becomes trunc(pow(128 / 255, 10) * 255) = 0
     QCOMPARE(TopLeft(picture), qRgb(0, 0, 0));
+}
+
+void TestCmnPicture::readsFromMemoryAsFromTheStream_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<bool>("decodes");
+
+    QTest::newRow("defaults") << QByteArray("0a0100000000") << true;
+    QTest::newRow("path and adjustments")
+        << QByteArray("0a011d" "0000000a0061002e0070006e0067" "00000032" "fffffff6" "000000c8" "010003") << true;
+    QTest::newRow("image bytes") << QByteArray("0a0102" "000000027879" "000101") << true;
+    QTest::newRow("empty path and bytes") << QByteArray("0a0103" "00000000" "00000000" "000000") << true;
+    QTest::newRow("null path") << QByteArray("0a0101" "ffffffff" "000000") << true;
+    QTest::newRow("path beyond the basic plane") << QByteArray("0a0101" "00000004" "d83dde00" "000000") << true;
+    QTest::newRow("values clamped") << QByteArray("0a011c" "00000000" "80000000" "7fffffff" "0202ff") << true;
+    QTest::newRow("version 0") << QByteArray("0a0005" "00000002" "0061" "00000032") << true;
+    QTest::newRow("tag 9") << QByteArray("090100000000") << false;
+    QTest::newRow("version 2") << QByteArray("0a0200000000") << false;
+    QTest::newRow("odd path length") << QByteArray("0a0101" "00000003" "006100" "000000") << false;
+    QTest::newRow("bytes longer than the data") << QByteArray("0a0102" "00000010" "7879" "000000") << false;
+    QTest::newRow("cut flips") << QByteArray("0a01000000") << false;
+    QTest::newRow("cut header") << QByteArray("0a") << false;
+}
+
+void TestCmnPicture::readsFromMemoryAsFromTheStream()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(bool, decodes);
+
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    const CCmnPicture start = WithPath(QStringLiteral("old.png"));
+    CCmnPicture decoded = start;
+    CCmnByteCursor cursor(bytes.constData(), bytes.size());
+    QCOMPARE(decoded.Read(cursor), decodes);
+    if (!decodes) {
+        QCOMPARE(decoded, start);
+        return;
+    }
+    QDataStream in(bytes);
+    CmnPrepareDataStream(in);
+    CCmnPicture streamed = start;
+    in >> streamed;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(cursor.Data() - bytes.constData(), in.device()->pos());
+    QCOMPARE(decoded, streamed);
+    QCOMPARE(decoded.FilePath().isNull(), streamed.FilePath().isNull());
+    QCOMPARE(StreamBytes(decoded).toHex(), StreamBytes(streamed).toHex());
 }
 
 void TestCmnPicture::cutStreamLeavesDefaults()

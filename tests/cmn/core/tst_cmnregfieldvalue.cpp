@@ -1,4 +1,6 @@
+#include "cmnbytecursor.h"
 #include "cmndatastream.h"
+#include "cmndate.h"
 #include "cmnhighlight.h"
 #include "cmnregfieldvalue.h"
 
@@ -32,6 +34,9 @@ private slots:
     void writesVersionKindAndVariant();
     void rejectsBadValue_data();
     void rejectsBadValue();
+    // Last: it registers the date type, which rejectsBadValue needs unknown.
+    void decodesFromMemoryAsTheStreamReads_data();
+    void decodesFromMemoryAsTheStreamReads();
 };
 
 void TestCmnRegFieldValue::writesVersionKindAndVariant_data()
@@ -118,6 +123,83 @@ void TestCmnRegFieldValue::rejectsBadValue()
     QCOMPARE(in.status(), status);
     QCOMPARE(read.m_Kind, 4);
     QCOMPARE(read.m_Value, QVariant(9));
+}
+
+void TestCmnRegFieldValue::decodesFromMemoryAsTheStreamReads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("decodes");
+    // 1: the date type registered first; -1: the row needs it unknown.
+    QTest::addColumn<int>("dateType");
+    const QByteArray date = Hex("0000007f" "00" "00000009" "43436d6e4461746500");
+    QTest::newRow("date not registered") << Hex("0009") + date + Hex("02" "10012345") << false << -1;
+    QTest::newRow("int") << Hex("0003" "00000002" "00" "80000000") << true << 0;
+    QTest::newRow("unsigned int") << Hex("0003" "00000003" "00" "ffffffff") << true << 0;
+    QTest::newRow("64-bit integer") << Hex("0005" "00000004" "00" "8000000000000000") << true << 0;
+    QTest::newRow("unsigned 64-bit") << Hex("0005" "00000005" "00" "ffffffffffffffff") << true << 0;
+    QTest::newRow("largest number") << Hex("0007" "00000006" "00" "7fefffffffffffff") << true << 0;
+    QTest::newRow("negative zero") << Hex("0007" "00000006" "00" "8000000000000000") << true << 0;
+    QTest::newRow("boolean byte 2") << Hex("0001" "00000001" "00" "02") << true << 0;
+    QTest::newRow("text") << Hex("0000" "0000000a" "00" "00000004" "00610062") << true << 0;
+    QTest::newRow("null text") << Hex("0000" "0000000a" "00" "ffffffff") << true << 0;
+    QTest::newRow("empty text") << Hex("0000" "0000000a" "00" "00000000") << true << 0;
+    QTest::newRow("text beyond the basic plane")
+        << Hex("0000" "0000000a" "00" "00000006" "d83dde0000e9") << true << 0;
+    QTest::newRow("date") << Hex("0009") + date + Hex("02" "10012345") << true << 1;
+    QTest::newRow("date range") << Hex("0009") + date + Hex("00" "00012345" "10012346") << true << 1;
+    QTest::newRow("empty date") << Hex("0009") + date + Hex("03") << true << 1;
+    QTest::newRow("date of an unknown calendar") << Hex("0009") + date + Hex("02" "f0012345") << true << 1;
+    // Everything else goes to the stream's reader, which decides.
+    QTest::newRow("date on day 0") << Hex("0009") + date + Hex("02" "10000000") << false << 1;
+    QTest::newRow("date of an unknown form") << Hex("0009") + date + Hex("07") << false << 1;
+    QTest::newRow("cut date") << Hex("0009") + date + Hex("00" "0001") << false << 1;
+    QTest::newRow("name without its NUL") << Hex("0009" "0000007f" "00" "00000008" "43436d6e44617465" "03")
+                                          << false << 1;
+    QTest::newRow("highlight") << Hex("0009" "0000007f" "00" "0000000e" "43436d6e486967686c6967687400" "010001")
+                               << false << 1;
+    QTest::newRow("null flag set") << Hex("0000" "0000000a" "01" "ffffffff") << false << 0;
+    QTest::newRow("no value") << Hex("0000" "00000000" "01" "ffffffff") << false << 0;
+    QTest::newRow("float") << Hex("0006" "00000087" "00" "3fe0000000000000") << false << 0;
+    QTest::newRow("odd text length") << Hex("0000" "0000000a" "00" "00000003" "006100") << false << 0;
+    QTest::newRow("cut text") << Hex("0000" "0000000a" "00" "00000004" "0061") << false << 0;
+    QTest::newRow("cut number") << Hex("0007" "00000006" "00" "3ff8") << false << 0;
+    QTest::newRow("cut type") << Hex("0007" "0000") << false << 0;
+    QTest::newRow("leading byte 1") << Hex("0103" "00000002" "00" "00000007") << false << 0;
+    QTest::newRow("list") << Hex("0003" "00000009" "00" "00000000") << false << 0;
+}
+
+void TestCmnRegFieldValue::decodesFromMemoryAsTheStreamReads()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, decodes);
+    QFETCH(int, dateType);
+    if (dateType > 0)
+        qRegisterMetaType<CCmnDate>("CCmnDate");
+    else if (dateType < 0 && QMetaType::fromName("CCmnDate").isValid())
+        QSKIP("the date type is registered already");
+
+    QDataStream in(bytes);
+    CmnPrepareDataStream(in);
+    CCmnRegFieldValue streamed{4, QVariant(9)};
+    in >> streamed;
+    CCmnByteCursor cursor(bytes.constData(), bytes.size());
+    CCmnRegFieldValue decoded{4, QVariant(9)};
+    QCOMPARE(CmnDecodeRegFieldValue(cursor, decoded), decodes);
+    if (!decodes) {
+        QCOMPARE(decoded.m_Kind, 4);
+        QCOMPARE(decoded.m_Value, QVariant(9));
+        return;
+    }
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(cursor.Data() - bytes.constData(), in.device()->pos());
+    QCOMPARE(decoded.m_Kind, streamed.m_Kind);
+    QCOMPARE(decoded.m_Value.metaType(), streamed.m_Value.metaType());
+    QCOMPARE(decoded.m_Value, streamed.m_Value);
+    // Written again, both give the same bytes: null texts and null flags included.
+    const auto write = [](const CCmnRegFieldValue &value) {
+        return CmnStreamBytes([&](QDataStream &out) { out << value; });
+    };
+    QCOMPARE(write(decoded).toHex(), write(streamed).toHex());
 }
 
 QTEST_GUILESS_MAIN(TestCmnRegFieldValue)
