@@ -41,35 +41,27 @@ void CCmnExportTableController_HTML::EndHeaderRow()
 
 void CCmnExportTableController_HTML::BeginDataRow()
 {
-    m_Cells.clear();
+    // The line's memory is kept from row to row.
+    m_Line.resize(0);
+    m_Line += u"<tr>";
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
                                                  const QString &displayText)
 {
-    m_Cells.append(displayText);
+    m_Line += u"<td>";
+    // An empty cell would lose its border in older browsers.
+    if (displayText.isEmpty())
+        m_Line += u"&nbsp;";
+    else
+        CmnAppendHtmlEscaped(m_Line, displayText);
+    m_Line += u"</td>";
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
-    // Piece by piece into one reserved line: this runs for every row.
-    qsizetype length = 9;
-    for (const QString &text : std::as_const(m_Cells))
-        length += text.size() + 10;
-    QString line;
-    line.reserve(length);
-    line += u"<tr>";
-    for (const QString &text : std::as_const(m_Cells)) {
-        line += u"<td>";
-        // An empty cell would lose its border in older browsers.
-        if (text.isEmpty())
-            line += u"&nbsp;";
-        else
-            line += CmnHtmlEscape(text);
-        line += u"</td>";
-    }
-    line += u"</tr>";
-    WriteLine(line);
+    m_Line += u"</tr>";
+    WriteLine(m_Line);
 }
 
 void CCmnExportTableController_HTML::EndTable()
