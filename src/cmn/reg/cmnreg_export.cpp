@@ -164,7 +164,7 @@ void CCmnReg::WriteDataRows(CCmnExportTableController &controller, const CCmnReg
     if (progress)
         progress->Begin(QStringLiteral("Preparing Data"), int(records.size()));
     // One set of texts per column, reused from row to row.
-    std::vector<CCmnRegExportCellTexts> cells(size_t(ids.size()));
+    std::vector<CCmnRegExportCellTexts> cells(size_t(ids.size()), CCmnRegExportCellTexts(true));
     for (qsizetype row = 0; row < records.size() && controller.ErrorText().isEmpty(); ++row) {
         controller.BeginDataRow();
         // The row begun is still finished, so a stopped table ends on a whole row.

@@ -11,6 +11,20 @@
 class CCmnRegExportCellTexts
 {
 public:
+    // With `remembersDates`, each date's text is made once and kept for the
+    // column's later rows; texts made only once need not keep them.
+    explicit CCmnRegExportCellTexts(bool remembersDates = false)
+        : m_RemembersDates(remembersDates)
+    {
+    }
+    // A copy remembers dates as the original does but starts without texts: the
+    // original's would point into the original.
+    CCmnRegExportCellTexts(const CCmnRegExportCellTexts &other)
+        : m_RemembersDates(other.m_RemembersDates)
+    {
+    }
+    CCmnRegExportCellTexts &operator=(const CCmnRegExportCellTexts &) = delete;
+
     const QString &Value() const { return *m_Value; }
     const QString &Display() const { return *m_Display; }
 
@@ -25,11 +39,13 @@ public:
     // The display text is the value text.
     void DisplayValue() { m_Display = m_Value; }
 
+    bool RemembersDates() const { return m_RemembersDates; }
     // The texts of the dates met so far in the column: a register holds few
     // distinct dates, and formatting one costs many times a look-up.
     QHash<quint64, QString> m_DateTexts;
 
 private:
+    bool m_RemembersDates;
     QString m_ValueBuffer;
     QString m_DisplayBuffer;
     const QString *m_Value = &m_ValueBuffer;

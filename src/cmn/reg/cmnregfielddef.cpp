@@ -363,6 +363,11 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
             texts.SetEmpty();
             break;
         }
+        if (!texts.RemembersDates()) {
+            texts.NewValue() = DateText(value, format.m_Text);
+            texts.DisplayValue();
+            break;
+        }
         const quint64 key = quint64(date.FirstDay()) << 32 | date.LastDay();
         auto known = texts.m_DateTexts.constFind(key);
         if (known == texts.m_DateTexts.cend())
