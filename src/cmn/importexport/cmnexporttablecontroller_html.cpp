@@ -2,6 +2,18 @@
 
 #include "cmnhtmlescape.h"
 
+namespace {
+
+// Sized when compiled: a character literal would have its length counted for
+// every cell.
+constexpr QStringView kHtmlRowStart = u"<tr>";
+constexpr QStringView kHtmlRowEnd = u"</tr>";
+constexpr QStringView kHtmlCellStart = u"<td>";
+constexpr QStringView kHtmlCellEnd = u"</td>";
+constexpr QStringView kHtmlEmptyCell = u"&nbsp;";
+
+} // namespace
+
 CCmnExportTableController_HTML::CCmnExportTableController_HTML(const QString &title, QWidget *parent)
     : CCmnExportTableController_TextFile(title, parent)
 {
@@ -43,24 +55,24 @@ void CCmnExportTableController_HTML::BeginDataRow()
 {
     // The line's memory is kept from row to row.
     m_Line.resize(0);
-    m_Line += u"<tr>";
+    m_Line += kHtmlRowStart;
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
                                                  const QString &displayText)
 {
-    m_Line += u"<td>";
+    m_Line += kHtmlCellStart;
     // An empty cell would lose its border in older browsers.
     if (displayText.isEmpty())
-        m_Line += u"&nbsp;";
+        m_Line += kHtmlEmptyCell;
     else
         CmnAppendHtmlEscaped(m_Line, displayText);
-    m_Line += u"</td>";
+    m_Line += kHtmlCellEnd;
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
-    m_Line += u"</tr>";
+    m_Line += kHtmlRowEnd;
     WriteLine(m_Line);
 }
 

@@ -15,6 +15,20 @@ const QString kSpreadsheetNamespace = QStringLiteral("urn:schemas-microsoft-com:
 constexpr int kFirstStyleNumber = 61;
 constexpr qsizetype kFlushChars = 1 << 16;
 
+// The pieces of the data rows, sized when compiled: a character literal would
+// have its length counted for every cell.
+constexpr QStringView kRowStart = u"\n            <Row>";
+constexpr QStringView kRowEnd = u"\n            </Row>";
+constexpr QStringView kCellStart = u"\n                <Cell";
+constexpr QStringView kStyleAttribute = u" ss:StyleID=\"";
+constexpr QStringView kDataStart = u">\n                    <Data ss:Type=\"";
+constexpr QStringView kTypeEnd = u"\">";
+constexpr QStringView kCellEnd = u"</Data>\n                </Cell>";
+constexpr QStringView kString = u"String";
+constexpr QStringView kNumber = u"Number";
+constexpr QStringView kDateTime = u"DateTime";
+constexpr QStringView kMidnight = u"T00:00:00.000";
+
 // What a date cell holds when the date is whole: "yyyy-mm-dd".
 bool IsIsoDate(QStringView text)
 {
@@ -239,7 +253,7 @@ void CCmnExportTableController_XLSXML::BeginDataRow()
     // writer writes them under the open Table element (four blanks a level),
     // which is several times faster than element by element; the writer has
     // just closed the header row, so it goes on as if it had written them.
-    m_XmlText += u"\n            <Row>";
+    m_XmlText += kRowStart;
 }
 
 void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
@@ -253,38 +267,38 @@ void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &f
     const int style = StyleIndex(format);
     const int columnStyle = m_DataColumn < m_ColumnStyles.size() ? m_ColumnStyles.at(m_DataColumn) : 0;
     ++m_DataColumn;
-    QStringView type = u"String";
+    QStringView type = kString;
     // A number or date cell with no value, or a date known only in part,
     // stays text: a spreadsheet rejects anything else under those types.
     if (format.m_Kind >= 2 && format.m_Kind <= 7 && !text.isEmpty()) {
-        type = u"Number";
+        type = kNumber;
     } else if (format.m_Kind == 8 && IsIsoDate(text)) {
-        type = u"DateTime";
-        time = u"T00:00:00.000";
+        type = kDateTime;
+        time = kMidnight;
     } else if (format.m_Kind == 8) {
         // A date known only to the month or year leaves its unknown parts empty.
         while (text.endsWith(QLatin1Char('-')))
             text.chop(1);
     }
-    out += u"\n                <Cell";
+    out += kCellStart;
     if (style != 0 && style != columnStyle) {
-        out += u" ss:StyleID=\"";
+        out += kStyleAttribute;
         out += StyleId(style);
         out += u'"';
     }
-    out += u">\n                    <Data ss:Type=\"";
+    out += kDataStart;
     out += type;
-    out += u"\">";
+    out += kTypeEnd;
     AppendCharacters(text);
     out += time;
-    out += u"</Data>\n                </Cell>";
+    out += kCellEnd;
 }
 
 void CCmnExportTableController_XLSXML::EndDataRow()
 {
     if (!m_Xml || !ErrorText().isEmpty())
         return;
-    m_XmlText += u"\n            </Row>";
+    m_XmlText += kRowEnd;
     FlushXml(true);
 }
 
