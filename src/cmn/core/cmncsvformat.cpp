@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kTab = 9;
@@ -225,58 +227,60 @@ bool CCmnCsvFormat::NeedsEnclosing(const QString &field, bool first) const
 
 QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
 {
-    const QChar quote = EffectiveQuote(m_QuoteChar, m_Separator);
-    // Without a quote character, a field that would break the line apart is still
-    // enclosed in double quotes, unless those separate.
-    const QChar fallback = m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
     qsizetype length = fields.size();
     for (const QString &field : fields)
         length += field.size() + 2;
     QString line;
     line.reserve(length);
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QString &field = fields.at(i);
-        if (i > 0)
-            line += m_Separator;
-        QChar enclose = quote;
-        if (enclose.isNull() && NeedsEnclosing(field, i == 0)) {
-            enclose = fallback;
-        }
-        if (enclose.isNull()) {
-            line += field;
-            continue;
-        }
-        const bool backslash = EscapesWithBackslash(m_EscapeFlag, enclose, m_Separator);
-        line += enclose;
-        if (!backslash) {
-            // Each quote in the field is doubled; the rest goes in whole, as
-            // exports write this for every cell.
-            qsizetype from = 0;
-            for (qsizetype at = field.indexOf(enclose); at >= 0; at = field.indexOf(enclose, from)) {
-                line += QStringView(field).mid(from, at + 1 - from);
-                line += enclose;
-                from = at + 1;
-            }
-            line += QStringView(field).mid(from);
-            line += enclose;
-            continue;
-        }
-        // Backslashes standing before a quote (escaped or closing) are doubled,
-        // so that a field may hold a backslash right before one.
-        qsizetype run = 0;
-        for (const QChar c : field) {
-            if (c == enclose) {
-                line += QString(run + 1, QChar(kCmnCsvBackslash));
-                run = 0;
-            } else {
-                run = c == QChar(kCmnCsvBackslash) ? run + 1 : 0;
-            }
-            line += c;
-        }
-        line += QString(run, QChar(kCmnCsvBackslash));
-        line += enclose;
-    }
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        AppendField(line, fields.at(i), i == 0);
     return line;
+}
+
+void CCmnCsvFormat::AppendField(QString &line, const QString &field, bool first) const
+{
+    if (!first)
+        line += m_Separator;
+    QChar enclose = EffectiveQuote(m_QuoteChar, m_Separator);
+    // Without a quote character, a field that would break the line apart is still
+    // enclosed in double quotes, unless those separate.
+    if (enclose.isNull() && NeedsEnclosing(field, first))
+        enclose = m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
+    if (enclose.isNull()) {
+        line += field;
+        return;
+    }
+    line += enclose;
+    if (!EscapesWithBackslash(m_EscapeFlag, enclose, m_Separator)) {
+        // Each quote in the field is doubled; the runs between go in whole, as
+        // exports write this for every cell.
+        const char16_t *const begin = reinterpret_cast<const char16_t *>(field.utf16());
+        const char16_t *const end = begin + field.size();
+        const char16_t *from = begin;
+        for (const char16_t *at = std::find(from, end, enclose.unicode()); at != end;
+             at = std::find(from, end, enclose.unicode())) {
+            line.append(QStringView(from, at + 1));
+            line += enclose;
+            from = at + 1;
+        }
+        line.append(QStringView(from, end));
+        line += enclose;
+        return;
+    }
+    // Backslashes standing before a quote (escaped or closing) are doubled, so
+    // that a field may hold a backslash right before one.
+    qsizetype run = 0;
+    for (const QChar c : field) {
+        if (c == enclose) {
+            line += QString(run + 1, QChar(kCmnCsvBackslash));
+            run = 0;
+        } else {
+            run = c == QChar(kCmnCsvBackslash) ? run + 1 : 0;
+        }
+        line += c;
+    }
+    line += QString(run, QChar(kCmnCsvBackslash));
+    line += enclose;
 }
 
 CCmnCsvFormat &CCmnCsvFormat::Deduce(const QStringList &lines, QChar comment)

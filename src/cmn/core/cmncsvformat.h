@@ -39,6 +39,9 @@ public:
     QStringList ParseHeader(const QStringList &lines) const;
     // One line of output without a line ending; reads back through SplitLine.
     QString JoinFields(const QStringList &fields) const;
+    // One field of such a line appended to it, after the separator unless it is
+    // the first.
+    void AppendField(QString &line, const QString &field, bool first) const;
 
     // Sets the comment character, deduces separator, quote character, escape flag
     // and header flag from sample lines, and turns trimming on.

@@ -53,14 +53,23 @@ bool CmnHtmlNeedsEscape(QStringView chars, bool lineBreaks)
     return false;
 }
 
-QString CmnHtmlEscapeChars(QStringView chars, bool lineBreaks)
+namespace {
+
+void AppendEscapedChars(QString &out, QStringView chars, bool lineBreaks)
 {
-    QString out;
-    out.reserve(chars.size() + chars.size() / 8);
     for (const QChar c : chars) {
         if (!AppendEscaped(out, c.unicode(), lineBreaks))
             out += c;
     }
+}
+
+} // namespace
+
+QString CmnHtmlEscapeChars(QStringView chars, bool lineBreaks)
+{
+    QString out;
+    out.reserve(chars.size() + chars.size() / 8);
+    AppendEscapedChars(out, chars, lineBreaks);
     return out;
 }
 
@@ -81,6 +90,14 @@ QString CmnHtmlEscape(const QString &text)
     if (!CmnHtmlNeedsEscape(text, false))
         return text;
     return CmnHtmlEscapeChars(text, false);
+}
+
+void CmnAppendHtmlEscaped(QString &out, QStringView text)
+{
+    if (CmnHtmlNeedsEscape(text, false))
+        AppendEscapedChars(out, text, false);
+    else
+        out += text;
 }
 
 QString CmnHtmlEscapeCString(QByteArrayView text)

@@ -20,6 +20,8 @@ QString CmnHtmlEscapeLatin1(QByteArrayView chars, bool lineBreaks);
 // The text itself when it holds none of "<", ">" and "&"; otherwise escaped without
 // line breaks. So a quote survives unless one of the three is present as well.
 QString CmnHtmlEscape(const QString &text);
+// CmnHtmlEscape's text appended, for writers that build long texts cell by cell.
+void CmnAppendHtmlEscaped(QString &out, QStringView text);
 QString CmnHtmlEscapeCString(QByteArrayView text);
 
 // Plain text as one rich-text paragraph, "<p>" escaped text "</p>": a message that

@@ -1,5 +1,6 @@
 #include "cmnnumbertext.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -21,6 +22,60 @@ QString CmnDoubleToString(double value, qint32 decimals)
 QString CmnPercentToString(double fraction, qint32 decimals)
 {
     return QString::number(fraction * 100.0, 'f', decimals < 0 ? 2 : decimals) + QLatin1Char('%');
+}
+
+namespace {
+
+void AppendLatin1(QString &out, const char *begin, const char *end)
+{
+    const qsizetype at = out.size();
+    out.resize(at + (end - begin));
+    char16_t *to = reinterpret_cast<char16_t *>(out.data()) + at;
+    for (const char *c = begin; c != end; ++c)
+        *to++ = char16_t(static_cast<unsigned char>(*c));
+}
+
+// Whether the value lies exactly halfway between two texts of that many decimals.
+// std::to_chars rounds such a tie to even and QString::number away from zero; a
+// tie is a value whose lowest set bit is worth half the last decimal's unit.
+bool IsDecimalTie(double value, int decimals)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    const auto mantissa = static_cast<quint64>(std::ldexp(fraction, 53));
+    if (mantissa == 0)
+        return false;
+    int lowest = exponent - 53;
+    for (quint64 m = mantissa; (m & 1) == 0; m >>= 1)
+        ++lowest;
+    return lowest == -(decimals + 1);
+}
+
+} // namespace
+
+void CmnAppendInt64(QString &out, qint64 value)
+{
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    AppendLatin1(out, digits, result.ptr);
+}
+
+void CmnAppendDouble(QString &out, double value, qint32 decimals)
+{
+    if (decimals < 0)
+        decimals = 3;
+    // std::to_chars gives the exact digits QString::number gives, several times
+    // faster, for the values an export meets; the rest (signs, ties, very large or
+    // unusual values) take the general way.
+    if (value >= 0.0 && !std::signbit(value) && value < 1e15 && decimals <= 17 && !IsDecimalTie(value, decimals)) {
+        char digits[48];
+        const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+        if (result.ec == std::errc()) {
+            AppendLatin1(out, digits, result.ptr);
+            return;
+        }
+    }
+    out += CmnDoubleToString(value, decimals);
 }
 
 QString CmnIntWithThousands(qint32 value)

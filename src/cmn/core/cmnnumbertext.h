@@ -15,6 +15,11 @@ QString CmnDoubleToString(double value, qint32 decimals);
 // The fraction times 100 in fixed point followed by "%"; a negative decimals count means 2.
 QString CmnPercentToString(double fraction, qint32 decimals);
 
+// Append the texts of CmnInt64ToString and CmnDoubleToString without a string of
+// their own, for exports that write a number in every row.
+void CmnAppendInt64(QString &out, qint64 value);
+void CmnAppendDouble(QString &out, double value, qint32 decimals);
+
 // "," between groups of three digits from the right. Values below 1000, negative
 // ones included, are written plainly.
 QString CmnIntWithThousands(qint32 value);

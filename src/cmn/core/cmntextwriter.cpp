@@ -52,35 +52,43 @@ QString CCmnTextWriter::Open(const CCmnTextEncoding &encoding, QIODevice *file)
 
 QString CCmnTextWriter::WriteEncoded(const QString &text)
 {
+    return WriteText(text + m_LineEndingText);
+}
+
+QString CCmnTextWriter::WriteText(const QString &text)
+{
     // Also guards a caller that writes after a failed Open.
     if (!m_Codec || !m_File)
         return CmnFileErrorText(QFileDevice::WriteError);
-    const QString data = text + m_LineEndingText;
-    // A fresh state for every line, told not to add a header, so that the mark is
+    // A fresh state for every piece, told not to add a header, so that the mark is
     // written once by Open and never again.
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    const QByteArray bytes = m_Codec->fromUnicode(data.constData(), int(data.size()), &state);
+    const QByteArray bytes = m_Codec->fromUnicode(text.constData(), int(text.size()), &state);
     if (m_File->write(bytes) < bytes.size())
         return DeviceErrorText(m_File);
     return QString();
+}
+
+void CCmnTextWriter::AppendLine(QString &lines, QStringView text) const
+{
+    // A CR LF in the text is one line end: its CR must not stay in front of the
+    // line ending written for it.
+    for (qsizetype at = text.indexOf(QLatin1Char('\n')); at >= 0; at = text.indexOf(QLatin1Char('\n'))) {
+        lines += text.left(at > 0 && text.at(at - 1) == QLatin1Char('\r') ? at - 1 : at);
+        lines += m_LineEndingText;
+        text = text.mid(at + 1);
+    }
+    lines += text;
+    lines += m_LineEndingText;
 }
 
 QString CCmnTextWriter::WriteLine(const QString &text)
 {
     if (!text.contains(QLatin1Char('\n')))
         return WriteEncoded(text);
-    const QList<QStringView> pieces = QStringView(text).split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        QStringView piece = pieces.at(i);
-        // A CR LF in the text is one line end: its CR must not stay in front of
-        // the line ending written for it.
-        if (i + 1 < pieces.size() && piece.endsWith(QLatin1Char('\r')))
-            piece.chop(1);
-        const QString error = WriteEncoded(piece.toString());
-        if (!error.isEmpty())
-            return error;
-    }
-    return QString();
+    QString lines;
+    AppendLine(lines, text);
+    return WriteText(lines);
 }
 
 QString CCmnTextWriter::Close()

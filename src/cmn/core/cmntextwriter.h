@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 class CCmnTextEncoding;
 class QIODevice;
@@ -22,6 +23,11 @@ public:
     [[nodiscard]] QString WriteLine(const QString &text);
     // The text and the line ending, encoded without a second mark.
     [[nodiscard]] QString WriteEncoded(const QString &text);
+    // The text encoded as it is, without a line ending or a second mark.
+    [[nodiscard]] QString WriteText(const QString &text);
+    // Appends what WriteLine writes for the text, line endings included, so that
+    // many lines can be encoded and written at once.
+    void AppendLine(QString &lines, QStringView text) const;
     // Flushes and closes the device; commits a save file, which replaces its
     // target only then.
     [[nodiscard]] QString Close();

@@ -36,7 +36,9 @@ void CCmnExportTableController_CSV::EndHeaderRow()
 
 void CCmnExportTableController_CSV::BeginDataRow()
 {
-    m_Cells.clear();
+    // The line's memory is kept from row to row.
+    m_Line.resize(0);
+    m_FirstCell = true;
 }
 
 void CCmnExportTableController_CSV::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
@@ -44,10 +46,11 @@ void CCmnExportTableController_CSV::AddDataCell(const CCmnExportCellFormat &form
 {
     // Numbers go out plain, so that a spreadsheet reads them as numbers.
     const bool number = format.m_Kind >= 2 && format.m_Kind <= 7;
-    m_Cells.append(number ? valueText : displayText);
+    Format().AppendField(m_Line, number ? valueText : displayText, m_FirstCell);
+    m_FirstCell = false;
 }
 
 void CCmnExportTableController_CSV::EndDataRow()
 {
-    WriteLine(Format().JoinFields(m_Cells));
+    WriteLine(m_Line);
 }

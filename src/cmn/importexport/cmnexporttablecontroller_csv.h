@@ -29,4 +29,7 @@ private:
 
     CCmnAutomaticOrCustomCsvFormat m_Format;
     QStringList m_Cells;
+    // The data row being written, its cells appended as they come.
+    QString m_Line;
+    bool m_FirstCell = true;
 };

@@ -2,6 +2,18 @@
 
 #include "cmnhtmlescape.h"
 
+namespace {
+
+// Sized when compiled: a character literal would have its length counted for
+// every cell.
+constexpr QStringView kHtmlRowStart = u"<tr>";
+constexpr QStringView kHtmlRowEnd = u"</tr>";
+constexpr QStringView kHtmlCellStart = u"<td>";
+constexpr QStringView kHtmlCellEnd = u"</td>";
+constexpr QStringView kHtmlEmptyCell = u"&nbsp;";
+
+} // namespace
+
 CCmnExportTableController_HTML::CCmnExportTableController_HTML(const QString &title, QWidget *parent)
     : CCmnExportTableController_TextFile(title, parent)
 {
@@ -41,35 +53,27 @@ void CCmnExportTableController_HTML::EndHeaderRow()
 
 void CCmnExportTableController_HTML::BeginDataRow()
 {
-    m_Cells.clear();
+    // The line's memory is kept from row to row.
+    m_Line.resize(0);
+    m_Line += kHtmlRowStart;
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
                                                  const QString &displayText)
 {
-    m_Cells.append(displayText);
+    m_Line += kHtmlCellStart;
+    // An empty cell would lose its border in older browsers.
+    if (displayText.isEmpty())
+        m_Line += kHtmlEmptyCell;
+    else
+        CmnAppendHtmlEscaped(m_Line, displayText);
+    m_Line += kHtmlCellEnd;
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
-    // Piece by piece into one reserved line: this runs for every row.
-    qsizetype length = 9;
-    for (const QString &text : std::as_const(m_Cells))
-        length += text.size() + 10;
-    QString line;
-    line.reserve(length);
-    line += u"<tr>";
-    for (const QString &text : std::as_const(m_Cells)) {
-        line += u"<td>";
-        // An empty cell would lose its border in older browsers.
-        if (text.isEmpty())
-            line += u"&nbsp;";
-        else
-            line += CmnHtmlEscape(text);
-        line += u"</td>";
-    }
-    line += u"</tr>";
-    WriteLine(line);
+    m_Line += kHtmlRowEnd;
+    WriteLine(m_Line);
 }
 
 void CCmnExportTableController_HTML::EndTable()

@@ -23,4 +23,6 @@ public:
 
 private:
     QStringList m_Cells;
+    // The data row being written, its cells appended as they come.
+    QString m_Line;
 };

@@ -4,6 +4,12 @@
 
 #include <QSaveFile>
 
+namespace {
+
+constexpr qsizetype kLinesChars = 1 << 16;
+
+} // namespace
+
 CCmnExportTableController_TextFile::CCmnExportTableController_TextFile(const QString &title, QWidget *parent)
     : CCmnExportTableController(title, parent)
 {
@@ -38,6 +44,7 @@ void CCmnExportTableController_TextFile::Close()
     m_Closed = true;
     if (!m_File)
         return;
+    FlushLines();
     if (ErrorText().isEmpty()) {
         const QString error = m_Writer.Close();
         if (!error.isEmpty())
@@ -53,9 +60,21 @@ void CCmnExportTableController_TextFile::WriteLine(const QString &text)
 {
     if (!ErrorText().isEmpty())
         return;
-    const QString error = m_Writer.WriteLine(text);
-    if (!error.isEmpty())
-        SetWriteError(error);
+    // Encoding and writing line by line cost more than making the lines: they
+    // are gathered and go to the file in pieces of about 64 K characters.
+    m_Writer.AppendLine(m_Lines, text);
+    if (m_Lines.size() >= kLinesChars)
+        FlushLines();
+}
+
+void CCmnExportTableController_TextFile::FlushLines()
+{
+    if (ErrorText().isEmpty() && !m_Lines.isEmpty()) {
+        const QString error = m_Writer.WriteText(m_Lines);
+        if (!error.isEmpty())
+            SetWriteError(error);
+    }
+    m_Lines.resize(0);
 }
 
 QIODevice *CCmnExportTableController_TextFile::Device() const

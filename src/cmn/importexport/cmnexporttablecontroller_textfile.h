@@ -30,18 +30,24 @@ public:
     const QString &FileName() const { return m_FileName; }
 
 protected:
-    // The line and the encoding's line ending; a failure becomes the error.
+    // The line and the encoding's line ending, written with the lines before it
+    // once they are many, or at Close; a failure becomes the error.
     void WriteLine(const QString &text);
-    // The output file, for writers of their own; null before Open.
+    // The output file, for writers of their own that do not also write lines;
+    // null before Open.
     QIODevice *Device() const;
     // The error text for a failed write of the file.
     void SetWriteError(const QString &reason);
 
 private:
+    void FlushLines();
+
     std::unique_ptr<QSaveFile> m_File;
     bool m_Created = false;
     QString m_FileName;
     CCmnAutomaticOrCustomTextEncoding m_Encoding;
     CCmnTextWriter m_Writer;
+    // Lines written but not yet encoded.
+    QString m_Lines;
     bool m_Closed = false;
 };

@@ -15,8 +15,22 @@ const QString kSpreadsheetNamespace = QStringLiteral("urn:schemas-microsoft-com:
 constexpr int kFirstStyleNumber = 61;
 constexpr qsizetype kFlushChars = 1 << 16;
 
+// The pieces of the data rows, sized when compiled: a character literal would
+// have its length counted for every cell.
+constexpr QStringView kRowStart = u"\n            <Row>";
+constexpr QStringView kRowEnd = u"\n            </Row>";
+constexpr QStringView kCellStart = u"\n                <Cell";
+constexpr QStringView kStyleAttribute = u" ss:StyleID=\"";
+constexpr QStringView kDataStart = u">\n                    <Data ss:Type=\"";
+constexpr QStringView kTypeEnd = u"\">";
+constexpr QStringView kCellEnd = u"</Data>\n                </Cell>";
+constexpr QStringView kString = u"String";
+constexpr QStringView kNumber = u"Number";
+constexpr QStringView kDateTime = u"DateTime";
+constexpr QStringView kMidnight = u"T00:00:00.000";
+
 // What a date cell holds when the date is whole: "yyyy-mm-dd".
-bool IsIsoDate(const QString &text)
+bool IsIsoDate(QStringView text)
 {
     if (text.size() != 10)
         return false;
@@ -26,6 +40,22 @@ bool IsIsoDate(const QString &text)
             return false;
     }
     return true;
+}
+
+// The text without the characters XML 1.0 cannot hold: control characters
+// other than tab, line feed and carriage return, and U+FFFE and U+FFFF. A text
+// imported from elsewhere may hold them; the XML writer refuses them, and one
+// such cell would fail the whole file.
+QString XmlCharacters(QStringView text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x20 && u < 0xfffe) || u == u'\t' || u == u'\n' || u == u'\r')
+            kept += c;
+    }
+    return kept;
 }
 
 bool SameStyle(const CCmnExportCellFormat &a, const CCmnExportCellFormat &b)
@@ -195,7 +225,7 @@ void CCmnExportTableController_XLSXML::WriteStringCell(const QString &text)
     m_Xml->writeStartElement(QStringLiteral("Cell"));
     m_Xml->writeStartElement(QStringLiteral("Data"));
     m_Xml->writeAttribute(QStringLiteral("ss:Type"), QStringLiteral("String"));
-    m_Xml->writeCharacters(text);
+    m_Xml->writeCharacters(XmlCharacters(text));
     m_Xml->writeEndElement();
     m_Xml->writeEndElement();
 }
@@ -215,63 +245,64 @@ void CCmnExportTableController_XLSXML::EndHeaderRow()
 
 void CCmnExportTableController_XLSXML::BeginDataRow()
 {
-    m_DataTexts.clear();
-    m_DataFormats.clear();
     m_HasLeadingCell = false;
-}
-
-void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
-                                                   const QString &)
-{
-    m_DataTexts.append(valueText);
-    m_DataFormats.append(format);
-}
-
-void CCmnExportTableController_XLSXML::EndDataRow()
-{
+    m_DataColumn = 0;
     if (!m_Xml || !ErrorText().isEmpty())
         return;
     // The rows are nearly all of the file. They are written here as the XML
     // writer writes them under the open Table element (four blanks a level),
     // which is several times faster than element by element; the writer has
     // just closed the header row, so it goes on as if it had written them.
+    m_XmlText += kRowStart;
+}
+
+void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
+                                                   const QString &)
+{
+    if (!m_Xml || !ErrorText().isEmpty())
+        return;
     QString &out = m_XmlText;
-    out += u"\n            <Row>";
-    for (qsizetype i = 0; i < m_DataTexts.size(); ++i) {
-        const CCmnExportCellFormat &format = m_DataFormats.at(i);
-        QString text = m_DataTexts.at(i);
-        const int style = StyleIndex(format);
-        const int columnStyle = i < m_ColumnStyles.size() ? m_ColumnStyles.at(i) : 0;
-        QStringView type = u"String";
-        // A number or date cell with no value, or a date known only in part,
-        // stays text: a spreadsheet rejects anything else under those types.
-        if (format.m_Kind >= 2 && format.m_Kind <= 7 && !text.isEmpty()) {
-            type = u"Number";
-        } else if (format.m_Kind == 8 && IsIsoDate(text)) {
-            type = u"DateTime";
-            text += QStringLiteral("T00:00:00.000");
-        } else if (format.m_Kind == 8) {
-            // A date known only to the month or year leaves its unknown parts empty.
-            while (text.endsWith(QLatin1Char('-')))
-                text.chop(1);
-        }
-        out += u"\n                <Cell";
-        if (style != 0 && style != columnStyle) {
-            out += u" ss:StyleID=\"";
-            out += StyleId(style);
-            out += u'"';
-        }
-        out += u">\n                    <Data ss:Type=\"";
-        out += type;
-        out += u"\">";
-        AppendCharacters(text);
-        out += u"</Data>\n                </Cell>";
+    QStringView text = valueText;
+    QStringView time;
+    const int style = StyleIndex(format);
+    const int columnStyle = m_DataColumn < m_ColumnStyles.size() ? m_ColumnStyles.at(m_DataColumn) : 0;
+    ++m_DataColumn;
+    QStringView type = kString;
+    // A number or date cell with no value, or a date known only in part,
+    // stays text: a spreadsheet rejects anything else under those types.
+    if (format.m_Kind >= 2 && format.m_Kind <= 7 && !text.isEmpty()) {
+        type = kNumber;
+    } else if (format.m_Kind == 8 && IsIsoDate(text)) {
+        type = kDateTime;
+        time = kMidnight;
+    } else if (format.m_Kind == 8) {
+        // A date known only to the month or year leaves its unknown parts empty.
+        while (text.endsWith(QLatin1Char('-')))
+            text.chop(1);
     }
-    out += u"\n            </Row>";
+    out += kCellStart;
+    if (style != 0 && style != columnStyle) {
+        out += kStyleAttribute;
+        out += StyleId(style);
+        out += u'"';
+    }
+    out += kDataStart;
+    out += type;
+    out += kTypeEnd;
+    AppendCharacters(text);
+    out += time;
+    out += kCellEnd;
+}
+
+void CCmnExportTableController_XLSXML::EndDataRow()
+{
+    if (!m_Xml || !ErrorText().isEmpty())
+        return;
+    m_XmlText += kRowEnd;
     FlushXml(true);
 }
 
-void CCmnExportTableController_XLSXML::AppendCharacters(const QString &text)
+void CCmnExportTableController_XLSXML::AppendCharacters(QStringView text)
 {
     const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         const char16_t u = c.unicode();
@@ -282,9 +313,9 @@ void CCmnExportTableController_XLSXML::AppendCharacters(const QString &text)
         m_XmlText += text;
         return;
     }
-    // Anything else is escaped, or refused, by the XML writer's own rules.
+    // Anything else is escaped by the XML writer's own rules.
     m_EscapedText.resize(0);
-    m_Escaper->writeCharacters(text);
+    m_Escaper->writeCharacters(XmlCharacters(text));
     m_XmlText += m_EscapedText;
 }
 

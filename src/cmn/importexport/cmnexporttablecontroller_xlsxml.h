@@ -49,7 +49,7 @@ private:
     // grown past a buffer's worth.
     void FlushXml(bool whenLarge);
     // The text of a data cell, escaped as the XML writer escapes it.
-    void AppendCharacters(const QString &text);
+    void AppendCharacters(QStringView text);
 
     QStringList m_HeaderTexts;
     std::unique_ptr<QXmlStreamWriter> m_Xml;
@@ -65,6 +65,6 @@ private:
     QList<int> m_ColumnStyles;
     bool m_HasLeadingCell = false;
     QString m_LeadingText;
-    QStringList m_DataTexts;
-    QList<CCmnExportCellFormat> m_DataFormats;
+    // The data row's next column.
+    qsizetype m_DataColumn = 0;
 };

@@ -230,6 +230,21 @@ protected:
     bool ReadValuesFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor) const;
 
 private:
+    // Where an export column's texts come from, found once per export: the
+    // identity and special fields answer through the subclass, the system and
+    // user fields through their definition.
+    struct SExportSource
+    {
+        enum EKind { Identity, Special, Definition, Unknown };
+        EKind m_Kind = Unknown;
+        int m_FieldId = 0;
+        const CCmnRegFieldDef *m_Def = nullptr;
+    };
+    SExportSource FindExportSource(int fieldId, CCmnExportCellFormat &format) const;
+    QList<SExportSource> FindExportSources(const QList<int> &fieldIds) const;
+    // The record may be null, for an id the register does not hold.
+    void MakeCellTexts(const SExportSource &source, int recordId, const CCmnRegRecord *record,
+                       const CCmnExportCellFormat &format, CCmnRegExportCellTexts &texts) const;
     const CCmnRegFieldDef *FindUserFieldDef(int fieldId) const;
     const CCmnRegFieldDef *FindSystemFieldDef(int fieldId) const;
     CCmnRegSubstitution FormatStoredValue(int recordId, int fieldId, const CCmnRegFieldDef &def, int forms,

@@ -5,7 +5,11 @@
 #include "cmnexportprogress.h"
 #include "cmnexporttablecontroller.h"
 #include "cmnframework.h"
+#include "cmnregexportcelltexts.h"
 #include "cmnregexportcolumns.h"
+#include "cmnregrecord.h"
+
+#include <vector>
 
 namespace {
 
@@ -21,15 +25,66 @@ QList<int> CCmnReg::GetExportColumnIds() const
     return GetIdentityFieldIds() + settings.GetFieldsForContext(0);
 }
 
+CCmnReg::SExportSource CCmnReg::FindExportSource(int fieldId, CCmnExportCellFormat &format) const
+{
+    // The groups in the order the value texts are asked of them: the first that
+    // knows the field gives its type and, row after row, its texts.
+    SExportSource source;
+    source.m_FieldId = fieldId;
+    if (GetIdentityFieldColumnType(fieldId, format)) {
+        source.m_Kind = SExportSource::Identity;
+    } else if (GetSpecialFieldColumnType(fieldId, format)) {
+        source.m_Kind = SExportSource::Special;
+    } else if (GetSystemFieldColumnType(fieldId, format)) {
+        source.m_Kind = SExportSource::Definition;
+        source.m_Def = FindSystemFieldDef(fieldId);
+    } else if (GetUserFieldColumnType(fieldId, format)) {
+        source.m_Kind = SExportSource::Definition;
+        source.m_Def = FindUserFieldDef(fieldId);
+    } else {
+        format.m_Kind = kUnknownColumn;
+    }
+    return source;
+}
+
+QList<CCmnReg::SExportSource> CCmnReg::FindExportSources(const QList<int> &fieldIds) const
+{
+    QList<SExportSource> sources;
+    sources.reserve(fieldIds.size());
+    CCmnExportCellFormat format;
+    for (const int id : fieldIds)
+        sources.append(FindExportSource(id, format));
+    return sources;
+}
+
+void CCmnReg::MakeCellTexts(const SExportSource &source, int recordId, const CCmnRegRecord *record,
+                            const CCmnExportCellFormat &format, CCmnRegExportCellTexts &texts) const
+{
+    static const QVariant none;
+    switch (source.m_Kind) {
+    case SExportSource::Identity:
+        (void)GetIdentityFieldValueText(recordId, source.m_FieldId, format, texts.NewValue(), texts.NewDisplay());
+        break;
+    case SExportSource::Special:
+        (void)GetSpecialFieldValueText(recordId, source.m_FieldId, format, texts.NewValue(), texts.NewDisplay());
+        break;
+    case SExportSource::Definition:
+        source.m_Def->MakeExportTexts(record ? record->GetValue(source.m_FieldId, source.m_Def->ValueKind()) : none,
+                                      format, texts);
+        break;
+    case SExportSource::Unknown:
+        texts.SetEmpty();
+        break;
+    }
+}
+
 QList<CCmnExportCellFormat> CCmnReg::GetColumnTypes(const QList<int> &fieldIds) const
 {
     QList<CCmnExportCellFormat> formats;
     formats.reserve(fieldIds.size());
     for (const int id : fieldIds) {
         CCmnExportCellFormat format{0, 0, -1, CmnDefaultDateInputFormat()};
-        if (!GetIdentityFieldColumnType(id, format) && !GetSpecialFieldColumnType(id, format)
-            && !GetSystemFieldColumnType(id, format) && !GetUserFieldColumnType(id, format))
-            format.m_Kind = kUnknownColumn;
+        (void)FindExportSource(id, format);
         formats.append(format);
     }
     return formats;
@@ -38,21 +93,14 @@ QList<CCmnExportCellFormat> CCmnReg::GetColumnTypes(const QList<int> &fieldIds) 
 QList<QPair<QString, QString>> CCmnReg::GetRowTexts(int recordId, const QList<int> &fieldIds,
                                                     const QList<CCmnExportCellFormat> &formats) const
 {
+    const QList<SExportSource> sources = FindExportSources(fieldIds);
+    const CCmnRegRecord *record = GetRecord(recordId);
     QList<QPair<QString, QString>> texts;
     texts.reserve(fieldIds.size());
+    CCmnRegExportCellTexts cell;
     for (qsizetype i = 0; i < fieldIds.size(); ++i) {
-        const int id = fieldIds.at(i);
-        const CCmnExportCellFormat &format = formats.at(i);
-        QString value;
-        QString display;
-        if (!GetIdentityFieldValueText(recordId, id, format, value, display)
-            && !GetSpecialFieldValueText(recordId, id, format, value, display)
-            && !GetSystemFieldValueText(recordId, id, format, value, display)
-            && !GetUserFieldValueText(recordId, id, format, value, display)) {
-            value.clear();
-            display.clear();
-        }
-        texts.emplace_back(std::move(value), std::move(display));
+        MakeCellTexts(sources.at(i), recordId, record, formats.at(i), cell);
+        texts.emplace_back(cell.Value(), cell.Display());
     }
     return texts;
 }
@@ -84,6 +132,7 @@ void CCmnReg::WriteDataRows(CCmnExportTableController &controller, const CCmnReg
 {
     const QList<int> &ids = columns.m_FieldIds;
     QList<CCmnExportCellFormat> formats = GetColumnTypes(ids);
+    const QList<SExportSource> sources = FindExportSources(ids);
     const QVector<int> records = GetRecordIds();
 
     QString dateFormat = controller.ValueDateFormat();
@@ -114,15 +163,21 @@ void CCmnReg::WriteDataRows(CCmnExportTableController &controller, const CCmnReg
 
     if (progress)
         progress->Begin(QStringLiteral("Preparing Data"), int(records.size()));
+    // One set of texts per column, reused from row to row.
+    std::vector<CCmnRegExportCellTexts> cells(size_t(ids.size()), CCmnRegExportCellTexts(true));
     for (qsizetype row = 0; row < records.size() && controller.ErrorText().isEmpty(); ++row) {
         controller.BeginDataRow();
         // The row begun is still finished, so a stopped table ends on a whole row.
         if (progress && progress->Step(int(row)))
             controller.SetErrorText(QStringLiteral("Cancelled"));
-        const QList<QPair<QString, QString>> texts = GetRowTexts(records.at(row), ids, formats);
+        const int recordId = records.at(row);
+        const CCmnRegRecord *record = GetRecord(recordId);
         for (qsizetype i = 0; i < ids.size(); ++i) {
-            if (formats.at(i).m_Kind != kUnknownColumn)
-                controller.AddDataCell(formats.at(i), texts.at(i).first, texts.at(i).second);
+            if (formats.at(i).m_Kind == kUnknownColumn)
+                continue;
+            CCmnRegExportCellTexts &texts = cells[size_t(i)];
+            MakeCellTexts(sources.at(i), recordId, record, formats.at(i), texts);
+            controller.AddDataCell(formats.at(i), texts.Value(), texts.Display());
         }
         controller.EndDataRow();
     }

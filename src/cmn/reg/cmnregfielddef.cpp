@@ -5,6 +5,7 @@
 #include "cmnframework.h"
 #include "cmnhtmlescape.h"
 #include "cmnnumbertext.h"
+#include "cmnregexportcelltexts.h"
 #include "cmnregrecord.h"
 #include "cmnregstreamhelpers.h"
 #include "cmnregvaluekind.h"
@@ -63,6 +64,19 @@ QString IntegerText(const QVariant &value)
 QString WithSuffix(const QString &text, const QString &suffix)
 {
     return text.isEmpty() || suffix.isEmpty() ? text : text + QLatin1Char(' ') + suffix;
+}
+
+// The display text of a number: its value text, and its suffix when it has one.
+void AppendDisplayWithSuffix(CCmnRegExportCellTexts &texts, const QString &suffix)
+{
+    if (suffix.isEmpty()) {
+        texts.DisplayValue();
+        return;
+    }
+    QString &display = texts.NewDisplay();
+    display += texts.Value();
+    display += QLatin1Char(' ');
+    display += suffix;
 }
 
 QString DateText(const QVariant &value, const QString &format)
@@ -325,35 +339,76 @@ CCmnRegSubstitution CCmnRegFieldDef::FormatParagraphs(const QVariant &value, int
 QPair<QString, QString> CCmnRegFieldDef::GetExportTexts(const QVariant &value,
                                                          const CCmnExportCellFormat &format) const
 {
-    if (!value.isValid())
-        return {};
-    // The display text is what FormatValue gives as text; whole and decimal
-    // numbers reuse their value text for it, as exports ask this of every cell.
+    CCmnRegExportCellTexts texts;
+    MakeExportTexts(value, format, texts);
+    return {texts.Value(), texts.Display()};
+}
+
+void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCellFormat &format,
+                                      CCmnRegExportCellTexts &texts) const
+{
+    static const QString kTrue = QStringLiteral("1");
+    static const QString kFalse = QStringLiteral("0");
+    if (!value.isValid()) {
+        texts.SetEmpty();
+        return;
+    }
+    // The display text is what FormatValue gives as text. Exports ask this of
+    // every cell, so numbers are written straight into the buffers, the display
+    // text reuses the value text where it can, and stored texts are not copied.
     switch (m_Type) {
     case CmnRegFieldDate: {
-        const QString text = DateText(value, format.m_Text);
-        return {text, text};
+        const CCmnDate date = value.value<CCmnDate>();
+        if (date.IsEmpty()) {
+            texts.SetEmpty();
+            break;
+        }
+        if (!texts.RemembersDates()) {
+            texts.NewValue() = DateText(value, format.m_Text);
+            texts.DisplayValue();
+            break;
+        }
+        const quint64 key = quint64(date.FirstDay()) << 32 | date.LastDay();
+        auto known = texts.m_DateTexts.constFind(key);
+        if (known == texts.m_DateTexts.cend())
+            known = texts.m_DateTexts.insert(key, DateText(value, format.m_Text));
+        texts.SetShared(*known, *known);
+        break;
     }
-    case CmnRegFieldBoolean:
-        return {value.toBool() ? QStringLiteral("1") : QStringLiteral("0"), OneLineText(value)};
-    case CmnRegFieldInteger: {
-        const QString text = IntegerText(value);
-        return {text, WithSuffix(text, m_IntSuffix)};
+    case CmnRegFieldBoolean: {
+        const bool yes = value.toBool();
+        texts.SetShared(yes ? kTrue : kFalse, yes ? m_TrueText : m_FalseText);
+        break;
     }
-    case CmnRegFieldNumber: {
-        const QString text = CmnDoubleToString(value.toDouble(), m_NumberDecimals);
-        return {text, WithSuffix(text, m_NumberSuffix)};
+    case CmnRegFieldInteger:
+        CmnAppendInt64(texts.NewValue(), value.toLongLong());
+        AppendDisplayWithSuffix(texts, m_IntSuffix);
+        break;
+    case CmnRegFieldNumber:
+        CmnAppendDouble(texts.NewValue(), value.toDouble(), m_NumberDecimals);
+        AppendDisplayWithSuffix(texts, m_NumberSuffix);
+        break;
+    case CmnRegFieldPercentage: {
+        const double fraction = value.toDouble();
+        CmnAppendDouble(texts.NewValue(), fraction, m_NumberDecimals);
+        QString &display = texts.NewDisplay();
+        CmnAppendDouble(display, fraction * 100.0, m_PercentDecimals < 0 ? 2 : m_PercentDecimals);
+        display += QLatin1Char('%');
+        break;
     }
-    case CmnRegFieldPercentage:
-        return {CmnDoubleToString(value.toDouble(), m_NumberDecimals), OneLineText(value)};
-    case CmnRegFieldText: {
-        const QString text = CmnApplyLetterCase(value.toString(), m_TextLetterCase);
-        return {text, text};
-    }
-    default: {
-        const QString display = FormatValue(value, CCmnRegSubstitution::FormText, 0).m_Text;
-        return {display, display};
-    }
+    case CmnRegFieldText:
+        if (m_TextLetterCase == CmnLetterCaseNone && value.metaType().id() == QMetaType::QString) {
+            const QString &text = *static_cast<const QString *>(value.constData());
+            texts.SetShared(text, text);
+        } else {
+            texts.NewValue() = CmnApplyLetterCase(value.toString(), m_TextLetterCase);
+            texts.DisplayValue();
+        }
+        break;
+    default:
+        texts.NewValue() = FormatValue(value, CCmnRegSubstitution::FormText, 0).m_Text;
+        texts.DisplayValue();
+        break;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 
+class CCmnRegExportCellTexts;
 class CCmnRegRecord;
 class QDataStream;
 
@@ -97,6 +98,10 @@ public:
     CCmnRegSubstitution FormatValue(const QVariant &value, int forms, int mode) const;
     // (value text, display text) of a table export; empty for an invalid value.
     QPair<QString, QString> GetExportTexts(const QVariant &value, const CCmnExportCellFormat &format) const;
+    // The same texts, made into the column's texts of the previous row; the
+    // column's format must stay the same from row to row.
+    void MakeExportTexts(const QVariant &value, const CCmnExportCellFormat &format,
+                         CCmnRegExportCellTexts &texts) const;
     CCmnExportCellFormat GetColumnType() const;
 
     // Block tag 39, version 2.

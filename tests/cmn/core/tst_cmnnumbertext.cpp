@@ -1,7 +1,10 @@
 #include "cmnnumbertext.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 #include <limits>
 
@@ -18,6 +21,8 @@ private slots:
     void fixedPoint_data();
     void fixedPoint();
     void ignoresDefaultLocale();
+    void appendedNumbersMatchTheirTexts_data();
+    void appendedNumbersMatchTheirTexts();
     void integerToString();
     void mixedFraction_data();
     void mixedFraction();
@@ -127,6 +132,69 @@ void TestCmnNumberText::ignoresDefaultLocale()
     QCOMPARE(number, QStringLiteral("1234.5"));
     QCOMPARE(percent, QStringLiteral("50.0%"));
     QCOMPARE(grouped, QStringLiteral("1,234"));
+}
+
+// The appending forms take a faster way for common values: both ways must give
+// the same text, ties, signs and values beyond that way's reach included.
+void TestCmnNumberText::appendedNumbersMatchTheirTexts_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint32>("decimals");
+    QTest::addColumn<qint64>("whole");
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr qint64 min64 = std::numeric_limits<qint64>::min();
+    constexpr qint64 max64 = std::numeric_limits<qint64>::max();
+    const struct
+    {
+        const char *name;
+        double value;
+        qint32 decimals;
+        qint64 whole;
+    } cases[] = {
+        {"zero", 0.0, 3, 0},
+        {"negative zero", -0.0, 3, -1},
+        {"tie at three decimals", 0.0625, 3, 9},
+        {"tie at two decimals", 0.125, 2, 10},
+        {"tie rounding to even", 2.5, 0, -10},
+        {"tie rounding up", 3.5, 0, 99},
+        {"just below a tie", std::nextafter(0.125, 0.0), 2, 100},
+        {"negative", -12.3456, 2, -1234},
+        {"negative rounding to zero", -0.0001, 3, min64},
+        {"tiny", 1e-300, 8, max64},
+        {"smallest subnormal", std::numeric_limits<double>::denorm_min(), 8, min64 + 1},
+        {"largest fast value", 999999999999999.9, 1, 999999999999999},
+        {"large", 1e15, 2, 1000000000000000},
+        {"huge", 1.7976931348623157e308, 0, 2147483648},
+        {"infinite", inf, 2, -2147483649},
+        {"negative infinite", -inf, 2, 7},
+        {"not a number", std::numeric_limits<double>::quiet_NaN(), 2, -7},
+        {"many decimals", 1.0 / 3.0, 17, 3},
+        {"negative decimals mean 3", 2.71828, -1, 271828},
+        {"float stored fraction", double(0.3f), 3, 30},
+        {"float percent", double(0.3f) * 100.0, 2, 3000},
+    };
+    for (const auto &c : cases)
+        QTest::newRow(c.name) << c.value << c.decimals << c.whole;
+    // Values of the kind a register holds, at each number of decimals it shows.
+    QRandomGenerator random(7);
+    for (int i = 0; i < 4000; ++i) {
+        const double value = random.generateDouble() * std::pow(10.0, random.bounded(-3, 9));
+        QTest::addRow("random %d", i) << (i % 5 == 0 ? double(float(value)) : value) << random.bounded(0, 9)
+                                      << qint64(random.generate64() >> random.bounded(0, 64));
+    }
+}
+
+void TestCmnNumberText::appendedNumbersMatchTheirTexts()
+{
+    QFETCH(double, value);
+    QFETCH(qint32, decimals);
+    QFETCH(qint64, whole);
+    QString number = QStringLiteral("x");
+    CmnAppendDouble(number, value, decimals);
+    QCOMPARE(number, QStringLiteral("x") + CmnDoubleToString(value, decimals));
+    QString integer = QStringLiteral("x");
+    CmnAppendInt64(integer, whole);
+    QCOMPARE(integer, QStringLiteral("x") + CmnInt64ToString(whole));
 }
 
 void TestCmnNumberText::integerToString()

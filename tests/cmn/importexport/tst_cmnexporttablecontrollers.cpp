@@ -117,6 +117,7 @@ private slots:
     void htmlWritesThePreambleAndEscapedCells();
     void spreadsheetOfTextColumnsHasOnlyTheDefaultStyle();
     void spreadsheetSharesNumberStylesAndWritesIsoDates();
+    void spreadsheetLeavesOutCharactersXmlCannotHold();
     void textDocumentHoldsTheHeaderAndEveryRecord();
     void textDocumentPrintsAsWithTheToolkitsLayout_data();
     void textDocumentPrintsAsWithTheToolkitsLayout();
@@ -276,6 +277,27 @@ void TestCmnExportTableControllers::spreadsheetSharesNumberStylesAndWritesIsoDat
     // No value: an empty number or date would be refused by a spreadsheet.
     QCOMPARE(sheet.m_Rows.at(2).mid(2), (QStringList{"String:", "String:", "String:"}));
     QCOMPARE(sheet.m_Rows.at(4).constLast(), QStringLiteral("String:2019"));
+}
+
+// An imported text may hold control characters; the spreadsheet must still be
+// written, without them, and read back.
+void TestCmnExportTableControllers::spreadsheetLeavesOutCharactersXmlCannotHold()
+{
+    const QSharedPointer<CBioReg> reg = NewRegister();
+    AddExportAnimal(*reg, QStringLiteral("Bad\u0001Name"), QStringLiteral("one\vtwo\tthree\nfour\uFFFF"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.xml"));
+    {
+        CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path));
+        reg->WriteDataRows(controller, Columns({kName, kNotes}));
+        controller.Close();
+        QCOMPARE(controller.ErrorText(), QString());
+    }
+    const CSpreadsheet sheet = ReadSpreadsheet(path);
+    QCOMPARE(sheet.m_Error, QString());
+    QCOMPARE(sheet.m_Rows.size(), 5);
+    QCOMPARE(sheet.m_Rows.at(4), (QStringList{"String:BadName", "String:onetwo\tthree\nfour"}));
 }
 
 void TestCmnExportTableControllers::textDocumentHoldsTheHeaderAndEveryRecord()

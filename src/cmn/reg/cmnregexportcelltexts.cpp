@@ -1,0 +1,33 @@
+#include "cmnregexportcelltexts.h"
+
+namespace {
+
+const QString kNoText;
+
+} // namespace
+
+void CCmnRegExportCellTexts::SetEmpty()
+{
+    m_Value = m_Display = &kNoText;
+}
+
+void CCmnRegExportCellTexts::SetShared(const QString &value, const QString &display)
+{
+    m_Value = &value;
+    m_Display = &display;
+}
+
+QString &CCmnRegExportCellTexts::NewValue()
+{
+    // resize keeps the buffer's memory, where clear would free it.
+    m_ValueBuffer.resize(0);
+    m_Value = &m_ValueBuffer;
+    return m_ValueBuffer;
+}
+
+QString &CCmnRegExportCellTexts::NewDisplay()
+{
+    m_DisplayBuffer.resize(0);
+    m_Display = &m_DisplayBuffer;
+    return m_DisplayBuffer;
+}

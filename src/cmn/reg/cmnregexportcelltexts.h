@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// The value and display texts of one column's cell in a table export, made again
+// for every row. A stored text is handed over where it lies and a made one goes
+// into a buffer that the next row reuses, so that exporting many records neither
+// copies texts nor allocates for each cell. The texts stay valid until the next
+// row's are made or the record changes.
+class CCmnRegExportCellTexts
+{
+public:
+    // With `remembersDates`, each date's text is made once and kept for the
+    // column's later rows; texts made only once need not keep them.
+    explicit CCmnRegExportCellTexts(bool remembersDates = false)
+        : m_RemembersDates(remembersDates)
+    {
+    }
+    // A copy remembers dates as the original does but starts without texts: the
+    // original's would point into the original.
+    CCmnRegExportCellTexts(const CCmnRegExportCellTexts &other)
+        : m_RemembersDates(other.m_RemembersDates)
+    {
+    }
+    CCmnRegExportCellTexts &operator=(const CCmnRegExportCellTexts &) = delete;
+
+    const QString &Value() const { return *m_Value; }
+    const QString &Display() const { return *m_Display; }
+
+    // Both texts empty, as for a cell without a value.
+    void SetEmpty();
+    // Texts that live elsewhere at least as long as they are used.
+    void SetShared(const QString &value, const QString &display);
+    // The value buffer, emptied, as the value text; the display text is set apart.
+    QString &NewValue();
+    // The display buffer, emptied, as the display text.
+    QString &NewDisplay();
+    // The display text is the value text.
+    void DisplayValue() { m_Display = m_Value; }
+
+    bool RemembersDates() const { return m_RemembersDates; }
+    // The texts of the dates met so far in the column: a register holds few
+    // distinct dates, and formatting one costs many times a look-up.
+    QHash<quint64, QString> m_DateTexts;
+
+private:
+    bool m_RemembersDates;
+    QString m_ValueBuffer;
+    QString m_DisplayBuffer;
+    const QString *m_Value = &m_ValueBuffer;
+    const QString *m_Display = &m_DisplayBuffer;
+};
