@@ -49,7 +49,7 @@ QString AnimalWord()
 struct CNumericIds
 {
     using TKey = qint64;
-    // Whole numbers sort as they are; texts are numbered by their order first.
+    // Whole numbers are sorted into the ID list; texts are numbered as met.
     static constexpr bool kNumbered = false;
 
     explicit CNumericIds(const CBioImportCols &cols)
@@ -76,6 +76,8 @@ struct CNumericIds
     }
     bool IsNull(qint64 key) const { return key == m_Null; }
     QString Text(qint64 key) const { return QString::number(key); }
+    static bool Less(qint64 a, qint64 b) { return a < b; }
+    void Reserve(size_t) {}
     void StoreInputId(CBioRegRecord &record, int fieldId, const QString &, qint64 key) const
     {
         record.SetValue(fieldId, CmnRegValueInteger64, key);
@@ -85,10 +87,10 @@ struct CNumericIds
 };
 
 // IDs as texts: the trimmed cell, upper-cased unless letter case counts. Each
-// distinct text gets a number as it is first met, and once the file is read the
-// numbers are turned into the texts' sorted order. Rows then hold and sort small
-// integers; the texts themselves are held and compared once each, instead of
-// three string copies per row being sorted, which misses the caches in large files.
+// distinct text gets a number as it is first met, and that number is its place
+// in the ID list. Rows then hold and check small integers, and the list needs no
+// sort: sorting three string copies per row misses the caches in large files.
+// Only the parents that end up unnamed are put in text order, for their names.
 struct CTextIds
 {
     using TKey = int;
@@ -119,27 +121,12 @@ struct CTextIds
     }
     bool IsNull(int key) const { return key == kNone; }
     const QString &Text(int key) const { return m_Texts[size_t(key)]; }
+    bool Less(int a, int b) const { return Text(a) < Text(b); }
+    void Reserve(size_t texts) { m_Numbers.reserve(qsizetype(std::min<size_t>(texts, INT_MAX))); }
+    size_t Count() const { return m_Texts.size(); }
     void StoreInputId(CBioRegRecord &record, int fieldId, const QString &cell, int) const
     {
         record.SetValue(fieldId, CmnRegValueText, cell);
-    }
-
-    // Sorts the texts; for each number handed out, its place in that order.
-    std::vector<int> SortTexts()
-    {
-        m_Numbers = {};
-        std::vector<std::pair<QString, int>> numbered;
-        numbered.reserve(m_Texts.size());
-        for (size_t i = 0; i < m_Texts.size(); ++i)
-            numbered.emplace_back(std::move(m_Texts[i]), int(i));
-        std::sort(numbered.begin(), numbered.end(),
-                  [](const auto &a, const auto &b) { return a.first < b.first; });
-        std::vector<int> order(numbered.size());
-        for (size_t i = 0; i < numbered.size(); ++i) {
-            order[size_t(numbered[i].second)] = int(i);
-            m_Texts[i] = std::move(numbered[i].first);
-        }
-        return order;
     }
 
     bool m_CaseSensitive;
@@ -257,8 +244,6 @@ public:
             return Cancelled();
         if (reader.HasFailed())
             return reader.ErrorText();
-        if constexpr (TIds::kNumbered)
-            NumberInOrder();
         DropRowsWithoutId();
         if (!DropDuplicates() || !BuildIdList())
             return Cancelled();
@@ -318,6 +303,7 @@ private:
             wanted = std::max(wanted, size_t(std::min(guess, double(m_Rows.max_size()))));
         }
         m_Rows.reserve(wanted);
+        m_Ids.Reserve(wanted);
     }
 
     void ReadRow(int line, const QStringList &cells)
@@ -437,21 +423,6 @@ private:
         }
     }
 
-    // Text IDs were numbered as met; from here on their numbers follow their order.
-    void NumberInOrder()
-    {
-        const std::vector<int> order = m_Ids.SortTexts();
-        const auto renumber = [&](TKey &key) {
-            if (!m_Ids.IsNull(key))
-                key = order[size_t(key)];
-        };
-        for (TRow &row : m_Rows) {
-            renumber(row.m_Id);
-            renumber(row.m_Sire);
-            renumber(row.m_Dam);
-        }
-    }
-
     void DropRowsWithoutId()
     {
         const QString animal = AnimalWord();
@@ -521,6 +492,18 @@ private:
     bool BuildIdList()
     {
         StartPass(QStringLiteral("Building ID list..."));
+        if constexpr (TIds::kNumbered) {
+            // The numbers are the places already; texts met only in dropped rows
+            // get no record, as no kept row asks for them.
+            if (!Pass(0))
+                return false;
+            if (m_Progress)
+                m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
+            m_Entries.resize(m_Ids.Count());
+            for (size_t i = 0; i < m_Entries.size(); ++i)
+                m_Entries[i].m_Key = TKey(i);
+            return true;
+        }
         std::vector<TRef> refs;
         refs.reserve(size_t(m_KeptRows) * ImportRoles);
         for (size_t i = 0; i < m_Rows.size(); ++i) {
@@ -554,7 +537,15 @@ private:
         return true;
     }
 
-    int EntryOf(size_t row, EImportRole role) const { return m_EntryOf[row * ImportRoles + role]; }
+    int EntryOf(size_t row, EImportRole role) const
+    {
+        if constexpr (TIds::kNumbered) {
+            const TRow &r = m_Rows[row];
+            const TKey key = role == ImportOwnId ? r.m_Id : role == ImportSire ? r.m_Sire : r.m_Dam;
+            return m_Ids.IsNull(key) ? -1 : int(key);
+        }
+        return m_EntryOf[row * ImportRoles + role];
+    }
 
     void AddAndLink()
     {
@@ -619,11 +610,17 @@ private:
                     entry.m_Name = name;
             }
         }
-        int unknown = 0;
-        for (TEntry &entry : m_Entries) {
-            if (entry.m_Name.isEmpty())
-                entry.m_Name = QStringLiteral("Unknown-%1").arg(++unknown);
+        // Entries without a record are texts that only dropped rows named.
+        std::vector<size_t> unnamed;
+        for (size_t i = 0; i < m_Entries.size(); ++i) {
+            if (m_Entries[i].m_RecordId && m_Entries[i].m_Name.isEmpty())
+                unnamed.push_back(i);
         }
+        std::sort(unnamed.begin(), unnamed.end(),
+                  [this](size_t a, size_t b) { return m_Ids.Less(m_Entries[a].m_Key, m_Entries[b].m_Key); });
+        int unknown = 0;
+        for (const size_t i : unnamed)
+            m_Entries[i].m_Name = QStringLiteral("Unknown-%1").arg(++unknown);
     }
 
     CBioReg &m_Reg;
