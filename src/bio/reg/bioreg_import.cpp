@@ -554,12 +554,17 @@ private:
                 m_Entries[size_t(EntryOf(i, ImportOwnId))].m_RecordId = m_Reg.AddRecord(m_Rows[i].m_Record, false);
         }
         // A parent without a row of its own takes the sex of the role it is first met in.
+        std::vector<std::pair<int, CBioRegRecord *>> placeholders;
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             if (!m_Rows[i].m_Record)
                 continue;
-            AddPlaceholder(EntryOf(i, ImportSire), 1);
-            AddPlaceholder(EntryOf(i, ImportDam), 2);
+            AddPlaceholder(EntryOf(i, ImportSire), 1, placeholders);
+            AddPlaceholder(EntryOf(i, ImportDam), 2, placeholders);
         }
+        NameEntries();
+        // Each entry names one record: its row's or its placeholder. Walking those
+        // in the order they were made touches the records in memory order, where
+        // the ID list's order would jump around a large register.
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             const TRow &row = m_Rows[i];
             if (!row.m_Record)
@@ -568,15 +573,13 @@ private:
                 row.m_Record->m_Sire = m_Entries[size_t(sire)].m_RecordId;
             if (const int dam = EntryOf(i, ImportDam); dam >= 0)
                 row.m_Record->m_Dam = m_Entries[size_t(dam)].m_RecordId;
+            row.m_Record->m_Name = std::move(m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name);
         }
-        NameEntries();
-        for (const TEntry &entry : m_Entries) {
-            if (CBioRegRecord *record = m_Reg.GetBioRecord(entry.m_RecordId))
-                record->m_Name = entry.m_Name;
-        }
+        for (const auto &[entry, record] : placeholders)
+            record->m_Name = std::move(m_Entries[size_t(entry)].m_Name);
     }
 
-    void AddPlaceholder(int entryIndex, int sex)
+    void AddPlaceholder(int entryIndex, int sex, std::vector<std::pair<int, CBioRegRecord *>> &placeholders)
     {
         if (entryIndex < 0)
             return;
@@ -586,6 +589,7 @@ private:
         auto placeholder = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         placeholder->m_Sex = sex;
         entry.m_RecordId = m_Reg.AddRecord(placeholder, false);
+        placeholders.emplace_back(entryIndex, placeholder.data());
     }
 
     void NameEntries()
