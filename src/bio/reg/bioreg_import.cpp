@@ -293,14 +293,18 @@ private:
 
     // Once some rows are read, room for as many as the rest of the file holds at
     // that rate, so that the rows are not copied into fresh memory at every
-    // doubling. The reader is ahead of the rows read, so the guess errs low.
+    // doubling. The reader is ahead of the rows read, so the guess errs low. A
+    // step grows the rows at most eightfold: short rows before one huge field
+    // must not make the guess ask for far more memory than the file needs.
     void ReserveRows(qint64 pos, qint64 size)
     {
         constexpr size_t kRowsBeforeGuessing = 4096;
+        constexpr double kMostGrowth = 8;
         size_t wanted = std::max<size_t>(m_Rows.size() * 2, 64);
         if (m_Rows.size() >= kRowsBeforeGuessing && pos > 0 && size > pos) {
-            const double guess = double(m_Rows.size()) * double(size) / double(pos) * 1.05;
-            wanted = std::max(wanted, size_t(std::min(guess, double(m_Rows.max_size()))));
+            const double rows = double(m_Rows.size());
+            const double guess = std::min(rows * double(size) / double(pos) * 1.05, rows * kMostGrowth);
+            wanted = std::max(wanted, size_t(guess));
         }
         m_Rows.reserve(wanted);
         m_Ids.Reserve(wanted);
