@@ -17,11 +17,13 @@
 #include "cmntextreader.h"
 
 #include <QBitArray>
+#include <QHash>
 #include <QIODevice>
 #include <QSet>
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -47,6 +49,8 @@ QString AnimalWord()
 struct CNumericIds
 {
     using TKey = qint64;
+    // Whole numbers are sorted into the ID list; texts are numbered as met.
+    static constexpr bool kNumbered = false;
 
     explicit CNumericIds(const CBioImportCols &cols)
     {
@@ -58,7 +62,7 @@ struct CNumericIds
 
     // An empty cell or one that is no whole number is no ID: taking it for 0 would
     // make one record of every such cell, the parent of all their rows.
-    qint64 Key(const QString &cell, bool *bad) const
+    qint64 Key(const QString &cell, bool *bad)
     {
         if (cell.isEmpty())
             return m_Null;
@@ -71,15 +75,27 @@ struct CNumericIds
         return id;
     }
     bool IsNull(qint64 key) const { return key == m_Null; }
-    static QString Text(qint64 key) { return QString::number(key); }
+    QString Text(qint64 key) const { return QString::number(key); }
+    static bool Less(qint64 a, qint64 b) { return a < b; }
+    void Reserve(size_t) {}
+    void StoreInputId(CBioRegRecord &record, int fieldId, const QString &, qint64 key) const
+    {
+        record.SetValue(fieldId, CmnRegValueInteger64, key);
+    }
 
     qint64 m_Null = 0;
 };
 
-// IDs as texts: the trimmed cell, upper-cased unless letter case counts.
+// IDs as texts: the trimmed cell, upper-cased unless letter case counts. Each
+// distinct text gets a number as it is first met, and that number is its place
+// in the ID list. Rows then hold and check small integers, and the list needs no
+// sort: sorting three string copies per row misses the caches in large files.
+// Only the parents that end up unnamed are put in text order, for their names.
 struct CTextIds
 {
-    using TKey = QString;
+    using TKey = int;
+    static constexpr bool kNumbered = true;
+    static constexpr int kNone = -1;
 
     explicit CTextIds(const CBioImportCols &cols)
         : m_CaseSensitive(cols.m_CaseSensitiveIds),
@@ -87,23 +103,44 @@ struct CTextIds
     {
     }
 
-    QString Key(const QString &cell, bool *) const { return m_CaseSensitive ? cell : cell.toUpper(); }
     // An empty cell is no ID whatever the null-ID text, as with numbers: otherwise
     // one record with an empty ID would become the parent of every row whose
     // parent cell is empty.
-    bool IsNull(const QString &key) const { return key.isEmpty() || key == m_Null; }
-    static const QString &Text(const QString &key) { return key; }
+    int Key(const QString &cell, bool *)
+    {
+        const QString text = m_CaseSensitive ? cell : cell.toUpper();
+        if (text.isEmpty() || text == m_Null)
+            return kNone;
+        // Numbers are stored plus one, so that 0 marks a text met just now.
+        int &number = m_Numbers[text];
+        if (number == 0) {
+            m_Texts.push_back(text);
+            number = int(m_Texts.size());
+        }
+        return number - 1;
+    }
+    bool IsNull(int key) const { return key == kNone; }
+    const QString &Text(int key) const { return m_Texts[size_t(key)]; }
+    bool Less(int a, int b) const { return Text(a) < Text(b); }
+    void Reserve(size_t texts) { m_Numbers.reserve(qsizetype(std::min<size_t>(texts, INT_MAX))); }
+    size_t Count() const { return m_Texts.size(); }
+    void StoreInputId(CBioRegRecord &record, int fieldId, const QString &cell, int) const
+    {
+        record.SetValue(fieldId, CmnRegValueText, cell);
+    }
 
     bool m_CaseSensitive;
     QString m_Null;
+    QHash<QString, int> m_Numbers;
+    std::vector<QString> m_Texts;
 };
 
 // The IDs already met in one pass: bits over a narrow range of whole numbers,
 // otherwise a hash set sized for the rows.
-class CSeenNumericIds
+class CSeenIds
 {
 public:
-    CSeenNumericIds(qint64 lowest, qint64 highest, qsizetype rows)
+    CSeenIds(qint64 lowest, qint64 highest, qsizetype rows)
         : m_Lowest(lowest)
     {
         m_Bits = quint64(highest) - quint64(lowest) <= kBitArrayRange;
@@ -134,21 +171,6 @@ private:
     QSet<qint64> m_Hash;
 };
 
-class CSeenTextIds
-{
-public:
-    CSeenTextIds(const QString &, const QString &, qsizetype rows) { m_Hash.reserve(rows); }
-    bool Insert(const QString &id)
-    {
-        const qsizetype before = m_Hash.size();
-        m_Hash.insert(id);
-        return m_Hash.size() != before;
-    }
-
-private:
-    QSet<QString> m_Hash;
-};
-
 template <class TKey>
 struct TImportRow
 {
@@ -158,25 +180,20 @@ struct TImportRow
     TKey m_Sire{};
     TKey m_Dam{};
     QString m_Name;
-    QString m_SireName;
-    QString m_DamName;
-    // Cells of ID columns that were no whole numbers, reported once for the row.
-    QString m_BadIds;
-    // Where the row's own ID and its parents' IDs are in the ID list; -1 for none.
-    int m_IdEntry = -1;
-    int m_SireEntry = -1;
-    int m_DamEntry = -1;
 };
 
-// One ID a row names, and in which role: while the ID list is sorted together,
+// The roles in which a row names an ID: each row has one slot per role for
+// where that ID is in the ID list.
+enum EImportRole { ImportOwnId, ImportSire, ImportDam, ImportRoles };
+
+// One ID a row names, and in which slot: while the ID list is sorted together,
 // each row learns where its IDs ended up, instead of searching the list for
 // them in every later pass (a search that misses the caches in large files).
 template <class TKey>
 struct TImportIdRef
 {
     TKey m_Key;
-    int m_Row;
-    int TImportRow<TKey>::*m_Entry;
+    qsizetype m_Slot;
 };
 
 template <class TKey>
@@ -204,7 +221,7 @@ QStringList SexWords(const QString &text)
 }
 
 // Reads the rows, checks their IDs and fills the register: one import in one ID mode.
-template <class TIds, class TSeen>
+template <class TIds>
 class TDelimitedTextImport
 {
 public:
@@ -216,7 +233,8 @@ public:
     TDelimitedTextImport(CBioReg &reg, CCmnProgress *progress, QStringList &messages, const CBioImportCols &cols,
                          const CImportFields &fields)
         : m_Reg(reg), m_Progress(progress), m_Messages(messages), m_Cols(cols), m_Fields(fields), m_Ids(cols),
-          m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords))
+          m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords)),
+          m_LastTexts(size_t(cols.m_Cols.size()))
     {
     }
 
@@ -260,6 +278,8 @@ private:
                 header = false;
                 continue;
             }
+            if (m_Rows.size() == m_Rows.capacity())
+                ReserveRows(device->pos(), size);
             ReadRow(line, cells);
             if (m_Progress && records.LineIndex() / kScanLines != shownAt) {
                 shownAt = records.LineIndex() / kScanLines;
@@ -271,15 +291,36 @@ private:
         return true;
     }
 
+    // Once some rows are read, room for as many as the rest of the file holds at
+    // that rate, so that the rows are not copied into fresh memory at every
+    // doubling. The reader is ahead of the rows read, so the guess errs low. A
+    // step grows the rows at most eightfold: short rows before one huge field
+    // must not make the guess ask for far more memory than the file needs.
+    void ReserveRows(qint64 pos, qint64 size)
+    {
+        constexpr size_t kRowsBeforeGuessing = 4096;
+        constexpr double kMostGrowth = 8;
+        size_t wanted = std::max<size_t>(m_Rows.size() * 2, 64);
+        if (m_Rows.size() >= kRowsBeforeGuessing && pos > 0 && size > pos) {
+            const double rows = double(m_Rows.size());
+            const double guess = std::min(rows * double(size) / double(pos) * 1.05, rows * kMostGrowth);
+            wanted = std::max(wanted, size_t(guess));
+        }
+        m_Rows.reserve(wanted);
+        m_Ids.Reserve(wanted);
+    }
+
     void ReadRow(int line, const QStringList &cells)
     {
         TRow row;
         row.m_Line = line;
-        row.m_Record = QSharedPointer<CBioRegRecord>(new CBioRegRecord(&m_Reg));
+        // One allocation for the record and its count instead of two.
+        row.m_Record = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         CBioRegRecord &record = *row.m_Record;
         if (m_Fields.m_LineNumberField)
             record.SetValue(m_Fields.m_LineNumberField, CmnRegValueInteger, line);
         row.m_Id = row.m_Sire = row.m_Dam = m_Ids.Key(QString(), nullptr);
+        QString badIds;
         const qsizetype count = std::min(cells.size(), m_Cols.m_Cols.size());
         for (qsizetype i = 0; i < count; ++i) {
             const QString cell = cells.at(i).trimmed();
@@ -288,7 +329,7 @@ private:
             case BioImportFieldId:
                 row.m_Id = m_Ids.Key(cell, &bad);
                 if (m_Fields.m_InputIdField && !bad && !m_Ids.IsNull(row.m_Id))
-                    StoreInputId(record, cell, row.m_Id);
+                    m_Ids.StoreInputId(record, m_Fields.m_InputIdField, cell, row.m_Id);
                 break;
             case BioImportFieldSireId:
                 row.m_Sire = m_Ids.Key(cell, &bad);
@@ -314,38 +355,44 @@ private:
                 row.m_Name = cell;
                 break;
             case BioImportFieldSireName:
-                row.m_SireName = cell;
+                if (!cell.isEmpty())
+                    m_ParentNames[ImportSire].emplace_back(m_Rows.size(), cell);
                 break;
             case BioImportFieldDamName:
-                row.m_DamName = cell;
+                if (!cell.isEmpty())
+                    m_ParentNames[ImportDam].emplace_back(m_Rows.size(), cell);
                 break;
             case BioImportFieldUser:
                 StoreUserValue(record, i, cell);
                 break;
             case BioImportFieldTitle:
                 if (!cell.isEmpty())
-                    record.SetValue(CBioRegRecord::kTitleField, CmnRegValueText, cell);
+                    record.SetValue(CBioRegRecord::kTitleField, CmnRegValueText, Repeated(i, cell));
                 break;
             case BioImportFieldSuffix:
                 if (!cell.isEmpty())
-                    record.SetValue(CBioRegRecord::kNameSuffixField, CmnRegValueText, cell);
+                    record.SetValue(CBioRegRecord::kNameSuffixField, CmnRegValueText, Repeated(i, cell));
                 break;
             default:
                 break;
             }
             if (bad)
-                row.m_BadIds += (row.m_BadIds.isEmpty() ? QString() : QStringLiteral(", ")) + cell;
+                badIds += (badIds.isEmpty() ? QString() : QStringLiteral(", ")) + cell;
         }
+        if (!badIds.isEmpty())
+            m_BadIds.emplace_back(m_Rows.size(), std::move(badIds));
         m_Rows.push_back(std::move(row));
     }
 
-    void StoreInputId(CBioRegRecord &record, const QString &, qint64 id)
+    // The cell's text, shared with the same column's text of the row before when
+    // the two are equal: owners, colours and titles repeat from row to row, and
+    // one shared text is one allocation fewer to keep and to free.
+    const QString &Repeated(qsizetype column, const QString &cell)
     {
-        record.SetValue(m_Fields.m_InputIdField, CmnRegValueInteger64, id);
-    }
-    void StoreInputId(CBioRegRecord &record, const QString &cell, const QString &)
-    {
-        record.SetValue(m_Fields.m_InputIdField, CmnRegValueText, cell);
+        QString &last = m_LastTexts[size_t(column)];
+        if (last != cell)
+            last = cell;
+        return last;
     }
 
     void StoreDate(CBioRegRecord &record, int fieldId, const QString &cell) const
@@ -355,7 +402,7 @@ private:
             record.SetValue(fieldId, CmnRegValueDate, QVariant::fromValue(date));
     }
 
-    void StoreUserValue(CBioRegRecord &record, qsizetype column, const QString &cell) const
+    void StoreUserValue(CBioRegRecord &record, qsizetype column, const QString &cell)
     {
         const int fieldId = m_Fields.m_ColumnFields.at(column);
         if (!fieldId)
@@ -375,7 +422,7 @@ private:
             break;
         default:
             if (!cell.isEmpty())
-                record.SetValue(fieldId, CmnRegValueText, cell);
+                record.SetValue(fieldId, CmnRegValueText, Repeated(column, cell));
             break;
         }
     }
@@ -383,21 +430,27 @@ private:
     void DropRowsWithoutId()
     {
         const QString animal = AnimalWord();
-        for (TRow &row : m_Rows) {
+        auto bad = m_BadIds.cbegin();
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            TRow &row = m_Rows[i];
+            const bool badIds = bad != m_BadIds.cend() && bad->first == i;
             if (m_Ids.IsNull(row.m_Id)) {
                 m_Messages.append(QStringLiteral("Line %1, %2 with no ID, ignored").arg(row.m_Line).arg(animal));
                 row.m_Record.reset();
-                continue;
+            } else {
+                if (badIds)
+                    m_Messages.append(QStringLiteral("Line %1, IDs that are not whole numbers were taken as no ID: %2")
+                                          .arg(row.m_Line)
+                                          .arg(bad->second));
+                if (m_KeptRows++ == 0)
+                    m_Lowest = m_Highest = row.m_Id;
+                m_Lowest = std::min(m_Lowest, row.m_Id);
+                m_Highest = std::max(m_Highest, row.m_Id);
             }
-            if (!row.m_BadIds.isEmpty())
-                m_Messages.append(QStringLiteral("Line %1, IDs that are not whole numbers were taken as no ID: %2")
-                                      .arg(row.m_Line)
-                                      .arg(row.m_BadIds));
-            if (m_KeptRows++ == 0)
-                m_Lowest = m_Highest = row.m_Id;
-            m_Lowest = std::min(m_Lowest, row.m_Id);
-            m_Highest = std::max(m_Highest, row.m_Id);
+            if (badIds)
+                ++bad;
         }
+        m_BadIds = {};
     }
 
     // Every so many rows of a pass: the progress, and whether to go on.
@@ -420,7 +473,7 @@ private:
     bool DropDuplicates()
     {
         StartPass(QStringLiteral("Detecting duplicate IDs..."));
-        TSeen seen(m_Lowest, m_Highest, m_KeptRows);
+        CSeenIds seen(m_Lowest, m_Highest, m_KeptRows);
         const QString animal = AnimalWord();
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             TRow &row = m_Rows[i];
@@ -429,7 +482,7 @@ private:
             if (!seen.Insert(row.m_Id)) {
                 m_Messages.append(QStringLiteral("Line %1, %2 with duplicate ID (%3), ignored")
                                       .arg(row.m_Line)
-                                      .arg(animal, TIds::Text(row.m_Id)));
+                                      .arg(animal, m_Ids.Text(row.m_Id)));
                 row.m_Record.reset();
             } else if (!Pass(qsizetype(i))) {
                 return false;
@@ -443,98 +496,139 @@ private:
     bool BuildIdList()
     {
         StartPass(QStringLiteral("Building ID list..."));
+        if constexpr (TIds::kNumbered) {
+            // The numbers are the places already; texts met only in dropped rows
+            // get no record, as no kept row asks for them.
+            if (!Pass(0))
+                return false;
+            if (m_Progress)
+                m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
+            m_Entries.resize(m_Ids.Count());
+            for (size_t i = 0; i < m_Entries.size(); ++i)
+                m_Entries[i].m_Key = TKey(i);
+            return true;
+        }
         std::vector<TRef> refs;
-        refs.reserve(size_t(m_KeptRows) * 3);
+        refs.reserve(size_t(m_KeptRows) * ImportRoles);
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             const TRow &row = m_Rows[i];
             if (!row.m_Record)
                 continue;
-            refs.push_back(TRef{row.m_Id, int(i), &TRow::m_IdEntry});
+            const qsizetype slot = qsizetype(i) * ImportRoles;
+            refs.push_back(TRef{row.m_Id, slot + ImportOwnId});
             if (!m_Ids.IsNull(row.m_Sire))
-                refs.push_back(TRef{row.m_Sire, int(i), &TRow::m_SireEntry});
+                refs.push_back(TRef{row.m_Sire, slot + ImportSire});
             if (!m_Ids.IsNull(row.m_Dam))
-                refs.push_back(TRef{row.m_Dam, int(i), &TRow::m_DamEntry});
+                refs.push_back(TRef{row.m_Dam, slot + ImportDam});
             if (!Pass(qsizetype(i)))
                 return false;
         }
         if (m_Progress)
             m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
         std::sort(refs.begin(), refs.end(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
-        for (TRef &ref : refs) {
+        size_t distinct = 0;
+        for (size_t i = 0; i < refs.size(); ++i)
+            distinct += i == 0 || refs[i].m_Key != refs[i - 1].m_Key ? 1 : 0;
+        m_Entries.reserve(distinct);
+        // The slots are apart from the rows: written in key order they land all
+        // over, and a small array of them stays in the caches where the rows do not.
+        m_EntryOf.assign(m_Rows.size() * ImportRoles, -1);
+        for (const TRef &ref : refs) {
             if (m_Entries.empty() || m_Entries.back().m_Key != ref.m_Key)
-                m_Entries.push_back(TEntry{std::move(ref.m_Key), 0, QString()});
-            m_Rows[size_t(ref.m_Row)].*ref.m_Entry = int(m_Entries.size() - 1);
+                m_Entries.push_back(TEntry{ref.m_Key, 0, QString()});
+            m_EntryOf[size_t(ref.m_Slot)] = int(m_Entries.size() - 1);
         }
         return true;
     }
 
-    void AddAndLink()
+    int EntryOf(size_t row, EImportRole role) const
     {
-        for (const TRow &row : m_Rows) {
-            if (row.m_Record)
-                m_Entries[size_t(row.m_IdEntry)].m_RecordId = m_Reg.AddRecord(row.m_Record, false);
+        if constexpr (TIds::kNumbered) {
+            const TRow &r = m_Rows[row];
+            const TKey key = role == ImportOwnId ? r.m_Id : role == ImportSire ? r.m_Sire : r.m_Dam;
+            return m_Ids.IsNull(key) ? -1 : int(key);
         }
-        // A parent without a row of its own takes the sex of the role it is first met in.
-        for (const TRow &row : m_Rows) {
-            if (!row.m_Record)
-                continue;
-            AddPlaceholder(row.m_SireEntry, 1);
-            AddPlaceholder(row.m_DamEntry, 2);
-        }
-        for (const TRow &row : m_Rows) {
-            if (!row.m_Record)
-                continue;
-            if (row.m_SireEntry >= 0)
-                row.m_Record->m_Sire = m_Entries[size_t(row.m_SireEntry)].m_RecordId;
-            if (row.m_DamEntry >= 0)
-                row.m_Record->m_Dam = m_Entries[size_t(row.m_DamEntry)].m_RecordId;
-        }
-        NameEntries();
-        for (const TEntry &entry : m_Entries) {
-            if (CBioRegRecord *record = m_Reg.GetBioRecord(entry.m_RecordId))
-                record->m_Name = entry.m_Name;
-        }
+        return m_EntryOf[row * ImportRoles + role];
     }
 
-    void AddPlaceholder(int entryIndex, int sex)
+    void AddAndLink()
+    {
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            if (m_Rows[i].m_Record)
+                m_Entries[size_t(EntryOf(i, ImportOwnId))].m_RecordId = m_Reg.AddRecord(m_Rows[i].m_Record, false);
+        }
+        // A parent without a row of its own takes the sex of the role it is first met in.
+        std::vector<std::pair<int, CBioRegRecord *>> placeholders;
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            if (!m_Rows[i].m_Record)
+                continue;
+            AddPlaceholder(EntryOf(i, ImportSire), 1, placeholders);
+            AddPlaceholder(EntryOf(i, ImportDam), 2, placeholders);
+        }
+        NameEntries();
+        // Each entry names one record: its row's or its placeholder. Walking those
+        // in the order they were made touches the records in memory order, where
+        // the ID list's order would jump around a large register.
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            const TRow &row = m_Rows[i];
+            if (!row.m_Record)
+                continue;
+            if (const int sire = EntryOf(i, ImportSire); sire >= 0)
+                row.m_Record->m_Sire = m_Entries[size_t(sire)].m_RecordId;
+            if (const int dam = EntryOf(i, ImportDam); dam >= 0)
+                row.m_Record->m_Dam = m_Entries[size_t(dam)].m_RecordId;
+            row.m_Record->m_Name = std::move(m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name);
+        }
+        for (const auto &[entry, record] : placeholders)
+            record->m_Name = std::move(m_Entries[size_t(entry)].m_Name);
+    }
+
+    void AddPlaceholder(int entryIndex, int sex, std::vector<std::pair<int, CBioRegRecord *>> &placeholders)
     {
         if (entryIndex < 0)
             return;
         TEntry &entry = m_Entries[size_t(entryIndex)];
         if (entry.m_RecordId)
             return;
-        auto placeholder = QSharedPointer<CBioRegRecord>(new CBioRegRecord(&m_Reg));
+        auto placeholder = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         placeholder->m_Sex = sex;
         entry.m_RecordId = m_Reg.AddRecord(placeholder, false);
+        placeholders.emplace_back(entryIndex, placeholder.data());
     }
 
     void NameEntries()
     {
         if (m_Cols.IndexOfField(BioImportFieldName) < 0) {
             for (TEntry &entry : m_Entries)
-                entry.m_Name = TIds::Text(entry.m_Key);
+                entry.m_Name = m_Ids.Text(entry.m_Key);
             return;
         }
-        for (const TRow &row : m_Rows) {
+        for (size_t i = 0; i < m_Rows.size(); ++i) {
+            const TRow &row = m_Rows[i];
             if (row.m_Record && !row.m_Name.isEmpty())
-                m_Entries[size_t(row.m_IdEntry)].m_Name = row.m_Name;
+                m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name = row.m_Name;
         }
-        const auto nameParents = [this](int TRow::*parent, QString TRow::*name) {
-            for (const TRow &row : m_Rows) {
-                if (!row.m_Record || row.*parent < 0 || (row.*name).isEmpty())
+        for (const EImportRole role : {ImportSire, ImportDam}) {
+            for (const auto &[i, name] : m_ParentNames[role]) {
+                const int parent = EntryOf(i, role);
+                if (!m_Rows[i].m_Record || parent < 0)
                     continue;
-                TEntry &entry = m_Entries[size_t(row.*parent)];
+                TEntry &entry = m_Entries[size_t(parent)];
                 if (entry.m_Name.isEmpty())
-                    entry.m_Name = row.*name;
+                    entry.m_Name = name;
             }
-        };
-        nameParents(&TRow::m_SireEntry, &TRow::m_SireName);
-        nameParents(&TRow::m_DamEntry, &TRow::m_DamName);
-        int unknown = 0;
-        for (TEntry &entry : m_Entries) {
-            if (entry.m_Name.isEmpty())
-                entry.m_Name = QStringLiteral("Unknown-%1").arg(++unknown);
         }
+        // Entries without a record are texts that only dropped rows named.
+        std::vector<size_t> unnamed;
+        for (size_t i = 0; i < m_Entries.size(); ++i) {
+            if (m_Entries[i].m_RecordId && m_Entries[i].m_Name.isEmpty())
+                unnamed.push_back(i);
+        }
+        std::sort(unnamed.begin(), unnamed.end(),
+                  [this](size_t a, size_t b) { return m_Ids.Less(m_Entries[a].m_Key, m_Entries[b].m_Key); });
+        int unknown = 0;
+        for (const size_t i : unnamed)
+            m_Entries[i].m_Name = QStringLiteral("Unknown-%1").arg(++unknown);
     }
 
     CBioReg &m_Reg;
@@ -542,10 +636,17 @@ private:
     QStringList &m_Messages;
     const CBioImportCols &m_Cols;
     const CImportFields &m_Fields;
-    const TIds m_Ids;
+    TIds m_Ids;
     const QStringList m_MaleWords;
     const QStringList m_FemaleWords;
+    std::vector<QString> m_LastTexts;
     std::vector<TRow> m_Rows;
+    // Rows whose ID cells were no whole numbers, by row, with those cells: few,
+    // so kept apart from the rows.
+    std::vector<std::pair<size_t, QString>> m_BadIds;
+    // The sire and dam names given, by row; most files have none.
+    std::vector<std::pair<size_t, QString>> m_ParentNames[ImportRoles];
+    std::vector<int> m_EntryOf;
     std::vector<TEntry> m_Entries;
     qsizetype m_KeptRows = 0;
     TKey m_Lowest{};
@@ -679,11 +780,9 @@ QString CBioReg::ImportDelimitedText(CCmnProgress *progress, QString &warning, Q
 
     QString result;
     if (numeric)
-        result = TDelimitedTextImport<CNumericIds, CSeenNumericIds>(*this, progress, messages, cols, fields)
-                     .Run(format, reader, device);
+        result = TDelimitedTextImport<CNumericIds>(*this, progress, messages, cols, fields).Run(format, reader, device);
     else
-        result = TDelimitedTextImport<CTextIds, CSeenTextIds>(*this, progress, messages, cols, fields)
-                     .Run(format, reader, device);
+        result = TDelimitedTextImport<CTextIds>(*this, progress, messages, cols, fields).Run(format, reader, device);
     if (!result.isEmpty())
         return result;
 

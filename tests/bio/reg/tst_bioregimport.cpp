@@ -168,6 +168,11 @@ void TestBioRegImport::importsRows_data()
         << QByteArray("ID,Sire,Dam,Name,Sire Name,Dam Name\n5,90,80,Rex,Odin,\n6,90,70,Max,Thor,\n")
         << kIdSireDamName + ";5:7,1,;6:8,1," << true
         << "Rex/0/Odin/Unknown-2 Max/0/Odin/Unknown-1 Odin/1// Unknown-2/2// Unknown-1/2//" << QStringList{};
+    QTest::newRow("text placeholders are Unknown in text order, not as met; a dropped row's parent is none")
+        << QByteArray("b,zz,yy,Rex\na,x1,y1,Max\nA,qq,,Again\n") << kTextIds << false
+        << "Rex/0/Unknown-4/Unknown-3 Max/0/Unknown-1/Unknown-2 Unknown-4/1// Unknown-3/2// Unknown-1/1// "
+           "Unknown-2/2//"
+        << QStringList{"Line 3, dog with duplicate ID (A), ignored"};
     QTest::newRow("without a name column the ID names")
         << QByteArray("5,90,80\n") << QStringLiteral("0;1:1,3,;2:2,3,;3:3,3,") << false << "5/0/90/80 90/1// 80/2//"
         << QStringList{};
