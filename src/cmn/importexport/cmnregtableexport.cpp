@@ -36,6 +36,12 @@ const QString kExportKey = QStringLiteral("exportdatacolumns");
 const QString kPrintKey = QStringLiteral("printdatacolumns");
 constexpr int kLargeDataSet = 1000;
 constexpr qint32 kOfferToViewMessageId = 100;
+// The table's pages are laid out at screen resolution. The layout's positions
+// are fixed-point numbers that overflow past about 2,400 pages at the printer's
+// high resolution, which silently left out the first records of a large
+// register; at screen resolution they reach more than ten times as far, and
+// the pages look the same.
+constexpr QPrinter::PrinterMode kTablePrinterMode = QPrinter::ScreenResolution;
 
 // The progress dialog over the export's window.
 class CProgress : public CCmnExportProgress
@@ -143,7 +149,7 @@ bool ExportPages(const CCmnReg &reg, const QString &path, bool postScript, const
     CCmnExportTableController_TextDocument controller(QStringLiteral("Export"), parent);
     if (!MakeDocument(reg, columns, controller))
         return false;
-    CCmnPrinter printer(QPrinter::HighResolution);
+    CCmnPrinter printer(kTablePrinterMode);
     CmnSetPrinterCreator(printer);
     const QTextDocument *document = controller.Document();
     const TCmnPagePainter paint = DocumentPainter(controller.Document());
@@ -272,7 +278,7 @@ void CCmnRegTableExport::PrintData(const CCmnReg &reg, const QString &documentTi
     if (!MakeDocument(reg, columns, controller))
         return;
 
-    CCmnPrinter printer(QPrinter::HighResolution);
+    CCmnPrinter printer(kTablePrinterMode);
     CmnSetPrinterCreator(printer);
     if (preview) {
         CCmnPrintPreviewDialogEx dialog(15, &printer, parent);
