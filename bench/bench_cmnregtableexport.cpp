@@ -23,6 +23,8 @@ namespace {
 
 using namespace OrvBench;
 
+constexpr int kDateColumnKind = 8;
+
 // The ten fields of the benchmark register, as user fields of their types.
 void DefineFields(CCmnReg &reg)
 {
@@ -47,7 +49,20 @@ struct CFixture
     {
         DefineFields(*m_Reg);
         m_Columns.m_FieldIds = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        // The program's start sets the default date format; the benchmark names one.
+        m_Columns.m_DateFormat = QStringLiteral("[[dd/]mm/]yyyy");
         m_Path = m_Folder.filePath(QStringLiteral("out"));
+    }
+
+    // The column formats as an export sees them, dates in the export's format.
+    QList<CCmnExportCellFormat> ColumnFormats() const
+    {
+        QList<CCmnExportCellFormat> formats = m_Reg->GetColumnTypes(m_Columns.m_FieldIds);
+        for (CCmnExportCellFormat &format : formats) {
+            if (format.m_Kind == kDateColumnKind)
+                format.m_Text = m_Columns.m_DateFormat;
+        }
+        return formats;
     }
 
     std::unique_ptr<CBenchReg> m_Reg;
@@ -70,7 +85,7 @@ CCmnAutomaticOrCustomCsvFormat CommaFormat()
 void BM_WriteCellTexts(benchmark::State &state)
 {
     CFixture fixture(int(state.range(0)));
-    const QList<CCmnExportCellFormat> formats = fixture.m_Reg->GetColumnTypes(fixture.m_Columns.m_FieldIds);
+    const QList<CCmnExportCellFormat> formats = fixture.ColumnFormats();
     QStringList lines;
     for (const int id : fixture.m_Reg->GetRecordIds()) {
         QStringList cells;
@@ -95,7 +110,7 @@ void BM_WriteCellTexts(benchmark::State &state)
 void BM_RowTexts(benchmark::State &state)
 {
     CFixture fixture(int(state.range(0)));
-    const QList<CCmnExportCellFormat> formats = fixture.m_Reg->GetColumnTypes(fixture.m_Columns.m_FieldIds);
+    const QList<CCmnExportCellFormat> formats = fixture.ColumnFormats();
     const QVector<int> ids = fixture.m_Reg->GetRecordIds();
     for (auto _ : state) {
         for (const int id : ids)
@@ -149,7 +164,8 @@ void BM_ExportPdf(benchmark::State &state)
     for (auto _ : state) {
         CCmnExportTableController_TextDocument controller(QStringLiteral("Export"), nullptr);
         fixture.m_Reg->WriteDataRows(controller, fixture.m_Columns);
-        CCmnPrinter printer(QPrinter::HighResolution);
+        // As the program prints its tables: at screen resolution.
+        CCmnPrinter printer(QPrinter::ScreenResolution);
         QTextDocument *document = controller.Document();
         const QString error = CmnWritePdfFile(fixture.m_Path, printer.pageLayout(), printer.resolution(), QString(),
                                               [document](QPagedPaintDevice &device) {
