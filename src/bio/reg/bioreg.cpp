@@ -378,6 +378,8 @@ void CBioReg::WriteRecord(int recordId, QDataStream &stream) const
            << qint8(record->m_Sex) << quint8(1) << record->m_Photo << record->m_Name;
 }
 
+// The animal's part of a record is read here and, for most records of a file, by
+// ReadRecordFromMemory: a change to its layout changes both.
 bool CBioReg::ReadRecord(int recordId, QDataStream &stream)
 {
     if (!CCmnReg::ReadRecord(recordId, stream))
@@ -406,6 +408,7 @@ bool CBioReg::ReadRecord(int recordId, QDataStream &stream)
     return stream.status() == QDataStream::Ok;
 }
 
+// The same layout as ReadRecord and WriteRecord, decoded from memory.
 bool CBioReg::ReadRecordFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor)
 {
     if (!ReadValuesFromMemory(record, cursor))

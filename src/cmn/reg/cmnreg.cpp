@@ -514,6 +514,8 @@ void CCmnReg::WriteRecord(int recordId, QDataStream &stream) const
         stream << qint32(value.m_FieldId) << value.m_Value;
 }
 
+// Most records of a file are read by ReadValuesFromMemory instead: a change to
+// the values' layout changes both.
 bool CCmnReg::ReadRecord(int recordId, QDataStream &stream)
 {
     CCmnRegRecord *record = GetRecord(recordId);
@@ -545,6 +547,7 @@ bool CCmnReg::ReadRecordFromMemory(CCmnRegRecord &, CCmnByteCursor &)
     return false;
 }
 
+// The same layout as ReadRecord and WriteRecord, decoded from memory.
 bool CCmnReg::ReadValuesFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor) const
 {
     const quint8 tag = cursor.U8();
