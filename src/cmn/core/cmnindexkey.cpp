@@ -1,7 +1,6 @@
 #include "cmnindexkey.h"
 
-#include <QHash>
-#include <QLatin1StringView>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <iterator>
@@ -93,19 +92,15 @@ constexpr TFoldRow kFoldRows[] = {
 
 // No table row lies below this code, so plain ASCII names skip the lookup.
 constexpr char16_t kFirstFoldCode = 0x00C0;
+static_assert(std::is_sorted(std::begin(kFoldRows), std::end(kFoldRows),
+                             [](const TFoldRow &a, const TFoldRow &b) { return a.code < b.code; }));
 
-const QHash<char16_t, QLatin1StringView> &FoldTable()
+// The plain spelling of a code, or nullptr when the table does not fold it.
+const char *FoldedSpelling(char16_t code)
 {
-    // Built on first use and kept, read-only, for the rest of the process: the
-    // function runs for every name that enters an index.
-    static const QHash<char16_t, QLatin1StringView> table = [] {
-        QHash<char16_t, QLatin1StringView> rows;
-        rows.reserve(std::size(kFoldRows));
-        for (const TFoldRow &row : kFoldRows)
-            rows.insert(row.code, QLatin1StringView(row.text));
-        return rows;
-    }();
-    return table;
+    const auto row = std::lower_bound(std::begin(kFoldRows), std::end(kFoldRows), code,
+                                      [](const TFoldRow &r, char16_t c) { return r.code < c; });
+    return row != std::end(kFoldRows) && row->code == code ? row->text : nullptr;
 }
 
 // QString::toUpper replaces some lone surrogates by U+FFFD, depending on what stands
@@ -134,77 +129,81 @@ QString UpperCaseKeepingLoneSurrogates(const QString &text)
     return result;
 }
 
-} // namespace
-
-namespace {
-
-bool IsAscii(const QString &text)
+constexpr char16_t AsciiUpper(char16_t code)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
-// The same key as the general path for a plain ASCII text, made in one pass and one
-// allocation: ASCII has no accents to fold, and its only case change is a-z.
-QString NormaliseAsciiText(const QString &text, int flags)
-{
-    const bool collapse = flags & CmnIndexCollapseSpace;
-    const bool upper = !(flags & CmnIndexKeepCase);
-    QString result(text.size(), Qt::Uninitialized);
-    QChar *out = result.data();
-    bool afterSpace = false;
-    for (const QChar c : text) {
-        char16_t code = c.unicode();
-        if (code == u' ' || (code >= 0x09 && code <= 0x0D)) {
-            if (!(collapse && afterSpace))
-                *out++ = QLatin1Char(' ');
-            afterSpace = true;
-            continue;
-        }
-        if (upper && code >= u'a' && code <= u'z')
-            code -= u'a' - u'A';
-        *out++ = QChar(code);
-        afterSpace = false;
-    }
-    result.truncate(out - result.constData());
-    return result;
+    return code >= u'a' && code <= u'z' ? char16_t(code - (u'a' - u'A')) : code;
 }
 
 } // namespace
 
 QString CmnNormaliseIndexText(const QString &text, int flags)
 {
-    if (IsAscii(text))
-        return NormaliseAsciiText(text, flags);
     const bool collapse = flags & CmnIndexCollapseSpace;
     const bool fold = flags & CmnIndexFoldAccents;
-    const QHash<char16_t, QLatin1StringView> *table = fold ? &FoldTable() : nullptr;
+    const bool upper = !(flags & CmnIndexKeepCase);
 
-    QString result;
-    result.reserve(text.size());
+    // One pass into a buffer sized for the worst case (a folded code gives at most
+    // two letters), then one text of the exact size: appending to a growing text
+    // cost more than the rest of the work. ASCII letters are upper-cased on the way;
+    // whatever else is left goes through the full upper-casing at the end.
+    QVarLengthArray<char16_t, 256> buffer(text.size() * 2);
+    char16_t *out = buffer.data();
     bool afterSpace = false;
+    bool beyondAscii = false;
     bool sawSurrogate = false;
     for (const QChar c : text) {
         const char16_t code = c.unicode();
-        if (table && code >= kFirstFoldCode) {
-            const auto row = table->constFind(code);
-            if (row != table->cend()) {
-                result += *row;
+        if (fold && code >= kFirstFoldCode) {
+            if (const char *spelling = FoldedSpelling(code)) {
+                for (; *spelling; ++spelling)
+                    *out++ = upper ? AsciiUpper(char16_t(*spelling)) : char16_t(*spelling);
                 afterSpace = false;
                 continue;
             }
         }
         if (!c.isSpace()) {
-            result += c;
+            *out++ = upper ? AsciiUpper(code) : code;
             afterSpace = false;
+            beyondAscii = beyondAscii || code >= 0x80;
             sawSurrogate = sawSurrogate || c.isSurrogate();
             continue;
         }
         if (!(collapse && afterSpace))
-            result += QLatin1Char(' ');
+            *out++ = u' ';
         afterSpace = true;
     }
 
-    if (flags & CmnIndexKeepCase)
+    QString result(reinterpret_cast<const QChar *>(buffer.constData()), out - buffer.constData());
+    if (!upper || !beyondAscii)
         return result;
-    return sawSurrogate ? UpperCaseKeepingLoneSurrogates(result) : result.toUpper();
+    return sawSurrogate ? UpperCaseKeepingLoneSurrogates(result) : CmnUpperCaseText(result);
+}
+
+QString CmnUpperCaseText(const QString &text)
+{
+    // Latin-1 changes case by a few fixed rules; anything beyond it needs the
+    // toolkit's tables.
+    qsizetype sharpS = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x100)
+            return text.toUpper();
+        sharpS += c.unicode() == 0xDF;
+    }
+    QString result(text.size() + sharpS, Qt::Uninitialized);
+    QChar *out = result.data();
+    for (const QChar c : text) {
+        char16_t code = c.unicode();
+        if ((code >= u'a' && code <= u'z') || (code >= 0xE0 && code <= 0xFE && code != 0xF7))
+            code -= 0x20;
+        else if (code == 0xB5) // micro sign
+            code = 0x039C;
+        else if (code == 0xFF) // y with diaeresis
+            code = 0x0178;
+        else if (code == 0xDF) { // sharp s
+            *out++ = QLatin1Char('S');
+            code = u'S';
+        }
+        *out++ = QChar(code);
+    }
+    return result;
 }

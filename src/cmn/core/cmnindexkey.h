@@ -16,3 +16,7 @@ enum ECmnIndexTextFlag {
 // Every white-space character becomes a blank; nothing is trimmed, so a leading or
 // trailing run still leaves a blank (one with CmnIndexCollapseSpace, else one each).
 QString CmnNormaliseIndexText(const QString &text, int flags);
+
+// The text upper-cased exactly as QString::toUpper does it, without the toolkit's
+// case tables for Latin-1 text, the common case of names.
+QString CmnUpperCaseText(const QString &text);

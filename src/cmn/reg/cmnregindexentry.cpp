@@ -29,7 +29,7 @@ CCmnRegIndexEntry CmnRegMakeIndexKeys(const QString &name, bool foldAccents)
     // Most names normalise to their upper-case form: the two keys then share one text.
     QString key2 = key1;
     if (!AsciiUpperCaseIs(name, key1)) {
-        key2 = name.toUpper();
+        key2 = CmnUpperCaseText(name);
         if (key2 == key1)
             key2 = key1;
     }

@@ -1,6 +1,7 @@
 #include "cmnindexkey.h"
 
 #include <QHash>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -80,6 +81,50 @@ QString Row(char16_t code, const QString &text)
     return QStringLiteral("U+%1 %2").arg(int(code), 4, 16, QLatin1Char('0')).arg(text);
 }
 
+// The key made the obvious way: each code folded on its own, white space
+// collapsed, then the whole text upper-cased by the toolkit. Lone surrogates are
+// left out: their own test covers them.
+QString ObviousKey(const QString &text, int flags)
+{
+    QString key;
+    bool afterSpace = false;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            if (!(afterSpace && (flags & CmnIndexCollapseSpace)))
+                key += QLatin1Char(' ');
+            afterSpace = true;
+            continue;
+        }
+        afterSpace = false;
+        key += (flags & CmnIndexFoldAccents)
+                   ? CmnNormaliseIndexText(QString(c), CmnIndexFoldAccents | CmnIndexKeepCase)
+                   : QString(c);
+    }
+    return (flags & CmnIndexKeepCase) ? key : key.toUpper();
+}
+
+// Short random texts of codes that take every branch of the key: ASCII, white
+// space, folded letters, Latin-1 letters with odd upper cases, letters beyond
+// Latin-1 that upper-case to two codes, and a surrogate pair.
+QStringList RandomTexts(int count)
+{
+    const QStringList pieces{"a", "Z", "m", "0", "&", "{", " ", "\t", "\n", Utf16(u"\u00A0"),
+                             Utf16(u"\u2003"), Utf16(u"\u00E9"), Utf16(u"\u00C9"), Utf16(u"\u00DF"),
+                             Utf16(u"\u00B5"), Utf16(u"\u00FF"), Utf16(u"\u00D7"), Utf16(u"\u00AA"),
+                             Utf16(u"\u0149"), Utf16(u"\u01F0"), Utf16(u"\u0133"), Utf16(u"\u0130"),
+                             Utf16(u"\u0131"), Utf16(u"\u03AC"), Utf16(u"\u1E9E"), Utf16(u"\uFB00"),
+                             Utf16(u"\U00010428")};
+    QRandomGenerator random(7);
+    QStringList texts;
+    for (int n = 0; n < count; ++n) {
+        QString text;
+        for (int length = random.bounded(12); length > 0; --length)
+            text += pieces.at(random.bounded(pieces.size()));
+        texts << text;
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestCmnIndexKey : public QObject
@@ -88,6 +133,8 @@ class TestCmnIndexKey : public QObject
 private slots:
     void normalise_data();
     void normalise();
+    void normaliseMatchesTheObviousKey();
+    void upperCaseMatchesTheToolkit();
     void lettersDifferingInCaseAroundLoneSurrogateShareKey();
     void foldingTableFollowsDecompositionOrException();
 };
@@ -123,6 +170,10 @@ void TestCmnIndexKey::normalise_data()
 
     QTest::newRow("times sign passes") << Utf16(u"2\u00D73") << 5 << Utf16(u"2\u00D73");
     QTest::newRow("en dash passes") << Utf16(u"A\u2013B") << 5 << Utf16(u"A\u2013B");
+    QTest::newRow("sharp s upper-cased unfolded") << Utf16(u"stra\u00DFe") << 1 << "STRASSE";
+    QTest::newRow("Latin-1 upper case beyond Latin-1")
+        << Utf16(u"\u00B5\u00FF\u00E9") << 1 << Utf16(u"\u039C\u0178\u00C9");
+    QTest::newRow("upper case of two codes") << Utf16(u"\u0149a") << 1 << Utf16(u"\u02BCNA");
     QTest::newRow("Greek not folded") << Utf16(u"\u03AC") << 5 << Utf16(u"\u0386");
 
     QTest::newRow("empty") << "" << 5 << "";
@@ -140,6 +191,27 @@ void TestCmnIndexKey::normalise()
     QFETCH(int, flags);
     QFETCH(QString, expected);
     QCOMPARE(CmnNormaliseIndexText(text, flags), expected);
+}
+
+void TestCmnIndexKey::normaliseMatchesTheObviousKey()
+{
+    for (const QString &text : RandomTexts(3000)) {
+        for (int flags = 0; flags <= 7; ++flags) {
+            const QString row = QStringLiteral("%1 (%2)").arg(text).arg(flags);
+            QCOMPARE(row + CmnNormaliseIndexText(text, flags), row + ObviousKey(text, flags));
+        }
+    }
+}
+
+// Every single code, and the random texts.
+void TestCmnIndexKey::upperCaseMatchesTheToolkit()
+{
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        const QString text{QChar(char16_t(code))};
+        QCOMPARE(Row(char16_t(code), CmnUpperCaseText(text)), Row(char16_t(code), text.toUpper()));
+    }
+    for (const QString &text : RandomTexts(3000))
+        QCOMPARE(CmnUpperCaseText(text), text.toUpper());
 }
 
 // A damaged name may carry a lone surrogate; the key must still ignore letter case.
