@@ -353,15 +353,21 @@ QList<CCmnRegIndexList *> CBioReg::GetIndexLists()
 
 QList<CCmnRegIndexList *> CBioReg::GetIndexListsForRecord(const CCmnRegRecord &record)
 {
+    return IndexListsInMask(GetIndexListMaskForRecord(record));
+}
+
+quint32 CBioReg::GetIndexListMaskForRecord(const CCmnRegRecord &record)
+{
+    // Bits of the lists' places in GetIndexLists: all, male, female, unknown sex.
     switch (Animal(record).m_Sex) {
     case 0:
-        return {&m_AllRecords, &m_UnknownSexRecords};
+        return 0b1001;
     case 1:
-        return {&m_AllRecords, &m_MaleRecords};
+        return 0b0011;
     case 2:
-        return {&m_AllRecords, &m_FemaleRecords};
+        return 0b0101;
     default:
-        return {&m_AllRecords};
+        return 0b0001;
     }
 }
 

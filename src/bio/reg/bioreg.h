@@ -209,6 +209,7 @@ public:
     bool IndexKeyChanged(const CCmnRegRecord &oldRecord, const CCmnRegRecord &newRecord) const override;
     QList<CCmnRegIndexList *> GetIndexLists() override;
     QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record) override;
+    quint32 GetIndexListMaskForRecord(const CCmnRegRecord &record) override;
     // The list for the model's "sexFilter" property, as IndexListForSex maps it.
     CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model) override;
 

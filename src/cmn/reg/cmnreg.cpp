@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -339,50 +340,67 @@ void CCmnReg::ClearIndexLists()
 void CCmnReg::RebuildIndexLists()
 {
     const QList<CCmnRegIndexList *> lists = GetIndexLists();
-    // Every record is keyed and sorted once, then handed to its lists in order:
+    Q_ASSERT(lists.size() <= 32);
+    const quint32 known = lists.size() >= 32 ? ~0u : (1u << lists.size()) - 1;
+    // Every record is keyed and ordered once, then handed to its lists in order:
     // a list holding a subset of the records is then already sorted, instead of
     // being keyed and sorted again for each list.
-    struct TFiled
-    {
-        CCmnRegIndexEntry entry;
-        quint32 lists = 0; // bit n: the record belongs in lists[n]
-    };
-    Q_ASSERT(lists.size() <= 32);
-    std::vector<TFiled> filed;
-    filed.reserve(size_t(m_Records.Count()));
-    QList<qsizetype> counts(lists.size(), 0);
+    std::vector<CCmnRegIndexEntry> entries;
+    std::vector<quint32> masks; // bit n: the record belongs in lists[n]
+    entries.reserve(size_t(m_Records.Count()));
+    masks.reserve(size_t(m_Records.Count()));
+    std::array<qsizetype, 32> counts{};
     const CCmnBitSet &used = m_Ids.GetUsed();
     for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
         const CCmnRegRecord *record = GetRecord(index + 1);
         if (!record)
             continue;
-        TFiled item{CmnRegMakeIndexKeys(record->GetName(), m_FoldIndexAccents), 0};
-        item.entry.m_Id = index + 1;
-        for (CCmnRegIndexList *list : GetIndexListsForRecord(*record)) {
-            const qsizetype at = lists.indexOf(list);
-            if (at >= 0 && at < 32 && !(item.lists & (1u << at))) {
-                item.lists |= 1u << at;
-                ++counts[at];
-            }
-        }
-        filed.push_back(std::move(item));
+        entries.push_back(CmnRegMakeIndexKeys(record->GetName(), m_FoldIndexAccents));
+        entries.back().m_Id = index + 1;
+        const quint32 mask = GetIndexListMaskForRecord(*record) & known;
+        masks.push_back(mask);
+        for (quint32 rest = mask; rest != 0; rest &= rest - 1)
+            ++counts[size_t(std::countr_zero(rest))];
     }
-    std::sort(filed.begin(), filed.end(),
-              [](const TFiled &a, const TFiled &b) { return CmnRegIndexEntryLess(a.entry, b.entry); });
+    const std::vector<quint32> order = CmnRegIndexEntryOrder(entries);
     for (qsizetype at = 0; at < lists.size(); ++at)
-        lists.at(at)->BeginRebuild(m_FoldIndexAccents, counts.at(at));
-    for (TFiled &item : filed) {
+        lists.at(at)->BeginRebuild(m_FoldIndexAccents, counts[size_t(at)]);
+    for (size_t n = 0; n < order.size(); ++n) {
+        // The entries are read in a new order, and each copy counts a reference in
+        // texts all over memory: ask for them a few rows ahead.
+        constexpr size_t kEntryAhead = 16;
+        constexpr size_t kTextAhead = 8;
+        if (n + kEntryAhead < order.size())
+            __builtin_prefetch(&entries[order[n + kEntryAhead]]);
+        if (n + kTextAhead < order.size()) {
+            CCmnRegIndexEntry &ahead = entries[order[n + kTextAhead]];
+            __builtin_prefetch(ahead.m_Key1.data_ptr().d_ptr(), 1);
+            __builtin_prefetch(ahead.m_Key3.data_ptr().d_ptr(), 1);
+        }
+        const quint32 at = order[n];
         // The last list takes the keys themselves rather than one more copy.
-        for (quint32 rest = item.lists; rest != 0; rest &= rest - 1) {
+        for (quint32 rest = masks[at]; rest != 0; rest &= rest - 1) {
             CCmnRegIndexList *list = lists.at(std::countr_zero(rest));
             if ((rest & (rest - 1)) != 0)
-                list->Append(item.entry);
+                list->Append(entries[at]);
             else
-                list->Append(std::move(item.entry));
+                list->Append(std::move(entries[at]));
         }
     }
     for (CCmnRegIndexList *list : lists)
         list->EndRebuild();
+}
+
+QList<CCmnRegIndexList *> CCmnReg::IndexListsInMask(quint32 mask)
+{
+    const QList<CCmnRegIndexList *> lists = GetIndexLists();
+    QList<CCmnRegIndexList *> inMask;
+    for (quint32 rest = mask; rest != 0; rest &= rest - 1) {
+        const int at = std::countr_zero(rest);
+        if (at < lists.size())
+            inMask.append(lists.at(at));
+    }
+    return inMask;
 }
 
 bool CCmnReg::IndexKeyChanged(const CCmnRegRecord &, const CCmnRegRecord &) const
@@ -398,6 +416,18 @@ QList<CCmnRegIndexList *> CCmnReg::GetIndexLists()
 QList<CCmnRegIndexList *> CCmnReg::GetIndexListsForRecord(const CCmnRegRecord &)
 {
     return {};
+}
+
+quint32 CCmnReg::GetIndexListMaskForRecord(const CCmnRegRecord &record)
+{
+    const QList<CCmnRegIndexList *> lists = GetIndexLists();
+    quint32 mask = 0;
+    for (CCmnRegIndexList *list : GetIndexListsForRecord(record)) {
+        const qsizetype at = lists.indexOf(list);
+        if (at >= 0 && at < 32)
+            mask |= 1u << at;
+    }
+    return mask;
 }
 
 CCmnRegIndexList *CCmnReg::GetIndexListForModel(const CCmnRegIndexListModel *)

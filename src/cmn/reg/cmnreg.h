@@ -163,6 +163,8 @@ public:
     void ClearIndexLists();
     // Files every record afresh, sorting each list once.
     void RebuildIndexLists();
+    // The lists of GetIndexLists whose bits the mask sets, in that order.
+    QList<CCmnRegIndexList *> IndexListsInMask(quint32 mask);
 
     // The register block: the id allocator, then each record's id (ascending) and
     // body, then 0.
@@ -214,6 +216,10 @@ public:
     // At most 32 lists: a rebuild marks each record's lists in one word.
     virtual QList<CCmnRegIndexList *> GetIndexLists();
     virtual QList<CCmnRegIndexList *> GetIndexListsForRecord(const CCmnRegRecord &record);
+    // The same lists as bits of positions in GetIndexLists (bit n: the list at n),
+    // which a rebuild asks of every record. By default it is worked out from the two
+    // lists; a register of many records gives it directly and spares the lists.
+    virtual quint32 GetIndexListMaskForRecord(const CCmnRegRecord &record);
     virtual CCmnRegIndexList *GetIndexListForModel(const CCmnRegIndexListModel *model);
 
 Q_SIGNALS:

@@ -2,6 +2,8 @@
 
 #include "cmnindexkey.h"
 
+#include <algorithm>
+
 namespace {
 
 // Whether the name is ASCII and upper-cases to the key: its only case change is
@@ -45,4 +47,121 @@ bool CmnRegIndexEntryLess(const CCmnRegIndexEntry &a, const CCmnRegIndexEntry &b
     if (const int c = a.m_Key3.compare(b.m_Key3))
         return c < 0;
     return a.m_Id < b.m_Id;
+}
+
+namespace {
+
+// A normalised key seen through eight code units from some depth on: the units
+// (padded with zero past the end) and how many of them the key has. Handles in
+// (units, length) order are in key order, given equal units before that depth.
+struct THandle
+{
+    quint64 high = 0;
+    quint64 low = 0;
+    quint32 length = 0;
+    quint32 at = 0;
+};
+
+constexpr quint32 kChunk = 8;
+
+bool ChunkLess(const THandle &a, const THandle &b)
+{
+    if (a.high != b.high)
+        return a.high < b.high;
+    return a.low != b.low ? a.low < b.low : a.length < b.length;
+}
+
+bool SameChunk(const THandle &a, const THandle &b)
+{
+    return a.high == b.high && a.low == b.low && a.length == b.length;
+}
+
+struct TText
+{
+    const char16_t *units;
+    quint32 size;
+};
+
+void LoadChunk(THandle &handle, const TText &text, quint32 depth)
+{
+    const quint32 length = depth < text.size ? std::min(text.size - depth, kChunk) : 0;
+    quint64 units[2] = {0, 0};
+    for (quint32 i = 0; i < kChunk; ++i)
+        units[i / 4] = (units[i / 4] << 16) | (i < length ? text.units[depth + i] : 0u);
+    handle.high = units[0];
+    handle.low = units[1];
+    handle.length = length;
+}
+
+struct TRange
+{
+    THandle *first;
+    THandle *last;
+    quint32 depth;
+};
+
+} // namespace
+
+std::vector<quint32> CmnRegIndexEntryOrder(std::span<const CCmnRegIndexEntry> entries)
+{
+    std::vector<THandle> handles(entries.size());
+    std::vector<TText> texts(entries.size());
+    for (size_t at = 0; at < entries.size(); ++at) {
+        const QString &key = entries[at].m_Key1;
+        handles[at].at = quint32(at);
+        texts[at] = {reinterpret_cast<const char16_t *>(key.constData()), quint32(key.size())};
+    }
+    const auto entryLess = [&entries](const THandle &a, const THandle &b) {
+        return CmnRegIndexEntryLess(entries[a.at], entries[b.at]);
+    };
+
+    // Ranges still to order whose keys agree before their depth; a list rather
+    // than recursion, as a crafted file could nest as deep as its names are long.
+    std::vector<TRange> pending;
+    if (handles.size() > 1)
+        pending.push_back({handles.data(), handles.data() + handles.size(), 0});
+    while (!pending.empty()) {
+        const TRange range = pending.back();
+        pending.pop_back();
+        const qsizetype count = range.last - range.first;
+        // The handles' texts lie all over memory, and so do their places in `texts`
+        // once the handles are sorted: ask for both a few handles ahead.
+        constexpr qsizetype kPlaceAhead = 16;
+        constexpr qsizetype kTextAhead = 8;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (i + kPlaceAhead < count)
+                __builtin_prefetch(&texts[range.first[i + kPlaceAhead].at]);
+            if (i + kTextAhead < count)
+                __builtin_prefetch(texts[range.first[i + kTextAhead].at].units + range.depth);
+            LoadChunk(range.first[i], texts[range.first[i].at], range.depth);
+        }
+        const bool alike = std::all_of(range.first + 1, range.last,
+                                       [&range](const THandle &h) { return SameChunk(h, *range.first); });
+        if (alike) {
+            // Names sharing a long beginning go on to the next units without a sort.
+            if (range.first->length == kChunk)
+                pending.push_back({range.first, range.last, range.depth + kChunk});
+            else
+                std::sort(range.first, range.last, entryLess);
+            continue;
+        }
+        std::sort(range.first, range.last, ChunkLess);
+        for (THandle *run = range.first; run != range.last;) {
+            THandle *end = std::find_if_not(run + 1, range.last,
+                                            [run](const THandle &h) { return SameChunk(h, *run); });
+            if (end - run > 1) {
+                // A key that ends in these units equals every key of its run: the
+                // other keys, the name and the id decide.
+                if (run->length == kChunk)
+                    pending.push_back({run, end, range.depth + kChunk});
+                else
+                    std::sort(run, end, entryLess);
+            }
+            run = end;
+        }
+    }
+
+    std::vector<quint32> order(handles.size());
+    std::transform(handles.cbegin(), handles.cend(), order.begin(), [](const THandle &h) { return h.at; });
+    return order;
 }

@@ -56,9 +56,7 @@ void CCmnRegIndexList::BeginRebuild(bool foldAccents, qsizetype expected)
 
 void CCmnRegIndexList::EndRebuild()
 {
-    // A register rebuilding its lists appends in order already.
-    if (!std::is_sorted(m_Entries.cbegin(), m_Entries.cend(), CmnRegIndexEntryLess))
-        std::sort(m_Entries.begin(), m_Entries.end(), CmnRegIndexEntryLess);
+    Q_ASSERT(std::is_sorted(m_Entries.cbegin(), m_Entries.cend(), CmnRegIndexEntryLess));
     for (CCmnRegIndexListModel *model : std::as_const(m_Models))
         model->EndReset();
 }

@@ -24,8 +24,8 @@ public:
     // Removes the entry with the same keys and id; nothing when there is none.
     void Remove(const CCmnRegIndexEntry &entry);
     void Clear();
-    // Empties the list (its models reset once) for entries appended in any order;
-    // EndRebuild sorts them once. Room is made for `expected` entries, so that a
+    // Empties the list (its models reset once) for entries appended in index order
+    // (as CmnRegIndexEntryOrder gives it; nothing checks it again). Room is made for `expected` entries, so that a
     // large register is not copied again and again while it is appended.
     void BeginRebuild(bool foldAccents, qsizetype expected = 0);
     void Append(const CCmnRegIndexEntry &entry) { m_Entries.append(entry); }
