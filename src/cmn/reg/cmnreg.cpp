@@ -347,8 +347,14 @@ void CCmnReg::RebuildIndexLists()
     // being keyed and sorted again for each list.
     std::vector<CCmnRegIndexEntry> entries;
     std::vector<quint32> masks; // bit n: the record belongs in lists[n]
+    // A record's further lists take copies made while its texts are at hand: made
+    // in the new order, each copy would wait for its texts' reference counts.
+    std::vector<CCmnRegIndexEntry> copies;
+    std::vector<quint32> firstCopy;
     entries.reserve(size_t(m_Records.Count()));
     masks.reserve(size_t(m_Records.Count()));
+    firstCopy.reserve(size_t(m_Records.Count()));
+    copies.reserve(size_t(m_Records.Count()));
     std::array<qsizetype, 32> counts{};
     const CCmnBitSet &used = m_Ids.GetUsed();
     for (int index = used.NextSetBit(0); index >= 0; index = used.NextSetBit(index + 1)) {
@@ -359,32 +365,32 @@ void CCmnReg::RebuildIndexLists()
         entries.back().m_Id = index + 1;
         const quint32 mask = GetIndexListMaskForRecord(*record) & known;
         masks.push_back(mask);
-        for (quint32 rest = mask; rest != 0; rest &= rest - 1)
+        firstCopy.push_back(quint32(copies.size()));
+        for (quint32 rest = mask; rest != 0; rest &= rest - 1) {
             ++counts[size_t(std::countr_zero(rest))];
+            if (rest != mask)
+                copies.push_back(entries.back());
+        }
     }
     const std::vector<quint32> order = CmnRegIndexEntryOrder(entries);
     for (qsizetype at = 0; at < lists.size(); ++at)
         lists.at(at)->BeginRebuild(m_FoldIndexAccents, counts[size_t(at)]);
     for (size_t n = 0; n < order.size(); ++n) {
-        // The entries are read in a new order, and each copy counts a reference in
-        // texts all over memory: ask for them a few rows ahead.
-        constexpr size_t kEntryAhead = 16;
-        constexpr size_t kTextAhead = 8;
-        if (n + kEntryAhead < order.size())
-            __builtin_prefetch(&entries[order[n + kEntryAhead]]);
-        if (n + kTextAhead < order.size()) {
-            CCmnRegIndexEntry &ahead = entries[order[n + kTextAhead]];
-            __builtin_prefetch(ahead.m_Key1.data_ptr().d_ptr(), 1);
-            __builtin_prefetch(ahead.m_Key3.data_ptr().d_ptr(), 1);
+        // The entries are read in a new order: ask for them a few rows ahead.
+        constexpr size_t kAhead = 8;
+        if (n + kAhead < order.size()) {
+            const quint32 ahead = order[n + kAhead];
+            __builtin_prefetch(&entries[ahead]);
+            __builtin_prefetch(&masks[ahead]);
+            __builtin_prefetch(&firstCopy[ahead]);
         }
+        if (n + kAhead / 2 < order.size())
+            __builtin_prefetch(copies.data() + firstCopy[order[n + kAhead / 2]]);
         const quint32 at = order[n];
-        // The last list takes the keys themselves rather than one more copy.
+        CCmnRegIndexEntry *copy = copies.data() + firstCopy[at];
         for (quint32 rest = masks[at]; rest != 0; rest &= rest - 1) {
             CCmnRegIndexList *list = lists.at(std::countr_zero(rest));
-            if ((rest & (rest - 1)) != 0)
-                list->Append(entries[at]);
-            else
-                list->Append(std::move(entries[at]));
+            list->Append(rest == masks[at] ? std::move(entries[at]) : std::move(*copy++));
         }
     }
     for (CCmnRegIndexList *list : lists)
