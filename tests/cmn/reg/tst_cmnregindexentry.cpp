@@ -57,7 +57,16 @@ void TestCmnRegIndexEntry::orderMatchesPlainSort_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<bool>("foldAccents");
 
+    QStringList ascending;
+    for (int n = 0; n < 300; ++n)
+        ascending << QStringLiteral("Name %1").arg(n % 150, 3, 10, QLatin1Char('0'));
+    QStringList descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+
     QTest::newRow("none") << QStringList() << true;
+    // Sorted and reversed runs, each name twice: the worst inputs of a simple split.
+    QTest::newRow("ascending") << ascending << true;
+    QTest::newRow("descending") << descending << true;
     QTest::newRow("one") << QStringList{"Rex"} << true;
     // The keys are compared eight code units at a time.
     QTest::newRow("keys ending at a piece's end")
