@@ -28,7 +28,6 @@ public:
     // (as CmnRegIndexEntryOrder gives it; nothing checks it again). Room is made for `expected` entries, so that a
     // large register is not copied again and again while it is appended.
     void BeginRebuild(bool foldAccents, qsizetype expected = 0);
-    void Append(const CCmnRegIndexEntry &entry) { m_Entries.append(entry); }
     void Append(CCmnRegIndexEntry &&entry) { m_Entries.append(std::move(entry)); }
     void EndRebuild();
 
