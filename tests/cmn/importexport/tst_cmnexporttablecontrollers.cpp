@@ -159,6 +159,8 @@ QSharedPointer<CBioReg> AwkwardRegister()
         record.SetValue(kMated, CmnRegValueDate, date("29/02/2000"));
         record.SetValue(kColour, CmnRegValueText, QString());
     });
+    // Halves of characters beyond the basic plane, as a damaged import leaves them.
+    AddExportAnimal(*reg, QStringLiteral("lone \xD83D"), QStringLiteral("\xDE00 alone"), 1, QStringLiteral("01/01/1900"));
     return reg;
 }
 
