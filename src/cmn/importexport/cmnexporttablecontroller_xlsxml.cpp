@@ -46,6 +46,21 @@ bool IsIsoDate(QStringView text)
     return true;
 }
 
+// How many characters at the text's start are printable ASCII that XML text
+// holds as it stands: most cell texts are nothing else, and go out as bytes.
+qsizetype AsciiPrefixLength(QStringView text)
+{
+    const char16_t *const begin = text.utf16();
+    const char16_t *const end = begin + text.size();
+    const char16_t *at = begin;
+    for (; at != end; ++at) {
+        const char16_t u = *at;
+        if (u < 0x20 || u >= 0x7f || u == u'<' || u == u'>' || u == u'&' || u == u'"')
+            break;
+    }
+    return at - begin;
+}
+
 // The text without the characters XML 1.0 cannot hold: control characters
 // other than tab, line feed and carriage return, and U+FFFE and U+FFFF. A text
 // imported from elsewhere may hold them; the XML writer refuses them, and one
@@ -293,10 +308,21 @@ void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &f
         m_Bytes.Append(kDataStart);
         m_Bytes.Append(type);
         m_Bytes.Append(kTypeEnd);
-    } else {
-        m_Bytes.Append(cell);
+        AppendCharacters(text);
+        m_Bytes.Append(end);
+        return;
     }
-    AppendCharacters(text);
+    // The usual cell, in one piece of the buffer when its text is plain ASCII.
+    char *out = m_Bytes.Reserve(qsizetype(cell.size() + end.size()) + text.size() * kUtf8PerUnit);
+    out = std::copy(cell.cbegin(), cell.cend(), out);
+    const qsizetype plain = AsciiPrefixLength(text);
+    out = std::copy(text.utf16(), text.utf16() + plain, out);
+    if (plain == text.size()) {
+        m_Bytes.Commit(std::copy(end.cbegin(), end.cend(), out));
+        return;
+    }
+    m_Bytes.Commit(out);
+    AppendCharacters(text.mid(plain));
     m_Bytes.Append(end);
 }
 
@@ -310,20 +336,12 @@ void CCmnExportTableController_XLSXML::EndDataRow()
 
 void CCmnExportTableController_XLSXML::AppendCharacters(QStringView text)
 {
-    const char16_t *from = text.utf16();
-    const char16_t *const end = from + text.size();
-    char *out = m_Bytes.Reserve(text.size() * kUtf8PerUnit);
-    // Most texts are printable ASCII without markup characters: copied as they are.
-    for (; from != end; ++from) {
-        const char16_t u = *from;
-        if (u < 0x20 || u >= 0x7f || u == u'<' || u == u'>' || u == u'&' || u == u'"')
-            break;
-        *out++ = char(u);
-    }
-    m_Bytes.Commit(out);
-    if (from == end)
+    const qsizetype ascii = AsciiPrefixLength(text);
+    char *out = m_Bytes.Reserve(ascii);
+    m_Bytes.Commit(std::copy(text.utf16(), text.utf16() + ascii, out));
+    const QStringView rest = text.mid(ascii);
+    if (rest.isEmpty())
         return;
-    const QStringView rest(from, end);
     const bool plain = std::all_of(rest.cbegin(), rest.cend(), [](QChar c) {
         const char16_t u = c.unicode();
         return (u >= 0x20 && u < 0x7f && u != u'<' && u != u'>' && u != u'&' && u != u'"')
