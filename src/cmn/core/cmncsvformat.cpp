@@ -253,7 +253,10 @@ void CCmnCsvFormat::AppendField(QString &line, const QString &field, bool first)
         // characters are written in place, as appending each piece costs more than
         // copying it.
         const char16_t quote = enclose.unicode();
-        const qsizetype quotes = enclose.isNull() ? 0 : 2 + std::count(begin, end, quote);
+        // Most fields hold no quote: the search for one is the toolkit's fast one.
+        const qsizetype quoteAt = enclose.isNull() ? -1 : field.indexOf(enclose);
+        const char16_t *const quoteFrom = quoteAt < 0 ? end : begin + quoteAt;
+        const qsizetype quotes = enclose.isNull() ? 0 : 2 + std::count(quoteFrom, end, quote);
         const qsizetype at = line.size();
         line.resize(at + separator + quotes + field.size());
         char16_t *out = reinterpret_cast<char16_t *>(line.data()) + at;
@@ -264,7 +267,8 @@ void CCmnCsvFormat::AppendField(QString &line, const QString &field, bool first)
             return;
         }
         *out++ = quote;
-        for (const char16_t *from = begin; from != end; ++from) {
+        out = std::copy(begin, quoteFrom, out);
+        for (const char16_t *from = quoteFrom; from != end; ++from) {
             *out++ = *from;
             if (*from == quote)
                 *out++ = quote;

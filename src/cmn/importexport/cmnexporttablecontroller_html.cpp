@@ -2,6 +2,8 @@
 
 #include "cmnhtmlescape.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 // Sized when compiled: a character literal would have its length counted for
@@ -61,12 +63,15 @@ void CCmnExportTableController_HTML::BeginDataRow()
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
                                                  const QString &displayText)
 {
-    m_Line += kHtmlCellStart;
     // An empty cell would lose its border in older browsers.
-    if (displayText.isEmpty())
-        m_Line += kHtmlEmptyCell;
-    else
-        CmnAppendHtmlEscaped(m_Line, displayText);
+    const QStringView text = displayText.isEmpty() ? kHtmlEmptyCell : QStringView(displayText);
+    if (displayText.isEmpty() || !CmnHtmlNeedsEscape(text, false)) {
+        // The usual cell, added in one piece: the line grows once.
+        m_Line += kHtmlCellStart % text % kHtmlCellEnd;
+        return;
+    }
+    m_Line += kHtmlCellStart;
+    CmnAppendHtmlEscaped(m_Line, displayText);
     m_Line += kHtmlCellEnd;
 }
 
