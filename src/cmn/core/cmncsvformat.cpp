@@ -253,9 +253,8 @@ void CCmnCsvFormat::AppendField(QString &line, const QString &field, bool first)
         // characters are written in place, as appending each piece costs more than
         // copying it.
         const char16_t quote = enclose.unicode();
-        // Most fields hold no quote: the search for one is the toolkit's fast one.
-        const qsizetype quoteAt = enclose.isNull() ? -1 : field.indexOf(enclose);
-        const char16_t *const quoteFrom = quoteAt < 0 ? end : begin + quoteAt;
+        // Most fields hold no quote, and are copied whole.
+        const char16_t *const quoteFrom = enclose.isNull() ? end : std::find(begin, end, quote);
         const qsizetype quotes = enclose.isNull() ? 0 : 2 + std::count(quoteFrom, end, quote);
         const qsizetype at = line.size();
         line.resize(at + separator + quotes + field.size());

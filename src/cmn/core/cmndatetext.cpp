@@ -1,5 +1,6 @@
 #include "cmndatetext.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -244,22 +245,27 @@ QString CmnFormatDateField(QStringView name, const CCmnDateFields &fields)
         return fields.m_DayKnown ? QString::number(fields.m_Day) : QString();
     if (name == u"dd")
         return fields.m_DayKnown ? TwoDigits(fields.m_Day) : QString();
-    // Only ASCII letters fold to these names, so this is the lower-case comparison.
-    const auto is = [name](QStringView lower) { return name.compare(lower, Qt::CaseInsensitive) == 0; };
-    if (is(u"m"))
+    // The other names are a letter repeated in either case; only those ASCII
+    // letters lower-case to it.
+    const auto is = [name](char16_t lower, qsizetype count) {
+        return name.size() == count && std::all_of(name.cbegin(), name.cend(), [lower](QChar c) {
+                   return c.unicode() == lower || c.unicode() == lower - (u'a' - u'A');
+               });
+    };
+    if (is(u'm', 1))
         return fields.m_MonthKnown ? QString::number(fields.m_Month) : QString();
-    if (is(u"mm"))
+    if (is(u'm', 2))
         return fields.m_MonthKnown ? TwoDigits(fields.m_Month) : QString();
-    if (is(u"mmm") || is(u"mmmm")) {
+    if (is(u'm', 3) || is(u'm', 4)) {
         if (!fields.m_MonthKnown)
             return QString();
         const bool abbreviated = name.size() == 3;
         const QString &monthName = abbreviated ? fields.m_MonthAbbreviated : fields.m_MonthFull;
         return name == (abbreviated ? u"mmm" : u"mmmm") ? monthName : monthName.toUpper();
     }
-    if (is(u"yy"))
+    if (is(u'y', 2))
         return CmnDateYearText(fields.m_Year, 2, fields.m_Dual);
-    if (is(u"yyyy"))
+    if (is(u'y', 4))
         return CmnDateYearText(fields.m_Year, 4, fields.m_Dual);
     return QString();
 }
