@@ -237,24 +237,21 @@ void TestCmnExportTableControllers::exportsWriteTheirBytes()
     CCmnAutomaticOrCustomTextEncoding encodingChoice;
     encodingChoice.FixCustom(encoding);
     QString error;
+    const auto write = [&](auto &controller, bool opened) {
+        if (opened)
+            reg->WriteDataRows(controller, columns);
+        controller.Close();
+        error = opened ? controller.ErrorText() : QStringLiteral("not opened");
+    };
     if (golden.endsWith(QLatin1String(".xml"))) {
         CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
-        QVERIFY(controller.Open(path));
-        reg->WriteDataRows(controller, columns);
-        controller.Close();
-        error = controller.ErrorText();
+        write(controller, controller.Open(path));
     } else if (golden.endsWith(QLatin1String(".html"))) {
         CCmnExportTableController_HTML controller(QStringLiteral("Export"), nullptr);
-        QVERIFY(controller.Open(path, encodingChoice));
-        reg->WriteDataRows(controller, columns);
-        controller.Close();
-        error = controller.ErrorText();
+        write(controller, controller.Open(path, encodingChoice));
     } else {
         CCmnExportTableController_CSV controller(QStringLiteral("Export"), nullptr);
-        QVERIFY(controller.Open(path, encodingChoice, FormatChoice(format, custom)));
-        reg->WriteDataRows(controller, columns);
-        controller.Close();
-        error = controller.ErrorText();
+        write(controller, controller.Open(path, encodingChoice, FormatChoice(format, custom)));
     }
     QCOMPARE(error, QString());
     const QByteArray expected = FileBytes(QDir(qEnvironmentVariable("ORV_TEST_DATA_DIR")).filePath(golden));
