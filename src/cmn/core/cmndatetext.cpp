@@ -1,5 +1,6 @@
 #include "cmndatetext.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -97,41 +98,40 @@ QString TwoDigits(int value)
     return QString::number(value).rightJustified(2, QLatin1Char('0')).right(2);
 }
 
-QString FormatFields(const QString &format, const CCmnDateFields &fields, bool group, int nesting)
+// The pending field name and a group's text are pieces of the format, not
+// copies: exports format thousands of distinct dates.
+QString FormatFields(QStringView format, const CCmnDateFields &fields, bool group, int nesting)
 {
     QString out;
-    QString pending;
-    QString groupText;
+    qsizetype pendingStart = 0;
+    qsizetype pendingSize = 0;
+    qsizetype groupStart = 0;
     int depth = 0;
     bool leading = group;
     bool suppress = false;
-    for (const QChar c : format) {
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
         if (depth > 0) {
             if (c == QLatin1Char('[')) {
                 ++depth;
-                groupText += c;
-            } else if (c == QLatin1Char(']')) {
-                if (--depth == 0) {
-                    if (nesting < kMaxGroupNesting)
-                        out += FormatFields(groupText, fields, true, nesting + 1);
-                    groupText.clear();
-                } else {
-                    groupText += c;
-                }
-            } else {
-                groupText += c;
+            } else if (c == QLatin1Char(']') && --depth == 0) {
+                if (nesting < kMaxGroupNesting)
+                    out += FormatFields(format.mid(groupStart, i - groupStart), fields, true, nesting + 1);
             }
         } else if (c.isLetter()) {
-            pending += c;
+            if (pendingSize == 0)
+                pendingStart = i;
+            ++pendingSize;
             suppress = false;
         } else if (c == QLatin1Char('[')) {
-            out += CmnFormatDateField(pending, fields);
-            pending.clear();
+            out += CmnFormatDateField(format.mid(pendingStart, pendingSize), fields);
+            pendingSize = 0;
             depth = 1;
+            groupStart = i + 1;
         } else {
-            if (!pending.isEmpty()) {
-                const QString text = CmnFormatDateField(pending, fields);
-                pending.clear();
+            if (pendingSize > 0) {
+                const QString text = CmnFormatDateField(format.mid(pendingStart, pendingSize), fields);
+                pendingSize = 0;
                 out += text;
                 if (leading && text.isEmpty())
                     suppress = true;
@@ -141,7 +141,7 @@ QString FormatFields(const QString &format, const CCmnDateFields &fields, bool g
                 out += c;
         }
     }
-    out += CmnFormatDateField(pending, fields);
+    out += CmnFormatDateField(format.mid(pendingStart, pendingSize), fields);
     return out;
 }
 
@@ -239,26 +239,33 @@ QString CmnFormatDateFields(const QString &format, const CCmnDateFields &fields,
     return FormatFields(format, fields, group, 0);
 }
 
-QString CmnFormatDateField(const QString &name, const CCmnDateFields &fields)
+QString CmnFormatDateField(QStringView name, const CCmnDateFields &fields)
 {
-    if (name == QLatin1String("d"))
+    if (name == u"d")
         return fields.m_DayKnown ? QString::number(fields.m_Day) : QString();
-    if (name == QLatin1String("dd"))
+    if (name == u"dd")
         return fields.m_DayKnown ? TwoDigits(fields.m_Day) : QString();
-    const QString lower = name.toLower();
-    if (lower == QLatin1String("m"))
+    // The other names are a letter repeated in either case; only those ASCII
+    // letters lower-case to it.
+    const auto is = [name](char16_t lower, qsizetype count) {
+        return name.size() == count && std::all_of(name.cbegin(), name.cend(), [lower](QChar c) {
+                   return c.unicode() == lower || c.unicode() == lower - (u'a' - u'A');
+               });
+    };
+    if (is(u'm', 1))
         return fields.m_MonthKnown ? QString::number(fields.m_Month) : QString();
-    if (lower == QLatin1String("mm"))
+    if (is(u'm', 2))
         return fields.m_MonthKnown ? TwoDigits(fields.m_Month) : QString();
-    if (lower == QLatin1String("mmm") || lower == QLatin1String("mmmm")) {
+    if (is(u'm', 3) || is(u'm', 4)) {
         if (!fields.m_MonthKnown)
             return QString();
-        const QString &monthName = lower.size() == 3 ? fields.m_MonthAbbreviated : fields.m_MonthFull;
-        return name == lower ? monthName : monthName.toUpper();
+        const bool abbreviated = name.size() == 3;
+        const QString &monthName = abbreviated ? fields.m_MonthAbbreviated : fields.m_MonthFull;
+        return name == (abbreviated ? u"mmm" : u"mmmm") ? monthName : monthName.toUpper();
     }
-    if (lower == QLatin1String("yy"))
+    if (is(u'y', 2))
         return CmnDateYearText(fields.m_Year, 2, fields.m_Dual);
-    if (lower == QLatin1String("yyyy"))
+    if (is(u'y', 4))
         return CmnDateYearText(fields.m_Year, 4, fields.m_Dual);
     return QString();
 }

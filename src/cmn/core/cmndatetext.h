@@ -58,7 +58,7 @@ struct CCmnDateFields
 QString CmnFormatDateFields(const QString &format, const CCmnDateFields &fields, bool group = false);
 // One field; "d" and "dd" only in lower case, "mmm" and "mmmm" in upper case unless
 // written in lower case; unknown names and unknown parts write nothing.
-QString CmnFormatDateField(const QString &name, const CCmnDateFields &fields);
+QString CmnFormatDateField(QStringView name, const CCmnDateFields &fields);
 
 // GEDCOM day word: one or two digits, 1 to 31; else 0.
 int CmnParseDateDayNumber(const QString &word);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 QString CmnIntToString(qint32 value)
@@ -51,6 +52,42 @@ bool IsDecimalTie(double value, int decimals)
     return lowest == -(decimals + 1);
 }
 
+// The fixed-point text of a value that, scaled by its decimals, lies below 2^32
+// and clearly away from a half: the scaled double is then within 2^-22 of the
+// exact product, so its rounding is the exact value's, found without the general
+// conversion. False, with nothing appended, for any other value.
+bool AppendPlainFixed(QString &out, double value, int decimals)
+{
+    static constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    constexpr double kLimit = 4294967296.0;
+    constexpr double kMargin = 1.0 / 1024;
+    if (decimals >= int(std::size(kScales)))
+        return false;
+    const double scaled = value * kScales[decimals];
+    if (!(scaled < kLimit))
+        return false;
+    const double whole = std::floor(scaled);
+    const double rest = scaled - whole;
+    if (std::fabs(rest - 0.5) < kMargin)
+        return false;
+    auto digits = static_cast<quint64>(whole) + (rest > 0.5 ? 1 : 0);
+    char text[32];
+    char *const end = text + sizeof text;
+    char *begin = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--begin = char('0' + digits % 10);
+        digits /= 10;
+    }
+    if (decimals > 0)
+        *--begin = '.';
+    do {
+        *--begin = char('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0);
+    AppendLatin1(out, begin, end);
+    return true;
+}
+
 } // namespace
 
 void CmnAppendInt64(QString &out, qint64 value)
@@ -67,6 +104,8 @@ void CmnAppendDouble(QString &out, double value, qint32 decimals)
     // std::to_chars gives the exact digits QString::number gives, several times
     // faster, for the values an export meets; the rest (signs, ties, very large or
     // unusual values) take the general way.
+    if (value >= 0.0 && !std::signbit(value) && AppendPlainFixed(out, value, decimals))
+        return;
     if (value >= 0.0 && !std::signbit(value) && value < 1e15 && decimals <= 17 && !IsDecimalTie(value, decimals)) {
         char digits[48];
         const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);

@@ -36,8 +36,7 @@ void CCmnExportTableController_CSV::EndHeaderRow()
 
 void CCmnExportTableController_CSV::BeginDataRow()
 {
-    // The line's memory is kept from row to row.
-    m_Line.resize(0);
+    m_Line = &BeginLine();
     m_FirstCell = true;
 }
 
@@ -46,11 +45,14 @@ void CCmnExportTableController_CSV::AddDataCell(const CCmnExportCellFormat &form
 {
     // Numbers go out plain, so that a spreadsheet reads them as numbers.
     const bool number = format.m_Kind >= 2 && format.m_Kind <= 7;
-    Format().AppendField(m_Line, number ? valueText : displayText, m_FirstCell);
+    if (m_Line)
+        Format().AppendField(*m_Line, number ? valueText : displayText, m_FirstCell);
     m_FirstCell = false;
 }
 
 void CCmnExportTableController_CSV::EndDataRow()
 {
-    WriteLine(m_Line);
+    if (m_Line)
+        EndLine();
+    m_Line = nullptr;
 }

@@ -29,7 +29,7 @@ private:
 
     CCmnAutomaticOrCustomCsvFormat m_Format;
     QStringList m_Cells;
-    // The data row being written, its cells appended as they come.
-    QString m_Line;
+    // The data row being written, its cells appended as they come; null outside one.
+    QString *m_Line = nullptr;
     bool m_FirstCell = true;
 };

@@ -2,6 +2,8 @@
 
 #include "cmnhtmlescape.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 // Sized when compiled: a character literal would have its length counted for
@@ -53,27 +55,35 @@ void CCmnExportTableController_HTML::EndHeaderRow()
 
 void CCmnExportTableController_HTML::BeginDataRow()
 {
-    // The line's memory is kept from row to row.
-    m_Line.resize(0);
-    m_Line += kHtmlRowStart;
+    m_Line = &BeginLine();
+    *m_Line += kHtmlRowStart;
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
                                                  const QString &displayText)
 {
-    m_Line += kHtmlCellStart;
+    if (!m_Line)
+        return;
+    QString &line = *m_Line;
     // An empty cell would lose its border in older browsers.
-    if (displayText.isEmpty())
-        m_Line += kHtmlEmptyCell;
-    else
-        CmnAppendHtmlEscaped(m_Line, displayText);
-    m_Line += kHtmlCellEnd;
+    const QStringView text = displayText.isEmpty() ? kHtmlEmptyCell : QStringView(displayText);
+    if (displayText.isEmpty() || !CmnHtmlNeedsEscape(text, false)) {
+        // The usual cell, added in one piece: the line grows once.
+        line += kHtmlCellStart % text % kHtmlCellEnd;
+        return;
+    }
+    line += kHtmlCellStart;
+    CmnAppendHtmlEscaped(line, displayText);
+    line += kHtmlCellEnd;
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
-    m_Line += kHtmlRowEnd;
-    WriteLine(m_Line);
+    if (!m_Line)
+        return;
+    *m_Line += kHtmlRowEnd;
+    EndLine();
+    m_Line = nullptr;
 }
 
 void CCmnExportTableController_HTML::EndTable()

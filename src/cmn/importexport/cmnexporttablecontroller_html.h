@@ -23,6 +23,6 @@ public:
 
 private:
     QStringList m_Cells;
-    // The data row being written, its cells appended as they come.
-    QString m_Line;
+    // The data row being written, its cells appended as they come; null outside one.
+    QString *m_Line = nullptr;
 };

@@ -67,6 +67,30 @@ void CCmnExportTableController_TextFile::WriteLine(const QString &text)
         FlushLines();
 }
 
+QString &CCmnExportTableController_TextFile::BeginLine()
+{
+    m_LineStart = m_Lines.size();
+    return m_Lines;
+}
+
+void CCmnExportTableController_TextFile::EndLine()
+{
+    if (!ErrorText().isEmpty()) {
+        m_Lines.resize(0);
+        return;
+    }
+    // A line break inside the line (a field's) ends a line there, as in WriteLine.
+    if (QStringView(m_Lines).mid(m_LineStart).contains(QLatin1Char('\n'))) {
+        const QString line = m_Lines.mid(m_LineStart);
+        m_Lines.truncate(m_LineStart);
+        m_Writer.AppendLine(m_Lines, line);
+    } else {
+        m_Writer.AppendLine(m_Lines, QStringView());
+    }
+    if (m_Lines.size() >= kLinesChars)
+        FlushLines();
+}
+
 void CCmnExportTableController_TextFile::FlushLines()
 {
     if (ErrorText().isEmpty() && !m_Lines.isEmpty()) {

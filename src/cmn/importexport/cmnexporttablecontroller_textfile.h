@@ -33,6 +33,11 @@ protected:
     // The line and the encoding's line ending, written with the lines before it
     // once they are many, or at Close; a failure becomes the error.
     void WriteLine(const QString &text);
+    // For a writer that builds each line in place, sparing a copy of every line:
+    // BeginLine gives the text the lines gather in, to append the line to, and
+    // EndLine finishes it as WriteLine would have written it.
+    QString &BeginLine();
+    void EndLine();
     // The output file, for writers of their own that do not also write lines;
     // null before Open.
     QIODevice *Device() const;
@@ -49,5 +54,7 @@ private:
     CCmnTextWriter m_Writer;
     // Lines written but not yet encoded.
     QString m_Lines;
+    // Where the line begun in place starts in them.
+    qsizetype m_LineStart = 0;
     bool m_Closed = false;
 };

@@ -13,21 +13,25 @@ const QString kSpreadsheetNamespace = QStringLiteral("urn:schemas-microsoft-com:
 
 // The style names of the spreadsheet format begin after those it names itself.
 constexpr int kFirstStyleNumber = 61;
-constexpr qsizetype kFlushChars = 1 << 16;
 
-// The pieces of the data rows, sized when compiled: a character literal would
-// have its length counted for every cell.
-constexpr QStringView kRowStart = u"\n            <Row>";
-constexpr QStringView kRowEnd = u"\n            </Row>";
-constexpr QStringView kCellStart = u"\n                <Cell";
-constexpr QStringView kStyleAttribute = u" ss:StyleID=\"";
-constexpr QStringView kDataStart = u">\n                    <Data ss:Type=\"";
-constexpr QStringView kTypeEnd = u"\">";
-constexpr QStringView kCellEnd = u"</Data>\n                </Cell>";
-constexpr QStringView kString = u"String";
-constexpr QStringView kNumber = u"Number";
-constexpr QStringView kDateTime = u"DateTime";
-constexpr QStringView kMidnight = u"T00:00:00.000";
+// The pieces of the data rows, as the XML writer indents them under the open
+// Table element (four blanks a level); a cell's opening is whole for each type.
+constexpr std::string_view kRowStart = "\n            <Row>";
+constexpr std::string_view kRowEnd = "\n            </Row>";
+constexpr std::string_view kCellStart = "\n                <Cell";
+constexpr std::string_view kStyleAttribute = " ss:StyleID=\"";
+constexpr std::string_view kDataStart = ">\n                    <Data ss:Type=\"";
+constexpr std::string_view kTypeEnd = "\">";
+constexpr std::string_view kString = "String";
+constexpr std::string_view kNumber = "Number";
+constexpr std::string_view kDateTime = "DateTime";
+constexpr std::string_view kStringCell = "\n                <Cell>\n                    <Data ss:Type=\"String\">";
+constexpr std::string_view kNumberCell = "\n                <Cell>\n                    <Data ss:Type=\"Number\">";
+constexpr std::string_view kDateCell = "\n                <Cell>\n                    <Data ss:Type=\"DateTime\">";
+constexpr std::string_view kCellEnd = "</Data>\n                </Cell>";
+constexpr std::string_view kMidnightCellEnd = "T00:00:00.000</Data>\n                </Cell>";
+// The most bytes of UTF-8 for one UTF-16 code unit.
+constexpr qsizetype kUtf8PerUnit = 3;
 
 // What a date cell holds when the date is whole: "yyyy-mm-dd".
 bool IsIsoDate(QStringView text)
@@ -40,6 +44,21 @@ bool IsIsoDate(QStringView text)
             return false;
     }
     return true;
+}
+
+// How many characters at the text's start are printable ASCII that XML text
+// holds as it stands: most cell texts are nothing else, and go out as bytes.
+qsizetype AsciiPrefixLength(QStringView text)
+{
+    const char16_t *const begin = text.utf16();
+    const char16_t *const end = begin + text.size();
+    const char16_t *at = begin;
+    for (; at != end; ++at) {
+        const char16_t u = *at;
+        if (u < 0x20 || u >= 0x7f || u == u'<' || u == u'>' || u == u'&' || u == u'"')
+            break;
+    }
+    return at - begin;
 }
 
 // The text without the characters XML 1.0 cannot hold: control characters
@@ -108,7 +127,7 @@ bool CCmnExportTableController_XLSXML::Open(const QString &fileName)
     if (!CCmnExportTableController_TextFile::Open(fileName, encoding))
         return false;
     m_XmlText.clear();
-    m_XmlText.reserve(kFlushChars + kFlushChars / 4);
+    m_Bytes.SetDevice(Device());
     m_Xml = std::make_unique<QXmlStreamWriter>(&m_XmlText);
     m_Escaper = std::make_unique<QXmlStreamWriter>(&m_EscapedText);
     m_Xml->setAutoFormatting(true);
@@ -249,11 +268,10 @@ void CCmnExportTableController_XLSXML::BeginDataRow()
     m_DataColumn = 0;
     if (!m_Xml || !ErrorText().isEmpty())
         return;
-    // The rows are nearly all of the file. They are written here as the XML
-    // writer writes them under the open Table element (four blanks a level),
-    // which is several times faster than element by element; the writer has
-    // just closed the header row, so it goes on as if it had written them.
-    m_XmlText += kRowStart;
+    // The XML writer has just closed the header row, so it goes on as if it
+    // had written the rows.
+    TakeXml();
+    m_Bytes.Append(kRowStart);
 }
 
 void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
@@ -261,62 +279,88 @@ void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &f
 {
     if (!m_Xml || !ErrorText().isEmpty())
         return;
-    QString &out = m_XmlText;
     QStringView text = valueText;
-    QStringView time;
     const int style = StyleIndex(format);
     const int columnStyle = m_DataColumn < m_ColumnStyles.size() ? m_ColumnStyles.at(m_DataColumn) : 0;
     ++m_DataColumn;
-    QStringView type = kString;
+    std::string_view type = kString;
+    std::string_view cell = kStringCell;
+    std::string_view end = kCellEnd;
     // A number or date cell with no value, or a date known only in part,
     // stays text: a spreadsheet rejects anything else under those types.
     if (format.m_Kind >= 2 && format.m_Kind <= 7 && !text.isEmpty()) {
         type = kNumber;
+        cell = kNumberCell;
     } else if (format.m_Kind == 8 && IsIsoDate(text)) {
         type = kDateTime;
-        time = kMidnight;
+        cell = kDateCell;
+        end = kMidnightCellEnd;
     } else if (format.m_Kind == 8) {
         // A date known only to the month or year leaves its unknown parts empty.
         while (text.endsWith(QLatin1Char('-')))
             text.chop(1);
     }
-    out += kCellStart;
     if (style != 0 && style != columnStyle) {
-        out += kStyleAttribute;
-        out += StyleId(style);
-        out += u'"';
+        m_Bytes.Append(kCellStart);
+        m_Bytes.Append(kStyleAttribute);
+        AppendUtf8(StyleId(style));
+        m_Bytes.Append("\"");
+        m_Bytes.Append(kDataStart);
+        m_Bytes.Append(type);
+        m_Bytes.Append(kTypeEnd);
+        AppendCharacters(text);
+        m_Bytes.Append(end);
+        return;
     }
-    out += kDataStart;
-    out += type;
-    out += kTypeEnd;
-    AppendCharacters(text);
-    out += time;
-    out += kCellEnd;
+    // The usual cell, in one piece of the buffer when its text is plain ASCII.
+    char *out = m_Bytes.Reserve(qsizetype(cell.size() + end.size()) + text.size() * kUtf8PerUnit);
+    out = std::copy(cell.cbegin(), cell.cend(), out);
+    const qsizetype plain = AsciiPrefixLength(text);
+    out = std::copy(text.utf16(), text.utf16() + plain, out);
+    if (plain == text.size()) {
+        m_Bytes.Commit(std::copy(end.cbegin(), end.cend(), out));
+        return;
+    }
+    m_Bytes.Commit(out);
+    AppendCharacters(text.mid(plain));
+    m_Bytes.Append(end);
 }
 
 void CCmnExportTableController_XLSXML::EndDataRow()
 {
     if (!m_Xml || !ErrorText().isEmpty())
         return;
-    m_XmlText += kRowEnd;
-    FlushXml(true);
+    m_Bytes.Append(kRowEnd);
+    CheckWriter();
 }
 
 void CCmnExportTableController_XLSXML::AppendCharacters(QStringView text)
 {
-    const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+    const qsizetype ascii = AsciiPrefixLength(text);
+    char *out = m_Bytes.Reserve(ascii);
+    m_Bytes.Commit(std::copy(text.utf16(), text.utf16() + ascii, out));
+    const QStringView rest = text.mid(ascii);
+    if (rest.isEmpty())
+        return;
+    const bool plain = std::all_of(rest.cbegin(), rest.cend(), [](QChar c) {
         const char16_t u = c.unicode();
         return (u >= 0x20 && u < 0x7f && u != u'<' && u != u'>' && u != u'&' && u != u'"')
             || (u >= 0xa0 && !c.isSurrogate() && u < 0xfffe);
     });
     if (plain) {
-        m_XmlText += text;
+        AppendUtf8(rest);
         return;
     }
     // Anything else is escaped by the XML writer's own rules.
     m_EscapedText.resize(0);
-    m_Escaper->writeCharacters(XmlCharacters(text));
-    m_XmlText += m_EscapedText;
+    m_Escaper->writeCharacters(XmlCharacters(rest));
+    AppendUtf8(m_EscapedText);
+}
+
+void CCmnExportTableController_XLSXML::AppendUtf8(QStringView text)
+{
+    char *out = m_Bytes.Reserve(text.size() * kUtf8PerUnit);
+    m_Bytes.Commit(m_Encoder.appendToBuffer(out, text));
 }
 
 void CCmnExportTableController_XLSXML::EndTable()
@@ -324,7 +368,9 @@ void CCmnExportTableController_XLSXML::EndTable()
     if (!m_Xml || !ErrorText().isEmpty())
         return;
     m_Xml->writeEndDocument();
-    FlushXml(false);
+    TakeXml();
+    if (!m_Bytes.Flush())
+        CheckWriter();
 }
 
 QString CCmnExportTableController_XLSXML::ValueDateFormat() const
@@ -334,17 +380,14 @@ QString CCmnExportTableController_XLSXML::ValueDateFormat() const
 
 void CCmnExportTableController_XLSXML::CheckWriter()
 {
-    if ((m_Xml && m_Xml->hasError()) || (m_Escaper && m_Escaper->hasError()))
+    if ((m_Xml && m_Xml->hasError()) || (m_Escaper && m_Escaper->hasError()) || m_Bytes.Failed())
         SetWriteError(CmnFileErrorText(QFileDevice::WriteError));
 }
 
-void CCmnExportTableController_XLSXML::FlushXml(bool whenLarge)
+void CCmnExportTableController_XLSXML::TakeXml()
 {
     CheckWriter();
-    if (!ErrorText().isEmpty() || (whenLarge && m_XmlText.size() < kFlushChars))
-        return;
-    const QByteArray bytes = m_Encoder.encode(m_XmlText);
+    if (!m_XmlText.isEmpty())
+        AppendUtf8(m_XmlText);
     m_XmlText.resize(0);
-    if (Device()->write(bytes) != bytes.size())
-        SetWriteError(CmnFileErrorText(QFileDevice::WriteError));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmnbytewriter.h"
 #include "cmnexporttablecontroller_textfile.h"
 
 #include <QList>
@@ -45,19 +46,25 @@ private:
     void WriteStringCell(const QString &text);
     // A failed write of the XML becomes the error.
     void CheckWriter();
-    // Writes the XML made so far to the file; with `whenLarge`, only once it has
-    // grown past a buffer's worth.
-    void FlushXml(bool whenLarge);
-    // The text of a data cell, escaped as the XML writer escapes it.
+    // Moves what the XML writer has written into the bytes for the file.
+    void TakeXml();
+    // The text of a data cell, escaped as the XML writer escapes it, in UTF-8.
     void AppendCharacters(QStringView text);
+    void AppendUtf8(QStringView text);
 
     QStringList m_HeaderTexts;
+    // The XML writer writes the parts around the rows into this text.
     std::unique_ptr<QXmlStreamWriter> m_Xml;
-    // The XML writer writes into this text, which goes to the file in large
-    // pieces: written straight to the file, every tag and attribute would be
-    // encoded and written on its own, which made the export many times slower.
     QString m_XmlText;
-    QStringEncoder m_Encoder{QStringEncoder::Utf8};
+    // The rows are nearly all of the file and go straight into its bytes as
+    // UTF-8: their markup is ASCII, copied as it stands, and only the cell texts
+    // are encoded. Through the XML writer, element by element, and a text encoded
+    // afterwards, the file cost several times as much.
+    CCmnByteWriter m_Bytes;
+    // Each piece is encoded whole, so no state passes between the pieces: a
+    // broken character at a text's end becomes the replacement character there,
+    // as it does before the markup that follows it.
+    QStringEncoder m_Encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     // Escapes the cell texts that need it, with the writer's own rules.
     std::unique_ptr<QXmlStreamWriter> m_Escaper;
     QString m_EscapedText;

@@ -248,8 +248,11 @@ private:
     };
     SExportSource FindExportSource(int fieldId, CCmnExportCellFormat &format) const;
     QList<SExportSource> FindExportSources(const QList<int> &fieldIds) const;
-    // The record may be null, for an id the register does not hold.
-    void MakeCellTexts(const SExportSource &source, int recordId, const CCmnRegRecord *record,
+    // Each source's field and the kind of its stored value, for a value finder.
+    static QList<std::pair<int, int>> ExportValueFields(const QList<SExportSource> &sources);
+    // The value is the record's stored value of a definition's field, invalid
+    // when it has none or the register holds no record of that id.
+    void MakeCellTexts(const SExportSource &source, int recordId, const QVariant &value,
                        const CCmnExportCellFormat &format, CCmnRegExportCellTexts &texts) const;
     const CCmnRegFieldDef *FindUserFieldDef(int fieldId) const;
     const CCmnRegFieldDef *FindSystemFieldDef(int fieldId) const;

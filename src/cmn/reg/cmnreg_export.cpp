@@ -8,6 +8,7 @@
 #include "cmnregexportcelltexts.h"
 #include "cmnregexportcolumns.h"
 #include "cmnregrecord.h"
+#include "cmnregrecordvaluefinder.h"
 
 #include <vector>
 
@@ -57,10 +58,22 @@ QList<CCmnReg::SExportSource> CCmnReg::FindExportSources(const QList<int> &field
     return sources;
 }
 
-void CCmnReg::MakeCellTexts(const SExportSource &source, int recordId, const CCmnRegRecord *record,
+QList<std::pair<int, int>> CCmnReg::ExportValueFields(const QList<SExportSource> &sources)
+{
+    QList<std::pair<int, int>> fields;
+    fields.reserve(sources.size());
+    for (const SExportSource &source : sources) {
+        // Only a definition's texts are made from the stored value; a kind no
+        // value has keeps the others from looking.
+        const bool stored = source.m_Kind == SExportSource::Definition;
+        fields.emplace_back(source.m_FieldId, stored ? source.m_Def->ValueKind() : -1);
+    }
+    return fields;
+}
+
+void CCmnReg::MakeCellTexts(const SExportSource &source, int recordId, const QVariant &value,
                             const CCmnExportCellFormat &format, CCmnRegExportCellTexts &texts) const
 {
-    static const QVariant none;
     switch (source.m_Kind) {
     case SExportSource::Identity:
         (void)GetIdentityFieldValueText(recordId, source.m_FieldId, format, texts.NewValue(), texts.NewDisplay());
@@ -69,8 +82,7 @@ void CCmnReg::MakeCellTexts(const SExportSource &source, int recordId, const CCm
         (void)GetSpecialFieldValueText(recordId, source.m_FieldId, format, texts.NewValue(), texts.NewDisplay());
         break;
     case SExportSource::Definition:
-        source.m_Def->MakeExportTexts(record ? record->GetValue(source.m_FieldId, source.m_Def->ValueKind()) : none,
-                                      format, texts);
+        source.m_Def->MakeExportTexts(value, format, texts);
         break;
     case SExportSource::Unknown:
         texts.SetEmpty();
@@ -93,13 +105,17 @@ QList<CCmnExportCellFormat> CCmnReg::GetColumnTypes(const QList<int> &fieldIds) 
 QList<QPair<QString, QString>> CCmnReg::GetRowTexts(int recordId, const QList<int> &fieldIds,
                                                     const QList<CCmnExportCellFormat> &formats) const
 {
+    static const QVariant none;
     const QList<SExportSource> sources = FindExportSources(fieldIds);
+    const QList<std::pair<int, int>> fields = ExportValueFields(sources);
     const CCmnRegRecord *record = GetRecord(recordId);
     QList<QPair<QString, QString>> texts;
     texts.reserve(fieldIds.size());
     CCmnRegExportCellTexts cell;
     for (qsizetype i = 0; i < fieldIds.size(); ++i) {
-        MakeCellTexts(sources.at(i), recordId, record, formats.at(i), cell);
+        // One record: a value finder would cost more than it saves.
+        const QVariant &value = record ? record->GetValue(fields.at(i).first, fields.at(i).second) : none;
+        MakeCellTexts(sources.at(i), recordId, value, formats.at(i), cell);
         texts.emplace_back(cell.Value(), cell.Display());
     }
     return texts;
@@ -165,18 +181,19 @@ void CCmnReg::WriteDataRows(CCmnExportTableController &controller, const CCmnReg
         progress->Begin(QStringLiteral("Preparing Data"), int(records.size()));
     // One set of texts per column, reused from row to row.
     std::vector<CCmnRegExportCellTexts> cells(size_t(ids.size()), CCmnRegExportCellTexts(true));
+    CCmnRegRecordValueFinder values(ExportValueFields(sources));
     for (qsizetype row = 0; row < records.size() && controller.ErrorText().isEmpty(); ++row) {
         controller.BeginDataRow();
         // The row begun is still finished, so a stopped table ends on a whole row.
         if (progress && progress->Step(int(row)))
             controller.SetErrorText(QStringLiteral("Cancelled"));
         const int recordId = records.at(row);
-        const CCmnRegRecord *record = GetRecord(recordId);
+        values.SetRecord(GetRecord(recordId));
         for (qsizetype i = 0; i < ids.size(); ++i) {
             if (formats.at(i).m_Kind == kUnknownColumn)
                 continue;
             CCmnRegExportCellTexts &texts = cells[size_t(i)];
-            MakeCellTexts(sources.at(i), recordId, record, formats.at(i), texts);
+            MakeCellTexts(sources.at(i), recordId, values.Value(i), formats.at(i), texts);
             controller.AddDataCell(formats.at(i), texts.Value(), texts.Display());
         }
         controller.EndDataRow();

@@ -79,6 +79,32 @@ void AppendDisplayWithSuffix(CCmnRegExportCellTexts &texts, const QString &suffi
     display += suffix;
 }
 
+// The export's readings of a stored value. The toolkit's conversions dispatch
+// through the meta-type system for every value; the types a register stores
+// are read directly, anything else is left to the toolkit.
+qint64 IntegerOf(const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::Int: return *static_cast<const int *>(value.constData());
+    case QMetaType::LongLong: return *static_cast<const qlonglong *>(value.constData());
+    default: return value.toLongLong();
+    }
+}
+
+double NumberOf(const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::Double: return *static_cast<const double *>(value.constData());
+    case QMetaType::Float: return *static_cast<const float *>(value.constData());
+    default: return value.toDouble();
+    }
+}
+
+bool BoolOf(const QVariant &value)
+{
+    return value.metaType().id() == QMetaType::Bool ? *static_cast<const bool *>(value.constData()) : value.toBool();
+}
+
 QString DateText(const QVariant &value, const QString &format)
 {
     return value.value<CCmnDate>().Format(format, CmnDateCalendarGregorian);
@@ -376,20 +402,20 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
         break;
     }
     case CmnRegFieldBoolean: {
-        const bool yes = value.toBool();
+        const bool yes = BoolOf(value);
         texts.SetShared(yes ? kTrue : kFalse, yes ? m_TrueText : m_FalseText);
         break;
     }
     case CmnRegFieldInteger:
-        CmnAppendInt64(texts.NewValue(), value.toLongLong());
+        CmnAppendInt64(texts.NewValue(), IntegerOf(value));
         AppendDisplayWithSuffix(texts, m_IntSuffix);
         break;
     case CmnRegFieldNumber:
-        CmnAppendDouble(texts.NewValue(), value.toDouble(), m_NumberDecimals);
+        CmnAppendDouble(texts.NewValue(), NumberOf(value), m_NumberDecimals);
         AppendDisplayWithSuffix(texts, m_NumberSuffix);
         break;
     case CmnRegFieldPercentage: {
-        const double fraction = value.toDouble();
+        const double fraction = NumberOf(value);
         CmnAppendDouble(texts.NewValue(), fraction, m_NumberDecimals);
         QString &display = texts.NewDisplay();
         CmnAppendDouble(display, fraction * 100.0, m_PercentDecimals < 0 ? 2 : m_PercentDecimals);

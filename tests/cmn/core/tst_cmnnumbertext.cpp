@@ -172,6 +172,14 @@ void TestCmnNumberText::appendedNumbersMatchTheirTexts_data()
         {"negative decimals mean 3", 2.71828, -1, 271828},
         {"float stored fraction", double(0.3f), 3, 30},
         {"float percent", double(0.3f) * 100.0, 2, 3000},
+        // Decimal halves that binary cannot hold lie just above or below the half.
+        {"just above a half", 0.0005, 3, 5},
+        {"just below a half", 1.0005, 3, 15},
+        {"just below a half, two decimals", 2.675, 2, 25},
+        {"zero decimals", 2.4999, 0, 35},
+        {"scaled just below 2^32", 4294967.2955, 3, 45},
+        {"scaled at 2^32", 4294967.296, 3, 55},
+        {"whole up from .9995", 9.9995001, 3, 65},
     };
     for (const auto &c : cases)
         QTest::newRow(c.name) << c.value << c.decimals << c.whole;

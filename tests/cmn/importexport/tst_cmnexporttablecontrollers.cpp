@@ -7,6 +7,7 @@
 #include "cmnexporttablecontroller_xlsxml.h"
 #include "cmnpagefiles.h"
 #include "cmnprinter.h"
+#include "cmntext.h"
 #include "cmntextfile.h"
 #include "testpdftools.h"
 
@@ -96,6 +97,73 @@ CSpreadsheet ReadSpreadsheet(const QString &path)
     return sheet;
 }
 
+// A register whose cells hold everything a writer must quote, escape, convert
+// or leave out, in every field type, with values missing and of odd kinds.
+constexpr int kPercent = 5;
+constexpr int kChampion = 6;
+constexpr int kMated = 7;
+constexpr int kColour = 8;
+constexpr int kKind = 9;
+
+QSharedPointer<CBioReg> AwkwardRegister()
+{
+    CCmnRegFieldsSettings settings = FieldsSettings();
+    CCmnRegUserFieldSet user = settings.GetUserFields();
+    CCmnRegFieldContextMask shown;
+    shown.SetContext(1, true);
+    CCmnRegFieldDef upper(CmnRegFieldText, 0);
+    upper.m_TextLetterCase = CmnLetterCaseUpper;
+    CCmnRegFieldDef percent(CmnRegFieldPercentage, 0);
+    percent.m_PercentDecimals = 1;
+    CCmnRegFieldDef weight(CmnRegFieldNumber, 0);
+    weight.m_NumberSuffix = QStringLiteral("kg");
+    user.AddField(QStringLiteral("Weight"), CCmnRegUserField(kWeight, weight, shown));
+    user.AddField(QStringLiteral("Percent"), CCmnRegUserField(kPercent, percent, shown));
+    user.AddField(QStringLiteral("Champion"), CCmnRegUserField(kChampion, CCmnRegFieldDef(CmnRegFieldBoolean, 0), shown));
+    user.AddField(QStringLiteral("Mated"), CCmnRegUserField(kMated, CCmnRegFieldDef(CmnRegFieldDate, 0), shown));
+    user.AddField(QStringLiteral("Colour <&>"), CCmnRegUserField(kColour, upper, shown));
+    user.AddField(QStringLiteral("Kind"), CCmnRegUserField(kKind, CCmnRegFieldDef(CmnRegFieldChoice, 0), shown));
+    settings.SetUserFields(user);
+    auto reg = QSharedPointer<CBioReg>::create(settings);
+    const auto date = [](const char *text) {
+        return QVariant::fromValue(CCmnDate::Parse(QLatin1String(text), QStringLiteral("[[dd/]mm/]yyyy"),
+                                                   CmnDateCalendarGregorian));
+    };
+    const int first = AddExportAnimal(*reg, QStringLiteral("Smith, \"Bo\""), QStringLiteral("First line\nsecond line"), 3,
+                                      QStringLiteral("15/03/2020"));
+    ReplaceWith(*reg, first, [&](CBioRegRecord &record) {
+        record.SetValue(kWeight, CmnRegValueNumber, -2.5);
+        record.SetValue(kPercent, CmnRegValueFraction, 0.125f);
+        record.SetValue(kChampion, CmnRegValueBoolean, true);
+        record.SetValue(kMated, CmnRegValueDate, date("03/2020"));
+        record.SetValue(kColour, CmnRegValueText, QStringLiteral("red; white\tand \\\"black\\\""));
+        record.SetValue(kKind, CmnRegValueText, QStringLiteral("a,b"));
+    });
+    AddExportAnimal(*reg, QStringLiteral("#1"));
+    const int third = AddExportAnimal(*reg, QStringLiteral("Smith & Jones <UK>"), QStringLiteral("  padded  \r\nnext"));
+    ReplaceWith(*reg, third, [&](CBioRegRecord &record) {
+        record.SetValue(kLitters, CmnRegValueInteger64, Q_INT64_C(9007199254740993));
+        record.SetValue(kWeight, CmnRegValueNumber, 1e21);
+        record.SetValue(kPercent, CmnRegValueFraction, 1.0f);
+        record.SetValue(kChampion, CmnRegValueBoolean, false);
+        record.SetValue(kMated, CmnRegValueDate, date("2019"));
+        record.SetValue(kColour, CmnRegValueText, QStringLiteral("bell\u0007 and \u0001 and \uFFFF and \"x\""));
+        record.SetValue(kShows, CmnRegValueText, QStringLiteral("stored as text"));
+    });
+    const int fourth = AddExportAnimal(*reg, QStringLiteral("\u00C9lan \u00DCnal \u65E5\u672C \U0001F600"), QString(), 0,
+                                       QStringLiteral("29/02/2000"));
+    ReplaceWith(*reg, fourth, [&](CBioRegRecord &record) {
+        record.SetValue(kLitters, CmnRegValueInteger, -7);
+        record.SetValue(kWeight, CmnRegValueNumber, 0.0005);
+        record.SetValue(kPercent, CmnRegValueFraction, 0.33333f);
+        record.SetValue(kMated, CmnRegValueDate, date("29/02/2000"));
+        record.SetValue(kColour, CmnRegValueText, QString());
+    });
+    // Halves of characters beyond the basic plane, as a damaged import leaves them.
+    AddExportAnimal(*reg, QStringLiteral("lone \xD83D"), QStringLiteral("\xDE00 alone"), 1, QStringLiteral("01/01/1900"));
+    return reg;
+}
+
 QTextTable *FirstTable(QTextDocument *document)
 {
     for (QTextFrame *frame : document->rootFrame()->childFrames()) {
@@ -111,6 +179,8 @@ class TestCmnExportTableControllers : public QObject
 {
     Q_OBJECT
 private slots:
+    void exportsWriteTheirBytes_data();
+    void exportsWriteTheirBytes();
     void delimitedTextReimportsUnchanged_data();
     void delimitedTextReimportsUnchanged();
     void noHeaderLineWithoutTheHeaderFlag();
@@ -124,6 +194,70 @@ private slots:
     void failedExportKeepsTheOlderFile_data();
     void failedExportKeepsTheOlderFile();
 };
+
+void TestCmnExportTableControllers::exportsWriteTheirBytes_data()
+{
+    QTest::addColumn<QString>("golden");
+    QTest::addColumn<CCmnTextEncoding>("encoding");
+    QTest::addColumn<CCmnCsvFormat>("format");
+    QTest::addColumn<bool>("custom");
+    CCmnCsvFormat tab;
+    tab.SetTabSeparated(true);
+    CCmnCsvFormat semicolon = CommaFormat(true);
+    semicolon.SetSeparator(QLatin1Char(';'));
+    const CCmnCsvFormat none;
+    const auto encoding = [](const char *codec, const char *lineEnding, quint8 mark) {
+        return CCmnTextEncoding(QLatin1String(codec), QLatin1String(lineEnding), mark);
+    };
+    QTest::newRow("csv, doubled quotes") << "awkward-doubled.csv" << CCmnTextEncoding() << CommaFormat(true) << false;
+    QTest::newRow("csv, backslash, UTF-8 CRLF")
+        << "awkward-backslash.csv" << encoding("UTF-8", "CRLF", 1) << CommaFormat(false) << true;
+    QTest::newRow("csv, semicolon, Latin-1")
+        << "awkward-semicolon.csv" << encoding("ISO-8859-1", "LF", 0) << semicolon << true;
+    QTest::newRow("txt, tab, UTF-16LE CRLF") << "awkward-tab.txt" << encoding("UTF-16LE", "CRLF", 1) << tab << false;
+    QTest::newRow("html, UTF-8") << "awkward-utf8.html" << encoding("UTF-8", "LOCALE", 1) << none << false;
+    QTest::newRow("html, Windows-1252 CR") << "awkward-1252.html" << encoding("windows-1252", "CR", 0) << none << false;
+    QTest::newRow("spreadsheet") << "awkward.xml" << CCmnTextEncoding() << none << false;
+}
+
+// Every writer's bytes for the awkward register, pinned: a faster writer must
+// not change a single one.
+void TestCmnExportTableControllers::exportsWriteTheirBytes()
+{
+    QFETCH(QString, golden);
+    QFETCH(CCmnTextEncoding, encoding);
+    QFETCH(CCmnCsvFormat, format);
+    QFETCH(bool, custom);
+    const QSharedPointer<CBioReg> reg = AwkwardRegister();
+    CCmnRegExportColumns columns = Columns({kName, kNotes, kLitters, kWeight, kPercent, kChampion, kBorn, kMated,
+                                            kColour, 999, kShows, kKind, kCoefficient});
+    columns.m_DateFormat = QStringLiteral("[[dd/]mm/]yyyy");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(golden);
+    CCmnAutomaticOrCustomTextEncoding encodingChoice;
+    encodingChoice.FixCustom(encoding);
+    QString error;
+    const auto write = [&](auto &controller, bool opened) {
+        if (opened)
+            reg->WriteDataRows(controller, columns);
+        controller.Close();
+        error = opened ? controller.ErrorText() : QStringLiteral("not opened");
+    };
+    if (golden.endsWith(QLatin1String(".xml"))) {
+        CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
+        write(controller, controller.Open(path));
+    } else if (golden.endsWith(QLatin1String(".html"))) {
+        CCmnExportTableController_HTML controller(QStringLiteral("Export"), nullptr);
+        write(controller, controller.Open(path, encodingChoice));
+    } else {
+        CCmnExportTableController_CSV controller(QStringLiteral("Export"), nullptr);
+        write(controller, controller.Open(path, encodingChoice, FormatChoice(format, custom)));
+    }
+    QCOMPARE(error, QString());
+    const QByteArray expected = FileBytes(QDir(qEnvironmentVariable("ORV_TEST_DATA_DIR")).filePath(golden));
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(FileBytes(path), expected);
+}
 
 void TestCmnExportTableControllers::delimitedTextReimportsUnchanged_data()
 {
