@@ -8,8 +8,10 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -19,6 +21,9 @@ Q_GUI_EXPORT int qt_defaultDpiX();
 Q_GUI_EXPORT int qt_defaultDpiY();
 
 namespace {
+
+// A line width no text reaches, to measure texts unbroken.
+constexpr qreal kUnbounded = 1e7;
 
 // The document's only content when it is a table whose rows can be cut
 // anywhere; null otherwise, and for a document laid out in pages of its own.
@@ -46,6 +51,59 @@ QTextTable *FirstTable(const QTextDocument &document)
 qreal RowTop(const QTextDocument &document, const QTextTable &table, int row)
 {
     return document.documentLayout()->blockBoundingRect(table.cellAt(row, 0).firstCursorPosition().block()).top();
+}
+
+// The rows that hold a column's widest text or its widest piece that cannot
+// be broken (a word, or a letter where text breaks anywhere). The toolkit
+// sizes a table's columns from those two widths of each column alone, so a
+// table of these rows gets the whole table's columns at a small part of the
+// cost of laying the whole table out. The measures are the toolkit's own; a
+// few rows more per column stand in for any that tie.
+QList<int> WidestRows(const QTextDocument &source, const QTextTable &table, const QPaintDevice *device)
+{
+    constexpr qsizetype kKept = 3;
+    using TWidest = QList<std::pair<qreal, int>>;
+    const auto offer = [](TWidest &widest, qreal width, int row) {
+        const auto at = std::find_if(widest.begin(), widest.end(), [width](const auto &kept) {
+            return kept.first < width;
+        });
+        if (at - widest.begin() < kKept) {
+            widest.insert(at, {width, row});
+            if (widest.size() > kKept)
+                widest.removeLast();
+        }
+    };
+    std::vector<TWidest> words(table.columns());
+    std::vector<TWidest> texts(table.columns());
+    for (int row = 0; row < table.rows(); ++row) {
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            qreal word = 0;
+            qreal text = 0;
+            for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+                const QTextBlock block = it.currentBlock();
+                QTextLayout layout(block.text(), source.defaultFont(), device);
+                layout.setTextOption(source.defaultTextOption());
+                layout.setFormats(block.textFormats());
+                layout.beginLayout();
+                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                    line.setLineWidth(kUnbounded);
+                layout.endLayout();
+                word = qMax(word, layout.minimumWidth());
+                text = qMax(text, layout.maximumWidth());
+            }
+            offer(words[column], word, row);
+            offer(texts[column], text, row);
+        }
+    }
+    QList<int> rows;
+    for (int column = 0; column < table.columns(); ++column) {
+        for (const auto &kept : words[column] + texts[column]) {
+            if (!rows.contains(kept.second))
+                rows << kept.second;
+        }
+    }
+    return rows;
 }
 
 // Lays documents out as the toolkit's printing lays out its copy of the
@@ -100,6 +158,7 @@ public:
     }
 
     qreal PageHeight() const { return m_Body.height(); }
+    QPaintDevice *Device() const { return m_Painter.device(); }
 
     // Whether every page asked for has been printed.
     bool Done() const { return m_Printed >= m_ToPage; }
@@ -162,11 +221,24 @@ public:
         : m_Printer(printer)
         , m_Table(table)
     {
+        const QList<int> rows = WidestRows(source, table, printer.Device());
+        QTextDocument scratch;
+        QTextTable *widest = QTextCursor(&scratch).insertTable(int(rows.size()), table.columns(), table.format());
+        for (qsizetype row = 0; row < rows.size(); ++row) {
+            for (int column = 0; column < table.columns(); ++column) {
+                const QTextTableCell cell = table.cellAt(rows.at(row), column);
+                QTextCursor text = cell.firstCursorPosition();
+                text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextTableCell copy = widest->cellAt(int(row), column);
+                copy.setFormat(cell.format());
+                copy.firstCursorPosition().insertFragment(text.selection());
+            }
+        }
         const std::unique_ptr<QTextDocument> whole = printer.NewDocument(false);
-        QTextCursor(whole.get()).insertFragment(QTextDocumentFragment(&source));
+        QTextCursor(whole.get()).insertFragment(QTextDocumentFragment(&scratch));
         const QTextTable *laid = FirstTable(*whole);
         // A cell's text is as wide as its column but for the padding on both sides.
-        const qreal scale = qreal(whole->documentLayout()->paintDevice()->logicalDpiY()) / qt_defaultDpiY();
+        const qreal scale = qreal(printer.Device()->logicalDpiY()) / qt_defaultDpiY();
         const qreal padding = 2 * laid->format().cellPadding();
         for (int column = 0; column < laid->columns(); ++column) {
             const QTextBlock block = laid->cellAt(0, column).firstCursorPosition().block();

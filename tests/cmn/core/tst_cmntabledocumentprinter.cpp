@@ -43,6 +43,24 @@ std::unique_ptr<QTextDocument> RecordTable(int records, int columns, bool empty 
     return document;
 }
 
+// A table too wide for the paper in two columns, the last of which has its
+// longest text in one row and its widest letter ("m", where a text may break
+// anywhere) in another, short row: those rows alone set that column's width.
+std::unique_ptr<QTextDocument> TableSizedByTwoRows(int records)
+{
+    std::unique_ptr<QTextDocument> document = RecordTable(records, 3, true);
+    QTextTable *table = qobject_cast<QTextTable *>(document->rootFrame()->childFrames().constFirst());
+    for (int row = 1; row <= records; ++row) {
+        table->cellAt(row, 0).firstCursorPosition().insertText(QStringLiteral("R%1").arg(row));
+        table->cellAt(row, 1).firstCursorPosition().insertText(QStringLiteral("notes ").repeated(20));
+        const QString last = row == records - 7 ? QStringLiteral("a far longer text ").repeated(6)
+            : row == records - 20              ? QStringLiteral("m")
+                                               : QStringLiteral("sire and dog of the litter");
+        table->cellAt(row, 2).firstCursorPosition().insertText(last);
+    }
+    return document;
+}
+
 std::unique_ptr<QTextDocument> Paragraphs(int count)
 {
     auto document = std::make_unique<QTextDocument>();
@@ -81,6 +99,7 @@ void TestCmnTableDocumentPrinter::printsThePagesTheToolkitPrints_data()
     QTest::addColumn<QString>("ranges");
     QTest::newRow("many slices") << std::shared_ptr<QTextDocument>(RecordTable(240, 9)) << 20 << "";
     QTest::newRow("slices grown to fill pages") << std::shared_ptr<QTextDocument>(RecordTable(90, 9)) << 3 << "";
+    QTest::newRow("columns sized by two rows") << std::shared_ptr<QTextDocument>(TableSizedByTwoRows(150)) << 20 << "";
     QTest::newRow("one slice") << std::shared_ptr<QTextDocument>(RecordTable(60, 9)) << 400 << "";
     QTest::newRow("header alone") << std::shared_ptr<QTextDocument>(RecordTable(0, 9)) << 20 << "";
     QTest::newRow("empty column") << std::shared_ptr<QTextDocument>(RecordTable(120, 1, true)) << 20 << "";
