@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <vector>
 
 // The resolution the toolkit lays a document out for when it has no device of
 // its own: its printing sizes the page margins in it, and so must we.

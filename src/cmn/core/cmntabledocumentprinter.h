@@ -10,7 +10,8 @@ class QTextDocument;
 // printing a whole table costs the square of its pages, and its fixed-point
 // positions overflow past some thousands of pages. Each slice is printed but
 // for its last page, whose rows begin the next slice, so the pages break
-// where the whole table's would.
+// where the whole table's would. The table's cells must not span rows, as a
+// record table's never do: a slice may begin inside such a cell.
 class CCmnTableDocumentPrinter
 {
 public:
