@@ -10,6 +10,7 @@
 #include "cmnprinter.h"
 #include "cmnregexportcolumns.h"
 #include "cmnregfieldssettings.h"
+#include "cmntabledocumentprinter.h"
 #include "cmntextencoding.h"
 #include "cmntextwriter.h"
 
@@ -169,8 +170,7 @@ void BM_ExportPdf(benchmark::State &state)
         QTextDocument *document = controller.Document();
         const QString error = CmnWritePdfFile(fixture.m_Path, printer.pageLayout(), printer.resolution(), QString(),
                                               [document](QPagedPaintDevice &device) {
-                                                  document->print(&device);
-                                                  return true;
+                                                  return CCmnTableDocumentPrinter(*document).Print(device);
                                               });
         if (!error.isEmpty())
             state.SkipWithError("export failed");

@@ -25,7 +25,8 @@ QString Run(const QString &tool, const QStringList &arguments)
 bool OrvPdfToolsInstalled()
 {
     return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()
-        && !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+        && !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()
+        && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }
 
 QString OrvPdfInfo(const QString &path)
@@ -38,6 +39,11 @@ QString OrvPdfInfoField(const QString &path, const QString &field)
     const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(QRegularExpression::escape(field)),
                                   QRegularExpression::MultilineOption);
     return line.match(OrvPdfInfo(path)).captured(1).trimmed();
+}
+
+QString OrvPdfText(const QString &path)
+{
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
 }
 
 QImage OrvRenderPdfPage(const QString &path, int dotsPerInch, const QString &pngPath)

@@ -13,6 +13,9 @@ QString OrvPdfInfo(const QString &path);
 // One field of pdfinfo's output ("Pages", "Page size", "Creator"); empty when absent.
 QString OrvPdfInfoField(const QString &path, const QString &field);
 
+// The PDF's text as pdftotext lays it out, line by line; empty when it fails.
+QString OrvPdfText(const QString &path);
+
 // The first page of the PDF rendered by pdftoppm at the dots per inch, also
 // kept as pngPath when one is given (for looking at it); null when it fails.
 QImage OrvRenderPdfPage(const QString &path, int dotsPerInch, const QString &pngPath = QString());

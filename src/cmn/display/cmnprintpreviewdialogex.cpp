@@ -17,6 +17,7 @@
 #include "cmnprintpreviewgraphicsview.h"
 #include "cmnprintpreviewwidgetex.h"
 #include "cmnsceneprintdialog.h"
+#include "cmntabledocumentprinter.h"
 #include "cmntoolbar.h"
 #include "cmnzoomcombobox.h"
 
@@ -255,7 +256,7 @@ void CCmnPrintPreviewDialogEx::SetTextDocument(QTextDocument *document)
 void CCmnPrintPreviewDialogEx::Slot_paintRequested_printPreviewTextDocument(QPrinter *printer)
 {
     if (m_Document)
-        m_Document->print(printer);
+        CCmnTableDocumentPrinter(*m_Document).Print(*printer);
 }
 
 void CCmnPrintPreviewDialogEx::setVisible(bool visible)

@@ -22,6 +22,7 @@
 #include "cmnregexportcolsdialog.h"
 #include "cmnregexportcolspage.h"
 #include "cmnregexportcolumns.h"
+#include "cmntabledocumentprinter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -107,12 +108,9 @@ bool MakeDocument(const CCmnReg &reg, const CCmnRegExportColumns &columns,
     return ReportControllerError(controller);
 }
 
-TCmnPagePainter DocumentPainter(QTextDocument *document)
+TCmnPagePainter DocumentPainter(const QTextDocument *document)
 {
-    return [document](QPagedPaintDevice &device) {
-        document->print(&device);
-        return true;
-    };
+    return [document](QPagedPaintDevice &device) { return CCmnTableDocumentPrinter(*document).Print(device); };
 }
 
 bool IsCommaSeparatedName(const QString &path)
@@ -297,7 +295,7 @@ void CCmnRegTableExport::PrintData(const CCmnReg &reg, const QString &documentTi
     printer.setDocName(docTitle);
     const QString file = printer.outputFileName();
     if (file.isEmpty() && printer.outputFormat() == QPrinter::NativeFormat) {
-        controller.Document()->print(&printer);
+        CCmnTableDocumentPrinter(*controller.Document()).Print(printer);
         return;
     }
     if (file.isEmpty()) {
