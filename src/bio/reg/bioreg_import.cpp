@@ -234,7 +234,7 @@ public:
                          const CImportFields &fields)
         : m_Reg(reg), m_Progress(progress), m_Messages(messages), m_Cols(cols), m_Fields(fields), m_Ids(cols),
           m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords)),
-          m_LastTexts(size_t(cols.m_Cols.size()))
+          m_LastTexts(size_t(cols.m_Cols.size())), m_ValuesPerRow(ValuesPerRow(cols, fields))
     {
     }
 
@@ -253,6 +253,28 @@ public:
 
 private:
     bool Cancel() const { return m_Progress && m_Progress->WasCanceled(); }
+
+    // The most values a row stores besides the fields' defaults.
+    static qsizetype ValuesPerRow(const CBioImportCols &cols, const CImportFields &fields)
+    {
+        qsizetype count = (fields.m_InputIdField ? 1 : 0) + (fields.m_LineNumberField ? 1 : 0);
+        for (qsizetype i = 0; i < cols.m_Cols.size(); ++i) {
+            switch (cols.m_Cols.at(i).m_Field) {
+            case BioImportFieldDateOfBirth:
+            case BioImportFieldDateOfDeath:
+            case BioImportFieldTitle:
+            case BioImportFieldSuffix:
+                ++count;
+                break;
+            case BioImportFieldUser:
+                count += fields.m_ColumnFields.at(i) ? 1 : 0;
+                break;
+            default:
+                break;
+            }
+        }
+        return count;
+    }
 
     bool Scan(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
     {
@@ -317,6 +339,7 @@ private:
         // One allocation for the record and its count instead of two.
         row.m_Record = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         CBioRegRecord &record = *row.m_Record;
+        record.ReserveValues(record.GetValues().size() + m_ValuesPerRow);
         if (m_Fields.m_LineNumberField)
             record.SetValue(m_Fields.m_LineNumberField, CmnRegValueInteger, line);
         row.m_Id = row.m_Sire = row.m_Dam = m_Ids.Key(QString(), nullptr);
@@ -640,6 +663,7 @@ private:
     const QStringList m_MaleWords;
     const QStringList m_FemaleWords;
     std::vector<QString> m_LastTexts;
+    const qsizetype m_ValuesPerRow;
     std::vector<TRow> m_Rows;
     // Rows whose ID cells were no whole numbers, by row, with those cells: few,
     // so kept apart from the rows.
