@@ -111,13 +111,12 @@ struct CTextIds
         const QString text = m_CaseSensitive ? cell : cell.toUpper();
         if (text.isEmpty() || text == m_Null)
             return kNone;
-        // Numbers are stored plus one, so that 0 marks a text met just now.
-        int &number = m_Numbers[text];
-        if (number == 0) {
-            m_Texts.push_back(text);
-            number = int(m_Texts.size());
-        }
-        return number - 1;
+        if (const auto found = m_Numbers.constFind(QStringView(text)); found != m_Numbers.cend())
+            return *found;
+        m_Texts.push_back(text);
+        const int number = int(m_Texts.size() - 1);
+        m_Numbers.insert(QStringView(m_Texts.back()), number);
+        return number;
     }
     bool IsNull(int key) const { return key == kNone; }
     const QString &Text(int key) const { return m_Texts[size_t(key)]; }
@@ -131,8 +130,11 @@ struct CTextIds
 
     bool m_CaseSensitive;
     QString m_Null;
-    QHash<QString, int> m_Numbers;
     std::vector<QString> m_Texts;
+    // Views of those texts, whose characters stay put while the vector grows: a
+    // hash of views frees no strings of its own, where one of strings would free
+    // them in its own scattered order, missing the caches at every one.
+    QHash<QStringView, int> m_Numbers;
 };
 
 // The IDs already met in one pass: bits over a narrow range of whole numbers,
@@ -593,7 +595,7 @@ private:
         // in the order they were made touches the records in memory order, where
         // the ID list's order would jump around a large register.
         for (size_t i = 0; i < m_Rows.size(); ++i) {
-            const TRow &row = m_Rows[i];
+            TRow &row = m_Rows[i];
             if (!row.m_Record)
                 continue;
             if (const int sire = EntryOf(i, ImportSire); sire >= 0)
@@ -601,6 +603,9 @@ private:
             if (const int dam = EntryOf(i, ImportDam); dam >= 0)
                 row.m_Record->m_Dam = m_Entries[size_t(dam)].m_RecordId;
             row.m_Record->m_Name = std::move(m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name);
+            // The row lets go of the record while it is in the caches: left to the
+            // rows' destructor, that would be one more visit to every record.
+            row.m_Record.reset();
         }
         for (const auto &[entry, record] : placeholders)
             record->m_Name = std::move(m_Entries[size_t(entry)].m_Name);
@@ -626,10 +631,12 @@ private:
                 entry.m_Name = m_Ids.Text(entry.m_Key);
             return;
         }
+        // Moved, not copied: the rows' destructor then leaves the names alone
+        // instead of visiting every one of them again.
         for (size_t i = 0; i < m_Rows.size(); ++i) {
-            const TRow &row = m_Rows[i];
+            TRow &row = m_Rows[i];
             if (row.m_Record && !row.m_Name.isEmpty())
-                m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name = row.m_Name;
+                m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name = std::move(row.m_Name);
         }
         for (const EImportRole role : {ImportSire, ImportDam}) {
             for (const auto &[i, name] : m_ParentNames[role]) {
