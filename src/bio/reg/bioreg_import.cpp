@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -498,13 +499,27 @@ private:
     bool DropDuplicates()
     {
         StartPass(QStringLiteral("Detecting duplicate IDs..."));
-        CSeenIds seen(m_Lowest, m_Highest, m_KeptRows);
+        // Files are often in ID order: while every ID is above the one before,
+        // none can be a duplicate and the IDs need no set, which in a large file
+        // of wide IDs misses the caches at every row. The set is made, holding
+        // the IDs before, at the first ID out of order.
+        std::optional<CSeenIds> seen;
+        std::optional<TKey> last;
         const QString animal = AnimalWord();
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             TRow &row = m_Rows[i];
             if (!row.m_Record)
                 continue;
-            if (!seen.Insert(row.m_Id)) {
+            if (!seen && (!last || *last < row.m_Id)) {
+                last = row.m_Id;
+            } else if (!seen) {
+                seen.emplace(m_Lowest, m_Highest, m_KeptRows);
+                for (size_t before = 0; before < i; ++before) {
+                    if (m_Rows[before].m_Record)
+                        seen->Insert(m_Rows[before].m_Id);
+                }
+            }
+            if (seen && !seen->Insert(row.m_Id)) {
                 m_Messages.append(QStringLiteral("Line %1, %2 with duplicate ID (%3), ignored")
                                       .arg(row.m_Line)
                                       .arg(animal, m_Ids.Text(row.m_Id)));

@@ -156,6 +156,9 @@ void TestBioRegImport::importsRows_data()
     QTest::newRow("first of a duplicate ID stays") << QByteArray("1,,,Rex\n2,,,Bella\n1,,,Max\n") << kIdSireDamName
                                                    << false << "Rex/0// Bella/0//"
                                                    << QStringList{"Line 3, dog with duplicate ID (1), ignored"};
+    QTest::newRow("duplicates of IDs met before the first one out of order")
+        << QByteArray("1,,,A\n5,,,B\n3,,,C\n5,,,D\n1,,,E\n") << kIdSireDamName << false << "A/0// B/0// C/0//"
+        << QStringList{"Line 4, dog with duplicate ID (5), ignored", "Line 5, dog with duplicate ID (1), ignored"};
     QTest::newRow("text IDs ignore letter case")
         << QByteArray("ab1,,,Rex\nAB1,,,Max\nab2,aB1,,Bella\n") << kTextIds << false << "Rex/0// Bella/0/Rex/"
         << QStringList{"Line 2, dog with duplicate ID (AB1), ignored"};
