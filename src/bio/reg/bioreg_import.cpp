@@ -11,6 +11,7 @@
 #include "cmndate.h"
 #include "cmnprogress.h"
 #include "cmnreglayoutitems.h"
+#include "cmnreglookuplists.h"
 #include "cmnregfieldssettings.h"
 #include "cmnreguserfieldset.h"
 #include "cmnregvaluekind.h"
@@ -241,7 +242,22 @@ public:
     {
     }
 
+    // Also fills the lookup lists, or leaves them empty when it fails.
     QString Run(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
+    {
+        // Each row's values go into the lookup lists as it is read, while its
+        // record is in the caches: a pass over a large register afterwards would
+        // miss them at every record. Rows dropped later, and every row when none
+        // becomes a record, make the lists start again from the register.
+        m_Reg.RebuildLookupLists();
+        QString result = Import(format, reader, device);
+        if (!result.isEmpty() || m_ListedDroppedRows)
+            m_Reg.RebuildLookupLists();
+        return result;
+    }
+
+private:
+    QString Import(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
     {
         if (!Scan(format, reader, device))
             return Cancelled();
@@ -254,7 +270,6 @@ public:
         return QString();
     }
 
-private:
     bool Cancel() const { return m_Progress && m_Progress->WasCanceled(); }
 
     // The most values a row stores besides the fields' defaults.
@@ -407,6 +422,8 @@ private:
         }
         if (!badIds.isEmpty())
             m_BadIds.emplace_back(m_Rows.size(), std::move(badIds));
+        if (!m_Ids.IsNull(row.m_Id))
+            m_Reg.GetLookupLists().Update(&record, nullptr, CCmnRegLookupLists::RecordAdded);
         m_Rows.push_back(std::move(row));
     }
 
@@ -524,6 +541,7 @@ private:
                                       .arg(row.m_Line)
                                       .arg(animal, m_Ids.Text(row.m_Id)));
                 row.m_Record.reset();
+                m_ListedDroppedRows = true;
             } else if (!Pass(qsizetype(i))) {
                 return false;
             }
@@ -636,6 +654,7 @@ private:
         auto placeholder = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         placeholder->m_Sex = sex;
         entry.m_RecordId = m_Reg.AddRecord(placeholder, false);
+        m_Reg.GetLookupLists().Update(placeholder.data(), nullptr, CCmnRegLookupLists::RecordAdded);
         placeholders.emplace_back(entryIndex, placeholder.data());
     }
 
@@ -695,6 +714,8 @@ private:
     std::vector<int> m_EntryOf;
     std::vector<TEntry> m_Entries;
     qsizetype m_KeptRows = 0;
+    // Whether the lookup lists were given rows that were then dropped.
+    bool m_ListedDroppedRows = false;
     TKey m_Lowest{};
     TKey m_Highest{};
 };
@@ -834,7 +855,6 @@ QString CBioReg::ImportDelimitedText(CCmnProgress *progress, QString &warning, Q
 
     InvalidateOffspring();
     RebuildIndexLists();
-    RebuildLookupLists();
     RebuildParentIndex();
     return QString();
 }
