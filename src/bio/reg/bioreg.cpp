@@ -273,9 +273,14 @@ void CBioReg::RebuildParentIndex()
     InvalidateOffspring();
     // In id order rather than the name order of the index: the records are then
     // read in the order they are stored, which in a large register is far faster.
-    for (const int id : GetRecordIds()) {
+    const QVector<int> ids = GetRecordIds();
+    // Room for every id at once: grown id by id, the table is copied whole every
+    // few thousand records, which at a million records costs more than the rest.
+    if (!ids.isEmpty())
+        m_ParentIndex.Grow(ids.back(), 0);
+    for (const int id : ids) {
         if (const CBioRegRecord *record = GetBioRecord(id))
-            SetParentIndexEntry(id, *record);
+            m_ParentIndex.SetParents(id, record->m_Sire, record->m_Dam);
     }
 }
 

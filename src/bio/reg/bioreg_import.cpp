@@ -11,6 +11,7 @@
 #include "cmndate.h"
 #include "cmnprogress.h"
 #include "cmnreglayoutitems.h"
+#include "cmnreglookuplists.h"
 #include "cmnregfieldssettings.h"
 #include "cmnreguserfieldset.h"
 #include "cmnregvaluekind.h"
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -111,13 +113,12 @@ struct CTextIds
         const QString text = m_CaseSensitive ? cell : cell.toUpper();
         if (text.isEmpty() || text == m_Null)
             return kNone;
-        // Numbers are stored plus one, so that 0 marks a text met just now.
-        int &number = m_Numbers[text];
-        if (number == 0) {
-            m_Texts.push_back(text);
-            number = int(m_Texts.size());
-        }
-        return number - 1;
+        if (const auto found = m_Numbers.constFind(QStringView(text)); found != m_Numbers.cend())
+            return *found;
+        m_Texts.push_back(text);
+        const int number = int(m_Texts.size() - 1);
+        m_Numbers.insert(QStringView(m_Texts.back()), number);
+        return number;
     }
     bool IsNull(int key) const { return key == kNone; }
     const QString &Text(int key) const { return m_Texts[size_t(key)]; }
@@ -131,8 +132,11 @@ struct CTextIds
 
     bool m_CaseSensitive;
     QString m_Null;
-    QHash<QString, int> m_Numbers;
     std::vector<QString> m_Texts;
+    // Views of those texts, whose characters stay put while the vector grows: a
+    // hash of views frees no strings of its own, where one of strings would free
+    // them in its own scattered order, missing the caches at every one.
+    QHash<QStringView, int> m_Numbers;
 };
 
 // The IDs already met in one pass: bits over a narrow range of whole numbers,
@@ -234,11 +238,26 @@ public:
                          const CImportFields &fields)
         : m_Reg(reg), m_Progress(progress), m_Messages(messages), m_Cols(cols), m_Fields(fields), m_Ids(cols),
           m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords)),
-          m_LastTexts(size_t(cols.m_Cols.size()))
+          m_LastTexts(size_t(cols.m_Cols.size())), m_ValuesPerRow(ValuesPerRow(cols, fields))
     {
     }
 
+    // Also fills the lookup lists, or leaves them empty when it fails.
     QString Run(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
+    {
+        // Each row's values go into the lookup lists as it is read, while its
+        // record is in the caches: a pass over a large register afterwards would
+        // miss them at every record. Rows dropped later, and every row when none
+        // becomes a record, make the lists start again from the register.
+        m_Reg.RebuildLookupLists();
+        QString result = Import(format, reader, device);
+        if (!result.isEmpty() || m_ListedDroppedRows)
+            m_Reg.RebuildLookupLists();
+        return result;
+    }
+
+private:
+    QString Import(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
     {
         if (!Scan(format, reader, device))
             return Cancelled();
@@ -251,8 +270,29 @@ public:
         return QString();
     }
 
-private:
     bool Cancel() const { return m_Progress && m_Progress->WasCanceled(); }
+
+    // The most values a row stores besides the fields' defaults.
+    static qsizetype ValuesPerRow(const CBioImportCols &cols, const CImportFields &fields)
+    {
+        qsizetype count = (fields.m_InputIdField ? 1 : 0) + (fields.m_LineNumberField ? 1 : 0);
+        for (qsizetype i = 0; i < cols.m_Cols.size(); ++i) {
+            switch (cols.m_Cols.at(i).m_Field) {
+            case BioImportFieldDateOfBirth:
+            case BioImportFieldDateOfDeath:
+            case BioImportFieldTitle:
+            case BioImportFieldSuffix:
+                ++count;
+                break;
+            case BioImportFieldUser:
+                count += fields.m_ColumnFields.at(i) ? 1 : 0;
+                break;
+            default:
+                break;
+            }
+        }
+        return count;
+    }
 
     bool Scan(const CCmnCsvFormat &format, CCmnTextReader &reader, QIODevice *device)
     {
@@ -317,6 +357,7 @@ private:
         // One allocation for the record and its count instead of two.
         row.m_Record = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         CBioRegRecord &record = *row.m_Record;
+        record.ReserveValues(record.GetValues().size() + m_ValuesPerRow);
         if (m_Fields.m_LineNumberField)
             record.SetValue(m_Fields.m_LineNumberField, CmnRegValueInteger, line);
         row.m_Id = row.m_Sire = row.m_Dam = m_Ids.Key(QString(), nullptr);
@@ -381,6 +422,8 @@ private:
         }
         if (!badIds.isEmpty())
             m_BadIds.emplace_back(m_Rows.size(), std::move(badIds));
+        if (!m_Ids.IsNull(row.m_Id))
+            m_Reg.GetLookupLists().Update(&record, nullptr, CCmnRegLookupLists::RecordAdded);
         m_Rows.push_back(std::move(row));
     }
 
@@ -473,17 +516,32 @@ private:
     bool DropDuplicates()
     {
         StartPass(QStringLiteral("Detecting duplicate IDs..."));
-        CSeenIds seen(m_Lowest, m_Highest, m_KeptRows);
+        // Files are often in ID order: while every ID is above the one before,
+        // none can be a duplicate and the IDs need no set, which in a large file
+        // of wide IDs misses the caches at every row. The set is made, holding
+        // the IDs before, at the first ID out of order.
+        std::optional<CSeenIds> seen;
+        std::optional<TKey> last;
         const QString animal = AnimalWord();
         for (size_t i = 0; i < m_Rows.size(); ++i) {
             TRow &row = m_Rows[i];
             if (!row.m_Record)
                 continue;
-            if (!seen.Insert(row.m_Id)) {
+            if (!seen && (!last || *last < row.m_Id)) {
+                last = row.m_Id;
+            } else if (!seen) {
+                seen.emplace(m_Lowest, m_Highest, m_KeptRows);
+                for (size_t before = 0; before < i; ++before) {
+                    if (m_Rows[before].m_Record)
+                        seen->Insert(m_Rows[before].m_Id);
+                }
+            }
+            if (seen && !seen->Insert(row.m_Id)) {
                 m_Messages.append(QStringLiteral("Line %1, %2 with duplicate ID (%3), ignored")
                                       .arg(row.m_Line)
                                       .arg(animal, m_Ids.Text(row.m_Id)));
                 row.m_Record.reset();
+                m_ListedDroppedRows = true;
             } else if (!Pass(qsizetype(i))) {
                 return false;
             }
@@ -570,7 +628,7 @@ private:
         // in the order they were made touches the records in memory order, where
         // the ID list's order would jump around a large register.
         for (size_t i = 0; i < m_Rows.size(); ++i) {
-            const TRow &row = m_Rows[i];
+            TRow &row = m_Rows[i];
             if (!row.m_Record)
                 continue;
             if (const int sire = EntryOf(i, ImportSire); sire >= 0)
@@ -578,6 +636,9 @@ private:
             if (const int dam = EntryOf(i, ImportDam); dam >= 0)
                 row.m_Record->m_Dam = m_Entries[size_t(dam)].m_RecordId;
             row.m_Record->m_Name = std::move(m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name);
+            // The row lets go of the record while it is in the caches: left to the
+            // rows' destructor, that would be one more visit to every record.
+            row.m_Record.reset();
         }
         for (const auto &[entry, record] : placeholders)
             record->m_Name = std::move(m_Entries[size_t(entry)].m_Name);
@@ -593,6 +654,7 @@ private:
         auto placeholder = QSharedPointer<CBioRegRecord>::create(&m_Reg);
         placeholder->m_Sex = sex;
         entry.m_RecordId = m_Reg.AddRecord(placeholder, false);
+        m_Reg.GetLookupLists().Update(placeholder.data(), nullptr, CCmnRegLookupLists::RecordAdded);
         placeholders.emplace_back(entryIndex, placeholder.data());
     }
 
@@ -603,10 +665,12 @@ private:
                 entry.m_Name = m_Ids.Text(entry.m_Key);
             return;
         }
+        // Moved, not copied: the rows' destructor then leaves the names alone
+        // instead of visiting every one of them again.
         for (size_t i = 0; i < m_Rows.size(); ++i) {
-            const TRow &row = m_Rows[i];
+            TRow &row = m_Rows[i];
             if (row.m_Record && !row.m_Name.isEmpty())
-                m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name = row.m_Name;
+                m_Entries[size_t(EntryOf(i, ImportOwnId))].m_Name = std::move(row.m_Name);
         }
         for (const EImportRole role : {ImportSire, ImportDam}) {
             for (const auto &[i, name] : m_ParentNames[role]) {
@@ -640,6 +704,7 @@ private:
     const QStringList m_MaleWords;
     const QStringList m_FemaleWords;
     std::vector<QString> m_LastTexts;
+    const qsizetype m_ValuesPerRow;
     std::vector<TRow> m_Rows;
     // Rows whose ID cells were no whole numbers, by row, with those cells: few,
     // so kept apart from the rows.
@@ -649,6 +714,8 @@ private:
     std::vector<int> m_EntryOf;
     std::vector<TEntry> m_Entries;
     qsizetype m_KeptRows = 0;
+    // Whether the lookup lists were given rows that were then dropped.
+    bool m_ListedDroppedRows = false;
     TKey m_Lowest{};
     TKey m_Highest{};
 };
@@ -788,7 +855,6 @@ QString CBioReg::ImportDelimitedText(CCmnProgress *progress, QString &warning, Q
 
     InvalidateOffspring();
     RebuildIndexLists();
-    RebuildLookupLists();
     RebuildParentIndex();
     return QString();
 }

@@ -38,6 +38,9 @@ public:
     // replaced, whatever its kind was, or added.
     void SetValue(int fieldId, int kind, const QVariant &value);
     bool RemoveValue(int fieldId);
+    // Room for that many values in all, so that a filler that knows how many it
+    // adds makes one allocation instead of one per doubling.
+    void ReserveValues(qsizetype count) { m_Values.reserve(count); }
 
     const QList<CCmnRegStoredValue> &GetValues() const { return m_Values; }
     // For the register's reader: the values exactly as stored.

@@ -9,6 +9,9 @@
 #include "cmndate.h"
 #include "cmnframework.h"
 #include "cmnprogress.h"
+#include "cmnregfieldlookup.h"
+#include "cmnreglookuplists.h"
+#include "cmnreguserfieldset.h"
 #include "cmnregvaluekind.h"
 #include "cmntextencoding.h"
 #include "faildevice.h"
@@ -96,6 +99,22 @@ QStringList UserFieldNames(const CBioReg &reg)
     return names;
 }
 
+// The texts the user field's own drop-down list offers, in list order.
+QStringList Offered(CBioReg &reg, const QString &fieldName)
+{
+    const CCmnRegUserFieldSet &set = reg.GetFieldsSettings().GetUserFields();
+    const auto index = set.FindField(fieldName, Qt::CaseSensitive);
+    CCmnRegFieldLookup *field = index < 0 ? nullptr : reg.GetLookupLists().FindField(set.m_Items.at(index).second.m_Id);
+    CCmnRegLookupList *list = field ? field->PrivateList() : nullptr;
+    if (!list)
+        return {};
+    list->m_List.Flush();
+    QStringList texts;
+    for (const CCmnStringTriple &triple : list->m_List.Items())
+        texts.append(triple.m_Text);
+    return texts;
+}
+
 const QString kIdSireDamName = QStringLiteral("0;1:1,3,;2:2,3,;3:3,3,;4:6,1,");
 const QString kTextIds = QStringLiteral("0;1:1,1,;2:2,1,;3:3,1,;4:6,1,");
 
@@ -111,6 +130,8 @@ private slots:
     void importsRows_data();
     void importsRows();
     void storesValuesInFields();
+    void offersTheKeptRowsValues_data();
+    void offersTheKeptRowsValues();
     void limitsUserFields_data();
     void limitsUserFields();
     void parentLoopsStayDataAndWalksEnd();
@@ -156,6 +177,9 @@ void TestBioRegImport::importsRows_data()
     QTest::newRow("first of a duplicate ID stays") << QByteArray("1,,,Rex\n2,,,Bella\n1,,,Max\n") << kIdSireDamName
                                                    << false << "Rex/0// Bella/0//"
                                                    << QStringList{"Line 3, dog with duplicate ID (1), ignored"};
+    QTest::newRow("duplicates of IDs met before the first one out of order")
+        << QByteArray("1,,,A\n5,,,B\n3,,,C\n5,,,D\n1,,,E\n") << kIdSireDamName << false << "A/0// B/0// C/0//"
+        << QStringList{"Line 4, dog with duplicate ID (5), ignored", "Line 5, dog with duplicate ID (1), ignored"};
     QTest::newRow("text IDs ignore letter case")
         << QByteArray("ab1,,,Rex\nAB1,,,Max\nab2,aB1,,Bella\n") << kTextIds << false << "Rex/0// Bella/0/Rex/"
         << QStringList{"Line 2, dog with duplicate ID (AB1), ignored"};
@@ -263,6 +287,30 @@ void TestBioRegImport::storesValuesInFields()
     QCOMPARE(rex->GetValue(field("Input Line Number").m_Id, CmnRegValueInteger).toInt(), 2);
 }
 
+void TestBioRegImport::offersTheKeptRowsValues_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("columns");
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("every row kept") << QByteArray("1,,,A,x\n2,,,B,x\n3,,,C,w\n") << kIdSireDamName
+                                    << QStringList{"w", "x"};
+    QTest::newRow("not a duplicate's") << QByteArray("1,,,A,x\n2,,,B,y\n1,,,C,z\n") << kIdSireDamName
+                                       << QStringList{"x", "y"};
+    QTest::newRow("not a duplicate text ID's") << QByteArray("a,,,A,x\nA,,,B,y\n") << kTextIds << QStringList{"x"};
+    QTest::newRow("not an ID-less row's") << QByteArray("1,,,A,x\n,,,B,y\n") << kIdSireDamName << QStringList{"x"};
+}
+
+void TestBioRegImport::offersTheKeptRowsValues()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, columns);
+    QFETCH(QStringList, offered);
+    CBioReg reg{BioTestDefaultFieldsSettings()};
+    const CImportRun run = Import(reg, file, Columns(columns + ";5:12,1,Owner"));
+    QCOMPARE(run.m_Result, QString());
+    QCOMPARE(Offered(reg, "Owner"), offered);
+}
+
 void TestBioRegImport::limitsUserFields_data()
 {
     QTest::addColumn<int>("existing");
@@ -339,6 +387,7 @@ void TestBioRegImport::cancelLeavesNoRecords()
     QCOMPARE(progress.m_Phases.last(), phase);
     QCOMPARE(reg.GetRecordIds().size(), 0);
     QCOMPARE(UserFieldNames(reg), QStringList{"Owner"});
+    QCOMPARE(Offered(reg, "Owner"), QStringList());
 }
 
 void TestBioRegImport::refusesBeforeChangingAnything_data()
