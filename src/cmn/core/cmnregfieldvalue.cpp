@@ -155,7 +155,12 @@ bool CmnDecodeRegFieldValue(CCmnByteCursor &cursor, CCmnRegFieldValue &value)
         CCmnDate date;
         if (!name || std::memcmp(name, kDateName, sizeof kDateName) != 0 || !date.Read(cursor))
             return false;
-        const QMetaType type = QMetaType::fromName(kDateName);
+        // Looked up once: the registry's look-up takes a lock and a hash probe,
+        // and a large register has a date in nearly every record. Until the
+        // name is registered it is asked again, so an early read cannot pin a
+        // miss.
+        static const QMetaType registered = QMetaType::fromName(kDateName);
+        const QMetaType type = registered.isValid() ? registered : QMetaType::fromName(kDateName);
         if (type != QMetaType::fromType<CCmnDate>())
             return false;
         variant = QVariant(type, &date);
