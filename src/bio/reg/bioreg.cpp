@@ -269,6 +269,11 @@ QVector<int> CBioReg::GetRecordsReferringTo(int deletedId) const
 
 void CBioReg::RebuildParentIndex()
 {
+    RebuildParentIndex(false);
+}
+
+void CBioReg::RebuildParentIndex(bool clearDanglingParents)
+{
     m_ParentIndex.Clear();
     InvalidateOffspring();
     // In id order rather than the name order of the index: the records are then
@@ -278,9 +283,14 @@ void CBioReg::RebuildParentIndex()
     // few thousand records, which at a million records costs more than the rest.
     if (!ids.isEmpty())
         m_ParentIndex.Grow(ids.back(), 0);
+    // A read checks the links in the same walk: each record is fetched from
+    // memory once, not once for the check and again for the index.
     for (const int id : ids) {
-        if (const CBioRegRecord *record = GetBioRecord(id))
+        if (CBioRegRecord *record = GetBioRecord(id)) {
+            if (clearDanglingParents)
+                ClearDanglingParents(id, *record);
             m_ParentIndex.SetParents(id, record->m_Sire, record->m_Dam);
+        }
     }
 }
 
@@ -459,8 +469,7 @@ bool CBioReg::Read(QDataStream &stream)
     m_ReadRepairs.clear();
     if (!CCmnReg::Read(stream))
         return false;
-    ClearDanglingParents();
-    RebuildParentIndex();
+    RebuildParentIndex(true);
     return stream.status() == QDataStream::Ok;
 }
 
@@ -473,21 +482,18 @@ QString CBioReg::DroppedParentLinkMessage(const QString &name, int recordId, int
         .arg(GetBioTerm(which == 1 ? BioTermSire : BioTermDam, BioTermLowerCase));
 }
 
-void CBioReg::ClearDanglingParents()
+void CBioReg::ClearDanglingParents(int id, CBioRegRecord &record)
 {
     // A link to an animal the file does not hold would let a later walk or a
     // reused id make a stranger the parent: it is dropped and the user told.
     // A negative id already means "none" and simply becomes 0.
-    for (int id : GetRecordIds()) {
-        CBioRegRecord *record = GetBioRecord(id);
-        for (int which : {1, 2}) {
-            int &parent = which == 1 ? record->m_Sire : record->m_Dam;
-            if (parent >= 1 && !HasRecNo(parent)) {
-                m_ReadRepairs.append(DroppedParentLinkMessage(record->m_Name, id, parent, which));
-            }
-            if (parent < 1 || !HasRecNo(parent))
-                parent = 0;
+    for (int which : {1, 2}) {
+        int &parent = which == 1 ? record.m_Sire : record.m_Dam;
+        if (parent >= 1 && !HasRecNo(parent)) {
+            m_ReadRepairs.append(DroppedParentLinkMessage(record.m_Name, id, parent, which));
         }
+        if (parent < 1 || !HasRecNo(parent))
+            parent = 0;
     }
 }
 

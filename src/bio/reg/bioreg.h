@@ -221,7 +221,9 @@ private:
     void TestLayout(const CCmnRegFieldsSettings &settings, QWidget *parent, bool details);
     void InvalidateOffspring();
     void SetParentIndexEntry(int id, const CBioRegRecord &record);
-    void ClearDanglingParents();
+    // Drops the record's links to ids the register does not hold, noting each.
+    void ClearDanglingParents(int id, CBioRegRecord &record);
+    void RebuildParentIndex(bool clearDanglingParents);
     void CheckAllRecords(QStringList &messages, const CBioRegCheckOptions &options,
                          const CheckProgress &progress) const;
     void CheckParentLink(QStringList &messages, const CBioRegRecord &record, int parentId, int parentTerm,
