@@ -4,18 +4,6 @@
 
 #include <QTest>
 
-namespace {
-
-CCmnDate Ymd(int calendar, int day, int month, int year)
-{
-    CCmnDate date;
-    if (!date.SetYmd(calendar, day, month, year))
-        qWarning("test date %d-%d-%d in calendar %d cannot be set", year, month, day, calendar);
-    return date;
-}
-
-} // namespace
-
 // One formatter writes a day, a month and a year in turn: what a leading field left
 // out in one date must not stay left out in the next.
 // Separators inside a group are written as they stand, blanks included.
@@ -50,7 +38,10 @@ void TestCmnDateFormatter::writesEachDateAsAFreshFormatWould()
     QFETCH(int, calendar);
     QFETCH(QStringList, texts);
     const CCmnDateFormatter formatter(format);
-    const QList<CCmnDate> dates = {Ymd(1, 17, 5, 2001), Ymd(1, 0, 5, 2001), Ymd(1, 0, 0, 2001)};
+    QList<CCmnDate> dates(3);
+    QVERIFY(dates[0].SetGregorianYmd(17, 5, 2001));
+    QVERIFY(dates[1].SetGregorianYmd(0, 5, 2001));
+    QVERIFY(dates[2].SetGregorianYmd(0, 0, 2001));
     QStringList written;
     for (const CCmnDate &date : dates)
         written << formatter.Format(date, calendar);
