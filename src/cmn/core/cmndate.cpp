@@ -2,6 +2,7 @@
 
 #include "cmnbytecursor.h"
 #include "cmncalendars.h"
+#include "cmndateformatter.h"
 #include "cmndateprovider.h"
 #include "cmndatetext.h"
 
@@ -490,21 +491,21 @@ QString CCmnDate::Format(const QString &format, int calendar) const
 {
     if (IsEmpty() || format.isEmpty())
         return QString();
+    return CCmnDateFormatter(format).Format(*this, calendar);
+}
+
+CCmnDateFields CCmnDate::Fields(int calendar) const
+{
     const CCmnYmd ymd = TakeApart(LastDay(), calendar);
     CCmnDateFields fields;
     fields.m_Year = ymd.m_Year;
     fields.m_Month = ymd.m_Month;
     fields.m_Day = ymd.m_Day;
-    // A day the calendar cannot express keeps year 0 and shows no month or day.
+    fields.m_Calendar = calendar;
     fields.m_MonthKnown = ymd.IsValid() && LastDay() - m_First < 100;
     fields.m_DayKnown = ymd.IsValid() && m_First == LastDay();
     fields.m_Dual = calendar == CmnDateCalendarGregorianDual;
-    if (fields.m_MonthKnown) {
-        const CCmnMonthNames names = CmnGetMonthNames(calendar, ymd.m_Month);
-        fields.m_MonthAbbreviated = names.m_Abbreviated;
-        fields.m_MonthFull = names.m_Full;
-    }
-    return CmnFormatDateFields(format, fields);
+    return fields;
 }
 
 QString CCmnDate::DefaultText(int calendar) const

@@ -6,6 +6,7 @@
 
 class CCmnByteCursor;
 class QDataStream;
+struct CCmnDateFields;
 
 // Calendar codes of a date: the calendar it was set in. Codes 0 and 6 to 15 are
 // treated as Gregorian by every operation that needs a calendar.
@@ -86,6 +87,9 @@ public:
     // the date holds: the day only for a single day, the month only for fewer than 100
     // days; empty for the empty date or an empty format.
     QString Format(const QString &format, int calendar) const;
+    // The parts that a format writes, in the calendar named. A day the calendar
+    // cannot express keeps year 0 and shows no month or day.
+    CCmnDateFields Fields(int calendar) const;
     // "5 Apr 2001", "Apr 2001" or "2001"; empty for the empty date.
     QString DefaultText(int calendar) const;
 

@@ -1,6 +1,5 @@
 #include "cmndatetext.h"
 
-#include <algorithm>
 #include <climits>
 
 namespace {
@@ -61,8 +60,6 @@ int FindPrefix(const MonthRow (&keys)[N], const QString &text, int length)
     return FindKey(keys, text.left(length), false);
 }
 
-// Deeper nesting than any real format; it bounds the recursion of a damaged one.
-constexpr int kMaxGroupNesting = 8;
 constexpr int kMaxGroups = 8;
 
 void ExpandInto(const QString &format, QStringList &forms)
@@ -91,58 +88,6 @@ void ExpandInto(const QString &format, QStringList &forms)
     const QString after = close >= 0 ? format.mid(close + 1) : QString();
     ExpandInto(before + inner + after, forms);
     ExpandInto(before + after, forms);
-}
-
-QString TwoDigits(int value)
-{
-    return QString::number(value).rightJustified(2, QLatin1Char('0')).right(2);
-}
-
-// The pending field name and a group's text are pieces of the format, not
-// copies: exports format thousands of distinct dates.
-QString FormatFields(QStringView format, const CCmnDateFields &fields, bool group, int nesting)
-{
-    QString out;
-    qsizetype pendingStart = 0;
-    qsizetype pendingSize = 0;
-    qsizetype groupStart = 0;
-    int depth = 0;
-    bool leading = group;
-    bool suppress = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (depth > 0) {
-            if (c == QLatin1Char('[')) {
-                ++depth;
-            } else if (c == QLatin1Char(']') && --depth == 0) {
-                if (nesting < kMaxGroupNesting)
-                    out += FormatFields(format.mid(groupStart, i - groupStart), fields, true, nesting + 1);
-            }
-        } else if (c.isLetter()) {
-            if (pendingSize == 0)
-                pendingStart = i;
-            ++pendingSize;
-            suppress = false;
-        } else if (c == QLatin1Char('[')) {
-            out += CmnFormatDateField(format.mid(pendingStart, pendingSize), fields);
-            pendingSize = 0;
-            depth = 1;
-            groupStart = i + 1;
-        } else {
-            if (pendingSize > 0) {
-                const QString text = CmnFormatDateField(format.mid(pendingStart, pendingSize), fields);
-                pendingSize = 0;
-                out += text;
-                if (leading && text.isEmpty())
-                    suppress = true;
-                leading = false;
-            }
-            if (!suppress)
-                out += c;
-        }
-    }
-    out += CmnFormatDateField(format.mid(pendingStart, pendingSize), fields);
-    return out;
 }
 
 // The digits of a year word up to the first character that is not one; false when the
@@ -175,6 +120,13 @@ CCmnMonthNames CmnGetMonthNames(int calendar, int month)
 {
     if (month == 0)
         return {};
+    return {CmnMonthName(calendar, month, false), CmnMonthName(calendar, month, true)};
+}
+
+QLatin1StringView CmnMonthName(int calendar, int month, bool full)
+{
+    if (month == 0)
+        return {};
     const MonthRow *rows = kGregorianNames;
     int count = 12;
     if (calendar == 3) {
@@ -185,8 +137,8 @@ CCmnMonthNames CmnGetMonthNames(int calendar, int month)
         count = 13;
     }
     if (month < 1 || month > count)
-        return {QStringLiteral("?"), QStringLiteral("?")};
-    return {QString::fromLatin1(rows[month - 1].abbreviated), QString::fromLatin1(rows[month - 1].full)};
+        return QLatin1StringView("?");
+    return QLatin1StringView(full ? rows[month - 1].full : rows[month - 1].abbreviated);
 }
 
 int CmnGregorianMonthFromName(const QString &text, bool wholeWord, bool full)
@@ -224,50 +176,42 @@ QString CmnStripDateFormatBrackets(const QString &format)
 
 QString CmnDateYearText(int year, int width, bool dual)
 {
+    QString text;
+    CmnAppendDateYearText(text, year, width, dual);
+    return text;
+}
+
+void CmnAppendDateYearText(QString &out, int year, int width, bool dual)
+{
     // A dual year only has meaning for years of our era; a B.C. year is written plainly.
-    if (year < 0)
-        return CmnDateYearText(year == INT_MIN ? INT_MAX : -year, width, false) + QStringLiteral("B.C.");
-    if (dual)
-        return QString::number(year - 1) + QLatin1Char('/') + TwoDigits(year % 100);
-    if (year >= 1000)
-        return width == 4 ? QString::number(year) : QString::number(year).right(2);
-    return QString::number(year).rightJustified(4, QLatin1Char('0')).right(width);
-}
-
-QString CmnFormatDateFields(const QString &format, const CCmnDateFields &fields, bool group)
-{
-    return FormatFields(format, fields, group, 0);
-}
-
-QString CmnFormatDateField(QStringView name, const CCmnDateFields &fields)
-{
-    if (name == u"d")
-        return fields.m_DayKnown ? QString::number(fields.m_Day) : QString();
-    if (name == u"dd")
-        return fields.m_DayKnown ? TwoDigits(fields.m_Day) : QString();
-    // The other names are a letter repeated in either case; only those ASCII
-    // letters lower-case to it.
-    const auto is = [name](char16_t lower, qsizetype count) {
-        return name.size() == count && std::all_of(name.cbegin(), name.cend(), [lower](QChar c) {
-                   return c.unicode() == lower || c.unicode() == lower - (u'a' - u'A');
-               });
-    };
-    if (is(u'm', 1))
-        return fields.m_MonthKnown ? QString::number(fields.m_Month) : QString();
-    if (is(u'm', 2))
-        return fields.m_MonthKnown ? TwoDigits(fields.m_Month) : QString();
-    if (is(u'm', 3) || is(u'm', 4)) {
-        if (!fields.m_MonthKnown)
-            return QString();
-        const bool abbreviated = name.size() == 3;
-        const QString &monthName = abbreviated ? fields.m_MonthAbbreviated : fields.m_MonthFull;
-        return name == (abbreviated ? u"mmm" : u"mmmm") ? monthName : monthName.toUpper();
+    if (year < 0) {
+        CmnAppendDateYearText(out, year == INT_MIN ? INT_MAX : -year, width, false);
+        out += QLatin1StringView("B.C.");
+    } else if (dual) {
+        CmnAppendDateNumber(out, year - 1, 1);
+        out += QLatin1Char('/');
+        CmnAppendDateNumber(out, year % 100, 2);
+    } else {
+        CmnAppendDateNumber(out, width == 4 ? year : year % 100, width == 4 ? 4 : 2);
     }
-    if (is(u'y', 2))
-        return CmnDateYearText(fields.m_Year, 2, fields.m_Dual);
-    if (is(u'y', 4))
-        return CmnDateYearText(fields.m_Year, 4, fields.m_Dual);
-    return QString();
+}
+
+void CmnAppendDateNumber(QString &out, int value, int digits)
+{
+    if (value < 0) {
+        out += QString::number(value);
+        return;
+    }
+    char16_t text[10];
+    int size = 0;
+    do {
+        text[size++] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (; size < digits; --digits)
+        out += QLatin1Char('0');
+    while (size > 0)
+        out += QChar(text[--size]);
 }
 
 int CmnParseDateDayNumber(const QString &word)

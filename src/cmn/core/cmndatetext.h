@@ -19,6 +19,8 @@ struct CCmnMonthNames
     QString m_Full;
 };
 CCmnMonthNames CmnGetMonthNames(int calendar, int month);
+// One of those names, without a string of its own.
+QLatin1StringView CmnMonthName(int calendar, int month, bool full);
 
 // Month numbers from upper-case text; 0 when nothing matches. Whole word: the text
 // equals a key of the full set (full) or of the abbreviated set. Otherwise its first
@@ -37,28 +39,22 @@ QString CmnStripDateFormatBrackets(const QString &format);
 // A year as text: width 4 pads to four digits ("0044"), width 2 keeps the last two; a
 // B.C. year ends in "B.C." ("0044B.C."); a dual year is written as 1750/51.
 QString CmnDateYearText(int year, int width, bool dual);
+void CmnAppendDateYearText(QString &out, int year, int width, bool dual);
+// A number of at least `digits` digits, zeros in front; a negative one is written plainly.
+void CmnAppendDateNumber(QString &out, int value, int digits);
 
-// What a format writes: the parts of the date in the calendar asked for, and which of
-// them the date holds.
+// What a format writes: the parts of the date in the calendar asked for, which of
+// them the date holds, and the calendar that names the month.
 struct CCmnDateFields
 {
     int m_Year = 0;
     int m_Month = 0;
     int m_Day = 0;
+    int m_Calendar = 0;
     bool m_MonthKnown = false;
     bool m_DayKnown = false;
     bool m_Dual = false;
-    QString m_MonthAbbreviated;
-    QString m_MonthFull;
 };
-
-// Renders a format. A group's separators vanish after a leading field that has nothing
-// to show, so "[mm/[dd/]]yyyy" writes 05/2001 for a month; separators outside groups
-// are always written.
-QString CmnFormatDateFields(const QString &format, const CCmnDateFields &fields, bool group = false);
-// One field; "d" and "dd" only in lower case, "mmm" and "mmmm" in upper case unless
-// written in lower case; unknown names and unknown parts write nothing.
-QString CmnFormatDateField(QStringView name, const CCmnDateFields &fields);
 
 // GEDCOM day word: one or two digits, 1 to 31; else 0.
 int CmnParseDateDayNumber(const QString &word);

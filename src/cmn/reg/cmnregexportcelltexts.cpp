@@ -31,3 +31,12 @@ QString &CCmnRegExportCellTexts::NewDisplay()
     m_Display = &m_DisplayBuffer;
     return m_DisplayBuffer;
 }
+
+const CCmnDateFormatter &CCmnRegExportCellTexts::DateFormatter(const QString &format)
+{
+    if (!m_DateFormatter || format != m_DateFormat) {
+        m_DateFormatter.emplace(format);
+        m_DateFormat = format;
+    }
+    return *m_DateFormatter;
+}

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "cmndateformatter.h"
+
 #include <QHash>
 #include <QString>
+
+#include <optional>
 
 // The value and display texts of one column's cell in a table export, made again
 // for every row. A stored text is handed over where it lies and a made one goes
@@ -43,8 +47,12 @@ public:
     // The texts of the dates met so far in the column: a register holds few
     // distinct dates, and formatting one costs many times a look-up.
     QHash<quint64, QString> m_DateTexts;
+    // The column's date format, read once for all the dates it writes.
+    const CCmnDateFormatter &DateFormatter(const QString &format);
 
 private:
+    std::optional<CCmnDateFormatter> m_DateFormatter;
+    QString m_DateFormat;
     bool m_RemembersDates;
     QString m_ValueBuffer;
     QString m_DisplayBuffer;

@@ -5,11 +5,14 @@
 #include "cmndateprovider.h"
 #include "cmndatetext.h"
 #include "cmnframework.h"
+#include "testdata.h"
 
 #include <QDataStream>
+#include <QFile>
 #include <QTest>
 
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -36,6 +39,39 @@ CCmnDate Range(quint32 first, quint32 last)
     CCmnDate date;
     in >> date;
     return date;
+}
+
+struct RandomFormatCase
+{
+    CCmnDate date;
+    int calendar = 0;
+    QString format;
+};
+
+// Formats strung together from field names in either case, unknown names, separators,
+// digits, non-ASCII letters and stray brackets, over single days, months and years in
+// every calendar code. mt19937's raw output is the same on every platform.
+QList<RandomFormatCase> RandomFormatCases(int count)
+{
+    static const char16_t *const kNames[] = {u"d",    u"dd",   u"m",  u"mm",   u"mmm", u"mmmm", u"MMM", u"Mmmm",
+                                             u"mMmM", u"yy",   u"yyyy", u"YYYY", u"Dd",  u"q",    u"ddd", u"\u00e9"};
+    static const char16_t *const kOthers[] = {u"/", u"-", u" ", u"  ", u", ", u".", u"[", u"]", u"1", u"\u00df"};
+    std::mt19937 random(20261211);
+    QList<RandomFormatCase> cases;
+    for (int i = 0; i < count; ++i) {
+        RandomFormatCase c;
+        const quint32 first = 1000000 + random() % 1700000;
+        const quint32 kind = random() % 4;
+        const quint32 width = random();
+        c.date = Range(first, first + (kind < 2 ? 0 : kind == 2 ? 1 + width % 99 : 100 + width % 300));
+        c.calendar = int(random() % 6);
+        const int pieces = 1 + int(random() % 9);
+        for (int p = 0; p < pieces; ++p)
+            c.format += QString::fromUtf16(random() % 2 ? kNames[random() % std::size(kNames)]
+                                                        : kOthers[random() % std::size(kOthers)]);
+        cases.append(c);
+    }
+    return cases;
 }
 
 } // namespace
@@ -69,6 +105,7 @@ private slots:
     void gedcomTokensReportWordsUsed_data();
     void gedcomTokensReportWordsUsed();
     void formattedTextReadsBack();
+    void randomFormatsWriteTheirPinnedTexts();
 
 private:
     std::unique_ptr<CCmnDateProviderScope> m_Clock;
@@ -473,6 +510,23 @@ void TestCmnDateText::formattedTextReadsBack()
             else
                 QVERIFY2(back == date, qPrintable(format + QStringLiteral(" wrote ") + text));
         }
+    }
+}
+
+// The texts were written by an earlier formatter; any change to what a format writes
+// shows here first.
+void TestCmnDateText::randomFormatsWriteTheirPinnedTexts()
+{
+    QFile file(OrvTestDataFile(QStringLiteral("random-date-format-texts.txt")));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    const QStringList texts = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QList<RandomFormatCase> cases = RandomFormatCases(3000);
+    QCOMPARE(texts.size(), cases.size() + 1);
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        const RandomFormatCase &c = cases.at(i);
+        // The format leads each side so that a failure names it.
+        const QString lead = c.format + QStringLiteral(" -> ");
+        QCOMPARE(lead + c.date.Format(c.format, c.calendar), lead + texts.at(i));
     }
 }
 
