@@ -14,6 +14,7 @@
 #include <QDataStream>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -269,11 +270,6 @@ QVector<int> CBioReg::GetRecordsReferringTo(int deletedId) const
 
 void CBioReg::RebuildParentIndex()
 {
-    RebuildParentIndex(false);
-}
-
-void CBioReg::RebuildParentIndex(bool clearDanglingParents)
-{
     m_ParentIndex.Clear();
     InvalidateOffspring();
     // In id order rather than the name order of the index: the records are then
@@ -283,14 +279,9 @@ void CBioReg::RebuildParentIndex(bool clearDanglingParents)
     // few thousand records, which at a million records costs more than the rest.
     if (!ids.isEmpty())
         m_ParentIndex.Grow(ids.back(), 0);
-    // A read checks the links in the same walk: each record is fetched from
-    // memory once, not once for the check and again for the index.
     for (const int id : ids) {
-        if (CBioRegRecord *record = GetBioRecord(id)) {
-            if (clearDanglingParents)
-                ClearDanglingParents(id, *record);
+        if (const CBioRegRecord *record = GetBioRecord(id))
             m_ParentIndex.SetParents(id, record->m_Sire, record->m_Dam);
-        }
     }
 }
 
@@ -467,10 +458,36 @@ bool CBioReg::Read(QDataStream &stream)
     m_Offspring.clear();
     InvalidateOffspring();
     m_ReadRepairs.clear();
-    if (!CCmnReg::Read(stream))
-        return false;
-    RebuildParentIndex(true);
-    return stream.status() == QDataStream::Ok;
+    m_ReadRepairIds.clear();
+    const bool read = CCmnReg::Read(stream);
+    if (!read) {
+        m_ParentIndex.Clear();
+        m_ReadRepairs.clear();
+    } else if (!std::is_sorted(m_ReadRepairIds.cbegin(), m_ReadRepairIds.cend())) {
+        // Records filed out of id order: the repairs are told in id order all the same.
+        std::vector<qsizetype> order(size_t(m_ReadRepairs.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [this](qsizetype a, qsizetype b) { return m_ReadRepairIds[a] < m_ReadRepairIds[b]; });
+        QStringList sorted;
+        for (qsizetype at : order)
+            sorted.append(m_ReadRepairs.at(at));
+        m_ReadRepairs = sorted;
+    }
+    m_ReadRepairIds.clear();
+    return read && stream.status() == QDataStream::Ok;
+}
+
+void CBioReg::RecordRead(int recordId, CCmnRegRecord &record)
+{
+    // The links and the parent index are settled as each record is read, while
+    // the record is in cache: a walk afterwards would fetch every record again.
+    CBioRegRecord &animal = static_cast<CBioRegRecord &>(record);
+    ClearDanglingParents(recordId, animal);
+    // When the table is full it makes room for twice the id, so that ids met in
+    // order grow it a few times only.
+    m_ParentIndex.Grow(recordId, recordId < m_ParentIndex.Entries().capacity() ? 0 : recordId);
+    m_ParentIndex.SetParents(recordId, animal.m_Sire, animal.m_Dam);
 }
 
 QString CBioReg::DroppedParentLinkMessage(const QString &name, int recordId, int parentId, int which)
@@ -491,6 +508,7 @@ void CBioReg::ClearDanglingParents(int id, CBioRegRecord &record)
         int &parent = which == 1 ? record.m_Sire : record.m_Dam;
         if (parent >= 1 && !HasRecNo(parent)) {
             m_ReadRepairs.append(DroppedParentLinkMessage(record.m_Name, id, parent, which));
+            m_ReadRepairIds.push_back(id);
         }
         if (parent < 1 || !HasRecNo(parent))
             parent = 0;

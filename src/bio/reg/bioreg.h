@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CBioImportCols;
 class CBioInbreedingCalculator;
@@ -215,6 +216,7 @@ public:
 
 protected:
     QVector<int> GetRecordsReferringTo(int deletedId) const override;
+    void RecordRead(int recordId, CCmnRegRecord &record) override;
 
 private:
     void ApplyInitialFieldsSettings();
@@ -223,7 +225,6 @@ private:
     void SetParentIndexEntry(int id, const CBioRegRecord &record);
     // Drops the record's links to ids the register does not hold, noting each.
     void ClearDanglingParents(int id, CBioRegRecord &record);
-    void RebuildParentIndex(bool clearDanglingParents);
     void CheckAllRecords(QStringList &messages, const CBioRegCheckOptions &options,
                          const CheckProgress &progress) const;
     void CheckParentLink(QStringList &messages, const CBioRegRecord &record, int parentId, int parentTerm,
@@ -242,6 +243,8 @@ private:
     mutable bool m_OffspringValid = false;
     mutable QHash<int, QVector<int>> m_Offspring;
     QStringList m_ReadRepairs;
+    // While reading: the record of each repair, to tell them in id order.
+    std::vector<int> m_ReadRepairIds;
     LayoutPreview m_LayoutPreview;
     const void *m_LayoutPreviewOwner = nullptr;
     // Kept between calls: its tables serve every coefficient asked of this register.

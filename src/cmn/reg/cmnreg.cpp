@@ -500,6 +500,7 @@ bool CCmnReg::Read(QDataStream &stream)
             recordRefused = true;
             break;
         }
+        RecordRead(id, *GetRecord(id));
     }
     if (stream.status() == QDataStream::Ok && !recordRefused && m_Records.Count() != m_Ids.Count())
         stream.setStatus(QDataStream::ReadCorruptData);
@@ -533,6 +534,7 @@ bool CCmnReg::ReadRecordsInWindow(CCmnStreamWindow &window, int &decoded)
         const CRecordPtr record = CreateRecord();
         if (!ReadRecordFromMemory(*record, cursor))
             break;
+        RecordRead(id, *record);
         m_Records.Insert(id, record);
         used = cursor.Data() - start;
         ++decoded;
@@ -581,6 +583,10 @@ bool CCmnReg::ReadRecord(int recordId, QDataStream &stream)
 bool CCmnReg::ReadRecordFromMemory(CCmnRegRecord &, CCmnByteCursor &)
 {
     return false;
+}
+
+void CCmnReg::RecordRead(int, CCmnRegRecord &)
+{
 }
 
 // The same layout as ReadRecord and WriteRecord, decoded from memory.

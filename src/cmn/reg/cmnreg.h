@@ -232,6 +232,9 @@ protected:
     // records, so none; a register whose records point at each other answers from
     // its own index, so that a deletion never visits every record.
     virtual QVector<int> GetRecordsReferringTo(int deletedId) const;
+    // Told of each record as soon as it is read whole, by either reader, while
+    // its data is still in cache; the read may yet fail and empty the register.
+    virtual void RecordRead(int recordId, CCmnRegRecord &record);
     // ReadRecord's values block from memory, for ReadRecordFromMemory.
     bool ReadValuesFromMemory(CCmnRegRecord &record, CCmnByteCursor &cursor) const;
 

@@ -37,16 +37,21 @@ QByteArray AnimalPart(qint32 sire, qint32 dam, qint8 sex, const QByteArray &pict
            picture + Hex("00000002" "0041");
 }
 
-// A register block (tag 99) of records 1..n, each with no values and the given animal part.
-QByteArray RegisterBlock(const QList<QByteArray> &animalParts)
+// A register block (tag 99) of records 1..n, each with no values and the given animal part,
+// filed under the ids in the order given (by default 1..n).
+QByteArray RegisterBlock(const QList<QByteArray> &animalParts, QList<qint32> ids = {})
 {
+    if (ids.isEmpty()) {
+        for (int i = 0; i < animalParts.size(); ++i)
+            ids.append(i + 1);
+    }
     const quint32 count = quint32(animalParts.size());
     QByteArray bytes = CmnTestStreamBytes([&](QDataStream &out) {
         out << quint8(99) << quint8(0) << quint8(9) << quint8(0) << quint8(7) << quint8(0) << qint32(-1)
             << quint8(4) << quint8(0) << qint64(count) << qint32(2) << quint32((1u << count) - 1) << quint32(0);
     });
     for (int i = 0; i < animalParts.size(); ++i) {
-        bytes += CmnTestStreamBytes([&](QDataStream &out) { out << qint32(i + 1); });
+        bytes += CmnTestStreamBytes([&](QDataStream &out) { out << ids.at(i); });
         bytes += Hex("0800" "00000000") + animalParts.at(i);
     }
     return bytes + Hex("00000000");
@@ -77,6 +82,7 @@ private slots:
     void pictureFlagZeroReadsAnEmptyPhoto();
     void sexByteFFIsKeptAsMinusOne();
     void danglingParentsAreClearedAndReported();
+    void repairsAreToldInIdOrder();
     void refusesDamagedBlocks_data();
     void refusesDamagedBlocks();
     void everyCutFailsCleanly();
@@ -183,6 +189,21 @@ void TestBioRegStream::danglingParentsAreClearedAndReported()
     QCOMPARE(reg.GetOffspring(4), QVector<int>());
 }
 
+void TestBioRegStream::repairsAreToldInIdOrder()
+{
+    // Records filed 3, 1, 2: the repairs still come by id, a record's sire before its dam.
+    CBioReg reg{CCmnRegFieldsSettings()};
+    QVERIFY(ReadInto(reg, RegisterBlock({AnimalPart(9, 1, 0), AnimalPart(7, 8, 1), AnimalPart(3, 1, 2)}, {3, 1, 2})));
+    const QString line = QStringLiteral("A (record %1) named record %2 as its %3, but the file holds no such record: "
+                                        "the link was removed.");
+    QCOMPARE(reg.GetReadRepairs(), QStringList({line.arg(1).arg(7).arg("sire"), line.arg(1).arg(8).arg("dam"),
+                                                line.arg(3).arg(9).arg("sire")}));
+    QCOMPARE(reg.GetParentIndex().Highest(), 3);
+    QCOMPARE(reg.GetParentIndex().ParentsOf(1), CBioParents());
+    QCOMPARE(reg.GetParentIndex().ParentsOf(2), (CBioParents{3, 1}));
+    QCOMPARE(reg.GetParentIndex().ParentsOf(3), (CBioParents{0, 1}));
+}
+
 void TestBioRegStream::refusesDamagedBlocks_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -218,11 +239,15 @@ void TestBioRegStream::everyCutFailsCleanly()
     source.GetBioRecord(3)->m_Sire = 1;
     source.GetBioRecord(3)->m_Dam = 2;
     source.GetBioRecord(1)->m_Photo.SetFilePath("/p.jpg");
+    // A link to no animal: a cut read must not leave its repair or its parents behind.
+    source.GetBioRecord(2)->m_Dam = 9;
     const QByteArray bytes = Written(source);
     for (int length = 0; length < bytes.size(); ++length) {
         CBioReg reg{CCmnRegFieldsSettings()};
         QVERIFY2(!ReadInto(reg, bytes.left(length)), qPrintable(QString::number(length)));
         QCOMPARE(reg.GetRecordCount(), 0);
+        QCOMPARE(reg.GetReadRepairs(), QStringList());
+        QCOMPARE(reg.GetParentIndex().Highest(), 0);
     }
 }
 
