@@ -383,7 +383,7 @@ bool CCmnPicture::Read(CCmnByteCursor &cursor)
     CCmnPicture read;
     if (!read.ReadStored(cursor) || !cursor.Ok())
         return false;
-    *this = read;
+    *this = std::move(read);
     return true;
 }
 

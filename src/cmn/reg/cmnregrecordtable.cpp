@@ -12,7 +12,7 @@ CCmnRegRecordTable::CRecordPtr CCmnRegRecordTable::Value(int id) const
     return slot ? *slot : CRecordPtr();
 }
 
-void CCmnRegRecordTable::Insert(int id, const CRecordPtr &record)
+CCmnRegRecordTable::CRecordPtr &CCmnRegRecordTable::MakeSlot(int id)
 {
     Q_ASSERT(id >= 1);
     const size_t page = size_t(id - 1) >> kPageBits;
@@ -20,12 +20,19 @@ void CCmnRegRecordTable::Insert(int id, const CRecordPtr &record)
         m_Pages.resize(page + 1);
     if (!m_Pages[page])
         m_Pages[page] = std::make_unique<CRecordPtr[]>(kPageSize);
-    CRecordPtr &slot = m_Pages[page][size_t(id - 1) & (kPageSize - 1)];
-    if (!slot)
-        ++m_Count;
-    slot = record;
-    if (!slot)
-        --m_Count;
+    return m_Pages[page][size_t(id - 1) & (kPageSize - 1)];
+}
+
+void CCmnRegRecordTable::Insert(int id, const CRecordPtr &record)
+{
+    Insert(id, CRecordPtr(record));
+}
+
+void CCmnRegRecordTable::Insert(int id, CRecordPtr &&record)
+{
+    CRecordPtr &slot = MakeSlot(id);
+    m_Count += int(!slot) - int(!record);
+    slot = std::move(record);
 }
 
 CCmnRegRecordTable::CRecordPtr CCmnRegRecordTable::Take(int id)

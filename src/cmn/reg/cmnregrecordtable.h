@@ -35,11 +35,16 @@ public:
 
     // Stores the record under the id (>= 1), replacing the one there.
     void Insert(int id, const CRecordPtr &record);
+    // The same, taking the record without touching its reference count.
+    void Insert(int id, CRecordPtr &&record);
     // Removes the record and hands it back; null for an id with no record.
     CRecordPtr Take(int id);
     void Clear();
 
 private:
+    // The slot of the id (>= 1), its page made when missing.
+    CRecordPtr &MakeSlot(int id);
+
     static constexpr int kPageBits = 10;
     static constexpr int kPageSize = 1 << kPageBits;
     using CPage = std::unique_ptr<CRecordPtr[]>;

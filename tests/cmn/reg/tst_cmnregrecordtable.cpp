@@ -64,6 +64,15 @@ void TestCmnRegRecordTable::takesAndReplacesRecords()
     QVERIFY(table.Take(900000).isNull());
     QCOMPARE(table.Count(), 0);
 
+    // A record handed over, then a null one stored over it, which empties the slot.
+    CCmnRegRecordTable::CRecordPtr handed = first;
+    table.Insert(5, std::move(handed));
+    QCOMPARE(table.Count(), 1);
+    QCOMPARE(table.Get(5), first.data());
+    table.Insert(5, CCmnRegRecordTable::CRecordPtr());
+    QCOMPARE(table.Count(), 0);
+    QVERIFY(!table.Contains(5));
+
     table.Insert(3, first);
     table.Clear();
     QCOMPARE(table.Count(), 0);
