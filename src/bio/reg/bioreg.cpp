@@ -484,9 +484,11 @@ void CBioReg::RecordRead(int recordId, CCmnRegRecord &record)
     // the record is in cache: a walk afterwards would fetch every record again.
     CBioRegRecord &animal = static_cast<CBioRegRecord &>(record);
     ClearDanglingParents(recordId, animal);
-    // When the table is full it makes room for twice the id, so that ids met in
-    // order grow it a few times only.
-    m_ParentIndex.Grow(recordId, recordId < m_ParentIndex.Entries().capacity() ? 0 : recordId);
+    // When the table is full it makes room for about twice the id, so that ids
+    // met in order grow it a few times only; the room beyond the id is capped by
+    // the allocator's count, so one far id in a damaged file gets no spare room.
+    const int extra = recordId < m_ParentIndex.Entries().capacity() ? 0 : std::min(recordId, GetRecordCount());
+    m_ParentIndex.Grow(recordId, extra);
     m_ParentIndex.SetParents(recordId, animal.m_Sire, animal.m_Dam);
 }
 
