@@ -2,6 +2,9 @@
 // same bytes with the text reader and ParseRows: 10 columns, 3 of them user fields,
 // at 100,000 and 1,000,000 rows, with numeric IDs, text IDs and numeric IDs spread
 // wider than the bit array covers.
+//
+// With --growth[=rounds] (6 by default) it measures instead how each side grows from 100,000 to
+// 1,000,000 rows, in rounds that time both sizes back to back (see Growth).
 #include "bioimportcols.h"
 #include "bioreg.h"
 #include "bioterminology.h"
@@ -15,6 +18,13 @@
 #include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <vector>
 
 namespace {
 
@@ -50,20 +60,47 @@ CCmnCsvFormat Format()
 
 const CCmnTextEncoding kUtf8(QStringLiteral("UTF-8"), QStringLiteral("LF"), 1);
 
+CBioImportCols Cols(EIds ids)
+{
+    CBioImportCols cols;
+    cols.SetDefaults();
+    (void)cols.FromString(QStringLiteral("0;1:1,%1,;2:6,1,;3:2,%1,;4:3,%1,;5:4,1,;6:5,2,;7:14,1,;8:12,1,Owner;"
+                                         "9:12,1,Colour;10:12,4,Weight;dateformat:dd/mm/yyyy")
+                              .arg(ids == TextIds ? 1 : 3));
+    return cols;
+}
+
+void ReadAndParseRows(QByteArray &bytes, const CCmnCsvFormat &format)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CCmnTextReader reader;
+    (void)reader.Open(kUtf8, &buffer);
+    QStringList lines;
+    while (reader.HasMoreText())
+        lines.append(reader.ReadLine());
+    benchmark::DoNotOptimize(format.ParseRows(lines));
+}
+
+// Whether every row became one animal.
+bool Import(QByteArray &bytes, const CCmnCsvFormat &format, const CBioImportCols &cols, int rows)
+{
+    CBioReg reg{CCmnRegFieldsSettings()};
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QString warning;
+    QStringList messages;
+    const QString result = reg.ImportDelimitedText(nullptr, warning, messages, CCmnRegFieldContextMask(), kUtf8, format,
+                                                   cols, &buffer, 200, QString());
+    return result.isEmpty() && reg.GetRecordIds().size() == rows;
+}
+
 void BM_ReadAndParseRows(benchmark::State &state)
 {
     QByteArray bytes = Herd(int(state.range(0)), NumericIds);
     const CCmnCsvFormat format = Format();
-    for (auto _ : state) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        CCmnTextReader reader;
-        (void)reader.Open(kUtf8, &buffer);
-        QStringList lines;
-        while (reader.HasMoreText())
-            lines.append(reader.ReadLine());
-        benchmark::DoNotOptimize(format.ParseRows(lines));
-    }
+    for (auto _ : state)
+        ReadAndParseRows(bytes, format);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -71,25 +108,124 @@ void BM_Import(benchmark::State &state, EIds ids)
 {
     QByteArray bytes = Herd(int(state.range(0)), ids);
     const CCmnCsvFormat format = Format();
-    CBioImportCols cols;
-    cols.SetDefaults();
-    (void)cols.FromString(QStringLiteral("0;1:1,%1,;2:6,1,;3:2,%1,;4:3,%1,;5:4,1,;6:5,2,;7:14,1,;8:12,1,Owner;"
-                                         "9:12,1,Colour;10:12,4,Weight;dateformat:dd/mm/yyyy")
-                              .arg(ids == TextIds ? 1 : 3));
+    const CBioImportCols cols = Cols(ids);
     for (auto _ : state) {
-        CBioReg reg{CCmnRegFieldsSettings()};
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QString warning;
-        QStringList messages;
-        const QString result = reg.ImportDelimitedText(nullptr, warning, messages, CCmnRegFieldContextMask(), kUtf8,
-                                                       format, cols, &buffer, 200, QString());
-        if (!result.isEmpty() || reg.GetRecordIds().size() != state.range(0)) {
+        if (!Import(bytes, format, cols, int(state.range(0)))) {
             state.SkipWithError("the import did not give one animal per row");
             return;
         }
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+double ThreadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// One side of the comparison: the reference (no IDs) or an import.
+struct CGrowthSide
+{
+    const char *m_Name;
+    bool m_Import;
+    EIds m_Ids;
+    QByteArray m_Small;
+    QByteArray m_Large;
+    std::vector<double> m_Growth;
+    std::vector<double> m_AgainstReference;
+    std::vector<double> m_SmallMs;
+};
+
+// The machine is shared, and how fast it runs drifts by as much as half: sizes
+// timed minutes apart, as the ordinary run times them, give ratios that scatter
+// by a third. So each round times every side at both sizes back to back and
+// takes the ratios within the round, where the drift cancels out: five imports
+// of 100,000 rows, one of a million, five more of 100,000, so that the small
+// size sits on both sides of the large one in time and as long. The first
+// round, untimed, touches the memory that the later ones reuse. The medians
+// over the rounds are reported.
+int Growth(int rounds)
+{
+    constexpr int kSmall = 100000;
+    constexpr int kLarge = 1000000;
+    constexpr int kSmallTimes = kLarge / kSmall;
+    constexpr double kYardstick = 1.2;
+    const CCmnCsvFormat format = Format();
+    std::vector<CGrowthSide> sides{{"BM_ReadAndParseRows", false, NumericIds, {}, {}, {}, {}, {}},
+                                   {"BM_Import/numeric", true, NumericIds, {}, {}, {}, {}, {}},
+                                   {"BM_Import/text", true, TextIds, {}, {}, {}, {}, {}},
+                                   {"BM_Import/wide", true, WideIds, {}, {}, {}, {}, {}}};
+    for (CGrowthSide &side : sides) {
+        side.m_Small = Herd(kSmall, side.m_Ids);
+        side.m_Large = Herd(kLarge, side.m_Ids);
+    }
+    // CPU milliseconds of one run over the bytes, or a negative number when the
+    // import went wrong.
+    const auto time = [&format](CGrowthSide &side, QByteArray &bytes, int rows, int times) {
+        const CBioImportCols cols = Cols(side.m_Ids);
+        const double start = ThreadCpuMs();
+        for (int i = 0; i < times; ++i) {
+            if (!side.m_Import)
+                ReadAndParseRows(bytes, format);
+            else if (!Import(bytes, format, cols, rows))
+                return -1.0;
+        }
+        return (ThreadCpuMs() - start) / times;
+    };
+    std::printf("%-20s %5s %10s %10s %8s %10s\n", "side", "round", "100k ms", "1M ms", "1M/100k", "/ reference");
+    const auto failed = [](const CGrowthSide &side) {
+        std::printf("%s: the import did not give one animal per row\n", side.m_Name);
+        return 1;
+    };
+    for (CGrowthSide &side : sides) {
+        if (time(side, side.m_Small, kSmall, 1) <= 0)
+            return failed(side);
+    }
+    for (int round = 0; round < rounds; ++round) {
+        double reference = 0;
+        for (CGrowthSide &side : sides) {
+            const double before = time(side, side.m_Small, kSmall, kSmallTimes / 2);
+            const double large = time(side, side.m_Large, kLarge, 1);
+            const double after = time(side, side.m_Small, kSmall, kSmallTimes / 2);
+            const double small = (before + after) / 2;
+            if (before <= 0 || large <= 0 || after <= 0)
+                return failed(side);
+            const double growth = large / small;
+            if (!side.m_Import)
+                reference = growth;
+            side.m_Growth.push_back(growth);
+            side.m_SmallMs.push_back(small);
+            side.m_AgainstReference.push_back(growth / reference);
+            std::printf("%-20s %5d %10.1f %10.1f %8.2f %10.2f\n", side.m_Name, round + 1, small, large, growth,
+                        growth / reference);
+            std::fflush(stdout);
+        }
+    }
+    std::printf("\nMedians over %d rounds (lowest to highest in brackets):\n", rounds);
+    const double reference100k = Median(sides.front().m_SmallMs);
+    for (const CGrowthSide &side : sides) {
+        const auto [low, high] = std::minmax_element(side.m_Growth.begin(), side.m_Growth.end());
+        std::printf("%-20s 1M/100k %5.2f (%5.2f to %5.2f)", side.m_Name, Median(side.m_Growth), *low, *high);
+        if (side.m_Import) {
+            const auto [lowAgainst, highAgainst] =
+                std::minmax_element(side.m_AgainstReference.begin(), side.m_AgainstReference.end());
+            const double against = Median(side.m_AgainstReference);
+            std::printf("  %4.2f x reference's (%4.2f to %4.2f), at most %.1f: %s;  100k: %4.2f x reference", against,
+                        *lowAgainst, *highAgainst, kYardstick, against <= kYardstick ? "met" : "NOT met",
+                        Median(side.m_SmallMs) / reference100k);
+        }
+        std::printf("\n");
+    }
+    return 0;
 }
 
 } // namespace
@@ -103,6 +239,12 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     BioCreateTerminology();
+    if (argc > 1 && std::strncmp(argv[1], "--growth", 8) == 0) {
+        const int rounds = argv[1][8] == '=' ? std::max(1, std::atoi(argv[1] + 9)) : 6;
+        const int result = Growth(rounds);
+        BioDestroyTerminology();
+        return result;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
