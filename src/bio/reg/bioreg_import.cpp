@@ -9,6 +9,7 @@
 #include "cmncsvformat.h"
 #include "cmncsvrecordreader.h"
 #include "cmndate.h"
+#include "cmndateparser.h"
 #include "cmnprogress.h"
 #include "cmnreglayoutitems.h"
 #include "cmnreglookuplists.h"
@@ -238,6 +239,7 @@ public:
                          const CImportFields &fields)
         : m_Reg(reg), m_Progress(progress), m_Messages(messages), m_Cols(cols), m_Fields(fields), m_Ids(cols),
           m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords)),
+          m_DateParser(cols.m_DateFormat),
           m_LastTexts(size_t(cols.m_Cols.size())), m_ValuesPerRow(ValuesPerRow(cols, fields))
     {
     }
@@ -440,7 +442,7 @@ private:
 
     void StoreDate(CBioRegRecord &record, int fieldId, const QString &cell) const
     {
-        const CCmnDate date = CCmnDate::Parse(cell, m_Cols.m_DateFormat, 1);
+        const CCmnDate date = m_DateParser.Parse(cell, CmnDateCalendarGregorian);
         if (!date.IsEmpty())
             record.SetValue(fieldId, CmnRegValueDate, QVariant::fromValue(date));
     }
@@ -703,6 +705,8 @@ private:
     TIds m_Ids;
     const QStringList m_MaleWords;
     const QStringList m_FemaleWords;
+    // The date format taken apart once for every date of the import.
+    const CCmnDateParser m_DateParser;
     std::vector<QString> m_LastTexts;
     const qsizetype m_ValuesPerRow;
     std::vector<TRow> m_Rows;
