@@ -42,6 +42,15 @@ CCmnDate Range(quint32 first, quint32 last)
     return date;
 }
 
+// A single day (half the time), a run of days within a month, or a longer run.
+CCmnDate RandomDate(std::mt19937 &random)
+{
+    const quint32 first = 1000000 + random() % 1700000;
+    const quint32 kind = random() % 4;
+    const quint32 width = random();
+    return Range(first, first + (kind < 2 ? 0 : kind == 2 ? 1 + width % 99 : 100 + width % 300));
+}
+
 struct RandomFormatCase
 {
     CCmnDate date;
@@ -61,10 +70,7 @@ QList<RandomFormatCase> RandomFormatCases(int count)
     QList<RandomFormatCase> cases;
     for (int i = 0; i < count; ++i) {
         RandomFormatCase c;
-        const quint32 first = 1000000 + random() % 1700000;
-        const quint32 kind = random() % 4;
-        const quint32 width = random();
-        c.date = Range(first, first + (kind < 2 ? 0 : kind == 2 ? 1 + width % 99 : 100 + width % 300));
+        c.date = RandomDate(random);
         c.calendar = int(random() % 6);
         const int pieces = 1 + int(random() % 9);
         for (int p = 0; p < pieces; ++p)
@@ -121,35 +127,20 @@ QList<RandomFormatCase> RandomInputFormatCases(int count)
     static const char16_t *const kMonths[] = {u"m", u"mm", u"mmm", u"mmmm", u"MMM", u"Mmmm"};
     static const char16_t *const kYears[] = {u"yy", u"yyyy", u"YYYY"};
     static const char16_t *const kSeparators[] = {u"/", u"-", u" ", u"  ", u". ", u".", u" / "};
+    // %1 day, %2 month, %3 year, %4 separator.
+    static const char16_t *const kShapes[] = {u"[%2%4[%1%4]]%3", u"[[%1%4]%2%4]%3", u"%3[%4%2[%4%1]]", u"%1%4%2%4%3",
+                                              u" [%2%4]%3 "};
     std::mt19937 random(20261213);
     QList<RandomFormatCase> cases;
     for (int i = 0; i < count; ++i) {
         RandomFormatCase c;
-        const quint32 first = 1000000 + random() % 1700000;
-        const quint32 kind = random() % 4;
-        c.date = Range(first, first + (kind < 2 ? 0 : kind == 2 ? 1 + random() % 30 : 100 + random() % 300));
+        c.date = RandomDate(random);
         c.calendar = 1 + int(random() % 5);
         const QString day = QString::fromUtf16(kDays[random() % std::size(kDays)]);
         const QString month = QString::fromUtf16(kMonths[random() % std::size(kMonths)]);
         const QString year = QString::fromUtf16(kYears[random() % std::size(kYears)]);
         const QString sep = QString::fromUtf16(kSeparators[random() % std::size(kSeparators)]);
-        switch (random() % 5) {
-        case 0:
-            c.format = QStringLiteral("[%1%4[%2%4]]%3").arg(month, day, year, sep);
-            break;
-        case 1:
-            c.format = QStringLiteral("[[%1%4]%2%4]%3").arg(day, month, year, sep);
-            break;
-        case 2:
-            c.format = QStringLiteral("%3[%4%2[%4%1]]").arg(day, month, year, sep);
-            break;
-        case 3:
-            c.format = QStringLiteral("%1%4%2%4%3").arg(day, month, year, sep);
-            break;
-        default:
-            c.format = QStringLiteral(" [%2%4]%3 ").arg(day, month, year, sep);
-            break;
-        }
+        c.format = QString::fromUtf16(kShapes[random() % std::size(kShapes)]).arg(day, month, year, sep);
         cases.append(c);
     }
     return cases;
