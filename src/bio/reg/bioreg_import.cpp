@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <numeric>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -200,6 +201,35 @@ struct TImportIdRef
     TKey m_Key;
     qsizetype m_Slot;
 };
+
+// Sorts the references by key. Over keys no wider apart than a few times their
+// number, as IDs numbered from 1 are, a count of each key places every reference
+// in two linear passes, where a comparison sort grows as n log n.
+template <class TKey>
+void SortByKey(std::vector<TImportIdRef<TKey>> &refs)
+{
+    using TRef = TImportIdRef<TKey>;
+    constexpr quint64 kMostKeysPerRef = 4;
+    if (refs.empty())
+        return;
+    const auto [lowest, highest] = std::minmax_element(
+        refs.cbegin(), refs.cend(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+    const TKey low = lowest->m_Key;
+    const quint64 range = quint64(highest->m_Key) - quint64(low);
+    if (range >= quint64(refs.size()) * kMostKeysPerRef) {
+        std::sort(refs.begin(), refs.end(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+        return;
+    }
+    // starts[k + 1] counts key k's references, then starts[k] is where they go.
+    std::vector<size_t> starts(size_t(range) + 2, 0);
+    for (const TRef &ref : refs)
+        ++starts[size_t(quint64(ref.m_Key) - quint64(low)) + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<TRef> sorted(refs.size());
+    for (const TRef &ref : refs)
+        sorted[starts[size_t(quint64(ref.m_Key) - quint64(low))]++] = ref;
+    refs = std::move(sorted);
+}
 
 template <class TKey>
 struct TImportIdEntry
@@ -585,7 +615,7 @@ private:
         }
         if (m_Progress)
             m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
-        std::sort(refs.begin(), refs.end(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+        SortByKey(refs);
         size_t distinct = 0;
         for (size_t i = 0; i < refs.size(); ++i)
             distinct += i == 0 || refs[i].m_Key != refs[i - 1].m_Key ? 1 : 0;
