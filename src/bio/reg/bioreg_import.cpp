@@ -16,10 +16,10 @@
 #include "cmnregfieldssettings.h"
 #include "cmnreguserfieldset.h"
 #include "cmnregvaluekind.h"
+#include "cmntextnumbering.h"
 #include "cmntextreader.h"
 
 #include <QBitArray>
-#include <QHash>
 #include <QIODevice>
 #include <QSet>
 
@@ -102,8 +102,8 @@ struct CTextIds
     static constexpr int kNone = -1;
 
     explicit CTextIds(const CBioImportCols &cols)
-        : m_CaseSensitive(cols.m_CaseSensitiveIds),
-          m_Null(cols.m_CaseSensitiveIds ? cols.m_NullId : cols.m_NullId.toUpper())
+        : m_Numbers(cols.m_CaseSensitiveIds),
+          m_Null(m_Numbers.Folded(cols.m_NullId))
     {
     }
 
@@ -112,33 +112,23 @@ struct CTextIds
     // parent cell is empty.
     int Key(const QString &cell, bool *)
     {
-        const QString text = m_CaseSensitive ? cell : cell.toUpper();
+        const QString text = m_Numbers.Folded(cell);
         if (text.isEmpty() || text == m_Null)
             return kNone;
-        if (const auto found = m_Numbers.constFind(QStringView(text)); found != m_Numbers.cend())
-            return *found;
-        m_Texts.push_back(text);
-        const int number = int(m_Texts.size() - 1);
-        m_Numbers.insert(QStringView(m_Texts.back()), number);
-        return number;
+        return m_Numbers.Number(text);
     }
     bool IsNull(int key) const { return key == kNone; }
-    const QString &Text(int key) const { return m_Texts[size_t(key)]; }
+    const QString &Text(int key) const { return m_Numbers.Text(key); }
     bool Less(int a, int b) const { return Text(a) < Text(b); }
-    void Reserve(size_t texts) { m_Numbers.reserve(qsizetype(std::min<size_t>(texts, INT_MAX))); }
-    size_t Count() const { return m_Texts.size(); }
+    void Reserve(size_t texts) { m_Numbers.Reserve(qsizetype(std::min<size_t>(texts, INT_MAX))); }
+    size_t Count() const { return size_t(m_Numbers.Count()); }
     void StoreInputId(CBioRegRecord &record, int fieldId, const QString &cell, int) const
     {
         record.SetValue(fieldId, CmnRegValueText, cell);
     }
 
-    bool m_CaseSensitive;
+    CCmnTextNumbering m_Numbers;
     QString m_Null;
-    std::vector<QString> m_Texts;
-    // Views of those texts, whose characters stay put while the vector grows: a
-    // hash of views frees no strings of its own, where one of strings would free
-    // them in its own scattered order, missing the caches at every one.
-    QHash<QStringView, int> m_Numbers;
 };
 
 // The IDs already met in one pass: bits over a narrow range of whole numbers,
