@@ -5,10 +5,12 @@
 #include "bioterminologysettings.h"
 #include "cmncalendars.h"
 #include "cmndate.h"
+#include "cmndateparser.h"
 #include "cmnnumbertext.h"
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -146,7 +148,8 @@ void DeduceFromHeaders(CBioImportCols *cols, const QStringList &headers, bool se
     }
 }
 
-int ValueFlag(const QString &value, const QString &dateFormat, const QStringList &sexWords)
+// dates is null when no date format is given.
+int ValueFlag(const QString &value, const CCmnDateParser *dates, const QStringList &sexWords)
 {
     if (value.isEmpty())
         return ValueEmpty;
@@ -154,7 +157,7 @@ int ValueFlag(const QString &value, const QString &dateFormat, const QStringList
     // number of two or four digits would otherwise be a date.
     if (CmnIsIntegerText(value))
         return ValueInteger;
-    if (!dateFormat.isEmpty() && !CCmnDate::Parse(value, dateFormat, CmnDateCalendarGregorian).IsEmpty())
+    if (dates && !dates->Parse(value, CmnDateCalendarGregorian).IsEmpty())
         return ValueDate;
     if (CmnIsDecimalNumberText(value))
         return ValueDecimal;
@@ -171,10 +174,14 @@ void DeduceFromValues(CBioImportCols *cols, const QStringList &headers, const QL
         count = qMax(count, row.size());
     const QStringList sexWords =
         cols->m_MaleWords.toUpper().split(QLatin1Char(',')) + cols->m_FemaleWords.toUpper().split(QLatin1Char(','));
+    // The format is read once for all the sample values.
+    std::optional<CCmnDateParser> dates;
+    if (!dateFormat.isEmpty())
+        dates.emplace(dateFormat);
     QList<int> flags(count, 0);
     for (const QStringList &row : rows) {
         for (qsizetype i = 0; i < row.size(); ++i)
-            flags[i] |= ValueFlag(row.at(i), dateFormat, sexWords);
+            flags[i] |= ValueFlag(row.at(i), dates ? &*dates : nullptr, sexWords);
     }
 
     qsizetype idColumn = -1;

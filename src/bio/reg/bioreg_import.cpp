@@ -9,21 +9,23 @@
 #include "cmncsvformat.h"
 #include "cmncsvrecordreader.h"
 #include "cmndate.h"
+#include "cmndateparser.h"
 #include "cmnprogress.h"
 #include "cmnreglayoutitems.h"
 #include "cmnreglookuplists.h"
 #include "cmnregfieldssettings.h"
 #include "cmnreguserfieldset.h"
 #include "cmnregvaluekind.h"
+#include "cmntextnumbering.h"
 #include "cmntextreader.h"
 
 #include <QBitArray>
-#include <QHash>
 #include <QIODevice>
 #include <QSet>
 
 #include <algorithm>
 #include <climits>
+#include <numeric>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -100,8 +102,8 @@ struct CTextIds
     static constexpr int kNone = -1;
 
     explicit CTextIds(const CBioImportCols &cols)
-        : m_CaseSensitive(cols.m_CaseSensitiveIds),
-          m_Null(cols.m_CaseSensitiveIds ? cols.m_NullId : cols.m_NullId.toUpper())
+        : m_Numbers(cols.m_CaseSensitiveIds),
+          m_Null(m_Numbers.Folded(cols.m_NullId))
     {
     }
 
@@ -110,33 +112,23 @@ struct CTextIds
     // parent cell is empty.
     int Key(const QString &cell, bool *)
     {
-        const QString text = m_CaseSensitive ? cell : cell.toUpper();
+        const QString text = m_Numbers.Folded(cell);
         if (text.isEmpty() || text == m_Null)
             return kNone;
-        if (const auto found = m_Numbers.constFind(QStringView(text)); found != m_Numbers.cend())
-            return *found;
-        m_Texts.push_back(text);
-        const int number = int(m_Texts.size() - 1);
-        m_Numbers.insert(QStringView(m_Texts.back()), number);
-        return number;
+        return m_Numbers.Number(text);
     }
     bool IsNull(int key) const { return key == kNone; }
-    const QString &Text(int key) const { return m_Texts[size_t(key)]; }
+    const QString &Text(int key) const { return m_Numbers.Text(key); }
     bool Less(int a, int b) const { return Text(a) < Text(b); }
-    void Reserve(size_t texts) { m_Numbers.reserve(qsizetype(std::min<size_t>(texts, INT_MAX))); }
-    size_t Count() const { return m_Texts.size(); }
+    void Reserve(size_t texts) { m_Numbers.Reserve(qsizetype(std::min<size_t>(texts, INT_MAX))); }
+    size_t Count() const { return size_t(m_Numbers.Count()); }
     void StoreInputId(CBioRegRecord &record, int fieldId, const QString &cell, int) const
     {
         record.SetValue(fieldId, CmnRegValueText, cell);
     }
 
-    bool m_CaseSensitive;
+    CCmnTextNumbering m_Numbers;
     QString m_Null;
-    std::vector<QString> m_Texts;
-    // Views of those texts, whose characters stay put while the vector grows: a
-    // hash of views frees no strings of its own, where one of strings would free
-    // them in its own scattered order, missing the caches at every one.
-    QHash<QStringView, int> m_Numbers;
 };
 
 // The IDs already met in one pass: bits over a narrow range of whole numbers,
@@ -200,6 +192,35 @@ struct TImportIdRef
     qsizetype m_Slot;
 };
 
+// Sorts the references by key. Over keys no wider apart than a few times their
+// number, as IDs numbered from 1 are, a count of each key places every reference
+// in two linear passes, where a comparison sort grows as n log n.
+template <class TKey>
+void SortByKey(std::vector<TImportIdRef<TKey>> &refs)
+{
+    using TRef = TImportIdRef<TKey>;
+    constexpr quint64 kMostKeysPerRef = 4;
+    if (refs.empty())
+        return;
+    const auto [lowest, highest] = std::minmax_element(
+        refs.cbegin(), refs.cend(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+    const TKey low = lowest->m_Key;
+    const quint64 range = quint64(highest->m_Key) - quint64(low);
+    if (range >= quint64(refs.size()) * kMostKeysPerRef) {
+        std::sort(refs.begin(), refs.end(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+        return;
+    }
+    // starts[k + 1] counts key k's references, then starts[k] is where they go.
+    std::vector<size_t> starts(size_t(range) + 2, 0);
+    for (const TRef &ref : refs)
+        ++starts[size_t(quint64(ref.m_Key) - quint64(low)) + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<TRef> sorted(refs.size());
+    for (const TRef &ref : refs)
+        sorted[starts[size_t(quint64(ref.m_Key) - quint64(low))]++] = ref;
+    refs = std::move(sorted);
+}
+
 template <class TKey>
 struct TImportIdEntry
 {
@@ -238,6 +259,7 @@ public:
                          const CImportFields &fields)
         : m_Reg(reg), m_Progress(progress), m_Messages(messages), m_Cols(cols), m_Fields(fields), m_Ids(cols),
           m_MaleWords(SexWords(cols.m_MaleWords)), m_FemaleWords(SexWords(cols.m_FemaleWords)),
+          m_DateParser(cols.m_DateFormat),
           m_LastTexts(size_t(cols.m_Cols.size())), m_ValuesPerRow(ValuesPerRow(cols, fields))
     {
     }
@@ -440,7 +462,7 @@ private:
 
     void StoreDate(CBioRegRecord &record, int fieldId, const QString &cell) const
     {
-        const CCmnDate date = CCmnDate::Parse(cell, m_Cols.m_DateFormat, 1);
+        const CCmnDate date = m_DateParser.Parse(cell, CmnDateCalendarGregorian);
         if (!date.IsEmpty())
             record.SetValue(fieldId, CmnRegValueDate, QVariant::fromValue(date));
     }
@@ -583,7 +605,7 @@ private:
         }
         if (m_Progress)
             m_Progress->NextPhase(QStringLiteral("Sorting IDs..."));
-        std::sort(refs.begin(), refs.end(), [](const TRef &a, const TRef &b) { return a.m_Key < b.m_Key; });
+        SortByKey(refs);
         size_t distinct = 0;
         for (size_t i = 0; i < refs.size(); ++i)
             distinct += i == 0 || refs[i].m_Key != refs[i - 1].m_Key ? 1 : 0;
@@ -703,6 +725,8 @@ private:
     TIds m_Ids;
     const QStringList m_MaleWords;
     const QStringList m_FemaleWords;
+    // The date format taken apart once for every date of the import.
+    const CCmnDateParser m_DateParser;
     std::vector<QString> m_LastTexts;
     const qsizetype m_ValuesPerRow;
     std::vector<TRow> m_Rows;

@@ -3,6 +3,7 @@
 #include "cmnbytecursor.h"
 #include "cmncalendars.h"
 #include "cmndateformatter.h"
+#include "cmndateparser.h"
 #include "cmndateprovider.h"
 #include "cmndatetext.h"
 
@@ -32,75 +33,6 @@ CCmnYmd TakeApart(quint32 jdn, int calendar)
 bool IsKnownCalendar(int calendar)
 {
     return calendar >= CmnDateCalendarGregorian && calendar <= CmnDateCalendarJulian;
-}
-
-// --- Typed text ---
-
-struct FormatToken
-{
-    QString text;
-    bool field = false;
-};
-
-// Letters and digits make field names; every other run is a separator. A separator
-// before a field loses its surrounding white space (a blank one becomes a single
-// space), and a run of white space inside a separator counts once.
-QList<FormatToken> TokeniseFormat(const QString &format)
-{
-    QList<FormatToken> tokens;
-    for (const QChar c : format) {
-        const bool field = c.isLetterOrNumber();
-        if (tokens.isEmpty() || tokens.last().field != field)
-            tokens.append({QString(), field});
-        FormatToken &token = tokens.last();
-        if (!field && c.isSpace() && !token.text.isEmpty() && token.text.back().isSpace())
-            continue;
-        token.text += field ? c.toLower() : c;
-    }
-    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
-        if (!tokens.at(i).field && tokens.at(i + 1).field) {
-            QString trimmed = tokens.at(i).text.trimmed();
-            tokens[i].text = trimmed.isEmpty() ? QStringLiteral(" ") : trimmed;
-        }
-    }
-    return tokens;
-}
-
-qsizetype DigitRun(const QString &text, qsizetype pos)
-{
-    qsizetype end = pos;
-    while (end < text.size() && text.at(end).isDigit())
-        ++end;
-    return end - pos;
-}
-
-int DigitsValue(const QString &text, qsizetype pos, qsizetype count)
-{
-    int value = 0;
-    for (qsizetype i = pos; i < pos + count; ++i)
-        value = value * 10 + text.at(i).digitValue();
-    return value;
-}
-
-// Two-digit years fall in the century that puts them no later than this year's
-// last two digits: with 2024, 24 is 2024 and 25 is 1925. The clock is read only here:
-// reading it means a time-zone lookup, too dear for every date an import reads.
-int CenturyYear(int twoDigits)
-{
-    const int currentYear = CmnGetDateProvider().Today().year();
-    return twoDigits > currentYear % 100 ? 1900 + twoDigits : 2000 + twoDigits;
-}
-
-int MonthFromText(const QString &text, int calendar, bool full)
-{
-    switch (calendar) {
-    case CmnDateCalendarHebrew:
-        return CmnHebrewMonthFromName(text, full);
-    case CmnDateCalendarFrenchRepublican:
-        return CmnFrenchRepublicanMonthFromName(text, true, full);
-    default:
-        return CmnGregorianMonthFromName(text, true, full);
-    }
 }
 
 // --- GEDCOM ---
@@ -393,98 +325,12 @@ QDataStream &operator>>(QDataStream &stream, CCmnDate &date)
 
 CCmnDate CCmnDate::Parse(const QString &text, const QString &format, int calendar)
 {
-    const QString trimmed = text.trimmed();
-    for (const QString &form : CmnExpandDateFormat(format.toLower())) {
-        const CCmnDate date = ParseWithFormat(trimmed, form.trimmed(), calendar);
-        if (!date.IsEmpty())
-            return date;
-    }
-    return CCmnDate();
+    return CCmnDateParser(format).Parse(text, calendar);
 }
 
 CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, int calendar)
 {
-    if (format.isEmpty())
-        return CCmnDate();
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    qsizetype pos = 0;
-    for (const FormatToken &token : TokeniseFormat(format)) {
-        if (!token.field) {
-            for (const QChar c : token.text) {
-                if (pos >= text.size())
-                    return CCmnDate();
-                if (c.isSpace()) {
-                    if (!text.at(pos).isSpace())
-                        return CCmnDate();
-                    while (pos < text.size() && text.at(pos).isSpace())
-                        ++pos;
-                } else if (text.at(pos) == c) {
-                    ++pos;
-                } else {
-                    return CCmnDate();
-                }
-            }
-            continue;
-        }
-        const QString &name = token.text;
-        const qsizetype digits = DigitRun(text, pos);
-        if (name == QLatin1String("d") || name == QLatin1String("dd") || name == QLatin1String("m") || name == QLatin1String("mm")) {
-            if (digits == 0)
-                return CCmnDate();
-            const qsizetype used = qMin<qsizetype>(digits, 2);
-            const int value = DigitsValue(text, pos, used);
-            if (value == 0)
-                return CCmnDate();
-            (name.startsWith(QLatin1Char('d')) ? day : month) = value;
-            pos += used;
-        } else if (name == QLatin1String("mmm") || name == QLatin1String("mmmm")) {
-            qsizetype end = pos;
-            while (end < text.size() && text.at(end).isLetterOrNumber())
-                ++end;
-            QString word = text.mid(pos, end - pos).toUpper();
-            // The French complementary days are written as two words.
-            if (calendar == CmnDateCalendarFrenchRepublican && word == QLatin1String("JOUR")) {
-                qsizetype next = end;
-                while (next < text.size() && text.at(next).isSpace())
-                    ++next;
-                qsizetype wordEnd = next;
-                while (wordEnd < text.size() && text.at(wordEnd).isLetter())
-                    ++wordEnd;
-                if (next > end && wordEnd > next) {
-                    word += text.mid(next, wordEnd - next).toUpper();
-                    end = wordEnd;
-                }
-            }
-            const int value = MonthFromText(word, calendar, name.size() == 4);
-            if (value == 0)
-                return CCmnDate();
-            month = value;
-            pos = end;
-        } else if (name == QLatin1String("yy") || name == QLatin1String("yyyy")) {
-            // Either width under either name: "00" is a year of the two-digit window
-            // like any other, and a year outside that window is written with four
-            // digits even where the format asks for two.
-            if (digits == 2) {
-                year = CenturyYear(DigitsValue(text, pos, 2));
-            } else if (digits == 4) {
-                year = DigitsValue(text, pos, 4);
-                if (year == 0)
-                    return CCmnDate();
-            } else {
-                return CCmnDate();
-            }
-            pos += digits;
-        } else {
-            return CCmnDate();
-        }
-    }
-    if (pos != text.size() || year == 0 || (day != 0 && month == 0))
-        return CCmnDate();
-    CCmnDate date;
-    (void)date.SetYmd(calendar, day, month, year);
-    return date;
+    return CCmnDateParser::ParseWithFormat(text, format, calendar);
 }
 
 QString CCmnDate::Format(const QString &format, int calendar) const

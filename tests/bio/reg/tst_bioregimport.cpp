@@ -209,6 +209,9 @@ void TestBioRegImport::importsRows_data()
                                    << QStringList{"Line 3, dog with duplicate ID (9000000000000000000), ignored"};
     QTest::newRow("narrow ID range") << QByteArray("-9,,,Rex\n9,-9,,Max\n9,,,Again\n") << kIdSireDamName << false
                                      << "Rex/0// Max/0/Rex/" << QStringList{"Line 3, dog with duplicate ID (9), ignored"};
+    QTest::newRow("narrow IDs out of order, below zero and beyond the rows' own")
+        << QByteArray("3,-2,5,A\n-1,3,,B\n2,-2,-1,C\n") << kIdSireDamName << false
+        << "A/0/Unknown-1/Unknown-2 B/0/A/ C/0/Unknown-1/B Unknown-1/1// Unknown-2/2//" << QStringList{};
     QTest::newRow("blank and comment lines count")
         << QByteArray("ID,Sire,Dam,Name\n\n# note\n1,,,Rex\n,,,NoId\n\n1,,,Max\n") << kIdSireDamName << true
         << "Rex/0//" << QStringList{"Line 5, dog with no ID, ignored", "Line 7, dog with duplicate ID (1), ignored"};

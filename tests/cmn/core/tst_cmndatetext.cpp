@@ -1,6 +1,7 @@
 #include "cmncalendars.h"
 #include "cmndatastream.h"
 #include "cmndate.h"
+#include "cmndateparser.h"
 #include "cmndatetostring.h"
 #include "cmndateprovider.h"
 #include "cmndatetext.h"
@@ -41,6 +42,15 @@ CCmnDate Range(quint32 first, quint32 last)
     return date;
 }
 
+// A single day (half the time), a run of days within a month, or a longer run.
+CCmnDate RandomDate(std::mt19937 &random)
+{
+    const quint32 first = 1000000 + random() % 1700000;
+    const quint32 kind = random() % 4;
+    const quint32 width = random();
+    return Range(first, first + (kind < 2 ? 0 : kind == 2 ? 1 + width % 99 : 100 + width % 300));
+}
+
 struct RandomFormatCase
 {
     CCmnDate date;
@@ -60,10 +70,7 @@ QList<RandomFormatCase> RandomFormatCases(int count)
     QList<RandomFormatCase> cases;
     for (int i = 0; i < count; ++i) {
         RandomFormatCase c;
-        const quint32 first = 1000000 + random() % 1700000;
-        const quint32 kind = random() % 4;
-        const quint32 width = random();
-        c.date = Range(first, first + (kind < 2 ? 0 : kind == 2 ? 1 + width % 99 : 100 + width % 300));
+        c.date = RandomDate(random);
         c.calendar = int(random() % 6);
         const int pieces = 1 + int(random() % 9);
         for (int p = 0; p < pieces; ++p)
@@ -72,6 +79,79 @@ QList<RandomFormatCase> RandomFormatCases(int count)
         cases.append(c);
     }
     return cases;
+}
+
+// Typed texts for the random formats: what each writes, then that text changed as a
+// typist might change it (letter case, blanks, a character lost or doubled, other
+// digits), so that both readings that succeed and readings that fail are covered.
+QStringList RandomTypedTexts(const RandomFormatCase &c, std::mt19937 &random)
+{
+    const QString written = c.date.Format(c.format, c.calendar);
+    QStringList texts{written};
+    for (int i = 0; i < 3; ++i) {
+        QString text = written;
+        const qsizetype at = text.isEmpty() ? 0 : qsizetype(random() % quint32(text.size()));
+        switch (random() % 6) {
+        case 0:
+            text = text.toLower();
+            break;
+        case 1:
+            text = QStringLiteral("  ") + text + QLatin1Char(' ');
+            break;
+        case 2:
+            text.remove(at, 1);
+            break;
+        case 3:
+            text.insert(at, text.isEmpty() ? QChar(u' ') : text.at(at));
+            break;
+        case 4:
+            for (QChar &ch : text) {
+                if (ch.isDigit())
+                    ch = QChar(u'0' + int(random() % 10));
+            }
+            break;
+        default:
+            text.insert(at, QStringLiteral(" 7"));
+            break;
+        }
+        texts.append(text);
+    }
+    return texts;
+}
+
+// Input formats as users write them: day, month and year in some order, optional
+// groups, names or digits of either width, letter case and separators at random.
+QList<RandomFormatCase> RandomInputFormatCases(int count)
+{
+    static const char16_t *const kDays[] = {u"d", u"dd", u"D", u"DD"};
+    static const char16_t *const kMonths[] = {u"m", u"mm", u"mmm", u"mmmm", u"MMM", u"Mmmm"};
+    static const char16_t *const kYears[] = {u"yy", u"yyyy", u"YYYY"};
+    static const char16_t *const kSeparators[] = {u"/", u"-", u" ", u"  ", u". ", u".", u" / "};
+    // %1 day, %2 month, %3 year, %4 separator.
+    static const char16_t *const kShapes[] = {u"[%2%4[%1%4]]%3", u"[[%1%4]%2%4]%3", u"%3[%4%2[%4%1]]", u"%1%4%2%4%3",
+                                              u" [%2%4]%3 "};
+    std::mt19937 random(20261213);
+    QList<RandomFormatCase> cases;
+    for (int i = 0; i < count; ++i) {
+        RandomFormatCase c;
+        c.date = RandomDate(random);
+        c.calendar = 1 + int(random() % 5);
+        const QString day = QString::fromUtf16(kDays[random() % std::size(kDays)]);
+        const QString month = QString::fromUtf16(kMonths[random() % std::size(kMonths)]);
+        const QString year = QString::fromUtf16(kYears[random() % std::size(kYears)]);
+        const QString sep = QString::fromUtf16(kSeparators[random() % std::size(kSeparators)]);
+        c.format = QString::fromUtf16(kShapes[random() % std::size(kShapes)]).arg(day, month, year, sep);
+        cases.append(c);
+    }
+    return cases;
+}
+
+// A date as its day numbers and calendar, "-" when empty.
+QString DateLine(const CCmnDate &date)
+{
+    if (date.IsEmpty())
+        return QStringLiteral("-");
+    return QStringLiteral("%1 %2 %3").arg(date.FirstDay()).arg(date.LastDay()).arg(date.Calendar());
 }
 
 } // namespace
@@ -106,6 +186,10 @@ private slots:
     void gedcomTokensReportWordsUsed();
     void formattedTextReadsBack();
     void randomFormatsWriteTheirPinnedTexts();
+    void parserReadsThePinnedDates();
+    void oneParserReadsTextsInTurn_data();
+    void oneParserReadsTextsInTurn();
+    void parserReadsTheClockAtEachDate();
 
 private:
     std::unique_ptr<CCmnDateProviderScope> m_Clock;
@@ -528,6 +612,70 @@ void TestCmnDateText::randomFormatsWriteTheirPinnedTexts()
         const QString lead = c.format + QStringLiteral(" -> ");
         QCOMPARE(lead + c.date.Format(c.format, c.calendar), lead + texts.at(i));
     }
+}
+
+// The dates were read by the parser that read the format again for every text;
+// one parser per format must read each text as that one did, in turn.
+void TestCmnDateText::parserReadsThePinnedDates()
+{
+    QFile file(OrvTestDataFile(QStringLiteral("random-date-parses.txt")));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QList<RandomFormatCase> cases = RandomFormatCases(3000) + RandomInputFormatCases(3000);
+    QCOMPARE(lines.size(), cases.size() + 1);
+    std::mt19937 random(20261212);
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        const RandomFormatCase &c = cases.at(i);
+        const CCmnDateParser parser(c.format);
+        QStringList dates;
+        for (const QString &text : RandomTypedTexts(c, random))
+            dates << DateLine(parser.Parse(text, c.calendar));
+        const QString lead = c.format + QStringLiteral(" -> ");
+        QCOMPARE(lead + dates.join(QLatin1Char(',')), lead + lines.at(i));
+    }
+}
+
+// An import reads every row's date with one parser: what one text matched, or
+// failed to, must not carry over to the next.
+void TestCmnDateText::oneParserReadsTextsInTurn_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<CCmnDate>>("dates");
+    const CCmnDate none;
+    const CCmnDate may17 = Ymd(1, 17, 5, 2001);
+    const CCmnDate may = Ymd(1, 0, 5, 2001);
+    const CCmnDate year = Ymd(1, 0, 0, 2001);
+    QTest::newRow("day, then less")
+        << kDayFirst << QStringList{"17/5/2001", "5/2001", "2001", "17/5/2001"} << QList{may17, may, year, may17};
+    QTest::newRow("failures between")
+        << kDayFirst << QStringList{"17/5/2001", "31/2/2001", "", "x", "5/2001"} << QList{may17, none, none, none, may};
+    QTest::newRow("names and blanks") << "[[d ]mmm ]yyyy" << QStringList{" 17  May 2001", "Maj 2001", "may 2001 "}
+                                      << QList{may17, none, may};
+    QTest::newRow("format read once, blank")
+        << "   " << QStringList{"2001", ""} << QList{none, none};
+}
+
+void TestCmnDateText::oneParserReadsTextsInTurn()
+{
+    QFETCH(QString, format);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<CCmnDate>, dates);
+    const CCmnDateParser parser(format);
+    QList<CCmnDate> read;
+    for (const QString &text : texts)
+        read << parser.Parse(text, CmnDateCalendarGregorian);
+    QCOMPARE(read, dates);
+}
+
+// The century of a two-digit year follows the clock at each date read, not the
+// clock when the parser was made.
+void TestCmnDateText::parserReadsTheClockAtEachDate()
+{
+    const CCmnDateParser parser(QStringLiteral("yy"));
+    QCOMPARE(parser.Parse(QStringLiteral("30"), CmnDateCalendarGregorian).Year(1), 1930);
+    const CCmnDateProviderScope later(CCmnDateProvider(QDate(2031, 1, 1), QLocale::c()));
+    QCOMPARE(parser.Parse(QStringLiteral("30"), CmnDateCalendarGregorian).Year(1), 2030);
 }
 
 QTEST_GUILESS_MAIN(TestCmnDateText)
