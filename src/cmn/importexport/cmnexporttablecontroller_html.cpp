@@ -2,8 +2,6 @@
 
 #include "cmnhtmlescape.h"
 
-#include <QStringBuilder>
-
 namespace {
 
 // Sized when compiled: a character literal would have its length counted for
@@ -56,7 +54,7 @@ void CCmnExportTableController_HTML::EndHeaderRow()
 void CCmnExportTableController_HTML::BeginDataRow()
 {
     m_Line = &BeginLine();
-    *m_Line += kHtmlRowStart;
+    m_Line->append(kHtmlRowStart);
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
@@ -64,24 +62,26 @@ void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, c
 {
     if (!m_Line)
         return;
-    QString &line = *m_Line;
-    // An empty cell would lose its border in older browsers.
-    const QStringView text = displayText.isEmpty() ? kHtmlEmptyCell : QStringView(displayText);
-    if (displayText.isEmpty() || !CmnHtmlNeedsEscape(text, false)) {
-        // The usual cell, added in one piece: the line grows once.
-        line += kHtmlCellStart % text % kHtmlCellEnd;
-        return;
+    CCmnExportLineWriter &line = *m_Line;
+    line.append(kHtmlCellStart);
+    if (displayText.isEmpty()) {
+        // An empty cell would lose its border in older browsers.
+        line.append(kHtmlEmptyCell);
+    } else if (!CmnHtmlNeedsEscape(displayText, false)) {
+        line.append(displayText);
+    } else {
+        m_Escaped.resize(0);
+        CmnAppendHtmlEscaped(m_Escaped, displayText);
+        line.append(m_Escaped);
     }
-    line += kHtmlCellStart;
-    CmnAppendHtmlEscaped(line, displayText);
-    line += kHtmlCellEnd;
+    line.append(kHtmlCellEnd);
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
     if (!m_Line)
         return;
-    *m_Line += kHtmlRowEnd;
+    m_Line->append(kHtmlRowEnd);
     EndLine();
     m_Line = nullptr;
 }
