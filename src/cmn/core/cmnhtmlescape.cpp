@@ -1,10 +1,17 @@
 #include "cmnhtmlescape.h"
 
+#include <algorithm>
+
 namespace {
+
+// The characters below 64 that need escaping, as bits: exports ask this of every
+// character of every cell, and one test rules out letters and most others.
+constexpr quint64 kEscapedBits = quint64(1) << u'<' | quint64(1) << u'>' | quint64(1) << u'&';
+constexpr quint64 kLineBreakBit = quint64(1) << u'\n';
 
 bool NeedsEscape(char16_t c, bool lineBreaks)
 {
-    return c == u'<' || c == u'>' || c == u'&' || (lineBreaks && c == u'\n');
+    return c < 64 && ((lineBreaks ? kEscapedBits | kLineBreakBit : kEscapedBits) >> c & 1) != 0;
 }
 
 // Appends the escaped form of one character; false when the character is copied as it is.
@@ -46,11 +53,8 @@ bool NeedsEscapeLatin1(QByteArrayView chars)
 
 bool CmnHtmlNeedsEscape(QStringView chars, bool lineBreaks)
 {
-    for (const QChar c : chars) {
-        if (NeedsEscape(c.unicode(), lineBreaks))
-            return true;
-    }
-    return false;
+    const char16_t *const end = chars.utf16() + chars.size();
+    return std::find_if(chars.utf16(), end, [lineBreaks](char16_t c) { return NeedsEscape(c, lineBreaks); }) != end;
 }
 
 namespace {
