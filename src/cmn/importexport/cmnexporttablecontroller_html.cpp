@@ -64,16 +64,11 @@ void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, c
         return;
     CCmnExportLineWriter &line = *m_Line;
     line.append(kHtmlCellStart);
-    if (displayText.isEmpty()) {
-        // An empty cell would lose its border in older browsers.
+    // An empty cell would lose its border in older browsers.
+    if (displayText.isEmpty())
         line.append(kHtmlEmptyCell);
-    } else if (!CmnHtmlNeedsEscape(displayText, false)) {
-        line.append(displayText);
-    } else {
-        m_Escaped.resize(0);
-        CmnAppendHtmlEscaped(m_Escaped, displayText);
-        line.append(m_Escaped);
-    }
+    else
+        CmnAppendHtmlEscaped(line, displayText);
     line.append(kHtmlCellEnd);
 }
 

@@ -25,6 +25,4 @@ private:
     QStringList m_Cells;
     // The data row being written, its cells appended as they come; null outside one.
     CCmnExportLineWriter *m_Line = nullptr;
-    // A cell's text escaped, kept from cell to cell.
-    QString m_Escaped;
 };
