@@ -40,6 +40,18 @@ public:
     QString &NewValue();
     // The display buffer, emptied, as the display text.
     QString &NewDisplay();
+    // The buffers as the texts without emptying them, for writers that replace
+    // the text whole: a number's text is written in one resize.
+    QString &ValueBuffer()
+    {
+        m_Value = &m_ValueBuffer;
+        return m_ValueBuffer;
+    }
+    QString &DisplayBuffer()
+    {
+        m_Display = &m_DisplayBuffer;
+        return m_DisplayBuffer;
+    }
     // The display text is the value text.
     void DisplayValue() { m_Display = m_Value; }
 
