@@ -105,15 +105,17 @@ void CCmnCsvFormat::AppendBackslashes(TOut &out, qsizetype count)
 template <class TOut>
 void CCmnCsvFormat::AppendFieldTo(TOut &out, QStringView field, bool first) const
 {
-    if (!first)
-        out.append(QStringView(&m_Separator, 1));
     const QChar enclose = EnclosingChar(field, first);
+    // The separator and the opening quote in one piece.
+    const QChar opening[] = {m_Separator, enclose};
+    const qsizetype skipped = first ? 1 : 0;
     if (enclose.isNull()) {
+        out.append(QStringView(opening + skipped, 1 - skipped));
         out.append(field);
         return;
     }
     const QStringView quote(&enclose, 1);
-    out.append(quote);
+    out.append(QStringView(opening + skipped, 2 - skipped));
     const bool backslash = EscapesWithBackslashIn(enclose);
     // Each quote inside ends a piece, written again after it (doubled), or
     // after as many more backslashes as stand before it and one (escaped), so

@@ -60,6 +60,19 @@ void CCmnExportLineWriter::AppendPlain(QStringView text)
         m_Lines += text;
 }
 
+void CCmnExportLineWriter::AppendMarkupAfterText(std::string_view markup)
+{
+    // Markup never begins with a line feed: a carriage return before it stays.
+    if (m_PendingCr) {
+        m_PendingCr = false;
+        AppendPlain(u"\r");
+    }
+    if (m_Utf8)
+        m_Bytes.Append(markup);
+    else
+        m_Lines += QLatin1StringView(markup.data(), qsizetype(markup.size()));
+}
+
 void CCmnExportLineWriter::EndLine()
 {
     if (m_PendingCr) {

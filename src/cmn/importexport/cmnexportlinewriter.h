@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <string_view>
+
 class CCmnTextEncoding;
 class QIODevice;
 
@@ -35,6 +37,15 @@ public:
         }
         AppendBroken(text);
     }
+    // Markup of printable ASCII without line breaks, added without a look at its
+    // characters.
+    void AppendMarkup(std::string_view markup)
+    {
+        if (m_Utf8 && !m_PendingCr)
+            m_Bytes.Append(markup);
+        else
+            AppendMarkupAfterText(markup);
+    }
     // Ends the line with the line ending.
     void EndLine();
     // The first failure to write, empty while all is well.
@@ -53,6 +64,7 @@ private:
     void AppendBroken(QStringView text);
     // Text without line breaks.
     void AppendPlain(QStringView text);
+    void AppendMarkupAfterText(std::string_view markup);
 
     CCmnTextWriter m_Writer;
     bool m_Utf8 = false;

@@ -2,15 +2,18 @@
 
 #include "cmnhtmlescape.h"
 
+#include <string_view>
+
 namespace {
 
 // Sized when compiled: a character literal would have its length counted for
 // every cell.
-constexpr QStringView kHtmlRowStart = u"<tr>";
-constexpr QStringView kHtmlRowEnd = u"</tr>";
-constexpr QStringView kHtmlCellStart = u"<td>";
-constexpr QStringView kHtmlCellEnd = u"</td>";
-constexpr QStringView kHtmlEmptyCell = u"&nbsp;";
+constexpr std::string_view kHtmlRowStart = "<tr>";
+constexpr std::string_view kHtmlRowEnd = "</tr>";
+constexpr std::string_view kHtmlCellStart = "<td>";
+constexpr std::string_view kHtmlNextCell = "</td><td>";
+constexpr std::string_view kHtmlLastCellEnd = "</td></tr>";
+constexpr std::string_view kHtmlEmptyCell = "&nbsp;";
 
 } // namespace
 
@@ -54,7 +57,8 @@ void CCmnExportTableController_HTML::EndHeaderRow()
 void CCmnExportTableController_HTML::BeginDataRow()
 {
     m_Line = &BeginLine();
-    m_Line->append(kHtmlRowStart);
+    m_Line->AppendMarkup(kHtmlRowStart);
+    m_CellOpen = false;
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
@@ -63,20 +67,21 @@ void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, c
     if (!m_Line)
         return;
     CCmnExportLineWriter &line = *m_Line;
-    line.append(kHtmlCellStart);
+    // A cell's end goes in with the next cell's start.
+    line.AppendMarkup(m_CellOpen ? kHtmlNextCell : kHtmlCellStart);
+    m_CellOpen = true;
     // An empty cell would lose its border in older browsers.
     if (displayText.isEmpty())
-        line.append(kHtmlEmptyCell);
+        line.AppendMarkup(kHtmlEmptyCell);
     else
         CmnAppendHtmlEscaped(line, displayText);
-    line.append(kHtmlCellEnd);
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
     if (!m_Line)
         return;
-    m_Line->append(kHtmlRowEnd);
+    m_Line->AppendMarkup(m_CellOpen ? kHtmlLastCellEnd : kHtmlRowEnd);
     EndLine();
     m_Line = nullptr;
 }

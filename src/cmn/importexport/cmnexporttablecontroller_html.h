@@ -25,4 +25,6 @@ private:
     QStringList m_Cells;
     // The data row being written, its cells appended as they come; null outside one.
     CCmnExportLineWriter *m_Line = nullptr;
+    // Whether the row has a cell whose end is still to be written.
+    bool m_CellOpen = false;
 };

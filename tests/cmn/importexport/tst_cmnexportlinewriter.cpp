@@ -59,6 +59,8 @@ void TestCmnExportLineWriter::writesAsTheTextWriterWritesWholeLines_data()
         {"CR before other text stays", {{"a\r", "b\r\r", "\n"}}},
         {"CR at the line's end stays", {{"a", "b\r"}}},
         {"line feed at either end", {{"\n", "a", "\n"}}},
+        // Pieces beginning with "<" go in as markup.
+        {"markup among the pieces", {{"<tr>", "a\r", "<td>", "b\r", "<br/>", "\n", "<td>"}, {"\r", "<tr>"}}},
         {"non-ASCII after ASCII", {{"Kennel of \u00c9lan ", "\U0001F600", QString(QChar(0xd800)) + "x"}}},
         // Past the codec's gathering and past the byte buffer.
         {"long lines", {{wide, "\u00e9"}, {wide, wide}, {"end"}}},
@@ -84,8 +86,12 @@ void TestCmnExportLineWriter::writesAsTheTextWriterWritesWholeLines()
     CCmnExportLineWriter writer;
     QCOMPARE(writer.Open(encoding, &buffer), QString());
     for (const QStringList &pieces : lines) {
-        for (const QString &piece : pieces)
-            writer.append(piece);
+        for (const QString &piece : pieces) {
+            if (piece.startsWith(QLatin1Char('<')))
+                writer.AppendMarkup(piece.toLatin1().toStdString());
+            else
+                writer.append(piece);
+        }
         writer.EndLine();
     }
     writer.Flush();
