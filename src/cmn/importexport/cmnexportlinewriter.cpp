@@ -5,6 +5,8 @@
 
 #include <QTextCodec>
 
+#include <algorithm>
+
 namespace {
 
 // The UTF-8 codec's number in the registry.
@@ -12,6 +14,7 @@ constexpr int kUtf8Mib = 106;
 // The codec's lines are encoded and written once they hold this many characters:
 // line by line, encoding and writing cost more than making the lines.
 constexpr qsizetype kLinesChars = 1 << 16;
+constexpr qsizetype kFirstLineCapacity = 1024;
 
 } // namespace
 
@@ -23,67 +26,54 @@ QString CCmnExportLineWriter::Open(const CCmnTextEncoding &encoding, QIODevice *
     const QTextCodec *codec = CmnCodecForName(encoding.m_CodecName);
     m_Utf8 = codec && codec->mibEnum() == kUtf8Mib;
     m_Bytes.SetDevice(file);
-    m_LineEnding = CmnLineEndingText(CmnLineEndingCode(encoding.m_LineEndingName));
+    // Every line ending is ASCII.
+    m_LineEndingBytes = CmnLineEndingText(CmnLineEndingCode(encoding.m_LineEndingName)).toLatin1();
     return QString();
 }
 
-void CCmnExportLineWriter::AppendBroken(QStringView text)
+void CCmnExportLineWriter::Grow(qsizetype size)
 {
-    // An empty piece leaves a carriage return before it waiting for what follows.
-    if (text.isEmpty())
-        return;
-    if (m_PendingCr) {
-        m_PendingCr = false;
-        if (!text.startsWith(u'\n'))
-            AppendPlain(u"\r");
-    }
+    const qsizetype capacity = std::max(2 * m_LineCapacity, std::max(m_LineSize + size, kFirstLineCapacity));
+    auto line = std::make_unique<char16_t[]>(size_t(capacity));
+    std::copy(m_Line.get(), m_Line.get() + m_LineSize, line.get());
+    m_Line = std::move(line);
+    m_LineCapacity = capacity;
+}
+
+void CCmnExportLineWriter::AppendUtf8Rest(QStringView text)
+{
+    const std::string_view lineEnding(m_LineEndingBytes.constData(), size_t(m_LineEndingBytes.size()));
+    // Split as CCmnTextWriter::AppendLine splits: a CR LF is one line end.
     for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n')) {
         QStringView line = text.first(at);
         if (line.endsWith(u'\r'))
             line.chop(1);
-        AppendPlain(line);
-        AppendPlain(m_LineEnding);
+        m_Bytes.AppendUtf8(line);
+        m_Bytes.Append(lineEnding);
         text = text.sliced(at + 1);
+        text = text.sliced(m_Bytes.AppendPrintableAscii(text));
     }
-    if (text.endsWith(u'\r')) {
-        text.chop(1);
-        m_PendingCr = true;
-    }
-    AppendPlain(text);
-}
-
-void CCmnExportLineWriter::AppendPlain(QStringView text)
-{
-    if (m_Utf8)
-        m_Bytes.AppendUtf8(text);
-    else
-        m_Lines += text;
-}
-
-void CCmnExportLineWriter::AppendMarkupAfterText(std::string_view markup)
-{
-    // Markup never begins with a line feed: a carriage return before it stays.
-    if (m_PendingCr) {
-        m_PendingCr = false;
-        AppendPlain(u"\r");
-    }
-    if (m_Utf8)
-        m_Bytes.Append(markup);
-    else
-        m_Lines += QLatin1StringView(markup.data(), qsizetype(markup.size()));
+    m_Bytes.AppendUtf8(text);
 }
 
 void CCmnExportLineWriter::EndLine()
 {
-    if (m_PendingCr) {
-        m_PendingCr = false;
-        AppendPlain(u"\r");
+    const QStringView line(m_Line.get(), m_LineSize);
+    m_LineSize = 0;
+    if (m_Utf8) {
+        // The text before the line's first character that is not printable ASCII
+        // cannot end a line: CR and LF are neither.
+        const qsizetype plain = m_Bytes.AppendPrintableAscii(line);
+        if (plain < line.size())
+            AppendUtf8Rest(line.sliced(plain));
+        m_Bytes.Append(std::string_view(m_LineEndingBytes.constData(), size_t(m_LineEndingBytes.size())));
+        if (m_Bytes.Failed() && m_Error.isEmpty())
+            m_Error = m_Writer.DeviceError();
+    } else {
+        m_Writer.AppendLine(m_Lines, line);
+        if (m_Lines.size() >= kLinesChars)
+            Flush();
     }
-    AppendPlain(m_LineEnding);
-    if (m_Lines.size() >= kLinesChars)
-        Flush();
-    if (m_Bytes.Failed() && m_Error.isEmpty())
-        m_Error = m_Writer.DeviceError();
 }
 
 void CCmnExportLineWriter::Flush()
