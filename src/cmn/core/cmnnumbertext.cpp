@@ -55,6 +55,14 @@ bool IsDecimalTie(double value, int decimals)
 // Room for any fixed-point text the fast ways write, and a suffix.
 constexpr int kFixedChars = 48;
 
+// Two digits written before `at`, giving where they begin.
+char *PutTwoDigits(char *at, unsigned twoDigits)
+{
+    *--at = char('0' + twoDigits % 10);
+    *--at = char('0' + twoDigits / 10);
+    return at;
+}
+
 // The fixed-point text of a value that, scaled by its decimals, lies below 2^32
 // and clearly away from a half: the scaled double is then within 2^-22 of the
 // exact product, so its rounding is the exact value's, found without the general
@@ -70,25 +78,33 @@ char *PlainFixedChars(char *text, double value, int decimals)
     const double scaled = value * kScales[decimals];
     if (!(scaled < kLimit))
         return nullptr;
-    const double whole = std::floor(scaled);
-    const double rest = scaled - whole;
+    // Below 2^32 and not negative, truncation is the floor, without a call.
+    const auto whole = static_cast<quint64>(scaled);
+    const double rest = scaled - double(whole);
     if (std::fabs(rest - 0.5) < kMargin)
         return nullptr;
-    auto digits = static_cast<quint64>(whole) + (rest > 0.5 ? 1 : 0);
-    // Written from the right, then moved to the start.
+    quint64 digits = whole + (rest > 0.5 ? 1 : 0);
+    // Written from the right, two digits a step, then moved to the start.
     char digitsText[32];
     char *const end = digitsText + sizeof digitsText;
     char *begin = end;
-    for (int i = 0; i < decimals; ++i) {
+    int decimalsLeft = decimals;
+    for (; decimalsLeft >= 2; decimalsLeft -= 2) {
+        begin = PutTwoDigits(begin, unsigned(digits % 100));
+        digits /= 100;
+    }
+    if (decimalsLeft == 1) {
         *--begin = char('0' + digits % 10);
         digits /= 10;
     }
     if (decimals > 0)
         *--begin = '.';
-    do {
-        *--begin = char('0' + digits % 10);
-        digits /= 10;
-    } while (digits != 0);
+    for (; digits >= 10; digits /= 100) {
+        begin = PutTwoDigits(begin, unsigned(digits % 100));
+        if (digits < 100)
+            return std::copy(begin, end, text);
+    }
+    *--begin = char('0' + digits);
     return std::copy(begin, end, text);
 }
 
