@@ -395,11 +395,8 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
             break;
         }
         const quint64 key = quint64(date.FirstDay()) << 32 | date.LastDay();
-        auto known = texts.m_DateTexts.constFind(key);
-        if (known == texts.m_DateTexts.cend())
-            known = texts.m_DateTexts.insert(
-                key, texts.DateFormatter(format.m_Text).Format(date, CmnDateCalendarGregorian));
-        texts.SetShared(*known, *known);
+        if (!texts.SetRememberedDate(key))
+            texts.SetDate(key, texts.DateFormatter(format.m_Text).Format(date, CmnDateCalendarGregorian));
         break;
     }
     case CmnRegFieldBoolean: {
