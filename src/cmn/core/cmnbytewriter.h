@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringEncoder>
+#include <QStringView>
 #include <QtGlobal>
 
 #include <cstring>
@@ -21,7 +23,13 @@ public:
     void SetDevice(QIODevice *device) { m_Device = device; }
     // Room for at least `size` bytes at the returned position, writing out what is
     // held first when the buffer would overflow. Commit says how much was used.
-    char *Reserve(qsizetype size);
+    char *Reserve(qsizetype size)
+    {
+        // Inline: writers reserve for every piece of every cell.
+        if (qsizetype(m_Buffer.size()) - m_Size >= size)
+            return m_Buffer.data() + m_Size;
+        return ReserveAfterFlush(size);
+    }
     void Commit(char *end) { m_Size = end - m_Buffer.data(); }
     void Append(std::string_view bytes)
     {
@@ -29,6 +37,23 @@ public:
         std::memcpy(out, bytes.data(), bytes.size());
         Commit(out + bytes.size());
     }
+    // Copies the text's leading run of printable ASCII, blank to DEL, as bytes;
+    // how many characters that was. Most of an export's texts are nothing else.
+    qsizetype AppendPrintableAscii(QStringView text)
+    {
+        // Short pieces (separators, quotes, small numbers) without a call.
+        if (text.size() >= kWideAscii)
+            return AppendPrintableAsciiWide(text);
+        char *out = Reserve(text.size());
+        qsizetype i = 0;
+        for (; i < text.size() && IsPrintableAscii(text.utf16()[i]); ++i)
+            out[i] = char(text.utf16()[i]);
+        Commit(out + i);
+        return i;
+    }
+    // The text in UTF-8. A surrogate without its partner becomes U+FFFD, as the
+    // codecs write it, so a text must not be cut between the two halves of a pair.
+    void AppendUtf8(QStringView text);
     // Writes out what is held; false once any write has failed.
     bool Flush();
     bool Failed() const { return m_Failed; }
@@ -37,8 +62,14 @@ public:
     CCmnByteWriter &operator=(const CCmnByteWriter &) = delete;
 
 private:
+    static constexpr qsizetype kWideAscii = 8;
+    static bool IsPrintableAscii(char16_t u) { return char16_t(u - 0x20) < 0x60; }
+    char *ReserveAfterFlush(qsizetype size);
+    qsizetype AppendPrintableAsciiWide(QStringView text);
+
     QIODevice *m_Device;
     std::vector<char> m_Buffer;
     qsizetype m_Size = 0;
     bool m_Failed = false;
+    QStringEncoder m_Encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
 };

@@ -211,7 +211,7 @@ QStringList CCmnCsvFormat::ParseHeader(const QStringList &lines) const
 // would read back as something else: split at a separator or line break, taken for
 // an enclosed field or a comment line, or stripped of its blanks (which trimming
 // drops only outside quotes).
-bool CCmnCsvFormat::NeedsEnclosing(const QString &field, bool first) const
+bool CCmnCsvFormat::NeedsEnclosing(QStringView field, bool first) const
 {
     if (field.isEmpty())
         return false;
@@ -239,59 +239,22 @@ QString CCmnCsvFormat::JoinFields(const QStringList &fields) const
 
 void CCmnCsvFormat::AppendField(QString &line, const QString &field, bool first) const
 {
-    QChar enclose = EffectiveQuote(m_QuoteChar, m_Separator);
+    AppendFieldTo(line, field, first);
+}
+
+QChar CCmnCsvFormat::EnclosingChar(QStringView field, bool first) const
+{
+    const QChar enclose = EffectiveQuote(m_QuoteChar, m_Separator);
     // Without a quote character, a field that would break the line apart is still
     // enclosed in double quotes, unless those separate.
     if (enclose.isNull() && NeedsEnclosing(field, first))
-        enclose = m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
-    const char16_t *const begin = reinterpret_cast<const char16_t *>(field.utf16());
-    const char16_t *const end = begin + field.size();
-    const qsizetype separator = first ? 0 : 1;
-    if (enclose.isNull() || !EscapesWithBackslash(m_EscapeFlag, enclose, m_Separator)) {
-        // Exports write this for every cell: the line grows once, by the separator,
-        // the enclosing quotes and the field with each quote in it doubled, and the
-        // characters are written in place, as appending each piece costs more than
-        // copying it.
-        const char16_t quote = enclose.unicode();
-        // Most fields hold no quote, and are copied whole.
-        const char16_t *const quoteFrom = enclose.isNull() ? end : std::find(begin, end, quote);
-        const qsizetype quotes = enclose.isNull() ? 0 : 2 + std::count(quoteFrom, end, quote);
-        const qsizetype at = line.size();
-        line.resize(at + separator + quotes + field.size());
-        char16_t *out = reinterpret_cast<char16_t *>(line.data()) + at;
-        if (!first)
-            *out++ = m_Separator.unicode();
-        if (enclose.isNull()) {
-            std::copy(begin, end, out);
-            return;
-        }
-        *out++ = quote;
-        out = std::copy(begin, quoteFrom, out);
-        for (const char16_t *from = quoteFrom; from != end; ++from) {
-            *out++ = *from;
-            if (*from == quote)
-                *out++ = quote;
-        }
-        *out = quote;
-        return;
-    }
-    if (!first)
-        line += m_Separator;
-    line += enclose;
-    // Backslashes standing before a quote (escaped or closing) are doubled, so
-    // that a field may hold a backslash right before one.
-    qsizetype run = 0;
-    for (const QChar c : field) {
-        if (c == enclose) {
-            line += QString(run + 1, QChar(kCmnCsvBackslash));
-            run = 0;
-        } else {
-            run = c == QChar(kCmnCsvBackslash) ? run + 1 : 0;
-        }
-        line += c;
-    }
-    line += QString(run, QChar(kCmnCsvBackslash));
-    line += enclose;
+        return m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
+    return enclose;
+}
+
+bool CCmnCsvFormat::EscapesWithBackslashIn(QChar enclose) const
+{
+    return EscapesWithBackslash(m_EscapeFlag, enclose, m_Separator);
 }
 
 CCmnCsvFormat &CCmnCsvFormat::Deduce(const QStringList &lines, QChar comment)

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <algorithm>
 
 // How the lines of a delimited text file break into fields: the separator, the
 // character that may enclose a field and how it is escaped inside one, the
@@ -42,6 +45,10 @@ public:
     // One field of such a line appended to it, after the separator unless it is
     // the first.
     void AppendField(QString &line, const QString &field, bool first) const;
+    // The same, piece by piece through `out.append(QStringView)`, for writers that
+    // encode the pieces as they come instead of gathering the line as text.
+    template <class TOut>
+    void AppendFieldTo(TOut &out, QStringView field, bool first) const;
 
     // Sets the comment character, deduces separator, quote character, escape flag
     // and header flag from sample lines, and turns trimming on.
@@ -70,7 +77,14 @@ public:
     friend bool operator==(const CCmnCsvFormat &, const CCmnCsvFormat &) = default;
 
 private:
-    bool NeedsEnclosing(const QString &field, bool first) const;
+    bool NeedsEnclosing(QStringView field, bool first) const;
+    // The character a field is enclosed in, none when it goes out as it is.
+    QChar EnclosingChar(QStringView field, bool first) const;
+    // Whether a quote inside a field enclosed in that character is escaped with
+    // a backslash, else doubled.
+    bool EscapesWithBackslashIn(QChar enclose) const;
+    template <class TOut>
+    static void AppendBackslashes(TOut &out, qsizetype count);
 
     QChar m_QuoteChar;       // code 0: none
     bool m_EscapeFlag;
@@ -79,3 +93,55 @@ private:
     bool m_HeaderFlag;
     bool m_TrimFlag;
 };
+
+template <class TOut>
+void CCmnCsvFormat::AppendBackslashes(TOut &out, qsizetype count)
+{
+    static constexpr char16_t kBackslash[] = u"\\";
+    for (qsizetype i = 0; i < count; ++i)
+        out.append(QStringView(kBackslash, 1));
+}
+
+template <class TOut>
+void CCmnCsvFormat::AppendFieldTo(TOut &out, QStringView field, bool first) const
+{
+    const QChar enclose = EnclosingChar(field, first);
+    // The separator and the opening quote in one piece.
+    const QChar opening[] = {m_Separator, enclose};
+    const qsizetype skipped = first ? 1 : 0;
+    if (enclose.isNull()) {
+        out.append(QStringView(opening + skipped, 1 - skipped));
+        out.append(field);
+        return;
+    }
+    const QStringView quote(&enclose, 1);
+    out.append(QStringView(opening + skipped, 2 - skipped));
+    const bool backslash = EscapesWithBackslashIn(enclose);
+    // Each quote inside ends a piece, written again after it (doubled), or
+    // after as many more backslashes as stand before it and one (escaped), so
+    // that a field may hold a backslash right before a quote.
+    const char16_t *from = field.utf16();
+    const char16_t *const end = from + field.size();
+    for (const char16_t *at = std::find(from, end, enclose.unicode()); at != end;
+         at = std::find(from, end, enclose.unicode())) {
+        out.append(QStringView(from, at));
+        if (backslash) {
+            const char16_t *run = at;
+            while (run != from && run[-1] == u'\\')
+                --run;
+            AppendBackslashes(out, at - run + 1);
+        }
+        out.append(quote);
+        if (!backslash)
+            out.append(quote);
+        from = at + 1;
+    }
+    out.append(QStringView(from, end));
+    if (backslash) {
+        const char16_t *run = end;
+        while (run != from && run[-1] == u'\\')
+            --run;
+        AppendBackslashes(out, end - run);
+    }
+    out.append(quote);
+}

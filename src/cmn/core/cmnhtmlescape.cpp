@@ -1,36 +1,34 @@
 #include "cmnhtmlescape.h"
 
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
+
+// The characters below 64 that need escaping, as bits: exports ask this of every
+// character of every cell, and one test rules out letters and most others.
+constexpr quint64 kEscapedBits = quint64(1) << u'<' | quint64(1) << u'>' | quint64(1) << u'&';
+constexpr quint64 kLineBreakBit = quint64(1) << u'\n';
 
 bool NeedsEscape(char16_t c, bool lineBreaks)
 {
-    return c == u'<' || c == u'>' || c == u'&' || (lineBreaks && c == u'\n');
+    return c < 64 && ((lineBreaks ? kEscapedBits | kLineBreakBit : kEscapedBits) >> c & 1) != 0;
 }
 
 // Appends the escaped form of one character; false when the character is copied as it is.
 bool AppendEscaped(QString &out, char16_t c, bool lineBreaks)
 {
-    switch (c) {
-    case u'<':
-        out += QLatin1String("&lt;");
-        return true;
-    case u'>':
-        out += QLatin1String("&gt;");
-        return true;
-    case u'&':
-        out += QLatin1String("&amp;");
-        return true;
-    case u'"':
-        out += QLatin1String("&quot;");
-        return true;
-    case u'\n':
-        if (!lineBreaks)
-            return false;
-        out += QLatin1String("<br/>");
-        return true;
-    default:
-        return false;
+    if (c == u'\n') {
+        if (lineBreaks)
+            out += QLatin1String("<br/>");
+        return lineBreaks;
     }
+    const QStringView entity = CmnHtmlEntity(c);
+    out += entity;
+    return !entity.isEmpty();
 }
 
 bool NeedsEscapeLatin1(QByteArrayView chars)
@@ -46,11 +44,24 @@ bool NeedsEscapeLatin1(QByteArrayView chars)
 
 bool CmnHtmlNeedsEscape(QStringView chars, bool lineBreaks)
 {
-    for (const QChar c : chars) {
-        if (NeedsEscape(c.unicode(), lineBreaks))
+    const char16_t *from = chars.utf16();
+    const char16_t *const end = from + chars.size();
+#if defined(__SSE2__)
+    // Eight characters at a time, for the cells of long exports.
+    const __m128i less = _mm_set1_epi16(u'<');
+    const __m128i greater = _mm_set1_epi16(u'>');
+    const __m128i ampersand = _mm_set1_epi16(u'&');
+    const __m128i lineFeed = _mm_set1_epi16(lineBreaks ? u'\n' : u'<');
+    for (; end - from >= 8; from += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+        const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, less), _mm_cmpeq_epi16(units, greater)),
+                                           _mm_or_si128(_mm_cmpeq_epi16(units, ampersand),
+                                                        _mm_cmpeq_epi16(units, lineFeed)));
+        if (_mm_movemask_epi8(found) != 0)
             return true;
     }
-    return false;
+#endif
+    return std::find_if(from, end, [lineBreaks](char16_t c) { return NeedsEscape(c, lineBreaks); }) != end;
 }
 
 namespace {
@@ -90,14 +101,6 @@ QString CmnHtmlEscape(const QString &text)
     if (!CmnHtmlNeedsEscape(text, false))
         return text;
     return CmnHtmlEscapeChars(text, false);
-}
-
-void CmnAppendHtmlEscaped(QString &out, QStringView text)
-{
-    if (CmnHtmlNeedsEscape(text, false))
-        AppendEscapedChars(out, text, false);
-    else
-        out += text;
 }
 
 QString CmnHtmlEscapeCString(QByteArrayView text)

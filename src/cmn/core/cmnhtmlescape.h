@@ -20,8 +20,45 @@ QString CmnHtmlEscapeLatin1(QByteArrayView chars, bool lineBreaks);
 // The text itself when it holds none of "<", ">" and "&"; otherwise escaped without
 // line breaks. So a quote survives unless one of the three is present as well.
 QString CmnHtmlEscape(const QString &text);
-// CmnHtmlEscape's text appended, for writers that build long texts cell by cell.
-void CmnAppendHtmlEscaped(QString &out, QStringView text);
+// The entity HTML text holds the character as: for "<", ">", "&" and the double
+// quote; empty for any other character.
+inline QStringView CmnHtmlEntity(char16_t c)
+{
+    switch (c) {
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'&':
+        return u"&amp;";
+    case u'"':
+        return u"&quot;";
+    default:
+        return {};
+    }
+}
+
+// CmnHtmlEscape's text appended through `out.append(QStringView)`, for writers
+// that build long texts cell by cell: the runs between entities go in whole.
+template <class TOut>
+void CmnAppendHtmlEscaped(TOut &out, QStringView text)
+{
+    if (!CmnHtmlNeedsEscape(text, false)) {
+        out.append(text);
+        return;
+    }
+    const char16_t *from = text.utf16();
+    const char16_t *const end = from + text.size();
+    for (const char16_t *at = from; at != end; ++at) {
+        const QStringView entity = CmnHtmlEntity(*at);
+        if (entity.isEmpty())
+            continue;
+        out.append(QStringView(from, at));
+        out.append(entity);
+        from = at + 1;
+    }
+    out.append(QStringView(from, end));
+}
 QString CmnHtmlEscapeCString(QByteArrayView text);
 
 // Plain text as one rich-text paragraph, "<p>" escaped text "</p>": a message that

@@ -27,9 +27,9 @@ QString CmnPercentToString(double fraction, qint32 decimals)
 
 namespace {
 
-void AppendLatin1(QString &out, const char *begin, const char *end)
+// The characters replace the text from `at` on, in one resize.
+void WriteLatin1(QString &out, qsizetype at, const char *begin, const char *end)
 {
-    const qsizetype at = out.size();
     out.resize(at + (end - begin));
     char16_t *to = reinterpret_cast<char16_t *>(out.data()) + at;
     for (const char *c = begin; c != end; ++c)
@@ -52,69 +52,130 @@ bool IsDecimalTie(double value, int decimals)
     return lowest == -(decimals + 1);
 }
 
+// Room for any fixed-point text the fast ways write, and a suffix.
+constexpr int kFixedChars = 48;
+
+// Two digits written before `at`, giving where they begin.
+char *PutTwoDigits(char *at, unsigned twoDigits)
+{
+    *--at = char('0' + twoDigits % 10);
+    *--at = char('0' + twoDigits / 10);
+    return at;
+}
+
 // The fixed-point text of a value that, scaled by its decimals, lies below 2^32
 // and clearly away from a half: the scaled double is then within 2^-22 of the
 // exact product, so its rounding is the exact value's, found without the general
-// conversion. False, with nothing appended, for any other value.
-bool AppendPlainFixed(QString &out, double value, int decimals)
+// conversion. Written to the start of `text`, giving its end; null for any
+// other value.
+char *PlainFixedChars(char *text, double value, int decimals)
 {
     static constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     constexpr double kLimit = 4294967296.0;
     constexpr double kMargin = 1.0 / 1024;
     if (decimals >= int(std::size(kScales)))
-        return false;
+        return nullptr;
     const double scaled = value * kScales[decimals];
     if (!(scaled < kLimit))
-        return false;
-    const double whole = std::floor(scaled);
-    const double rest = scaled - whole;
+        return nullptr;
+    // Below 2^32 and not negative, truncation is the floor, without a call.
+    const auto whole = static_cast<quint64>(scaled);
+    const double rest = scaled - double(whole);
     if (std::fabs(rest - 0.5) < kMargin)
-        return false;
-    auto digits = static_cast<quint64>(whole) + (rest > 0.5 ? 1 : 0);
-    char text[32];
-    char *const end = text + sizeof text;
+        return nullptr;
+    quint64 digits = whole + (rest > 0.5 ? 1 : 0);
+    // Written from the right, two digits a step, then moved to the start.
+    char digitsText[32];
+    char *const end = digitsText + sizeof digitsText;
     char *begin = end;
-    for (int i = 0; i < decimals; ++i) {
+    int decimalsLeft = decimals;
+    for (; decimalsLeft >= 2; decimalsLeft -= 2) {
+        begin = PutTwoDigits(begin, unsigned(digits % 100));
+        digits /= 100;
+    }
+    if (decimalsLeft == 1) {
         *--begin = char('0' + digits % 10);
         digits /= 10;
     }
     if (decimals > 0)
         *--begin = '.';
-    do {
-        *--begin = char('0' + digits % 10);
-        digits /= 10;
-    } while (digits != 0);
-    AppendLatin1(out, begin, end);
-    return true;
+    for (; digits >= 10; digits /= 100) {
+        begin = PutTwoDigits(begin, unsigned(digits % 100));
+        if (digits < 100)
+            return std::copy(begin, end, text);
+    }
+    *--begin = char('0' + digits);
+    return std::copy(begin, end, text);
+}
+
+// The fixed-point text by either fast way, giving its end; null when only the
+// general conversion gives the toolkit's text.
+char *FixedChars(char *text, double value, int decimals)
+{
+    // std::to_chars gives the exact digits QString::number gives, several times
+    // faster, for the values an export meets; the rest (signs, ties, very large or
+    // unusual values) take the general way.
+    if (!(value >= 0.0) || std::signbit(value))
+        return nullptr;
+    if (char *end = PlainFixedChars(text, value, decimals))
+        return end;
+    if (value < 1e15 && decimals <= 17 && !IsDecimalTie(value, decimals)) {
+        const auto result = std::to_chars(text, text + kFixedChars - 1, value, std::chars_format::fixed, decimals);
+        if (result.ec == std::errc())
+            return result.ptr;
+    }
+    return nullptr;
+}
+
+// CmnDoubleToString's text and the suffix, if any, replace the text from `at` on.
+void WriteDouble(QString &out, qsizetype at, double value, qint32 decimals, char suffix)
+{
+    char text[kFixedChars];
+    char *end = FixedChars(text, value, decimals);
+    if (!end) {
+        out.resize(at);
+        out += CmnDoubleToString(value, decimals);
+        if (suffix != 0)
+            out += QLatin1Char(suffix);
+        return;
+    }
+    if (suffix != 0)
+        *end++ = suffix;
+    WriteLatin1(out, at, text, end);
+}
+
+void WriteInt64(QString &out, qsizetype at, qint64 value)
+{
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    WriteLatin1(out, at, digits, result.ptr);
 }
 
 } // namespace
 
 void CmnAppendInt64(QString &out, qint64 value)
 {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    AppendLatin1(out, digits, result.ptr);
+    WriteInt64(out, out.size(), value);
 }
 
 void CmnAppendDouble(QString &out, double value, qint32 decimals)
 {
-    if (decimals < 0)
-        decimals = 3;
-    // std::to_chars gives the exact digits QString::number gives, several times
-    // faster, for the values an export meets; the rest (signs, ties, very large or
-    // unusual values) take the general way.
-    if (value >= 0.0 && !std::signbit(value) && AppendPlainFixed(out, value, decimals))
-        return;
-    if (value >= 0.0 && !std::signbit(value) && value < 1e15 && decimals <= 17 && !IsDecimalTie(value, decimals)) {
-        char digits[48];
-        const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-        if (result.ec == std::errc()) {
-            AppendLatin1(out, digits, result.ptr);
-            return;
-        }
-    }
-    out += CmnDoubleToString(value, decimals);
+    WriteDouble(out, out.size(), value, decimals < 0 ? 3 : decimals, 0);
+}
+
+void CmnSetInt64Text(QString &out, qint64 value)
+{
+    WriteInt64(out, 0, value);
+}
+
+void CmnSetDoubleText(QString &out, double value, qint32 decimals)
+{
+    WriteDouble(out, 0, value, decimals < 0 ? 3 : decimals, 0);
+}
+
+void CmnSetPercentText(QString &out, double fraction, qint32 decimals)
+{
+    WriteDouble(out, 0, fraction * 100.0, decimals < 0 ? 2 : decimals, '%');
 }
 
 QString CmnIntWithThousands(qint32 value)

@@ -19,6 +19,12 @@ QString CmnPercentToString(double fraction, qint32 decimals);
 // their own, for exports that write a number in every row.
 void CmnAppendInt64(QString &out, qint64 value);
 void CmnAppendDouble(QString &out, double value, qint32 decimals);
+// The texts of CmnInt64ToString, CmnDoubleToString and CmnPercentToString in
+// place of the text's, in one resize: for a buffer that keeps its memory from
+// one number to the next.
+void CmnSetInt64Text(QString &out, qint64 value);
+void CmnSetDoubleText(QString &out, double value, qint32 decimals);
+void CmnSetPercentText(QString &out, double fraction, qint32 decimals);
 
 // "," between groups of three digits from the right. Values below 1000, negative
 // ones included, are written plainly.

@@ -91,6 +91,11 @@ QString CCmnTextWriter::WriteLine(const QString &text)
     return WriteText(lines);
 }
 
+QString CCmnTextWriter::DeviceError() const
+{
+    return DeviceErrorText(m_File);
+}
+
 QString CCmnTextWriter::Close()
 {
     if (!m_File)

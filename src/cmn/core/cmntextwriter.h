@@ -28,6 +28,8 @@ public:
     // Appends what WriteLine writes for the text, line endings included, so that
     // many lines can be encoded and written at once.
     void AppendLine(QString &lines, QStringView text) const;
+    // Why the last write to the device failed, for writers that write to it themselves.
+    QString DeviceError() const;
     // Flushes and closes the device; commits a save file, which replaces its
     // target only then.
     [[nodiscard]] QString Close();

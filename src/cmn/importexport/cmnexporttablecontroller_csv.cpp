@@ -46,7 +46,7 @@ void CCmnExportTableController_CSV::AddDataCell(const CCmnExportCellFormat &form
     // Numbers go out plain, so that a spreadsheet reads them as numbers.
     const bool number = format.m_Kind >= 2 && format.m_Kind <= 7;
     if (m_Line)
-        Format().AppendField(*m_Line, number ? valueText : displayText, m_FirstCell);
+        Format().AppendFieldTo(*m_Line, number ? valueText : displayText, m_FirstCell);
     m_FirstCell = false;
 }
 

@@ -30,6 +30,6 @@ private:
     CCmnAutomaticOrCustomCsvFormat m_Format;
     QStringList m_Cells;
     // The data row being written, its cells appended as they come; null outside one.
-    QString *m_Line = nullptr;
+    CCmnExportLineWriter *m_Line = nullptr;
     bool m_FirstCell = true;
 };

@@ -2,17 +2,18 @@
 
 #include "cmnhtmlescape.h"
 
-#include <QStringBuilder>
+#include <string_view>
 
 namespace {
 
 // Sized when compiled: a character literal would have its length counted for
 // every cell.
-constexpr QStringView kHtmlRowStart = u"<tr>";
-constexpr QStringView kHtmlRowEnd = u"</tr>";
-constexpr QStringView kHtmlCellStart = u"<td>";
-constexpr QStringView kHtmlCellEnd = u"</td>";
-constexpr QStringView kHtmlEmptyCell = u"&nbsp;";
+constexpr std::string_view kHtmlRowStart = "<tr>";
+constexpr std::string_view kHtmlRowEnd = "</tr>";
+constexpr std::string_view kHtmlCellStart = "<td>";
+constexpr std::string_view kHtmlNextCell = "</td><td>";
+constexpr std::string_view kHtmlLastCellEnd = "</td></tr>";
+constexpr std::string_view kHtmlEmptyCell = "&nbsp;";
 
 } // namespace
 
@@ -56,7 +57,8 @@ void CCmnExportTableController_HTML::EndHeaderRow()
 void CCmnExportTableController_HTML::BeginDataRow()
 {
     m_Line = &BeginLine();
-    *m_Line += kHtmlRowStart;
+    m_Line->AppendMarkup(kHtmlRowStart);
+    m_CellOpen = false;
 }
 
 void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, const QString &,
@@ -64,24 +66,22 @@ void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, c
 {
     if (!m_Line)
         return;
-    QString &line = *m_Line;
+    CCmnExportLineWriter &line = *m_Line;
+    // A cell's end goes in with the next cell's start.
+    line.AppendMarkup(m_CellOpen ? kHtmlNextCell : kHtmlCellStart);
+    m_CellOpen = true;
     // An empty cell would lose its border in older browsers.
-    const QStringView text = displayText.isEmpty() ? kHtmlEmptyCell : QStringView(displayText);
-    if (displayText.isEmpty() || !CmnHtmlNeedsEscape(text, false)) {
-        // The usual cell, added in one piece: the line grows once.
-        line += kHtmlCellStart % text % kHtmlCellEnd;
-        return;
-    }
-    line += kHtmlCellStart;
-    CmnAppendHtmlEscaped(line, displayText);
-    line += kHtmlCellEnd;
+    if (displayText.isEmpty())
+        line.AppendMarkup(kHtmlEmptyCell);
+    else
+        CmnAppendHtmlEscaped(line, displayText);
 }
 
 void CCmnExportTableController_HTML::EndDataRow()
 {
     if (!m_Line)
         return;
-    *m_Line += kHtmlRowEnd;
+    m_Line->AppendMarkup(m_CellOpen ? kHtmlLastCellEnd : kHtmlRowEnd);
     EndLine();
     m_Line = nullptr;
 }

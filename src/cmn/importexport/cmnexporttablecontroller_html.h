@@ -24,5 +24,7 @@ public:
 private:
     QStringList m_Cells;
     // The data row being written, its cells appended as they come; null outside one.
-    QString *m_Line = nullptr;
+    CCmnExportLineWriter *m_Line = nullptr;
+    // Whether the row has a cell whose end is still to be written.
+    bool m_CellOpen = false;
 };

@@ -4,12 +4,6 @@
 
 #include <QSaveFile>
 
-namespace {
-
-constexpr qsizetype kLinesChars = 1 << 16;
-
-} // namespace
-
 CCmnExportTableController_TextFile::CCmnExportTableController_TextFile(const QString &title, QWidget *parent)
     : CCmnExportTableController(title, parent)
 {
@@ -33,7 +27,7 @@ bool CCmnExportTableController_TextFile::Open(const QString &fileName,
         return false;
     }
     m_Created = true;
-    const QString error = m_Writer.Open(m_Encoding.Effective(), m_File.get());
+    const QString error = m_Lines.Open(m_Encoding.Effective(), m_File.get());
     if (!error.isEmpty())
         SetErrorText(error);
     return ErrorText().isEmpty();
@@ -44,9 +38,12 @@ void CCmnExportTableController_TextFile::Close()
     m_Closed = true;
     if (!m_File)
         return;
-    FlushLines();
     if (ErrorText().isEmpty()) {
-        const QString error = m_Writer.Close();
+        m_Lines.Flush();
+        CheckLines();
+    }
+    if (ErrorText().isEmpty()) {
+        const QString error = m_Lines.Close();
         if (!error.isEmpty())
             SetWriteError(error);
     } else if (m_Created) {
@@ -60,45 +57,25 @@ void CCmnExportTableController_TextFile::WriteLine(const QString &text)
 {
     if (!ErrorText().isEmpty())
         return;
-    // Encoding and writing line by line cost more than making the lines: they
-    // are gathered and go to the file in pieces of about 64 K characters.
-    m_Writer.AppendLine(m_Lines, text);
-    if (m_Lines.size() >= kLinesChars)
-        FlushLines();
+    m_Lines.append(text);
+    EndLine();
 }
 
-QString &CCmnExportTableController_TextFile::BeginLine()
+CCmnExportLineWriter &CCmnExportTableController_TextFile::BeginLine()
 {
-    m_LineStart = m_Lines.size();
     return m_Lines;
 }
 
 void CCmnExportTableController_TextFile::EndLine()
 {
-    if (!ErrorText().isEmpty()) {
-        m_Lines.resize(0);
-        return;
-    }
-    // A line break inside the line (a field's) ends a line there, as in WriteLine.
-    if (QStringView(m_Lines).mid(m_LineStart).contains(QLatin1Char('\n'))) {
-        const QString line = m_Lines.mid(m_LineStart);
-        m_Lines.truncate(m_LineStart);
-        m_Writer.AppendLine(m_Lines, line);
-    } else {
-        m_Writer.AppendLine(m_Lines, QStringView());
-    }
-    if (m_Lines.size() >= kLinesChars)
-        FlushLines();
+    m_Lines.EndLine();
+    CheckLines();
 }
 
-void CCmnExportTableController_TextFile::FlushLines()
+void CCmnExportTableController_TextFile::CheckLines()
 {
-    if (ErrorText().isEmpty() && !m_Lines.isEmpty()) {
-        const QString error = m_Writer.WriteText(m_Lines);
-        if (!error.isEmpty())
-            SetWriteError(error);
-    }
-    m_Lines.resize(0);
+    if (!m_Lines.ErrorText().isEmpty() && ErrorText().isEmpty())
+        SetWriteError(m_Lines.ErrorText());
 }
 
 QIODevice *CCmnExportTableController_TextFile::Device() const

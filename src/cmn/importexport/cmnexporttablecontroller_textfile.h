@@ -2,7 +2,7 @@
 
 #include "cmnautomaticorcustomtextencoding.h"
 #include "cmnexporttablecontroller.h"
-#include "cmntextwriter.h"
+#include "cmnexportlinewriter.h"
 
 #include <memory>
 
@@ -34,9 +34,9 @@ protected:
     // once they are many, or at Close; a failure becomes the error.
     void WriteLine(const QString &text);
     // For a writer that builds each line in place, sparing a copy of every line:
-    // BeginLine gives the text the lines gather in, to append the line to, and
-    // EndLine finishes it as WriteLine would have written it.
-    QString &BeginLine();
+    // BeginLine gives the writer to append the line's pieces to, and EndLine
+    // finishes it as WriteLine would have written it.
+    CCmnExportLineWriter &BeginLine();
     void EndLine();
     // The output file, for writers of their own that do not also write lines;
     // null before Open.
@@ -45,16 +45,13 @@ protected:
     void SetWriteError(const QString &reason);
 
 private:
-    void FlushLines();
+    // A failed write of the lines becomes the error.
+    void CheckLines();
 
     std::unique_ptr<QSaveFile> m_File;
     bool m_Created = false;
     QString m_FileName;
     CCmnAutomaticOrCustomTextEncoding m_Encoding;
-    CCmnTextWriter m_Writer;
-    // Lines written but not yet encoded.
-    QString m_Lines;
-    // Where the line begun in place starts in them.
-    qsizetype m_LineStart = 0;
+    CCmnExportLineWriter m_Lines;
     bool m_Closed = false;
 };

@@ -303,7 +303,7 @@ void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &f
     if (style != 0 && style != columnStyle) {
         m_Bytes.Append(kCellStart);
         m_Bytes.Append(kStyleAttribute);
-        AppendUtf8(StyleId(style));
+        m_Bytes.AppendUtf8(StyleId(style));
         m_Bytes.Append("\"");
         m_Bytes.Append(kDataStart);
         m_Bytes.Append(type);
@@ -348,19 +348,13 @@ void CCmnExportTableController_XLSXML::AppendCharacters(QStringView text)
             || (u >= 0xa0 && !c.isSurrogate() && u < 0xfffe);
     });
     if (plain) {
-        AppendUtf8(rest);
+        m_Bytes.AppendUtf8(rest);
         return;
     }
     // Anything else is escaped by the XML writer's own rules.
     m_EscapedText.resize(0);
     m_Escaper->writeCharacters(XmlCharacters(rest));
-    AppendUtf8(m_EscapedText);
-}
-
-void CCmnExportTableController_XLSXML::AppendUtf8(QStringView text)
-{
-    char *out = m_Bytes.Reserve(text.size() * kUtf8PerUnit);
-    m_Bytes.Commit(m_Encoder.appendToBuffer(out, text));
+    m_Bytes.AppendUtf8(m_EscapedText);
 }
 
 void CCmnExportTableController_XLSXML::EndTable()
@@ -388,6 +382,6 @@ void CCmnExportTableController_XLSXML::TakeXml()
 {
     CheckWriter();
     if (!m_XmlText.isEmpty())
-        AppendUtf8(m_XmlText);
+        m_Bytes.AppendUtf8(m_XmlText);
     m_XmlText.resize(0);
 }

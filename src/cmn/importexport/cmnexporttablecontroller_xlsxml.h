@@ -4,7 +4,6 @@
 #include "cmnexporttablecontroller_textfile.h"
 
 #include <QList>
-#include <QStringEncoder>
 #include <QStringList>
 
 #include <memory>
@@ -50,7 +49,6 @@ private:
     void TakeXml();
     // The text of a data cell, escaped as the XML writer escapes it, in UTF-8.
     void AppendCharacters(QStringView text);
-    void AppendUtf8(QStringView text);
 
     QStringList m_HeaderTexts;
     // The XML writer writes the parts around the rows into this text.
@@ -61,10 +59,6 @@ private:
     // are encoded. Through the XML writer, element by element, and a text encoded
     // afterwards, the file cost several times as much.
     CCmnByteWriter m_Bytes;
-    // Each piece is encoded whole, so no state passes between the pieces: a
-    // broken character at a text's end becomes the replacement character there,
-    // as it does before the markup that follows it.
-    QStringEncoder m_Encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     // Escapes the cell texts that need it, with the writer's own rules.
     std::unique_ptr<QXmlStreamWriter> m_Escaper;
     QString m_EscapedText;

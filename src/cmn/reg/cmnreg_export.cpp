@@ -182,13 +182,20 @@ void CCmnReg::WriteDataRows(CCmnExportTableController &controller, const CCmnReg
     // One set of texts per column, reused from row to row.
     std::vector<CCmnRegExportCellTexts> cells(size_t(ids.size()), CCmnRegExportCellTexts(true));
     CCmnRegRecordValueFinder values(ExportValueFields(sources));
+    const auto recordAt = [&](qsizetype row) { return row < records.size() ? GetRecord(records.at(row)) : nullptr; };
+    const CCmnRegRecord *record = recordAt(0);
+    const CCmnRegRecord *next = recordAt(1);
     for (qsizetype row = 0; row < records.size() && controller.ErrorText().isEmpty(); ++row) {
+        const CCmnRegRecord *afterNext = recordAt(row + 2);
+        CCmnRegRecordValueFinder::Prefetch(afterNext, next);
         controller.BeginDataRow();
         // The row begun is still finished, so a stopped table ends on a whole row.
         if (progress && progress->Step(int(row)))
             controller.SetErrorText(QStringLiteral("Cancelled"));
         const int recordId = records.at(row);
-        values.SetRecord(GetRecord(recordId));
+        values.SetRecord(record);
+        record = next;
+        next = afterNext;
         for (qsizetype i = 0; i < ids.size(); ++i) {
             if (formats.at(i).m_Kind == kUnknownColumn)
                 continue;

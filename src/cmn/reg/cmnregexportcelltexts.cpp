@@ -1,8 +1,15 @@
 #include "cmnregexportcelltexts.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kNoText;
+constexpr qsizetype kFirstSlots = 1024;
+
+// Spreads the keys, whose high and low halves are close day numbers, over
+// the slots: the slot looked in first is the product's high half, masked.
+constexpr quint64 kKeySpread = 0x9e3779b97f4a7c15ULL;
 
 } // namespace
 
@@ -39,4 +46,60 @@ const CCmnDateFormatter &CCmnRegExportCellTexts::DateFormatter(const QString &fo
         m_DateFormat = format;
     }
     return *m_DateFormatter;
+}
+
+CCmnRegExportCellTexts::SDateSlot *CCmnRegExportCellTexts::FindSlot(quint64 key)
+{
+    if (m_DateSlots.empty())
+        return nullptr;
+    // Linear probing: the slots are never more than half used.
+    const size_t mask = m_DateSlots.size() - 1;
+    for (size_t at = size_t((key * kKeySpread) >> 32) & mask;; at = (at + 1) & mask) {
+        SDateSlot &slot = m_DateSlots[at];
+        if (slot.m_Size < 0 || slot.m_Key == key)
+            return &slot;
+    }
+}
+
+void CCmnRegExportCellTexts::GrowSlots()
+{
+    std::vector<SDateSlot> old(std::max(2 * m_DateSlots.size(), size_t(kFirstSlots)));
+    old.swap(m_DateSlots);
+    for (const SDateSlot &slot : old) {
+        if (slot.m_Size >= 0)
+            *FindSlot(slot.m_Key) = slot;
+    }
+}
+
+bool CCmnRegExportCellTexts::SetRememberedDate(quint64 key)
+{
+    const SDateSlot *slot = FindSlot(key);
+    if (slot && slot->m_Size >= 0) {
+        m_DateText = QString::fromRawData(reinterpret_cast<const QChar *>(slot->m_Chars), slot->m_Size);
+        SetShared(m_DateText, m_DateText);
+        return true;
+    }
+    const auto known = m_LongDateTexts.constFind(key);
+    if (known == m_LongDateTexts.cend())
+        return false;
+    SetShared(*known, *known);
+    return true;
+}
+
+void CCmnRegExportCellTexts::SetDate(quint64 key, const QString &text)
+{
+    if (text.size() > kSlotChars) {
+        const auto known = m_LongDateTexts.insert(key, text);
+        SetShared(*known, *known);
+        return;
+    }
+    if (2 * (m_UsedSlots + 1) > qsizetype(m_DateSlots.size()))
+        GrowSlots();
+    SDateSlot *slot = FindSlot(key);
+    if (slot->m_Size < 0)
+        ++m_UsedSlots;
+    slot->m_Key = key;
+    slot->m_Size = qint32(text.size());
+    std::copy(text.utf16(), text.utf16() + text.size(), slot->m_Chars);
+    SetRememberedDate(key);
 }

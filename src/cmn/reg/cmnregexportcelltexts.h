@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // The value and display texts of one column's cell in a table export, made again
 // for every row. A stored text is handed over where it lies and a made one goes
@@ -40,17 +41,51 @@ public:
     QString &NewValue();
     // The display buffer, emptied, as the display text.
     QString &NewDisplay();
+    // The buffers as the texts without emptying them, for writers that replace
+    // the text whole: a number's text is written in one resize.
+    QString &ValueBuffer()
+    {
+        m_Value = &m_ValueBuffer;
+        return m_ValueBuffer;
+    }
+    QString &DisplayBuffer()
+    {
+        m_Display = &m_DisplayBuffer;
+        return m_DisplayBuffer;
+    }
     // The display text is the value text.
     void DisplayValue() { m_Display = m_Value; }
 
     bool RemembersDates() const { return m_RemembersDates; }
-    // The texts of the dates met so far in the column: a register holds few
-    // distinct dates, and formatting one costs many times a look-up.
-    QHash<quint64, QString> m_DateTexts;
+    // Both texts the remembered text of the date with that key; false, with the
+    // texts unchanged, when there is none yet. A register holds few distinct
+    // dates, and formatting one costs many times a look-up.
+    bool SetRememberedDate(quint64 key);
+    // Remembers the date's text and sets both texts to it.
+    void SetDate(quint64 key, const QString &text);
     // The column's date format, read once for all the dates it writes.
     const CCmnDateFormatter &DateFormatter(const QString &format);
 
 private:
+    // A remembered date: its key and, in the same cache line, its text. The
+    // dates of a large export lie all over a hash table's nodes and their texts
+    // elsewhere again, and looking one up waited for memory two or three times.
+    static constexpr qsizetype kSlotChars = 26;
+    struct SDateSlot
+    {
+        quint64 m_Key = 0;
+        qint32 m_Size = -1; // -1: empty
+        char16_t m_Chars[kSlotChars] = {};
+    };
+    SDateSlot *FindSlot(quint64 key);
+    void GrowSlots();
+
+    std::vector<SDateSlot> m_DateSlots;
+    qsizetype m_UsedSlots = 0;
+    // The texts too long for a slot.
+    QHash<quint64, QString> m_LongDateTexts;
+    // A view of the text in its slot, as the texts.
+    QString m_DateText;
     std::optional<CCmnDateFormatter> m_DateFormatter;
     QString m_DateFormat;
     bool m_RemembersDates;

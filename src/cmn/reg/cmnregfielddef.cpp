@@ -395,11 +395,8 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
             break;
         }
         const quint64 key = quint64(date.FirstDay()) << 32 | date.LastDay();
-        auto known = texts.m_DateTexts.constFind(key);
-        if (known == texts.m_DateTexts.cend())
-            known = texts.m_DateTexts.insert(
-                key, texts.DateFormatter(format.m_Text).Format(date, CmnDateCalendarGregorian));
-        texts.SetShared(*known, *known);
+        if (!texts.SetRememberedDate(key))
+            texts.SetDate(key, texts.DateFormatter(format.m_Text).Format(date, CmnDateCalendarGregorian));
         break;
     }
     case CmnRegFieldBoolean: {
@@ -408,19 +405,17 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
         break;
     }
     case CmnRegFieldInteger:
-        CmnAppendInt64(texts.NewValue(), IntegerOf(value));
+        CmnSetInt64Text(texts.ValueBuffer(), IntegerOf(value));
         AppendDisplayWithSuffix(texts, m_IntSuffix);
         break;
     case CmnRegFieldNumber:
-        CmnAppendDouble(texts.NewValue(), NumberOf(value), m_NumberDecimals);
+        CmnSetDoubleText(texts.ValueBuffer(), NumberOf(value), m_NumberDecimals);
         AppendDisplayWithSuffix(texts, m_NumberSuffix);
         break;
     case CmnRegFieldPercentage: {
         const double fraction = NumberOf(value);
-        CmnAppendDouble(texts.NewValue(), fraction, m_NumberDecimals);
-        QString &display = texts.NewDisplay();
-        CmnAppendDouble(display, fraction * 100.0, m_PercentDecimals < 0 ? 2 : m_PercentDecimals);
-        display += QLatin1Char('%');
+        CmnSetDoubleText(texts.ValueBuffer(), fraction, m_NumberDecimals);
+        CmnSetPercentText(texts.DisplayBuffer(), fraction, m_PercentDecimals);
         break;
     }
     case CmnRegFieldText:

@@ -5,6 +5,7 @@
 namespace {
 
 const QVariant kNone;
+constexpr qsizetype kCacheLine = 64;
 
 } // namespace
 
@@ -46,4 +47,22 @@ const QVariant &CCmnRegRecordValueFinder::Value(qsizetype i) const
 {
     const qsizetype position = m_Positions[size_t(i)];
     return m_Record && position >= 0 ? m_Record->GetValues().at(position).m_Value.m_Value : kNone;
+}
+
+void CCmnRegRecordValueFinder::Prefetch(const CCmnRegRecord *place, const CCmnRegRecord *values)
+{
+#if defined(__GNUC__)
+    if (place)
+        __builtin_prefetch(&place->GetValues());
+    if (values) {
+        const QList<CCmnRegStoredValue> &stored = values->GetValues();
+        const char *const begin = reinterpret_cast<const char *>(stored.constData());
+        const char *const end = reinterpret_cast<const char *>(stored.constData() + stored.size());
+        for (const char *line = begin; line < end; line += kCacheLine)
+            __builtin_prefetch(line);
+    }
+#else
+    Q_UNUSED(place);
+    Q_UNUSED(values);
+#endif
 }

@@ -25,6 +25,11 @@ public:
     void SetRecord(const CCmnRegRecord *record);
     // The value of the i-th field, invalid when the record has none.
     const QVariant &Value(qsizetype i) const;
+    // Asks the processor early for records whose turn comes soon, as records lie
+    // apart in memory and an export otherwise waits for each: where one keeps
+    // its values, and the values of one whose place was asked for before.
+    // Either may be null.
+    static void Prefetch(const CCmnRegRecord *place, const CCmnRegRecord *values);
 
 private:
     std::vector<std::pair<int, int>> m_Fields;

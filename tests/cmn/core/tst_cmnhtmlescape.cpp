@@ -28,6 +28,10 @@ void TestCmnHtmlEscape::escape_data()
     QTest::newRow("line feed kept") << "a\nb<" << "a\nb&lt;";
     QTest::newRow("entity escaped again") << "&amp;" << "&amp;amp;";
     QTest::newRow("empty") << "" << "";
+    // Long texts are searched eight characters at a time, then the rest.
+    QTest::newRow("long plain") << "Champion Bramble of Hill" << "Champion Bramble of Hill";
+    QTest::newRow("less than in the second eight") << "Kennel Bramble <UK>" << "Kennel Bramble &lt;UK&gt;";
+    QTest::newRow("ampersand at the end") << "Champion Bramble of Hill&" << "Champion Bramble of Hill&amp;";
 }
 
 void TestCmnHtmlEscape::escape()
@@ -36,6 +40,9 @@ void TestCmnHtmlEscape::escape()
     QFETCH(QString, expected);
     QCOMPARE(CmnHtmlNeedsEscape(text, false), text != expected);
     QCOMPARE(CmnHtmlEscape(text), expected);
+    QString appended = QStringLiteral("<td>");
+    CmnAppendHtmlEscaped(appended, text);
+    QCOMPARE(appended, QStringLiteral("<td>") + expected);
 }
 
 void TestCmnHtmlEscape::escapeCString_data()
@@ -64,6 +71,8 @@ void TestCmnHtmlEscape::escapeChars_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("line feed with breaks") << "one\ntwo" << true << true << "one<br/>two";
     QTest::newRow("line feed without breaks") << "one\ntwo" << false << false << "one\ntwo";
+    QTest::newRow("long line feed with breaks") << "first line\nsecond" << true << true << "first line<br/>second";
+    QTest::newRow("long line feed without breaks") << "first line\nsecond" << false << false << "first line\nsecond";
     QTest::newRow("carriage return copied") << "one\r\ntwo" << true << true << "one\r<br/>two";
     QTest::newRow("quote always escaped") << "\"x\"" << true << false << "&quot;x&quot;";
     QTest::newRow("all together") << "<a href=\"x\">&\n" << true << true

@@ -203,6 +203,17 @@ void TestCmnNumberText::appendedNumbersMatchTheirTexts()
     QString integer = QStringLiteral("x");
     CmnAppendInt64(integer, whole);
     QCOMPARE(integer, QStringLiteral("x") + CmnInt64ToString(whole));
+    // Set over a longer text, as an export's buffer holds the last row's.
+    const QString older(30, QLatin1Char('y'));
+    QString set = older;
+    CmnSetDoubleText(set, value, decimals);
+    QCOMPARE(set, CmnDoubleToString(value, decimals));
+    set = older;
+    CmnSetPercentText(set, value, decimals);
+    QCOMPARE(set, CmnPercentToString(value, decimals));
+    set = older;
+    CmnSetInt64Text(set, whole);
+    QCOMPARE(set, CmnInt64ToString(whole));
 }
 
 void TestCmnNumberText::integerToString()
