@@ -75,7 +75,11 @@ bool CCmnRegExportCellTexts::SetRememberedDate(quint64 key)
 {
     const SDateSlot *slot = FindSlot(key);
     if (slot && slot->m_Size >= 0) {
-        m_DateText = QString::fromRawData(reinterpret_cast<const QChar *>(slot->m_Chars), slot->m_Size);
+        // Copied out of the slot into a text of its own, not handed over as a
+        // view: a copy that a controller kept would point into the slots, which
+        // move when they grow and go with the export.
+        m_DateText.resize(slot->m_Size);
+        std::copy(slot->m_Chars, slot->m_Chars + slot->m_Size, reinterpret_cast<char16_t *>(m_DateText.data()));
         SetShared(m_DateText, m_DateText);
         return true;
     }

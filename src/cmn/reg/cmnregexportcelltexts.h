@@ -84,7 +84,7 @@ private:
     qsizetype m_UsedSlots = 0;
     // The texts too long for a slot.
     QHash<quint64, QString> m_LongDateTexts;
-    // A view of the text in its slot, as the texts.
+    // The text of the date last looked up in a slot, as the texts.
     QString m_DateText;
     std::optional<CCmnDateFormatter> m_DateFormatter;
     QString m_DateFormat;

@@ -2,12 +2,15 @@
 
 #include <QTest>
 
+#include <string>
+
 class TestCmnRegExportCellTexts : public QObject
 {
     Q_OBJECT
 private slots:
     void remembersEveryDate_data();
     void remembersEveryDate();
+    void keptTextsOutliveTheirCells();
 };
 
 void TestCmnRegExportCellTexts::remembersEveryDate_data()
@@ -44,6 +47,24 @@ void TestCmnRegExportCellTexts::remembersEveryDate()
         QCOMPARE(texts.Display(), textOf(i));
     }
     QVERIFY(!texts.SetRememberedDate(keyOf(count)));
+}
+
+// A controller may keep a cell's text: the copy must stay whole after the
+// remembered dates' table grows and after the export's texts are gone.
+void TestCmnRegExportCellTexts::keptTextsOutliveTheirCells()
+{
+    QString kept;
+    {
+        CCmnRegExportCellTexts texts(true);
+        texts.SetDate(1, QStringLiteral("03.02.2001"));
+        QVERIFY(texts.SetRememberedDate(1));
+        kept = texts.Value();
+        for (quint64 key = 2; key < 3000; ++key)
+            texts.SetDate(key, QString::number(key));
+        QCOMPARE(kept, QStringLiteral("03.02.2001"));
+    }
+    // Read here, where a sanitizer sees the reads, rather than inside the toolkit.
+    QCOMPARE(std::u16string(reinterpret_cast<const char16_t *>(kept.utf16()), size_t(kept.size())), std::u16string(u"03.02.2001"));
 }
 
 QTEST_GUILESS_MAIN(TestCmnRegExportCellTexts)
