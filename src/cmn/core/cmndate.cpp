@@ -10,6 +10,10 @@
 #include <QDataStream>
 #include <QList>
 
+#include <array>
+#include <optional>
+#include <utility>
+
 namespace {
 
 constexpr quint8 kTagRange = 0;
@@ -91,6 +95,27 @@ int ParseGedcomPart(const QStringList &words, qsizetype i, GedcomCalendar calend
             return GedcomSet(date, calendar, day, dayMonth, words.at(i + 2)) ? 3 : 0;
     }
     return GedcomSet(date, calendar, 0, 0, words.at(i)) ? 1 : 0;
+}
+
+// The date box and single readings use the same few formats again and again (the
+// box falls back to four-digit years under a two-digit format), and taking a format
+// apart costs several times reading or writing one date under it; so each thread
+// keeps the last few formats' readers and writers. Neither holds the clock or the
+// locale, which they consult on each date.
+template <class TFormatUser>
+const TFormatUser &ForFormat(const QString &format)
+{
+    constexpr int kKept = 4;
+    thread_local std::array<std::optional<std::pair<QString, TFormatUser>>, kKept> kept;
+    thread_local int next = 0;
+    for (const auto &entry : kept) {
+        if (entry && entry->first == format)
+            return entry->second;
+    }
+    auto &entry = kept[next];
+    next = (next + 1) % kKept;
+    entry.emplace(format, TFormatUser(format));
+    return entry->second;
 }
 
 } // namespace
@@ -325,7 +350,7 @@ QDataStream &operator>>(QDataStream &stream, CCmnDate &date)
 
 CCmnDate CCmnDate::Parse(const QString &text, const QString &format, int calendar)
 {
-    return CCmnDateParser(format).Parse(text, calendar);
+    return ForFormat<CCmnDateParser>(format).Parse(text, calendar);
 }
 
 CCmnDate CCmnDate::ParseWithFormat(const QString &text, const QString &format, int calendar)
@@ -337,7 +362,7 @@ QString CCmnDate::Format(const QString &format, int calendar) const
 {
     if (IsEmpty() || format.isEmpty())
         return QString();
-    return CCmnDateFormatter(format).Format(*this, calendar);
+    return ForFormat<CCmnDateFormatter>(format).Format(*this, calendar);
 }
 
 CCmnDateFields CCmnDate::Fields(int calendar) const

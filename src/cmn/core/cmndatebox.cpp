@@ -6,7 +6,35 @@
 #include "cmnframework.h"
 #include "cmnsystemsettings.h"
 
-#include <QRegularExpression>
+namespace {
+
+bool IsYearLetter(QChar c)
+{
+    return c == QLatin1Char('y') || c == QLatin1Char('Y');
+}
+
+// The format with each two-letter year field ("yy", not part of a longer run) widened
+// to four letters. The box shows dates one at a time, too often to compile a pattern
+// for each.
+QString WithFourDigitYears(const QString &format)
+{
+    QString wide;
+    wide.reserve(format.size() + 4);
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype end = i;
+        while (end < format.size() && IsYearLetter(format.at(end)))
+            ++end;
+        if (end == i) {
+            wide += format.at(i++);
+        } else {
+            wide += end - i == 2 ? QStringView(u"yyyy") : QStringView(format).sliced(i, end - i);
+            i = end;
+        }
+    }
+    return wide;
+}
+
+} // namespace
 
 QString CmnDateBoxFormat(const QString &givenFormat)
 {
@@ -26,9 +54,7 @@ QString CmnDateBoxText(const CCmnDate &date, const QString &givenFormat)
     // confirmed stores the date it showed.
     if (text.isEmpty() || CCmnDate::Parse(text, format, CmnDateCalendarGregorian) == date)
         return text;
-    QString fourDigitFormat = format;
-    fourDigitFormat.replace(QRegularExpression(QStringLiteral("(?<![yY])[yY]{2}(?![yY])")), QStringLiteral("yyyy"));
-    return date.Format(fourDigitFormat, CmnDateCalendarGregorian);
+    return date.Format(WithFourDigitYears(format), CmnDateCalendarGregorian);
 }
 
 CCmnExchangeVerdict CmnReadDateBox(const QString &text, qint32 flags, const QString &givenFormat,

@@ -669,13 +669,15 @@ void TestCmnDateText::oneParserReadsTextsInTurn()
 }
 
 // The century of a two-digit year follows the clock at each date read, not the
-// clock when the parser was made.
+// clock when the parser was made, nor when a single reading last used the format.
 void TestCmnDateText::parserReadsTheClockAtEachDate()
 {
     const CCmnDateParser parser(QStringLiteral("yy"));
     QCOMPARE(parser.Parse(QStringLiteral("30"), CmnDateCalendarGregorian).Year(1), 1930);
+    QCOMPARE(CCmnDate::Parse(QStringLiteral("30"), QStringLiteral("yy"), CmnDateCalendarGregorian).Year(1), 1930);
     const CCmnDateProviderScope later(CCmnDateProvider(QDate(2031, 1, 1), QLocale::c()));
     QCOMPARE(parser.Parse(QStringLiteral("30"), CmnDateCalendarGregorian).Year(1), 2030);
+    QCOMPARE(CCmnDate::Parse(QStringLiteral("30"), QStringLiteral("yy"), CmnDateCalendarGregorian).Year(1), 2030);
 }
 
 QTEST_GUILESS_MAIN(TestCmnDateText)
