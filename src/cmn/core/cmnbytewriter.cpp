@@ -1,6 +1,9 @@
 #include "cmnbytewriter.h"
 
 #include <QIODevice>
+#include <QString>
+
+#include <algorithm>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -67,6 +70,124 @@ void CCmnByteWriter::AppendUtf8(QStringView text)
     if (from != end)
         out = m_Encoder.appendToBuffer(out, QStringView(from, end));
     Commit(out);
+}
+
+namespace {
+
+// Printable ASCII that XML text holds as it stands.
+bool IsPlainXmlAscii(char16_t u)
+{
+    // The four characters to escape all lie in 0x20 to 0x3f: one bit each.
+    constexpr quint64 kEscaped = (quint64(1) << (u'<' - 0x20)) | (quint64(1) << (u'>' - 0x20))
+        | (quint64(1) << (u'&' - 0x20)) | (quint64(1) << (u'"' - 0x20));
+    const char16_t offset = char16_t(u - 0x20);
+    return offset < 0x5f && (offset >= 0x40 || ((kEscaped >> offset) & 1) == 0);
+}
+
+#if defined(__SSE2__)
+// A mask with a bit for each byte of the eight units that are not plain.
+int NotPlainXmlAscii(__m128i units)
+{
+    const __m128i offsets = _mm_sub_epi16(units, _mm_set1_epi16(0x20));
+    // Each unit less a blank must lie in 0 to 0x5e taken as signed: no control
+    // characters, nothing from DEL on.
+    __m128i outside = _mm_or_si128(_mm_cmplt_epi16(offsets, _mm_setzero_si128()),
+                                   _mm_cmpgt_epi16(offsets, _mm_set1_epi16(0x5e)));
+    outside = _mm_or_si128(outside, _mm_cmpeq_epi16(units, _mm_set1_epi16(u'<')));
+    outside = _mm_or_si128(outside, _mm_cmpeq_epi16(units, _mm_set1_epi16(u'>')));
+    outside = _mm_or_si128(outside, _mm_cmpeq_epi16(units, _mm_set1_epi16(u'&')));
+    outside = _mm_or_si128(outside, _mm_cmpeq_epi16(units, _mm_set1_epi16(u'"')));
+    return _mm_movemask_epi8(outside);
+}
+#endif
+
+} // namespace
+
+qsizetype CCmnByteWriter::CopyPlainXmlAscii(QStringView text, char *out)
+{
+    const char16_t *const begin = text.utf16();
+    const char16_t *const end = begin + text.size();
+    const char16_t *from = begin;
+#if defined(__SSE2__)
+    if (end - from >= 8) {
+        for (; end - from >= 8; from += 8, out += 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+            const int outside = NotPlainXmlAscii(units);
+            if (outside != 0) {
+                const int plain = __builtin_ctz(unsigned(outside)) / 2;
+                _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+                return from - begin + plain;
+            }
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+        }
+        if (from == end)
+            return text.size();
+        // The last eight again, overlapping those done: no unit-by-unit tail.
+        const qsizetype back = 8 - (end - from);
+        from -= back;
+        out -= back;
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+        const int outside = NotPlainXmlAscii(units);
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+        return outside == 0 ? text.size() : from - begin + __builtin_ctz(unsigned(outside)) / 2;
+    }
+#endif
+    for (; from != end && IsPlainXmlAscii(*from); ++from)
+        *out++ = char(*from);
+    return from - begin;
+}
+
+void CCmnByteWriter::AppendXmlText(QStringView text)
+{
+    char *out = Reserve(text.size());
+    const qsizetype plain = CopyPlainXmlAscii(text, out);
+    Commit(out + plain);
+    const QStringView rest = text.sliced(plain);
+    if (rest.isEmpty())
+        return;
+    if (std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return IsXmlCharacter(c.unicode()); })) {
+        AppendXmlEscaped(rest);
+        return;
+    }
+    // Units left out can join a pair's halves, so they go before anything is encoded.
+    QString kept;
+    kept.reserve(rest.size());
+    for (const QChar c : rest) {
+        if (IsXmlCharacter(c.unicode()))
+            kept += c;
+    }
+    AppendXmlEscaped(kept);
+}
+
+void CCmnByteWriter::AppendXmlEscaped(QStringView text)
+{
+    const char16_t *from = text.utf16();
+    const char16_t *const end = from + text.size();
+    while (from != end) {
+        // The run up to the next character to escape, in UTF-8; an entity is
+        // ASCII, so no run ends between the halves of a pair.
+        const char16_t *const stop = std::find_if(from, end, [](char16_t u) {
+            return u == u'<' || u == u'>' || u == u'&' || u == u'"';
+        });
+        AppendUtf8(QStringView(from, stop));
+        if (stop == end)
+            return;
+        switch (*stop) {
+        case u'<':
+            Append("&lt;");
+            break;
+        case u'>':
+            Append("&gt;");
+            break;
+        case u'&':
+            Append("&amp;");
+            break;
+        default:
+            Append("&quot;");
+            break;
+        }
+        from = stop + 1;
+    }
 }
 
 bool CCmnByteWriter::Flush()

@@ -54,6 +54,20 @@ public:
     // The text in UTF-8. A surrogate without its partner becomes U+FFFD, as the
     // codecs write it, so a text must not be cut between the two halves of a pair.
     void AppendUtf8(QStringView text);
+    // Whether XML 1.0 text can hold the code unit: not the control characters
+    // but tab, line feed and carriage return, nor U+FFFE and U+FFFF.
+    static bool IsXmlCharacter(char16_t u)
+    {
+        return (u >= 0x20 && u < 0xfffe) || u == u'\t' || u == u'\n' || u == u'\r';
+    }
+    // Copies the text's leading run of printable ASCII that XML text holds as it
+    // stands (no '<', '>', '&' or '"') to `out`, which has room for the whole
+    // text; how many characters that was. Nearly every cell text is nothing else.
+    static qsizetype CopyPlainXmlAscii(QStringView text, char *out);
+    // The text as XML character data in UTF-8: '<', '>', '&' and '"' as entities,
+    // the code units XML cannot hold left out, as the toolkit's XML writer
+    // writes the text with those units taken out first.
+    void AppendXmlText(QStringView text);
     // Writes out what is held; false once any write has failed.
     bool Flush();
     bool Failed() const { return m_Failed; }
@@ -66,6 +80,8 @@ private:
     static bool IsPrintableAscii(char16_t u) { return char16_t(u - 0x20) < 0x60; }
     char *ReserveAfterFlush(qsizetype size);
     qsizetype AppendPrintableAsciiWide(QStringView text);
+    // The text, all XML characters, escaped.
+    void AppendXmlEscaped(QStringView text);
 
     QIODevice *m_Device;
     std::vector<char> m_Buffer;
