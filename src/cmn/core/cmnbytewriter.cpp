@@ -14,6 +14,8 @@ namespace {
 constexpr qsizetype kBufferSize = 1 << 17;
 // The most bytes of UTF-8 for one UTF-16 code unit.
 constexpr qsizetype kUtf8PerUnit = 3;
+// The most bytes one code unit becomes in XML text: "&quot;".
+constexpr qsizetype kLongestXmlUnit = 6;
 
 } // namespace
 
@@ -161,33 +163,53 @@ void CCmnByteWriter::AppendXmlText(QStringView text)
 
 void CCmnByteWriter::AppendXmlEscaped(QStringView text)
 {
+    // In one pass, without the encoder's call for every run between entities.
+    char *out = Reserve(text.size() * kLongestXmlUnit);
+    const auto put = [&out](std::string_view bytes) {
+        std::memcpy(out, bytes.data(), bytes.size());
+        out += bytes.size();
+    };
     const char16_t *from = text.utf16();
     const char16_t *const end = from + text.size();
     while (from != end) {
-        // The run up to the next character to escape, in UTF-8; an entity is
-        // ASCII, so no run ends between the halves of a pair.
-        const char16_t *const stop = std::find_if(from, end, [](char16_t u) {
-            return u == u'<' || u == u'>' || u == u'&' || u == u'"';
-        });
-        AppendUtf8(QStringView(from, stop));
-        if (stop == end)
-            return;
-        switch (*stop) {
-        case u'<':
-            Append("&lt;");
-            break;
-        case u'>':
-            Append("&gt;");
-            break;
-        case u'&':
-            Append("&amp;");
-            break;
-        default:
-            Append("&quot;");
-            break;
+        const char16_t u = *from++;
+        if (u < 0x80) {
+            switch (u) {
+            case u'<':
+                put("&lt;");
+                break;
+            case u'>':
+                put("&gt;");
+                break;
+            case u'&':
+                put("&amp;");
+                break;
+            case u'"':
+                put("&quot;");
+                break;
+            default:
+                *out++ = char(u);
+                break;
+            }
+        } else if (u < 0x800) {
+            *out++ = char(0xc0 | (u >> 6));
+            *out++ = char(0x80 | (u & 0x3f));
+        } else if (!QChar::isSurrogate(u)) {
+            *out++ = char(0xe0 | (u >> 12));
+            *out++ = char(0x80 | ((u >> 6) & 0x3f));
+            *out++ = char(0x80 | (u & 0x3f));
+        } else if (QChar::isHighSurrogate(u) && from != end && QChar::isLowSurrogate(*from)) {
+            const char32_t code = QChar::surrogateToUcs4(u, *from++);
+            *out++ = char(0xf0 | (code >> 18));
+            *out++ = char(0x80 | ((code >> 12) & 0x3f));
+            *out++ = char(0x80 | ((code >> 6) & 0x3f));
+            *out++ = char(0x80 | (code & 0x3f));
+        } else {
+            // A half without its partner, as the codecs write it: U+FFFD.
+            put("\xef\xbf\xbd");
         }
-        from = stop + 1;
     }
+    Commit(out);
 }
 
 bool CCmnByteWriter::Flush()

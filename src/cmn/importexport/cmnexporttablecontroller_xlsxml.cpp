@@ -99,11 +99,6 @@ QString XmlCharacters(QStringView text)
     return kept;
 }
 
-bool SameStyle(const CCmnExportCellFormat &a, const CCmnExportCellFormat &b)
-{
-    return a.m_Kind == b.m_Kind && a.m_Int1 == b.m_Int1 && a.m_Int2 == b.m_Int2;
-}
-
 QString StyleId(int index)
 {
     return QStringLiteral("s%1").arg(index + kFirstStyleNumber);
@@ -297,7 +292,7 @@ void CCmnExportTableController_XLSXML::BeginDataRow()
 }
 
 const CCmnExportTableController_XLSXML::SDataColumn &
-CCmnExportTableController_XLSXML::DataColumn(const CCmnExportCellFormat &format)
+CCmnExportTableController_XLSXML::FindDataColumn(const CCmnExportCellFormat &format)
 {
     const bool listed = m_DataColumn < qsizetype(m_DataColumns.size());
     SDataColumn &column = listed ? m_DataColumns[size_t(m_DataColumn)] : m_ExtraColumn;

@@ -42,6 +42,10 @@ public:
     QString ValueDateFormat() const override;
 
 private:
+    static bool SameStyle(const CCmnExportCellFormat &a, const CCmnExportCellFormat &b)
+    {
+        return a.m_Kind == b.m_Kind && a.m_Int1 == b.m_Int1 && a.m_Int2 == b.m_Int2;
+    }
     // 0 for formats that need no style of their own.
     int StyleIndex(const CCmnExportCellFormat &format);
     void WriteStringCell(const QString &text);
@@ -71,7 +75,17 @@ private:
         // than its column's; else empty.
         std::string m_StyledStart;
     };
-    const SDataColumn &DataColumn(const CCmnExportCellFormat &format);
+    const SDataColumn &DataColumn(const CCmnExportCellFormat &format)
+    {
+        // Inline: asked for every cell, and nearly always the column's format again.
+        if (m_DataColumn < qsizetype(m_DataColumns.size())) {
+            const SDataColumn &column = m_DataColumns[size_t(m_DataColumn)];
+            if (column.m_Known && SameStyle(column.m_Format, format))
+                return column;
+        }
+        return FindDataColumn(format);
+    }
+    const SDataColumn &FindDataColumn(const CCmnExportCellFormat &format);
     std::vector<SDataColumn> m_DataColumns;
     // For cells past the listed columns.
     SDataColumn m_ExtraColumn;
