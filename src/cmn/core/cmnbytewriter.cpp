@@ -76,16 +76,6 @@ void CCmnByteWriter::AppendUtf8(QStringView text)
 
 namespace {
 
-// Printable ASCII that XML text holds as it stands.
-bool IsPlainXmlAscii(char16_t u)
-{
-    // The four characters to escape all lie in 0x20 to 0x3f: one bit each.
-    constexpr quint64 kEscaped = (quint64(1) << (u'<' - 0x20)) | (quint64(1) << (u'>' - 0x20))
-        | (quint64(1) << (u'&' - 0x20)) | (quint64(1) << (u'"' - 0x20));
-    const char16_t offset = char16_t(u - 0x20);
-    return offset < 0x5f && (offset >= 0x40 || ((kEscaped >> offset) & 1) == 0);
-}
-
 #if defined(__SSE2__)
 // A mask with a bit for each byte of the eight units that are not plain.
 int NotPlainXmlAscii(__m128i units)
@@ -105,7 +95,7 @@ int NotPlainXmlAscii(__m128i units)
 
 } // namespace
 
-qsizetype CCmnByteWriter::CopyPlainXmlAscii(QStringView text, char *out)
+qsizetype CCmnByteWriter::CopyPlainXmlAsciiWide(QStringView text, char *out)
 {
     const char16_t *const begin = text.utf16();
     const char16_t *const end = begin + text.size();

@@ -63,7 +63,16 @@ public:
     // Copies the text's leading run of printable ASCII that XML text holds as it
     // stands (no '<', '>', '&' or '"') to `out`, which has room for the whole
     // text; how many characters that was. Nearly every cell text is nothing else.
-    static qsizetype CopyPlainXmlAscii(QStringView text, char *out);
+    static qsizetype CopyPlainXmlAscii(QStringView text, char *out)
+    {
+        // Short texts (small numbers, names) without a call.
+        if (text.size() >= kWideAscii)
+            return CopyPlainXmlAsciiWide(text, out);
+        qsizetype i = 0;
+        for (; i < text.size() && IsPlainXmlAscii(text.utf16()[i]); ++i)
+            out[i] = char(text.utf16()[i]);
+        return i;
+    }
     // The text as XML character data in UTF-8: '<', '>', '&' and '"' as entities,
     // the code units XML cannot hold left out, as the toolkit's XML writer
     // writes the text with those units taken out first.
@@ -78,6 +87,16 @@ public:
 private:
     static constexpr qsizetype kWideAscii = 8;
     static bool IsPrintableAscii(char16_t u) { return char16_t(u - 0x20) < 0x60; }
+    // Printable ASCII that XML text holds as it stands.
+    static bool IsPlainXmlAscii(char16_t u)
+    {
+        // The four characters to escape all lie in 0x20 to 0x3f: one bit each.
+        constexpr quint64 kEscaped = (quint64(1) << (u'<' - 0x20)) | (quint64(1) << (u'>' - 0x20))
+            | (quint64(1) << (u'&' - 0x20)) | (quint64(1) << (u'"' - 0x20));
+        const char16_t offset = char16_t(u - 0x20);
+        return offset < 0x5f && (offset >= 0x40 || ((kEscaped >> offset) & 1) == 0);
+    }
+    static qsizetype CopyPlainXmlAsciiWide(QStringView text, char *out);
     char *ReserveAfterFlush(qsizetype size);
     qsizetype AppendPrintableAsciiWide(QStringView text);
     // The text, all XML characters, escaped.
