@@ -3,8 +3,6 @@
 #include <QIODevice>
 #include <QString>
 
-#include <algorithm>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -137,10 +135,8 @@ void CCmnByteWriter::AppendXmlText(QStringView text)
     const QStringView rest = text.sliced(plain);
     if (rest.isEmpty())
         return;
-    if (std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return IsXmlCharacter(c.unicode()); })) {
-        AppendXmlEscaped(rest);
+    if (AppendXmlEscaped(rest))
         return;
-    }
     // Units left out can join a pair's halves, so they go before anything is encoded.
     QString kept;
     kept.reserve(rest.size());
@@ -148,10 +144,10 @@ void CCmnByteWriter::AppendXmlText(QStringView text)
         if (IsXmlCharacter(c.unicode()))
             kept += c;
     }
-    AppendXmlEscaped(kept);
+    (void)AppendXmlEscaped(kept);
 }
 
-void CCmnByteWriter::AppendXmlEscaped(QStringView text)
+bool CCmnByteWriter::AppendXmlEscaped(QStringView text)
 {
     // In one pass, without the encoder's call for every run between entities.
     char *out = Reserve(text.size() * kLongestXmlUnit);
@@ -178,6 +174,8 @@ void CCmnByteWriter::AppendXmlEscaped(QStringView text)
                 put("&quot;");
                 break;
             default:
+                if (u < 0x20 && !IsXmlCharacter(u))
+                    return false;
                 *out++ = char(u);
                 break;
             }
@@ -185,6 +183,8 @@ void CCmnByteWriter::AppendXmlEscaped(QStringView text)
             *out++ = char(0xc0 | (u >> 6));
             *out++ = char(0x80 | (u & 0x3f));
         } else if (!QChar::isSurrogate(u)) {
+            if (!IsXmlCharacter(u))
+                return false;
             *out++ = char(0xe0 | (u >> 12));
             *out++ = char(0x80 | ((u >> 6) & 0x3f));
             *out++ = char(0x80 | (u & 0x3f));
@@ -200,6 +200,7 @@ void CCmnByteWriter::AppendXmlEscaped(QStringView text)
         }
     }
     Commit(out);
+    return true;
 }
 
 bool CCmnByteWriter::Flush()

@@ -99,8 +99,8 @@ private:
     static qsizetype CopyPlainXmlAsciiWide(QStringView text, char *out);
     char *ReserveAfterFlush(qsizetype size);
     qsizetype AppendPrintableAsciiWide(QStringView text);
-    // The text, all XML characters, escaped.
-    void AppendXmlEscaped(QStringView text);
+    // The text escaped; false, with nothing written, at a unit XML cannot hold.
+    [[nodiscard]] bool AppendXmlEscaped(QStringView text);
 
     QIODevice *m_Device;
     std::vector<char> m_Buffer;
