@@ -2,6 +2,7 @@
 // texts, already made, written as lines; and the printed table's growth.
 #include "benchregister.h"
 #include "cmnautomaticorcustomcsvformat.h"
+#include "cmnbytewriter.h"
 #include "cmnexporttablecontroller_csv.h"
 #include "cmnexporttablecontroller_html.h"
 #include "cmnexporttablecontroller_textdocument.h"
@@ -16,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -158,6 +160,45 @@ void BM_ExportXml(benchmark::State &state)
                                                         const QString &path) { return controller.Open(path); });
 }
 
+// The least the spreadsheet export can cost: its very bytes, made beforehand,
+// written a row at a time through a save file and the byte writer it writes with.
+void BM_WriteXmlBytes(benchmark::State &state)
+{
+    CFixture fixture(int(state.range(0)));
+    {
+        CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
+        if (controller.Open(fixture.m_Path))
+            fixture.m_Reg->WriteDataRows(controller, fixture.m_Columns);
+        controller.Close();
+    }
+    QFile exported(fixture.m_Path);
+    if (!exported.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("no export to write");
+        return;
+    }
+    const QByteArray bytes = exported.readAll();
+    exported.close();
+    std::vector<std::string_view> rows;
+    const std::string_view all(bytes.constData(), size_t(bytes.size()));
+    constexpr std::string_view kRowEnd = "</Row>";
+    for (size_t from = 0; from < all.size();) {
+        const size_t end = all.find(kRowEnd, from);
+        const size_t next = end == std::string_view::npos ? all.size() : end + kRowEnd.size();
+        rows.push_back(all.substr(from, next - from));
+        from = next;
+    }
+    for (auto _ : state) {
+        QSaveFile file(fixture.m_Path);
+        file.open(QIODevice::WriteOnly);
+        CCmnByteWriter writer(&file);
+        for (const std::string_view row : rows)
+            writer.Append(row);
+        if (!writer.Flush() || !file.commit())
+            state.SkipWithError("write failed");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 // The table document and its PDF, which are built whole in memory.
 void BM_ExportPdf(benchmark::State &state)
 {
@@ -185,4 +226,5 @@ BENCHMARK(BM_RowTexts)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportCsv)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtml)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportXml)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteXmlBytes)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPdf)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(1);

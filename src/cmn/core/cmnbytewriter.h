@@ -54,6 +54,29 @@ public:
     // The text in UTF-8. A surrogate without its partner becomes U+FFFD, as the
     // codecs write it, so a text must not be cut between the two halves of a pair.
     void AppendUtf8(QStringView text);
+    // Whether XML 1.0 text can hold the code unit: not the control characters
+    // but tab, line feed and carriage return, nor U+FFFE and U+FFFF.
+    static bool IsXmlCharacter(char16_t u)
+    {
+        return (u >= 0x20 && u < 0xfffe) || u == u'\t' || u == u'\n' || u == u'\r';
+    }
+    // Copies the text's leading run of printable ASCII that XML text holds as it
+    // stands (no '<', '>', '&' or '"') to `out`, which has room for the whole
+    // text; how many characters that was. Nearly every cell text is nothing else.
+    static qsizetype CopyPlainXmlAscii(QStringView text, char *out)
+    {
+        // Short texts (small numbers, names) without a call.
+        if (text.size() >= kWideAscii)
+            return CopyPlainXmlAsciiWide(text, out);
+        qsizetype i = 0;
+        for (; i < text.size() && IsPlainXmlAscii(text.utf16()[i]); ++i)
+            out[i] = char(text.utf16()[i]);
+        return i;
+    }
+    // The text as XML character data in UTF-8: '<', '>', '&' and '"' as entities,
+    // the code units XML cannot hold left out, as the toolkit's XML writer
+    // writes the text with those units taken out first.
+    void AppendXmlText(QStringView text);
     // Writes out what is held; false once any write has failed.
     bool Flush();
     bool Failed() const { return m_Failed; }
@@ -64,8 +87,20 @@ public:
 private:
     static constexpr qsizetype kWideAscii = 8;
     static bool IsPrintableAscii(char16_t u) { return char16_t(u - 0x20) < 0x60; }
+    // Printable ASCII that XML text holds as it stands.
+    static bool IsPlainXmlAscii(char16_t u)
+    {
+        // The four characters to escape all lie in 0x20 to 0x3f: one bit each.
+        constexpr quint64 kEscaped = (quint64(1) << (u'<' - 0x20)) | (quint64(1) << (u'>' - 0x20))
+            | (quint64(1) << (u'&' - 0x20)) | (quint64(1) << (u'"' - 0x20));
+        const char16_t offset = char16_t(u - 0x20);
+        return offset < 0x5f && (offset >= 0x40 || ((kEscaped >> offset) & 1) == 0);
+    }
+    static qsizetype CopyPlainXmlAsciiWide(QStringView text, char *out);
     char *ReserveAfterFlush(qsizetype size);
     qsizetype AppendPrintableAsciiWide(QStringView text);
+    // The text escaped; false, with nothing written, at a unit XML cannot hold.
+    [[nodiscard]] bool AppendXmlEscaped(QStringView text);
 
     QIODevice *m_Device;
     std::vector<char> m_Buffer;

@@ -5,7 +5,7 @@
 #include <QFileDevice>
 #include <QXmlStreamWriter>
 
-#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -15,71 +15,88 @@ const QString kSpreadsheetNamespace = QStringLiteral("urn:schemas-microsoft-com:
 constexpr int kFirstStyleNumber = 61;
 
 // The pieces of the data rows, as the XML writer indents them under the open
-// Table element (four blanks a level); a cell's opening is whole for each type.
+// Table element (four blanks a level).
 constexpr std::string_view kRowStart = "\n            <Row>";
 constexpr std::string_view kRowEnd = "\n            </Row>";
 constexpr std::string_view kCellStart = "\n                <Cell";
 constexpr std::string_view kStyleAttribute = " ss:StyleID=\"";
 constexpr std::string_view kDataStart = ">\n                    <Data ss:Type=\"";
 constexpr std::string_view kTypeEnd = "\">";
-constexpr std::string_view kString = "String";
-constexpr std::string_view kNumber = "Number";
-constexpr std::string_view kDateTime = "DateTime";
-constexpr std::string_view kStringCell = "\n                <Cell>\n                    <Data ss:Type=\"String\">";
-constexpr std::string_view kNumberCell = "\n                <Cell>\n                    <Data ss:Type=\"Number\">";
-constexpr std::string_view kDateCell = "\n                <Cell>\n                    <Data ss:Type=\"DateTime\">";
-constexpr std::string_view kCellEnd = "</Data>\n                </Cell>";
-constexpr std::string_view kMidnightCellEnd = "T00:00:00.000</Data>\n                </Cell>";
-// The most bytes of UTF-8 for one UTF-16 code unit.
-constexpr qsizetype kUtf8PerUnit = 3;
+
+// A data cell's markup around its text, by type: the type's name for a cell
+// with a style of its own, and the whole opening for the usual cell.
+struct SCellMarkup
+{
+    std::string_view m_Type;
+    std::string_view m_Start;
+    std::string_view m_End;
+};
+constexpr SCellMarkup kStringCell{"String", "\n                <Cell>\n                    <Data ss:Type=\"String\">",
+                                  "</Data>\n                </Cell>"};
+constexpr SCellMarkup kNumberCell{"Number", "\n                <Cell>\n                    <Data ss:Type=\"Number\">",
+                                  "</Data>\n                </Cell>"};
+constexpr SCellMarkup kDateCell{"DateTime",
+                                "\n                <Cell>\n                    <Data ss:Type=\"DateTime\">",
+                                "T00:00:00.000</Data>\n                </Cell>"};
+
+char *Put(char *out, std::string_view bytes)
+{
+    std::memcpy(out, bytes.data(), bytes.size());
+    return out + bytes.size();
+}
+
+// Inline, so that the markup's lengths are constants and each piece a few
+// moves: copied by a length known only at run time, the markup of the usual
+// cell cost more than its text.
+[[gnu::always_inline]] inline void AppendCell(CCmnByteWriter &bytes, const std::string &styledStart,
+                                              const SCellMarkup &markup, QStringView text)
+{
+    if (!styledStart.empty()) {
+        bytes.Append(styledStart);
+        bytes.Append(markup.m_Type);
+        bytes.Append(kTypeEnd);
+        bytes.AppendXmlText(text);
+        bytes.Append(markup.m_End);
+        return;
+    }
+    char *out = Put(bytes.Reserve(qsizetype(markup.m_Start.size() + markup.m_End.size()) + text.size()),
+                    markup.m_Start);
+    const qsizetype plain = CCmnByteWriter::CopyPlainXmlAscii(text, out);
+    if (plain == text.size()) {
+        bytes.Commit(Put(out + plain, markup.m_End));
+        return;
+    }
+    bytes.Commit(out + plain);
+    bytes.AppendXmlText(text.sliced(plain));
+    bytes.Append(markup.m_End);
+}
 
 // What a date cell holds when the date is whole: "yyyy-mm-dd".
 bool IsIsoDate(QStringView text)
 {
     if (text.size() != 10)
         return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool dash = i == 4 || i == 7;
-        if (dash ? text.at(i) != QLatin1Char('-') : !text.at(i).isDigit())
+    const char16_t *const units = text.utf16();
+    for (qsizetype i = 0; i < 10; ++i) {
+        const char16_t u = units[i];
+        if (i == 4 || i == 7 ? u != u'-' : !(char16_t(u - u'0') < 10 || (u >= 0x80 && QChar::isDigit(u))))
             return false;
     }
     return true;
 }
 
-// How many characters at the text's start are printable ASCII that XML text
-// holds as it stands: most cell texts are nothing else, and go out as bytes.
-qsizetype AsciiPrefixLength(QStringView text)
-{
-    const char16_t *const begin = text.utf16();
-    const char16_t *const end = begin + text.size();
-    const char16_t *at = begin;
-    for (; at != end; ++at) {
-        const char16_t u = *at;
-        if (u < 0x20 || u >= 0x7f || u == u'<' || u == u'>' || u == u'&' || u == u'"')
-            break;
-    }
-    return at - begin;
-}
-
-// The text without the characters XML 1.0 cannot hold: control characters
-// other than tab, line feed and carriage return, and U+FFFE and U+FFFF. A text
-// imported from elsewhere may hold them; the XML writer refuses them, and one
-// such cell would fail the whole file.
+// The text without the characters XML 1.0 cannot hold. A text imported from
+// elsewhere may hold them; the XML writer refuses them, and one such cell
+// would fail the whole file.
 QString XmlCharacters(QStringView text)
 {
     QString kept;
     kept.reserve(text.size());
     for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x20 && u < 0xfffe) || u == u'\t' || u == u'\n' || u == u'\r')
+        if (CCmnByteWriter::IsXmlCharacter(c.unicode()))
             kept += c;
     }
     return kept;
-}
-
-bool SameStyle(const CCmnExportCellFormat &a, const CCmnExportCellFormat &b)
-{
-    return a.m_Kind == b.m_Kind && a.m_Int1 == b.m_Int1 && a.m_Int2 == b.m_Int2;
 }
 
 QString StyleId(int index)
@@ -129,7 +146,6 @@ bool CCmnExportTableController_XLSXML::Open(const QString &fileName)
     m_XmlText.clear();
     m_Bytes.SetDevice(Device());
     m_Xml = std::make_unique<QXmlStreamWriter>(&m_XmlText);
-    m_Escaper = std::make_unique<QXmlStreamWriter>(&m_EscapedText);
     m_Xml->setAutoFormatting(true);
     m_Formats = {CCmnExportCellFormat{0, 0, -1, QString()}};
     return true;
@@ -156,6 +172,7 @@ int CCmnExportTableController_XLSXML::StyleIndex(const CCmnExportCellFormat &for
 void CCmnExportTableController_XLSXML::AddColumnFormat(const CCmnExportCellFormat &format)
 {
     m_ColumnStyles.append(StyleIndex(format));
+    m_DataColumns.emplace_back();
 }
 
 int CCmnExportTableController_XLSXML::ColumnFormatIndex(const CCmnExportCellFormat &format)
@@ -274,56 +291,47 @@ void CCmnExportTableController_XLSXML::BeginDataRow()
     m_Bytes.Append(kRowStart);
 }
 
+const CCmnExportTableController_XLSXML::SDataColumn &
+CCmnExportTableController_XLSXML::FindDataColumn(const CCmnExportCellFormat &format)
+{
+    const bool listed = m_DataColumn < qsizetype(m_DataColumns.size());
+    SDataColumn &column = listed ? m_DataColumns[size_t(m_DataColumn)] : m_ExtraColumn;
+    if (column.m_Known && SameStyle(column.m_Format, format))
+        return column;
+    column.m_Known = true;
+    column.m_Format = format;
+    column.m_StyledStart.clear();
+    const int style = StyleIndex(format);
+    const int columnStyle = listed ? m_ColumnStyles.at(m_DataColumn) : 0;
+    if (style != 0 && style != columnStyle) {
+        column.m_StyledStart.append(kCellStart).append(kStyleAttribute);
+        column.m_StyledStart.append(StyleId(style).toStdString()).append("\"").append(kDataStart);
+    }
+    return column;
+}
+
 void CCmnExportTableController_XLSXML::AddDataCell(const CCmnExportCellFormat &format, const QString &valueText,
                                                    const QString &)
 {
     if (!m_Xml || !ErrorText().isEmpty())
         return;
-    QStringView text = valueText;
-    const int style = StyleIndex(format);
-    const int columnStyle = m_DataColumn < m_ColumnStyles.size() ? m_ColumnStyles.at(m_DataColumn) : 0;
+    const std::string &styledStart = DataColumn(format).m_StyledStart;
     ++m_DataColumn;
-    std::string_view type = kString;
-    std::string_view cell = kStringCell;
-    std::string_view end = kCellEnd;
+    QStringView text = valueText;
     // A number or date cell with no value, or a date known only in part,
     // stays text: a spreadsheet rejects anything else under those types.
     if (format.m_Kind >= 2 && format.m_Kind <= 7 && !text.isEmpty()) {
-        type = kNumber;
-        cell = kNumberCell;
+        AppendCell(m_Bytes, styledStart, kNumberCell, text);
     } else if (format.m_Kind == 8 && IsIsoDate(text)) {
-        type = kDateTime;
-        cell = kDateCell;
-        end = kMidnightCellEnd;
-    } else if (format.m_Kind == 8) {
+        AppendCell(m_Bytes, styledStart, kDateCell, text);
+    } else {
         // A date known only to the month or year leaves its unknown parts empty.
-        while (text.endsWith(QLatin1Char('-')))
-            text.chop(1);
+        if (format.m_Kind == 8) {
+            while (text.endsWith(QLatin1Char('-')))
+                text.chop(1);
+        }
+        AppendCell(m_Bytes, styledStart, kStringCell, text);
     }
-    if (style != 0 && style != columnStyle) {
-        m_Bytes.Append(kCellStart);
-        m_Bytes.Append(kStyleAttribute);
-        m_Bytes.AppendUtf8(StyleId(style));
-        m_Bytes.Append("\"");
-        m_Bytes.Append(kDataStart);
-        m_Bytes.Append(type);
-        m_Bytes.Append(kTypeEnd);
-        AppendCharacters(text);
-        m_Bytes.Append(end);
-        return;
-    }
-    // The usual cell, in one piece of the buffer when its text is plain ASCII.
-    char *out = m_Bytes.Reserve(qsizetype(cell.size() + end.size()) + text.size() * kUtf8PerUnit);
-    out = std::copy(cell.cbegin(), cell.cend(), out);
-    const qsizetype plain = AsciiPrefixLength(text);
-    out = std::copy(text.utf16(), text.utf16() + plain, out);
-    if (plain == text.size()) {
-        m_Bytes.Commit(std::copy(end.cbegin(), end.cend(), out));
-        return;
-    }
-    m_Bytes.Commit(out);
-    AppendCharacters(text.mid(plain));
-    m_Bytes.Append(end);
 }
 
 void CCmnExportTableController_XLSXML::EndDataRow()
@@ -332,29 +340,6 @@ void CCmnExportTableController_XLSXML::EndDataRow()
         return;
     m_Bytes.Append(kRowEnd);
     CheckWriter();
-}
-
-void CCmnExportTableController_XLSXML::AppendCharacters(QStringView text)
-{
-    const qsizetype ascii = AsciiPrefixLength(text);
-    char *out = m_Bytes.Reserve(ascii);
-    m_Bytes.Commit(std::copy(text.utf16(), text.utf16() + ascii, out));
-    const QStringView rest = text.mid(ascii);
-    if (rest.isEmpty())
-        return;
-    const bool plain = std::all_of(rest.cbegin(), rest.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 0x20 && u < 0x7f && u != u'<' && u != u'>' && u != u'&' && u != u'"')
-            || (u >= 0xa0 && !c.isSurrogate() && u < 0xfffe);
-    });
-    if (plain) {
-        m_Bytes.AppendUtf8(rest);
-        return;
-    }
-    // Anything else is escaped by the XML writer's own rules.
-    m_EscapedText.resize(0);
-    m_Escaper->writeCharacters(XmlCharacters(rest));
-    m_Bytes.AppendUtf8(m_EscapedText);
 }
 
 void CCmnExportTableController_XLSXML::EndTable()
@@ -374,7 +359,7 @@ QString CCmnExportTableController_XLSXML::ValueDateFormat() const
 
 void CCmnExportTableController_XLSXML::CheckWriter()
 {
-    if ((m_Xml && m_Xml->hasError()) || (m_Escaper && m_Escaper->hasError()) || m_Bytes.Failed())
+    if ((m_Xml && m_Xml->hasError()) || m_Bytes.Failed())
         SetWriteError(CmnFileErrorText(QFileDevice::WriteError));
 }
 

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QXmlStreamWriter;
 
@@ -40,6 +42,10 @@ public:
     QString ValueDateFormat() const override;
 
 private:
+    static bool SameStyle(const CCmnExportCellFormat &a, const CCmnExportCellFormat &b)
+    {
+        return a.m_Kind == b.m_Kind && a.m_Int1 == b.m_Int1 && a.m_Int2 == b.m_Int2;
+    }
     // 0 for formats that need no style of their own.
     int StyleIndex(const CCmnExportCellFormat &format);
     void WriteStringCell(const QString &text);
@@ -47,8 +53,6 @@ private:
     void CheckWriter();
     // Moves what the XML writer has written into the bytes for the file.
     void TakeXml();
-    // The text of a data cell, escaped as the XML writer escapes it, in UTF-8.
-    void AppendCharacters(QStringView text);
 
     QStringList m_HeaderTexts;
     // The XML writer writes the parts around the rows into this text.
@@ -59,11 +63,32 @@ private:
     // are encoded. Through the XML writer, element by element, and a text encoded
     // afterwards, the file cost several times as much.
     CCmnByteWriter m_Bytes;
-    // Escapes the cell texts that need it, with the writer's own rules.
-    std::unique_ptr<QXmlStreamWriter> m_Escaper;
-    QString m_EscapedText;
     QList<CCmnExportCellFormat> m_Formats;
     QList<int> m_ColumnStyles;
+    // What a data column's cells were last written with: the format decides
+    // the style, which is looked up only when it changes.
+    struct SDataColumn
+    {
+        bool m_Known = false;
+        CCmnExportCellFormat m_Format;
+        // The cell's opening up to its type, when the cell has a style other
+        // than its column's; else empty.
+        std::string m_StyledStart;
+    };
+    const SDataColumn &DataColumn(const CCmnExportCellFormat &format)
+    {
+        // Inline: asked for every cell, and nearly always the column's format again.
+        if (m_DataColumn < qsizetype(m_DataColumns.size())) {
+            const SDataColumn &column = m_DataColumns[size_t(m_DataColumn)];
+            if (column.m_Known && SameStyle(column.m_Format, format))
+                return column;
+        }
+        return FindDataColumn(format);
+    }
+    const SDataColumn &FindDataColumn(const CCmnExportCellFormat &format);
+    std::vector<SDataColumn> m_DataColumns;
+    // For cells past the listed columns.
+    SDataColumn m_ExtraColumn;
     bool m_HasLeadingCell = false;
     QString m_LeadingText;
     // The data row's next column.

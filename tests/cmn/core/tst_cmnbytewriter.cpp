@@ -1,7 +1,9 @@
 #include "cmnbytewriter.h"
 #include "faildevice.h"
 
+#include <QStringEncoder>
 #include <QTest>
+#include <QXmlStreamWriter>
 
 class TestCmnByteWriter : public QObject
 {
@@ -12,7 +14,52 @@ private slots:
     void failedWriteStaysFailed();
     void writesTextAsUtf8_data();
     void writesTextAsUtf8();
+    void writesXmlTextAsTheXmlWriter_data();
+    void writesXmlTextAsTheXmlWriter();
+    void writesEveryCodeUnitAsTheXmlWriter();
 };
+
+namespace {
+
+// What the toolkit's XML writer makes of the text once the code units that
+// XML 1.0 cannot hold are taken out, in UTF-8.
+QByteArray XmlWriterBytes(const QString &text)
+{
+    QString kept;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0x9 || u == 0xa || u == 0xd || (u >= 0x20 && u <= 0xfffd))
+            kept += c;
+    }
+    QString written;
+    QXmlStreamWriter xml(&written);
+    xml.writeCharacters(kept);
+    // As the file's codec writes it: a lone surrogate becomes U+FFFD, not "?".
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    return utf8.encode(written);
+}
+
+// The text through AppendXmlText, and the plain run CopyPlainXmlAscii found.
+QByteArray XmlTextBytes(const QString &text, qsizetype *plain = nullptr)
+{
+    CFailDevice device(1 << 30);
+    if (!device.open(QIODevice::WriteOnly))
+        return "device not open";
+    CCmnByteWriter writer(&device);
+    writer.AppendXmlText(text);
+    if (!writer.Flush())
+        return "write failed";
+    if (plain) {
+        QByteArray copied(text.size(), '\0');
+        *plain = CCmnByteWriter::CopyPlainXmlAscii(text, copied.data());
+        // The run must be the text's own characters.
+        if (copied.left(*plain) != text.left(*plain).toLatin1())
+            *plain = -1;
+    }
+    return device.data();
+}
+
+} // namespace
 
 void TestCmnByteWriter::writesThePiecesInOrder_data()
 {
@@ -105,6 +152,66 @@ void TestCmnByteWriter::writesTextAsUtf8()
     QVERIFY(writer.Flush());
     QCOMPARE(run, printable);
     QCOMPARE(device.data(), utf8 + utf8);
+}
+
+void TestCmnByteWriter::writesXmlTextAsTheXmlWriter_data()
+{
+    QTest::addColumn<QString>("text");
+    // How many characters lead as plain ASCII, copied as they stand.
+    QTest::addColumn<qsizetype>("plain");
+    const QString sixteen = QStringLiteral("0123456789abcdef");
+    QTest::newRow("empty") << QString() << qsizetype(0);
+    QTest::newRow("short") << QStringLiteral("Rex") << qsizetype(3);
+    QTest::newRow("eight") << sixteen.left(8) << qsizetype(8);
+    QTest::newRow("sixteen") << sixteen << qsizetype(16);
+    QTest::newRow("eleven, the tail overlapping") << sixteen.left(11) << qsizetype(11);
+    // Where the run stops: in the first eight, in the second, in an overlapped tail.
+    QTest::newRow("entity in the first eight") << QStringLiteral("Smith & Jones") << qsizetype(6);
+    QTest::newRow("entity in the second eight") << QStringLiteral("Smith and Jones <UK>") << qsizetype(16);
+    QTest::newRow("entity last of an overlapped tail") << QStringLiteral("0123456789\"") << qsizetype(10);
+    QTest::newRow("all four") << QStringLiteral("<a href=\"x\">&</a>") << qsizetype(0);
+    QTest::newRow("blank, tilde and DEL") << QStringLiteral(" ~\x7f ~~~~~~~~~~") << qsizetype(2);
+    QTest::newRow("tab, line feed and carriage return kept")
+        << QStringLiteral("a\tb\nc\rd") << qsizetype(1);
+    QTest::newRow("controls left out") << QStringLiteral("a\x01b\x0b\x0c\x1fc") << qsizetype(1);
+    QTest::newRow("accent after eight") << QStringLiteral("Kennel of \u00c9lan & Co") << qsizetype(10);
+    QTest::newRow("high unit, printable low byte")
+        << (sixteen.left(5) + QChar(0x013c) + sixteen) << qsizetype(5);
+    QTest::newRow("noncharacters left out")
+        << (QStringLiteral("ab") + QChar(0xfffe) + QChar(0xffff) + QChar(0xfffd)) << qsizetype(2);
+    QTest::newRow("pair, lone halves, entity between halves")
+        << (QStringLiteral("\U0001F600 ") + QChar(0xd800) + QStringLiteral("x") + QChar(0xdc00) + QChar(0xd83d)
+            + QLatin1Char('&') + QChar(0xde00))
+        << qsizetype(0);
+    // Taking the control character out makes the halves a pair.
+    QTest::newRow("control between a pair's halves")
+        << (QStringLiteral("a") + QChar(0xd83d) + QChar(0x1) + QChar(0xde00)) << qsizetype(1);
+}
+
+void TestCmnByteWriter::writesXmlTextAsTheXmlWriter()
+{
+    QFETCH(QString, text);
+    QFETCH(qsizetype, plain);
+    qsizetype copied = 0;
+    const QByteArray bytes = XmlTextBytes(text, &copied);
+    QCOMPARE(bytes, XmlWriterBytes(text));
+    QCOMPARE(copied, plain);
+}
+
+// Each code unit alone in a short text and inside a long one, where the plain
+// run is found eight characters at a time.
+void TestCmnByteWriter::writesEveryCodeUnitAsTheXmlWriter()
+{
+    for (char32_t u = 0; u <= 0xffff; ++u) {
+        const QChar c = QChar(char16_t(u));
+        for (const QString &text : {QStringLiteral("a") + c + QStringLiteral("b"),
+                                    QStringLiteral("0123456789") + c + QStringLiteral("abcdefghi")}) {
+            const QByteArray bytes = XmlTextBytes(text);
+            const QByteArray expected = XmlWriterBytes(text);
+            if (bytes != expected)
+                QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCmnByteWriter)

@@ -72,6 +72,8 @@ CSpreadsheet ReadSpreadsheet(const QString &path)
     }
     QXmlStreamReader xml(&file);
     QString style;
+    // A cell's own style, before its data, when it names one.
+    QString cellStyle;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -87,9 +89,13 @@ CSpreadsheet ReadSpreadsheet(const QString &path)
                     + attributes.value(QStringLiteral("ss:StyleID")).toString();
         } else if (name == u"Row") {
             sheet.m_Rows.append(QStringList());
+        } else if (name == u"Cell") {
+            cellStyle = attributes.value(QStringLiteral("ss:StyleID")).toString();
+            if (!cellStyle.isEmpty())
+                cellStyle += QLatin1Char(' ');
         } else if (name == u"Data") {
             const QString type = attributes.value(QStringLiteral("ss:Type")).toString();
-            sheet.m_Rows.last() << type + QLatin1Char(':') + xml.readElementText();
+            sheet.m_Rows.last() << cellStyle + type + QLatin1Char(':') + xml.readElementText();
         }
     }
     if (xml.hasError())
@@ -188,6 +194,7 @@ private slots:
     void spreadsheetOfTextColumnsHasOnlyTheDefaultStyle();
     void spreadsheetSharesNumberStylesAndWritesIsoDates();
     void spreadsheetLeavesOutCharactersXmlCannotHold();
+    void spreadsheetCellOutsideItsColumnsFormatNamesItsStyle();
     void textDocumentHoldsTheHeaderAndEveryRecord();
     void textDocumentPrintsAsWithTheToolkitsLayout_data();
     void textDocumentPrintsAsWithTheToolkitsLayout();
@@ -432,6 +439,54 @@ void TestCmnExportTableControllers::spreadsheetLeavesOutCharactersXmlCannotHold(
     QCOMPARE(sheet.m_Error, QString());
     QCOMPARE(sheet.m_Rows.size(), 5);
     QCOMPARE(sheet.m_Rows.at(4), (QStringList{"String:BadName", "String:onetwo\tthree\nfour"}));
+}
+
+// A cell in another format than its column's names that format's style; the
+// next cell of the column, in the column's format again, names none.
+void TestCmnExportTableControllers::spreadsheetCellOutsideItsColumnsFormatNamesItsStyle()
+{
+    const CCmnExportCellFormat whole{2, 0, -1, QString()};
+    const CCmnExportCellFormat text{0, 0, -1, QString()};
+    const CCmnExportCellFormat decimal{6, 0, 2, QString()};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.xml"));
+    {
+        CCmnExportTableController_XLSXML controller(QStringLiteral("Export"), nullptr);
+        QVERIFY(controller.Open(path));
+        controller.AddColumnFormat(whole);
+        controller.AddColumnFormat(text);
+        QCOMPARE(controller.ColumnFormatIndex(decimal), 2);
+        controller.BeginTable(false, 3, 2);
+        controller.BeginHeaderRow();
+        controller.AddHeaderCell(whole, QStringLiteral("W"));
+        controller.AddHeaderCell(text, QStringLiteral("T"));
+        controller.EndHeaderRow();
+        // Each row: the cells' formats and texts; a third cell lies past the columns.
+        const QList<QList<std::pair<CCmnExportCellFormat, QString>>> rows = {
+            {{whole, "1"}, {text, "a"}},
+            {{decimal, "2.5"}, {whole, "3"}, {decimal, "4.25"}},
+            {{whole, "5"}, {text, "b & c"}, {decimal, "6"}},
+        };
+        for (const auto &row : rows) {
+            controller.BeginDataRow();
+            for (const auto &[format, value] : row)
+                controller.AddDataCell(format, value, value);
+            controller.EndDataRow();
+        }
+        controller.EndTable();
+        controller.Close();
+        QCOMPARE(controller.ErrorText(), QString());
+    }
+    const CSpreadsheet sheet = ReadSpreadsheet(path);
+    QCOMPARE(sheet.m_Error, QString());
+    QCOMPARE(sheet.m_Columns, QStringList{QStringLiteral("1 s62")});
+    const CRows expected = {
+        {"String:W", "String:T"},
+        {"Number:1", "String:a"},
+        {"s63 Number:2.5", "s62 Number:3", "s63 Number:4.25"},
+        {"Number:5", "String:b & c", "s63 Number:6"},
+    };
+    QCOMPARE(sheet.m_Rows, expected);
 }
 
 void TestCmnExportTableControllers::textDocumentHoldsTheHeaderAndEveryRecord()
