@@ -242,14 +242,13 @@ void CCmnCsvFormat::AppendField(QString &line, const QString &field, bool first)
     AppendFieldTo(line, field, first);
 }
 
-QChar CCmnCsvFormat::EnclosingChar(QStringView field, bool first) const
+QChar CCmnCsvFormat::EnclosingCharWithoutQuote(QStringView field, bool first) const
 {
-    const QChar enclose = EffectiveQuote(m_QuoteChar, m_Separator);
-    // Without a quote character, a field that would break the line apart is still
-    // enclosed in double quotes, unless those separate.
-    if (enclose.isNull() && NeedsEnclosing(field, first))
+    // A field that would break the line apart is still enclosed in double
+    // quotes, unless those separate.
+    if (NeedsEnclosing(field, first))
         return m_Separator == QChar(kDoubleQuote) ? QChar() : QChar(kDoubleQuote);
-    return enclose;
+    return QChar();
 }
 
 bool CCmnCsvFormat::EscapesWithBackslashIn(QChar enclose) const

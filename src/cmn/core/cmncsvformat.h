@@ -7,6 +7,11 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // How the lines of a delimited text file break into fields: the separator, the
 // character that may enclose a field and how it is escaped inside one, the
@@ -79,12 +84,29 @@ public:
 private:
     bool NeedsEnclosing(QStringView field, bool first) const;
     // The character a field is enclosed in, none when it goes out as it is.
-    QChar EnclosingChar(QStringView field, bool first) const;
+    QChar EnclosingChar(QStringView field, bool first) const
+    {
+        // A quote character of its own encloses every field, which the usual
+        // formats do: known without a look at the field, for every field.
+        if (!m_QuoteChar.isNull() && m_QuoteChar != m_Separator)
+            return m_QuoteChar;
+        return EnclosingCharWithoutQuote(field, first);
+    }
+    // The same for a format without a quote character of its own.
+    QChar EnclosingCharWithoutQuote(QStringView field, bool first) const;
     // Whether a quote inside a field enclosed in that character is escaped with
     // a backslash, else doubled.
     bool EscapesWithBackslashIn(QChar enclose) const;
     template <class TOut>
     static void AppendBackslashes(TOut &out, qsizetype count);
+    // Copies the text up to its first `stop` to `out`, which has room for all
+    // of it, and gives the number of characters copied.
+    static qsizetype CopyUpTo(QStringView text, char16_t stop, char16_t *out);
+    // AppendFieldTo piece by piece, quotes inside escaped. Kept out of line, so
+    // that the common case stays small where it is inlined.
+    template <class TOut>
+    Q_NEVER_INLINE void AppendFieldPiecesTo(TOut &out, QStringView field, bool first, QChar enclose,
+                                            bool backslash) const;
 
     QChar m_QuoteChar;       // code 0: none
     bool m_EscapeFlag;
@@ -102,10 +124,59 @@ void CCmnCsvFormat::AppendBackslashes(TOut &out, qsizetype count)
         out.append(QStringView(kBackslash, 1));
 }
 
+inline qsizetype CCmnCsvFormat::CopyUpTo(QStringView text, char16_t stop, char16_t *out)
+{
+    const qsizetype size = text.size();
+    const char16_t *const in = text.utf16();
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    // Eight characters at a time, stored before they are checked: what lies
+    // past the stop is only the caller's spare room.
+    const __m128i stops = _mm_set1_epi16(static_cast<short>(stop));
+    for (; size - at >= 8; at += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + at));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + at), units);
+        const int found = _mm_movemask_epi8(_mm_cmpeq_epi16(units, stops));
+        if (found != 0)
+            return at + std::countr_zero(unsigned(found)) / 2;
+    }
+#endif
+    for (; at < size && in[at] != stop; ++at)
+        out[at] = in[at];
+    return at;
+}
+
 template <class TOut>
 void CCmnCsvFormat::AppendFieldTo(TOut &out, QStringView field, bool first) const
 {
     const QChar enclose = EnclosingChar(field, first);
+    // Asked only of formats that escape at all, most do not.
+    const bool backslash = !enclose.isNull() && m_EscapeFlag && EscapesWithBackslashIn(enclose);
+    if constexpr (requires { out.AppendCopied(field.size(), [](char16_t *) { return qsizetype(0); }); }) {
+        // Into a writer that lets it, an enclosed field with nothing to escape,
+        // nearly every field, goes in as one piece with its separator and
+        // quotes, searched for the quote as it is copied.
+        const auto piece = [&](char16_t *to) -> qsizetype {
+            char16_t *at = to;
+            if (!first)
+                *at++ = m_Separator.unicode();
+            *at++ = enclose.unicode();
+            const qsizetype copied = CopyUpTo(field, enclose.unicode(), at);
+            if (copied < field.size() || (backslash && field.endsWith(u'\\')))
+                return 0;
+            at += copied;
+            *at++ = enclose.unicode();
+            return at - to;
+        };
+        if (!enclose.isNull() && out.AppendCopied(field.size() + 3, piece) != 0)
+            return;
+    }
+    AppendFieldPiecesTo(out, field, first, enclose, backslash);
+}
+
+template <class TOut>
+void CCmnCsvFormat::AppendFieldPiecesTo(TOut &out, QStringView field, bool first, QChar enclose, bool backslash) const
+{
     // The separator and the opening quote in one piece.
     const QChar opening[] = {m_Separator, enclose};
     const qsizetype skipped = first ? 1 : 0;
@@ -116,7 +187,6 @@ void CCmnCsvFormat::AppendFieldTo(TOut &out, QStringView field, bool first) cons
     }
     const QStringView quote(&enclose, 1);
     out.append(QStringView(opening + skipped, 2 - skipped));
-    const bool backslash = EscapesWithBackslashIn(enclose);
     // Each quote inside ends a piece, written again after it (doubled), or
     // after as many more backslashes as stand before it and one (escaped), so
     // that a field may hold a backslash right before a quote.

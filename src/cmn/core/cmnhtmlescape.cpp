@@ -1,6 +1,7 @@
 #include "cmnhtmlescape.h"
 
 #include <algorithm>
+#include <bit>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -31,6 +32,19 @@ bool AppendEscaped(QString &out, char16_t c, bool lineBreaks)
     return !entity.isEmpty();
 }
 
+#if defined(__SSE2__)
+// The bytes of eight characters that need escaping, as a mask; `lineFeed` is
+// a line feed where line breaks need it, else "<" again.
+int EscapeMask(__m128i units, __m128i lineFeed)
+{
+    const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, _mm_set1_epi16(u'<')),
+                                                    _mm_cmpeq_epi16(units, _mm_set1_epi16(u'>'))),
+                                       _mm_or_si128(_mm_cmpeq_epi16(units, _mm_set1_epi16(u'&')),
+                                                    _mm_cmpeq_epi16(units, lineFeed)));
+    return _mm_movemask_epi8(found);
+}
+#endif
+
 bool NeedsEscapeLatin1(QByteArrayView chars)
 {
     for (const char c : chars) {
@@ -48,20 +62,35 @@ bool CmnHtmlNeedsEscape(QStringView chars, bool lineBreaks)
     const char16_t *const end = from + chars.size();
 #if defined(__SSE2__)
     // Eight characters at a time, for the cells of long exports.
-    const __m128i less = _mm_set1_epi16(u'<');
-    const __m128i greater = _mm_set1_epi16(u'>');
-    const __m128i ampersand = _mm_set1_epi16(u'&');
     const __m128i lineFeed = _mm_set1_epi16(lineBreaks ? u'\n' : u'<');
     for (; end - from >= 8; from += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
-        const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, less), _mm_cmpeq_epi16(units, greater)),
-                                           _mm_or_si128(_mm_cmpeq_epi16(units, ampersand),
-                                                        _mm_cmpeq_epi16(units, lineFeed)));
-        if (_mm_movemask_epi8(found) != 0)
+        if (EscapeMask(_mm_loadu_si128(reinterpret_cast<const __m128i *>(from)), lineFeed) != 0)
             return true;
     }
 #endif
     return std::find_if(from, end, [lineBreaks](char16_t c) { return NeedsEscape(c, lineBreaks); }) != end;
+}
+
+qsizetype CmnCopyHtmlPlain(QStringView text, char16_t *out)
+{
+    const qsizetype size = text.size();
+    const char16_t *const in = text.utf16();
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    // Stored before they are checked: what lies past the character found is
+    // only the caller's spare room.
+    const __m128i noLineFeed = _mm_set1_epi16(u'<');
+    for (; size - at >= 8; at += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + at));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + at), units);
+        const int mask = EscapeMask(units, noLineFeed);
+        if (mask != 0)
+            return at + std::countr_zero(unsigned(mask)) / 2;
+    }
+#endif
+    for (; at < size && !NeedsEscape(in[at], false); ++at)
+        out[at] = in[at];
+    return at;
 }
 
 namespace {

@@ -38,15 +38,17 @@ inline QStringView CmnHtmlEntity(char16_t c)
     }
 }
 
-// CmnHtmlEscape's text appended through `out.append(QStringView)`, for writers
-// that build long texts cell by cell: the runs between entities go in whole.
+// Copies the text to `out`, which has room for all of it, up to its first
+// character that needs escaping ("<", ">" or "&"), and gives the number of
+// characters copied: the check and the copy in one pass.
+qsizetype CmnCopyHtmlPlain(QStringView text, char16_t *out);
+
+// The text appended through `out.append(QStringView)` with "<", ">", "&" and
+// double quotes as entities, the runs between them whole. Kept out of line, so
+// that CmnAppendHtmlEscaped's common case stays small where it is inlined.
 template <class TOut>
-void CmnAppendHtmlEscaped(TOut &out, QStringView text)
+Q_NEVER_INLINE void CmnAppendHtmlEntities(TOut &out, QStringView text)
 {
-    if (!CmnHtmlNeedsEscape(text, false)) {
-        out.append(text);
-        return;
-    }
     const char16_t *from = text.utf16();
     const char16_t *const end = from + text.size();
     for (const char16_t *at = from; at != end; ++at) {
@@ -59,6 +61,30 @@ void CmnAppendHtmlEscaped(TOut &out, QStringView text)
     }
     out.append(QStringView(from, end));
 }
+
+// CmnHtmlEscape's text appended through `out.append(QStringView)`, for writers
+// that build long texts cell by cell.
+template <class TOut>
+void CmnAppendHtmlEscaped(TOut &out, QStringView text)
+{
+    const qsizetype size = text.size();
+    if constexpr (requires { out.AppendCopied(size, [](char16_t *) { return qsizetype(0); }); }) {
+        // Into a writer that lets it, the check copies as it goes. Nothing is
+        // kept of a text that needs escaping: a quote in the part copied needs
+        // its entity then.
+        const auto copy = [&](char16_t *to) {
+            const qsizetype copied = CmnCopyHtmlPlain(text, to);
+            return copied == size ? copied : 0;
+        };
+        if (out.AppendCopied(size, copy) == size)
+            return;
+    } else if (!CmnHtmlNeedsEscape(text, false)) {
+        out.append(text);
+        return;
+    }
+    CmnAppendHtmlEntities(out, text);
+}
+
 QString CmnHtmlEscapeCString(QByteArrayView text);
 
 // Plain text as one rich-text paragraph, "<p>" escaped text "</p>": a message that

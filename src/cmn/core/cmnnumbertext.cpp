@@ -30,7 +30,11 @@ namespace {
 // The characters replace the text from `at` on, in one resize.
 void WriteLatin1(QString &out, qsizetype at, const char *begin, const char *end)
 {
-    out.resize(at + (end - begin));
+    // Most texts replace one of the same length, which needs no call to resize:
+    // data() still makes a shared text the text's own.
+    const qsizetype size = at + (end - begin);
+    if (out.size() != size)
+        out.resize(size);
     char16_t *to = reinterpret_cast<char16_t *>(out.data()) + at;
     for (const char *c = begin; c != end; ++c)
         *to++ = char16_t(static_cast<unsigned char>(*c));

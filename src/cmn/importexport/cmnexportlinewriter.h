@@ -37,6 +37,17 @@ public:
         std::memcpy(Room(text.size()), text.utf16(), size_t(text.size()) * sizeof(char16_t));
         m_LineSize += text.size();
     }
+    // Characters written straight into the line by `copy(char16_t *to)`, with
+    // room for `size`, which gives the number it wrote; that number. For
+    // searches that copy as they go, where a search before a copy read each
+    // text twice.
+    template <class TCopy>
+    qsizetype AppendCopied(qsizetype size, TCopy copy)
+    {
+        const qsizetype copied = copy(Room(size));
+        m_LineSize += copied;
+        return copied;
+    }
     // Markup of ASCII characters.
     void AppendMarkup(std::string_view markup)
     {

@@ -67,8 +67,12 @@ void CCmnExportTableController_HTML::AddDataCell(const CCmnExportCellFormat &, c
     if (!m_Line)
         return;
     CCmnExportLineWriter &line = *m_Line;
-    // A cell's end goes in with the next cell's start.
-    line.AppendMarkup(m_CellOpen ? kHtmlNextCell : kHtmlCellStart);
+    // A cell's end goes in with the next cell's start. Apart, each markup's
+    // size is known where it is copied.
+    if (m_CellOpen)
+        line.AppendMarkup(kHtmlNextCell);
+    else
+        line.AppendMarkup(kHtmlCellStart);
     m_CellOpen = true;
     // An empty cell would lose its border in older browsers.
     if (displayText.isEmpty())

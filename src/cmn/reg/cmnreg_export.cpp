@@ -182,20 +182,37 @@ void CCmnReg::WriteDataRows(CCmnExportTableController &controller, const CCmnReg
     // One set of texts per column, reused from row to row.
     std::vector<CCmnRegExportCellTexts> cells(size_t(ids.size()), CCmnRegExportCellTexts(true));
     CCmnRegRecordValueFinder values(ExportValueFields(sources));
+    // The columns whose texts read more than their value.
+    std::vector<qsizetype> prefetched;
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        const SExportSource &source = sources.at(i);
+        if (formats.at(i).m_Kind != kUnknownColumn && source.m_Kind == SExportSource::Definition
+            && source.m_Def->HasExportTextsToPrefetch())
+            prefetched.push_back(i);
+    }
     const auto recordAt = [&](qsizetype row) { return row < records.size() ? GetRecord(records.at(row)) : nullptr; };
+    // Memory is asked for a row ahead in three steps, each step's reads found
+    // by the step before: where a record keeps its values, the values, then the
+    // texts and remembered dates that the values lead to.
     const CCmnRegRecord *record = recordAt(0);
     const CCmnRegRecord *next = recordAt(1);
+    const CCmnRegRecord *afterNext = recordAt(2);
     for (qsizetype row = 0; row < records.size() && controller.ErrorText().isEmpty(); ++row) {
-        const CCmnRegRecord *afterNext = recordAt(row + 2);
-        CCmnRegRecordValueFinder::Prefetch(afterNext, next);
+        const CCmnRegRecord *third = recordAt(row + 3);
+        CCmnRegRecordValueFinder::Prefetch(third, afterNext);
         controller.BeginDataRow();
         // The row begun is still finished, so a stopped table ends on a whole row.
         if (progress && progress->Step(int(row)))
             controller.SetErrorText(QStringLiteral("Cancelled"));
         const int recordId = records.at(row);
         values.SetRecord(record);
+        for (const qsizetype i : prefetched) {
+            if (const QVariant *coming = values.Peek(next, i))
+                sources.at(i).m_Def->PrefetchExportTexts(*coming, cells[size_t(i)]);
+        }
         record = next;
         next = afterNext;
+        afterNext = third;
         for (qsizetype i = 0; i < ids.size(); ++i) {
             if (formats.at(i).m_Kind == kUnknownColumn)
                 continue;

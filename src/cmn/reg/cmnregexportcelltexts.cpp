@@ -7,10 +7,6 @@ namespace {
 const QString kNoText;
 constexpr qsizetype kFirstSlots = 1024;
 
-// Spreads the keys, whose high and low halves are close day numbers, over
-// the slots: the slot looked in first is the product's high half, masked.
-constexpr quint64 kKeySpread = 0x9e3779b97f4a7c15ULL;
-
 } // namespace
 
 void CCmnRegExportCellTexts::SetEmpty()
@@ -54,7 +50,7 @@ CCmnRegExportCellTexts::SDateSlot *CCmnRegExportCellTexts::FindSlot(quint64 key)
         return nullptr;
     // Linear probing: the slots are never more than half used.
     const size_t mask = m_DateSlots.size() - 1;
-    for (size_t at = size_t((key * kKeySpread) >> 32) & mask;; at = (at + 1) & mask) {
+    for (size_t at = FirstSlot(key);; at = (at + 1) & mask) {
         SDateSlot &slot = m_DateSlots[at];
         if (slot.m_Size < 0 || slot.m_Key == key)
             return &slot;

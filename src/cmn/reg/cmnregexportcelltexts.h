@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmndate.h"
 #include "cmndateformatter.h"
 
 #include <QHash>
@@ -57,12 +58,25 @@ public:
     void DisplayValue() { m_Display = m_Value; }
 
     bool RemembersDates() const { return m_RemembersDates; }
+    // The key a date's text is remembered under.
+    static quint64 DateKey(const CCmnDate &date) { return quint64(date.FirstDay()) << 32 | date.LastDay(); }
     // Both texts the remembered text of the date with that key; false, with the
     // texts unchanged, when there is none yet. A register holds few distinct
     // dates, and formatting one costs many times a look-up.
     bool SetRememberedDate(quint64 key);
     // Remembers the date's text and sets both texts to it.
     void SetDate(quint64 key, const QString &text);
+    // Asks the processor early for the slot where the date with that key is
+    // looked for first: the slots of a large export outgrow the cache.
+    void PrefetchDate(quint64 key) const
+    {
+#if defined(__GNUC__)
+        if (!m_DateSlots.empty())
+            __builtin_prefetch(&m_DateSlots[FirstSlot(key)]);
+#else
+        Q_UNUSED(key);
+#endif
+    }
     // The column's date format, read once for all the dates it writes.
     const CCmnDateFormatter &DateFormatter(const QString &format);
 
@@ -70,13 +84,24 @@ private:
     // A remembered date: its key and, in the same cache line, its text. The
     // dates of a large export lie all over a hash table's nodes and their texts
     // elsewhere again, and looking one up waited for memory two or three times.
+    // A slot fills one cache line exactly, on the line's bounds: unaligned, most
+    // slots spanned two lines and a look-up waited for both.
     static constexpr qsizetype kSlotChars = 26;
-    struct SDateSlot
+    struct alignas(64) SDateSlot
     {
         quint64 m_Key = 0;
         qint32 m_Size = -1; // -1: empty
         char16_t m_Chars[kSlotChars] = {};
     };
+    static_assert(sizeof(SDateSlot) == 64);
+    // The slot a key is looked for in first; the slots must not be empty.
+    size_t FirstSlot(quint64 key) const
+    {
+        // The keys' high and low halves are close day numbers: the product's
+        // high half spreads them over the slots.
+        constexpr quint64 kKeySpread = 0x9e3779b97f4a7c15ULL;
+        return size_t((key * kKeySpread) >> 32) & (m_DateSlots.size() - 1);
+    }
     SDateSlot *FindSlot(quint64 key);
     void GrowSlots();
 

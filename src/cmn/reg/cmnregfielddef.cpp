@@ -394,7 +394,7 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
             texts.DisplayValue();
             break;
         }
-        const quint64 key = quint64(date.FirstDay()) << 32 | date.LastDay();
+        const quint64 key = CCmnRegExportCellTexts::DateKey(date);
         if (!texts.SetRememberedDate(key))
             texts.SetDate(key, texts.DateFormatter(format.m_Text).Format(date, CmnDateCalendarGregorian));
         break;
@@ -432,6 +432,27 @@ void CCmnRegFieldDef::MakeExportTexts(const QVariant &value, const CCmnExportCel
         texts.DisplayValue();
         break;
     }
+}
+
+void CCmnRegFieldDef::PrefetchExportTexts(const QVariant &value, const CCmnRegExportCellTexts &texts) const
+{
+#if defined(__GNUC__)
+    switch (m_Type) {
+    case CmnRegFieldDate:
+        if (texts.RemembersDates() && value.metaType() == QMetaType::fromType<CCmnDate>())
+            texts.PrefetchDate(CCmnRegExportCellTexts::DateKey(*static_cast<const CCmnDate *>(value.constData())));
+        break;
+    case CmnRegFieldText:
+        if (value.metaType().id() == QMetaType::QString)
+            __builtin_prefetch(static_cast<const QString *>(value.constData())->constData());
+        break;
+    default:
+        break;
+    }
+#else
+    Q_UNUSED(value);
+    Q_UNUSED(texts);
+#endif
 }
 
 CCmnExportCellFormat CCmnRegFieldDef::GetColumnType() const

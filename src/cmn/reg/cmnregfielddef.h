@@ -102,6 +102,11 @@ public:
     // column's format must stay the same from row to row.
     void MakeExportTexts(const QVariant &value, const CCmnExportCellFormat &format,
                          CCmnRegExportCellTexts &texts) const;
+    // Asks the processor early for what MakeExportTexts reads beyond the value:
+    // a stored text's characters, a remembered date's slot. Any value is safe.
+    void PrefetchExportTexts(const QVariant &value, const CCmnRegExportCellTexts &texts) const;
+    // Whether the field's export texts read anything PrefetchExportTexts asks for.
+    bool HasExportTextsToPrefetch() const { return m_Type == CmnRegFieldText || m_Type == CmnRegFieldDate; }
     CCmnExportCellFormat GetColumnType() const;
 
     // Block tag 39, version 2.

@@ -49,6 +49,14 @@ const QVariant &CCmnRegRecordValueFinder::Value(qsizetype i) const
     return m_Record && position >= 0 ? m_Record->GetValues().at(position).m_Value.m_Value : kNone;
 }
 
+const QVariant *CCmnRegRecordValueFinder::Peek(const CCmnRegRecord *record, qsizetype i) const
+{
+    const qsizetype position = m_Positions[size_t(i)];
+    if (!record || position < 0 || position >= record->GetValues().size())
+        return nullptr;
+    return &record->GetValues().at(position).m_Value.m_Value;
+}
+
 void CCmnRegRecordValueFinder::Prefetch(const CCmnRegRecord *place, const CCmnRegRecord *values)
 {
 #if defined(__GNUC__)

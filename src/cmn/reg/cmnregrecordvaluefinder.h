@@ -25,6 +25,10 @@ public:
     void SetRecord(const CCmnRegRecord *record);
     // The value of the i-th field, invalid when the record has none.
     const QVariant &Value(qsizetype i) const;
+    // The value at the i-th field's position in another record, as if it had the
+    // shape of the current one; null when it has no value there. Only a guess,
+    // for asking memory early: a record of another shape gives another value.
+    const QVariant *Peek(const CCmnRegRecord *record, qsizetype i) const;
     // Asks the processor early for records whose turn comes soon, as records lie
     // apart in memory and an export otherwise waits for each: where one keeps
     // its values, and the values of one whose place was asked for before.

@@ -2,6 +2,27 @@
 
 #include <QTest>
 
+namespace {
+
+// A writer that lets the escape copy straight into its room, as the export's
+// line writer does; the room past what it keeps holds a mark.
+struct CRoomWriter
+{
+    QString m_Text;
+    void append(QStringView text) { m_Text += text; }
+    template <class TCopy>
+    qsizetype AppendCopied(qsizetype size, TCopy copy)
+    {
+        const qsizetype at = m_Text.size();
+        m_Text.resize(at + size, QLatin1Char('#'));
+        const qsizetype copied = copy(reinterpret_cast<char16_t *>(m_Text.data()) + at);
+        m_Text.resize(at + copied);
+        return copied;
+    }
+};
+
+} // namespace
+
 class TestCmnHtmlEscape : public QObject
 {
     Q_OBJECT
@@ -32,6 +53,8 @@ void TestCmnHtmlEscape::escape_data()
     QTest::newRow("long plain") << "Champion Bramble of Hill" << "Champion Bramble of Hill";
     QTest::newRow("less than in the second eight") << "Kennel Bramble <UK>" << "Kennel Bramble &lt;UK&gt;";
     QTest::newRow("ampersand at the end") << "Champion Bramble of Hill&" << "Champion Bramble of Hill&amp;";
+    QTest::newRow("quote eights before an ampersand")
+        << "The \"Duke\" of Hill & Dale" << "The &quot;Duke&quot; of Hill &amp; Dale";
 }
 
 void TestCmnHtmlEscape::escape()
@@ -43,6 +66,9 @@ void TestCmnHtmlEscape::escape()
     QString appended = QStringLiteral("<td>");
     CmnAppendHtmlEscaped(appended, text);
     QCOMPARE(appended, QStringLiteral("<td>") + expected);
+    CRoomWriter room{QStringLiteral("<td>")};
+    CmnAppendHtmlEscaped(room, text);
+    QCOMPARE(room.m_Text, QStringLiteral("<td>") + expected);
 }
 
 void TestCmnHtmlEscape::escapeCString_data()

@@ -214,6 +214,13 @@ void TestCmnNumberText::appendedNumbersMatchTheirTexts()
     set = older;
     CmnSetInt64Text(set, whole);
     QCOMPARE(set, CmnInt64ToString(whole));
+    // Over a text of the same length that shares its characters: the other
+    // copy stays as it was.
+    const QString sameLength(CmnDoubleToString(value, decimals).size(), QLatin1Char('y'));
+    set = sameLength;
+    CmnSetDoubleText(set, value, decimals);
+    QCOMPARE(set, CmnDoubleToString(value, decimals));
+    QCOMPARE(sameLength, QString(set.size(), QLatin1Char('y')));
 }
 
 void TestCmnNumberText::integerToString()

@@ -1,3 +1,4 @@
+#include "cmncsvformat.h"
 #include "cmnexportlinewriter.h"
 #include "cmnfilenames.h"
 #include "cmntextencoding.h"
@@ -42,6 +43,8 @@ class TestCmnExportLineWriter : public QObject
 private slots:
     void writesAsTheTextWriterWritesWholeLines_data();
     void writesAsTheTextWriterWritesWholeLines();
+    void csvFieldsAsTheFormatJoinsThem_data();
+    void csvFieldsAsTheFormatJoinsThem();
     void failedWriteIsTheError_data();
     void failedWriteIsTheError();
 };
@@ -98,6 +101,47 @@ void TestCmnExportLineWriter::writesAsTheTextWriterWritesWholeLines()
     QCOMPARE(writer.ErrorText(), QString());
     QCOMPARE(writer.Close(), QString());
     QCOMPARE(buffer.data(), WrittenWhole(encoding, lines));
+}
+
+void TestCmnExportLineWriter::csvFieldsAsTheFormatJoinsThem_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("fields");
+    // The writer searches for the quote eight characters at a time: quotes and
+    // backslash runs on either side of those blocks' bounds, and at the ends.
+    QStringList fields{"", "\"", "\"\"", "abc\"", "\"abc", "Smith & \u00c9lan"};
+    for (const int at : {6, 7, 8, 9, 15, 16, 17, 23}) {
+        QString field(25, QLatin1Char('x'));
+        field[at] = QLatin1Char('"');
+        fields << field;
+        field[at - 1] = QLatin1Char('\\');
+        field[at - 2] = QLatin1Char('\\');
+        fields << field << field.first(at + 1) << field.first(at);
+    }
+    fields << QString(20, QLatin1Char('"')) << QString(17, QLatin1Char('\\'));
+    QTest::newRow("quote doubled") << "\",0,comma,#,1,1" << fields;
+    QTest::newRow("quote after backslashes") << "\",1,comma,#,1,1" << fields;
+    QTest::newRow("apostrophe") << "',0,;,#,1,1" << fields;
+    QTest::newRow("no quote") << "none,0,tab,#,1,1" << fields;
+}
+
+// Fields appended to a line go out as the format joins them into a text.
+void TestCmnExportLineWriter::csvFieldsAsTheFormatJoinsThem()
+{
+    QFETCH(QString, format);
+    QFETCH(QStringList, fields);
+    CCmnCsvFormat csv;
+    QVERIFY(csv.FromText(format));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CCmnExportLineWriter writer;
+    QCOMPARE(writer.Open(Encoding(QStringLiteral("UTF-8"), QStringLiteral("LF")), &buffer), QString());
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        csv.AppendFieldTo(writer, fields.at(i), i == 0);
+    writer.EndLine();
+    writer.Flush();
+    QCOMPARE(writer.Close(), QString());
+    QCOMPARE(QString::fromUtf8(buffer.data()), csv.JoinFields(fields) + QLatin1Char('\n'));
 }
 
 void TestCmnExportLineWriter::failedWriteIsTheError_data()

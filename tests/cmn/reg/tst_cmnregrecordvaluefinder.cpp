@@ -27,6 +27,7 @@ private slots:
     void findsWhatTheRecordFinds_data();
     void findsWhatTheRecordFinds();
     void noRecordHasNoValues();
+    void peeksWithinTheComingRecord();
 };
 
 void TestCmnRegRecordValueFinder::findsWhatTheRecordFinds_data()
@@ -75,6 +76,26 @@ void TestCmnRegRecordValueFinder::noRecordHasNoValues()
     finder.SetRecord(&record);
     finder.SetRecord(nullptr);
     QCOMPARE(finder.Value(0), QVariant());
+}
+
+// A peek at a coming record uses the current record's positions, a guess
+// for asking memory early, and never reads past the coming record's values.
+void TestCmnRegRecordValueFinder::peeksWithinTheComingRecord()
+{
+    CTestRecord current(nullptr);
+    current.SetValues({Stored(1, CmnRegValueText, "a"), Stored(2, CmnRegValueInteger, 7),
+                       Stored(3, CmnRegValueDate, "d")});
+    CCmnRegRecordValueFinder finder(kFields);
+    finder.SetRecord(&current);
+    CTestRecord same(nullptr);
+    same.SetValues({Stored(1, CmnRegValueText, "b"), Stored(2, CmnRegValueInteger, 8), Stored(3, CmnRegValueDate, "e")});
+    QCOMPARE(*finder.Peek(&same, 2), QVariant("e"));
+    QCOMPARE(finder.Peek(&same, 3), nullptr);
+    CTestRecord shorter(nullptr);
+    shorter.SetValues({Stored(2, CmnRegValueInteger, 8)});
+    QCOMPARE(*finder.Peek(&shorter, 0), QVariant(8));
+    QCOMPARE(finder.Peek(&shorter, 1), nullptr);
+    QCOMPARE(finder.Peek(nullptr, 0), nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestCmnRegRecordValueFinder)
