@@ -136,8 +136,35 @@ constexpr char16_t AsciiUpper(char16_t code)
 
 } // namespace
 
+QString CmnPlainAsciiIndexText(const QString &text, int flags)
+{
+    const bool collapse = flags & CmnIndexCollapseSpace;
+    const qsizetype size = text.size();
+    const char16_t *in = reinterpret_cast<const char16_t *>(text.constData());
+    // Checked whole before anything is made, so that another text costs no
+    // allocation; the text is in cache for the second pass.
+    bool afterSpace = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t code = in[i];
+        if (code >= 0x80 || (code >= 0x09 && code <= 0x0D) || (code == u' ' && collapse && afterSpace))
+            return QString();
+        afterSpace = code == u' ';
+    }
+    if (size == 0)
+        return QString();
+    if (flags & CmnIndexKeepCase)
+        return text;
+    QString key(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(key.data());
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = AsciiUpper(in[i]);
+    return key;
+}
+
 QString CmnNormaliseIndexText(const QString &text, int flags)
 {
+    if (QString key = CmnPlainAsciiIndexText(text, flags); !key.isNull())
+        return key;
     const bool collapse = flags & CmnIndexCollapseSpace;
     const bool fold = flags & CmnIndexFoldAccents;
     const bool upper = !(flags & CmnIndexKeepCase);

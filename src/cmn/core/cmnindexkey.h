@@ -17,6 +17,13 @@ enum ECmnIndexTextFlag {
 // trailing run still leaves a blank (one with CmnIndexCollapseSpace, else one each).
 QString CmnNormaliseIndexText(const QString &text, int flags);
 
+// The key of the common plain name, made in one allocation (none with
+// CmnIndexKeepCase): an ASCII text whose white space is lone blanks (any blanks
+// without CmnIndexCollapseSpace), whose key is the text with a-z upper-cased.
+// A null text for any other text, the empty one included: CmnNormaliseIndexText
+// then makes the key.
+QString CmnPlainAsciiIndexText(const QString &text, int flags);
+
 // The text upper-cased exactly as QString::toUpper does it, without the toolkit's
 // case tables for Latin-1 text, the common case of names.
 QString CmnUpperCaseText(const QString &text);

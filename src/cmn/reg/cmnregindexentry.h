@@ -21,7 +21,7 @@ struct CCmnRegIndexEntry
 Q_DECLARE_TYPEINFO(CCmnRegIndexEntry, Q_RELOCATABLE_TYPE);
 
 // The keys of a name (the id left 0). Nothing is trimmed.
-CCmnRegIndexEntry CmnRegMakeIndexKeys(const QString &name, bool foldAccents);
+CCmnRegIndexEntry CmnRegMakeIndexKeys(QString name, bool foldAccents);
 
 // Index order: the three keys by code units, then the id. The normalised key
 // decides; the upper-case key separates names that only normalise alike; the name

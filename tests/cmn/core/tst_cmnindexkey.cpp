@@ -160,6 +160,13 @@ void TestCmnIndexKey::normalise_data()
     QTest::newRow("ASCII controls: only tab to CR are blanks")
         << Utf16(u"a\u000B\u000C\rb\u001F\u007Fz") << 1 << Utf16(u"A B\u001F\u007FZ");
     QTest::newRow("ASCII, case kept") << "Ann \t lee{}" << 3 << "Ann lee{}";
+    // Plain ASCII names take a shorter way to the same key.
+    QTest::newRow("plain ASCII") << "Ann Lee{}~" << 1 << "ANN LEE{}~";
+    QTest::newRow("plain ASCII, case kept") << "Ann lee" << 3 << "Ann lee";
+    QTest::newRow("ASCII blanks collapsed") << "Ann  Lee " << 1 << "ANN LEE ";
+    QTest::newRow("ASCII blanks not collapsed") << "Ann  Lee " << 0 << "ANN  LEE ";
+    QTest::newRow("ASCII, CR is a blank") << "Ann\rLee" << 1 << "ANN LEE";
+    QTest::newRow("ASCII, DEL and controls pass") << "a\x01\x1f\x7f" << 1 << "A\x01\x1f\x7f";
 
     QTest::newRow("sharp s folded") << Utf16(u"\u00DF") << 5 << "SS";
     QTest::newRow("sharp s folded, case kept") << Utf16(u"\u00DF") << 6 << "ss";

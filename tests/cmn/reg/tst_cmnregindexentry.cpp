@@ -1,5 +1,7 @@
 #include "cmnregindexentry.h"
 
+#include "cmnindexkey.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -47,6 +49,8 @@ class TestCmnRegIndexEntry : public QObject
 {
     Q_OBJECT
 private slots:
+    void keysFollowTheirDefinitions_data();
+    void keysFollowTheirDefinitions();
     void orderMatchesPlainSort_data();
     void orderMatchesPlainSort();
     void orderOfRandomNamesMatchesPlainSort();
@@ -91,6 +95,34 @@ void TestCmnRegIndexEntry::orderMatchesPlainSort_data()
     QTest::newRow("surrogates and the highest codes")
         << QStringList{Utf16(u"\U00010428x"), Utf16(u"\uFFFDy"), Utf16(u"\xD800"), Utf16(u"\uFFFF"), "z"}
         << true;
+}
+
+void TestCmnRegIndexEntry::keysFollowTheirDefinitions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("foldAccents");
+    QTest::newRow("plain ASCII") << "Rex of Dawn Hill 12" << true;
+    QTest::newRow("ASCII, double blank") << "Rex  of Dawn" << true;
+    QTest::newRow("ASCII, tab") << "Rex\tof Dawn" << true;
+    QTest::newRow("accent folded") << Utf16(u"\u00C9lan Gold") << true;
+    QTest::newRow("accent kept") << Utf16(u"\u00C9lan Gold") << false;
+    QTest::newRow("upper case only") << "REX" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("null") << QString() << true;
+}
+
+// The normalised key, the name upper-cased and the name, however they are made.
+void TestCmnRegIndexEntry::keysFollowTheirDefinitions()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, foldAccents);
+    const CCmnRegIndexEntry entry = CmnRegMakeIndexKeys(name, foldAccents);
+    const int flags = CmnIndexCollapseSpace | (foldAccents ? CmnIndexFoldAccents : 0);
+    QCOMPARE(entry.m_Key1, CmnNormaliseIndexText(name, flags));
+    QCOMPARE(entry.m_Key2, name.toUpper());
+    QCOMPARE(entry.m_Key3, name);
+    QCOMPARE(entry.m_Key3.isNull(), name.isNull());
+    QCOMPARE(entry.m_Id, 0);
 }
 
 void TestCmnRegIndexEntry::orderMatchesPlainSort()
