@@ -1,7 +1,6 @@
 #include "cmnbytewriter.h"
 
 #include <QIODevice>
-#include <QString>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -138,13 +137,18 @@ void CCmnByteWriter::AppendXmlText(QStringView text)
     if (AppendXmlEscaped(rest))
         return;
     // Units left out can join a pair's halves, so they go before anything is encoded.
+    (void)AppendXmlEscaped(XmlCharacters(rest));
+}
+
+QString CCmnByteWriter::XmlCharacters(QStringView text)
+{
     QString kept;
-    kept.reserve(rest.size());
-    for (const QChar c : rest) {
+    kept.reserve(text.size());
+    for (const QChar c : text) {
         if (IsXmlCharacter(c.unicode()))
             kept += c;
     }
-    (void)AppendXmlEscaped(kept);
+    return kept;
 }
 
 bool CCmnByteWriter::AppendXmlEscaped(QStringView text)

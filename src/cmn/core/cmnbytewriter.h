@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringEncoder>
 #include <QStringView>
 #include <QtGlobal>
@@ -60,6 +61,10 @@ public:
     {
         return (u >= 0x20 && u < 0xfffe) || u == u'\t' || u == u'\n' || u == u'\r';
     }
+    // The text without the code units XML cannot hold. A text imported from
+    // elsewhere may hold them, and the toolkit's XML writer refuses the whole
+    // file for one.
+    static QString XmlCharacters(QStringView text);
     // Copies the text's leading run of printable ASCII that XML text holds as it
     // stands (no '<', '>', '&' or '"') to `out`, which has room for the whole
     // text; how many characters that was. Nearly every cell text is nothing else.

@@ -85,20 +85,6 @@ bool IsIsoDate(QStringView text)
     return true;
 }
 
-// The text without the characters XML 1.0 cannot hold. A text imported from
-// elsewhere may hold them; the XML writer refuses them, and one such cell
-// would fail the whole file.
-QString XmlCharacters(QStringView text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (const QChar c : text) {
-        if (CCmnByteWriter::IsXmlCharacter(c.unicode()))
-            kept += c;
-    }
-    return kept;
-}
-
 QString StyleId(int index)
 {
     return QStringLiteral("s%1").arg(index + kFirstStyleNumber);
@@ -261,7 +247,7 @@ void CCmnExportTableController_XLSXML::WriteStringCell(const QString &text)
     m_Xml->writeStartElement(QStringLiteral("Cell"));
     m_Xml->writeStartElement(QStringLiteral("Data"));
     m_Xml->writeAttribute(QStringLiteral("ss:Type"), QStringLiteral("String"));
-    m_Xml->writeCharacters(XmlCharacters(text));
+    m_Xml->writeCharacters(CCmnByteWriter::XmlCharacters(text));
     m_Xml->writeEndElement();
     m_Xml->writeEndElement();
 }
